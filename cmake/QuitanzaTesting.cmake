@@ -1,0 +1,29 @@
+include(GoogleTest)
+
+set(QUITANZA_TEST_DATA ${CMAKE_SOURCE_DIR}/tests/data)
+
+# quitanza_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
+# One GoogleTest executable; its cases are registered with CTest one by one.
+# Qt runs on the offscreen platform so GUI-dependent tests need no display.
+function(quitanza_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    QUITANZA_TEST_DATA="${QUITANZA_TEST_DATA}"
+    QUITANZA_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+    DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# quitanza_add_benchmark(NAME SOURCES a.cpp LIBS lib1): built with the tests, run by hand.
+function(quitanza_add_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+  target_compile_definitions(${name} PRIVATE
+    QUITANZA_TEST_DATA="${QUITANZA_TEST_DATA}"
+    QUITANZA_BINARY_DIR="${CMAKE_BINARY_DIR}")
+endfunction()
