@@ -1,0 +1,18 @@
+#pragma once
+
+#include "report/output/frxPDFStage.h"
+
+#include <QByteArray>
+
+// The end of a chain that keeps the bytes in memory, for data whose length
+// must be written before it (a stream's /Length).
+class TfrxBufferSink final : public TfrxPDFStage {
+public:
+  void Write(QByteArrayView data) override { FData.append(data); }
+  void Finish() override {}
+
+  const QByteArray& Data() const { return FData; }
+
+private:
+  QByteArray FData;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "report/output/frxPDFStage.h"
+
+#include <QByteArray>
+
+#include <memory>
+
+struct z_stream_s;
+
+// Deflates into the zlib stream format at level 1, the fastest: page content,
+// font files and character maps are written this way.
+class TfrxDeflateStage final : public TfrxPDFStage {
+public:
+  explicit TfrxDeflateStage(TfrxPDFStage& next);
+  ~TfrxDeflateStage() override;
+  TfrxDeflateStage(const TfrxDeflateStage&) = delete;
+  TfrxDeflateStage& operator=(const TfrxDeflateStage&) = delete;
+
+  void Write(QByteArrayView data) override;
+  void Finish() override;
+
+private:
+  void Deflate(QByteArrayView data, int flush);
+
+  TfrxPDFStage& FNext;
+  std::unique_ptr<z_stream_s> FStream;
+  QByteArray FOutput;
+};

@@ -1,0 +1,111 @@
+#include "report/output/frxBufferSink.h"
+#include "report/output/frxDeflateStage.h"
+#include "report/output/frxDeviceSink.h"
+#include "report/output/frxPDFEncryption.h"
+#include "report/output/frxPDFStreamData.h"
+#include "report/output/frxRC4.h"
+#include "report/output/frxRC4Stage.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <zlib.h>
+
+#include <stdexcept>
+
+namespace {
+
+QByteArray Inflate(const QByteArray& compressed, qsizetype expectedSize) {
+  QByteArray plain(expectedSize, Qt::Uninitialized);
+  uLongf size = uLongf(plain.size());
+  const int result = uncompress(reinterpret_cast<Bytef*>(plain.data()), &size,
+                                reinterpret_cast<const Bytef*>(compressed.constData()),
+                                uLong(compressed.size()));
+  EXPECT_EQ(result, Z_OK);
+  plain.resize(qsizetype(size));
+  return plain;
+}
+
+// Content-like data that compresses, with every byte value somewhere in it.
+QByteArray SampleContent(int size) {
+  QByteArray data;
+  for (int i = 0; data.size() < size; ++i)
+    data += "0.00 0.00 0.00 RG\r\n" + QByteArray::number(i * 7 % 1000) + ".25 w\r\n" + char(i % 256);
+  return data.left(size);
+}
+
+void WriteInPieces(TfrxPDFStage& stage, const QByteArray& data, int pieceSize) {
+  for (qsizetype done = 0; done < data.size(); done += pieceSize)
+    stage.Write(QByteArrayView(data).sliced(done, qMin<qsizetype>(pieceSize, data.size() - done)));
+  stage.Finish();
+}
+
+class DeflateStage : public testing::TestWithParam<int> {};
+
+TEST_P(DeflateStage, WritesZlibLevelOneThatInflatesBack) {
+  const QByteArray data = SampleContent(70001);
+  TfrxBufferSink sink;
+  TfrxDeflateStage deflate(sink);
+  WriteInPieces(deflate, data, GetParam());
+  const QByteArray& compressed = sink.Data();
+  ASSERT_GE(compressed.size(), 2);
+  EXPECT_EQ(compressed.left(2), QByteArray("\x78\x01"));  // zlib header of the fastest level
+  EXPECT_LT(compressed.size(), data.size() / 2);
+  EXPECT_EQ(Inflate(compressed, data.size()), data);
+}
+
+INSTANTIATE_TEST_SUITE_P(PieceSizes, DeflateStage, testing::Values(1, 3000, 70001));
+
+TEST(DeflateStageEmpty, WritesAValidEmptyStream) {
+  TfrxBufferSink sink;
+  TfrxDeflateStage deflate(sink);
+  deflate.Finish();
+  EXPECT_EQ(Inflate(sink.Data(), 16), QByteArray());
+}
+
+TEST(RC4Stage, ContinuesOneKeyStreamAcrossWrites) {
+  const QByteArray data = SampleContent(1001);
+  TfrxBufferSink sink;
+  TfrxRC4Stage encrypt("key", sink);
+  WriteInPieces(encrypt, data, 17);
+  EXPECT_EQ(sink.Data(), TfrxRC4("key").Crypt(data));
+}
+
+TEST(StreamData, DeflatesThenEncryptsWithTheObjectKey) {
+  const QByteArray data = SampleContent(3000);
+  const TfrxPDFEncryption encryption("user", "", -4, "78a536d3843975d71cc58f3e0dfcf553");
+
+  EXPECT_EQ(EncodePdfStreamData(data, false, nullptr, 4), data);
+  EXPECT_EQ(Inflate(EncodePdfStreamData(data, true, nullptr, 4), data.size()), data);
+  EXPECT_EQ(EncodePdfStreamData(data, false, &encryption, 4), encryption.EncryptData(data, 4));
+
+  const QByteArray sealed = EncodePdfStreamData(data, true, &encryption, 4);
+  EXPECT_EQ(Inflate(TfrxRC4(encryption.ObjectKey(4)).Crypt(sealed), data.size()), data);
+}
+
+TEST(DeviceSink, CountsTheBytesWritten) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  TfrxDeviceSink sink(buffer);
+  sink.Write("%PDF-1.5\r\n");
+  sink.Write("");
+  sink.Write(QByteArray(1000, 'x'));
+  EXPECT_EQ(sink.Written(), 1010);
+  EXPECT_EQ(buffer.data().size(), 1010);
+}
+
+TEST(DeviceSink, FailsLoudlyWhenTheDeviceRefusesBytes) {
+  QBuffer closed;
+  TfrxDeviceSink sink(closed);
+  EXPECT_THROW(sink.Write("data"), std::runtime_error);
+
+  QFile full(QStringLiteral("/dev/full"));
+  ASSERT_TRUE(full.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+  TfrxDeviceSink fullSink(full);
+  EXPECT_THROW(fullSink.Write(QByteArray(100, 'x')), std::runtime_error);
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+#include "report/output/frxPDFWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+
+#include <stdexcept>
+
+namespace {
+
+class PDFWriter : public testing::Test {
+protected:
+  PDFWriter() { FBuffer.open(QIODevice::WriteOnly); }
+  QByteArray Written() const { return FBuffer.data(); }
+
+  QBuffer FBuffer;
+  TfrxPDFWriter FWriter{FBuffer};
+};
+
+TEST_F(PDFWriter, NumbersObjectsFromOneAtTheirOffsets) {
+  FWriter.WriteLine("%PDF-1.5");
+  EXPECT_EQ(FWriter.Position(), 10);
+  EXPECT_EQ(FWriter.ReserveObject(), 1);
+  EXPECT_EQ(FWriter.NewObject(), 2);
+  FWriter.WriteLine("2 0 obj");
+  FWriter.UpdateObject(1);
+  FWriter.WriteLine("1 0 obj");
+  EXPECT_EQ(FWriter.ObjectCount(), 2);
+
+  const qint64 xref = FWriter.WriteXref();
+  EXPECT_EQ(xref, 28);
+  EXPECT_EQ(Written().sliced(xref),
+            QByteArray("xref\r\n"
+                       "0 3\r\n"
+                       "0000000000 65535 f\r\n"
+                       "0000000019 00000 n\r\n"
+                       "0000000010 00000 n\r\n"));
+}
+
+TEST_F(PDFWriter, EveryTableEntryIsTwentyBytes) {
+  FWriter.Write(QByteArray(1234567, ' '));
+  FWriter.NewObject();
+  const qint64 xref = FWriter.WriteXref();
+  const QByteArray table = Written().sliced(xref);
+  EXPECT_TRUE(table.endsWith("\r\n0000000000 65535 f\r\n0001234567 00000 n\r\n"));
+  EXPECT_EQ(QByteArray("0001234567 00000 n\r\n").size(), 20);
+}
+
+TEST_F(PDFWriter, RefusesATableWithAnUnwrittenObject) {
+  FWriter.NewObject();
+  FWriter.ReserveObject();
+  EXPECT_THROW(FWriter.WriteXref(), std::logic_error);
+  EXPECT_THROW(FWriter.UpdateObject(3), std::out_of_range);
+  EXPECT_THROW(FWriter.UpdateObject(0), std::out_of_range);
+}
+
+TEST_F(PDFWriter, WritesTheTrailer) {
+  FWriter.WriteTrailer(7, 6, "0123456789abcdef0123456789abcdef", "/Encrypt <<\r\n>>\r\n", 1234);
+  EXPECT_EQ(Written(), QByteArray("trailer\r\n"
+                                  "<<\r\n"
+                                  "/Size 1\r\n"
+                                  "/Root 7 0 R\r\n"
+                                  "/Info 6 0 R\r\n"
+                                  "/ID [<0123456789abcdef0123456789abcdef><0123456789abcdef0123456789abcdef>]\r\n"
+                                  "/Encrypt <<\r\n>>\r\n"
+                                  ">>\r\n"
+                                  "startxref\r\n"
+                                  "1234\r\n"
+                                  "%%EOF\r\n"));
+}
+
+TEST(PDFWriterStream, CountsOffsetsFromItsOwnFirstByte) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  buffer.write("data of the caller");
+  TfrxPDFWriter writer(buffer);
+  writer.WriteLine("%PDF-1.5");
+  EXPECT_EQ(writer.NewObject(), 1);
+  EXPECT_TRUE(writer.WriteXref() == 10);
+}
+
+}  // namespace
