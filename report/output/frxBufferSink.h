@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <utility>
+
 // The end of a chain that keeps the bytes in memory, for data whose length
 // must be written before it (a stream's /Length).
 class TfrxBufferSink final : public TfrxPDFStage {
@@ -12,6 +14,8 @@ public:
   void Finish() override {}
 
   const QByteArray& Data() const { return FData; }
+  QByteArray TakeData() { return std::exchange(FData, QByteArray()); }
+  void Clear() { FData.clear(); }
 
 private:
   QByteArray FData;

@@ -18,7 +18,7 @@ void CheckZlib(int result, const z_stream& stream) {
 }  // namespace
 
 TfrxDeflateStage::TfrxDeflateStage(TfrxPDFStage& next)
-    : FNext(next), FStream(std::make_unique<z_stream>()), FOutput(OutputChunk, Qt::Uninitialized) {
+    : FNext(&next), FStream(std::make_unique<z_stream>()), FOutput(OutputChunk, Qt::Uninitialized) {
   CheckZlib(deflateInit(FStream.get(), 1), *FStream);
 }
 
@@ -36,7 +36,14 @@ void TfrxDeflateStage::Write(QByteArrayView data) {
 
 void TfrxDeflateStage::Finish() {
   Deflate({}, Z_FINISH);
-  FNext.Finish();
+  CheckZlib(deflateReset(FStream.get()), *FStream);
+  FNext->Finish();
+}
+
+void TfrxDeflateStage::SetNext(TfrxPDFStage& next) {
+  if (FStream->total_in != 0 || FStream->total_out != 0)
+    CheckZlib(deflateReset(FStream.get()), *FStream);
+  FNext = &next;
 }
 
 void TfrxDeflateStage::Deflate(QByteArrayView data, int flush) {
@@ -51,6 +58,6 @@ void TfrxDeflateStage::Deflate(QByteArrayView data, int flush) {
     CheckZlib(result, stream);
     const qsizetype produced = OutputChunk - stream.avail_out;
     if (produced > 0)
-      FNext.Write(QByteArrayView(FOutput.constData(), produced));
+      FNext->Write(QByteArrayView(FOutput.constData(), produced));
   } while (stream.avail_out == 0 || (flush == Z_FINISH && result != Z_STREAM_END));
 }

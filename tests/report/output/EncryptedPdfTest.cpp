@@ -3,7 +3,7 @@
 #include "report/output/frxPDFEncryption.h"
 #include "report/output/frxPDFFileId.h"
 #include "report/output/frxPDFNumbers.h"
-#include "report/output/frxPDFStreamData.h"
+#include "report/output/frxPDFStreamEncoder.h"
 #include "report/output/frxPDFStrings.h"
 #include "report/output/frxPDFWriter.h"
 
@@ -60,7 +60,7 @@ public:
     const int pages = writer.ReserveObject();
 
     const int content = writer.NewObject();
-    const QByteArray data = EncodePdfStreamData(Content, true, Encryption(), content);
+    const QByteArray data = TfrxPDFStreamEncoder().Encode(Content, true, Encryption(), content);
     writer.WriteLine(PdfInt(content) + " 0 obj");
     writer.WriteLine("<< /Filter /FlateDecode /Length " + PdfInt(data.size()) + " /Length1 " +
                      PdfInt(Content.size()) + " >>");

@@ -23,10 +23,22 @@ TEST(PDFNumbers, WritesTwoDecimalsRoundedHalfAwayFromZero) {
       {595.5, "595.50"},    {842.25, "842.25"},    {0.75 * 1123, "842.25"},
       {0.1 + 0.2, "0.30"},  {0, "0.00"},           {-0.0, "0.00"},      {-0.004, "0.00"},
       {-0.005, "-0.01"},    {1e-300, "0.00"},      {123456789.125, "123456789.13"},
-      {1e20, "100000000000000000000.00"},
+      {1e20, "100000000000000000000.00"}, {1234567890123.125, "1234567890123.13"},
+      {12345678901234.5, "12345678901234.50"}, {0.285, "0.29"}, {1.015, "1.02"},
   };
   for (const auto& sample : samples)
     EXPECT_EQ(PdfFloat(sample.value), QByteArray(sample.text)) << sample.value;
+}
+
+// Thousandths k / 1000 read back as the decimal k / 1000, so the expected
+// text follows from integer arithmetic.
+TEST(PDFNumbers, RoundsEveryThousandthLikeDecimalArithmetic) {
+  for (qint64 k = -3000000; k <= 3000000; k += 11) {
+    const qint64 hundredths = (std::abs(k) + 5) / 10;
+    const QByteArray expected = (k < 0 && hundredths != 0 ? "-" : "") + QByteArray::number(hundredths / 100) +
+                                '.' + QByteArray::number(hundredths % 100).rightJustified(2, '0');
+    ASSERT_EQ(PdfFloat(double(k) / 1000), expected) << k;
+  }
 }
 
 TEST(PDFNumbers, IgnoresTheMachineLocale) {

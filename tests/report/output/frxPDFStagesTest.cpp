@@ -2,7 +2,7 @@
 #include "report/output/frxDeflateStage.h"
 #include "report/output/frxDeviceSink.h"
 #include "report/output/frxPDFEncryption.h"
-#include "report/output/frxPDFStreamData.h"
+#include "report/output/frxPDFStreamEncoder.h"
 #include "report/output/frxRC4.h"
 #include "report/output/frxRC4Stage.h"
 
@@ -74,16 +74,47 @@ TEST(RC4Stage, ContinuesOneKeyStreamAcrossWrites) {
   EXPECT_EQ(sink.Data(), TfrxRC4("key").Crypt(data));
 }
 
-TEST(StreamData, DeflatesThenEncryptsWithTheObjectKey) {
+TEST(DeflateStageReuse, StartsEachStreamClean) {
+  const QByteArray first = SampleContent(5000);
+  const QByteArray second = SampleContent(777);
+  TfrxBufferSink fresh;
+  TfrxDeflateStage freshDeflate(fresh);
+  freshDeflate.Write(second);
+  freshDeflate.Finish();
+
+  TfrxBufferSink firstSink;
+  TfrxBufferSink secondSink;
+  TfrxDeflateStage deflate(firstSink);
+  deflate.Write(first);
+  deflate.Finish();
+  deflate.SetNext(secondSink);
+  deflate.Write(second);
+  deflate.Finish();
+  EXPECT_EQ(Inflate(firstSink.Data(), first.size()), first);
+  EXPECT_EQ(secondSink.Data(), fresh.Data());
+
+  TfrxBufferSink abandoned;
+  TfrxBufferSink afterAbandoned;
+  TfrxDeflateStage interrupted(abandoned);
+  interrupted.Write(first);  // unfinished, as when a later stage has thrown
+  interrupted.SetNext(afterAbandoned);
+  interrupted.Write(second);
+  interrupted.Finish();
+  EXPECT_EQ(afterAbandoned.Data(), fresh.Data());
+}
+
+TEST(StreamEncoder, DeflatesThenEncryptsWithTheObjectKey) {
   const QByteArray data = SampleContent(3000);
   const TfrxPDFEncryption encryption("user", "", -4, "78a536d3843975d71cc58f3e0dfcf553");
+  TfrxPDFStreamEncoder encoder;
 
-  EXPECT_EQ(EncodePdfStreamData(data, false, nullptr, 4), data);
-  EXPECT_EQ(Inflate(EncodePdfStreamData(data, true, nullptr, 4), data.size()), data);
-  EXPECT_EQ(EncodePdfStreamData(data, false, &encryption, 4), encryption.EncryptData(data, 4));
-
-  const QByteArray sealed = EncodePdfStreamData(data, true, &encryption, 4);
-  EXPECT_EQ(Inflate(TfrxRC4(encryption.ObjectKey(4)).Crypt(sealed), data.size()), data);
+  EXPECT_EQ(encoder.Encode(data, false, nullptr, 4), data);
+  const QByteArray deflated = encoder.Encode(data, true, nullptr, 4);
+  EXPECT_EQ(Inflate(deflated, data.size()), data);
+  EXPECT_EQ(encoder.Encode(data, true, nullptr, 5), deflated);
+  EXPECT_EQ(encoder.Encode(data, false, &encryption, 4), encryption.EncryptData(data, 4));
+  EXPECT_EQ(encoder.Encode(data, true, &encryption, 4), encryption.EncryptData(deflated, 4));
+  EXPECT_EQ(Inflate(encoder.Encode(QByteArray(), true, nullptr, 4), 16), QByteArray());
 }
 
 TEST(DeviceSink, CountsTheBytesWritten) {
