@@ -76,7 +76,7 @@ TEST(PDFWriterStream, CountsOffsetsFromItsOwnFirstByte) {
   TfrxPDFWriter writer(buffer);
   writer.WriteLine("%PDF-1.5");
   EXPECT_EQ(writer.NewObject(), 1);
-  EXPECT_TRUE(writer.WriteXref() == 10);
+  EXPECT_EQ(writer.WriteXref(), 10);
 }
 
 }  // namespace
