@@ -19,9 +19,8 @@ install_missing_packages() {
 }
 
 build_project() {
-  if [ ! -f build/build.ninja ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  fi
+  # Configured every time: folders that appear later are picked up.
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build build
 }
 
