@@ -47,6 +47,7 @@ TEST(ParseValue, ReadsBrazilianAmountsWhateverTheLocale)
   } cases[] = {
     {u"1.234,56", 1234.56}, {u"R$ 10,5", 10.5}, {u"-3,00", -3}, {u"1,2,3", 12.3},
     {u"12-3", 123},         {u" -5", 5},        {u"0,00", 0},   {u"+2", 2},
+    {u",5", 0.5},           {u"5,", 5},
   };
   for (const auto& c : cases)
     EXPECT_DOUBLE_EQ(ParseValue(QString::fromUtf16(c.text)), c.value) << QString::fromUtf16(c.text).toStdString();
