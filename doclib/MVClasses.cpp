@@ -63,12 +63,11 @@ QString FormatTelefone(const QString& text)
   // Pieces come from the trimmed text, so surrounding blanks cannot shift the
   // digits into the wrong places.
   const QString trimmed = TrimBlanks(text);
-  const qsizetype localDigits = trimmed.size() - 2;
   if (trimmed.size() != 9 && trimmed.size() != 10)
     return trimmed;
-  const qsizetype prefixDigits = localDigits - 4;
-  return u'(' + Piece(trimmed, 1, 2) + u')' + Piece(trimmed, 3, prefixDigits) + u'-' +
-         Piece(trimmed, 3 + prefixDigits, 4);
+  const qsizetype prefixLength = trimmed.size() - 6;  // 3 or 4 digits before the hyphen
+  return u'(' + Piece(trimmed, 1, 2) + u')' + Piece(trimmed, 3, prefixLength) + u'-' +
+         Piece(trimmed, 3 + prefixLength, 4);
 }
 
 QString FormatTitulo(const QString& text)
