@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+#include <QTextStream>
+
+// One positional argument of a command, as shown in its help.
+struct PositionalArgument {
+  QString name;         // VALOR
+  QString description;  // shown in the help
+  bool required = true;
+};
+
+// What a command receives when it runs.
+struct CommandInvocation {
+  const QCommandLineParser& parser;
+  QStringList arguments;  // the positional arguments, in order
+  QString dataDirectory;  // --dados, by default the executable's folder
+  QTextStream& out;
+  QTextStream& err;
+};
+
+// A subcommand of the quitanza executable. Failures are thrown: an
+// InvalidInputError refuses the input (exit 1), a UsageError reports a wrong
+// call (exit 2), any other exception a file or engine error (exit 3).
+class Command {
+public:
+  virtual ~Command() = default;
+
+  virtual QString name() const = 0;
+  virtual QString summary() const = 0;
+  virtual QList<PositionalArgument> positionalArguments() const = 0;
+  virtual QList<QCommandLineOption> options() const { return {}; }
+
+  // Commands that draw (reports, previews) need a QGuiApplication; the others
+  // start with a QCoreApplication and need no display.
+  virtual bool needsGui() const { return false; }
+
+  virtual void run(const CommandInvocation& invocation) const = 0;
+};

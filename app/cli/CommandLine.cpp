@@ -1,0 +1,155 @@
+#include "app/cli/CommandLine.h"
+
+#include "app/cli/CommandTable.h"
+#include "app/cli/HelpText.h"
+#include "app/cli/UsageError.h"
+#include "doclib/InvalidInputError.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+QCommandLineOption dataDirectoryOption()
+{
+  return QCommandLineOption(
+    QStringLiteral("dados"),
+    QStringLiteral("Pasta de config.ini, recibo.xml e dos modelos (por padrão, a pasta do executável)."),
+    QStringLiteral("PASTA"));
+}
+
+QCommandLineOption helpOption()
+{
+  return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Mostra esta ajuda."));
+}
+
+QList<QCommandLineOption> globalOptions()
+{
+  return {dataDirectoryOption(), helpOption()};
+}
+
+// "-5,00" is an amount, not a cluster of short options.
+bool isNegativeNumber(const QString& token)
+{
+  return token.size() > 1 && token.startsWith(u'-') && (token.at(1).isDigit() || token.at(1) == u',');
+}
+
+bool isOption(const QString& token)
+{
+  return token.size() > 1 && token.startsWith(u'-') && !isNegativeNumber(token);
+}
+
+// Whether `token` (--name or -n, without "=value") names an option that takes a value.
+bool takesSeparateValue(const QString& token, const QList<QCommandLineOption>& options)
+{
+  if (token.contains(u'='))
+    return false;
+  QString name = token;
+  while (name.startsWith(u'-'))
+    name.remove(0, 1);
+  return std::any_of(options.cbegin(), options.cend(), [&name](const QCommandLineOption& option) {
+    return !option.valueName().isEmpty() && option.names().contains(name);
+  });
+}
+
+struct SplitArguments {
+  QString commandName;
+  QStringList options;      // with their values
+  QStringList positionals;  // in order, the command's name excluded
+};
+
+// Tells options from positional arguments, knowing which options take a
+// value, so that negative amounts can be given as they are written.
+SplitArguments split(const QStringList& arguments, const QList<QCommandLineOption>& options)
+{
+  SplitArguments result;
+  bool onlyPositionals = false;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& token = arguments.at(i);
+    if (!onlyPositionals && token == u"--") {
+      onlyPositionals = true;
+    } else if (!onlyPositionals && isOption(token)) {
+      result.options << token;
+      if (takesSeparateValue(token, options) && i + 1 < arguments.size())
+        result.options << arguments.at(++i);
+    } else if (result.commandName.isEmpty()) {
+      result.commandName = token;
+    } else {
+      result.positionals << token;
+    }
+  }
+  return result;
+}
+
+void checkArgumentCount(const Command& command, const QStringList& given)
+{
+  const QList<PositionalArgument> expected = command.positionalArguments();
+  const auto required = std::count_if(expected.cbegin(), expected.cend(),
+                                      [](const PositionalArgument& argument) { return argument.required; });
+  if (given.size() < required)
+    throw UsageError(QStringLiteral("Falta o argumento %1.").arg(expected.at(given.size()).name));
+  if (given.size() > expected.size())
+    throw UsageError(QStringLiteral("Argumento a mais: %1").arg(given.at(expected.size())));
+}
+
+QString dataDirectoryFrom(const QCommandLineParser& parser)
+{
+  return parser.isSet(QStringLiteral("dados")) ? parser.value(QStringLiteral("dados"))
+                                               : QCoreApplication::applicationDirPath();
+}
+
+int runCommand(const Command& command, const SplitArguments& split, QTextStream& out, QTextStream& err)
+{
+  const QList<QCommandLineOption> options = command.options() + globalOptions();
+  QCommandLineParser parser;
+  parser.addOptions(options);
+  if (!parser.parse(QStringList{QStringLiteral("quitanza")} + split.options + QStringList{QStringLiteral("--")} +
+                    split.positionals))
+    throw UsageError(parser.errorText());
+  if (parser.isSet(QStringLiteral("help"))) {
+    out << CommandHelp(command, globalOptions());
+    return ExitDone;
+  }
+  checkArgumentCount(command, split.positionals);
+  command.run(CommandInvocation{parser, split.positionals, dataDirectoryFrom(parser), out, err});
+  return ExitDone;
+}
+
+}  // namespace
+
+const Command* CommandNamedIn(const QStringList& arguments)
+{
+  return FindCommand(split(arguments, globalOptions()).commandName);
+}
+
+int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+  const SplitArguments globalSplit = split(arguments, globalOptions());
+  const Command* command = FindCommand(globalSplit.commandName);
+  if (!command) {
+    const bool helpAsked = globalSplit.options.contains(u"--help") || globalSplit.options.contains(u"-h");
+    if (globalSplit.commandName.isEmpty() && helpAsked) {
+      out << GlobalHelp(globalOptions());
+      return ExitDone;
+    }
+    if (!globalSplit.commandName.isEmpty())
+      err << QStringLiteral("Comando desconhecido: %1\n\n").arg(globalSplit.commandName);
+    err << GlobalHelp(globalOptions());
+    return ExitUsage;
+  }
+
+  try {
+    return runCommand(*command, split(arguments, command->options() + globalOptions()), out, err);
+  } catch (const UsageError& error) {
+    err << error.message() << u'\n'
+        << QStringLiteral("\"quitanza %1 --help\" mostra como usar o comando.\n").arg(command->name());
+    return ExitUsage;
+  } catch (const InvalidInputError& error) {
+    err << error.message() << u'\n';
+    return ExitRefused;
+  } catch (const std::exception& error) {
+    err << QString::fromUtf8(error.what()) << u'\n';
+    return ExitFileOrEngine;
+  }
+}

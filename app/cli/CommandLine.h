@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/cli/Command.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+// The exit codes of every command.
+enum ExitCode { ExitDone = 0, ExitRefused = 1, ExitUsage = 2, ExitFileOrEngine = 3 };
+
+// The command the arguments name (the program's name first), or null when
+// they name none or an unknown one. Needs no application object, so that the
+// kind of application can be chosen from it.
+const Command* CommandNamedIn(const QStringList& arguments);
+
+// Parses the arguments (the program's name first), runs the command they name
+// and returns its exit code. Messages for the operator go to `err`.
+int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);

@@ -1,0 +1,25 @@
+#include "app/cli/CommandTable.h"
+
+// Each command lives in its own file under commands/ and defines its factory.
+std::unique_ptr<Command> CreateExtensoCommand();
+std::unique_ptr<Command> CreateFormatarCommand();
+std::unique_ptr<Command> CreateValidarCommand();
+
+const std::vector<std::unique_ptr<Command>>& Commands()
+{
+  static const std::vector<std::unique_ptr<Command>> commands = [] {
+    std::vector<std::unique_ptr<Command>> table;
+    for (auto create : {CreateExtensoCommand, CreateFormatarCommand, CreateValidarCommand})
+      table.push_back(create());
+    return table;
+  }();
+  return commands;
+}
+
+const Command* FindCommand(const QString& name)
+{
+  for (const auto& command : Commands())
+    if (command->name() == name)
+      return command.get();
+  return nullptr;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+// A command line that cannot be carried out as written: unknown command,
+// missing argument, unknown kind.
+class UsageError : public std::runtime_error {
+public:
+  explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()), fMessage(message) {}
+
+  QString message() const { return fMessage; }
+
+private:
+  QString fMessage;
+};

@@ -1,0 +1,31 @@
+#include "app/ValorPorExtenso.h"
+#include "app/cli/Command.h"
+#include "doclib/Amount.h"
+
+#include <memory>
+
+namespace {
+
+// quitanza extenso VALOR
+class ExtensoCommand final : public Command {
+public:
+  QString name() const override { return QStringLiteral("extenso"); }
+  QString summary() const override { return QStringLiteral("Escreve um valor por extenso, em reais, como no recibo."); }
+
+  QList<PositionalArgument> positionalArguments() const override
+  {
+    return {{QStringLiteral("VALOR"), QStringLiteral("valor com vírgula decimal, por exemplo 1.234,56 ou -5,00")}};
+  }
+
+  void run(const CommandInvocation& invocation) const override
+  {
+    invocation.out << ValorPorExtenso(Amount::fromBrazilianText(invocation.arguments.at(0))) << u'\n';
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> CreateExtensoCommand()
+{
+  return std::make_unique<ExtensoCommand>();
+}

@@ -1,0 +1,56 @@
+#include "app/cli/Command.h"
+#include "app/cli/KindArgument.h"
+#include "doclib/MVClasses.h"
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using Mask = std::function<QString(const QString& text, const QString& uf)>;
+
+const std::map<QString, Mask>& masks()
+{
+  static const std::map<QString, Mask> table{
+    {QStringLiteral("cpfcnpj"), [](const QString& text, const QString&) { return FormatCpfCnpj(text); }},
+    {QStringLiteral("cep"), [](const QString& text, const QString&) { return FormatCep(text); }},
+    {QStringLiteral("pis"), [](const QString& text, const QString&) { return FormatPis(text); }},
+    {QStringLiteral("telefone"), [](const QString& text, const QString&) { return FormatTelefone(text); }},
+    {QStringLiteral("titulo"), [](const QString& text, const QString&) { return FormatTitulo(text); }},
+    {QStringLiteral("data"), [](const QString& text, const QString&) { return FormatDate(text); }},
+    {QStringLiteral("ie"), [](const QString& text, const QString& uf) { return FormatIE(text, uf); }},
+  };
+  return table;
+}
+
+// quitanza formatar TIPO VALOR [--uf UF]
+class FormatarCommand final : public Command {
+public:
+  QString name() const override { return QStringLiteral("formatar"); }
+  QString summary() const override
+  {
+    return QStringLiteral("Escreve um documento com a sua pontuação, sem verificá-lo.");
+  }
+
+  QList<PositionalArgument> positionalArguments() const override
+  {
+    return {{QStringLiteral("TIPO"), QStringLiteral("cpfcnpj, cep, pis, telefone, titulo, data ou ie")},
+            {QStringLiteral("VALOR"), QStringLiteral("o texto a formatar")}};
+  }
+
+  QList<QCommandLineOption> options() const override { return {StateOption()}; }
+
+  void run(const CommandInvocation& invocation) const override
+  {
+    const QString& kind = invocation.arguments.at(0);
+    const Mask& mask = LookUpKind(kind, masks());
+    invocation.out << mask(invocation.arguments.at(1), StateFor(kind, invocation)) << u'\n';
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> CreateFormatarCommand()
+{
+  return std::make_unique<FormatarCommand>();
+}

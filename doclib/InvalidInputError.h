@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+// A value typed by the operator that cannot be accepted: an amount that is not
+// a number, an impossible date, a document number that fails its check. The
+// message is written for the operator, in Portuguese.
+class InvalidInputError : public std::runtime_error {
+public:
+  explicit InvalidInputError(const QString& message);
+
+  QString message() const { return fMessage; }
+
+private:
+  QString fMessage;
+};
