@@ -21,6 +21,20 @@ TfrxCompiledExpression& TfrxExpressionCache::Find(const QString& expression, con
   return *found->second;
 }
 
+// Quoted text is never folded: 'ana' and 'ANA' are different values and must not
+// share a compiled function.
 QString TfrxExpressionCache::KeyOf(const QString& expression) const {
-  return FCaseSensitive ? expression : expression.toCaseFolded();
+  if (FCaseSensitive) return expression;
+  QString key;
+  QChar quote;
+  for (const QChar c : expression) {
+    if (!quote.isNull()) {
+      if (c == quote) quote = QChar();
+      key += c;
+    } else {
+      if (c == u'\'' || c == u'"') quote = c;
+      key += c.toCaseFolded();
+    }
+  }
+  return key;
 }

@@ -7,7 +7,8 @@
 
 // Expressions compiled once per preparation: each new expression becomes the script
 // function "fr3f" + (number of expressions already cached). Expression texts match
-// ignoring case unless the report asks for case-sensitive expressions.
+// ignoring case outside quoted strings unless the report asks for case-sensitive
+// expressions; quoted strings always match exactly.
 class TfrxExpressionCache {
 public:
   explicit TfrxExpressionCache(std::unique_ptr<TfrxExpressionCompiler> compiler);

@@ -37,5 +37,6 @@ QString RoundTripThroughCharset(const QString& text, std::uint8_t charset) {
   QStringDecoder decoder(codePage);
   if (!encoder.isValid() || !decoder.isValid()) return text;
   const QByteArray bytes = encoder.encode(text);
-  return decoder.decode(bytes);
+  // The conversion marks characters the code page lacks with SUB; fonts show them as '?'.
+  return QString(decoder.decode(bytes)).replace(QChar(0x1A), u'?');
 }
