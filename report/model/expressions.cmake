@@ -17,4 +17,4 @@ add_library(quitanza_expressions STATIC
   ${CMAKE_CURRENT_LIST_DIR}/frxFormatDataPrintf.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frxFormatDataText.cpp
 )
-target_link_libraries(quitanza_expressions PUBLIC Qt6::Core)
+target_link_libraries(quitanza_expressions PUBLIC quitanza_platform Qt6::Core)
