@@ -16,11 +16,11 @@ TfrxFormatKind KindOf(QChar letter) {
   }
 }
 
-TfrxFormat FormatOf(const QString& specification) {
+TfrxFormat FormatOf(const QString& formatPart) {
   TfrxFormat format;
-  if (specification.isEmpty()) return format;
-  format.Kind = KindOf(specification.front());
-  format.FormatStr = specification.mid(1);
+  if (formatPart.isEmpty()) return format;
+  format.Kind = KindOf(formatPart.front());
+  format.FormatStr = formatPart.mid(1);
   if (format.Kind == fkNumeric) {
     for (QChar& c : format.FormatStr) {
       if (c == u',' || c == u'-' || c == u'.') {
@@ -39,9 +39,9 @@ bool IsZeroNumber(const QVariant& value) { return FormatConversion::IsNumber(val
 TfrxExpressionWithFormat TfrxExpressionWithFormat::Split(const QString& bracketText) {
   const qsizetype at = bracketText.indexOf(QStringLiteral(" #"));
   if (at < 0) return {bracketText, std::nullopt};
-  const QString specification = bracketText.mid(at + 2);
-  if (specification.contains(u')')) return {bracketText, std::nullopt};
-  return {bracketText.left(at), FormatOf(specification)};
+  const QString formatPart = bracketText.mid(at + 2);
+  if (formatPart.contains(u')')) return {bracketText, std::nullopt};
+  return {bracketText.left(at), FormatOf(formatPart)};
 }
 
 TfrxExpressionText ExpressionValueText(const QString& bracketText, const TfrxMemoExpressionSettings& settings,

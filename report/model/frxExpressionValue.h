@@ -19,7 +19,7 @@ struct TfrxMemoExpressionSettings {
 
 // A bracket text split at its first " #" into the expression and the display format
 // written after it ("Total #n%2,2f": Total, numeric "%2.2f" with decimal comma).
-// A specification containing ')' is no format: the whole text is the expression.
+// A format part containing ')' is no format: the whole text is the expression.
 struct TfrxExpressionWithFormat {
   QString Expression;
   std::optional<TfrxFormat> Format;
