@@ -63,7 +63,9 @@ void TfrxDrawText::SetOptions(bool wordWrap, bool htmlTags, bool rtlReading, boo
   FWordBreak = wordBreak;
   FWysiwyg = wysiwyg;
   FOptions = (clipped ? 4 : 0) | (rtlReading ? 0x80 : 0);
-  FRotation = rotation % 360;
+  // Normalised here, not only when drawing, so that a text at -90 also wraps
+  // at the box height like one at 270.
+  FRotation = ((rotation % 360) + 360) % 360;
 }
 
 void TfrxDrawText::SetGaps(double paragraphGap, double charSpacing, double lineSpacing)

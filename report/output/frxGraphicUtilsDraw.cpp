@@ -115,8 +115,8 @@ void TfrxDrawText::DrawText(Canvas& canvas, TfrxHAlign hAlign, TfrxVAlign vAlign
 
 TfrxDrawText::BlockStart TfrxDrawText::PlaceTextBlock(TfrxVAlign vAlign, int blockHeight)
 {
-  const int a = ((FRotation % 360) + 360) % 360;
-  FRotation = a;
+  FRotation = ((FRotation % 360) + 360) % 360;
+  const int a = FRotation;
   const double c = std::cos(radians(a)), s = std::sin(radians(a));
   const double ac = std::abs(c), as = std::abs(s);
   const auto [L, T, R, B] = FScaledRect;
