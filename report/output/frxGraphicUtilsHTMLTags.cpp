@@ -88,8 +88,23 @@ TfrxHTMLTag TfrxHTMLTagsList::CurrentTag() const
 void TfrxHTMLTagsList::ExpandHTMLTags(QString& text, TfrxHTMLTags& tags)
 {
   tags.clear();
-  tags.reserve(text.size());
   const bool mayHoldTags = FAllowTags && text.contains(u'<');
+  if (!mayHoldTags && !text.isEmpty()) {
+    // Without tags every character after the first is formatted like the one
+    // before it: one tag computed, the rest copies at the next positions.
+    TfrxHTMLTag tag = CurrentTag();
+    tags.assign(static_cast<std::size_t>(text.size()), tag);
+    tag.Default = true;
+    for (std::size_t k = 1; k < tags.size(); ++k) {
+      tag.Position = FPosition + static_cast<int>(k);
+      tags[k] = tag;
+    }
+    FPosition += static_cast<int>(text.size());
+    FPrevious = tags.back();
+    FHasPrevious = true;
+    return;
+  }
+  tags.reserve(text.size());
   QString kept;
   if (mayHoldTags)
     kept.reserve(text.size());
