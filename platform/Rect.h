@@ -1,0 +1,14 @@
+#pragma once
+
+// An integer rectangle whose right and bottom edges are exclusive bounds:
+// Width = Right - Left, as drawing and text layout count them.
+struct TRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+
+  int Width() const { return Right - Left; }
+  int Height() const { return Bottom - Top; }
+  bool operator==(const TRect&) const = default;
+};
