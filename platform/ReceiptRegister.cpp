@@ -33,11 +33,10 @@ std::runtime_error TReceiptRegister::Error(const QString& message) const
   return std::runtime_error(QStringLiteral("%1: %2").arg(FName, message).toStdString());
 }
 
-const TReceiptRecord& TReceiptRegister::Current() const
+TReceiptRecord TReceiptRegister::Current() const
 {
-  static const TReceiptRecord none;
   if (FInserting) return FInserted;
-  return FCurrent < 0 ? none : FRecords[static_cast<std::size_t>(FCurrent)];
+  return FCurrent < 0 ? TReceiptRecord() : Record(FCurrent);
 }
 
 void TReceiptRegister::First()
@@ -64,7 +63,7 @@ void TReceiptRegister::Post()
 {
   if (!FInserting) throw Error(QStringLiteral("Dataset not in insert mode"));
   const qsizetype at = std::max<qsizetype>(FCurrent, 0);
-  FRecords.insert(FRecords.begin() + at, std::move(FInserted));
+  FRecords.insert(FRecords.begin() + at, TPackedRecord(FInserted));
   FCurrent = at;
   FInserting = false;
 }

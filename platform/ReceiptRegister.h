@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PackedRecord.h"
 #include "platform/ReceiptRecord.h"
 
 #include <QString>
@@ -27,12 +28,12 @@ public:
 
   bool IsEmpty() const { return RecordCount() == 0; }
   qsizetype RecordCount() const { return static_cast<qsizetype>(FRecords.size()); }
-  const TReceiptRecord& Record(qsizetype index) const { return FRecords.at(static_cast<std::size_t>(index)); }
+  TReceiptRecord Record(qsizetype index) const { return FRecords.at(static_cast<std::size_t>(index)).Unpack(); }
 
   // Index of the current row; -1 when the register is empty.
   qsizetype CurrentIndex() const { return FCurrent; }
   // The current row, or the row being inserted; an empty record when there is neither.
-  const TReceiptRecord& Current() const;
+  TReceiptRecord Current() const;
   void First();
   void MoveTo(qsizetype index);
 
@@ -71,7 +72,7 @@ private:
   void CheckBrowseMode();
 
   QString FName;
-  std::vector<TReceiptRecord> FRecords;
+  std::vector<TPackedRecord> FRecords;
   qsizetype FCurrent = -1;
   bool FInserting = false;
   TReceiptRecord FInserted;

@@ -10,6 +10,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <iterator>
 #include <exception>
 
 namespace {
@@ -73,15 +74,17 @@ TReceiptRecord ReadRow(pugi::xml_node row, const std::vector<const char*>& field
   return record;
 }
 
-std::vector<TReceiptRecord> ReadPacket(const pugi::xml_document& document, TTextEncoding encoding)
+std::vector<TPackedRecord> ReadPacket(const pugi::xml_document& document, TTextEncoding encoding)
 {
   const pugi::xml_node packet = document.child("DATAPACKET");
   if (!packet) throw std::runtime_error("not a data packet (no DATAPACKET element)");
   const std::vector<const char*> fieldNames = FileFieldNames(packet);
-  std::vector<TReceiptRecord> records;
-  for (pugi::xml_node row : packet.child("ROWDATA").children("ROW")) {
+  const auto rows = packet.child("ROWDATA").children("ROW");
+  std::vector<TPackedRecord> records;
+  records.reserve(static_cast<std::size_t>(std::distance(rows.begin(), rows.end())));
+  for (pugi::xml_node row : rows) {
     try {
-      records.push_back(ReadRow(row, fieldNames, encoding));
+      records.emplace_back(ReadRow(row, fieldNames, encoding));
     } catch (const std::exception& error) {
       throw std::runtime_error("row " + std::to_string(records.size() + 1) + ", " + error.what());
     }
@@ -101,11 +104,12 @@ void AppendFieldDefinitions(pugi::xml_node fields)
   }
 }
 
-void AppendRows(pugi::xml_node rowData, const std::vector<TReceiptRecord>& records)
+void AppendRows(pugi::xml_node rowData, const std::vector<TPackedRecord>& records)
 {
   std::array<QByteArray, ReceiptFields.size()> names;
   std::transform(ReceiptFields.begin(), ReceiptFields.end(), names.begin(), [](const TFieldDef& def) { return def.Name.toUtf8(); });
-  for (const TReceiptRecord& record : records) {
+  for (const TPackedRecord& packed : records) {
+    const TReceiptRecord record = packed.Unpack();
     pugi::xml_node row = rowData.append_child("ROW");
     for (std::size_t i = 0; i < ReceiptFields.size(); ++i) {
       row.append_attribute(names[i].constData()).set_value(FieldText(record, ReceiptFields[i]).toUtf8().constData());
@@ -115,7 +119,7 @@ void AppendRows(pugi::xml_node rowData, const std::vector<TReceiptRecord>& recor
 
 }  // namespace
 
-std::vector<TReceiptRecord> ReadRegisterFile(const QString& path)
+std::vector<TPackedRecord> ReadRegisterFile(const QString& path)
 {
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   QByteArray bytes = ReadWholeFile(fullPath);
@@ -136,7 +140,7 @@ std::vector<TReceiptRecord> ReadRegisterFile(const QString& path)
   }
 }
 
-void WriteRegisterFile(const QString& path, const std::vector<TReceiptRecord>& records)
+void WriteRegisterFile(const QString& path, const std::vector<TPackedRecord>& records)
 {
   pugi::xml_document document;
   pugi::xml_node declaration = document.append_child(pugi::node_declaration);

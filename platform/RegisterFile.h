@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ReceiptRecord.h"
+#include "platform/PackedRecord.h"
 
 #include <QString>
 
@@ -15,9 +15,9 @@
 // (UnableToRead) for a file that is missing, unreadable, not well-formed XML,
 // not a data packet, lacking one of the seven fields or holding a value its
 // field cannot take; the message says where.
-std::vector<TReceiptRecord> ReadRegisterFile(const QString& path);
+std::vector<TPackedRecord> ReadRegisterFile(const QString& path);
 
 // Writes UTF-8, amounts with a point and no thousands separator, replacing the
 // file atomically; on failure throws TFileError (UnableToWrite) and the previous
 // file stays as it was.
-void WriteRegisterFile(const QString& path, const std::vector<TReceiptRecord>& records);
+void WriteRegisterFile(const QString& path, const std::vector<TPackedRecord>& records);

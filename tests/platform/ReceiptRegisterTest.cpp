@@ -143,7 +143,7 @@ protected:
 
 TEST_F(ReceiptRegisterFileTest, LoadReplacesEveryRowAndGoesToTheFirst)
 {
-  WriteRegisterFile(Register(), SampleRecords(3));
+  WriteRegisterFile(Register(), Packed(SampleRecords(3)));
   TReceiptRegister reg;
   InsertClient(reg, QStringLiteral("TO BE REPLACED"));
   reg.LoadFromFile(Register());
@@ -155,7 +155,7 @@ TEST_F(ReceiptRegisterFileTest, LoadReplacesEveryRowAndGoesToTheFirst)
   reg.Delete();
   InsertClient(reg, QStringLiteral("NEW"));
   reg.SaveToFile(Register());
-  const std::vector<TReceiptRecord> saved = ReadRegisterFile(Register());
+  const std::vector<TReceiptRecord> saved = Unpacked(ReadRegisterFile(Register()));
   ASSERT_EQ(saved.size(), 3u);
   EXPECT_EQ(saved[0].Codigo, 1);
   EXPECT_EQ(saved[1].Cliente, QStringLiteral("NEW"));
@@ -168,7 +168,7 @@ TEST_F(ReceiptRegisterFileTest, StartUpCreatesAMissingRegisterAndLoadsAnExisting
   fresh.LoadOrCreate(Register());
   EXPECT_TRUE(ReadRegisterFile(Register()).empty());
 
-  WriteRegisterFile(Register(), SampleRecords(2));
+  WriteRegisterFile(Register(), Packed(SampleRecords(2)));
   TReceiptRegister reg;
   reg.LoadOrCreate(Register());
   EXPECT_EQ(reg.RecordCount(), 2);

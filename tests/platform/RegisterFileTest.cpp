@@ -24,7 +24,7 @@ TEST_F(RegisterFileTest, WritesTheDataPacketForm)
   record.Tipo = 1;
   record.Codigo = 42;
   record.Autenticacao = QStringLiteral("70350F6027BCE3713F6B76473084309B");
-  WriteRegisterFile(Register(), {record, TReceiptRecord()});
+  WriteRegisterFile(Register(), Packed({record, TReceiptRecord()}));
 
   EXPECT_EQ(ReadBytes(Register()).toStdString(),
             QStringLiteral(u"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
@@ -57,13 +57,13 @@ TEST_F(RegisterFileTest, ReadsBackWhatItWrote)
   records.insert(records.begin() + 10, unusual);
   records.push_back(TReceiptRecord());
 
-  WriteRegisterFile(Register(), records);
-  EXPECT_EQ(ReadRegisterFile(Register()), records);
+  WriteRegisterFile(Register(), Packed(records));
+  EXPECT_EQ(Unpacked(ReadRegisterFile(Register())), records);
 }
 
 TEST_F(RegisterFileTest, ReadsWindows1252FilesOfOtherWritersSkippingWhatItDoesNotKnow)
 {
-  const std::vector<TReceiptRecord> records = ReadRegisterFile(TestDataFile(QStringLiteral("recibo-windows1252.xml")));
+  const std::vector<TReceiptRecord> records = Unpacked(ReadRegisterFile(TestDataFile(QStringLiteral("recibo-windows1252.xml"))));
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[0].Cliente, QStringLiteral(u"JOSÉ DA CONCEIÇÃO"));
   EXPECT_EQ(records[0].CNPJ, QStringLiteral("123.456.789-09"));
@@ -112,7 +112,7 @@ TEST_F(RegisterFileTest, AFailedSaveSaysSoAndLeavesWhatWasThere)
 {
   ASSERT_TRUE(QDir(FolderPath()).mkdir(QStringLiteral("recibo.xml")));
   try {
-    WriteRegisterFile(Register(), SampleRecords(3));
+    WriteRegisterFile(Register(), Packed(SampleRecords(3)));
     FAIL() << "no error";
   } catch (const TFileError& error) {
     EXPECT_THAT(error.what(), HasSubstr(QStringLiteral("Unable to write to %1: ").arg(Register()).toStdString()));

@@ -22,7 +22,7 @@ struct TSaveCase {
 
 QByteArray OldRegister(const QString& path)
 {
-  WriteRegisterFile(path, SampleRecords(5));
+  WriteRegisterFile(path, Packed(SampleRecords(5)));
   return ReadBytes(path);
 }
 
@@ -50,7 +50,7 @@ TEST_F(SaveCrashTest, AProcessKilledWhileSavingLeavesTheOldFileWhole)
     EXPECT_TRUE(run.Crashed) << c.name << ": the helper was meant to die while writing";
     EXPECT_EQ(ReadBytes(path), old) << c.name;
   }
-  EXPECT_EQ(ReadRegisterFile(PathOf(QStringLiteral("recibo.xml"))), SampleRecords(5));
+  EXPECT_EQ(Unpacked(ReadRegisterFile(PathOf(QStringLiteral("recibo.xml")))), SampleRecords(5));
 }
 
 TEST_F(SaveCrashTest, AFailedWriteRaisesTheErrorAndLeavesTheOldFileWhole)

@@ -52,7 +52,7 @@ int Run(int argc, char** argv)
   if (argc < 5) return 64;
   LimitFileSize(argv[4], argc > 5 && std::strcmp(argv[5], "--fail-writes") == 0);
   if (command == "save-register") {
-    WriteRegisterFile(Arg(argv[2]), SampleRecords(std::stoi(argv[3])));
+    WriteRegisterFile(Arg(argv[2]), Packed(SampleRecords(std::stoi(argv[3]))));
     return 0;
   }
   if (command == "write-ini") {
