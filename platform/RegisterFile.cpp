@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <sstream>
+#include <utility>
 #include <exception>
 
 namespace {
@@ -104,17 +106,43 @@ void AppendFieldDefinitions(pugi::xml_node fields)
   }
 }
 
-void AppendRows(pugi::xml_node rowData, const std::vector<TPackedRecord>& records)
+// Rows are written one at a time through a single reused ROW element, so a
+// save needs no copy of the whole register in memory.
+void WriteRows(pugi::xml_writer& writer, const std::vector<TPackedRecord>& records)
 {
-  std::array<QByteArray, ReceiptFields.size()> names;
-  std::transform(ReceiptFields.begin(), ReceiptFields.end(), names.begin(), [](const TFieldDef& def) { return def.Name.toUtf8(); });
+  pugi::xml_document scratch;
+  pugi::xml_node row = scratch.append_child("ROW");
+  std::array<pugi::xml_attribute, ReceiptFields.size()> values;
+  for (std::size_t i = 0; i < ReceiptFields.size(); ++i) values[i] = row.append_attribute(ReceiptFields[i].Name.toUtf8().constData());
   for (const TPackedRecord& packed : records) {
     const TReceiptRecord record = packed.Unpack();
-    pugi::xml_node row = rowData.append_child("ROW");
-    for (std::size_t i = 0; i < ReceiptFields.size(); ++i) {
-      row.append_attribute(names[i].constData()).set_value(FieldText(record, ReceiptFields[i]).toUtf8().constData());
-    }
+    for (std::size_t i = 0; i < ReceiptFields.size(); ++i) values[i].set_value(FieldText(record, ReceiptFields[i]).toUtf8().constData());
+    row.print(writer, "", pugi::format_raw);
   }
+}
+
+// The packet without its rows, split where they go.
+std::pair<std::string, std::string> PacketAroundRows()
+{
+  pugi::xml_document document;
+  pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+  declaration.append_attribute("version").set_value("1.0");
+  declaration.append_attribute("encoding").set_value("UTF-8");
+  declaration.append_attribute("standalone").set_value("yes");
+  pugi::xml_node packet = document.append_child("DATAPACKET");
+  packet.append_attribute("Version").set_value("2.0");
+  pugi::xml_node metadata = packet.append_child("METADATA");
+  AppendFieldDefinitions(metadata.append_child("FIELDS"));
+  metadata.append_child("PARAMS");
+  packet.append_child("ROWDATA");
+
+  std::ostringstream text;
+  document.save(text, "", pugi::format_raw);
+  const std::string whole = text.str();
+  const std::string emptyRows = "<ROWDATA/>";
+  const std::size_t at = whole.find(emptyRows);
+  if (at == std::string::npos) throw std::logic_error("The data packet has no ROWDATA element");
+  return {whole.substr(0, at) + "<ROWDATA>", "</ROWDATA>" + whole.substr(at + emptyRows.size())};
 }
 
 }  // namespace
@@ -142,20 +170,11 @@ std::vector<TPackedRecord> ReadRegisterFile(const QString& path)
 
 void WriteRegisterFile(const QString& path, const std::vector<TPackedRecord>& records)
 {
-  pugi::xml_document document;
-  pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-  declaration.append_attribute("version").set_value("1.0");
-  declaration.append_attribute("encoding").set_value("UTF-8");
-  declaration.append_attribute("standalone").set_value("yes");
-  pugi::xml_node packet = document.append_child("DATAPACKET");
-  packet.append_attribute("Version").set_value("2.0");
-  pugi::xml_node metadata = packet.append_child("METADATA");
-  AppendFieldDefinitions(metadata.append_child("FIELDS"));
-  metadata.append_child("PARAMS");
-  AppendRows(packet.append_child("ROWDATA"), records);
-
-  WriteFileAtomically(path, [&document](const TByteSink& sink) {
+  const auto [head, tail] = PacketAroundRows();
+  WriteFileAtomically(path, [&](const TByteSink& sink) {
     TSinkWriter writer(sink);
-    document.save(writer, "", pugi::format_raw);
+    sink(QByteArrayView(head.data(), static_cast<qsizetype>(head.size())));
+    WriteRows(writer, records);
+    sink(QByteArrayView(tail.data(), static_cast<qsizetype>(tail.size())));
   });
 }
