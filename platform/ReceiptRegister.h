@@ -26,6 +26,7 @@ public:
 
   const QString& Name() const { return FName; }
 
+  // Rows are kept packed (TPackedRecord); Record() and Current() hand out copies.
   bool IsEmpty() const { return RecordCount() == 0; }
   qsizetype RecordCount() const { return static_cast<qsizetype>(FRecords.size()); }
   TReceiptRecord Record(qsizetype index) const { return FRecords.at(static_cast<std::size_t>(index)).Unpack(); }

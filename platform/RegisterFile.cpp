@@ -10,10 +10,10 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <exception>
 #include <iterator>
 #include <sstream>
 #include <utility>
-#include <exception>
 
 namespace {
 
