@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+// Keeps other Quitanza processes out of a data folder while this one holds
+// its register: two processes saving the same register would each overwrite
+// the other's receipts. The lock is a file in the folder and lasts as long as
+// this object. A lock left behind by a process that died is taken over; one
+// held by a live process is respected however old it is.
+class TDataFolderLock {
+public:
+  static constexpr const char16_t* LockFileName = u"quitanza.lock";
+
+  // Throws std::runtime_error "Os dados em DIR estão em uso por outro processo
+  // do Quitanza." when another process holds the folder, or a TFileError when
+  // the lock file cannot be created.
+  explicit TDataFolderLock(const QString& folder);
+
+private:
+  std::unique_ptr<QLockFile> FLock;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// A settings file in INI form, opened afresh by every call and released at its
+// end: nothing is cached, so a value written by one part of the program is what
+// the next read anywhere sees.
+//
+// A missing file, section or key reads as the default (empty text, 0). Values
+// are cut to 2047 characters. A write creates the file and the section when
+// needed and replaces the file atomically; it fails with "Unable to write to
+// <full path>" (TFileError) and then leaves the file as it was. Files are
+// written in UTF-8; one that is not valid UTF-8 is read as Windows-1252.
+class TIniFile {
+public:
+  static constexpr qsizetype MaxValueLength = 2047;
+
+  explicit TIniFile(QString fileName);
+
+  const QString& FileName() const { return FFileName; }
+
+  // Throw TFileError (UnableToRead) when the file exists but cannot be read:
+  // reading it as empty would, for one, hand out receipt numbers again.
+  QString ReadString(QStringView section, QStringView key, const QString& defaultValue = {}) const;
+  // The default also when the value is not a decimal 32-bit integer.
+  int ReadInteger(QStringView section, QStringView key, int defaultValue = 0) const;
+
+  void WriteString(QStringView section, QStringView key, QStringView value) const;
+  void WriteInteger(QStringView section, QStringView key, int value) const;
+
+private:
+  QString ReadText() const;
+
+  QString FFileName;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/ReceiptRecord.h"
+
+#include <QByteArray>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// A record as the register keeps it in memory: the four texts in one UTF-8
+// block. A register of many years of receipts then takes less than half the
+// memory four separate QStrings per row would.
+class TPackedRecord {
+public:
+  explicit TPackedRecord(const TReceiptRecord& record);
+  TReceiptRecord Unpack() const;
+
+private:
+  QByteArray FTexts;                  // Cliente, CNPJ, Referente and Autenticacao, one after another
+  std::array<std::uint32_t, 3> FEnds; // where each of the first three ends in FTexts
+  std::int64_t FValor;
+  std::int32_t FTipo;
+  std::int32_t FCodigo;
+};
+
+std::vector<TPackedRecord> Packed(const std::vector<TReceiptRecord>& records);
+std::vector<TReceiptRecord> Unpacked(const std::vector<TPackedRecord>& records);

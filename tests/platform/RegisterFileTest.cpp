@@ -1,0 +1,122 @@
+#include "platform/FileError.h"
+#include "platform/RegisterFile.h"
+#include "tests/platform/SampleRecords.h"
+#include "tests/platform/StorageTestSupport.h"
+
+#include <QDir>
+
+#include <limits>
+
+using ::testing::HasSubstr;
+
+class RegisterFileTest : public TFolderTest {
+protected:
+  QString Register() const { return PathOf(QStringLiteral("recibo.xml")); }
+};
+
+TEST_F(RegisterFileTest, WritesTheDataPacketForm)
+{
+  TReceiptRecord record;
+  record.Cliente = QStringLiteral(u"D'ÁVILA & <FILHOS>");
+  record.CNPJ = QStringLiteral("12.345.678/0001-95");
+  record.Valor = 12345000;
+  record.Referente = QStringLiteral(u"Aluguel \"março\"\r\nSala 2");
+  record.Tipo = 1;
+  record.Codigo = 42;
+  record.Autenticacao = QStringLiteral("70350F6027BCE3713F6B76473084309B");
+  WriteRegisterFile(Register(), Packed({record, TReceiptRecord()}));
+
+  EXPECT_EQ(ReadBytes(Register()).toStdString(),
+            QStringLiteral(u"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+                           u"<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>"
+                           u"<FIELD attrname=\"Cliente\" fieldtype=\"string\" WIDTH=\"200\"/>"
+                           u"<FIELD attrname=\"CNPJ\" fieldtype=\"string\" WIDTH=\"20\"/>"
+                           u"<FIELD attrname=\"Valor\" fieldtype=\"r8\" SUBTYPE=\"Money\"/>"
+                           u"<FIELD attrname=\"Referente\" fieldtype=\"bin.hex\" SUBTYPE=\"Text\"/>"
+                           u"<FIELD attrname=\"Tipo\" fieldtype=\"i4\"/>"
+                           u"<FIELD attrname=\"Codigo\" fieldtype=\"i4\"/>"
+                           u"<FIELD attrname=\"Autenticacao\" fieldtype=\"string\" WIDTH=\"500\"/>"
+                           u"</FIELDS><PARAMS/></METADATA><ROWDATA>"
+                           u"<ROW Cliente=\"D'ÁVILA &amp; &lt;FILHOS>\" CNPJ=\"12.345.678/0001-95\" Valor=\"1234.5\" "
+                           u"Referente=\"Aluguel &quot;março&quot;&#13;&#10;Sala 2\" Tipo=\"1\" Codigo=\"42\" "
+                           u"Autenticacao=\"70350F6027BCE3713F6B76473084309B\"/>"
+                           u"<ROW Cliente=\"\" CNPJ=\"\" Valor=\"0\" Referente=\"\" Tipo=\"0\" Codigo=\"0\" Autenticacao=\"\"/>"
+                           u"</ROWDATA></DATAPACKET>")
+              .toStdString());
+}
+
+TEST_F(RegisterFileTest, ReadsBackWhatItWrote)
+{
+  std::vector<TReceiptRecord> records = SampleRecords(50);
+  TReceiptRecord unusual;
+  unusual.Cliente = QStringLiteral(u"ŁÓDŹ 中文 😀 ÇÃ");  // mostly beyond Windows-1252
+  unusual.Referente = QStringLiteral(u"line\nbreaks\r\nof both kinds\tand a tab\n");
+  unusual.Valor = std::numeric_limits<std::int64_t>::min();
+  unusual.Tipo = -7;
+  unusual.Codigo = std::numeric_limits<std::int32_t>::max();
+  records.insert(records.begin() + 10, unusual);
+  records.push_back(TReceiptRecord());
+
+  WriteRegisterFile(Register(), Packed(records));
+  EXPECT_EQ(Unpacked(ReadRegisterFile(Register())), records);
+}
+
+TEST_F(RegisterFileTest, ReadsWindows1252FilesOfOtherWritersSkippingWhatItDoesNotKnow)
+{
+  const std::vector<TReceiptRecord> records = Unpacked(ReadRegisterFile(TestDataFile(QStringLiteral("recibo-windows1252.xml"))));
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].Cliente, QStringLiteral(u"JOSÉ DA CONCEIÇÃO"));
+  EXPECT_EQ(records[0].CNPJ, QStringLiteral("123.456.789-09"));
+  EXPECT_EQ(records[0].Valor, 15000000);
+  EXPECT_EQ(records[0].Referente, QStringLiteral(u"Aluguel de março\r\nSala 2 – € 50"));
+  EXPECT_EQ(records[0].Codigo, 1);
+  EXPECT_EQ(records[0].Autenticacao, QStringLiteral("70350F6027BCE3713F6B76473084309B"));
+  EXPECT_EQ(records[1].Cliente, QStringLiteral(u"MÃE & FILHOS"));
+  EXPECT_EQ(records[1].Valor, -52500);
+  EXPECT_EQ(records[1].Tipo, 1);
+  EXPECT_EQ(records[1].Codigo, 2);
+  EXPECT_EQ(records[1].CNPJ, QString());  // no attribute: a null value
+}
+
+TEST_F(RegisterFileTest, RefusesFilesItCannotReadSayingWhereAndWhy)
+{
+  const QByteArray fields =
+    "<METADATA><FIELDS><FIELD attrname=\"Cliente\"/><FIELD attrname=\"CNPJ\"/><FIELD attrname=\"Valor\"/>"
+    "<FIELD attrname=\"Referente\"/><FIELD attrname=\"Tipo\"/><FIELD attrname=\"Codigo\"/><FIELD attrname=\"Autenticacao\"/></FIELDS></METADATA>";
+  const struct {
+    QByteArray content;
+    const char* reason;
+  } cases[] = {
+    {"", "invalid XML at line 1"},
+    {"<?xml version=\"1.0\"?>\n<DATAPACKET>\n<ROWDATA><ROW Cliente=\"A\"></DATAPACKET>", "invalid XML at line 3"},
+    {"<?xml version=\"1.0\"?>\n<DATAPACKET><METADATA/><ROWDATA></ROWDATA>", "invalid XML at line 2"},
+    {"<OTHER/>", "not a data packet"},
+    {"<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"Cliente\"/></FIELDS></METADATA></DATAPACKET>", "the field CNPJ is missing"},
+    {"<DATAPACKET>" + fields + "<ROWDATA><ROW Valor=\"1\"/><ROW Valor=\"1,5\"/></ROWDATA></DATAPACKET>", "row 2, field Valor: '1,5' is not a valid amount"},
+    {"<DATAPACKET>" + fields + "<ROWDATA><ROW Codigo=\"3000000000\"/></ROWDATA></DATAPACKET>", "row 1, field Codigo: '3000000000' is not a valid integer"},
+  };
+  for (const auto& c : cases) {
+    WriteBytes(Register(), c.content);
+    try {
+      ReadRegisterFile(Register());
+      ADD_FAILURE() << "no error for " << c.content.toStdString();
+    } catch (const TFileError& error) {
+      EXPECT_THAT(error.what(), HasSubstr(QStringLiteral("Unable to read %1: ").arg(Register()).toStdString()));
+      EXPECT_THAT(error.what(), HasSubstr(c.reason));
+    }
+  }
+  EXPECT_THROW(ReadRegisterFile(PathOf(QStringLiteral("missing.xml"))), TFileError);
+}
+
+TEST_F(RegisterFileTest, AFailedSaveSaysSoAndLeavesWhatWasThere)
+{
+  ASSERT_TRUE(QDir(FolderPath()).mkdir(QStringLiteral("recibo.xml")));
+  try {
+    WriteRegisterFile(Register(), Packed(SampleRecords(3)));
+    FAIL() << "no error";
+  } catch (const TFileError& error) {
+    EXPECT_THAT(error.what(), HasSubstr(QStringLiteral("Unable to write to %1: ").arg(Register()).toStdString()));
+  }
+  EXPECT_TRUE(QFileInfo(Register()).isDir());
+  EXPECT_EQ(QDir(FolderPath()).entryList(QDir::Files), QStringList());  // no temporary file left behind
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+QByteArray ReadBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
+QString TestDataFile(const QString& name);
+
+// A test with a fresh, empty folder of its own.
+class TFolderTest : public ::testing::Test {
+protected:
+  QString PathOf(const QString& name) const { return FFolder.filePath(name); }
+  QString FolderPath() const { return FFolder.path(); }
+
+private:
+  QTemporaryDir FFolder;
+};
+
+// The storage test helper program run as a second process (see StorageTestHelper.cpp).
+struct THelperRun {
+  bool Crashed = false;  // ended by a signal
+  int ExitCode = 0;
+  QString Output;
+  QString Errors;
+};
+THelperRun RunHelper(const QStringList& arguments);
+std::unique_ptr<QProcess> StartHelper(const QStringList& arguments);
