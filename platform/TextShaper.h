@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QStringView>
+
+#include <cstdint>
+#include <vector>
+
+class FontFace;
+struct hb_buffer_t;
+
+// One glyph of a shaped line, in the font's design units. Cluster is the
+// UTF-16 index of the first unit of the character cluster the glyph belongs to.
+struct ShapedGlyph {
+  std::uint32_t Glyph = 0;
+  int Cluster = 0;
+  int Advance = 0;
+  int OffsetX = 0;
+  int OffsetY = 0;
+};
+
+// Shapes UTF-16 text with HarfBuzz into glyphs in display order. Keeps its
+// buffers between calls, so one shaper per surface costs no allocation per line.
+class TextShaper {
+public:
+  TextShaper();
+  ~TextShaper();
+  TextShaper(const TextShaper&) = delete;
+  TextShaper& operator=(const TextShaper&) = delete;
+
+  // The result stays valid until the next call.
+  const std::vector<ShapedGlyph>& Shape(const FontFace& face, QStringView text, bool rightToLeftBase);
+
+private:
+  void ShapeRun(const FontFace& face, QStringView text, int start, int length, bool rightToLeft);
+
+  hb_buffer_t* buffer_;
+  std::vector<ShapedGlyph> glyphs_;
+};
