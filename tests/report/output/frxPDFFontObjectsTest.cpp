@@ -1,3 +1,4 @@
+#include "Inflate.h"
 #include "platform/FontFace.h"
 #include "report/output/frxPDFEncryption.h"
 #include "report/output/frxPDFFontObjects.h"
@@ -9,19 +10,8 @@
 
 #include <QBuffer>
 
-#include <zlib.h>
 
 namespace {
-
-QByteArray Inflate(const QByteArray& compressed, qsizetype size) {
-  QByteArray plain(size, Qt::Uninitialized);
-  uLongf length = uLongf(plain.size());
-  EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(plain.data()), &length,
-                       reinterpret_cast<const Bytef*>(compressed.constData()), uLong(compressed.size())),
-            Z_OK);
-  plain.resize(qsizetype(length));
-  return plain;
-}
 
 // The value of "/Key n" in the text after the given position.
 qsizetype NumberAfter(const QByteArray& file, const QByteArray& key, qsizetype from = 0) {
