@@ -12,11 +12,6 @@ void AppendHexByte(QByteArray& out, char prefix, unsigned char byte) {
   out += HexDigits[byte & 0x0F];
 }
 
-void AppendHexUnit(QByteArray& out, char16_t unit) {
-  for (int shift = 12; shift >= 0; shift -= 4)
-    out += HexDigits[(unit >> shift) & 0x0F];
-}
-
 bool IsPlainLinkTarget(const QString& target) {
   int depth = 0;
   for (QChar ch : target) {
@@ -55,11 +50,21 @@ QByteArray PdfTextBytes(const QString& text) {
   return QByteArrayLiteral("\xFE\xFF") + QByteArray(toUtf16BE(text));
 }
 
+void AppendPdfHexUnits(QByteArray& out, std::u16string_view units) {
+  const qsizetype start = out.size();
+  out.resize(start + 4 * qsizetype(units.size()));
+  char* digit = out.data() + start;
+  for (char16_t unit : units) {
+    for (int shift = 12; shift >= 0; shift -= 4)
+      *digit++ = HexDigits[(unit >> shift) & 0x0F];
+  }
+}
+
 QByteArray PdfTextHexString(const QString& text) {
   QByteArray out = QByteArrayLiteral("<FEFF");
   out.reserve(6 + 4 * text.size());
-  for (QChar unit : text)
-    AppendHexUnit(out, unit.unicode());
+  const QStringView view(text);
+  AppendPdfHexUnits(out, std::u16string_view(view.utf16(), size_t(view.size())));
   out += '>';
   return out;
 }

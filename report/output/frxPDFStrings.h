@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <string_view>
+
 // String and name forms of PDF files.
 
 // "(" bytes ")" with LF as \n, CR as \r and "(", ")", "\" escaped by a
@@ -14,6 +16,10 @@ QByteArray PdfLiteralString(QByteArrayView bytes);
 // The bytes FE FF followed by the text in UTF-16 big-endian order: a PDF text
 // string, the input of string encryption.
 QByteArray PdfTextBytes(const QString& text);
+
+// Four uppercase hexadecimal digits per 16-bit unit appended to out: glyph
+// codes of a text-showing string, entries of a character map.
+void AppendPdfHexUnits(QByteArray& out, std::u16string_view units);
 
 // "<FEFF", four uppercase hexadecimal digits per UTF-16 unit, ">"; an empty
 // text gives "<FEFF>". Information fields and outline titles of unprotected files.

@@ -1,5 +1,6 @@
 // Writes small but complete PDF files with the writing primitives and has
 // independent readers (qpdf, pdfinfo, pdftotext) open them.
+#include "PdfTools.h"
 #include "report/output/frxPDFEncryption.h"
 #include "report/output/frxPDFFileId.h"
 #include "report/output/frxPDFNumbers.h"
@@ -11,8 +12,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -21,23 +20,6 @@ namespace {
 
 const QString Title = QStringLiteral(u"Recibo nº 1 (cópia)");
 const QByteArray Content = "BT\r\n/F0 12 Tf\r\n72.00 720.00 Td\r\n(Quitanza receipt) Tj\r\nET\r\n";
-
-struct ToolResult {
-  int exitCode;
-  QString output;
-};
-
-ToolResult RunTool(const QString& program, const QStringList& arguments) {
-  const QString path = QStandardPaths::findExecutable(program);
-  if (path.isEmpty())
-    return {-1, program + QStringLiteral(" is not installed (./test installs it)")};
-  QProcess process;
-  process.setProcessChannelMode(QProcess::MergedChannels);
-  process.start(path, arguments);
-  if (!process.waitForFinished(30000))
-    return {-1, program + QStringLiteral(" did not finish")};
-  return {process.exitCode(), QString::fromUtf8(process.readAll())};
-}
 
 // The value of one "Name:   value" line of pdfinfo, trimmed; null when absent.
 QString InfoField(const QString& output, const QString& name) {

@@ -1,3 +1,4 @@
+#include "Inflate.h"
 #include "report/output/frxBufferSink.h"
 #include "report/output/frxDeflateStage.h"
 #include "report/output/frxDeviceSink.h"
@@ -12,22 +13,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <zlib.h>
-
 #include <stdexcept>
 
 namespace {
-
-QByteArray Inflate(const QByteArray& compressed, qsizetype expectedSize) {
-  QByteArray plain(expectedSize, Qt::Uninitialized);
-  uLongf size = uLongf(plain.size());
-  const int result = uncompress(reinterpret_cast<Bytef*>(plain.data()), &size,
-                                reinterpret_cast<const Bytef*>(compressed.constData()),
-                                uLong(compressed.size()));
-  EXPECT_EQ(result, Z_OK);
-  plain.resize(qsizetype(size));
-  return plain;
-}
 
 // Content-like data that compresses, with every byte value somewhere in it.
 QByteArray SampleContent(int size) {

@@ -1,0 +1,48 @@
+// Costs of the PDF fonts: turning a receipt line into glyph codes (shaping
+// included) and writing the objects of a font, embedded and not.
+#include "report/output/frxPDFFontObjects.h"
+#include "report/output/frxPDFFonts.h"
+#include "report/output/frxPDFStreamEncoder.h"
+#include "report/output/frxPDFStrings.h"
+#include "report/output/frxPDFWriter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+
+namespace {
+
+const char16_t ReceiptLine[] = u"Recebi(emos) de: JOÃO D'ÁVILA — a importância de R$ 1.234,56 (mil duzentos e trinta "
+                               u"e quatro reais e cinquenta e seis centavos)";
+
+void RemapReceiptLine(benchmark::State& state) {
+  TfrxPDFFonts fonts;
+  TfrxPDFFont& font = fonts[fonts.FindOrAdd(TFont())];
+  QByteArray hex;
+  for (auto _ : state) {
+    hex.clear();
+    AppendPdfHexUnits(hex, font.RemapString(ReceiptLine, false));
+    benchmark::DoNotOptimize(hex.data());
+  }
+}
+BENCHMARK(RemapReceiptLine);
+
+void WriteFontObjects(benchmark::State& state) {
+  const bool embedded = state.range(0) != 0;
+  TfrxPDFFonts fonts;
+  fonts[fonts.FindOrAdd(TFont())].RemapString(ReceiptLine, false);
+  TfrxPDFStreamEncoder encoder;
+  for (auto _ : state) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    TfrxPDFWriter writer(buffer);
+    fonts[0].SetReference(0);
+    fonts.Write({writer, encoder, true, embedded, nullptr});
+    benchmark::DoNotOptimize(buffer.data().size());
+  }
+}
+BENCHMARK(WriteFontObjects)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

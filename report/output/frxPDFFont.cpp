@@ -1,0 +1,118 @@
+#include "report/output/frxPDFFont.h"
+
+#include "platform/FontCatalog.h"
+#include "platform/FontFace.h"
+#include "report/output/frxPDFFontName.h"
+
+#include <hb.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr TFontStyles DrawnStyles = fsBold | fsItalic;
+// One em of the entry's font in pixels at 96 per inch: a size of 750 points.
+constexpr int EntrySizePoints = 750;
+constexpr double EntryPixelsPerEm = 1000.0;
+
+// The text of the cluster that starts at `cluster`: up to the next cluster
+// start of the line, whatever the display order of the glyphs.
+QString ClusterText(QStringView text, const std::vector<ShapedGlyph>& glyphs, int cluster,
+                    std::vector<int>& clusterStarts) {
+  if (clusterStarts.empty()) {
+    for (const ShapedGlyph& glyph : glyphs)
+      clusterStarts.push_back(glyph.Cluster);
+    std::sort(clusterStarts.begin(), clusterStarts.end());
+    clusterStarts.erase(std::unique(clusterStarts.begin(), clusterStarts.end()), clusterStarts.end());
+  }
+  const auto next = std::upper_bound(clusterStarts.begin(), clusterStarts.end(), cluster);
+  const qsizetype end = next == clusterStarts.end() ? text.size() : *next;
+  return text.sliced(cluster, end - cluster).toString();
+}
+
+bool IsTrueTypeFile(const QByteArray& file, int faceIndex) {
+  const QByteArrayView tag = QByteArrayView(file).first(std::min<qsizetype>(4, file.size()));
+  if (tag == QByteArrayView("\0\1\0\0", 4) || tag == "true")
+    return true;
+  // A reader takes the first face of a collection embedded whole.
+  return tag == "ttcf" && faceIndex == 0;
+}
+
+}  // namespace
+
+TfrxPDFFont::TfrxPDFFont(const TFont& font, int index)
+    : FName("/F" + QByteArray::number(index)),
+      FSourceFont(font),
+      FSimulated(IsSimulatedStyleFont(font.Name)) {
+  FSourceFont.SetSize(EntrySizePoints);
+  // A simulated-style font is drawn bold or italic by the page content; its
+  // regular face is the one to show, or the style would be applied twice.
+  const TFontStyles faceStyle = FSimulated ? TFontStyles(0) : TFontStyles(font.Style & DrawnStyles);
+  FFace = &FontCatalog::Instance().Face(font.Name, faceStyle);
+  FillOutlineTextMetrix();
+}
+
+void TfrxPDFFont::FillOutlineTextMetrix() {
+  // The catalog opens outline faces only (a name without one lands on the
+  // sans-serif face), so metrics are always at hand.
+  FTextMetric = OutlineTextMetrics::Of(*FFace, EntryPixelsPerEm);
+}
+
+bool TfrxPDFFont::Serves(const TFont& font) const {
+  return font.Name == FSourceFont.Name && (FSimulated || font.Style == FSourceFont.Style);
+}
+
+TFontStyles TfrxPDFFont::SimulatedStyles(TFontStyles requested) const {
+  const TFontStyles wanted = requested & DrawnStyles;
+  if (FSimulated)
+    return wanted;
+  TFontStyles missing = 0;
+  if ((wanted & fsBold) && !FFace->IsBold())
+    missing |= fsBold;
+  if ((wanted & fsItalic) && !FFace->IsItalic())
+    missing |= fsItalic;
+  return missing;
+}
+
+std::u16string TfrxPDFFont::RemapString(QStringView text, bool rightToLeft) {
+  std::u16string codes;
+  if (text.isEmpty())
+    return codes;
+  std::lock_guard lock(FMeasuring);
+  const std::vector<ShapedGlyph>& glyphs = FShaper.Shape(*FFace, text, rightToLeft);
+  codes.reserve(glyphs.size());
+  std::vector<int> clusterStarts;
+  for (std::size_t k = 0; k < glyphs.size(); ++k) {
+    const auto glyph = static_cast<std::uint16_t>(glyphs[k].Glyph);
+    codes.push_back(char16_t(glyph));
+    if (FUsed[glyph])
+      continue;
+    FUsed[glyph] = true;
+    // The glyph stands for the characters of its cluster, so accents typed
+    // as combining marks, ligatures and mixed directions all map back to
+    // their text. A cluster drawn with several glyphs gives its text to the
+    // first and the font's default character to the others.
+    const bool startsCluster = k == 0 || glyphs[k - 1].Cluster != glyphs[k].Cluster;
+    QString unicode = startsCluster ? ClusterText(text, glyphs, glyphs[k].Cluster, clusterStarts)
+                                    : QString(QChar(FTextMetric.DefaultChar));
+    FUsedAlphabet.push_back({glyph, NominalAdvance(glyph), std::move(unicode)});
+  }
+  return codes;
+}
+
+int TfrxPDFFont::NominalAdvance(std::uint16_t glyph) const {
+  // The width table holds one width per glyph: its own advance, without the
+  // kerning that shaping applied next to one particular neighbour.
+  return FFace->ToThousandths(hb_font_get_glyph_h_advance(FFace->HarfBuzzFont(), glyph));
+}
+
+QByteArray TfrxPDFFont::GetFontName() const {
+  return ::GetFontName(FSourceFont.Name, FSourceFont.Style);
+}
+
+QByteArray TfrxPDFFont::GetFontFile() const {
+  QByteArray file = FFace->FileBytes();
+  if (!IsTrueTypeFile(file, FFace->FaceIndex()))
+    return {};
+  return file;
+}

@@ -1,0 +1,140 @@
+#include "report/output/frxPDFFontObjects.h"
+
+#include "report/output/frxPDFEncryption.h"
+#include "report/output/frxPDFNumbers.h"
+#include "report/output/frxPDFStreamEncoder.h"
+#include "report/output/frxPDFStrings.h"
+#include "report/output/frxPDFWriter.h"
+
+#include <cmath>
+
+namespace {
+
+// A character map block may hold at most 100 mappings.
+constexpr std::size_t MappingsPerBlock = 100;
+
+enum class EndOfData { LineEnd, Directly };
+
+QByteArray ObjectLine(int number) { return PdfInt(number) + " 0 obj"; }
+QByteArray Reference(int number) { return PdfInt(number) + " 0 R"; }
+
+int WriteStreamObject(const TfrxPDFFontOutput& output, QByteArrayView data, EndOfData end) {
+  TfrxPDFWriter& writer = output.Writer;
+  const int number = writer.NewObject();
+  const QByteArray encoded = output.Encoder.Encode(data, output.Compressed, output.Encryption, number);
+  writer.WriteLine(ObjectLine(number));
+  if (output.Compressed)
+    writer.WriteLine("<< /Length " + PdfInt(encoded.size()) + "  /Filter /FlateDecode /Length1 " +
+                     PdfInt(data.size()) + " >>");
+  else
+    writer.WriteLine("<< /Length " + PdfInt(encoded.size()) + " /Length1 " + PdfInt(data.size()) + " >>");
+  writer.WriteLine("stream");
+  writer.Write(encoded);
+  if (end == EndOfData::LineEnd)
+    writer.WriteLine("");
+  writer.WriteLine("endstream");
+  writer.WriteLine("endobj");
+  return number;
+}
+
+int StemV(int weight) {
+  const double ratio = weight / 65.0;
+  return 50 + int(std::lround(ratio * ratio));
+}
+
+int WriteFontDescriptor(const TfrxPDFFont& font, const QByteArray& name, int fontFile,
+                        const TfrxPDFFontOutput& output) {
+  const OutlineTextMetrics& m = font.TextMetric();
+  const int number = output.Writer.NewObject();
+  QByteArray text = ObjectLine(number) + "\r\n<<\r\n/Type /FontDescriptor\r\n/FontName /" + name +
+                    "\r\n/FontFamily /" + name + "\r\n/Flags 32\r\n/FontBBox [" + PdfInt(m.BoxLeft) + ' ' +
+                    PdfInt(m.BoxBottom) + ' ' + PdfInt(m.BoxRight) + ' ' + PdfInt(m.BoxTop) +
+                    " ]\r\n/ItalicAngle " + PdfInt(std::lround(m.ItalicAngle / 10.0)) + "\r\n/Ascent " +
+                    PdfInt(m.Ascent) + "\r\n/Descent " + PdfInt(m.Descent) + "\r\n/Leading " +
+                    PdfInt(m.InternalLeading) + "\r\n/CapHeight " + PdfInt(m.CapHeight) + "\r\n/StemV " +
+                    PdfInt(StemV(m.Weight)) + "\r\n/AvgWidth " + PdfInt(m.AverageWidth) + "\r\n/MaxWidth " +
+                    PdfInt(m.MaximumWidth) + "\r\n/MissingWidth " + PdfInt(m.AverageWidth) + "\r\n";
+  if (fontFile != 0)
+    text += "/FontFile2 " + Reference(fontFile) + "\r\n";
+  text += ">>\r\nendobj\r\n";
+  output.Writer.Write(text);
+  return number;
+}
+
+// Strings outside streams are encrypted like every string of a protected document.
+QByteArray LiteralString(QByteArrayView text, int object, const TfrxPDFFontOutput& output) {
+  return output.Encryption ? output.Encryption->EncryptString(text, object) : PdfLiteralString(text);
+}
+
+int WriteCIDSystemInfo(const TfrxPDFFontOutput& output) {
+  const int number = output.Writer.NewObject();
+  output.Writer.Write(ObjectLine(number) + "\r\n<<\r\n/Registry " + LiteralString("Adobe", number, output) +
+                      " /Ordering " + LiteralString("Identity", number, output) +
+                      " /Supplement 0\r\n>>\r\nendobj\r\n");
+  return number;
+}
+
+int WriteDescendantFont(const TfrxPDFFont& font, const QByteArray& name, int systemInfo, int descriptor,
+                        const TfrxPDFFontOutput& output) {
+  const int number = output.Writer.NewObject();
+  QByteArray text = ObjectLine(number) + "\r\n<<\r\n/Type /Font\r\n/Subtype /CIDFontType2\r\n/BaseFont /" + name +
+                    "\r\n/CIDSystemInfo " + Reference(systemInfo) + "\r\n/FontDescriptor " +
+                    Reference(descriptor) + "\r\n/W [ ";
+  for (const TfrxPDFGlyph& glyph : font.UsedAlphabet())
+    text += PdfInt(glyph.Glyph) + " [" + PdfInt(glyph.Width) + "] ";
+  text += "]\r\n>>\r\nendobj\r\n";
+  output.Writer.Write(text);
+  return number;
+}
+
+void WriteType0Font(const TfrxPDFFont& font, const QByteArray& name, int descendant, int toUnicode,
+                    const TfrxPDFFontOutput& output) {
+  output.Writer.UpdateObject(font.Reference());
+  output.Writer.Write(ObjectLine(font.Reference()) + "\r\n<<\r\n/Type /Font\r\n/Subtype /Type0\r\n/BaseFont /" +
+                      name + "\r\n/Encoding /Identity-H\r\n/DescendantFonts [" + Reference(descendant) +
+                      "]\r\n/ToUnicode " + Reference(toUnicode) + "\r\n>>\r\nendobj\r\n");
+}
+
+}  // namespace
+
+QByteArray PdfToUnicodeCMap(const QByteArray& fontName, const std::vector<TfrxPDFGlyph>& glyphs) {
+  QByteArray cmapName = fontName;
+  cmapName.replace(',', '+');
+  QByteArray text = "/CIDInit /ProcSet findresource begin\r\n12 dict begin\r\nbegincmap\r\n/CIDSystemInfo\r\n"
+                    "<< /Registry (Adobe)\r\n/Ordering (UCS)\r\n/Supplement 0\r\n>> def\r\n/CMapName /" +
+                    cmapName + " def\r\n/CMapType 2 def\r\n1 begincodespacerange\r\n<0000> <FFFF>\r\n"
+                    "endcodespacerange\r\n";
+  for (std::size_t first = 0; first < glyphs.size(); first += MappingsPerBlock) {
+    const std::size_t last = std::min(glyphs.size(), first + MappingsPerBlock);
+    text += PdfInt(qint64(last - first)) + " beginbfchar\r\n";
+    for (std::size_t k = first; k < last; ++k) {
+      const char16_t glyph = glyphs[k].Glyph;
+      const QStringView unicode(glyphs[k].Unicode);
+      text += '<';
+      AppendPdfHexUnits(text, std::u16string_view(&glyph, 1));
+      text += "> <";
+      AppendPdfHexUnits(text, std::u16string_view(unicode.utf16(), std::size_t(unicode.size())));
+      text += ">\r\n";
+    }
+    text += "endbfchar\r\n";
+  }
+  text += "endcmap\r\nCMapName currentdict /CMap defineresource pop\r\nend\r\nend\r\n";
+  return text;
+}
+
+void WritePDFFontObjects(TfrxPDFFont& font, const TfrxPDFFontOutput& output) {
+  if (font.Reference() == 0)
+    font.SetReference(output.Writer.ReserveObject());
+  const QByteArray name = font.GetFontName();
+  int fontFile = 0;
+  if (output.EmbeddedFonts) {
+    const QByteArray file = font.GetFontFile();
+    if (!file.isEmpty())
+      fontFile = WriteStreamObject(output, file, EndOfData::LineEnd);
+  }
+  const int descriptor = WriteFontDescriptor(font, name, fontFile, output);
+  const int toUnicode = WriteStreamObject(output, PdfToUnicodeCMap(name, font.UsedAlphabet()), EndOfData::Directly);
+  const int systemInfo = WriteCIDSystemInfo(output);
+  const int descendant = WriteDescendantFont(font, name, systemInfo, descriptor, output);
+  WriteType0Font(font, name, descendant, toUnicode, output);
+}

@@ -1,0 +1,170 @@
+// Writes one-page documents whose text is shown with the font objects and has
+// the independent readers (qpdf, pdffonts, pdftotext) open them.
+#include "PdfTools.h"
+#include "report/output/frxPDFEncryption.h"
+#include "report/output/frxPDFFileId.h"
+#include "report/output/frxPDFFontObjects.h"
+#include "report/output/frxPDFFonts.h"
+#include "report/output/frxPDFNumbers.h"
+#include "report/output/frxPDFStreamEncoder.h"
+#include "report/output/frxPDFStrings.h"
+#include "report/output/frxPDFWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace {
+
+const QString RegularLine = QStringLiteral(u"Recebi(emos) de: JOÃO D'ÁVILA — R$ 1.234,56");
+const QString BoldLine = QStringLiteral(u"Referente a: AÇÚCAR, CAFÉ E PÃO");
+
+struct ExportSettings {
+  const char* name;
+  bool compressed;
+  bool embeddedFonts;
+  bool embedFontsIfProtected;
+  const char* userPassword;  // empty: not protected
+  bool expectEmbedded;
+};
+
+// The export run in miniature: the fonts are registered and their glyph
+// strings shown while the page is made, reserved at the end of the page, and
+// written after it, before the page tree.
+class ReceiptLinePdf {
+public:
+  explicit ReceiptLinePdf(const ExportSettings& settings) : FSettings(settings) {}
+
+  void Write(QIODevice& device) {
+    const QByteArray fileId = NewPdfFileId();
+    std::optional<TfrxPDFEncryption> encryption;
+    bool embedded = FSettings.embeddedFonts;
+    if (*FSettings.userPassword) {
+      encryption.emplace(FSettings.userPassword, "", PdfPermissionValue(AllPDFEncBits), fileId);
+      embedded = FSettings.embedFontsIfProtected;
+    }
+    const TfrxPDFEncryption* protection = encryption ? &*encryption : nullptr;
+
+    TfrxPDFWriter writer(device);
+    writer.WriteLine("%PDF-1.5");
+    const int pages = writer.ReserveObject();
+
+    const QByteArray content = ShowLine(RegularLine, 0, 780) + ShowLine(BoldLine, fsBold, 760);
+    const int contentObject = writer.NewObject();
+    const QByteArray data = FEncoder.Encode(content, FSettings.compressed, protection, contentObject);
+    writer.WriteLine(PdfInt(contentObject) + " 0 obj");
+    writer.WriteLine("<< /Length " + PdfInt(data.size()) + (FSettings.compressed ? " /Filter /FlateDecode" : "") +
+                     " >>");
+    writer.WriteLine("stream");
+    writer.Write(data);
+    writer.WriteLine("");
+    writer.WriteLine("endstream");
+    writer.WriteLine("endobj");
+
+    FFonts.Reserve(writer);
+    const int page = writer.NewObject();
+    writer.WriteLine(PdfInt(page) + " 0 obj");
+    writer.WriteLine("<< /Type /Page /Parent " + PdfInt(pages) + " 0 R /MediaBox [0 0 595.50 842.25 ]");
+    writer.WriteLine("/Resources << /Font << " + FFonts.ResourceEntries() + ">> >> /Contents " +
+                     PdfInt(contentObject) + " 0 R >>");
+    writer.WriteLine("endobj");
+
+    FFonts.Write({writer, FEncoder, FSettings.compressed, embedded, protection});
+
+    writer.UpdateObject(pages);
+    writer.WriteLine(PdfInt(pages) + " 0 obj");
+    writer.WriteLine("<< /Type /Pages /Kids [" + PdfInt(page) + " 0 R ] /Count 1 >>");
+    writer.WriteLine("endobj");
+    const int info = writer.NewObject();
+    writer.WriteLine(PdfInt(info) + " 0 obj\r\n<< >>\r\nendobj");
+    const int catalog = writer.NewObject();
+    writer.WriteLine(PdfInt(catalog) + " 0 obj\r\n<< /Type /Catalog /Pages " + PdfInt(pages) + " 0 R >>\r\nendobj");
+    const qint64 xref = writer.WriteXref();
+    writer.WriteTrailer(catalog, info, fileId, encryption ? encryption->EncryptDictionary() : QByteArray(), xref);
+  }
+
+private:
+  QByteArray ShowLine(const QString& text, TFontStyles style, int y) {
+    TFont font;
+    font.Style = style;
+    const int index = FFonts.FindOrAdd(font);
+    QByteArray glyphs;
+    AppendPdfHexUnits(glyphs, FFonts[index].RemapString(text, false));
+    return "BT\r\n" + FFonts[index].Name() + " 12 Tf\r\n56.70 " + PdfInt(y) + ".00 Td\r\n<" + glyphs +
+           "> Tj\r\nET\r\n";
+  }
+
+  ExportSettings FSettings;
+  TfrxPDFFonts FFonts;
+  TfrxPDFStreamEncoder FEncoder;
+};
+
+class PdfFontsWithTools : public testing::TestWithParam<ExportSettings> {
+protected:
+  // The file as the readers get it: decrypted by qpdf with the user password
+  // when protected (which proves the password opens it).
+  QString WriteAndOpen() {
+    const ExportSettings& settings = GetParam();
+    const QString written = FDir.filePath(QStringLiteral("recibo.pdf"));
+    QFile file(written);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    ReceiptLinePdf(settings).Write(file);
+    file.close();
+
+    QStringList check{QStringLiteral("--check"), written};
+    if (*settings.userPassword)
+      check.prepend(QStringLiteral("--password=") + QLatin1String(settings.userPassword));
+    const ToolResult checked = RunTool(QStringLiteral("qpdf"), check);
+    EXPECT_EQ(checked.exitCode, 0) << checked.output.toStdString();
+    EXPECT_TRUE(checked.output.contains(QStringLiteral("No syntax or stream encoding errors found")))
+        << checked.output.toStdString();
+    if (!*settings.userPassword)
+      return written;
+
+    const ToolResult locked = RunTool(QStringLiteral("pdftotext"), {written, QStringLiteral("-")});
+    EXPECT_NE(locked.exitCode, 0) << "opened without the password";
+    const QString decrypted = FDir.filePath(QStringLiteral("decrypted.pdf"));
+    const ToolResult decrypt = RunTool(QStringLiteral("qpdf"),
+        {QStringLiteral("--password=") + QLatin1String(settings.userPassword), QStringLiteral("--decrypt"),
+         written, decrypted});
+    EXPECT_EQ(decrypt.exitCode, 0) << decrypt.output.toStdString();
+    return decrypted;
+  }
+
+  QTemporaryDir FDir;
+};
+
+TEST_P(PdfFontsWithTools, ReadersSeeCompositeFontsAndGetTheAccentedTextBack) {
+  const QString path = WriteAndOpen();
+
+  const ToolResult fonts = RunTool(QStringLiteral("pdffonts"), {path});
+  ASSERT_EQ(fonts.exitCode, 0) << fonts.output.toStdString();
+  const QString embedded = GetParam().expectEmbedded ? QStringLiteral("yes") : QStringLiteral("no");
+  for (const QString& name : {QStringLiteral("Arial"), QStringLiteral("Arial,Bold")}) {
+    // name, type, encoding, embedded, subset, ToUnicode
+    const QRegularExpression line(u'^' + QRegularExpression::escape(name) +
+                                      QStringLiteral(" +CID TrueType +Identity-H +") + embedded + QStringLiteral(" +no +yes "),
+                                  QRegularExpression::MultilineOption);
+    EXPECT_TRUE(line.match(fonts.output).hasMatch()) << name.toStdString() << "\n" << fonts.output.toStdString();
+  }
+
+  const ToolResult text = RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+  ASSERT_EQ(text.exitCode, 0) << text.output.toStdString();
+  EXPECT_TRUE(text.output.contains(RegularLine)) << text.output.toStdString();
+  EXPECT_TRUE(text.output.contains(BoldLine)) << text.output.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, PdfFontsWithTools,
+    testing::Values(ExportSettings{"NotEmbedded", true, false, true, "", false},
+                    ExportSettings{"Embedded", true, true, true, "", true},
+                    ExportSettings{"EmbeddedUncompressed", false, true, true, "", true},
+                    ExportSettings{"ProtectedEmbedsIfProtected", true, false, true, "recibo", true},
+                    ExportSettings{"ProtectedWithoutEmbedding", true, true, false, "recibo", false}),
+    [](const testing::TestParamInfo<ExportSettings>& info) { return std::string(info.param.name); });
+
+}  // namespace

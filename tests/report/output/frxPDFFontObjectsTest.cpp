@@ -1,0 +1,121 @@
+#include "Inflate.h"
+#include "platform/FontFace.h"
+#include "report/output/frxPDFEncryption.h"
+#include "report/output/frxPDFFontObjects.h"
+#include "report/output/frxPDFFonts.h"
+#include "report/output/frxPDFStreamEncoder.h"
+#include "report/output/frxPDFWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+
+
+namespace {
+
+// The value of "/Key n" in the text after the given position.
+qsizetype NumberAfter(const QByteArray& file, const QByteArray& key, qsizetype from = 0) {
+  const qsizetype start = file.indexOf(key + ' ', from) + key.size() + 1;
+  return file.mid(start, file.indexOf(' ', start) - start).toLongLong();
+}
+
+// The /Length bytes after "stream\r\n" of the object that starts with the given text.
+QByteArray StreamData(const QByteArray& file, const QByteArray& objectStart) {
+  const qsizetype object = file.indexOf(objectStart);
+  const qsizetype start = file.indexOf("stream\r\n", object) + 8;
+  return file.mid(start, NumberAfter(file, "/Length", object));
+}
+
+class PdfFontObjects : public testing::Test {
+protected:
+  PdfFontObjects() { FBuffer.open(QIODevice::WriteOnly); }
+
+  // Registers Arial with the text, makes one page refer to it (object 2,
+  // after a content object 1) and writes its objects.
+  QByteArray Write(const char16_t* text, bool compressed, bool embedded,
+                   const TfrxPDFEncryption* encryption = nullptr) {
+    TfrxPDFFont& font = FFonts[FFonts.FindOrAdd(TFont())];
+    font.RemapString(text, false);
+    FWriter.NewObject();
+    FFonts.Reserve(FWriter);
+    FFonts.Write({FWriter, FEncoder, compressed, embedded, encryption});
+    return FBuffer.data();
+  }
+
+  QBuffer FBuffer;
+  TfrxPDFWriter FWriter{FBuffer};
+  TfrxPDFStreamEncoder FEncoder;
+  TfrxPDFFonts FFonts;
+};
+
+TEST_F(PdfFontObjects, WritesTheFiveObjectsOfAFontThatIsNotEmbedded) {
+  const QByteArray file = Write(u"AVA", false, false);
+  const QByteArray expected =
+      "3 0 obj\r\n<<\r\n/Type /FontDescriptor\r\n/FontName /Arial\r\n/FontFamily /Arial\r\n/Flags 32\r\n"
+      "/FontBBox [-544 -303 1302 980 ]\r\n/ItalicAngle 0\r\n/Ascent 905\r\n/Descent -212\r\n/Leading 117\r\n"
+      "/CapHeight 688\r\n/StemV 88\r\n/AvgWidth 580\r\n/MaxWidth 1338\r\n/MissingWidth 580\r\n>>\r\nendobj\r\n"
+      "4 0 obj\r\n<< /Length LEN /Length1 LEN >>\r\nstream\r\nCMAPendstream\r\nendobj\r\n"
+      "5 0 obj\r\n<<\r\n/Registry (Adobe) /Ordering (Identity) /Supplement 0\r\n>>\r\nendobj\r\n"
+      "6 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /CIDFontType2\r\n/BaseFont /Arial\r\n/CIDSystemInfo 5 0 R\r\n"
+      "/FontDescriptor 3 0 R\r\n/W [ 36 [667] 57 [667] ]\r\n>>\r\nendobj\r\n"
+      "2 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /Type0\r\n/BaseFont /Arial\r\n/Encoding /Identity-H\r\n"
+      "/DescendantFonts [6 0 R]\r\n/ToUnicode 4 0 R\r\n>>\r\nendobj\r\n";
+  // The character map is checked on its own below; here only its place.
+  const QByteArray map = PdfToUnicodeCMap("Arial", FFonts[0].UsedAlphabet());
+  QByteArray withStream = expected;
+  withStream.replace("LEN", QByteArray::number(map.size())).replace("CMAP", map);
+  EXPECT_EQ(file, withStream) << file.toStdString();
+}
+
+TEST_F(PdfFontObjects, DeflatesTheCharacterMap) {
+  const QByteArray file = Write(u"AVA", true, false);
+  const QByteArray map = PdfToUnicodeCMap("Arial", FFonts[0].UsedAlphabet());
+  const qsizetype object = file.indexOf("4 0 obj\r\n<< /Length ");
+  ASSERT_GE(object, 0) << file.toStdString();
+  EXPECT_EQ(file.indexOf("/FontFile2"), -1);
+  const QByteArray data = StreamData(file, "4 0 obj");
+  EXPECT_TRUE(file.mid(object).startsWith("4 0 obj\r\n<< /Length " + QByteArray::number(data.size()) +
+                                          "  /Filter /FlateDecode /Length1 " + QByteArray::number(map.size()) +
+                                          " >>\r\nstream\r\n"));
+  EXPECT_EQ(Inflate(data, map.size()), map);
+}
+
+TEST_F(PdfFontObjects, EmbedsTheWholeFontFile) {
+  const QByteArray file = Write(u"A", true, true);
+  const QByteArray fontFile = FFonts[0].Face().FileBytes();
+  EXPECT_EQ(NumberAfter(file, "/Length1", file.indexOf("3 0 obj")), fontFile.size());
+  const QByteArray data = StreamData(file, "3 0 obj");
+  EXPECT_EQ(Inflate(data, fontFile.size()), fontFile);
+  EXPECT_TRUE(file.contains(">>\r\nstream\r\n" + data + "\r\nendstream\r\nendobj\r\n4 0 obj\r\n"));
+  EXPECT_TRUE(file.contains("/MissingWidth 580\r\n/FontFile2 3 0 R\r\n>>\r\nendobj\r\n5 0 obj"));
+  EXPECT_TRUE(file.contains("/DescendantFonts [7 0 R]\r\n/ToUnicode 5 0 R\r\n"));
+}
+
+TEST_F(PdfFontObjects, EncryptsStreamsAndStringsWithTheirObjectKeys) {
+  const TfrxPDFEncryption encryption("user", "", -4, "0123456789abcdef0123456789abcdef");
+  const QByteArray file = Write(u"A", false, false, &encryption);
+  const QByteArray map = PdfToUnicodeCMap("Arial", FFonts[0].UsedAlphabet());
+  EXPECT_EQ(encryption.EncryptData(StreamData(file, "4 0 obj"), 4), map);
+  EXPECT_FALSE(file.contains("(Adobe)"));
+  EXPECT_TRUE(file.contains("5 0 obj\r\n<<\r\n/Registry " + encryption.EncryptString("Adobe", 5) + " /Ordering " +
+                            encryption.EncryptString("Identity", 5) + " /Supplement 0\r\n>>"));
+}
+
+TEST(PdfToUnicode, MapsEachGlyphToItsTextInBlocksOfAHundred) {
+  EXPECT_EQ(PdfToUnicodeCMap("Arial,Bold", {{36, 667, QStringLiteral("A")}, {3, 278, QStringLiteral(u"fi")}}),
+            QByteArray("/CIDInit /ProcSet findresource begin\r\n12 dict begin\r\nbegincmap\r\n/CIDSystemInfo\r\n"
+                       "<< /Registry (Adobe)\r\n/Ordering (UCS)\r\n/Supplement 0\r\n>> def\r\n"
+                       "/CMapName /Arial+Bold def\r\n/CMapType 2 def\r\n1 begincodespacerange\r\n<0000> <FFFF>\r\n"
+                       "endcodespacerange\r\n2 beginbfchar\r\n<0024> <0041>\r\n<0003> <00660069>\r\nendbfchar\r\n"
+                       "endcmap\r\nCMapName currentdict /CMap defineresource pop\r\nend\r\nend\r\n"));
+  std::vector<TfrxPDFGlyph> many;
+  for (int i = 0; i < 250; ++i)
+    many.push_back({std::uint16_t(i + 1), 500, QString(QChar(u'a' + i % 26))});
+  const QByteArray cmap = PdfToUnicodeCMap("F", many);
+  EXPECT_EQ(cmap.count("beginbfchar"), 3);
+  EXPECT_TRUE(cmap.contains("100 beginbfchar\r\n<0001> <0061>"));
+  EXPECT_TRUE(cmap.contains("<00C8> <0072>\r\nendbfchar\r\n50 beginbfchar\r\n<00C9> <0073>"));
+  EXPECT_TRUE(cmap.contains("<00FA> <0070>\r\nendbfchar\r\nendcmap"));
+}
+
+}  // namespace
