@@ -22,5 +22,11 @@ QString Md5ParaHex(const QByteArray& digest)
 QString CodigoAutenticacao(const QString& valor, const QString& documentoEmitente, int numero,
                            const QString& cliente)
 {
-  return Md5ParaHex(Md5DeTexto(valor + documentoEmitente + QString::number(numero) + cliente));
+  return CodigoAutenticacao(valor, documentoEmitente, QString::number(numero), cliente);
+}
+
+QString CodigoAutenticacao(const QString& valor, const QString& documentoEmitente, const QString& numero,
+                           const QString& cliente)
+{
+  return Md5ParaHex(Md5DeTexto(valor + documentoEmitente + numero + cliente));
 }

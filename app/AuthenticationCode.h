@@ -20,3 +20,6 @@ QString Md5ParaHex(const QByteArray& digest);
 // separators.
 QString CodigoAutenticacao(const QString& valor, const QString& documentoEmitente, int numero,
                            const QString& cliente);
+// The same with the number as the operator typed it: leading zeros change the code.
+QString CodigoAutenticacao(const QString& valor, const QString& documentoEmitente, const QString& numero,
+                           const QString& cliente);

@@ -76,8 +76,9 @@ bool RoundsUp(QStringView droppedDigits, bool lastKeptIsOdd)
 
 }  // namespace
 
-QString CurrencyToText(std::int64_t tenThousandths)
+QString CurrencyToText(Amount amount)
 {
+  const std::int64_t tenThousandths = amount.ticks();
   const bool negative = tenThousandths < 0;
   // Through unsigned arithmetic: the most negative value has no positive twin.
   const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(tenThousandths) : static_cast<std::uint64_t>(tenThousandths);
@@ -90,7 +91,7 @@ QString CurrencyToText(std::int64_t tenThousandths)
   return negative ? u'-' + text : text;
 }
 
-std::int64_t CurrencyFromText(QStringView text)
+Amount CurrencyFromText(QStringView text)
 {
   const TDecimalText decimal = SplitDecimal(text);
   const int shift = decimal.Exponent + CurrencyDecimals;  // value in ten-thousandths = Digits * 10^shift
@@ -113,5 +114,5 @@ std::int64_t CurrencyFromText(QStringView text)
 
   const std::uint64_t limit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + (decimal.Negative ? 1 : 0);
   if (magnitude > limit) throw AmountOutOfRange(text);
-  return decimal.Negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+  return Amount::fromTicks(decimal.Negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude));
 }

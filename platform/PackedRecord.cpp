@@ -3,7 +3,7 @@
 #include <algorithm>
 
 TPackedRecord::TPackedRecord(const TReceiptRecord& record)
-  : FValor(record.Valor), FTipo(record.Tipo), FCodigo(record.Codigo)
+  : FValor(record.Valor.ticks()), FTipo(record.Tipo), FCodigo(record.Codigo)
 {
   const QByteArray texts[] = {record.Cliente.toUtf8(), record.CNPJ.toUtf8(), record.Referente.toUtf8(), record.Autenticacao.toUtf8()};
   FTexts.reserve(texts[0].size() + texts[1].size() + texts[2].size() + texts[3].size());
@@ -20,7 +20,7 @@ TReceiptRecord TPackedRecord::Unpack() const
   TReceiptRecord record;
   record.Cliente = text(0, FEnds[0]);
   record.CNPJ = text(FEnds[0], FEnds[1]);
-  record.Valor = FValor;
+  record.Valor = Amount::fromTicks(FValor);
   record.Referente = text(FEnds[1], FEnds[2]);
   record.Tipo = FTipo;
   record.Codigo = FCodigo;

@@ -19,7 +19,7 @@ public:
 private:
   QByteArray FTexts;                  // Cliente, CNPJ, Referente and Autenticacao, one after another
   std::array<std::uint32_t, 3> FEnds; // where each of the first three ends in FTexts
-  std::int64_t FValor;
+  std::int64_t FValor;  // Amount's ticks
   std::int32_t FTipo;
   std::int32_t FCodigo;
 };

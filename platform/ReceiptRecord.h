@@ -1,5 +1,7 @@
 #pragma once
 
+#include "doclib/Amount.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -11,7 +13,7 @@
 struct TReceiptRecord {
   QString Cliente;
   QString CNPJ;
-  std::int64_t Valor = 0;  // currency: ten-thousandths
+  Amount Valor;
   QString Referente;
   std::int32_t Tipo = 0;  // 0 = Recebimento, 1 = Pagamento
   std::int32_t Codigo = 0;
@@ -23,7 +25,7 @@ struct TReceiptRecord {
 enum TFieldType { ftString, ftCurrency, ftMemo, ftInteger };
 
 using TTextMember = QString TReceiptRecord::*;
-using TCurrencyMember = std::int64_t TReceiptRecord::*;
+using TCurrencyMember = Amount TReceiptRecord::*;
 using TIntegerMember = std::int32_t TReceiptRecord::*;
 
 // A field of the register: its name, type, size (characters, for ftString),

@@ -121,7 +121,7 @@ std::int32_t TReceiptRegister::FieldAsInteger(QStringView field) const
   return Current().*std::get<TIntegerMember>(FieldOfType(field, ftInteger, "an integer").Member);
 }
 
-std::int64_t TReceiptRegister::FieldAsCurrency(QStringView field) const
+Amount TReceiptRegister::FieldAsCurrency(QStringView field) const
 {
   return Current().*std::get<TCurrencyMember>(FieldOfType(field, ftCurrency, "a currency").Member);
 }
@@ -143,7 +143,7 @@ void TReceiptRegister::SetFieldAsInteger(QStringView field, std::int32_t value)
   Editable().*std::get<TIntegerMember>(def.Member) = value;
 }
 
-void TReceiptRegister::SetFieldAsCurrency(QStringView field, std::int64_t value)
+void TReceiptRegister::SetFieldAsCurrency(QStringView field, Amount value)
 {
   const TFieldDef& def = FieldOfType(field, ftCurrency, "a currency");
   Editable().*std::get<TCurrencyMember>(def.Member) = value;

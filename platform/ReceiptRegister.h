@@ -50,10 +50,10 @@ public:
   // fields to their size. Integer and currency access need a field of that type.
   QString FieldAsString(QStringView field) const;
   std::int32_t FieldAsInteger(QStringView field) const;
-  std::int64_t FieldAsCurrency(QStringView field) const;  // ten-thousandths
+  Amount FieldAsCurrency(QStringView field) const;
   void SetFieldAsString(QStringView field, const QString& value);
   void SetFieldAsInteger(QStringView field, std::int32_t value);
-  void SetFieldAsCurrency(QStringView field, std::int64_t value);
+  void SetFieldAsCurrency(QStringView field, Amount value);
 
   // Replaces every row with the file's; the first row becomes current. When
   // the file cannot be read, the register keeps its rows and refuses from then

@@ -1,15 +1,20 @@
 #include "app/cli/CommandTable.h"
 
 // Each command lives in its own file under commands/ and defines its factory.
+std::unique_ptr<Command> CreateAutenticarCommand();
+std::unique_ptr<Command> CreateConfigurarCommand();
+std::unique_ptr<Command> CreateExcluirCommand();
 std::unique_ptr<Command> CreateExtensoCommand();
 std::unique_ptr<Command> CreateFormatarCommand();
+std::unique_ptr<Command> CreateListarCommand();
 std::unique_ptr<Command> CreateValidarCommand();
 
 const std::vector<std::unique_ptr<Command>>& Commands()
 {
   static const std::vector<std::unique_ptr<Command>> commands = [] {
     std::vector<std::unique_ptr<Command>> table;
-    for (auto create : {CreateExtensoCommand, CreateFormatarCommand, CreateValidarCommand})
+    for (auto create : {CreateExtensoCommand, CreateFormatarCommand, CreateValidarCommand, CreateConfigurarCommand,
+                        CreateAutenticarCommand, CreateListarCommand, CreateExcluirCommand})
       table.push_back(create());
     return table;
   }();

@@ -1,33 +1,25 @@
+#include "app/EntryFields.h"
 #include "app/cli/Command.h"
 #include "app/cli/KindArgument.h"
-#include "doclib/MVEditRules.h"
 
 #include <memory>
 
 namespace {
 
-MVEditSettings field(TCheck check, TCaracters caracter)
-{
-  MVEditSettings settings;
-  settings.Check = check;
-  settings.Caracter = caracter;
-  return settings;
-}
-
 const std::map<QString, MVEditSettings>& fields()
 {
   static const std::map<QString, MVEditSettings> table{
-    {QStringLiteral("cpfcnpj"), field(ckCpfCnpj, tcNumeric)},
-    {QStringLiteral("cep"), field(ckCep, tcNumeric)},
-    {QStringLiteral("pis"), field(ckPIS, tcNumeric)},
-    {QStringLiteral("telefone"), field(ckTelefone, tcNumeric)},
-    {QStringLiteral("titulo"), field(ckTitulo, tcNumeric)},
-    {QStringLiteral("data"), field(ckDate, tcNumeric)},
-    {QStringLiteral("uf"), field(ckUF, tcAlfanumeric)},
-    {QStringLiteral("email"), field(ckEmail, tcAlfanumeric)},
-    {QStringLiteral("url"), field(ckURL, tcAlfanumeric)},
-    {QStringLiteral("ie"), field(ckIE, tcIE)},
-    {QStringLiteral("valor"), field(ckNone, tcReal)},
+    {QStringLiteral("cpfcnpj"), EditField(ckCpfCnpj, tcNumeric)},
+    {QStringLiteral("cep"), EditField(ckCep, tcNumeric)},
+    {QStringLiteral("pis"), EditField(ckPIS, tcNumeric)},
+    {QStringLiteral("telefone"), EditField(ckTelefone, tcNumeric)},
+    {QStringLiteral("titulo"), EditField(ckTitulo, tcNumeric)},
+    {QStringLiteral("data"), EditField(ckDate, tcNumeric)},
+    {QStringLiteral("uf"), EditField(ckUF, tcAlfanumeric)},
+    {QStringLiteral("email"), EditField(ckEmail, tcAlfanumeric)},
+    {QStringLiteral("url"), EditField(ckURL, tcAlfanumeric)},
+    {QStringLiteral("ie"), EditField(ckIE, tcIE)},
+    {QStringLiteral("valor"), EditField(ckNone, tcReal)},
   };
   return table;
 }
@@ -56,9 +48,7 @@ public:
     const QString& kind = invocation.arguments.at(0);
     MVEditSettings settings = LookUpKind(kind, fields());
     settings.UF = StateFor(kind, invocation);
-    // The field converts letters as they are typed.
-    const QString typed = ApplyCharCase(settings.Check, invocation.arguments.at(1));
-    invocation.out << TextOnFocusLost(typed, settings) << u'\n';
+    invocation.out << TextAsLeft(settings, invocation.arguments.at(1)) << u'\n';
   }
 };
 

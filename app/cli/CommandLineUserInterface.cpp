@@ -1,0 +1,45 @@
+#include "app/cli/CommandLineUserInterface.h"
+
+#include "doclib/InvalidInputError.h"
+
+#include <stdexcept>
+
+void TCommandLineUserInterface::Warning(const QString& text)
+{
+  Stop(TStop::Refused, text);
+}
+
+bool TCommandLineUserInterface::Question(const QString& text)
+{
+  if (!FConfirmed)
+    Stop(TStop::Refused, text + QStringLiteral(" Confirme com --sim."));
+  return FConfirmed;
+}
+
+void TCommandLineUserInterface::Error(const std::exception& error)
+{
+  const bool refusal = dynamic_cast<const InvalidInputError*>(&error) != nullptr;
+  Stop(refusal ? TStop::Refused : TStop::Failed, QString::fromUtf8(error.what()));
+}
+
+void TCommandLineUserInterface::Information(const QString& text)
+{
+  FOut << text << u'\n';
+}
+
+void TCommandLineUserInterface::Stop(TStop kind, const QString& message)
+{
+  if (FStop != TStop::None)
+    return;
+  FStop = kind;
+  FMessage = message;
+}
+
+void TCommandLineUserInterface::ThrowIfStopped() const
+{
+  switch (FStop) {
+  case TStop::None: return;
+  case TStop::Refused: throw InvalidInputError(FMessage);
+  case TStop::Failed: throw std::runtime_error(FMessage.toStdString());
+  }
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/UserInterface.h"
+
+#include <QString>
+#include <QTextStream>
+
+// The workflows' user interface on the command line. What would stop the
+// action in a window is kept and raised by ThrowIfStopped once the workflow
+// has returned, so the workflow runs exactly as under a window: a warning
+// or an unconfirmed question refuses the input (exit 1), and so does the
+// error box showing a refused input; any other error shown ends the command
+// as a file or engine error (exit 3). A command has no fields,
+// progress bar or preview.
+class TCommandLineUserInterface final : public TUserInterface {
+public:
+  // `confirmed`: the operator answered Yes beforehand (--sim).
+  TCommandLineUserInterface(QTextStream& out, bool confirmed) : FOut(out), FConfirmed(confirmed) {}
+
+  void Warning(const QString& text) override;
+  bool Question(const QString& text) override;
+  void Error(const std::exception& error) override;
+  void Information(const QString& text) override;
+  void ShowProgress() override {}
+  void HideProgress() override {}
+  void Preview(TfrxReport&) override {}
+  void ClearFields() override {}
+  void FocusField(const QString&) override {}
+
+  // Throws InvalidInputError for a warning, an unanswered question or a
+  // refused input, or std::runtime_error for another error: the first shown.
+  void ThrowIfStopped() const;
+
+private:
+  enum class TStop { None, Refused, Failed };
+  void Stop(TStop kind, const QString& message);
+
+  QTextStream& FOut;
+  bool FConfirmed;
+  TStop FStop = TStop::None;
+  QString FMessage;
+};

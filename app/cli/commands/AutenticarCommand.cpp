@@ -1,0 +1,74 @@
+#include "app/AutenticarWorkflow.h"
+#include "app/EntryFields.h"
+#include "app/cli/Command.h"
+#include "app/cli/CommandLineUserInterface.h"
+#include "app/uDm.h"
+#include "doclib/InvalidInputError.h"
+#include "doclib/MVClasses.h"
+
+#include <memory>
+
+namespace {
+
+const QString NumberOption = QStringLiteral("numero");
+const QString ClientOption = QStringLiteral("cliente");
+const QString AmountOption = QStringLiteral("valor");
+
+// edtCodigo takes digits only, and keeps them as typed: leading zeros change the code.
+QString ReceiptNumber(const QString& typed)
+{
+  if (OnlyDigits(typed) != typed)
+    throw InvalidInputError(QStringLiteral("O número do recibo só tem algarismos: %1").arg(typed));
+  return typed;
+}
+
+// An amount field left untouched still shows the zero amount.
+QString AmountText(const CommandInvocation& invocation)
+{
+  const QString typed = invocation.parser.isSet(AmountOption) ? invocation.parser.value(AmountOption)
+                                                              : QStringLiteral("0,00");
+  return TextAsLeft(AmountField(), typed);
+}
+
+// quitanza autenticar --numero N --cliente NOME --valor VALOR: the
+// authentication check window's Autenticar.
+class AutenticarCommand final : public Command {
+public:
+  QString name() const override { return QStringLiteral("autenticar"); }
+  QString summary() const override
+  {
+    return QStringLiteral("Calcula a autenticação de um recibo a partir do número, do cliente e do valor impressos.");
+  }
+  QList<PositionalArgument> positionalArguments() const override { return {}; }
+
+  QList<QCommandLineOption> options() const override
+  {
+    return {
+      QCommandLineOption(NumberOption, QStringLiteral("Número do recibo, sem os zeros à esquerda (42)."),
+                         QStringLiteral("N")),
+      QCommandLineOption(ClientOption, QStringLiteral("Cliente, como impresso."), QStringLiteral("NOME")),
+      QCommandLineOption(AmountOption, QStringLiteral("Valor, como impresso (1.500,00)."), QStringLiteral("VALOR")),
+    };
+  }
+
+  void run(const CommandInvocation& invocation) const override
+  {
+    const TAuthenticationEntry entry{
+      ReceiptNumber(invocation.parser.value(NumberOption)),
+      TextAsLeft(NameField(), invocation.parser.value(ClientOption)),
+      AmountText(invocation),
+    };
+    TDm dm(invocation.dataDirectory);
+    TCommandLineUserInterface ui(invocation.out, false);
+    const std::optional<QString> code = TAutenticarWorkflow(dm, ui).BitBtn1Click(entry);
+    ui.ThrowIfStopped();
+    invocation.out << *code << u'\n';
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> CreateAutenticarCommand()
+{
+  return std::make_unique<AutenticarCommand>();
+}

@@ -1,0 +1,134 @@
+#include "app/ConfiguracaoWorkflow.h"
+#include "app/EntryFields.h"
+#include "app/cli/Command.h"
+#include "app/cli/CommandLineUserInterface.h"
+#include "app/uDm.h"
+#include "doclib/InvalidInputError.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using FieldText = std::function<QString(const QString& typed)>;
+
+QString Unchanged(const QString& typed)
+{
+  return typed;
+}
+
+FieldText Validated(MVEditSettings (*field)())
+{
+  return [field](const QString& typed) { return TextAsLeft(field(), typed); };
+}
+
+// As the picture dialog puts it into edtImagem: the full path of a picture
+// the program can read. The empty text takes the logo away.
+QString PicturePath(const QString& typed)
+{
+  if (typed.isEmpty())
+    return typed;
+  const QString path = QFileInfo(typed).absoluteFilePath();
+  QImageReader reader(path);
+  if (!reader.canRead())
+    throw InvalidInputError(QStringLiteral("A imagem %1 não pode ser lida: %2").arg(path, reader.errorString()));
+  return path;
+}
+
+struct SettingOption {
+  QString option;
+  QStringView key;
+  QString valueName;
+  QString description;
+  FieldText textAsLeft;  // what the configuration window's field makes of the typed text
+};
+
+const QList<SettingOption>& settingOptions()
+{
+  static const QList<SettingOption> table{
+    {QStringLiteral("empresa"), u"EMPRESA", QStringLiteral("TEXTO"), QStringLiteral("Nome do emitente."), Unchanged},
+    {QStringLiteral("endereco"), u"ENDERECO", QStringLiteral("TEXTO"), QStringLiteral("Endereço."), Unchanged},
+    {QStringLiteral("bairro"), u"BAIRRO", QStringLiteral("TEXTO"), QStringLiteral("Bairro."), Unchanged},
+    {QStringLiteral("cidade"), u"CIDADE", QStringLiteral("TEXTO"), QStringLiteral("Cidade."), Unchanged},
+    {QStringLiteral("cpf-cnpj"), u"CFP_CNPJ", QStringLiteral("DOC"),
+     QStringLiteral("CPF ou CNPJ do emitente, verificado e pontuado."), Validated(CpfCnpjField)},
+    {QStringLiteral("telefone"), u"TELEFONE", QStringLiteral("FONE"),
+     QStringLiteral("Telefone com DDD, verificado e pontuado."), Validated(TelefoneField)},
+    {QStringLiteral("email"), u"EMAIL", QStringLiteral("EMAIL"), QStringLiteral("E-mail, verificado."),
+     Validated(EmailField)},
+    {QStringLiteral("site"), u"SITE", QStringLiteral("URL"), QStringLiteral("Site, verificado."), Validated(SiteField)},
+    {QStringLiteral("logo"), u"LOGO", QStringLiteral("ARQ"),
+     QStringLiteral("Imagem da logomarca (vazio: sem logomarca)."), PicturePath},
+  };
+  return table;
+}
+
+QString& memberFor(TIssuerSettings& values, QStringView key)
+{
+  for (const TIssuerKey& issuerKey : IssuerKeys) {
+    if (issuerKey.Name == key)
+      return values.*issuerKey.Member;
+  }
+  throw std::logic_error("no issuer key " + key.toString().toStdString());
+}
+
+void printSettings(const TIssuerSettings& values, QTextStream& out)
+{
+  for (const TIssuerKey& key : IssuerKeys)
+    out << key.Name << u'=' << values.*key.Member << u'\n';
+}
+
+// quitanza configurar [--empresa T] ... [--logo ARQ]: what Salvar of the
+// configuration window writes, for the options given only.
+class ConfigurarCommand final : public Command {
+public:
+  QString name() const override { return QStringLiteral("configurar"); }
+  QString summary() const override
+  {
+    return QStringLiteral("Grava os dados do emitente dados nas opções, verificados como na janela de configuração; "
+                          "sem opções, mostra os dados gravados.");
+  }
+  QList<PositionalArgument> positionalArguments() const override { return {}; }
+
+  QList<QCommandLineOption> options() const override
+  {
+    QList<QCommandLineOption> options;
+    for (const SettingOption& setting : settingOptions())
+      options << QCommandLineOption(setting.option, setting.description, setting.valueName);
+    return options;
+  }
+
+  void run(const CommandInvocation& invocation) const override
+  {
+    TIssuerSettings values;
+    QStringList keys;
+    for (const SettingOption& setting : settingOptions()) {
+      if (invocation.parser.isSet(setting.option)) {
+        memberFor(values, setting.key) = setting.textAsLeft(invocation.parser.value(setting.option));
+        keys << setting.key.toString();
+      }
+    }
+
+    TDm dm(invocation.dataDirectory);
+    TCommandLineUserInterface ui(invocation.out, false);
+    TConfiguracaoWorkflow configuracao(dm, ui);
+    if (keys.isEmpty()) {
+      const TIssuerSettings stored = configuracao.FormShow();
+      ui.ThrowIfStopped();
+      printSettings(stored, invocation.out);
+      return;
+    }
+    configuracao.BitBtn2Click(values, keys);
+    ui.ThrowIfStopped();
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> CreateConfigurarCommand()
+{
+  return std::make_unique<ConfigurarCommand>();
+}

@@ -1,0 +1,87 @@
+#include "app/cli/Command.h"
+#include "app/uDm.h"
+#include "platform/ReceiptRecord.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <memory>
+#include <variant>
+
+namespace {
+
+const QString JsonOption = QStringLiteral("json");
+
+QString TypeName(std::int32_t tipo)
+{
+  switch (tipo) {
+  case 0: return QStringLiteral("Recebimento");
+  case 1: return QStringLiteral("Pagamento");
+  }
+  return QString::number(tipo);
+}
+
+// A field as JSON: texts as strings, numbers as numbers. An amount is exact
+// below a hundred billion reais, fifteen digits being what a double holds.
+QJsonValue FieldAsJson(const TReceiptRecord& record, const TFieldDef& field)
+{
+  if (const auto* amount = std::get_if<TCurrencyMember>(&field.Member))
+    return (record.**amount).toDouble();
+  if (const auto* integer = std::get_if<TIntegerMember>(&field.Member))
+    return record.**integer;
+  return record.*std::get<TTextMember>(field.Member);
+}
+
+// One object per row, the field names as keys.
+QJsonObject RowAsJson(const TReceiptRecord& record)
+{
+  QJsonObject row;
+  for (const TFieldDef& field : ReceiptFields)
+    row.insert(field.Name, FieldAsJson(record, field));
+  return row;
+}
+
+// A line per row, tab-separated: number, type, amount, document, client and code.
+QString RowAsText(const TReceiptRecord& record)
+{
+  return QStringList{QString::number(record.Codigo), TypeName(record.Tipo), record.Valor.toBrazilianText(2),
+                     record.CNPJ, record.Cliente, record.Autenticacao}
+    .join(u'\t');
+}
+
+// quitanza listar [--json]: the register in its order.
+class ListarCommand final : public Command {
+public:
+  QString name() const override { return QStringLiteral("listar"); }
+  QString summary() const override { return QStringLiteral("Lista os recibos do registro, na ordem do registro."); }
+  QList<PositionalArgument> positionalArguments() const override { return {}; }
+
+  QList<QCommandLineOption> options() const override
+  {
+    return {QCommandLineOption(JsonOption, QStringLiteral("Lista em JSON, com todos os campos de cada recibo."))};
+  }
+
+  void run(const CommandInvocation& invocation) const override
+  {
+    TDm dm(invocation.dataDirectory);
+    dm.LoadRegisterIfPresent();
+    const TReceiptRegister& reg = dm.cdsReg;
+    if (invocation.parser.isSet(JsonOption)) {
+      QJsonArray rows;
+      for (qsizetype i = 0; i < reg.RecordCount(); ++i)
+        rows.append(RowAsJson(reg.Record(i)));
+      invocation.out << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented));
+      return;
+    }
+    for (qsizetype i = 0; i < reg.RecordCount(); ++i)
+      invocation.out << RowAsText(reg.Record(i)) << u'\n';
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> CreateListarCommand()
+{
+  return std::make_unique<ListarCommand>();
+}
