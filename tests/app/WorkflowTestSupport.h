@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/uDm.h"
+#include "platform/ReceiptRecord.h"
+#include "tests/app/ScriptedUserInterface.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+// A workflow test: an empty data folder of its own, its data module and a
+// scripted operator.
+class TWorkflowTest : public ::testing::Test {
+protected:
+  TWorkflowTest();
+
+  QString PathOf(const QString& name) const { return FFolder.filePath(name); }
+  QString RegisterPath() const { return PathOf(QStringLiteral("recibo.xml")); }
+  QString SettingsPath() const { return PathOf(QStringLiteral("config.ini")); }
+
+  // Writes recibo.xml with these rows, as a previous run would have left it.
+  void WriteRegister(const std::vector<TReceiptRecord>& records) const;
+  std::vector<TReceiptRecord> RegisterInFile() const;
+  void WriteSettings(const QByteArray& content) const;
+  QByteArray SettingsInFile() const;
+
+  QTemporaryDir FFolder;
+  std::unique_ptr<TDm> Dm;
+  TScriptedUserInterface Ui;
+};
+
+// A receipt numbered `codigo`, with a client named after it.
+TReceiptRecord Receipt(std::int32_t codigo);
+std::vector<std::int32_t> Codigos(const std::vector<TReceiptRecord>& records);
