@@ -13,14 +13,14 @@
 
 namespace {
 
-using FieldText = std::function<QString(const QString& typed)>;
+using TypedToStored = std::function<QString(const QString& typed)>;
 
 QString Unchanged(const QString& typed)
 {
   return typed;
 }
 
-FieldText Validated(MVEditSettings (*field)())
+TypedToStored Validated(MVEditSettings (*field)())
 {
   return [field](const QString& typed) { return TextAsLeft(field(), typed); };
 }
@@ -43,7 +43,7 @@ struct SettingOption {
   QStringView key;
   QString valueName;
   QString description;
-  FieldText textAsLeft;  // what the configuration window's field makes of the typed text
+  TypedToStored textAsLeft;  // what the configuration window's field makes of the typed text
 };
 
 const QList<SettingOption>& settingOptions()
