@@ -1,0 +1,89 @@
+#pragma once
+
+#include "report/model/frxErrorList.h"
+#include "report/model/frxPropTable.h"
+
+#include <QChar>
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class TfrxComponent;
+class TfrxReport;
+class TfrxXMLItem;
+
+// Turns objects into elements and attribute strings of the template dialect
+// and back, driven by the classes' property tables.
+class TfrxXMLSerializer {
+public:
+  // Errors go to the report's error list (and to Errors()); component
+  // references are resolved among the report's objects.
+  explicit TfrxXMLSerializer(TfrxReport* report = nullptr);
+
+  // Floats are written with this separator; reading accepts both.
+  QChar DecimalSeparator() const { return FDecimalSeparator; }
+  void SetDecimalSeparator(QChar separator) { FDecimalSeparator = separator; }
+  // The document was an old-format (8-bit) file: memo texts hold UTF-8.
+  void SetOldFormat(bool oldFormat) { FOldFormat = oldFormat; }
+
+  // --- writing
+  // " Name=value" for every stored property of `object`, then PropData.
+  void AppendAttributes(QString& out, const void* object, const TfrxPropTable& table, const QString& prefix,
+                        bool includeDefaults) const;
+  QString ObjToXML(const void* object, const TfrxPropTable& table, bool includeDefaults = false) const;
+  // A component's attribute text; the root of a write carries no Name.
+  QString ComponentAttributes(const TfrxComponent& component, bool isRoot, bool includeDefaults) const;
+  void WriteRootComponent(const TfrxComponent& component, TfrxXMLItem& item, bool saveChildren,
+                          bool includeDefaults) const;
+  // Class name, a space and the attribute text (without Name).
+  QString WriteComponentStr(const TfrxComponent& component) const;
+
+  // --- reading
+  // Reads attributes into a non-component object (a collection item).
+  void ReadObjectAttributes(void* object, const TfrxPropTable& table, QStringView text);
+  // Reads attributes into a component and resolves its references.
+  void ReadAttributes(TfrxComponent& component, QStringView text);
+  // Clears `root`, reads the element into it and its children below it.
+  void ReadRootComponent(TfrxComponent& root, const TfrxXMLItem& item);
+  // A new unparented object from WriteComponentStr's form; throws EfrxError
+  // for an unknown class.
+  std::unique_ptr<TfrxComponent> ReadComponentStr(const QString& text);
+
+  const TfrxErrorList& Errors() const { return FErrors; }
+
+private:
+  struct Fixup {
+    void* object;
+    const TfrxPropInfo* property;
+    QString name;
+  };
+
+  void WriteComponent(const TfrxComponent& component, TfrxXMLItem& item, bool saveChildren, bool includeDefaults,
+                      bool isRoot) const;
+  void AppendValue(QString& out, const void* object, const TfrxPropInfo& property, const QString& prefix,
+                   bool includeDefaults) const;
+
+  void ReadChildren(const TfrxXMLItem& item, TfrxComponent& parent);
+  void ReadElement(TfrxComponent& component, const TfrxXMLItem& item);
+  void ApplyComponentAttribute(TfrxComponent& component, QStringView name, QStringView value);
+  void ApplyProperty(void* object, const TfrxPropTable& table, QStringView name, QStringView value);
+  void SetValue(void* object, const TfrxPropInfo& property, QStringView value);
+  void ReadPropData(void* object, const TfrxPropTable& table, QStringView value);
+  QString DecodeMemoText(QStringView value) const;
+  void ResolveReferences(const TfrxComponent& scope);
+  void FinishLoading();
+  void AddError(const QString& message);
+
+  // Calls apply(name, value) for each attribute of an attribute string.
+  template <class Apply> static void ParseAttributes(QStringView text, Apply apply);
+
+  TfrxReport* FReport;
+  QChar FDecimalSeparator;
+  bool FOldFormat = false;
+  TfrxErrorList FErrors;
+  std::vector<Fixup> FFixups;
+  std::vector<TfrxComponent*> FLoaded;
+  QHash<QString, TfrxComponent*> FNamed;  // objects read so far, by lower-case name
+};
