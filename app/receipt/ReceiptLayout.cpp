@@ -186,7 +186,6 @@ void WordForPayment(TfrxReport& report)
 void BuildReceiptLayout(TfrxReport& report, ReceiptKind kind)
 {
   report.Clear();
-  report.IniFile = QStringLiteral("\\Software\\Quitanza");
   report.PreviewOptions.Buttons = frxAllPreviewButtons;
   report.PreviewOptions.Zoom = 1;
   report.PrintOptions.Printer = QStringLiteral("Default");

@@ -38,7 +38,7 @@ public:
   QString DataSetName;
   bool DotMatrixReport = false;
   TfrxEngineOptions EngineOptions;
-  QString IniFile = QStringLiteral("\\Software\\Quitanza\\Report");
+  QString IniFile = QStringLiteral("\\Software\\Quitanza");
   bool OldStyleProgress = false;
   TfrxPreviewOptions PreviewOptions;
   TfrxPrintOptions PrintOptions;
