@@ -62,16 +62,26 @@ void TPicture::Clear()
   FClass = TGraphicClass::None;
   FData.clear();
   FImage = QImage();
+  FDecoded = false;
 }
 
-void TPicture::Decode(TGraphicClass graphicClass, const QByteArray& data)
+const QImage& TPicture::Image() const
+{
+  if (!FDecoded && FClass != TGraphicClass::None)
+    FImage.loadFromData(FData, InfoOf(FClass)->format);
+  FDecoded = true;
+  return FImage;
+}
+
+void TPicture::Hold(TGraphicClass graphicClass, const QByteArray& data, bool check)
 {
   QImage image;
-  if (!image.loadFromData(data, InfoOf(graphicClass)->format))
+  if (check && !image.loadFromData(data, InfoOf(graphicClass)->format))
     throw UnreadablePicture();
   FClass = graphicClass;
   FData = data;
   FImage = image;
+  FDecoded = check;
 }
 
 void TPicture::LoadFromFile(const QString& fileName)
@@ -86,7 +96,7 @@ void TPicture::LoadFromData(const QByteArray& data)
 {
   const TGraphicClass graphicClass = DetectClass(data);
   if (graphicClass != TGraphicClass::None) {
-    Decode(graphicClass, data);
+    Hold(graphicClass, data, true);
     return;
   }
   QImage image;
@@ -109,6 +119,7 @@ void TPicture::SetImage(const QImage& image)
   FClass = TGraphicClass::Png;
   FData = png;
   FImage = image;
+  FDecoded = true;
 }
 
 QByteArray TPicture::StreamData() const
@@ -150,7 +161,7 @@ void TPicture::SetStreamData(const QByteArray& payload)
         throw UnreadablePicture();
       data = data.mid(4, size);
     }
-    Decode(info.graphicClass, data);
+    Hold(info.graphicClass, data, false);
     return;
   }
 }

@@ -16,10 +16,11 @@ public:
   bool IsEmpty() const { return FClass == TGraphicClass::None; }
   TGraphicClass GraphicClass() const { return FClass; }
   QString GraphicClassName() const;
-  const QImage& Image() const { return FImage; }
+  // Decoded on first use; a graphic that cannot be decoded gives a null image.
+  const QImage& Image() const;
   const QByteArray& FileData() const { return FData; }
-  int Width() const { return FImage.width(); }
-  int Height() const { return FImage.height(); }
+  int Width() const { return Image().width(); }
+  int Height() const { return Image().height(); }
 
   void Clear();
   // Any format the image readers know; PNG, BMP, JPEG and icons keep their
@@ -39,9 +40,12 @@ public:
   static const TfrxPropTable& Props();
 
 private:
-  void Decode(TGraphicClass graphicClass, const QByteArray& data);
+  // Keeps the graphic; with `check` it must decode, else it is decoded only
+  // when first drawn (templates may hold many pictures).
+  void Hold(TGraphicClass graphicClass, const QByteArray& data, bool check);
 
   TGraphicClass FClass = TGraphicClass::None;
   QByteArray FData;
-  QImage FImage;
+  mutable QImage FImage;
+  mutable bool FDecoded = false;
 };

@@ -4,7 +4,8 @@
 
 #include <QtEndian>
 
-#include <cctype>
+#include <array>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -208,11 +209,30 @@ QString frxBinToHex(const QByteArray& data)
 
 QByteArray frxHexToBin(QStringView text)
 {
+  static const std::array<std::int8_t, 128> kNibbles = [] {
+    std::array<std::int8_t, 128> table{};
+    table.fill(-1);
+    for (int i = 0; i < 10; ++i)
+      table[static_cast<std::size_t>('0' + i)] = static_cast<std::int8_t>(i);
+    for (int i = 0; i < 6; ++i) {
+      table[static_cast<std::size_t>('A' + i)] = static_cast<std::int8_t>(10 + i);
+      table[static_cast<std::size_t>('a' + i)] = static_cast<std::int8_t>(10 + i);
+    }
+    return table;
+  }();
   if (text.size() % 2 != 0)
     throw DamagedBlock();
-  for (QChar c : text) {
-    if (!std::isxdigit(static_cast<unsigned char>(c.unicode() < 128 ? c.unicode() : 0)))
-      throw DamagedBlock();
+  QByteArray bytes(text.size() / 2, Qt::Uninitialized);
+  const char16_t* digits = text.utf16();
+  int bad = 0;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const char16_t high = digits[2 * i], low = digits[2 * i + 1];
+    const int h = high < 128 ? kNibbles[high] : -1;
+    const int l = low < 128 ? kNibbles[low] : -1;
+    bad |= h | l;
+    bytes[i] = static_cast<char>((h << 4) | (l & 15));
   }
-  return QByteArray::fromHex(text.toLatin1());
+  if (bad < 0)
+    throw DamagedBlock();
+  return bytes;
 }

@@ -71,10 +71,10 @@ TfrxPage* TfrxComponent::Page() const
 
 TfrxReport* TfrxComponent::Report() const
 {
-  const TfrxComponent* top = this;
+  TfrxComponent* top = const_cast<TfrxComponent*>(this);
   while (top->FParent)
     top = top->FParent;
-  return const_cast<TfrxReport*>(dynamic_cast<const TfrxReport*>(top));
+  return top->AsReport();
 }
 
 void TfrxComponent::MoveChild(TfrxComponent* child, int index)

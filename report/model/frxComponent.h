@@ -40,6 +40,8 @@ public:
   std::vector<TfrxComponent*> AllObjects() const;
   TfrxPage* Page() const;
   TfrxReport* Report() const;
+  // This component as a report, or nullptr.
+  virtual TfrxReport* AsReport() { return nullptr; }
   // Moves a child to another place in this component's list.
   void MoveChild(TfrxComponent* child, int index);
   // Frees all children.

@@ -8,6 +8,14 @@ namespace {
 
 int CompareNames(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive); }
 
+std::size_t NameHash(QStringView name)
+{
+  std::size_t hash = 2166136261U;
+  for (QChar c : name)
+    hash = (hash ^ c.unicode()) * 16777619U;
+  return hash;
+}
+
 }  // namespace
 
 TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
@@ -18,7 +26,22 @@ TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
     return CompareNames(FProps[a].Name, FProps[b].Name) < 0;
   });
   FSorted.insert(at, index);
+  RebuildExactIndex();
   return FProps.back();
+}
+
+void TfrxPropTable::RebuildExactIndex()
+{
+  std::size_t size = 16;
+  while (size < FProps.size() * 2)
+    size *= 2;
+  FExact.assign(size, -1);
+  for (std::size_t i = 0; i < FProps.size(); ++i) {
+    std::size_t slot = NameHash(FProps[i].Name) & (size - 1);
+    while (FExact[slot] >= 0)
+      slot = (slot + 1) & (size - 1);
+    FExact[slot] = static_cast<int>(i);
+  }
 }
 
 void TfrxPropTable::Append(const TfrxPropTable& other)
@@ -39,6 +62,16 @@ TfrxPropTable TfrxPropTable::Select(const TfrxPropTable& catalog, std::initializ
 
 const TfrxPropInfo* TfrxPropTable::Find(QStringView name) const
 {
+  const std::size_t mask = FExact.size() - 1;
+  for (std::size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
+    const int index = FExact[slot];
+    if (index < 0)
+      break;
+    const QString& candidate = FProps[static_cast<std::size_t>(index)].Name;
+    if (candidate.size() == name.size() &&
+        std::equal(candidate.utf16(), candidate.utf16() + candidate.size(), name.utf16()))
+      return &FProps[static_cast<std::size_t>(index)];
+  }
   auto at = std::lower_bound(FSorted.begin(), FSorted.end(), name, [this](std::size_t index, QStringView key) {
     return CompareNames(FProps[index].Name, key) < 0;
   });

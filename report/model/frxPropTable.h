@@ -87,6 +87,11 @@ public:
   TfrxDefinedProps Defined;
 
 private:
+  void RebuildExactIndex();
+
   std::vector<TfrxPropInfo> FProps;
   std::vector<std::size_t> FSorted;  // indexes in case-insensitive name order
+  // Open-addressed index of the exact names: the usual spelling is found
+  // without comparing strings ignoring case.
+  std::vector<int> FExact;
 };

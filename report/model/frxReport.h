@@ -29,6 +29,7 @@ public:
   ~TfrxReport() override;
 
   QString ClassName() const override { return QStringLiteral("TfrxReport"); }
+  TfrxReport* AsReport() override { return this; }
   const TfrxPropTable& Props() const override;
 
   // --- published

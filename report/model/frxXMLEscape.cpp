@@ -1,5 +1,7 @@
 #include "report/model/frxXMLEscape.h"
 
+#include "report/model/frxStringScan.h"
+
 namespace {
 
 constexpr qsizetype kLongValue = 32;
@@ -65,7 +67,7 @@ QString frxStrToXML(const QString& value)
 QString frxXMLToStr(QStringView value)
 {
   const qsizetype length = value.size();
-  qsizetype amp = value.indexOf(QLatin1Char('&'));
+  qsizetype amp = frxIndexOf(value, u'&');
   if (amp < 0)
     return value.toString();
 

@@ -7,6 +7,7 @@
 #include <QIODevice>
 
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 bool TfrxXMLReader::Fill()
@@ -35,9 +36,10 @@ bool TfrxXMLReader::ReadTag()
   for (;;) {
     const char* start = FBuffer.data() + FPos;
     const char* end = FBuffer.data() + FSize;
-    const char* stop = start;
-    while (stop != end && *stop != '>' && *stop != '<')
-      ++stop;
+    const auto* close = static_cast<const char*>(std::memchr(start, '>', static_cast<std::size_t>(end - start)));
+    const char* limit = close ? close : end;
+    const auto* open = static_cast<const char*>(std::memchr(start, '<', static_cast<std::size_t>(limit - start)));
+    const char* stop = open ? open : limit;
     FTag.append(start, stop - start);
     if (stop == end) {
       if (!Fill())
@@ -112,13 +114,22 @@ bool TfrxXMLReader::DecodeTag(TfrxXMLItem& item, bool oldVersion) const
     childless = true;
   }
   item.Name = QString::fromLatin1(name);
-  item.Text = oldVersion ? frxDecodeCp1252(text) : QString::fromUtf8(text);
-  static const QString kPartial = QStringLiteral(" ld=\"0\"");
-  const qsizetype partial = item.Text.indexOf(kPartial, 0, Qt::CaseInsensitive);
-  if (partial >= 0) {
-    item.Text.remove(partial, kPartial.size());
-    item.Unloadable = true;
+  // The partial-loading marker ' ld="0"', matched ignoring case.
+  qsizetype partial = -1;
+  const std::string_view raw(text.data(), static_cast<std::size_t>(text.size()));
+  for (std::size_t at = raw.find("=\"0\""); at != std::string_view::npos; at = raw.find("=\"0\"", at + 1)) {
+    if (at >= 3 && text[at - 3] == ' ' && (text[at - 2] | 0x20) == 'l' && (text[at - 1] | 0x20) == 'd') {
+      partial = static_cast<qsizetype>(at) - 3;
+      break;
+    }
   }
+  if (partial < 0) {
+    item.Text = oldVersion ? frxDecodeCp1252(text) : QString::fromUtf8(text);
+    return childless;
+  }
+  const QByteArray stripped = text.first(partial).toByteArray() + text.sliced(partial + 7).toByteArray();
+  item.Text = oldVersion ? frxDecodeCp1252(stripped) : QString::fromUtf8(stripped);
+  item.Unloadable = true;
   return childless;
 }
 

@@ -8,8 +8,11 @@
 #include "report/model/frxFloat.h"
 #include "report/model/frxMemoView.h"
 #include "report/model/frxReport.h"
+#include "report/model/frxStringScan.h"
 #include "report/model/frxXML.h"
 #include "report/model/frxXMLEscape.h"
+
+#include <charconv>
 
 namespace {
 
@@ -24,19 +27,47 @@ void AppendName(QString& out, const QString& prefix, const QString& name)
   out += QStringLiteral("=\"");
 }
 
-qint64 ParseOrdinal(const TfrxPropInfo& property, const QString& text)
+qint64 ParseOrdinal(const TfrxPropInfo& property, QStringView text)
 {
   if (property.Kind != TfrxPropKind::Enum && property.Kind != TfrxPropKind::Boolean)
     return frxStrToInt(text);
-  bool isNumber = false;
-  const qint64 ordinal = text.toLongLong(&isNumber);
-  if (isNumber)
-    return ordinal;
+  if (!text.isEmpty() && (text[0].isDigit() || text[0] == QLatin1Char('-'))) {
+    bool isNumber = false;
+    const qint64 ordinal = text.toLongLong(&isNumber);
+    if (isNumber)
+      return ordinal;
+  }
+  for (std::size_t i = 0; i < property.EnumNames.size(); ++i) {
+    if (property.EnumNames[i] == text)
+      return static_cast<qint64>(i);
+  }
   for (std::size_t i = 0; i < property.EnumNames.size(); ++i) {
     if (property.EnumNames[i].compare(text, Qt::CaseInsensitive) == 0)
       return static_cast<qint64>(i);
   }
   return -1;
+}
+
+// Object names compare ignoring case; most are ASCII, lowered cheaply.
+QString NameKey(const QString& name)
+{
+  for (QChar c : name) {
+    if (c.unicode() > 127)
+      return name.toLower();
+  }
+  QString key = name;
+  for (QChar& c : key) {
+    if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+      c = QChar(c.unicode() | 0x20);
+  }
+  return key;
+}
+
+void AppendInteger(QString& out, qint64 value)
+{
+  char digits[24];
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+  out += QLatin1StringView(digits, end - digits);
 }
 
 // The Name attribute of an element; the writer always puts it first.
@@ -80,7 +111,7 @@ void TfrxXMLSerializer::AppendValue(QString& out, const void* object, const Tfrx
     if (named && value >= 0 && value < static_cast<qint64>(property.EnumNames.size()))
       out += property.EnumNames[static_cast<std::size_t>(value)];
     else
-      out += QString::number(value);
+      AppendInteger(out, value);
     break;
   }
   case TfrxPropKind::Float:
@@ -197,19 +228,21 @@ template <class Apply> void TfrxXMLSerializer::ParseAttributes(QStringView text,
   while (i < length) {
     while (i < length && text[i] == QLatin1Char(' '))
       ++i;
-    const qsizetype equals = text.indexOf(QLatin1Char('='), i);
+    const qsizetype equals = frxIndexOf(text, u'=', i);
     if (equals < 0)
       return;
-    const QStringView name = text.sliced(i, equals - i).trimmed();
-    if (name.isEmpty())
+    qsizetype nameEnd = equals;
+    while (nameEnd > i && text[nameEnd - 1] == QLatin1Char(' '))
+      --nameEnd;
+    if (nameEnd == i)
       return;
-    const qsizetype open = text.indexOf(QLatin1Char('"'), equals + 1);
+    const qsizetype open = frxIndexOf(text, u'"', equals + 1);
     if (open < 0)
       return;
-    qsizetype close = text.indexOf(QLatin1Char('"'), open + 1);
+    qsizetype close = frxIndexOf(text, u'"', open + 1);
     if (close < 0)
       close = length;
-    apply(name, text.sliced(open + 1, close - open - 1));
+    apply(text.sliced(i, nameEnd - i), text.sliced(open + 1, close - open - 1));
     i = close + 1;
   }
 }
@@ -227,7 +260,10 @@ void TfrxXMLSerializer::SetValue(void* object, const TfrxPropInfo& property, QSt
   case TfrxPropKind::Set:
   case TfrxPropKind::Enum:
   case TfrxPropKind::Boolean:
-    property.SetOrd(object, ParseOrdinal(property, frxXMLToStr(value)));
+    if (frxIndexOf(value, u'&') >= 0)
+      property.SetOrd(object, ParseOrdinal(property, frxXMLToStr(value)));
+    else
+      property.SetOrd(object, ParseOrdinal(property, value));
     return;
   case TfrxPropKind::Float:
     property.SetFloat(object, frxStrToFloat(value));
@@ -276,9 +312,9 @@ void TfrxXMLSerializer::ReadPropData(void* object, const TfrxPropTable& table, Q
 
 void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, QStringView name, QStringView value)
 {
-  const qsizetype dot = name.indexOf(QLatin1Char('.'));
+  const qsizetype dot = frxIndexOf(name, u'.');
   const QStringView head = dot < 0 ? name : name.first(dot);
-  if (head.compare(u"PropData", Qt::CaseInsensitive) == 0) {
+  if (frxSameAscii(head, u"PropData")) {
     ReadPropData(object, table, value);
     return;
   }
@@ -294,7 +330,7 @@ void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, 
     ApplyProperty(property->Sub(object), *property->SubTable, rest, value);
     if (property->SubChanged)
       property->SubChanged(object);
-  } else if (property->Kind == TfrxPropKind::StringList && rest.compare(u"Text", Qt::CaseInsensitive) == 0) {
+  } else if (property->Kind == TfrxPropKind::StringList && frxSameAscii(rest, u"Text")) {
     property->SetStr(object, frxXMLToStr(value));
   }
 }
@@ -320,8 +356,8 @@ void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QStrin
       break;
     }
   }
-  if (name.compare(u"Name", Qt::CaseInsensitive) == 0) {
-    if (!dynamic_cast<TfrxReport*>(&component))
+  if (frxSameAscii(name, u"Name")) {
+    if (!component.AsReport())
       component.SetName(frxXMLToStr(value));
     return;
   }
@@ -363,7 +399,7 @@ void TfrxXMLSerializer::ReadElement(TfrxComponent& component, const TfrxXMLItem&
     }
   });
   if (!component.Name().isEmpty())
-    FNamed.insert(component.Name().toLower(), &component);
+    FNamed.insert(NameKey(component.Name()), &component);
   ReadChildren(item, component);
 }
 
@@ -378,7 +414,7 @@ void TfrxXMLSerializer::ReadChildren(const TfrxXMLItem& item, TfrxComponent& par
       continue;
     }
     const QString name = ElementName(child);
-    TfrxComponent* component = name.isEmpty() ? nullptr : FNamed.value(name.toLower());
+    TfrxComponent* component = name.isEmpty() ? nullptr : FNamed.value(NameKey(name));
     if (!component && inherited)
       continue;
     if (!component)
@@ -404,7 +440,7 @@ void TfrxXMLSerializer::FinishLoading()
   for (TfrxComponent* component : FLoaded)
     component->SetLoading(false);
   for (TfrxComponent* component : FLoaded) {
-    if (!dynamic_cast<TfrxReport*>(component))
+    if (!component->AsReport())
       component->Loaded();
   }
   FLoaded.clear();
