@@ -202,11 +202,6 @@ void TfrxBinaryReader::SkipValue()
   }
 }
 
-QString frxBinToHex(const QByteArray& data)
-{
-  return QString::fromLatin1(data.toHex().toUpper());
-}
-
 QByteArray frxHexToBin(QStringView text)
 {
   static const std::array<std::int8_t, 128> kNibbles = [] {

@@ -55,7 +55,6 @@ private:
   qsizetype FPos = 0;
 };
 
-// PropData text: two upper-case hexadecimal digits per byte; reading accepts
-// either case and fails on anything else.
-QString frxBinToHex(const QByteArray& data);
+// PropData text is two hexadecimal digits per byte (written upper case);
+// reading accepts either case and fails on anything else.
 QByteArray frxHexToBin(QStringView text);

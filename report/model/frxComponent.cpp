@@ -7,6 +7,7 @@
 #include "report/model/frxReport.h"
 #include "report/model/frxXML.h"
 #include "report/model/frxXMLSerializer.h"
+#include "report/model/frxXMLWriter.h"
 
 #include <algorithm>
 
@@ -224,9 +225,10 @@ void TfrxComponent::AssignAll(const TfrxComponent& source)
 
 void TfrxComponent::SaveToStream(QIODevice& stream, bool saveChildren, bool saveDefaults) const
 {
-  TfrxXMLDocument document;
-  TfrxXMLSerializer(Report()).WriteRootComponent(*this, document.Root(), saveChildren, saveDefaults);
-  document.SaveToStream(stream);
+  TfrxXMLWriter writer(stream, true);
+  writer.WriteHeader();
+  TfrxXMLSerializer(Report()).WriteRootComponent(*this, writer, saveChildren, saveDefaults);
+  writer.Flush();
 }
 
 void TfrxComponent::LoadFromStream(QIODevice& stream)

@@ -23,41 +23,91 @@ QChar frxDecimalSeparator() { return gDecimalSeparator; }
 
 void frxSetDecimalSeparator(QChar separator) { gDecimalSeparator = separator; }
 
+namespace {
+
+// Powers of ten exact in extended precision, 10^0 .. 10^19.
+constexpr std::array<long double, 20> kExactPowers = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                                      1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                                      1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+
+// Fixed notation for 1e-4 <= |value| < 1e15, the range in which the general
+// format does not use an exponent: round to 15 significant digits as an
+// integer, then place the separator and drop trailing zeros.
+char* FormatFixed(char* text, long double value, char decimalSeparator)
+{
+  const long double magnitude = std::fabs(value);
+  int integerDigits = -3;
+  while (integerDigits < 15 && magnitude >= (integerDigits >= 0 ? kExactPowers[static_cast<std::size_t>(integerDigits)]
+                                                                : 1 / kExactPowers[static_cast<std::size_t>(-integerDigits)]))
+    ++integerDigits;
+  int decimals = 15 - integerDigits;
+  auto mantissa = static_cast<std::uint64_t>(std::llround(magnitude * kExactPowers[static_cast<std::size_t>(decimals)]));
+  if (mantissa >= 1000000000000000ULL) {  // rounding carried into a new digit
+    if (decimals == 0)
+      return nullptr;
+    mantissa /= 10;
+    --decimals;
+  }
+  char digits[24];
+  const int length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, mantissa).ptr - digits);
+  char* to = text;
+  if (value < 0)
+    *to++ = '-';
+  int fractionEnd = length;
+  while (fractionEnd > length - decimals && fractionEnd > 0 && digits[fractionEnd - 1] == '0')
+    --fractionEnd;
+  const int integerLength = length - decimals;
+  if (integerLength > 0) {
+    to = std::copy(digits, digits + integerLength, to);
+  } else {
+    *to++ = '0';
+  }
+  if (fractionEnd > std::max(integerLength, 0)) {
+    *to++ = decimalSeparator;
+    for (int i = integerLength; i < 0; ++i)
+      *to++ = '0';
+    to = std::copy(digits + std::max(integerLength, 0), digits + fractionEnd, to);
+  }
+  return to;
+}
+
+}  // namespace
+
+int frxFormatFloat(char* text, long double value, char decimalSeparator)
+{
+  if (!std::isfinite(value) || value == 0) {
+    text[0] = '0';
+    return 1;
+  }
+  const long double magnitude = std::fabs(value);
+  char* end = nullptr;
+  if (magnitude >= 1e-4L && magnitude < 1e15L)
+    end = FormatFixed(text, value, decimalSeparator);
+  if (end)
+    return static_cast<int>(end - text);
+  // Exponent form: "1E-5", "1E20".
+  end = std::to_chars(text, text + kFloatTextSize, static_cast<double>(value), std::chars_format::general, 15).ptr;
+  char* e = std::find(text, end, 'e');
+  if (e != end) {
+    char* to = e;
+    *to++ = 'E';
+    const char* from = e + 1;
+    if (*from == '-')
+      *to++ = *from;
+    ++from;
+    while (from + 1 != end && *from == '0')
+      ++from;
+    end = std::copy(from, static_cast<const char*>(end), to);
+  }
+  std::replace(text, end, '.', decimalSeparator);
+  return static_cast<int>(end - text);
+}
+
 void frxAppendFloat(QString& out, long double value, QChar decimalSeparator)
 {
-  if (!std::isfinite(value)) {
-    out += QLatin1Char('0');
-    return;
-  }
-  // Fifteen significant digits are within a double's precision, and the
-  // double conversion is far faster than the extended one.
-  std::array<char, 40> digits{};
-  auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<double>(value),
-                                 std::chars_format::general, 15);
-  if (ec != std::errc())
-    throw EfrxError(QStringLiteral("Cannot format a number"));
-  char16_t text[48];
-  char16_t* to = text;
-  // to_chars writes "1e-05"; the file form is "1E-5".
-  for (const char* p = digits.data(); p != end; ++p) {
-    if (*p == '.') {
-      *to++ = decimalSeparator.unicode();
-    } else if (*p == 'e') {
-      *to++ = u'E';
-      ++p;
-      if (*p == '-')
-        *to++ = u'-';
-      ++p;
-      while (p + 1 != end && *p == '0')
-        ++p;
-      for (; p != end; ++p)
-        *to++ = static_cast<char16_t>(*p);
-      break;
-    } else {
-      *to++ = static_cast<char16_t>(*p);
-    }
-  }
-  out.append(QStringView(text, to - text));
+  char text[kFloatTextSize];
+  const int length = frxFormatFloat(text, value, static_cast<char>(decimalSeparator.unicode()));
+  out.append(QLatin1StringView(text, length));
 }
 
 QString frxFloatToStr(long double value, QChar decimalSeparator)

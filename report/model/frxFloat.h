@@ -14,6 +14,9 @@ void frxSetDecimalSeparator(QChar separator);
 // 1E-5; no decimal part for whole numbers.
 QString frxFloatToStr(long double value, QChar decimalSeparator);
 void frxAppendFloat(QString& out, long double value, QChar decimalSeparator);
+// The same into a buffer of kFloatTextSize characters; returns the length.
+inline constexpr int kFloatTextSize = 48;
+int frxFormatFloat(char* text, long double value, char decimalSeparator);
 
 // Accepts both a point and a comma as the decimal separator and ignores
 // spaces. Throws EfrxError when the text is not a number.

@@ -20,6 +20,7 @@ std::size_t NameHash(QStringView name)
 
 TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
 {
+  info.Utf8Name = info.Name.toUtf8();
   FProps.push_back(std::move(info));
   const std::size_t index = FProps.size() - 1;
   auto at = std::lower_bound(FSorted.begin(), FSorted.end(), index, [this](std::size_t a, std::size_t b) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -37,6 +38,7 @@ using TfrxEnumNames = std::span<const QStringView>;
 // pointer of the table's root type (see TfrxPropBuilder).
 struct TfrxPropInfo {
   QString Name;
+  QByteArray Utf8Name;  // filled by TfrxPropTable::Add
   TfrxPropKind Kind = TfrxPropKind::Integer;
   std::optional<qint64> Default;  // ordinal kinds only; none = always written
   TfrxEnumNames EnumNames;

@@ -2,6 +2,8 @@
 
 #include "report/model/frxStringScan.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr qsizetype kLongValue = 32;
@@ -16,16 +18,44 @@ bool NeedsEscape(QChar c)
   }
 }
 
-void AppendCode(QString& out, char16_t code)
+void Put(QString& out, QStringView text) { out.append(text); }
+
+// UTF-16 to UTF-8, surrogate pairs joined; a lone surrogate becomes U+FFFD.
+void Put(std::string& out, QStringView text)
 {
-  out += QStringLiteral("&#");
-  out += QString::number(code);
-  out += QLatin1Char(';');
+  const qsizetype length = text.size();
+  for (qsizetype i = 0; i < length; ++i) {
+    char32_t c = text[i].unicode();
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+      continue;
+    }
+    if (QChar::isHighSurrogate(c) && i + 1 < length && text[i + 1].isLowSurrogate())
+      c = QChar::surrogateToUcs4(static_cast<char16_t>(c), text[++i].unicode());
+    else if (QChar::isSurrogate(c))
+      c = 0xFFFD;
+    if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    }
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
 }
 
-}  // namespace
+template <class Out> void PutCode(Out& out, char16_t code)
+{
+  char text[12];
+  const int length = std::snprintf(text, sizeof text, "&#%d;", static_cast<int>(code));
+  Put(out, QString::fromLatin1(text, length));
+}
 
-void frxAppendXML(QString& out, const QString& value)
+template <class Out> void AppendEscaped(Out& out, QStringView value)
 {
   const qsizetype length = value.size();
   qsizetype start = 0;
@@ -33,23 +63,29 @@ void frxAppendXML(QString& out, const QString& value)
     const QChar c = value[i];
     if (!NeedsEscape(c))
       continue;
-    out.append(QStringView(value).sliced(start, i - start));
+    Put(out, value.sliced(start, i - start));
     if (c == QLatin1Char('&')) {
-      if (QStringView(value).sliced(i).startsWith(u"&quot;")) {
-        AppendCode(out, u'"');
+      if (value.sliced(i).startsWith(u"&quot;")) {
+        PutCode(out, u'"');
         i += 5;
       } else if (length < kLongValue) {
-        out += c;
+        Put(out, u"&");
       } else {
-        AppendCode(out, u'&');
+        PutCode(out, u'&');
       }
     } else {
-      AppendCode(out, c.unicode());
+      PutCode(out, c.unicode());
     }
     start = i + 1;
   }
-  out.append(QStringView(value).sliced(start));
+  Put(out, value.sliced(start));
 }
+
+}  // namespace
+
+void frxAppendXML(QString& out, QStringView value) { AppendEscaped(out, value); }
+
+void frxAppendXMLUtf8(std::string& out, QStringView value) { AppendEscaped(out, value); }
 
 QString frxStrToXML(const QString& value)
 {

@@ -10,6 +10,7 @@
 #include "report/model/frxReport.h"
 #include "report/model/frxStringScan.h"
 #include "report/model/frxXML.h"
+#include "report/model/frxXMLWriter.h"
 #include "report/model/frxXMLEscape.h"
 
 #include <charconv>
@@ -19,12 +20,12 @@ namespace {
 void* Erase(TfrxComponent& component) { return static_cast<void*>(&component); }
 const void* Erase(const TfrxComponent& component) { return static_cast<const void*>(&component); }
 
-void AppendName(QString& out, const QString& prefix, const QString& name)
+void AppendName(std::string& out, const std::string& prefix, const QByteArray& name)
 {
-  out += QLatin1Char(' ');
-  out += prefix;
-  out += name;
-  out += QStringLiteral("=\"");
+  out.push_back(' ');
+  out.append(prefix);
+  out.append(name.constData(), static_cast<std::size_t>(name.size()));
+  out.append("=\"");
 }
 
 qint64 ParseOrdinal(const TfrxPropInfo& property, QStringView text)
@@ -63,11 +64,11 @@ QString NameKey(const QString& name)
   return key;
 }
 
-void AppendInteger(QString& out, qint64 value)
+void AppendInteger(std::string& out, qint64 value)
 {
   char digits[24];
-  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-  out += QLatin1StringView(digits, end - digits);
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, static_cast<std::size_t>(end - digits));
 }
 
 // The Name attribute of an element; the writer always puts it first.
@@ -95,8 +96,8 @@ void TfrxXMLSerializer::AddError(const QString& message)
 
 // ---------------------------------------------------------------- writing
 
-void TfrxXMLSerializer::AppendValue(QString& out, const void* object, const TfrxPropInfo& property,
-                                    const QString& prefix, bool includeDefaults) const
+void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const TfrxPropInfo& property,
+                                    std::string& prefix, bool includeDefaults) const
 {
   switch (property.Kind) {
   case TfrxPropKind::Integer:
@@ -106,58 +107,64 @@ void TfrxXMLSerializer::AppendValue(QString& out, const void* object, const Tfrx
     const qint64 value = property.GetOrd(object);
     if (!includeDefaults && property.Default && value == *property.Default)
       return;
-    AppendName(out, prefix, property.Name);
+    AppendName(out, prefix, property.Utf8Name);
     const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
     if (named && value >= 0 && value < static_cast<qint64>(property.EnumNames.size()))
-      out += property.EnumNames[static_cast<std::size_t>(value)];
+      frxAppendXMLUtf8(out, property.EnumNames[static_cast<std::size_t>(value)]);
     else
       AppendInteger(out, value);
     break;
   }
-  case TfrxPropKind::Float:
-    AppendName(out, prefix, property.Name);
-    frxAppendFloat(out, property.GetFloat(object), FDecimalSeparator);
+  case TfrxPropKind::Float: {
+    AppendName(out, prefix, property.Utf8Name);
+    char text[kFloatTextSize];
+    out.append(text, static_cast<std::size_t>(frxFormatFloat(text, property.GetFloat(object), FDecimalSeparator.toLatin1())));
     break;
+  }
   case TfrxPropKind::String: {
     const QString value = property.GetStr(object);
     if (value.isEmpty() && !includeDefaults)
       return;
-    AppendName(out, prefix, property.Name);
-    frxAppendXML(out, value);
+    AppendName(out, prefix, property.Utf8Name);
+    frxAppendXMLUtf8(out, value);
     break;
   }
   case TfrxPropKind::MemoText:
-    AppendName(out, prefix, property.Name);
-    frxAppendXML(out, property.GetStr(object));
+    AppendName(out, prefix, property.Utf8Name);
+    frxAppendXMLUtf8(out, property.GetStr(object));
     break;
   case TfrxPropKind::Variant:
-    AppendName(out, prefix, property.Name);
-    frxAppendXML(out, property.GetVariant(object).toString());
+    AppendName(out, prefix, property.Utf8Name);
+    frxAppendXMLUtf8(out, property.GetVariant(object).toString());
     break;
   case TfrxPropKind::StringList:
-    AppendName(out, prefix, property.Name + QStringLiteral(".Text"));
-    frxAppendXML(out, property.GetStr(object));
+    AppendName(out, prefix, property.Utf8Name + ".Text");
+    frxAppendXMLUtf8(out, property.GetStr(object));
     break;
   case TfrxPropKind::Component: {
     const TfrxComponent* target = property.GetRef(object);
     if (!target)
       return;
-    AppendName(out, prefix, property.Name);
-    frxAppendXML(out, target->Name());
+    AppendName(out, prefix, property.Utf8Name);
+    frxAppendXMLUtf8(out, target->Name());
     break;
   }
   case TfrxPropKind::Object: {
     // Writing never changes the object; the accessor is shared with reading.
     const void* sub = property.Sub(const_cast<void*>(object));
-    AppendAttributes(out, sub, *property.SubTable, prefix + property.Name + QLatin1Char('.'), includeDefaults);
+    const std::size_t prefixSize = prefix.size();
+    prefix.append(property.Utf8Name.constData(), static_cast<std::size_t>(property.Utf8Name.size()));
+    prefix.push_back('.');
+    AppendAttributes(out, sub, *property.SubTable, prefix, includeDefaults);
+    prefix.resize(prefixSize);
     return;
   }
   }
-  out += QLatin1Char('"');
+  out.push_back('"');
 }
 
-void TfrxXMLSerializer::AppendAttributes(QString& out, const void* object, const TfrxPropTable& table,
-                                         const QString& prefix, bool includeDefaults) const
+void TfrxXMLSerializer::AppendAttributes(std::string& out, const void* object, const TfrxPropTable& table,
+                                         std::string& prefix, bool includeDefaults) const
 {
   for (const TfrxPropInfo& property : table.Props()) {
     if (property.IsStored(object))
@@ -169,32 +176,44 @@ void TfrxXMLSerializer::AppendAttributes(QString& out, const void* object, const
   table.Defined.Write(object, writer, *this);
   if (writer.Data().isEmpty())
     return;
-  AppendName(out, prefix, QStringLiteral("PropData"));
-  out += frxBinToHex(writer.Data());
-  out += QLatin1Char('"');
+  AppendName(out, prefix, QByteArrayLiteral("PropData"));
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (char byte : writer.Data()) {
+    out.push_back(kHex[(static_cast<unsigned char>(byte) >> 4) & 15]);
+    out.push_back(kHex[static_cast<unsigned char>(byte) & 15]);
+  }
+  out.push_back('"');
 }
 
 QString TfrxXMLSerializer::ObjToXML(const void* object, const TfrxPropTable& table, bool includeDefaults) const
 {
-  QString out;
-  AppendAttributes(out, object, table, QString(), includeDefaults);
-  return out;
+  std::string out;
+  std::string prefix;
+  AppendAttributes(out, object, table, prefix, includeDefaults);
+  return QString::fromStdString(out);
+}
+
+void TfrxXMLSerializer::AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+                                                  bool includeDefaults) const
+{
+  const std::size_t start = out.size();
+  if (!isRoot) {
+    out.append("Name=\"");
+    frxAppendXMLUtf8(out, component.Name());
+    out.push_back('"');
+  }
+  std::string prefix;
+  AppendAttributes(out, Erase(component), component.Props(), prefix, includeDefaults);
+  if (isRoot && out.size() > start && out[start] == ' ')
+    out.erase(start, 1);
 }
 
 QString TfrxXMLSerializer::ComponentAttributes(const TfrxComponent& component, bool isRoot,
                                                bool includeDefaults) const
 {
-  QString out;
-  out.reserve(512);
-  if (!isRoot) {
-    out += QStringLiteral("Name=\"");
-    frxAppendXML(out, component.Name());
-    out += QLatin1Char('"');
-  }
-  AppendAttributes(out, Erase(component), component.Props(), QString(), includeDefaults);
-  if (isRoot && out.startsWith(QLatin1Char(' ')))
-    out.remove(0, 1);
-  return out;
+  std::string out;
+  AppendComponentAttributes(out, component, isRoot, includeDefaults);
+  return QString::fromStdString(out);
 }
 
 void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLItem& item, bool saveChildren,
@@ -208,10 +227,31 @@ void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLIt
     WriteComponent(*child, item.Add(), true, includeDefaults, false);
 }
 
+void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLWriter& writer, int level,
+                                       bool saveChildren, bool includeDefaults, bool isRoot) const
+{
+  const std::string name = component.ClassName().toStdString();
+  const bool hasChildren = saveChildren && !component.Objects().empty();
+  FAttributes.clear();
+  AppendComponentAttributes(FAttributes, component, isRoot, includeDefaults);
+  writer.OpenElement(level, name, FAttributes, hasChildren);
+  if (!hasChildren)
+    return;
+  for (const TfrxComponent* child : component.Objects())
+    WriteComponent(*child, writer, level + 1, true, includeDefaults, false);
+  writer.CloseElement(level, name);
+}
+
 void TfrxXMLSerializer::WriteRootComponent(const TfrxComponent& component, TfrxXMLItem& item, bool saveChildren,
                                            bool includeDefaults) const
 {
   WriteComponent(component, item, saveChildren, includeDefaults, true);
+}
+
+void TfrxXMLSerializer::WriteRootComponent(const TfrxComponent& component, TfrxXMLWriter& writer,
+                                           bool saveChildren, bool includeDefaults) const
+{
+  WriteComponent(component, writer, 0, saveChildren, includeDefaults, true);
 }
 
 QString TfrxXMLSerializer::WriteComponentStr(const TfrxComponent& component) const

@@ -8,11 +8,13 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class TfrxComponent;
 class TfrxReport;
 class TfrxXMLItem;
+class TfrxXMLWriter;
 
 // Turns objects into elements and attribute strings of the template dialect
 // and back, driven by the classes' property tables.
@@ -30,12 +32,13 @@ public:
 
   // --- writing
   // " Name=value" for every stored property of `object`, then PropData.
-  void AppendAttributes(QString& out, const void* object, const TfrxPropTable& table, const QString& prefix,
-                        bool includeDefaults) const;
   QString ObjToXML(const void* object, const TfrxPropTable& table, bool includeDefaults = false) const;
   // A component's attribute text; the root of a write carries no Name.
   QString ComponentAttributes(const TfrxComponent& component, bool isRoot, bool includeDefaults) const;
   void WriteRootComponent(const TfrxComponent& component, TfrxXMLItem& item, bool saveChildren,
+                          bool includeDefaults) const;
+  // The same straight to a document writer, without building items.
+  void WriteRootComponent(const TfrxComponent& component, TfrxXMLWriter& writer, bool saveChildren,
                           bool includeDefaults) const;
   // Class name, a space and the attribute text (without Name).
   QString WriteComponentStr(const TfrxComponent& component) const;
@@ -62,8 +65,15 @@ private:
 
   void WriteComponent(const TfrxComponent& component, TfrxXMLItem& item, bool saveChildren, bool includeDefaults,
                       bool isRoot) const;
-  void AppendValue(QString& out, const void* object, const TfrxPropInfo& property, const QString& prefix,
+  void WriteComponent(const TfrxComponent& component, TfrxXMLWriter& writer, int level, bool saveChildren,
+                      bool includeDefaults, bool isRoot) const;
+  // Attribute text as UTF-8; `prefix` is the dotted path of sub-objects.
+  void AppendAttributes(std::string& out, const void* object, const TfrxPropTable& table, std::string& prefix,
+                        bool includeDefaults) const;
+  void AppendValue(std::string& out, const void* object, const TfrxPropInfo& property, std::string& prefix,
                    bool includeDefaults) const;
+  void AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+                                 bool includeDefaults) const;
 
   void ReadChildren(const TfrxXMLItem& item, TfrxComponent& parent);
   void ReadElement(TfrxComponent& component, const TfrxXMLItem& item);
@@ -86,4 +96,5 @@ private:
   std::vector<Fixup> FFixups;
   std::vector<TfrxComponent*> FLoaded;
   QHash<QString, TfrxComponent*> FNamed;  // objects read so far, by lower-case name
+  mutable std::string FAttributes;        // reused while writing element after element
 };

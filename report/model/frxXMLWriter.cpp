@@ -7,22 +7,20 @@
 #include <QIODevice>
 
 namespace {
-constexpr qsizetype kFlushSize = 4096;
+constexpr std::size_t kFlushSize = 4096;
 }
 
 void TfrxXMLWriter::Flush()
 {
-  if (FBuffer.isEmpty())
+  if (FBuffer.empty())
     return;
-  const QByteArray bytes = FBuffer.toUtf8();
-  if (FStream.write(bytes) != bytes.size())
+  if (FStream.write(FBuffer.data(), static_cast<qint64>(FBuffer.size())) != static_cast<qint64>(FBuffer.size()))
     throw EfrxError(QStringLiteral("Cannot write the report: %1").arg(FStream.errorString()));
   FBuffer.clear();
 }
 
-void TfrxXMLWriter::Write(QStringView text)
+void TfrxXMLWriter::FlushIfFull()
 {
-  FBuffer.append(text);
   if (FBuffer.size() > kFlushSize)
     Flush();
 }
@@ -30,50 +28,67 @@ void TfrxXMLWriter::Write(QStringView text)
 void TfrxXMLWriter::Indent(int level)
 {
   if (FAutoIndent)
-    FBuffer.append(QString(level * 2, QLatin1Char(' ')));
+    FBuffer.append(static_cast<std::size_t>(level) * 2, ' ');
 }
 
 void TfrxXMLWriter::LineEnd()
 {
   if (FAutoIndent)
-    FBuffer.append(u"\r\n");
+    FBuffer.append("\r\n");
 }
 
 void TfrxXMLWriter::WriteHeader()
 {
-  Write(u"<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\"?>");
+  FBuffer.append(R"(<?xml version="1.0" encoding="utf-8" standalone="no"?>)");
   LineEnd();
+}
+
+void TfrxXMLWriter::OpenElement(int level, std::string_view name, std::string_view attributes, bool hasChildren)
+{
+  Indent(level);
+  FBuffer.push_back('<');
+  FBuffer.append(name);
+  if (!attributes.empty()) {
+    FBuffer.push_back(' ');
+    FBuffer.append(attributes);
+  }
+  FBuffer.append(hasChildren ? ">" : "/>");
+  LineEnd();
+  FlushIfFull();
+}
+
+void TfrxXMLWriter::CloseElement(int level, std::string_view name)
+{
+  Indent(level);
+  FBuffer.append("</");
+  FBuffer.append(name);
+  FBuffer.push_back('>');
+  LineEnd();
+  FlushIfFull();
 }
 
 void TfrxXMLWriter::WriteItem(const TfrxXMLItem& item, int level)
 {
-  Indent(level);
-  FBuffer.append(QLatin1Char('<'));
-  FBuffer.append(item.Name);
-  if (!item.Text.isEmpty()) {
-    FBuffer.append(QLatin1Char(' '));
-    FBuffer.append(item.Text);
-  }
-  if (item.Count() == 0 && item.Value.isEmpty()) {
-    FBuffer.append(u"/>");
-    LineEnd();
-    Write({});
-    return;
-  }
-  FBuffer.append(QLatin1Char('>'));
-  if (!item.Value.isEmpty()) {
-    frxAppendXML(FBuffer, item.Value);
+  const std::string name = item.Name.toStdString();
+  const std::string attributes = item.Text.toStdString();
+  if (item.Value.isEmpty()) {
+    OpenElement(level, name, attributes, item.Count() > 0);
   } else {
-    LineEnd();
+    // Text content stays on the element's line.
+    Indent(level);
+    FBuffer.push_back('<');
+    FBuffer.append(name);
+    if (!attributes.empty()) {
+      FBuffer.push_back(' ');
+      FBuffer.append(attributes);
+    }
+    FBuffer.push_back('>');
+    frxAppendXMLUtf8(FBuffer, item.Value);
+    if (item.Count() > 0)
+      LineEnd();
   }
-  Write({});
   for (int i = 0; i < item.Count(); ++i)
     WriteItem(item.Items(i), level + 1);
-  if (item.Value.isEmpty())
-    Indent(level);
-  FBuffer.append(u"</");
-  FBuffer.append(item.Name);
-  FBuffer.append(QLatin1Char('>'));
-  LineEnd();
-  Write({});
+  if (item.Count() > 0 || !item.Value.isEmpty())
+    CloseElement(item.Count() > 0 ? level : 0, name);
 }
