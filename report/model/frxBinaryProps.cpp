@@ -202,7 +202,7 @@ void TfrxBinaryReader::SkipValue()
   }
 }
 
-QByteArray frxHexToBin(QStringView text)
+QByteArray frxHexToBin(QByteArrayView text)
 {
   static const std::array<std::int8_t, 128> kNibbles = [] {
     std::array<std::int8_t, 128> table{};
@@ -218,10 +218,10 @@ QByteArray frxHexToBin(QStringView text)
   if (text.size() % 2 != 0)
     throw DamagedBlock();
   QByteArray bytes(text.size() / 2, Qt::Uninitialized);
-  const char16_t* digits = text.utf16();
+  const auto* digits = reinterpret_cast<const unsigned char*>(text.data());
   int bad = 0;
   for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const char16_t high = digits[2 * i], low = digits[2 * i + 1];
+    const unsigned char high = digits[2 * i], low = digits[2 * i + 1];
     const int h = high < 128 ? kNibbles[high] : -1;
     const int l = low < 128 ? kNibbles[low] : -1;
     bad |= h | l;

@@ -57,4 +57,4 @@ private:
 
 // PropData text is two hexadecimal digits per byte (written upper case);
 // reading accepts either case and fails on anything else.
-QByteArray frxHexToBin(QStringView text);
+QByteArray frxHexToBin(QByteArrayView text);

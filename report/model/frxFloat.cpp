@@ -12,9 +12,9 @@ namespace {
 
 QChar gDecimalSeparator = QLatin1Char('.');
 
-EfrxError NotAFloat(QStringView text)
+EfrxError NotAFloat(const QString& text)
 {
-  return EfrxError(QLatin1Char('\'') + text.toString() + QStringLiteral("' is not a valid floating point value"));
+  return EfrxError(QLatin1Char('\'') + text + QStringLiteral("' is not a valid floating point value"));
 }
 
 }  // namespace
@@ -35,13 +35,16 @@ constexpr std::array<long double, 20> kExactPowers = {1e0L,  1e1L,  1e2L,  1e3L,
 // integer, then place the separator and drop trailing zeros.
 char* FormatFixed(char* text, long double value, char decimalSeparator)
 {
+  // Thresholds 10^-3 .. 10^15: the count of digits before the separator.
+  static constexpr std::array<long double, 19> kThresholds = {
+      1e-3L, 1e-2L, 1e-1L, 1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L,
+      1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L};
   const long double magnitude = std::fabs(value);
   int integerDigits = -3;
-  while (integerDigits < 15 && magnitude >= (integerDigits >= 0 ? kExactPowers[static_cast<std::size_t>(integerDigits)]
-                                                                : 1 / kExactPowers[static_cast<std::size_t>(-integerDigits)]))
+  while (integerDigits < 15 && magnitude >= kThresholds[static_cast<std::size_t>(integerDigits + 3)])
     ++integerDigits;
   int decimals = 15 - integerDigits;
-  auto mantissa = static_cast<std::uint64_t>(std::llround(magnitude * kExactPowers[static_cast<std::size_t>(decimals)]));
+  auto mantissa = static_cast<std::uint64_t>(magnitude * kExactPowers[static_cast<std::size_t>(decimals)] + 0.5L);
   if (mantissa >= 1000000000000000ULL) {  // rounding carried into a new digit
     if (decimals == 0)
       return nullptr;
@@ -157,16 +160,16 @@ bool ParseSimpleDecimal(const char* first, const char* last, long double& value)
 
 }  // namespace
 
-long double frxStrToFloat(QStringView text)
+long double frxStrToFloat(QByteArrayView text)
 {
   std::array<char, 128> buffer{};
   std::size_t length = 0;
-  for (QChar c : text) {
-    if (c == QLatin1Char(' '))
+  for (char c : text) {
+    if (c == ' ')
       continue;
-    if (c.unicode() > 127 || length + 1 >= buffer.size())
-      throw NotAFloat(text);
-    buffer[length++] = (c == QLatin1Char(',')) ? '.' : static_cast<char>(c.unicode());
+    if (length + 1 >= buffer.size())
+      throw NotAFloat(QString::fromUtf8(text));
+    buffer[length++] = c == ',' ? '.' : c;
   }
   const char* first = buffer.data();
   const char* last = buffer.data() + length;
@@ -177,9 +180,11 @@ long double frxStrToFloat(QStringView text)
     ++first;
   auto [end, ec] = std::from_chars(first, last, value);
   if (ec != std::errc() || end != last || first == last)
-    throw NotAFloat(text);
+    throw NotAFloat(QString::fromUtf8(text));
   return value;
 }
+
+long double frxStrToFloat(QStringView text) { return frxStrToFloat(QByteArrayView(text.toUtf8())); }
 
 qint64 frxStrToInt(QStringView text)
 {
@@ -188,4 +193,17 @@ qint64 frxStrToInt(QStringView text)
   if (!ok)
     throw EfrxError(QLatin1Char('\'') + text.toString() + QStringLiteral("' is not a valid integer value"));
   return value;
+}
+
+qint64 frxStrToInt(QByteArrayView text)
+{
+  qint64 value = 0;
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (first != last && *first == '+')
+    ++first;
+  auto [end, ec] = std::from_chars(first, last, value);
+  if (ec == std::errc() && end == last && first != last)
+    return value;
+  return frxStrToInt(QStringView(QString::fromUtf8(text)));
 }

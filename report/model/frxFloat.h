@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QChar>
 #include <QString>
 #include <QStringView>
@@ -21,7 +22,9 @@ int frxFormatFloat(char* text, long double value, char decimalSeparator);
 // Accepts both a point and a comma as the decimal separator and ignores
 // spaces. Throws EfrxError when the text is not a number.
 long double frxStrToFloat(QStringView text);
+long double frxStrToFloat(QByteArrayView text);
 
 // Decimal integers; throws EfrxError with the usual "is not a valid integer
 // value" wording.
 qint64 frxStrToInt(QStringView text);
+qint64 frxStrToInt(QByteArrayView text);

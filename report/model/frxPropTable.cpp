@@ -8,11 +8,11 @@ namespace {
 
 int CompareNames(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive); }
 
-std::size_t NameHash(QStringView name)
+std::size_t NameHash(QByteArrayView name)
 {
   std::size_t hash = 2166136261U;
-  for (QChar c : name)
-    hash = (hash ^ c.unicode()) * 16777619U;
+  for (char c : name)
+    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
   return hash;
 }
 
@@ -38,7 +38,7 @@ void TfrxPropTable::RebuildExactIndex()
     size *= 2;
   FExact.assign(size, -1);
   for (std::size_t i = 0; i < FProps.size(); ++i) {
-    std::size_t slot = NameHash(FProps[i].Name) & (size - 1);
+    std::size_t slot = NameHash(FProps[i].Utf8Name) & (size - 1);
     while (FExact[slot] >= 0)
       slot = (slot + 1) & (size - 1);
     FExact[slot] = static_cast<int>(i);
@@ -61,18 +61,21 @@ TfrxPropTable TfrxPropTable::Select(const TfrxPropTable& catalog, std::initializ
   return table;
 }
 
-const TfrxPropInfo* TfrxPropTable::Find(QStringView name) const
+const TfrxPropInfo* TfrxPropTable::Find(QByteArrayView utf8Name) const
 {
   const std::size_t mask = FExact.size() - 1;
-  for (std::size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
+  for (std::size_t slot = NameHash(utf8Name) & mask;; slot = (slot + 1) & mask) {
     const int index = FExact[slot];
     if (index < 0)
       break;
-    const QString& candidate = FProps[static_cast<std::size_t>(index)].Name;
-    if (candidate.size() == name.size() &&
-        std::equal(candidate.utf16(), candidate.utf16() + candidate.size(), name.utf16()))
+    if (FProps[static_cast<std::size_t>(index)].Utf8Name == utf8Name)
       return &FProps[static_cast<std::size_t>(index)];
   }
+  return Find(QStringView(QString::fromUtf8(utf8Name)));
+}
+
+const TfrxPropInfo* TfrxPropTable::Find(QStringView name) const
+{
   auto at = std::lower_bound(FSorted.begin(), FSorted.end(), name, [this](std::size_t index, QStringView key) {
     return CompareNames(FProps[index].Name, key) < 0;
   });

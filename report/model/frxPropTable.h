@@ -83,7 +83,10 @@ public:
 
   const std::vector<TfrxPropInfo>& Props() const { return FProps; }
   TfrxPropInfo& Last() { return FProps.back(); }
+  // Names compare ignoring case; the UTF-8 form looks up the exact spelling
+  // first, which is what files hold.
   const TfrxPropInfo* Find(QStringView name) const;
+  const TfrxPropInfo* Find(QByteArrayView utf8Name) const;
   const TfrxPropInfo& Get(QStringView name) const;
 
   TfrxDefinedProps Defined;

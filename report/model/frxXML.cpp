@@ -80,44 +80,50 @@ void TfrxXMLItem::Clear()
     Loaded = false;
 }
 
-qsizetype TfrxXMLItem::ValueStart(QStringView name) const
+qsizetype TfrxXMLItem::ValueStart(QByteArrayView name) const
 {
-  const QString needle = QLatin1Char(' ') + name.toString() + QStringLiteral("=\"");
-  const QString text = QLatin1Char(' ') + Text;
-  const qsizetype at = text.indexOf(needle, 0, Qt::CaseInsensitive);
+  const QByteArray needle = ' ' + name.toByteArray() + "=\"";
+  const QByteArray text = ' ' + Text;
   // Offsets in `text` are one ahead of those in Text.
-  return at < 0 ? -1 : at + needle.size() - 1;
+  for (qsizetype at = 0; at + needle.size() <= text.size(); ++at) {
+    if (QByteArrayView(text).sliced(at, needle.size()).compare(needle, Qt::CaseInsensitive) == 0)
+      return at + needle.size() - 1;
+  }
+  return -1;
 }
 
-QString TfrxXMLItem::Prop(QStringView name) const
+QString TfrxXMLItem::Prop(QByteArrayView name) const
 {
   const qsizetype start = ValueStart(name);
   if (start < 0)
     return {};
-  qsizetype end = Text.indexOf(QLatin1Char('"'), start);
+  qsizetype end = Text.indexOf('"', start);
   if (end < 0)
     end = Text.size();
-  return frxXMLToStr(QStringView(Text).sliced(start, end - start));
+  return frxXMLToStr(QByteArrayView(Text).sliced(start, end - start));
 }
 
-void TfrxXMLItem::SetProp(QStringView name, const QString& value)
+void TfrxXMLItem::SetProp(QByteArrayView name, const QString& value)
 {
+  std::string escaped;
+  frxAppendXMLUtf8(escaped, value);
+  const QByteArray bytes = QByteArray::fromStdString(escaped);
   const qsizetype start = ValueStart(name);
   if (start >= 0) {
-    qsizetype end = Text.indexOf(QLatin1Char('"'), start);
+    qsizetype end = Text.indexOf('"', start);
     if (end < 0)
       end = Text.size();
-    Text.replace(start, end - start, frxStrToXML(value));
+    Text.replace(start, end - start, bytes);
     return;
   }
-  if (!Text.isEmpty() && !Text.endsWith(QLatin1Char(' ')))
-    Text += QLatin1Char(' ');
-  Text += name.toString() + QStringLiteral("=\"") + frxStrToXML(value) + QLatin1Char('"');
+  if (!Text.isEmpty() && !Text.endsWith(' '))
+    Text += ' ';
+  Text += name.toByteArray() + "=\"" + bytes + '"';
 }
 
-bool TfrxXMLItem::PropExists(QStringView name) const { return ValueStart(name) >= 0; }
+bool TfrxXMLItem::PropExists(QByteArrayView name) const { return ValueStart(name) >= 0; }
 
-void TfrxXMLItem::DeleteProp(QStringView name)
+void TfrxXMLItem::DeleteProp(QByteArrayView name)
 {
   const qsizetype valueStart = ValueStart(name);
   if (valueStart < 0)
@@ -126,7 +132,7 @@ void TfrxXMLItem::DeleteProp(QStringView name)
   qsizetype start = valueStart - name.size() - 2;
   if (start > 0)
     --start;
-  qsizetype end = Text.indexOf(QLatin1Char('"'), valueStart);
+  qsizetype end = Text.indexOf('"', valueStart);
   end = end < 0 ? Text.size() : end + 1;
   Text.remove(start, end - start);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -8,8 +9,9 @@
 class QIODevice;
 
 // One element of a template document. Text is the raw attribute text as it
-// stands between the element name and the end of the tag, still escaped;
-// attributes are read from it on demand.
+// stands between the element name and the end of the tag, still escaped, in
+// UTF-8 (old 8-bit files are converted when read); attributes are read from
+// it on demand.
 class TfrxXMLItem {
 public:
   TfrxXMLItem() = default;
@@ -17,7 +19,7 @@ public:
   TfrxXMLItem& operator=(const TfrxXMLItem&) = delete;
 
   QString Name;
-  QString Text;
+  QByteArray Text;
   QString Value;  // text content: written, never read back
   bool Loaded = true;
   bool Unloadable = false;
@@ -40,14 +42,14 @@ public:
   TfrxXMLItem& FindItem(const QString& name);
   void Clear();
 
-  QString Prop(QStringView name) const;
-  void SetProp(QStringView name, const QString& value);
-  bool PropExists(QStringView name) const;
-  void DeleteProp(QStringView name);
+  QString Prop(QByteArrayView name) const;
+  void SetProp(QByteArrayView name, const QString& value);
+  bool PropExists(QByteArrayView name) const;
+  void DeleteProp(QByteArrayView name);
 
 private:
   // Position of the quoted value of attribute `name` in Text, or -1.
-  qsizetype ValueStart(QStringView name) const;
+  qsizetype ValueStart(QByteArrayView name) const;
 
   TfrxXMLItem* FParent = nullptr;
   std::vector<std::unique_ptr<TfrxXMLItem>> FItems;

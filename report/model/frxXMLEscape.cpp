@@ -24,7 +24,14 @@ void Put(QString& out, QStringView text) { out.append(text); }
 void Put(std::string& out, QStringView text)
 {
   const qsizetype length = text.size();
-  for (qsizetype i = 0; i < length; ++i) {
+  qsizetype ascii = 0;
+  while (ascii < length && text[ascii].unicode() < 0x80)
+    ++ascii;
+  std::size_t at = out.size();
+  out.resize(at + static_cast<std::size_t>(ascii));
+  for (qsizetype i = 0; i < ascii; ++i)
+    out[at++] = static_cast<char>(text[i].unicode());
+  for (qsizetype i = ascii; i < length; ++i) {
     char32_t c = text[i].unicode();
     if (c < 0x80) {
       out.push_back(static_cast<char>(c));
@@ -152,4 +159,10 @@ QString frxXMLToStr(QStringView value)
     ++i;
   }
   return out;
+}
+
+QString frxXMLToStr(QByteArrayView utf8)
+{
+  const QString text = QString::fromUtf8(utf8);
+  return utf8.contains('&') ? frxXMLToStr(QStringView(text)) : text;
 }

@@ -15,3 +15,4 @@ void frxAppendXMLUtf8(std::string& out, QStringView value);
 // The reader's inverse: numeric references and &quot; &amp; &lt; &gt; are
 // decoded; any other '&' is kept.
 QString frxXMLToStr(QStringView value);
+QString frxXMLToStr(QByteArrayView utf8);

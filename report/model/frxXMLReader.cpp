@@ -124,11 +124,11 @@ bool TfrxXMLReader::DecodeTag(TfrxXMLItem& item, bool oldVersion) const
     }
   }
   if (partial < 0) {
-    item.Text = oldVersion ? frxDecodeCp1252(text) : QString::fromUtf8(text);
+    item.Text = oldVersion ? frxDecodeCp1252(text).toUtf8() : text.toByteArray();
     return childless;
   }
   const QByteArray stripped = text.first(partial).toByteArray() + text.sliced(partial + 7).toByteArray();
-  item.Text = oldVersion ? frxDecodeCp1252(stripped) : QString::fromUtf8(stripped);
+  item.Text = oldVersion ? frxDecodeCp1252(stripped).toUtf8() : stripped;
   item.Unloadable = true;
   return childless;
 }

@@ -8,12 +8,13 @@
 #include "report/model/frxFloat.h"
 #include "report/model/frxMemoView.h"
 #include "report/model/frxReport.h"
-#include "report/model/frxStringScan.h"
 #include "report/model/frxXML.h"
 #include "report/model/frxXMLWriter.h"
 #include "report/model/frxXMLEscape.h"
 
+#include <cctype>
 #include <charconv>
+#include <cstring>
 
 namespace {
 
@@ -32,16 +33,10 @@ qint64 ParseOrdinal(const TfrxPropInfo& property, QStringView text)
 {
   if (property.Kind != TfrxPropKind::Enum && property.Kind != TfrxPropKind::Boolean)
     return frxStrToInt(text);
-  if (!text.isEmpty() && (text[0].isDigit() || text[0] == QLatin1Char('-'))) {
-    bool isNumber = false;
-    const qint64 ordinal = text.toLongLong(&isNumber);
-    if (isNumber)
-      return ordinal;
-  }
-  for (std::size_t i = 0; i < property.EnumNames.size(); ++i) {
-    if (property.EnumNames[i] == text)
-      return static_cast<qint64>(i);
-  }
+  bool isNumber = false;
+  const qint64 ordinal = text.toLongLong(&isNumber);
+  if (isNumber)
+    return ordinal;
   for (std::size_t i = 0; i < property.EnumNames.size(); ++i) {
     if (property.EnumNames[i].compare(text, Qt::CaseInsensitive) == 0)
       return static_cast<qint64>(i);
@@ -49,19 +44,64 @@ qint64 ParseOrdinal(const TfrxPropInfo& property, QStringView text)
   return -1;
 }
 
-// Object names compare ignoring case; most are ASCII, lowered cheaply.
-QString NameKey(const QString& name)
+// An enumeration name against raw bytes; names are ASCII.
+bool SameName(QStringView name, QByteArrayView bytes, bool ignoreCase)
 {
+  if (name.size() != bytes.size())
+    return false;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const char16_t a = name[i].unicode();
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (a != b && !(ignoreCase && a < 128 && std::isalpha(b) && (a | 0x20) == (b | 0x20)))
+      return false;
+  }
+  return true;
+}
+
+qint64 ParseOrdinal(const TfrxPropInfo& property, QByteArrayView text)
+{
+  if (text.contains('&'))
+    return ParseOrdinal(property, QStringView(frxXMLToStr(text)));
+  const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
+  if (!named || (!text.isEmpty() && (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-'))) {
+    qint64 value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc() && end == text.data() + text.size())
+      return value;
+    if (!named)
+      return frxStrToInt(text);
+  }
+  for (bool ignoreCase : {false, true}) {
+    for (std::size_t i = 0; i < property.EnumNames.size(); ++i) {
+      if (SameName(property.EnumNames[i], text, ignoreCase))
+        return static_cast<qint64>(i);
+    }
+  }
+  return ParseOrdinal(property, QStringView(QString::fromUtf8(text)));
+}
+
+// The Name attribute of an element; the writer always puts it first.
+QString ElementName(const TfrxXMLItem& item)
+{
+  static const QByteArray kName = QByteArrayLiteral("Name=\"");
+  if (item.Text.startsWith(kName)) {
+    const qsizetype end = item.Text.indexOf('"', kName.size());
+    if (end > 0)
+      return frxXMLToStr(QByteArrayView(item.Text).sliced(kName.size(), end - kName.size()));
+  }
+  return item.Prop("Name");
+}
+
+// Object names compare ignoring case.
+std::size_t NameHash(const QString& name)
+{
+  std::size_t hash = 2166136261U;
   for (QChar c : name) {
-    if (c.unicode() > 127)
-      return name.toLower();
+    const char16_t folded = c.unicode() < 128 ? (c.unicode() >= u'A' && c.unicode() <= u'Z' ? c.unicode() | 0x20 : c.unicode())
+                                               : c.toCaseFolded().unicode();
+    hash = (hash ^ folded) * 16777619U;
   }
-  QString key = name;
-  for (QChar& c : key) {
-    if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-      c = QChar(c.unicode() | 0x20);
-  }
-  return key;
+  return hash;
 }
 
 void AppendInteger(std::string& out, qint64 value)
@@ -69,18 +109,6 @@ void AppendInteger(std::string& out, qint64 value)
   char digits[24];
   const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
   out.append(digits, static_cast<std::size_t>(end - digits));
-}
-
-// The Name attribute of an element; the writer always puts it first.
-QString ElementName(const TfrxXMLItem& item)
-{
-  static const QString kName = QStringLiteral("Name=\"");
-  if (item.Text.startsWith(kName)) {
-    const qsizetype end = item.Text.indexOf(QLatin1Char('"'), kName.size());
-    if (end > 0)
-      return frxXMLToStr(QStringView(item.Text).sliced(kName.size(), end - kName.size()));
-  }
-  return item.Prop(u"Name");
 }
 
 }  // namespace
@@ -178,9 +206,12 @@ void TfrxXMLSerializer::AppendAttributes(std::string& out, const void* object, c
     return;
   AppendName(out, prefix, QByteArrayLiteral("PropData"));
   static constexpr char kHex[] = "0123456789ABCDEF";
-  for (char byte : writer.Data()) {
-    out.push_back(kHex[(static_cast<unsigned char>(byte) >> 4) & 15]);
-    out.push_back(kHex[static_cast<unsigned char>(byte) & 15]);
+  const QByteArray& data = writer.Data();
+  std::size_t at = out.size();
+  out.resize(at + 2 * static_cast<std::size_t>(data.size()));
+  for (char byte : data) {
+    out[at++] = kHex[(static_cast<unsigned char>(byte) >> 4) & 15];
+    out[at++] = kHex[static_cast<unsigned char>(byte) & 15];
   }
   out.push_back('"');
 }
@@ -220,7 +251,9 @@ void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLIt
                                        bool includeDefaults, bool isRoot) const
 {
   item.Name = component.ClassName();
-  item.Text = ComponentAttributes(component, isRoot, includeDefaults);
+  std::string attributes;
+  AppendComponentAttributes(attributes, component, isRoot, includeDefaults);
+  item.Text = QByteArray::fromStdString(attributes);
   if (!saveChildren)
     return;
   for (const TfrxComponent* child : component.Objects())
@@ -261,49 +294,51 @@ QString TfrxXMLSerializer::WriteComponentStr(const TfrxComponent& component) con
 
 // ---------------------------------------------------------------- reading
 
-template <class Apply> void TfrxXMLSerializer::ParseAttributes(QStringView text, Apply apply)
+template <class Apply> void TfrxXMLSerializer::ParseAttributes(QByteArrayView text, Apply apply)
 {
-  const qsizetype length = text.size();
-  qsizetype i = 0;
-  while (i < length) {
-    while (i < length && text[i] == QLatin1Char(' '))
-      ++i;
-    const qsizetype equals = frxIndexOf(text, u'=', i);
-    if (equals < 0)
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  const char* at = begin;
+  auto find = [end](const char* from, char c) {
+    const auto* found = static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(end - from)));
+    return found ? found : nullptr;
+  };
+  while (at < end) {
+    while (at < end && *at == ' ')
+      ++at;
+    const char* equals = find(at, '=');
+    if (!equals)
       return;
-    qsizetype nameEnd = equals;
-    while (nameEnd > i && text[nameEnd - 1] == QLatin1Char(' '))
+    const char* nameEnd = equals;
+    while (nameEnd > at && nameEnd[-1] == ' ')
       --nameEnd;
-    if (nameEnd == i)
+    if (nameEnd == at)
       return;
-    const qsizetype open = frxIndexOf(text, u'"', equals + 1);
-    if (open < 0)
+    const char* open = find(equals + 1, '"');
+    if (!open)
       return;
-    qsizetype close = frxIndexOf(text, u'"', open + 1);
-    if (close < 0)
-      close = length;
-    apply(text.sliced(i, nameEnd - i), text.sliced(open + 1, close - open - 1));
-    i = close + 1;
+    const char* close = find(open + 1, '"');
+    if (!close)
+      close = end;
+    apply(QByteArrayView(at, nameEnd - at), QByteArrayView(open + 1, close - open - 1));
+    at = close + 1;
   }
 }
 
-QString TfrxXMLSerializer::DecodeMemoText(QStringView value) const
+QString TfrxXMLSerializer::DecodeMemoText(QByteArrayView value) const
 {
   const QString text = frxXMLToStr(value);
   return FOldFormat ? QString::fromUtf8(frxEncodeCp1252(text)) : text;
 }
 
-void TfrxXMLSerializer::SetValue(void* object, const TfrxPropInfo& property, QStringView value)
+void TfrxXMLSerializer::SetValue(void* object, const TfrxPropInfo& property, QByteArrayView value)
 {
   switch (property.Kind) {
   case TfrxPropKind::Integer:
   case TfrxPropKind::Set:
   case TfrxPropKind::Enum:
   case TfrxPropKind::Boolean:
-    if (frxIndexOf(value, u'&') >= 0)
-      property.SetOrd(object, ParseOrdinal(property, frxXMLToStr(value)));
-    else
-      property.SetOrd(object, ParseOrdinal(property, value));
+    property.SetOrd(object, ParseOrdinal(property, value));
     return;
   case TfrxPropKind::Float:
     property.SetFloat(object, frxStrToFloat(value));
@@ -326,7 +361,7 @@ void TfrxXMLSerializer::SetValue(void* object, const TfrxPropInfo& property, QSt
   }
 }
 
-void TfrxXMLSerializer::ReadPropData(void* object, const TfrxPropTable& table, QStringView value)
+void TfrxXMLSerializer::ReadPropData(void* object, const TfrxPropTable& table, QByteArrayView value)
 {
   if (!table.Defined)
     return;
@@ -350,11 +385,12 @@ void TfrxXMLSerializer::ReadPropData(void* object, const TfrxPropTable& table, Q
   }
 }
 
-void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, QStringView name, QStringView value)
+void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, QByteArrayView name,
+                                      QByteArrayView value)
 {
-  const qsizetype dot = frxIndexOf(name, u'.');
-  const QStringView head = dot < 0 ? name : name.first(dot);
-  if (frxSameAscii(head, u"PropData")) {
+  const qsizetype dot = name.indexOf('.');
+  const QByteArrayView head = dot < 0 ? name : name.first(dot);
+  if (head.size() == 8 && head.compare("PropData", Qt::CaseInsensitive) == 0) {
     ReadPropData(object, table, value);
     return;
   }
@@ -365,30 +401,31 @@ void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, 
     SetValue(object, *property, value);
     return;
   }
-  const QStringView rest = name.sliced(dot + 1);
+  const QByteArrayView rest = name.sliced(dot + 1);
   if (property->Kind == TfrxPropKind::Object) {
     ApplyProperty(property->Sub(object), *property->SubTable, rest, value);
     if (property->SubChanged)
       property->SubChanged(object);
-  } else if (property->Kind == TfrxPropKind::StringList && frxSameAscii(rest, u"Text")) {
+  } else if (property->Kind == TfrxPropKind::StringList && rest.size() == 4 &&
+             rest.compare("Text", Qt::CaseInsensitive) == 0) {
     property->SetStr(object, frxXMLToStr(value));
   }
 }
 
-void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QStringView name, QStringView value)
+void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QByteArrayView name, QByteArrayView value)
 {
   if (name.size() == 1) {
     // Compact forms of prepared pages.
-    switch (name[0].toLower().unicode()) {
-    case u'l': component.SetLeft(frxStrToFloat(value)); return;
-    case u't': component.SetTop(frxStrToFloat(value)); return;
-    case u'w': component.SetWidth(frxStrToFloat(value)); return;
-    case u'h': component.SetHeight(frxStrToFloat(value)); return;
-    case u'x':
+    switch (name[0] | 0x20) {
+    case 'l': component.SetLeft(frxStrToFloat(value)); return;
+    case 't': component.SetTop(frxStrToFloat(value)); return;
+    case 'w': component.SetWidth(frxStrToFloat(value)); return;
+    case 'h': component.SetHeight(frxStrToFloat(value)); return;
+    case 'x':
       if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(&component))
         memo->SetText(frxXMLToStr(value));
       return;
-    case u'u':
+    case 'u':
       if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(&component))
         memo->SetText(DecodeMemoText(value));
       return;
@@ -396,7 +433,7 @@ void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QStrin
       break;
     }
   }
-  if (frxSameAscii(name, u"Name")) {
+  if (name.size() == 4 && name.compare("Name", Qt::CaseInsensitive) == 0) {
     if (!component.AsReport())
       component.SetName(frxXMLToStr(value));
     return;
@@ -406,7 +443,8 @@ void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QStrin
 
 void TfrxXMLSerializer::ReadObjectAttributes(void* object, const TfrxPropTable& table, QStringView text)
 {
-  ParseAttributes(text, [&](QStringView name, QStringView value) {
+  const QByteArray utf8 = text.toUtf8();
+  ParseAttributes(utf8, [&](QByteArrayView name, QByteArrayView value) {
     try {
       ApplyProperty(object, table, name, value);
     } catch (const EfrxError& error) {
@@ -415,15 +453,20 @@ void TfrxXMLSerializer::ReadObjectAttributes(void* object, const TfrxPropTable& 
   });
 }
 
-void TfrxXMLSerializer::ReadAttributes(TfrxComponent& component, QStringView text)
+void TfrxXMLSerializer::ReadAttributeText(TfrxComponent& component, QByteArrayView text)
 {
-  ParseAttributes(text, [&](QStringView name, QStringView value) {
+  ParseAttributes(text, [&](QByteArrayView name, QByteArrayView value) {
     try {
       ApplyComponentAttribute(component, name, value);
     } catch (const EfrxError& error) {
       AddError(error.Message());
     }
   });
+}
+
+void TfrxXMLSerializer::ReadAttributes(TfrxComponent& component, QStringView text)
+{
+  ReadAttributeText(component, text.toUtf8());
   ResolveReferences(component);
 }
 
@@ -431,16 +474,20 @@ void TfrxXMLSerializer::ReadElement(TfrxComponent& component, const TfrxXMLItem&
 {
   component.SetLoading(true);
   FLoaded.push_back(&component);
-  ParseAttributes(item.Text, [&](QStringView name, QStringView value) {
-    try {
-      ApplyComponentAttribute(component, name, value);
-    } catch (const EfrxError& error) {
-      AddError(error.Message());
-    }
-  });
+  ReadAttributeText(component, item.Text);
   if (!component.Name().isEmpty())
-    FNamed.insert(NameKey(component.Name()), &component);
+    FNamed.emplace(NameHash(component.Name()), &component);
   ReadChildren(item, component);
+}
+
+TfrxComponent* TfrxXMLSerializer::FindRead(const QString& name) const
+{
+  auto [first, last] = FNamed.equal_range(NameHash(name));
+  for (auto at = first; at != last; ++at) {
+    if (QString::compare(at->second->Name(), name, Qt::CaseInsensitive) == 0)
+      return at->second;
+  }
+  return nullptr;
 }
 
 void TfrxXMLSerializer::ReadChildren(const TfrxXMLItem& item, TfrxComponent& parent)
@@ -454,7 +501,7 @@ void TfrxXMLSerializer::ReadChildren(const TfrxXMLItem& item, TfrxComponent& par
       continue;
     }
     const QString name = ElementName(child);
-    TfrxComponent* component = name.isEmpty() ? nullptr : FNamed.value(NameKey(name));
+    TfrxComponent* component = name.isEmpty() ? nullptr : FindRead(name);
     if (!component && inherited)
       continue;
     if (!component)

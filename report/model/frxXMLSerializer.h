@@ -4,11 +4,11 @@
 #include "report/model/frxPropTable.h"
 
 #include <QChar>
-#include <QHash>
 #include <QString>
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TfrxComponent;
@@ -77,17 +77,20 @@ private:
 
   void ReadChildren(const TfrxXMLItem& item, TfrxComponent& parent);
   void ReadElement(TfrxComponent& component, const TfrxXMLItem& item);
-  void ApplyComponentAttribute(TfrxComponent& component, QStringView name, QStringView value);
-  void ApplyProperty(void* object, const TfrxPropTable& table, QStringView name, QStringView value);
-  void SetValue(void* object, const TfrxPropInfo& property, QStringView value);
-  void ReadPropData(void* object, const TfrxPropTable& table, QStringView value);
-  QString DecodeMemoText(QStringView value) const;
+  // Attribute names and values are the raw UTF-8 of the file, still escaped.
+  void ApplyComponentAttribute(TfrxComponent& component, QByteArrayView name, QByteArrayView value);
+  void ApplyProperty(void* object, const TfrxPropTable& table, QByteArrayView name, QByteArrayView value);
+  void SetValue(void* object, const TfrxPropInfo& property, QByteArrayView value);
+  void ReadPropData(void* object, const TfrxPropTable& table, QByteArrayView value);
+  QString DecodeMemoText(QByteArrayView value) const;
+  void ReadAttributeText(TfrxComponent& component, QByteArrayView text);
+  TfrxComponent* FindRead(const QString& name) const;
   void ResolveReferences(const TfrxComponent& scope);
   void FinishLoading();
   void AddError(const QString& message);
 
   // Calls apply(name, value) for each attribute of an attribute string.
-  template <class Apply> static void ParseAttributes(QStringView text, Apply apply);
+  template <class Apply> static void ParseAttributes(QByteArrayView text, Apply apply);
 
   TfrxReport* FReport;
   QChar FDecimalSeparator;
@@ -95,6 +98,7 @@ private:
   TfrxErrorList FErrors;
   std::vector<Fixup> FFixups;
   std::vector<TfrxComponent*> FLoaded;
-  QHash<QString, TfrxComponent*> FNamed;  // objects read so far, by lower-case name
+  // Objects read so far, by a hash of their name that ignores case.
+  std::unordered_multimap<std::size_t, TfrxComponent*> FNamed;
   mutable std::string FAttributes;        // reused while writing element after element
 };

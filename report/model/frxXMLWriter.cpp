@@ -70,7 +70,7 @@ void TfrxXMLWriter::CloseElement(int level, std::string_view name)
 void TfrxXMLWriter::WriteItem(const TfrxXMLItem& item, int level)
 {
   const std::string name = item.Name.toStdString();
-  const std::string attributes = item.Text.toStdString();
+  const std::string_view attributes(item.Text.constData(), static_cast<std::size_t>(item.Text.size()));
   if (item.Value.isEmpty()) {
     OpenElement(level, name, attributes, item.Count() > 0);
   } else {

@@ -82,9 +82,9 @@ TEST(XMLReader, ReadsElementsAttributesAndSkipsCommentsAndText)
   auto document = Read(text);
   const TfrxXMLItem& root = document->Root();
   EXPECT_EQ(root.Name, QStringLiteral("Root"));
-  EXPECT_EQ(root.Text, QStringLiteral("A=\"1\""));
+  EXPECT_EQ(root.Text, QByteArray("A=\"1\""));
   ASSERT_EQ(root.Count(), 3);
-  EXPECT_EQ(root[0].Prop(u"b"), QStringLiteral("x\"y"));
+  EXPECT_EQ(root[0].Prop("b"), QStringLiteral("x\"y"));
   EXPECT_EQ(root[1].Name, QStringLiteral("Empty"));
   EXPECT_EQ(root[2][0].Name, QStringLiteral("Leaf"));
   EXPECT_FALSE(document->OldVersion());
@@ -94,13 +94,13 @@ TEST(XMLReader, OldFormatFilesAreEightBitText)
 {
   auto document = Read("<?xml version=\"1.0\"?><R A=\"Jo\xE3o \x80\"/>");
   EXPECT_TRUE(document->OldVersion());
-  EXPECT_EQ(document->Root().Prop(u"A"), QStringLiteral("João €"));
+  EXPECT_EQ(document->Root().Prop("A"), QStringLiteral("João €"));
 }
 
 TEST(XMLReader, PartialLoadingMarkerIsRemovedAndRemembered)
 {
   auto document = Read(kHeader + "<R><page A=\"1\" ld=\"0\"/></R>");
-  EXPECT_EQ(document->Root()[0].Text, QStringLiteral("A=\"1\""));
+  EXPECT_EQ(document->Root()[0].Text, QByteArray("A=\"1\""));
   EXPECT_TRUE(document->Root()[0].Unloadable);
 }
 
@@ -164,18 +164,18 @@ TEST(XMLReader, TagsLongerThanTheBufferAreRead)
 {
   const QByteArray longValue(10000, 'x');
   auto document = Read(kHeader + "<R A=\"" + longValue + "\"/>");
-  EXPECT_EQ(document->Root().Prop(u"A").size(), 10000);
+  EXPECT_EQ(document->Root().Prop("A").size(), 10000);
 }
 
 TEST(XMLWriter, WritesTheTemplateLayout)
 {
   TfrxXMLDocument document;
   document.Root().Name = QStringLiteral("R");
-  document.Root().Text = QStringLiteral("A=\"1\"");
+  document.Root().Text = "A=\"1\"";
   TfrxXMLItem& page = document.Root().Add(QStringLiteral("P"));
-  page.Text = QStringLiteral("Name=\"Page1\"");
-  page.Add(QStringLiteral("M")).Text = QStringLiteral("Name=\"Memo1\"");
-  document.Root().Add(QStringLiteral("D")).Text = QStringLiteral("Name=\"Data\"");
+  page.Text = "Name=\"Page1\"";
+  page.Add(QStringLiteral("M")).Text = "Name=\"Memo1\"";
+  document.Root().Add(QStringLiteral("D")).Text = "Name=\"Data\"";
   EXPECT_EQ(Write(document), kHeader + "\r\n<R A=\"1\">\r\n  <P Name=\"Page1\">\r\n    <M Name=\"Memo1\"/>\r\n"
                                        "  </P>\r\n  <D Name=\"Data\"/>\r\n</R>\r\n");
   document.AutoIndent = false;
@@ -186,17 +186,17 @@ TEST(XMLWriter, WritesTheTemplateLayout)
 TEST(XMLItem, AttributesAreReadAndWrittenOnTheRawText)
 {
   TfrxXMLItem item;
-  item.Text = QStringLiteral("Name=\"a\" Left=\"1\"");
-  EXPECT_EQ(item.Prop(u"left"), QStringLiteral("1"));
-  EXPECT_EQ(item.Prop(u"Top"), QString());
-  item.SetProp(u"Left", QStringLiteral("2"));
-  item.SetProp(u"Top", QStringLiteral("<3>"));
-  EXPECT_EQ(item.Text, QStringLiteral("Name=\"a\" Left=\"2\" Top=\"&#60;3&#62;\""));
-  EXPECT_TRUE(item.PropExists(u"TOP"));
-  item.DeleteProp(u"Left");
-  EXPECT_EQ(item.Text, QStringLiteral("Name=\"a\" Top=\"&#60;3&#62;\""));
+  item.Text = "Name=\"a\" Left=\"1\"";
+  EXPECT_EQ(item.Prop("left"), QStringLiteral("1"));
+  EXPECT_EQ(item.Prop("Top"), QString());
+  item.SetProp("Left", QStringLiteral("2"));
+  item.SetProp("Top", QStringLiteral("<3>"));
+  EXPECT_EQ(item.Text, QByteArray("Name=\"a\" Left=\"2\" Top=\"&#60;3&#62;\""));
+  EXPECT_TRUE(item.PropExists("TOP"));
+  item.DeleteProp("Left");
+  EXPECT_EQ(item.Text, QByteArray("Name=\"a\" Top=\"&#60;3&#62;\""));
   // "ame" is not an attribute even though the text contains it.
-  EXPECT_FALSE(item.PropExists(u"ame"));
+  EXPECT_FALSE(item.PropExists("ame"));
 }
 
 TEST(XMLDocument, SaveToFileReplacesTheFileAndReadsItBack)
