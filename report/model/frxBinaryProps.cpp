@@ -87,18 +87,18 @@ std::uint8_t TfrxBinaryReader::ReadByte()
   return static_cast<std::uint8_t>(FData[FPos++]);
 }
 
-QByteArray TfrxBinaryReader::ReadBytes(qint64 count)
+QByteArrayView TfrxBinaryReader::ReadBytes(qint64 count)
 {
   if (count < 0 || count > FData.size() - FPos)
     throw DamagedBlock();
-  QByteArray bytes = FData.mid(FPos, count);
+  const QByteArrayView bytes = QByteArrayView(FData).sliced(FPos, count);
   FPos += count;
   return bytes;
 }
 
 qint64 TfrxBinaryReader::ReadInt(int size)
 {
-  const QByteArray bytes = ReadBytes(size);
+  const QByteArrayView bytes = ReadBytes(size);
   switch (size) {
   case 1: return static_cast<qint8>(bytes[0]);
   case 2: return qFromLittleEndian<qint16>(bytes.constData());
@@ -146,7 +146,7 @@ QString TfrxBinaryReader::ReadString()
   case vaUTF8String: return QString::fromUtf8(ReadBytes(ReadInt(4)));
   case vaWString: {
     const qint64 count = ReadInt(4);
-    const QByteArray units = ReadBytes(count * 2);
+    const QByteArrayView units = ReadBytes(count * 2);
     QString text(count, Qt::Uninitialized);
     for (qint64 i = 0; i < count; ++i)
       text[i] = QChar(qFromLittleEndian<quint16>(units.constData() + 2 * i));
@@ -160,7 +160,7 @@ QByteArray TfrxBinaryReader::ReadBinary()
 {
   if (ReadValueType() != vaBinary)
     throw DamagedBlock();
-  return ReadBytes(ReadInt(4));
+  return ReadBytes(ReadInt(4)).toByteArray();
 }
 
 void TfrxBinaryReader::ReadListBegin()
@@ -191,7 +191,8 @@ void TfrxBinaryReader::SkipValue()
     ReadString();
     return;
   case vaBinary:
-    ReadBinary();
+    ReadValueType();
+    ReadBytes(ReadInt(4));
     return;
   case vaNull: case vaFalse: case vaTrue: case vaNil:
     ReadValueType();

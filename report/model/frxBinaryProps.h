@@ -47,7 +47,7 @@ public:
 
 private:
   std::uint8_t ReadByte();
-  QByteArray ReadBytes(qint64 count);
+  QByteArrayView ReadBytes(qint64 count);
   qint64 ReadInt(int size);
   TValueType ReadValueType();
 

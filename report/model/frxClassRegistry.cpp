@@ -34,6 +34,11 @@ std::vector<std::pair<QString, TfrxComponentFactory>>& Registry()
 
 TfrxComponentFactory frxFindClass(QStringView className)
 {
+  // Files spell class names exactly; other spellings are the rare case.
+  for (const auto& [name, factory] : Registry()) {
+    if (className == name)
+      return factory;
+  }
   for (const auto& [name, factory] : Registry()) {
     if (className.compare(name, Qt::CaseInsensitive) == 0)
       return factory;

@@ -44,7 +44,8 @@ char* FormatFixed(char* text, long double value, char decimalSeparator)
   while (integerDigits < 15 && magnitude >= kThresholds[static_cast<std::size_t>(integerDigits + 3)])
     ++integerDigits;
   int decimals = 15 - integerDigits;
-  auto mantissa = static_cast<std::uint64_t>(magnitude * kExactPowers[static_cast<std::size_t>(decimals)] + 0.5L);
+  // Ties to even, as the library formats do.
+  auto mantissa = static_cast<std::uint64_t>(std::rint(magnitude * kExactPowers[static_cast<std::size_t>(decimals)]));
   if (mantissa >= 1000000000000000ULL) {  // rounding carried into a new digit
     if (decimals == 0)
       return nullptr;
@@ -132,6 +133,8 @@ constexpr std::array<long double, 19> kPowersOfTen = {1e0L,  1e1L,  1e2L,  1e3L,
 // value. Returns false for anything else.
 bool ParseSimpleDecimal(const char* first, const char* last, long double& value)
 {
+  while (first != last && *first == ' ')
+    ++first;
   bool negative = false;
   if (first != last && (*first == '-' || *first == '+'))
     negative = *first++ == '-';
@@ -139,13 +142,16 @@ bool ParseSimpleDecimal(const char* first, const char* last, long double& value)
   int digits = 0;
   int decimals = -1;
   for (; first != last; ++first) {
-    if (*first == '.' && decimals < 0) {
+    const char c = *first;
+    if (c == ' ')
+      continue;
+    if ((c == '.' || c == ',') && decimals < 0) {
       decimals = 0;
       continue;
     }
-    if (*first < '0' || *first > '9' || digits == 18)
+    if (c < '0' || c > '9' || digits == 18)
       return false;
-    mantissa = mantissa * 10 + static_cast<std::uint64_t>(*first - '0');
+    mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
     ++digits;
     if (decimals >= 0)
       ++decimals;
@@ -162,6 +168,9 @@ bool ParseSimpleDecimal(const char* first, const char* last, long double& value)
 
 long double frxStrToFloat(QByteArrayView text)
 {
+  long double value = 0;
+  if (ParseSimpleDecimal(text.data(), text.data() + text.size(), value))
+    return value;
   std::array<char, 128> buffer{};
   std::size_t length = 0;
   for (char c : text) {
@@ -173,9 +182,6 @@ long double frxStrToFloat(QByteArrayView text)
   }
   const char* first = buffer.data();
   const char* last = buffer.data() + length;
-  long double value = 0;
-  if (ParseSimpleDecimal(first, last, value))
-    return value;
   if (first != last && *first == '+')
     ++first;
   auto [end, ec] = std::from_chars(first, last, value);

@@ -296,28 +296,29 @@ QString TfrxXMLSerializer::WriteComponentStr(const TfrxComponent& component) con
 
 template <class Apply> void TfrxXMLSerializer::ParseAttributes(QByteArrayView text, Apply apply)
 {
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  const char* at = begin;
-  auto find = [end](const char* from, char c) {
-    const auto* found = static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(end - from)));
-    return found ? found : nullptr;
+  const char* at = text.data();
+  const char* end = at + text.size();
+  // Names and the gap before a value are short: a plain scan beats memchr.
+  auto scan = [end](const char* from, char c) {
+    while (from != end && *from != c)
+      ++from;
+    return from;
   };
   while (at < end) {
     while (at < end && *at == ' ')
       ++at;
-    const char* equals = find(at, '=');
-    if (!equals)
+    const char* equals = scan(at, '=');
+    if (equals == end)
       return;
     const char* nameEnd = equals;
     while (nameEnd > at && nameEnd[-1] == ' ')
       --nameEnd;
     if (nameEnd == at)
       return;
-    const char* open = find(equals + 1, '"');
-    if (!open)
+    const char* open = scan(equals + 1, '"');
+    if (open == end)
       return;
-    const char* close = find(open + 1, '"');
+    const auto* close = static_cast<const char*>(std::memchr(open + 1, '"', static_cast<std::size_t>(end - open - 1)));
     if (!close)
       close = end;
     apply(QByteArrayView(at, nameEnd - at), QByteArrayView(open + 1, close - open - 1));

@@ -1,7 +1,11 @@
 #include "report/model/frxErrors.h"
 #include "report/model/frxFloat.h"
 
+#include <QRandomGenerator>
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -51,6 +55,43 @@ TEST(FloatParse, RejectsTextThatIsNotANumber)
 TEST(FloatSetting, TheProgramSeparatorIsAPointUnlessChanged)
 {
   EXPECT_EQ(frxDecimalSeparator(), QLatin1Char('.'));
+}
+
+}  // namespace
+
+namespace {
+
+// The general format of the C library with 15 significant digits, in the
+// file's exponent spelling: the reference the fast path must agree with.
+QString Reference(long double value)
+{
+  char text[64];
+  std::snprintf(text, sizeof text, "%.15Lg", value);
+  QString reference = QString::fromLatin1(text);
+  const qsizetype e = reference.indexOf(QLatin1Char('e'));
+  if (e >= 0) {
+    QString exponent = reference.mid(e + 1);
+    const bool negative = exponent.startsWith(QLatin1Char('-'));
+    exponent.remove(0, 1);
+    while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0')))
+      exponent.remove(0, 1);
+    reference = reference.left(e) + QLatin1Char('E') + (negative ? QStringLiteral("-") : QString()) + exponent;
+  }
+  return reference;
+}
+
+TEST(FloatFormat, AgreesWithTheLibraryGeneralFormat)
+{
+  QRandomGenerator random(1046);
+  for (int i = 0; i < 20000; ++i) {
+    const int millimetres = random.bounded(-3000, 3000);
+    const int scale = random.bounded(0, 6);
+    const long double candidates[] = {
+        millimetres * 3.77953L / (1 << scale), millimetres / 7.0L, random.generateDouble() * 1e-3,
+        random.generateDouble() * 1e14, (millimetres + 0.5L) * 37.7953L};
+    for (long double value : candidates)
+      ASSERT_EQ(frxFloatToStr(value, QLatin1Char('.')), Reference(value)) << static_cast<double>(value);
+  }
 }
 
 }  // namespace
