@@ -1,10 +1,18 @@
 #include "report/model/frxXMLEscape.h"
 
-#include "report/model/frxStringScan.h"
-
 #include <cstdio>
+#include <string_view>
 
 namespace {
+
+// An inlined search: the library's general one costs more than the scan of an
+// attribute-sized string.
+qsizetype IndexOfAmpersand(QStringView text)
+{
+  const std::u16string_view view(text.utf16(), static_cast<std::size_t>(text.size()));
+  const std::size_t at = view.find(u'&');
+  return at == std::u16string_view::npos ? -1 : static_cast<qsizetype>(at);
+}
 
 constexpr qsizetype kLongValue = 32;
 
@@ -110,7 +118,7 @@ QString frxStrToXML(const QString& value)
 QString frxXMLToStr(QStringView value)
 {
   const qsizetype length = value.size();
-  qsizetype amp = frxIndexOf(value, u'&');
+  qsizetype amp = IndexOfAmpersand(value);
   if (amp < 0)
     return value.toString();
 

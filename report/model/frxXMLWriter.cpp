@@ -43,7 +43,7 @@ void TfrxXMLWriter::WriteHeader()
   LineEnd();
 }
 
-void TfrxXMLWriter::OpenElement(int level, std::string_view name, std::string_view attributes, bool hasChildren)
+void TfrxXMLWriter::StartTag(int level, std::string_view name, std::string_view attributes)
 {
   Indent(level);
   FBuffer.push_back('<');
@@ -52,6 +52,11 @@ void TfrxXMLWriter::OpenElement(int level, std::string_view name, std::string_vi
     FBuffer.push_back(' ');
     FBuffer.append(attributes);
   }
+}
+
+void TfrxXMLWriter::OpenElement(int level, std::string_view name, std::string_view attributes, bool hasChildren)
+{
+  StartTag(level, name, attributes);
   FBuffer.append(hasChildren ? ">" : "/>");
   LineEnd();
   FlushIfFull();
@@ -75,13 +80,7 @@ void TfrxXMLWriter::WriteItem(const TfrxXMLItem& item, int level)
     OpenElement(level, name, attributes, item.Count() > 0);
   } else {
     // Text content stays on the element's line.
-    Indent(level);
-    FBuffer.push_back('<');
-    FBuffer.append(name);
-    if (!attributes.empty()) {
-      FBuffer.push_back(' ');
-      FBuffer.append(attributes);
-    }
+    StartTag(level, name, attributes);
     FBuffer.push_back('>');
     frxAppendXMLUtf8(FBuffer, item.Value);
     if (item.Count() > 0)

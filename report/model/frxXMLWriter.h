@@ -22,6 +22,8 @@ public:
   void Flush();
 
 private:
+  // Indentation, '<', name and attributes: the part every tag shares.
+  void StartTag(int level, std::string_view name, std::string_view attributes);
   void Indent(int level);
   void LineEnd();
   void FlushIfFull();
