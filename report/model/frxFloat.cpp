@@ -52,6 +52,15 @@ char* FormatFixed(char* text, long double value, char decimalSeparator)
     mantissa /= 10;
     --decimals;
   }
+  // Drop the zeros the fraction would lose anyway: most values are short.
+  while (decimals >= 4 && mantissa % 10000 == 0) {
+    mantissa /= 10000;
+    decimals -= 4;
+  }
+  while (decimals > 0 && mantissa % 10 == 0) {
+    mantissa /= 10;
+    --decimals;
+  }
   char digits[24];
   const int length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, mantissa).ptr - digits);
   char* to = text;

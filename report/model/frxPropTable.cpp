@@ -21,6 +21,7 @@ std::size_t NameHash(QByteArrayView name)
 TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
 {
   info.Utf8Name = info.Name.toUtf8();
+  info.Utf8Attribute = ' ' + info.Utf8Name + (info.Kind == TfrxPropKind::StringList ? ".Text=\"" : "=\"");
   FProps.push_back(std::move(info));
   const std::size_t index = FProps.size() - 1;
   auto at = std::lower_bound(FSorted.begin(), FSorted.end(), index, [this](std::size_t a, std::size_t b) {

@@ -38,7 +38,8 @@ using TfrxEnumNames = std::span<const QStringView>;
 // pointer of the table's root type (see TfrxPropBuilder).
 struct TfrxPropInfo {
   QString Name;
-  QByteArray Utf8Name;  // filled by TfrxPropTable::Add
+  QByteArray Utf8Name;       // filled by TfrxPropTable::Add
+  QByteArray Utf8Attribute;  // ' Name="', the start of a top-level attribute
   TfrxPropKind Kind = TfrxPropKind::Integer;
   std::optional<qint64> Default;  // ordinal kinds only; none = always written
   TfrxEnumNames EnumNames;

@@ -1,6 +1,6 @@
 #include "report/model/frxXMLEscape.h"
 
-#include <cstdio>
+#include <charconv>
 #include <string_view>
 
 namespace {
@@ -65,9 +65,14 @@ void Put(std::string& out, QStringView text)
 
 template <class Out> void PutCode(Out& out, char16_t code)
 {
-  char text[12];
-  const int length = std::snprintf(text, sizeof text, "&#%d;", static_cast<int>(code));
-  Put(out, QString::fromLatin1(text, length));
+  char16_t text[8] = {u'&', u'#'};
+  char digits[6];
+  const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<int>(code)).ptr;
+  std::size_t length = 2;
+  for (const char* p = digits; p != end; ++p)
+    text[length++] = static_cast<char16_t>(*p);
+  text[length++] = u';';
+  Put(out, QStringView(text, static_cast<qsizetype>(length)));
 }
 
 template <class Out> void AppendEscaped(Out& out, QStringView value)

@@ -29,6 +29,16 @@ void AppendName(std::string& out, const std::string& prefix, const QByteArray& n
   out.append("=\"");
 }
 
+// ' Name="' of a property: ready-made at the top level.
+void AppendName(std::string& out, const std::string& prefix, const TfrxPropInfo& property)
+{
+  if (prefix.empty()) {
+    out.append(property.Utf8Attribute.constData(), static_cast<std::size_t>(property.Utf8Attribute.size()));
+    return;
+  }
+  AppendName(out, prefix, property.Kind == TfrxPropKind::StringList ? property.Utf8Name + ".Text" : property.Utf8Name);
+}
+
 qint64 ParseOrdinal(const TfrxPropInfo& property, QStringView text)
 {
   if (property.Kind != TfrxPropKind::Enum && property.Kind != TfrxPropKind::Boolean)
@@ -135,7 +145,7 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
     const qint64 value = property.GetOrd(object);
     if (!includeDefaults && property.Default && value == *property.Default)
       return;
-    AppendName(out, prefix, property.Utf8Name);
+    AppendName(out, prefix, property);
     const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
     if (named && value >= 0 && value < static_cast<qint64>(property.EnumNames.size()))
       frxAppendXMLUtf8(out, property.EnumNames[static_cast<std::size_t>(value)]);
@@ -144,7 +154,7 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
     break;
   }
   case TfrxPropKind::Float: {
-    AppendName(out, prefix, property.Utf8Name);
+    AppendName(out, prefix, property);
     char text[kFloatTextSize];
     out.append(text, static_cast<std::size_t>(frxFormatFloat(text, property.GetFloat(object), FDecimalSeparator.toLatin1())));
     break;
@@ -153,27 +163,27 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
     const QString value = property.GetStr(object);
     if (value.isEmpty() && !includeDefaults)
       return;
-    AppendName(out, prefix, property.Utf8Name);
+    AppendName(out, prefix, property);
     frxAppendXMLUtf8(out, value);
     break;
   }
   case TfrxPropKind::MemoText:
-    AppendName(out, prefix, property.Utf8Name);
+    AppendName(out, prefix, property);
     frxAppendXMLUtf8(out, property.GetStr(object));
     break;
   case TfrxPropKind::Variant:
-    AppendName(out, prefix, property.Utf8Name);
+    AppendName(out, prefix, property);
     frxAppendXMLUtf8(out, property.GetVariant(object).toString());
     break;
   case TfrxPropKind::StringList:
-    AppendName(out, prefix, property.Utf8Name + ".Text");
+    AppendName(out, prefix, property);
     frxAppendXMLUtf8(out, property.GetStr(object));
     break;
   case TfrxPropKind::Component: {
     const TfrxComponent* target = property.GetRef(object);
     if (!target)
       return;
-    AppendName(out, prefix, property.Utf8Name);
+    AppendName(out, prefix, property);
     frxAppendXMLUtf8(out, target->Name());
     break;
   }
