@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QImage>
+
+// The small logo of the program's maker printed in the credits of every
+// receipt, drawn here so that no picture file has to be shipped.
+QImage DrawMakerLogo();

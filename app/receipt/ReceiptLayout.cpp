@@ -1,0 +1,207 @@
+#include "app/receipt/ReceiptLayout.h"
+
+#include "app/receipt/MakerLogo.h"
+#include "report/model/frxClass.h"
+
+#include <array>
+
+namespace {
+
+constexpr long double mm(long double millimetres) { return millimetres * fr1mm; }
+
+enum class ObjectKind { Shape, Line, Picture, Memo };
+
+// One object of the first copy. Positions that are whole or half millimetres
+// are given as such; the others are the values of the original layout.
+struct ObjectSpec {
+  ObjectKind kind;
+  QStringView name;
+  long double left, top, width, height;
+  int fontPixels;  // 0: the page's font
+  bool bold;
+  TfrxHAlign align;
+  QStringView text;
+};
+
+using K = ObjectKind;
+
+// clang-format off
+constexpr std::array<ObjectSpec, 31> kFirstCopy = {{
+    {K::Shape,   u"Shape1",     mm(2),    mm(2),    mm(186),   mm(113),  0,  false, haLeft,   u""},
+    {K::Line,    u"Line1",      mm(2),    mm(27),   mm(186),   0,        0,  false, haLeft,   u""},
+    {K::Line,    u"Line2",      548.71L,  mm(2),    0,         mm(25),   0,  false, haLeft,   u""},
+    {K::Picture, u"Picture1",   mm(4),    13.12L,   mm(33),    mm(22),   0,  false, haLeft,   u""},
+    {K::Memo,    u"Empresa",    148.30L,  8.12L,    mm(105),   mm(5),    16, true,  haCenter, u"[Empresa]"},
+    {K::Memo,    u"CPF_CNPJ",   148.30L,  29.24L,   mm(105),   mm(5),    11, true,  haCenter, u"[CNPJ_Empresa]"},
+    {K::Memo,    u"Endereco",   148.30L,  44.47L,   mm(105),   mm(5),    11, false, haCenter, u"[Endereco]"},
+    {K::Memo,    u"Cidade",     148.30L,  58.69L,   mm(105),   mm(5),    11, false, haCenter, u"[Cidade]"},
+    {K::Memo,    u"Email_Site", 148.30L,  83.83L,   mm(105),   mm(4),    11, false, haCenter, u"[Email_Site]"},
+    {K::Memo,    u"Memo1",      548.9295L, 11.11812L, mm(43),  mm(5),    16, true,  haCenter, u"RECIBO"},
+    {K::Memo,    u"Codigo",     552.49L,  mm(9),    mm(41),    mm(5),    12, false, haCenter, u"[Codigo]"},
+    {K::Shape,   u"Shape2",     582.72L,  60.35L,   mm(32),    mm(7),    0,  false, haLeft,   u""},
+    {K::Memo,    u"Memo2",      556.27L,  64.13L,   mm(7),     mm(5),    13, true,  haLeft,   u"R$:"},
+    {K::Memo,    u"Valor",      584.72L,  64.03L,   mm(31),    mm(5),    13, true,  haCenter, u"[Valor]"},
+    {K::Memo,    u"Memo3",      mm(4),    mm(31),   109.17L,   mm(5),    0,  false, haLeft,   u"Recebi(emos) de:"},
+    {K::Memo,    u"Cliente",    130.71L,  113.02L,  mm(151),   mm(5),    0,  false, haLeft,   u"[CPF_CNPJ] - [Cliente]"},
+    {K::Line,    u"Line3",      mm(35),   134.28L,  mm(151),   0,        0,  false, haLeft,   u""},
+    {K::Memo,    u"Memo9",      16,       145,      108,       16,       0,  false, haLeft,   u"A importância de:"},
+    {K::Memo,    u"Informacao", mm(35),   141.06L,  mm(151),   mm(5),    0,  false, haLeft,   u"[Informacao]"},
+    {K::Line,    u"Line4",      mm(35),   161.96L,  mm(151),   0,        0,  false, haLeft,   u""},
+    {K::Memo,    u"Memo4",      mm(4),    169.39L,  mm(29),    mm(5),    0,  false, haLeft,   u"Referente a........:"},
+    {K::Memo,    u"Referente",  mm(35),   168.61L,  mm(151),   mm(22),   0,  false, haLeft,   u"[Referente]"},
+    {K::Memo,    u"Date",       mm(4),    277.02L,  mm(183),   mm(5),    13, false, haLeft,   u"[CidadeData] , [Date]"},
+    {K::Line,    u"Line5",      328.94L,  367.82L,  mm(99),    0,        0,  false, haLeft,   u""},
+    {K::Memo,    u"Memo7",      328.94L,  371.16L,  mm(99),    mm(5),    13, false, haCenter, u"Assinatura"},
+    {K::Memo,    u"Memo6",      13.98L,   381.17L,  mm(25),    mm(3),    8,  false, haLeft,   u"Desenvolvido por:"},
+    {K::Line,    u"Line7",      13.98L,   394.29L,  mm(47),    0,        0,  false, haLeft,   u""},
+    {K::Picture, u"Picture2",   14.12L,   399.85L,  mm(11),    mm(8),    0,  false, haLeft,   u""},
+    {K::Memo,    u"Memo5",      58.25L,   399.85L,  mm(50),    mm(8),    8,  false, haLeft,
+     u"Quitanza - emissão de recibos\r\nwww.quitanza.com.br\r\ncontato@quitanza.com.br"},
+    {K::Memo,    u"Memo8",      591.28L,  417.53L,  mm(30),    mm(5),    11, false, haRight,  u"1° Via"},
+    {K::Memo,    u"MD5",        328.94L,  419.91L,  mm(94),    mm(5),    9,  false, haLeft,   u"Autenticação: [MD5]"},
+}};
+// clang-format on
+
+// The second copy, in the first copy's order: twin name, original name.
+constexpr std::array<std::pair<QStringView, QStringView>, 31> kTwins = {{
+    {u"Shape3", u"Shape1"},     {u"Line8", u"Line1"},       {u"Line9", u"Line2"},      {u"Picture3", u"Picture1"},
+    {u"Memo12", u"Empresa"},    {u"Memo19", u"CPF_CNPJ"},   {u"Memo13", u"Endereco"},  {u"Memo14", u"Cidade"},
+    {u"Memo15", u"Email_Site"}, {u"Memo10", u"Memo1"},      {u"Memo24", u"Codigo"},    {u"Shape4", u"Shape2"},
+    {u"Memo11", u"Memo2"},      {u"Memo20", u"Valor"},      {u"Memo25", u"Memo3"},     {u"Memo18", u"Cliente"},
+    {u"Line10", u"Line3"},      {u"Memo26", u"Memo9"},      {u"Memo27", u"Informacao"}, {u"Line12", u"Line4"},
+    {u"Memo16", u"Memo4"},      {u"Memo17", u"Referente"},  {u"Memo22", u"Date"},      {u"Line11", u"Line5"},
+    {u"Memo21", u"Memo7"},      {u"Memo30", u"Memo6"},      {u"Line13", u"Line7"},     {u"Picture4", u"Picture2"},
+    {u"Memo29", u"Memo5"},      {u"Memo23", u"Memo8"},      {u"Memo28", u"MD5"},
+}};
+
+constexpr long double kCopyPitch = mm(160);
+
+constexpr std::array<QStringView, 14> kVariables = {
+    u"Empresa", u"Endereco", u"Cidade",   u"Telefone", u"Email_Site", u"Informacao",   u"Valor",
+    u"Cliente", u"Referente", u"CPF_CNPJ", u"Codigo",   u"MD5",        u"CNPJ_Empresa", u"CidadeData"};
+
+TfrxComponent* CreateObject(const ObjectSpec& spec, TfrxReportPage& page)
+{
+  TfrxView* view = nullptr;
+  switch (spec.kind) {
+  case ObjectKind::Shape:
+    view = new TfrxShapeView(&page);
+    break;
+  case ObjectKind::Line: {
+    auto* line = new TfrxLineView(&page);
+    line->Diagonal = true;
+    view = line;
+    break;
+  }
+  case ObjectKind::Picture:
+    view = new TfrxPictureView(&page);
+    break;
+  case ObjectKind::Memo: {
+    auto* memo = new TfrxMemoView(&page);
+    memo->HAlign = spec.align;
+    memo->SetText(spec.text.toString());
+    if (spec.fontPixels != 0) {
+      TFont font;
+      font.Height = -spec.fontPixels;
+      font.Style = spec.bold ? fsBold : 0;
+      memo->SetFont(font);
+    }
+    view = memo;
+    break;
+  }
+  }
+  view->SetName(spec.name.toString());
+  view->SetBounds(spec.left, spec.top, spec.width, spec.height);
+  return view;
+}
+
+void SetVariables(TfrxReport& report)
+{
+  report.Variables.Clear();
+  report.Variables.SetValue(QStringLiteral(" Sistema"), QString());
+  for (QStringView name : kVariables)
+    report.Variables.SetValue(name.toString(), QString());
+}
+
+void BuildFirstCopy(TfrxReport& report, TfrxReportPage& page)
+{
+  for (const ObjectSpec& spec : kFirstCopy)
+    CreateObject(spec, page);
+
+  auto* shape2 = static_cast<TfrxShapeView*>(report.FindObject(QStringLiteral("Shape2")));
+  shape2->Color = clSilver;
+  static_cast<TfrxPictureView*>(report.FindObject(QStringLiteral("Picture1")))->Center = true;
+  TPicture logo;
+  logo.SetImage(DrawMakerLogo());
+  static_cast<TfrxPictureView*>(report.FindObject(QStringLiteral("Picture2")))->SetPicture(logo);
+  auto* date = static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Date")));
+  date->DisplayFormat.Kind = fkDateTime;
+  date->DisplayFormat.FormatStr = QStringLiteral("dddd, dd \"de\" mmmm \"de\" yyyy");
+}
+
+void BuildCutLine(TfrxReportPage& page)
+{
+  auto* cut = new TfrxLineView(&page);
+  cut->SetName(QStringLiteral("Line6"));
+  cut->SetBounds(0, 525.13L, mm(190), 0);
+  cut->Diagonal = true;
+  cut->Frame.SetStyle(fsDot);
+}
+
+void BuildSecondCopy(TfrxReport& report, TfrxReportPage& page)
+{
+  for (const auto& [twinName, originalName] : kTwins) {
+    TfrxComponent* original = report.FindObject(originalName.toString());
+    TfrxComponent* twin = frxFindClass(original->ClassName())(&page);
+    twin->Assign(*original);
+    twin->SetName(twinName.toString());
+    twin->SetTop(original->Top() + kCopyPitch);
+  }
+  auto* via = static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Memo23")));
+  via->SetText(QStringLiteral("2° Via"));
+  via->SetTop(417.53L + 605.95L);
+  report.FindObject(QStringLiteral("Memo24"))->SetLeft(550.49L);
+  report.FindObject(QStringLiteral("Memo24"))->SetWidth(mm(42));
+  report.FindObject(QStringLiteral("Memo27"))->SetLeft(130.77L);
+  report.FindObject(QStringLiteral("Memo22"))->SetWidth(mm(182));
+  report.FindObject(QStringLiteral("Memo28"))->SetWidth(mm(95));
+}
+
+// The payment receipt says who was paid instead of who paid.
+void WordForPayment(TfrxReport& report)
+{
+  for (QStringView name : {u"Memo1", u"Memo10"}) {
+    auto* title = static_cast<TfrxMemoView*>(report.FindObject(name.toString()));
+    title->SetText(QStringLiteral("RECIBO DE PAGAMENTO"));
+    TFont font = title->Font();
+    font.Height = -12;
+    title->SetFont(font);
+  }
+  for (QStringView name : {u"Memo3", u"Memo25"})
+    static_cast<TfrxMemoView*>(report.FindObject(name.toString()))->SetText(QStringLiteral("Pagamos a:"));
+}
+
+}  // namespace
+
+void BuildReceiptLayout(TfrxReport& report, ReceiptKind kind)
+{
+  report.Clear();
+  report.PreviewOptions.Buttons = frxAllPreviewButtons;
+  report.PreviewOptions.Zoom = 1;
+  report.PrintOptions.Printer = QStringLiteral("Default");
+  report.DotMatrixReport = false;
+  SetVariables(report);
+
+  auto* data = new TfrxDataPage(&report);
+  data->SetName(QStringLiteral("Data"));
+  auto* page = new TfrxReportPage(&report);
+  page->SetName(QStringLiteral("Page1"));
+  page->SetPaperSize(9);
+  page->LeftMargin = page->RightMargin = page->TopMargin = page->BottomMargin = 10;
+
+  BuildFirstCopy(report, *page);
+  BuildCutLine(*page);
+  BuildSecondCopy(report, *page);
+  if (kind == ReceiptKind::Pagamento)
+    WordForPayment(report);
+}

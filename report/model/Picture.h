@@ -1,0 +1,51 @@
+#pragma once
+
+#include "report/model/frxPropTable.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// The graphic classes a picture can hold, named as in template files.
+enum class TGraphicClass { None, Png, Bitmap, Jpeg, Icon };
+
+// A picture holder: the decoded image for drawing, plus the original file
+// bytes and class so that a template's picture is written back byte for byte.
+class TPicture {
+public:
+  bool IsEmpty() const { return FClass == TGraphicClass::None; }
+  TGraphicClass GraphicClass() const { return FClass; }
+  QString GraphicClassName() const;
+  // Decoded on first use; a graphic that cannot be decoded gives a null image.
+  const QImage& Image() const;
+  const QByteArray& FileData() const { return FData; }
+  int Width() const { return Image().width(); }
+  int Height() const { return Image().height(); }
+
+  void Clear();
+  // Any format the image readers know; PNG, BMP, JPEG and icons keep their
+  // bytes, other formats are kept as PNG. Throws EfrxError when unreadable.
+  void LoadFromFile(const QString& fileName);
+  void LoadFromData(const QByteArray& data);
+  // Holds `image` as a PNG graphic.
+  void SetImage(const QImage& image);
+
+  // The payload of the PropData property "Data": class name, then the
+  // graphic's stream. An unknown class leaves the picture empty.
+  QByteArray StreamData() const;
+  void SetStreamData(const QByteArray& payload);
+
+  bool operator==(const TPicture& other) const { return FClass == other.FClass && FData == other.FData; }
+
+  static const TfrxPropTable& Props();
+
+private:
+  // Keeps the graphic; with `check` it must decode, else it is decoded only
+  // when first drawn (templates may hold many pictures).
+  void Hold(TGraphicClass graphicClass, const QByteArray& data, bool check);
+
+  TGraphicClass FClass = TGraphicClass::None;
+  QByteArray FData;
+  mutable QImage FImage;
+  mutable bool FDecoded = false;
+};

@@ -1,0 +1,9 @@
+#include "report/model/frxBand.h"
+
+const TfrxPropTable& TfrxBand::Props() const
+{
+  static const TfrxPropTable table = TfrxPropTable::Select(
+      ReportComponentCatalog(), {u"Tag", u"Font", u"Visible", u"Height", u"Left", u"Top", u"Width", u"ParentFont",
+                                 u"Printable", u"OnAfterPrint", u"OnBeforePrint"});
+  return table;
+}

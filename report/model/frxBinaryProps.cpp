@@ -1,0 +1,234 @@
+#include "report/model/frxBinaryProps.h"
+
+#include "report/model/frxErrors.h"
+
+#include <QtEndian>
+
+#include <array>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+EfrxError DamagedBlock() { return EfrxError(QStringLiteral("Damaged property data")); }
+
+}  // namespace
+
+void TfrxBinaryWriter::WriteInt32(qint32 value)
+{
+  char bytes[4];
+  qToLittleEndian(value, bytes);
+  FData.append(bytes, 4);
+}
+
+void TfrxBinaryWriter::WritePropName(const QString& name)
+{
+  const QByteArray utf8 = name.toUtf8();
+  FData.append(static_cast<char>(utf8.size()));
+  FData.append(utf8);
+}
+
+void TfrxBinaryWriter::WriteInteger(qint32 value)
+{
+  if (value >= std::numeric_limits<qint8>::min() && value <= std::numeric_limits<qint8>::max()) {
+    FData.append(char(vaInt8));
+    FData.append(static_cast<char>(value));
+  } else if (value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max()) {
+    FData.append(char(vaInt16));
+    char bytes[2];
+    qToLittleEndian(static_cast<qint16>(value), bytes);
+    FData.append(bytes, 2);
+  } else {
+    FData.append(char(vaInt32));
+    WriteInt32(value);
+  }
+}
+
+void TfrxBinaryWriter::WriteString(const QString& value)
+{
+  const QByteArray utf8 = value.toUtf8();
+  if (utf8.size() >= 2 * value.size()) {
+    FData.append(char(vaWString));
+    WriteInt32(static_cast<qint32>(value.size()));
+    for (QChar c : value) {
+      char bytes[2];
+      qToLittleEndian(c.unicode(), bytes);
+      FData.append(bytes, 2);
+    }
+    return;
+  }
+  bool eightBit = false;
+  for (char b : utf8)
+    eightBit = eightBit || static_cast<unsigned char>(b) >= 128;
+  if (eightBit) {
+    FData.append(char(vaUTF8String));
+    WriteInt32(static_cast<qint32>(utf8.size()));
+  } else if (utf8.size() >= 256) {
+    FData.append(char(vaLString));
+    WriteInt32(static_cast<qint32>(utf8.size()));
+  } else {
+    FData.append(char(vaString));
+    FData.append(static_cast<char>(utf8.size()));
+  }
+  FData.append(utf8);
+}
+
+void TfrxBinaryWriter::WriteBinary(const QByteArray& data)
+{
+  FData.append(char(vaBinary));
+  WriteInt32(static_cast<qint32>(data.size()));
+  FData.append(data);
+}
+
+std::uint8_t TfrxBinaryReader::ReadByte()
+{
+  if (FPos >= FData.size())
+    throw DamagedBlock();
+  return static_cast<std::uint8_t>(FData[FPos++]);
+}
+
+QByteArrayView TfrxBinaryReader::ReadBytes(qint64 count)
+{
+  if (count < 0 || count > FData.size() - FPos)
+    throw DamagedBlock();
+  const QByteArrayView bytes = QByteArrayView(FData).sliced(FPos, count);
+  FPos += count;
+  return bytes;
+}
+
+qint64 TfrxBinaryReader::ReadInt(int size)
+{
+  const QByteArrayView bytes = ReadBytes(size);
+  switch (size) {
+  case 1: return static_cast<qint8>(bytes[0]);
+  case 2: return qFromLittleEndian<qint16>(bytes.constData());
+  case 4: return qFromLittleEndian<qint32>(bytes.constData());
+  default: return qFromLittleEndian<qint64>(bytes.constData());
+  }
+}
+
+TValueType TfrxBinaryReader::ReadValueType()
+{
+  const std::uint8_t type = ReadByte();
+  if (type > vaDouble)
+    throw DamagedBlock();
+  return static_cast<TValueType>(type);
+}
+
+TValueType TfrxBinaryReader::NextValue() const
+{
+  if (FPos >= FData.size())
+    throw DamagedBlock();
+  return static_cast<TValueType>(static_cast<std::uint8_t>(FData[FPos]));
+}
+
+QString TfrxBinaryReader::ReadPropName()
+{
+  const std::uint8_t length = ReadByte();
+  return QString::fromUtf8(ReadBytes(length));
+}
+
+qint32 TfrxBinaryReader::ReadInteger()
+{
+  switch (ReadValueType()) {
+  case vaInt8: return static_cast<qint32>(ReadInt(1));
+  case vaInt16: return static_cast<qint32>(ReadInt(2));
+  case vaInt32: return static_cast<qint32>(ReadInt(4));
+  default: throw DamagedBlock();
+  }
+}
+
+QString TfrxBinaryReader::ReadString()
+{
+  switch (ReadValueType()) {
+  case vaString: return QString::fromLatin1(ReadBytes(ReadByte()));
+  case vaLString: return QString::fromLatin1(ReadBytes(ReadInt(4)));
+  case vaUTF8String: return QString::fromUtf8(ReadBytes(ReadInt(4)));
+  case vaWString: {
+    const qint64 count = ReadInt(4);
+    const QByteArrayView units = ReadBytes(count * 2);
+    QString text(count, Qt::Uninitialized);
+    for (qint64 i = 0; i < count; ++i)
+      text[i] = QChar(qFromLittleEndian<quint16>(units.constData() + 2 * i));
+    return text;
+  }
+  default: throw DamagedBlock();
+  }
+}
+
+QByteArray TfrxBinaryReader::ReadBinary()
+{
+  if (ReadValueType() != vaBinary)
+    throw DamagedBlock();
+  return ReadBytes(ReadInt(4)).toByteArray();
+}
+
+void TfrxBinaryReader::ReadListBegin()
+{
+  if (ReadValueType() != vaList)
+    throw DamagedBlock();
+}
+
+void TfrxBinaryReader::ReadListEnd()
+{
+  if (ReadValueType() != vaNull)
+    throw DamagedBlock();
+}
+
+void TfrxBinaryReader::SkipValue()
+{
+  switch (NextValue()) {
+  case vaList:
+    ReadListBegin();
+    while (!EndOfList())
+      SkipValue();
+    ReadListEnd();
+    return;
+  case vaInt8: case vaInt16: case vaInt32:
+    ReadInteger();
+    return;
+  case vaString: case vaLString: case vaUTF8String: case vaWString:
+    ReadString();
+    return;
+  case vaBinary:
+    ReadValueType();
+    ReadBytes(ReadInt(4));
+    return;
+  case vaNull: case vaFalse: case vaTrue: case vaNil:
+    ReadValueType();
+    return;
+  default:
+    // Tags this system never writes are not skipped blindly.
+    throw DamagedBlock();
+  }
+}
+
+QByteArray frxHexToBin(QByteArrayView text)
+{
+  static const std::array<std::int8_t, 128> kNibbles = [] {
+    std::array<std::int8_t, 128> table{};
+    table.fill(-1);
+    for (int i = 0; i < 10; ++i)
+      table[static_cast<std::size_t>('0' + i)] = static_cast<std::int8_t>(i);
+    for (int i = 0; i < 6; ++i) {
+      table[static_cast<std::size_t>('A' + i)] = static_cast<std::int8_t>(10 + i);
+      table[static_cast<std::size_t>('a' + i)] = static_cast<std::int8_t>(10 + i);
+    }
+    return table;
+  }();
+  if (text.size() % 2 != 0)
+    throw DamagedBlock();
+  QByteArray bytes(text.size() / 2, Qt::Uninitialized);
+  const auto* digits = reinterpret_cast<const unsigned char*>(text.data());
+  int bad = 0;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const unsigned char high = digits[2 * i], low = digits[2 * i + 1];
+    const int h = high < 128 ? kNibbles[high] : -1;
+    const int l = low < 128 ? kNibbles[low] : -1;
+    bad |= h | l;
+    bytes[i] = static_cast<char>((h << 4) | (l & 15));
+  }
+  if (bad < 0)
+    throw DamagedBlock();
+  return bytes;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+// The binary property format of PropData blocks: a sequence of properties,
+// each a length-prefixed name followed by one tagged value.
+enum TValueType : std::uint8_t {
+  vaNull = 0, vaList = 1, vaInt8 = 2, vaInt16 = 3, vaInt32 = 4, vaExtended = 5, vaString = 6,
+  vaIdent = 7, vaFalse = 8, vaTrue = 9, vaBinary = 10, vaSet = 11, vaLString = 12, vaNil = 13,
+  vaCollection = 14, vaSingle = 15, vaCurrency = 16, vaDate = 17, vaWString = 18, vaInt64 = 19,
+  vaUTF8String = 20, vaDouble = 21
+};
+
+class TfrxBinaryWriter {
+public:
+  void WritePropName(const QString& name);
+  void WriteInteger(qint32 value);
+  void WriteString(const QString& value);
+  void WriteBinary(const QByteArray& data);
+  void WriteListBegin() { FData.append(char(vaList)); }
+  void WriteListEnd() { FData.append(char(vaNull)); }
+  const QByteArray& Data() const { return FData; }
+
+private:
+  void WriteInt32(qint32 value);
+  QByteArray FData;
+};
+
+// Every read checks the remaining length; a damaged block raises EfrxError.
+class TfrxBinaryReader {
+public:
+  explicit TfrxBinaryReader(QByteArray data) : FData(std::move(data)) {}
+
+  bool AtEnd() const { return FPos >= FData.size(); }
+  QString ReadPropName();
+  TValueType NextValue() const;
+  qint32 ReadInteger();
+  QString ReadString();
+  QByteArray ReadBinary();
+  void ReadListBegin();
+  bool EndOfList() const { return NextValue() == vaNull; }
+  void ReadListEnd();
+  void SkipValue();
+
+private:
+  std::uint8_t ReadByte();
+  QByteArrayView ReadBytes(qint64 count);
+  qint64 ReadInt(int size);
+  TValueType ReadValueType();
+
+  QByteArray FData;
+  qsizetype FPos = 0;
+};
+
+// PropData text is two hexadecimal digits per byte (written upper case);
+// reading accepts either case and fails on anything else.
+QByteArray frxHexToBin(QByteArrayView text);

@@ -1,0 +1,58 @@
+#include "report/model/frxClassRegistry.h"
+
+#include "report/model/frxBand.h"
+#include "report/model/frxLineView.h"
+#include "report/model/frxMemoView.h"
+#include "report/model/frxPage.h"
+#include "report/model/frxPictureView.h"
+#include "report/model/frxReportPage.h"
+#include "report/model/frxShapeView.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+template <class T> TfrxComponent* Create(TfrxComponent* parent) { return new T(parent); }
+
+std::vector<std::pair<QString, TfrxComponentFactory>>& Registry()
+{
+  static std::vector<std::pair<QString, TfrxComponentFactory>> registry = {
+      {QStringLiteral("TfrxMemoView"), &Create<TfrxMemoView>},
+      {QStringLiteral("TfrxLineView"), &Create<TfrxLineView>},
+      {QStringLiteral("TfrxShapeView"), &Create<TfrxShapeView>},
+      {QStringLiteral("TfrxPictureView"), &Create<TfrxPictureView>},
+      {QStringLiteral("TfrxSysMemoView"), &Create<TfrxSysMemoView>},
+      {QStringLiteral("TfrxReportPage"), &Create<TfrxReportPage>},
+      {QStringLiteral("TfrxDataPage"), &Create<TfrxDataPage>},
+      {QStringLiteral("TfrxNullBand"), &Create<TfrxNullBand>},
+  };
+  return registry;
+}
+
+}  // namespace
+
+TfrxComponentFactory frxFindClass(QStringView className)
+{
+  // Files spell class names exactly; other spellings are the rare case.
+  for (const auto& [name, factory] : Registry()) {
+    if (className == name)
+      return factory;
+  }
+  for (const auto& [name, factory] : Registry()) {
+    if (className.compare(name, Qt::CaseInsensitive) == 0)
+      return factory;
+  }
+  return nullptr;
+}
+
+void frxRegisterClass(const QString& className, TfrxComponentFactory factory)
+{
+  for (auto& [name, registered] : Registry()) {
+    if (className.compare(name, Qt::CaseInsensitive) == 0) {
+      registered = factory;
+      return;
+    }
+  }
+  Registry().emplace_back(className, factory);
+}

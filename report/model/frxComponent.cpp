@@ -1,0 +1,265 @@
+#include "report/model/frxComponent.h"
+
+#include "report/model/frxErrors.h"
+#include "report/model/frxFontProps.h"
+#include "report/model/frxPage.h"
+#include "report/model/frxPropBuilder.h"
+#include "report/model/frxReport.h"
+#include "report/model/frxXML.h"
+#include "report/model/frxXMLSerializer.h"
+#include "report/model/frxXMLWriter.h"
+
+#include <algorithm>
+
+TfrxComponent::TfrxComponent(TfrxComponent* parent)
+{
+  if (parent)
+    SetParent(parent);
+}
+
+TfrxComponent::~TfrxComponent()
+{
+  Detach();
+  TfrxComponent::Clear();
+}
+
+void TfrxComponent::Clear()
+{
+  while (!FObjects.empty())
+    delete FObjects.back();
+}
+
+void TfrxComponent::Detach()
+{
+  if (!FParent)
+    return;
+  auto& siblings = FParent->FObjects;
+  auto at = std::find(siblings.rbegin(), siblings.rend(), this);
+  if (at != siblings.rend())
+    siblings.erase(std::next(at).base());
+  FParent = nullptr;
+}
+
+void TfrxComponent::SetParent(TfrxComponent* parent)
+{
+  Detach();
+  if (parent) {
+    parent->FObjects.push_back(this);
+    FParent = parent;
+  }
+  SetParentFont(FParentFont);
+}
+
+std::vector<TfrxComponent*> TfrxComponent::AllObjects() const
+{
+  std::vector<TfrxComponent*> all;
+  for (TfrxComponent* child : FObjects) {
+    all.push_back(child);
+    const auto below = child->AllObjects();
+    all.insert(all.end(), below.begin(), below.end());
+  }
+  return all;
+}
+
+TfrxPage* TfrxComponent::Page() const
+{
+  for (const TfrxComponent* c = this; c; c = c->FParent) {
+    if (auto* page = dynamic_cast<const TfrxPage*>(c))
+      return const_cast<TfrxPage*>(page);
+  }
+  return nullptr;
+}
+
+TfrxReport* TfrxComponent::Report() const
+{
+  TfrxComponent* top = const_cast<TfrxComponent*>(this);
+  while (top->FParent)
+    top = top->FParent;
+  return top->AsReport();
+}
+
+void TfrxComponent::MoveChild(TfrxComponent* child, int index)
+{
+  auto at = std::find(FObjects.begin(), FObjects.end(), child);
+  if (at == FObjects.end())
+    return;
+  FObjects.erase(at);
+  FObjects.insert(FObjects.begin() + std::clamp<int>(index, 0, static_cast<int>(FObjects.size())), child);
+}
+
+void TfrxComponent::SetName(const QString& name)
+{
+  if (QString::compare(name, FName, Qt::CaseInsensitive) == 0)
+    return;
+  if (Ancestor)
+    throw EfrxError(QStringLiteral("Cannot rename inherited object ") + FName);
+  // While a report is read, the reader itself keeps names unique.
+  const TfrxReport* report = Report();
+  if (report && !report->IsLoading() && !name.isEmpty() && report->FindObject(name))
+    throw EDuplicateName();
+  FName = name;
+}
+
+void TfrxComponent::CreateUniqueName()
+{
+  const TfrxComponent* scope = Report();
+  if (!scope)
+    scope = FParent;
+  const QString base = BaseName();
+  for (int n = 1;; ++n) {
+    const QString candidate = base + QString::number(n);
+    if (!scope || !scope->FindObject(candidate)) {
+      FName = candidate;
+      return;
+    }
+  }
+}
+
+TfrxComponent* TfrxComponent::FindDescendant(const QString& name) const
+{
+  for (TfrxComponent* child : FObjects) {
+    if (QString::compare(child->FName, name, Qt::CaseInsensitive) == 0)
+      return child;
+    if (TfrxComponent* found = child->FindDescendant(name))
+      return found;
+  }
+  return nullptr;
+}
+
+TfrxComponent* TfrxComponent::FindObject(const QString& name) const { return FindDescendant(name); }
+
+void TfrxComponent::SetLeft(long double value)
+{
+  if (!(FIsDesigning && (Restrictions & rfDontMove)))
+    FLeft = value;
+}
+
+void TfrxComponent::SetTop(long double value)
+{
+  if (!(FIsDesigning && (Restrictions & rfDontMove)))
+    FTop = value;
+}
+
+void TfrxComponent::SetWidth(long double value)
+{
+  if (!(FIsDesigning && (Restrictions & rfDontSize)))
+    FWidth = value;
+}
+
+void TfrxComponent::SetHeight(long double value)
+{
+  if (!(FIsDesigning && (Restrictions & rfDontSize)))
+    FHeight = value;
+}
+
+void TfrxComponent::SetBounds(long double left, long double top, long double width, long double height)
+{
+  SetLeft(left);
+  SetTop(top);
+  SetWidth(width);
+  SetHeight(height);
+}
+
+long double TfrxComponent::AbsLeft() const { return FParent ? FLeft + FParent->AbsLeft() : FLeft; }
+
+long double TfrxComponent::AbsTop() const { return FParent ? FTop + FParent->AbsTop() : FTop; }
+
+void TfrxComponent::SetFont(const TFont& font)
+{
+  FFont = font;
+  FontChanged();
+}
+
+void TfrxComponent::FontChanged()
+{
+  FParentFont = false;
+  PropagateFont();
+}
+
+void TfrxComponent::SetParentFont(bool value)
+{
+  FParentFont = value;
+  if (value && FParent) {
+    FFont = FParent->FFont;
+    PropagateFont();
+  }
+}
+
+void TfrxComponent::PropagateFont()
+{
+  for (TfrxComponent* child : FObjects) {
+    if (child->FParentFont) {
+      child->FFont = FFont;
+      child->PropagateFont();
+    }
+  }
+}
+
+QString TfrxComponent::BaseNameOf(const QString& className)
+{
+  QString name = className;
+  const qsizetype prefix = name.indexOf(QLatin1String("Tfrx"));
+  if (prefix >= 0)
+    name.remove(prefix, 4);
+  const qsizetype view = name.indexOf(QLatin1String("View"));
+  if (view >= 0)
+    name.remove(view, 4);
+  return name;
+}
+
+void TfrxComponent::Assign(const TfrxComponent& source)
+{
+  TfrxXMLSerializer serializer(Report());
+  const QString attributes = serializer.ComponentAttributes(source, true, true);
+  Clear();
+  serializer.ReadAttributes(*this, attributes);
+}
+
+void TfrxComponent::AssignAll(const TfrxComponent& source)
+{
+  TfrxXMLSerializer serializer(Report());
+  TfrxXMLItem item;
+  serializer.WriteRootComponent(source, item, true, true);
+  serializer.ReadRootComponent(*this, item);
+}
+
+void TfrxComponent::SaveToStream(QIODevice& stream, bool saveChildren, bool saveDefaults) const
+{
+  TfrxXMLWriter writer(stream, true);
+  writer.WriteHeader();
+  TfrxXMLSerializer(Report()).WriteRootComponent(*this, writer, saveChildren, saveDefaults);
+  writer.Flush();
+}
+
+void TfrxComponent::LoadFromStream(QIODevice& stream)
+{
+  TfrxXMLDocument document;
+  document.LoadFromStream(stream);
+  TfrxXMLSerializer serializer(Report());
+  serializer.SetOldFormat(document.OldVersion());
+  serializer.ReadRootComponent(*this, document.Root());
+}
+
+const TfrxPropTable& TfrxComponent::ComponentCatalog()
+{
+  static const TfrxPropTable table = [] {
+    using C = TfrxComponent;
+    TfrxPropTable t;
+    TfrxPropBuilder<C> b(t);
+    b.Int(QStringLiteral("Tag"), &C::Tag, 0);
+    b.Str(QStringLiteral("Description"), &C::Description);
+    b.Enum(QStringLiteral("Align"), &C::Align, frxAlignNames, baNone);
+    b.Float(QStringLiteral("Left"), Access(&C::Left, &C::SetLeft));
+    b.Float(QStringLiteral("Top"), Access(&C::Top, &C::SetTop));
+    b.Float(QStringLiteral("Width"), Access(&C::Width, &C::SetWidth));
+    b.Float(QStringLiteral("Height"), Access(&C::Height, &C::SetHeight));
+    b.Int(QStringLiteral("GroupIndex"), &C::GroupIndex, 0);
+    b.Set(QStringLiteral("Restrictions"), &C::Restrictions, 0);
+    b.Bool(QStringLiteral("Visible"), Access(&C::Visible, &C::SetVisible), true);
+    b.Sub(QStringLiteral("Font"), &C::FFont, frxFontProps(), &C::FontChanged);
+    b.When([](const C& c) { return !c.ParentFont(); });
+    b.Bool(QStringLiteral("ParentFont"), Access(&C::ParentFont, &C::SetParentFont), true);
+    return t;
+  }();
+  return table;
+}

@@ -1,0 +1,10 @@
+#include "report/model/frxErrorReporter.h"
+
+#include <cstdio>
+
+void TfrxStderrErrorReporter::ShowError(const QString& title, const QString& message)
+{
+  QString text = message;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
+}

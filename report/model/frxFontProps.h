@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/Font.h"
+#include "report/model/frxFormat.h"
+#include "report/model/frxPropTable.h"
+
+// Published properties of the value types shared with the rest of the
+// program: the font (Size is read but never written) and the display format.
+const TfrxPropTable& frxFontProps();
+const TfrxPropTable& frxFormatProps();

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/Color.h"
+#include "report/model/frxPropTable.h"
+#include "report/model/frxTypes.h"
+
+class TfrxFrame;
+
+// One side of a frame. Each value is written only where it differs from the
+// frame's own, so a uniform frame costs no line attributes.
+class TfrxFrameLine {
+public:
+  explicit TfrxFrameLine(const TfrxFrame& frame) : FFrame(&frame) {}
+
+  TColor Color = clBlack;
+  TfrxFrameStyle Style = fsSolid;
+  long double Width = 1;
+
+  const TfrxFrame& Frame() const { return *FFrame; }
+  static const TfrxPropTable& Props();
+
+private:
+  friend class TfrxFrame;
+  const TfrxFrame* FFrame;
+};
+
+// Border of a view. Setting the frame's colour, style or width sets the four
+// lines' too.
+class TfrxFrame {
+public:
+  TfrxFrame() = default;
+  TfrxFrame(const TfrxFrame& other) { *this = other; }
+  TfrxFrame& operator=(const TfrxFrame& other);
+
+  bool DropShadow = false;
+  TColor ShadowColor = clBlack;
+  long double ShadowWidth = 4;
+  TfrxFrameTypes Typ = 0;
+  TfrxFrameLine LeftLine{*this};
+  TfrxFrameLine TopLine{*this};
+  TfrxFrameLine RightLine{*this};
+  TfrxFrameLine BottomLine{*this};
+
+  TColor Color() const { return FColor; }
+  void SetColor(TColor color);
+  TfrxFrameStyle Style() const { return FStyle; }
+  void SetStyle(TfrxFrameStyle style);
+  long double Width() const { return FWidth; }
+  void SetWidth(long double width);
+
+  static const TfrxPropTable& Props();
+
+private:
+  TColor FColor = clBlack;
+  TfrxFrameStyle FStyle = fsSolid;
+  long double FWidth = 1;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Color.h"
+#include "platform/Font.h"
+#include "report/model/frxPropTable.h"
+
+// Conditional look of a memo: when Condition evaluates true the memo is drawn
+// with this font and colour.
+class TfrxHighlight {
+public:
+  bool Active = false;
+  TFont Font;
+  TColor Color = clNone;
+  QString Condition;
+
+  static const TfrxPropTable& Props();
+};

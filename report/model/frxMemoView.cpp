@@ -1,0 +1,80 @@
+#include "report/model/frxMemoView.h"
+
+#include "report/model/frxFontProps.h"
+#include "report/model/frxPropBuilder.h"
+#include "report/model/frxStrings.h"
+
+QString TfrxCustomMemoView::Text() const { return frxLinesToText(FLines); }
+
+void TfrxCustomMemoView::SetText(const QString& text) { FLines = frxSplitLines(text); }
+
+void TfrxCustomMemoView::BeforePrint()
+{
+  TfrxStretcheable::BeforePrint();
+  FSavedLines = FLines;
+}
+
+void TfrxCustomMemoView::AfterPrint()
+{
+  FLines = FSavedLines;
+  TfrxStretcheable::AfterPrint();
+}
+
+const TfrxPropTable& TfrxCustomMemoView::MemoProps()
+{
+  static const TfrxPropTable table = [] {
+    using C = TfrxCustomMemoView;
+    TfrxPropTable catalog;
+    catalog.Append(ViewCatalog());
+    TfrxPropBuilder<C, TfrxComponent> b(catalog);
+    b.Bool(QStringLiteral("FirstParaBreak"), &C::FirstParaBreak, false);
+    b.Bool(QStringLiteral("LastParaBreak"), &C::LastParaBreak, false);
+    b.Bool(QStringLiteral("AutoWidth"), &C::AutoWidth, false);
+    b.Bool(QStringLiteral("AllowExpressions"), &C::AllowExpressions, true);
+    b.Bool(QStringLiteral("AllowHTMLTags"), &C::AllowHTMLTags, false);
+    b.Float(QStringLiteral("CharSpacing"), &C::CharSpacing);
+    b.When([](const C& m) { return m.CharSpacing != 0; });
+    b.Bool(QStringLiteral("Clipped"), &C::Clipped, true);
+    b.Sub(QStringLiteral("DisplayFormat"), &C::DisplayFormat, frxFormatProps());
+    b.Str(QStringLiteral("ExpressionDelimiters"), &C::ExpressionDelimiters);
+    b.When([](const C& m) { return m.ExpressionDelimiters != QLatin1String("[,]"); });
+    b.Ref<C>(QStringLiteral("FlowTo"), &C::FlowTo);
+    b.Float(QStringLiteral("GapX"), &C::GapX);
+    b.When([](const C& m) { return m.GapX != 2; });
+    b.Float(QStringLiteral("GapY"), &C::GapY);
+    b.When([](const C& m) { return m.GapY != 1; });
+    b.Enum(QStringLiteral("HAlign"), &C::HAlign, frxHAlignNames, haLeft);
+    b.Bool(QStringLiteral("HideZeros"), &C::HideZeros, false);
+    b.Sub(QStringLiteral("Highlight"), &C::Highlight, TfrxHighlight::Props());
+    b.When([](const C& m) { return !m.Highlight.Condition.trimmed().isEmpty(); });
+    b.Float(QStringLiteral("LineSpacing"), &C::LineSpacing);
+    b.When([](const C& m) { return m.LineSpacing != 2; });
+    b.Float(QStringLiteral("ParagraphGap"), &C::ParagraphGap);
+    b.When([](const C& m) { return m.ParagraphGap != 0; });
+    b.Int(QStringLiteral("Rotation"), &C::Rotation, 0);
+    b.Bool(QStringLiteral("RTLReading"), &C::RTLReading, false);
+    b.Str(QStringLiteral("Style"), &C::Style);
+    b.Bool(QStringLiteral("SuppressRepeated"), &C::SuppressRepeated, false);
+    b.Bool(QStringLiteral("Underlines"), &C::Underlines, false);
+    b.Bool(QStringLiteral("UseDefaultCharset"), &C::UseDefaultCharset, false);
+    b.Bool(QStringLiteral("WordBreak"), &C::WordBreak, false);
+    b.Bool(QStringLiteral("WordWrap"), &C::WordWrap, true);
+    b.Bool(QStringLiteral("Wysiwyg"), &C::Wysiwyg, true);
+    b.Enum(QStringLiteral("VAlign"), &C::VAlign, frxVAlignNames, vaTop);
+    // The whole text without its final line break.
+    b.Str(QStringLiteral("Text"), Access([](const C& m) { return frxJoinLines(m.FLines); }, &C::SetText),
+          TfrxPropKind::MemoText);
+
+    TfrxPropTable t;
+    t.Append(ViewHead());
+    t.Append(TfrxPropTable::Select(
+        catalog, {u"StretchMode", u"FirstParaBreak", u"LastParaBreak", u"Cursor", u"TagStr", u"URL", u"AutoWidth",
+                  u"AllowExpressions", u"AllowHTMLTags", u"BrushStyle", u"CharSpacing", u"Clipped", u"Color",
+                  u"DataField", u"DataSet", u"DataSetName", u"DisplayFormat", u"ExpressionDelimiters", u"FlowTo",
+                  u"Font", u"Frame", u"GapX", u"GapY", u"HAlign", u"HideZeros", u"Highlight", u"LineSpacing",
+                  u"ParagraphGap", u"ParentFont", u"Rotation", u"RTLReading", u"Style", u"SuppressRepeated",
+                  u"Underlines", u"UseDefaultCharset", u"WordBreak", u"WordWrap", u"Wysiwyg", u"VAlign", u"Text"}));
+    return t;
+  }();
+  return table;
+}

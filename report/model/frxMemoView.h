@@ -1,0 +1,75 @@
+#pragma once
+
+#include "report/model/frxFormat.h"
+#include "report/model/frxHighlight.h"
+#include "report/model/frxView.h"
+
+#include <QStringList>
+#include <QVariant>
+
+// Text object. The text is held as lines; Text joins them, each followed by
+// CR LF.
+class TfrxCustomMemoView : public TfrxStretcheable {
+public:
+  using TfrxStretcheable::TfrxStretcheable;
+
+  bool AutoWidth = false;
+  bool AllowExpressions = true;
+  bool AllowHTMLTags = false;
+  long double CharSpacing = 0;
+  bool Clipped = true;
+  TfrxFormat DisplayFormat;
+  QString ExpressionDelimiters = QStringLiteral("[,]");
+  TfrxCustomMemoView* FlowTo = nullptr;
+  bool FirstParaBreak = false;
+  bool LastParaBreak = false;
+  long double GapX = 2;
+  long double GapY = 1;
+  TfrxHAlign HAlign = haLeft;
+  bool HideZeros = false;
+  TfrxHighlight Highlight;
+  long double LineSpacing = 2;
+  long double ParagraphGap = 0;
+  int Rotation = 0;
+  bool RTLReading = false;
+  QString Style;
+  bool SuppressRepeated = false;
+  bool Underlines = false;
+  bool UseDefaultCharset = false;
+  bool WordBreak = false;
+  bool WordWrap = true;
+  bool Wysiwyg = true;
+  TfrxVAlign VAlign = vaTop;
+  // The last computed expression value.
+  QVariant Value;
+
+  const QStringList& Lines() const { return FLines; }
+  void SetLines(const QStringList& lines) { FLines = lines; }
+  QString Text() const;
+  void SetText(const QString& text);
+
+  // Also saves the text that AfterPrint restores.
+  void BeforePrint() override;
+  void AfterPrint() override;
+
+  static const TfrxPropTable& MemoProps();
+
+private:
+  QStringList FLines;
+  QStringList FSavedLines;
+};
+
+class TfrxMemoView : public TfrxCustomMemoView {
+public:
+  using TfrxCustomMemoView::TfrxCustomMemoView;
+  QString ClassName() const override { return QStringLiteral("TfrxMemoView"); }
+  const TfrxPropTable& Props() const override { return MemoProps(); }
+};
+
+// System-text object (page numbers, dates); not used by the receipts.
+class TfrxSysMemoView : public TfrxCustomMemoView {
+public:
+  using TfrxCustomMemoView::TfrxCustomMemoView;
+  QString ClassName() const override { return QStringLiteral("TfrxSysMemoView"); }
+  const TfrxPropTable& Props() const override { return MemoProps(); }
+};

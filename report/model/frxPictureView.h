@@ -1,0 +1,45 @@
+#pragma once
+
+#include "report/model/Picture.h"
+#include "report/model/frxView.h"
+
+// Picture object. Every change of the picture sets PictureChanged, which the
+// prepared pages store reads to know when to cache the graphic again.
+class TfrxPictureView : public TfrxView {
+public:
+  explicit TfrxPictureView(TfrxComponent* parent = nullptr);
+
+  bool Center = false;
+  QString FileLink;
+  int ImageIndex = 0;
+  bool KeepAspectRatio = true;
+  bool Stretched = true;
+  bool HightQuality = false;
+  TColor TransparentColor = clWhite;
+  bool IsImageIndexStored = false;
+  bool IsPictureStored = true;
+  bool PictureChanged = false;
+
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool value);
+  bool Transparent() const { return FTransparent; }
+  // Transparent pictures have no background colour; opaque ones are white.
+  void SetTransparent(bool value);
+
+  const TPicture& Picture() const { return FPicture; }
+  void SetPicture(const TPicture& picture);
+  void LoadPictureFromFile(const QString& fileName);
+  void ClearPicture();
+
+  QString ClassName() const override { return QStringLiteral("TfrxPictureView"); }
+  const TfrxPropTable& Props() const override;
+
+private:
+  // The page keeps its background picture in a picture view.
+  friend class TfrxReportPage;
+  void Changed();
+
+  bool FAutoSize = false;
+  bool FTransparent = false;
+  TPicture FPicture;
+};

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "report/model/frxPropTable.h"
+#include "report/model/frxStrings.h"
+
+#include <functional>
+#include <type_traits>
+#include <utility>
+
+// Getter and setter of one property: member data pointers, member functions
+// or callables taking the object.
+template <class Get, class Set>
+struct TfrxAccess {
+  Get get;
+  Set set;
+};
+
+template <class Member>
+  requires std::is_member_object_pointer_v<Member>
+TfrxAccess<Member, Member> Field(Member member) { return {member, member}; }
+
+template <class Get, class Set>
+TfrxAccess<Get, Set> Access(Get get, Set set) { return {get, set}; }
+
+// Fills a TfrxPropTable for class C. Accessors receive the object as a
+// pointer to Root (the type the table's users hold: TfrxComponent for the
+// component tree, the sub-object's own type otherwise).
+template <class C, class Root = C>
+class TfrxPropBuilder {
+public:
+  explicit TfrxPropBuilder(TfrxPropTable& table) : FTable(table) {}
+
+  static C& Self(void* object) { return *static_cast<C*>(static_cast<Root*>(object)); }
+  static const C& Self(const void* object) { return *static_cast<const C*>(static_cast<const Root*>(object)); }
+
+  template <class A> TfrxPropInfo& Int(QString name, A access, std::optional<qint64> def = 0)
+  {
+    return Ordinal(std::move(name), TfrxPropKind::Integer, access, def, {});
+  }
+  template <class A> TfrxPropInfo& Enum(QString name, A access, TfrxEnumNames names, std::optional<qint64> def)
+  {
+    return Ordinal(std::move(name), TfrxPropKind::Enum, access, def, names);
+  }
+  template <class A> TfrxPropInfo& Bool(QString name, A access, std::optional<qint64> def)
+  {
+    static constexpr QStringView kNames[] = {u"False", u"True"};
+    return Ordinal(std::move(name), TfrxPropKind::Boolean, access, def, kNames);
+  }
+  template <class A> TfrxPropInfo& Set(QString name, A access, std::optional<qint64> def = 0)
+  {
+    return Ordinal(std::move(name), TfrxPropKind::Set, access, def, {});
+  }
+
+  template <class A> TfrxPropInfo& Float(QString name, A access)
+  {
+    TfrxPropInfo& info = Start(std::move(name), TfrxPropKind::Float);
+    auto a = ToAccess(access);
+    info.GetFloat = [a](const void* o) { return static_cast<long double>(std::invoke(a.get, Self(o))); };
+    info.SetFloat = [a](void* o, long double v) { Assign(Self(o), a.set, v); };
+    return info;
+  }
+
+  template <class A> TfrxPropInfo& Str(QString name, A access, TfrxPropKind kind = TfrxPropKind::String)
+  {
+    TfrxPropInfo& info = Start(std::move(name), kind);
+    auto a = ToAccess(access);
+    info.GetStr = [a](const void* o) { return QString(std::invoke(a.get, Self(o))); };
+    info.SetStr = [a](void* o, const QString& v) { Assign(Self(o), a.set, v); };
+    return info;
+  }
+
+  template <class A> TfrxPropInfo& Variant(QString name, A access)
+  {
+    TfrxPropInfo& info = Start(std::move(name), TfrxPropKind::Variant);
+    auto a = ToAccess(access);
+    info.GetVariant = [a](const void* o) { return QVariant(std::invoke(a.get, Self(o))); };
+    info.SetVariant = [a](void* o, const QVariant& v) { Assign(Self(o), a.set, v); };
+    return info;
+  }
+
+  // Lines kept as a QStringList, read and written as one text.
+  template <class A> TfrxPropInfo& List(QString name, A access)
+  {
+    TfrxPropInfo& info = Start(std::move(name), TfrxPropKind::StringList);
+    auto a = ToAccess(access);
+    info.GetStr = [a](const void* o) { return frxJoinLines(std::invoke(a.get, Self(o))); };
+    info.SetStr = [a](void* o, const QString& v) { Assign(Self(o), a.set, frxSplitLines(v)); };
+    return info;
+  }
+
+  // A reference to a component of class Target, held as a plain pointer.
+  template <class Target, class A> TfrxPropInfo& Ref(QString name, A access)
+  {
+    TfrxPropInfo& info = Start(std::move(name), TfrxPropKind::Component);
+    auto a = ToAccess(access);
+    info.GetRef = [a](const void* o) -> const TfrxComponent* { return std::invoke(a.get, Self(o)); };
+    info.SetRef = [a](void* o, TfrxComponent* v) { Assign(Self(o), a.set, dynamic_cast<Target*>(v)); };
+    return info;
+  }
+
+  // A sub-object reached through `get` (returning a reference), described by
+  // `table`; `changed` runs on the owner after each of its properties is read.
+  template <class Get>
+  TfrxPropInfo& Sub(QString name, Get get, const TfrxPropTable& table, std::function<void(C&)> changed = {})
+  {
+    TfrxPropInfo& info = Start(std::move(name), TfrxPropKind::Object);
+    info.Sub = [get](void* o) -> void* { return &std::invoke(get, Self(o)); };
+    info.SubTable = &table;
+    if (changed)
+      info.SubChanged = [changed](void* o) { changed(Self(o)); };
+    return info;
+  }
+
+  // Restricts the property added last: it is written only when `stored`.
+  void When(std::function<bool(const C&)> stored)
+  {
+    FTable.Last().Stored = [stored](const void* o) { return stored(Self(o)); };
+  }
+
+private:
+  template <class A> static auto ToAccess(A access)
+  {
+    if constexpr (std::is_member_object_pointer_v<A>)
+      return Field(access);
+    else
+      return access;
+  }
+
+  template <class S, class V> static void Assign(C& object, S set, V&& value)
+  {
+    if constexpr (std::is_member_object_pointer_v<S>) {
+      using T = std::remove_cvref_t<decltype(object.*set)>;
+      object.*set = static_cast<T>(std::forward<V>(value));
+    } else if constexpr (std::is_member_function_pointer_v<S>) {
+      using T = typename SetterArg<S>::type;
+      (object.*set)(static_cast<T>(std::forward<V>(value)));
+    } else {
+      set(object, std::forward<V>(value));
+    }
+  }
+
+  template <class S> struct SetterArg;
+  template <class R, class K, class Arg> struct SetterArg<R (K::*)(Arg)> {
+    using type = std::remove_cvref_t<Arg>;
+  };
+
+  template <class A>
+  TfrxPropInfo& Ordinal(QString name, TfrxPropKind kind, A access, std::optional<qint64> def, TfrxEnumNames names)
+  {
+    TfrxPropInfo& info = Start(std::move(name), kind);
+    info.Default = def;
+    info.EnumNames = names;
+    auto a = ToAccess(access);
+    info.GetOrd = [a](const void* o) { return static_cast<qint64>(std::invoke(a.get, Self(o))); };
+    info.SetOrd = [a](void* o, qint64 v) { Assign(Self(o), a.set, v); };
+    return info;
+  }
+
+  TfrxPropInfo& Start(QString name, TfrxPropKind kind)
+  {
+    TfrxPropInfo info;
+    info.Name = std::move(name);
+    info.Kind = kind;
+    return FTable.Add(std::move(info));
+  }
+
+  TfrxPropTable& FTable;
+};
+

@@ -1,0 +1,94 @@
+#include "report/model/frxPropTable.h"
+
+#include "report/model/frxErrors.h"
+
+#include <algorithm>
+
+namespace {
+
+int CompareNames(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive); }
+
+std::size_t NameHash(QByteArrayView name)
+{
+  std::size_t hash = 2166136261U;
+  for (char c : name)
+    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+  return hash;
+}
+
+}  // namespace
+
+TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
+{
+  info.Utf8Name = info.Name.toUtf8();
+  info.Utf8Attribute = ' ' + info.Utf8Name + (info.Kind == TfrxPropKind::StringList ? ".Text=\"" : "=\"");
+  FProps.push_back(std::move(info));
+  const std::size_t index = FProps.size() - 1;
+  auto at = std::lower_bound(FSorted.begin(), FSorted.end(), index, [this](std::size_t a, std::size_t b) {
+    return CompareNames(FProps[a].Name, FProps[b].Name) < 0;
+  });
+  FSorted.insert(at, index);
+  RebuildExactIndex();
+  return FProps.back();
+}
+
+void TfrxPropTable::RebuildExactIndex()
+{
+  std::size_t size = 16;
+  while (size < FProps.size() * 2)
+    size *= 2;
+  FExact.assign(size, -1);
+  for (std::size_t i = 0; i < FProps.size(); ++i) {
+    std::size_t slot = NameHash(FProps[i].Utf8Name) & (size - 1);
+    while (FExact[slot] >= 0)
+      slot = (slot + 1) & (size - 1);
+    FExact[slot] = static_cast<int>(i);
+  }
+}
+
+void TfrxPropTable::Append(const TfrxPropTable& other)
+{
+  for (const TfrxPropInfo& info : other.FProps)
+    Add(info);
+  if (other.Defined)
+    Defined = other.Defined;
+}
+
+TfrxPropTable TfrxPropTable::Select(const TfrxPropTable& catalog, std::initializer_list<QStringView> names)
+{
+  TfrxPropTable table;
+  for (QStringView name : names)
+    table.Add(catalog.Get(name));
+  return table;
+}
+
+const TfrxPropInfo* TfrxPropTable::Find(QByteArrayView utf8Name) const
+{
+  const std::size_t mask = FExact.size() - 1;
+  for (std::size_t slot = NameHash(utf8Name) & mask;; slot = (slot + 1) & mask) {
+    const int index = FExact[slot];
+    if (index < 0)
+      break;
+    if (FProps[static_cast<std::size_t>(index)].Utf8Name == utf8Name)
+      return &FProps[static_cast<std::size_t>(index)];
+  }
+  return Find(QStringView(QString::fromUtf8(utf8Name)));
+}
+
+const TfrxPropInfo* TfrxPropTable::Find(QStringView name) const
+{
+  auto at = std::lower_bound(FSorted.begin(), FSorted.end(), name, [this](std::size_t index, QStringView key) {
+    return CompareNames(FProps[index].Name, key) < 0;
+  });
+  if (at == FSorted.end() || CompareNames(FProps[*at].Name, name) != 0)
+    return nullptr;
+  return &FProps[*at];
+}
+
+const TfrxPropInfo& TfrxPropTable::Get(QStringView name) const
+{
+  const TfrxPropInfo* info = Find(name);
+  if (!info)
+    throw EfrxError(QStringLiteral("No published property ") + name.toString());
+  return *info;
+}

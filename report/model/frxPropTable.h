@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QVariant>
+
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <vector>
+
+class TfrxBinaryReader;
+class TfrxBinaryWriter;
+class TfrxComponent;
+class TfrxXMLSerializer;
+
+// How a published property is written and read.
+enum class TfrxPropKind : std::uint8_t {
+  Integer,     // decimal; also colours and characters
+  Enum,        // name of the value; a number reads as the ordinal
+  Boolean,     // "False" / "True"
+  Set,         // bit mask as a decimal number
+  Float,       // coordinates, sizes, date-times
+  String,
+  Variant,     // always written, read back as a string
+  StringList,  // written as Name.Text, lines joined by CR LF
+  Component,   // reference to another component, by name
+  Object,      // sub-object: its own properties with a dotted prefix
+  MemoText     // the memo's text: always written after everything else
+};
+
+using TfrxEnumNames = std::span<const QStringView>;
+
+// One published property. Accessors take the object as the type-erased
+// pointer of the table's root type (see TfrxPropBuilder).
+struct TfrxPropInfo {
+  QString Name;
+  QByteArray Utf8Name;       // filled by TfrxPropTable::Add
+  QByteArray Utf8Attribute;  // ' Name="', the start of a top-level attribute
+  TfrxPropKind Kind = TfrxPropKind::Integer;
+  std::optional<qint64> Default;  // ordinal kinds only; none = always written
+  TfrxEnumNames EnumNames;
+  std::function<bool(const void*)> Stored;  // empty = always stored
+
+  std::function<qint64(const void*)> GetOrd;
+  std::function<void(void*, qint64)> SetOrd;
+  std::function<long double(const void*)> GetFloat;
+  std::function<void(void*, long double)> SetFloat;
+  std::function<QString(const void*)> GetStr;
+  std::function<void(void*, const QString&)> SetStr;
+  std::function<QVariant(const void*)> GetVariant;
+  std::function<void(void*, const QVariant&)> SetVariant;
+  std::function<const TfrxComponent*(const void*)> GetRef;
+  std::function<void(void*, TfrxComponent*)> SetRef;
+  // Sub-object: the object, its table, and what to tell the owner after one
+  // of its properties was read (font inheritance, picture change).
+  std::function<void*(void*)> Sub;
+  const class TfrxPropTable* SubTable = nullptr;
+  std::function<void(void*)> SubChanged;
+
+  bool IsStored(const void* object) const { return !Stored || Stored(object); }
+};
+
+// Data a class keeps outside its published properties, written as PropData.
+struct TfrxDefinedProps {
+  std::function<void(const void*, TfrxBinaryWriter&, const TfrxXMLSerializer&)> Write;
+  // Reads the value of property `name`; false when the name is not known.
+  std::function<bool(void*, const QString& name, TfrxBinaryReader&, TfrxXMLSerializer&)> Read;
+  explicit operator bool() const { return Write && Read; }
+};
+
+// The published properties of one class in declared order, with a
+// case-insensitive index for reading.
+class TfrxPropTable {
+public:
+  TfrxPropInfo& Add(TfrxPropInfo info);
+  // A table of the given properties taken from `catalog`, in the given order.
+  static TfrxPropTable Select(const TfrxPropTable& catalog, std::initializer_list<QStringView> names);
+  // Appends the properties of `other` in its order.
+  void Append(const TfrxPropTable& other);
+
+  const std::vector<TfrxPropInfo>& Props() const { return FProps; }
+  TfrxPropInfo& Last() { return FProps.back(); }
+  // Names compare ignoring case; the UTF-8 form looks up the exact spelling
+  // first, which is what files hold.
+  const TfrxPropInfo* Find(QStringView name) const;
+  const TfrxPropInfo* Find(QByteArrayView utf8Name) const;
+  const TfrxPropInfo& Get(QStringView name) const;
+
+  TfrxDefinedProps Defined;
+
+private:
+  void RebuildExactIndex();
+
+  std::vector<TfrxPropInfo> FProps;
+  std::vector<std::size_t> FSorted;  // indexes in case-insensitive name order
+  // Open-addressed index of the exact names: the usual spelling is found
+  // without comparing strings ignoring case.
+  std::vector<int> FExact;
+};

@@ -1,0 +1,269 @@
+#include "report/model/frxReport.h"
+
+#include "report/model/frxBinaryProps.h"
+#include "report/model/frxDataSet.h"
+#include "report/model/frxErrors.h"
+#include "report/model/frxPage.h"
+#include "report/model/frxPropBuilder.h"
+#include "report/model/frxXML.h"
+#include "report/model/frxXMLSerializer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kLoadedVersion = QStringLiteral("4.13.2");
+
+template <class Item>
+void WriteCollection(TfrxBinaryWriter& writer, const QString& name, const std::vector<Item>& items,
+                     const TfrxXMLSerializer& serializer)
+{
+  writer.WritePropName(name);
+  writer.WriteListBegin();
+  for (const Item& item : items) {
+    writer.WriteListBegin();
+    writer.WriteString(serializer.ObjToXML(&item, Item::Props()));
+    writer.WriteListEnd();
+  }
+  writer.WriteListEnd();
+}
+
+template <class Item, class Add>
+void ReadCollection(TfrxBinaryReader& reader, TfrxXMLSerializer& serializer, Add add)
+{
+  reader.ReadListBegin();
+  while (!reader.EndOfList()) {
+    reader.ReadListBegin();
+    Item& item = add();
+    while (!reader.EndOfList())
+      serializer.ReadObjectAttributes(&item, Item::Props(), reader.ReadString());
+    reader.ReadListEnd();
+  }
+  reader.ReadListEnd();
+}
+
+void WriteDefined(const TfrxReport& report, TfrxBinaryWriter& writer, const TfrxXMLSerializer& serializer)
+{
+  if (report.DesignLeft != 0) {
+    writer.WritePropName(QStringLiteral("Left"));
+    writer.WriteInteger(report.DesignLeft);
+  }
+  if (report.DesignTop != 0) {
+    writer.WritePropName(QStringLiteral("Top"));
+    writer.WriteInteger(report.DesignTop);
+  }
+  WriteCollection(writer, QStringLiteral("Datasets"), report.DataSets.Items, serializer);
+  std::vector<TfrxVariable> variables;
+  for (int i = 0; i < report.Variables.Count(); ++i)
+    variables.push_back(report.Variables.Items(i));
+  WriteCollection(writer, QStringLiteral("Variables"), variables, serializer);
+  WriteCollection(writer, QStringLiteral("Style"), report.Styles.Items, serializer);
+}
+
+bool ReadDefined(TfrxReport& report, const QString& name, TfrxBinaryReader& reader, TfrxXMLSerializer& serializer)
+{
+  if (name == QLatin1String("Left") || name == QLatin1String("Top")) {
+    // Loading keeps the report's current position.
+    reader.ReadInteger();
+  } else if (name == QLatin1String("Datasets")) {
+    report.DataSets.Clear();
+    ReadCollection<TfrxDataSetItem>(reader, serializer, [&]() -> TfrxDataSetItem& {
+      return report.DataSets.Items.emplace_back();
+    });
+  } else if (name == QLatin1String("Variables")) {
+    report.Variables.Clear();
+    ReadCollection<TfrxVariable>(reader, serializer, [&]() -> TfrxVariable& { return report.Variables.Add(); });
+  } else if (name == QLatin1String("Style")) {
+    report.Styles.Clear();
+    ReadCollection<TfrxStyleItem>(reader, serializer, [&]() -> TfrxStyleItem& {
+      return report.Styles.Items.emplace_back();
+    });
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+TfrxReport::TfrxReport() : FErrorReporter(std::make_shared<TfrxStderrErrorReporter>()) { Clear(); }
+
+TfrxReport::~TfrxReport()
+{
+  // Children go first: their destructors still look at the report.
+  TfrxComponent::Clear();
+}
+
+TfrxPage* TfrxReport::Pages(int index) const
+{
+  return dynamic_cast<TfrxPage*>(Objects().at(static_cast<std::size_t>(index)));
+}
+
+void TfrxReport::Clear()
+{
+  TfrxComponent::Clear();
+  DataSets.Clear();
+  Variables.Clear();
+  Styles.Clear();
+  EngineOptions.Clear();
+  PreviewOptions.Clear();
+  PrintOptions.Clear();
+  ReportOptions.Clear();
+  DataSet = nullptr;
+  DataSetName.clear();
+  DotMatrixReport = false;
+  ParentReport.clear();
+  ScriptLanguage = QStringLiteral("PascalScript");
+  ScriptText = {QStringLiteral("begin"), QString(), QStringLiteral("end.")};
+  SystemVariables = {QStringLiteral("Date"),  QStringLiteral("Time"),        QStringLiteral("Page"),
+                     QStringLiteral("Page#"), QStringLiteral("TotalPages"),  QStringLiteral("TotalPages#"),
+                     QStringLiteral("Line"),  QStringLiteral("Line#"),       QStringLiteral("CopyName#")};
+  OnRunDialogs.clear();
+  OnStartReport.clear();
+  OnStopReport.clear();
+  SelfValue = nullptr;
+}
+
+bool TfrxReport::LoadFromFile(const QString& fileName, bool exceptionIfNotFound)
+{
+  Clear();
+  FileName.clear();
+  const bool exists = QFileInfo(fileName).isFile();
+  if (!exists && !exceptionIfNotFound)
+    return false;
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly))
+    throw EfrxError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+  FileName = fileName;
+  LoadFromStream(file);
+  return exists;
+}
+
+void TfrxReport::LoadFromStream(QIODevice& stream)
+{
+  Errors.Clear();
+  const TfrxEngineOptions engineOptions = EngineOptions;
+  const TfrxPreviewOptions previewOptions = PreviewOptions;
+  const QString iniFile = IniFile;
+  const bool oldStyleProgress = OldStyleProgress;
+  const bool showProgress = ShowProgress;
+  const bool storeInDFM = StoreInDFM;
+  const int designLeft = DesignLeft;
+  const int designTop = DesignTop;
+
+  Clear();
+  try {
+    // The whole document is read before any object is made, so a damaged
+    // file leaves the report empty.
+    TfrxXMLDocument document;
+    document.LoadFromStream(stream);
+    TfrxXMLSerializer serializer(this);
+    serializer.SetOldFormat(document.OldVersion());
+    serializer.ReadRootComponent(*this, document.Root());
+  } catch (const EfrxError& error) {
+    Errors.Add(error.Message());
+  }
+  Version = kLoadedVersion;
+  EnsureDataPage();
+
+  const TfrxEngineOptions readEngine = EngineOptions;
+  const TfrxPreviewOptions readPreview = PreviewOptions;
+  EngineOptions = engineOptions;
+  EngineOptions.ConvertNulls = readEngine.ConvertNulls;
+  EngineOptions.IgnoreDevByZero = readEngine.IgnoreDevByZero;
+  EngineOptions.DoublePass = readEngine.DoublePass;
+  PreviewOptions = previewOptions;
+  PreviewOptions.OutlineVisible = readPreview.OutlineVisible;
+  PreviewOptions.OutlineWidth = readPreview.OutlineWidth;
+  PreviewOptions.OutlineExpand = readPreview.OutlineExpand;
+  PreviewOptions.PagesInCache = readPreview.PagesInCache;
+  PreviewOptions.ThumbnailVisible = readPreview.ThumbnailVisible;
+  IniFile = iniFile;
+  OldStyleProgress = oldStyleProgress;
+  ShowProgress = showProgress;
+  StoreInDFM = storeInDFM;
+  DesignLeft = designLeft;
+  DesignTop = designTop;
+
+  if (!Errors.IsEmpty())
+    ReportErrors();
+}
+
+void TfrxReport::EnsureDataPage()
+{
+  for (TfrxComponent* child : Objects()) {
+    if (dynamic_cast<TfrxDataPage*>(child))
+      return;
+  }
+  auto* page = new TfrxDataPage(this);
+  if (FindObject(QStringLiteral("Data")))
+    page->CreateUniqueName();
+  else
+    page->SetName(QStringLiteral("Data"));
+  MoveChild(page, 0);
+}
+
+void TfrxReport::SaveToFile(const QString& fileName)
+{
+  const bool absolute = (ParentReport.size() > 1 && ParentReport[1] == QLatin1Char(':')) ||
+                        (!ParentReport.isEmpty() && QDir::isAbsolutePath(ParentReport));
+  if (absolute)
+    ParentReport = QFileInfo(fileName).absoluteDir().relativeFilePath(ParentReport);
+  QFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    throw EfrxError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+  SaveToStream(file);
+}
+
+void TfrxReport::ReportErrors()
+{
+  const QString message = QStringLiteral("The following error(s) have occured:\r\n") + Errors.Text();
+  switch (EngineOptions.NewSilentMode) {
+  case simMessageBoxes:
+    FErrorReporter->ShowError(QStringLiteral("Error"), message);
+    break;
+  case simSilent:
+    break;
+  case simReThrow:
+    throw EfrxError(message);
+  }
+}
+
+const TfrxPropTable& TfrxReport::Props() const
+{
+  static const TfrxPropTable table = [] {
+    using C = TfrxReport;
+    TfrxPropTable t;
+    t.Append(TfrxPropTable::Select(ComponentCatalog(), {u"Tag"}));
+    TfrxPropBuilder<C, TfrxComponent> b(t);
+    b.Str(QStringLiteral("Version"), &C::Version);
+    b.Str(QStringLiteral("ParentReport"), &C::ParentReport);
+    b.Ref<TfrxDataSet>(QStringLiteral("DataSet"), &C::DataSet);
+    b.Str(QStringLiteral("DataSetName"), &C::DataSetName);
+    b.Bool(QStringLiteral("DotMatrixReport"), &C::DotMatrixReport, std::nullopt);
+    b.Sub(QStringLiteral("EngineOptions"), &C::EngineOptions, TfrxEngineOptions::Props());
+    b.Str(QStringLiteral("IniFile"), &C::IniFile);
+    b.Bool(QStringLiteral("OldStyleProgress"), &C::OldStyleProgress, false);
+    b.Sub(QStringLiteral("PreviewOptions"), &C::PreviewOptions, TfrxPreviewOptions::Props());
+    b.Sub(QStringLiteral("PrintOptions"), &C::PrintOptions, TfrxPrintOptions::Props());
+    b.Sub(QStringLiteral("ReportOptions"), &C::ReportOptions, TfrxReportOptions::Props());
+    b.Str(QStringLiteral("ScriptLanguage"), &C::ScriptLanguage);
+    b.List(QStringLiteral("ScriptText"), &C::ScriptText);
+    b.Bool(QStringLiteral("ShowProgress"), &C::ShowProgress, true);
+    b.Bool(QStringLiteral("StoreInDFM"), &C::StoreInDFM, true);
+    b.Str(QStringLiteral("OnRunDialogs"), &C::OnRunDialogs);
+    b.Str(QStringLiteral("OnStartReport"), &C::OnStartReport);
+    b.Str(QStringLiteral("OnStopReport"), &C::OnStopReport);
+    b.Str(QStringLiteral("OnReportPrint"), &C::OnReportPrint);
+    t.Defined.Write = [](const void* object, TfrxBinaryWriter& writer, const TfrxXMLSerializer& serializer) {
+      WriteDefined(TfrxPropBuilder<C, TfrxComponent>::Self(object), writer, serializer);
+    };
+    t.Defined.Read = [](void* object, const QString& name, TfrxBinaryReader& reader, TfrxXMLSerializer& serializer) {
+      return ReadDefined(TfrxPropBuilder<C, TfrxComponent>::Self(object), name, reader, serializer);
+    };
+    return t;
+  }();
+  return table;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "report/model/frxView.h"
+
+// Rectangle, ellipse and the other figures.
+class TfrxShapeView : public TfrxView {
+public:
+  using TfrxView::TfrxView;
+
+  int Curve = 0;
+  TfrxShapeKind Shape = skRectangle;
+
+  QString ClassName() const override { return QStringLiteral("TfrxShapeView"); }
+  const TfrxPropTable& Props() const override;
+};

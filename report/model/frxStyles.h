@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/Color.h"
+#include "platform/Font.h"
+#include "report/model/frxFrame.h"
+#include "report/model/frxPropTable.h"
+
+#include <QString>
+
+#include <vector>
+
+// A named look (colour, font, frame) that memos may refer to by name.
+class TfrxStyleItem {
+public:
+  QString Name;
+  TColor Color = clNone;
+  TFont Font;
+  TfrxFrame Frame;
+
+  static const TfrxPropTable& Props();
+};
+
+class TfrxStyles {
+public:
+  std::vector<TfrxStyleItem> Items;
+  void Clear() { Items.clear(); }
+};

@@ -1,0 +1,181 @@
+#include "report/model/frxXMLEscape.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace {
+
+// An inlined search: the library's general one costs more than the scan of an
+// attribute-sized string.
+qsizetype IndexOfAmpersand(QStringView text)
+{
+  const std::u16string_view view(text.utf16(), static_cast<std::size_t>(text.size()));
+  const std::size_t at = view.find(u'&');
+  return at == std::u16string_view::npos ? -1 : static_cast<qsizetype>(at);
+}
+
+constexpr qsizetype kLongValue = 32;
+
+bool NeedsEscape(QChar c)
+{
+  switch (c.unicode()) {
+  case 10: case 13: case '"': case '&': case '<': case '>':
+    return true;
+  default:
+    return false;
+  }
+}
+
+void Put(QString& out, QStringView text) { out.append(text); }
+
+// UTF-16 to UTF-8, surrogate pairs joined; a lone surrogate becomes U+FFFD.
+void Put(std::string& out, QStringView text)
+{
+  const qsizetype length = text.size();
+  qsizetype ascii = 0;
+  while (ascii < length && text[ascii].unicode() < 0x80)
+    ++ascii;
+  std::size_t at = out.size();
+  out.resize(at + static_cast<std::size_t>(ascii));
+  for (qsizetype i = 0; i < ascii; ++i)
+    out[at++] = static_cast<char>(text[i].unicode());
+  for (qsizetype i = ascii; i < length; ++i) {
+    char32_t c = text[i].unicode();
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+      continue;
+    }
+    if (QChar::isHighSurrogate(c) && i + 1 < length && text[i + 1].isLowSurrogate())
+      c = QChar::surrogateToUcs4(static_cast<char16_t>(c), text[++i].unicode());
+    else if (QChar::isSurrogate(c))
+      c = 0xFFFD;
+    if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    }
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+template <class Out> void PutCode(Out& out, char16_t code)
+{
+  char16_t text[8] = {u'&', u'#'};
+  char digits[6];
+  const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<int>(code)).ptr;
+  std::size_t length = 2;
+  for (const char* p = digits; p != end; ++p)
+    text[length++] = static_cast<char16_t>(*p);
+  text[length++] = u';';
+  Put(out, QStringView(text, static_cast<qsizetype>(length)));
+}
+
+template <class Out> void AppendEscaped(Out& out, QStringView value)
+{
+  const qsizetype length = value.size();
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < length; ++i) {
+    const QChar c = value[i];
+    if (!NeedsEscape(c))
+      continue;
+    Put(out, value.sliced(start, i - start));
+    if (c == QLatin1Char('&')) {
+      if (value.sliced(i).startsWith(u"&quot;")) {
+        PutCode(out, u'"');
+        i += 5;
+      } else if (length < kLongValue) {
+        Put(out, u"&");
+      } else {
+        PutCode(out, u'&');
+      }
+    } else {
+      PutCode(out, c.unicode());
+    }
+    start = i + 1;
+  }
+  Put(out, value.sliced(start));
+}
+
+}  // namespace
+
+void frxAppendXML(QString& out, QStringView value) { AppendEscaped(out, value); }
+
+void frxAppendXMLUtf8(std::string& out, QStringView value) { AppendEscaped(out, value); }
+
+QString frxStrToXML(const QString& value)
+{
+  for (QChar c : value) {
+    if (NeedsEscape(c)) {
+      QString out;
+      out.reserve(value.size() + 16);
+      frxAppendXML(out, value);
+      return out;
+    }
+  }
+  return value;
+}
+
+QString frxXMLToStr(QStringView value)
+{
+  const qsizetype length = value.size();
+  qsizetype amp = IndexOfAmpersand(value);
+  if (amp < 0)
+    return value.toString();
+
+  static constexpr struct { QStringView entity; char16_t code; } kNamed[] = {
+      {u"&quot;", u'"'}, {u"&amp;", u'&'}, {u"&lt;", u'<'}, {u"&gt;", u'>'}};
+
+  QString out;
+  out.reserve(length);
+  out.append(value.first(amp));
+  qsizetype i = amp;
+  while (i < length) {
+    const QChar c = value[i];
+    // The last character is never the start of a reference, and a reference
+    // needs at least three characters after its '&'.
+    if (c != QLatin1Char('&') || i + 3 >= length) {
+      out += c;
+      ++i;
+      continue;
+    }
+    const QStringView rest = value.sliced(i);
+    if (rest[1] == QLatin1Char('#')) {
+      qsizetype j = 2;
+      char32_t code = 0;
+      while (j < rest.size() && rest[j].isDigit() && code <= 0x10FFFF)
+        code = code * 10 + static_cast<char32_t>(rest[j++].digitValue());
+      if (j > 2 && j < rest.size() && rest[j] == QLatin1Char(';') && code <= 0x10FFFF) {
+        const char32_t ucs4[] = {code};
+        out += QString::fromUcs4(ucs4, 1);
+        i += j + 1;
+        continue;
+      }
+    } else {
+      bool named = false;
+      for (const auto& [entity, code] : kNamed) {
+        if (rest.startsWith(entity)) {
+          out += QChar(code);
+          i += entity.size();
+          named = true;
+          break;
+        }
+      }
+      if (named)
+        continue;
+    }
+    out += c;
+    ++i;
+  }
+  return out;
+}
+
+QString frxXMLToStr(QByteArrayView utf8)
+{
+  const QString text = QString::fromUtf8(utf8);
+  return utf8.contains('&') ? frxXMLToStr(QStringView(text)) : text;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// Attribute values of the template dialect. The writer escapes LF, CR, '"',
+// '&', '<' and '>' as numeric references, except that "&quot;" stands for one
+// quote and that a bare '&' is kept in values shorter than 32 characters.
+QString frxStrToXML(const QString& value);
+void frxAppendXML(QString& out, QStringView value);
+// The same, appended as UTF-8.
+void frxAppendXMLUtf8(std::string& out, QStringView value);
+
+// The reader's inverse: numeric references and &quot; &amp; &lt; &gt; are
+// decoded; any other '&' is kept.
+QString frxXMLToStr(QStringView value);
+QString frxXMLToStr(QByteArrayView utf8);

@@ -1,0 +1,572 @@
+#include "report/model/frxXMLSerializer.h"
+
+#include "report/model/frxBinaryProps.h"
+#include "report/model/frxClassRegistry.h"
+#include "report/model/frxCodePage.h"
+#include "report/model/frxComponent.h"
+#include "report/model/frxErrors.h"
+#include "report/model/frxFloat.h"
+#include "report/model/frxMemoView.h"
+#include "report/model/frxReport.h"
+#include "report/model/frxXML.h"
+#include "report/model/frxXMLWriter.h"
+#include "report/model/frxXMLEscape.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+void* Erase(TfrxComponent& component) { return static_cast<void*>(&component); }
+const void* Erase(const TfrxComponent& component) { return static_cast<const void*>(&component); }
+
+void AppendName(std::string& out, const std::string& prefix, const QByteArray& name)
+{
+  out.push_back(' ');
+  out.append(prefix);
+  out.append(name.constData(), static_cast<std::size_t>(name.size()));
+  out.append("=\"");
+}
+
+// ' Name="' of a property: ready-made at the top level.
+void AppendName(std::string& out, const std::string& prefix, const TfrxPropInfo& property)
+{
+  if (prefix.empty()) {
+    out.append(property.Utf8Attribute.constData(), static_cast<std::size_t>(property.Utf8Attribute.size()));
+    return;
+  }
+  AppendName(out, prefix, property.Kind == TfrxPropKind::StringList ? property.Utf8Name + ".Text" : property.Utf8Name);
+}
+
+qint64 ParseOrdinal(const TfrxPropInfo& property, QStringView text)
+{
+  if (property.Kind != TfrxPropKind::Enum && property.Kind != TfrxPropKind::Boolean)
+    return frxStrToInt(text);
+  bool isNumber = false;
+  const qint64 ordinal = text.toLongLong(&isNumber);
+  if (isNumber)
+    return ordinal;
+  for (std::size_t i = 0; i < property.EnumNames.size(); ++i) {
+    if (property.EnumNames[i].compare(text, Qt::CaseInsensitive) == 0)
+      return static_cast<qint64>(i);
+  }
+  return -1;
+}
+
+// An enumeration name against raw bytes; names are ASCII.
+bool SameName(QStringView name, QByteArrayView bytes, bool ignoreCase)
+{
+  if (name.size() != bytes.size())
+    return false;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const char16_t a = name[i].unicode();
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (a != b && !(ignoreCase && a < 128 && std::isalpha(b) && (a | 0x20) == (b | 0x20)))
+      return false;
+  }
+  return true;
+}
+
+qint64 ParseOrdinal(const TfrxPropInfo& property, QByteArrayView text)
+{
+  if (text.contains('&'))
+    return ParseOrdinal(property, QStringView(frxXMLToStr(text)));
+  const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
+  if (!named || (!text.isEmpty() && (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-'))) {
+    qint64 value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc() && end == text.data() + text.size())
+      return value;
+    if (!named)
+      return frxStrToInt(text);
+  }
+  for (bool ignoreCase : {false, true}) {
+    for (std::size_t i = 0; i < property.EnumNames.size(); ++i) {
+      if (SameName(property.EnumNames[i], text, ignoreCase))
+        return static_cast<qint64>(i);
+    }
+  }
+  return ParseOrdinal(property, QStringView(QString::fromUtf8(text)));
+}
+
+// The Name attribute of an element; the writer always puts it first.
+QString ElementName(const TfrxXMLItem& item)
+{
+  static const QByteArray kName = QByteArrayLiteral("Name=\"");
+  if (item.Text.startsWith(kName)) {
+    const qsizetype end = item.Text.indexOf('"', kName.size());
+    if (end > 0)
+      return frxXMLToStr(QByteArrayView(item.Text).sliced(kName.size(), end - kName.size()));
+  }
+  return item.Prop("Name");
+}
+
+// Object names compare ignoring case.
+std::size_t NameHash(const QString& name)
+{
+  std::size_t hash = 2166136261U;
+  for (QChar c : name) {
+    const char16_t folded = c.unicode() < 128 ? (c.unicode() >= u'A' && c.unicode() <= u'Z' ? c.unicode() | 0x20 : c.unicode())
+                                               : c.toCaseFolded().unicode();
+    hash = (hash ^ folded) * 16777619U;
+  }
+  return hash;
+}
+
+void AppendInteger(std::string& out, qint64 value)
+{
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+}  // namespace
+
+TfrxXMLSerializer::TfrxXMLSerializer(TfrxReport* report) : FReport(report), FDecimalSeparator(frxDecimalSeparator()) {}
+
+void TfrxXMLSerializer::AddError(const QString& message)
+{
+  FErrors.Add(message);
+  if (FReport)
+    FReport->Errors.Add(message);
+}
+
+// ---------------------------------------------------------------- writing
+
+void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const TfrxPropInfo& property,
+                                    std::string& prefix, bool includeDefaults) const
+{
+  switch (property.Kind) {
+  case TfrxPropKind::Integer:
+  case TfrxPropKind::Set:
+  case TfrxPropKind::Enum:
+  case TfrxPropKind::Boolean: {
+    const qint64 value = property.GetOrd(object);
+    if (!includeDefaults && property.Default && value == *property.Default)
+      return;
+    AppendName(out, prefix, property);
+    const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
+    if (named && value >= 0 && value < static_cast<qint64>(property.EnumNames.size()))
+      frxAppendXMLUtf8(out, property.EnumNames[static_cast<std::size_t>(value)]);
+    else
+      AppendInteger(out, value);
+    break;
+  }
+  case TfrxPropKind::Float: {
+    AppendName(out, prefix, property);
+    char text[kFloatTextSize];
+    out.append(text, static_cast<std::size_t>(frxFormatFloat(text, property.GetFloat(object), FDecimalSeparator.toLatin1())));
+    break;
+  }
+  case TfrxPropKind::String: {
+    const QString value = property.GetStr(object);
+    if (value.isEmpty() && !includeDefaults)
+      return;
+    AppendName(out, prefix, property);
+    frxAppendXMLUtf8(out, value);
+    break;
+  }
+  case TfrxPropKind::MemoText:
+    AppendName(out, prefix, property);
+    frxAppendXMLUtf8(out, property.GetStr(object));
+    break;
+  case TfrxPropKind::Variant:
+    AppendName(out, prefix, property);
+    frxAppendXMLUtf8(out, property.GetVariant(object).toString());
+    break;
+  case TfrxPropKind::StringList:
+    AppendName(out, prefix, property);
+    frxAppendXMLUtf8(out, property.GetStr(object));
+    break;
+  case TfrxPropKind::Component: {
+    const TfrxComponent* target = property.GetRef(object);
+    if (!target)
+      return;
+    AppendName(out, prefix, property);
+    frxAppendXMLUtf8(out, target->Name());
+    break;
+  }
+  case TfrxPropKind::Object: {
+    // Writing never changes the object; the accessor is shared with reading.
+    const void* sub = property.Sub(const_cast<void*>(object));
+    const std::size_t prefixSize = prefix.size();
+    prefix.append(property.Utf8Name.constData(), static_cast<std::size_t>(property.Utf8Name.size()));
+    prefix.push_back('.');
+    AppendAttributes(out, sub, *property.SubTable, prefix, includeDefaults);
+    prefix.resize(prefixSize);
+    return;
+  }
+  }
+  out.push_back('"');
+}
+
+void TfrxXMLSerializer::AppendAttributes(std::string& out, const void* object, const TfrxPropTable& table,
+                                         std::string& prefix, bool includeDefaults) const
+{
+  for (const TfrxPropInfo& property : table.Props()) {
+    if (property.IsStored(object))
+      AppendValue(out, object, property, prefix, includeDefaults);
+  }
+  if (!table.Defined)
+    return;
+  TfrxBinaryWriter writer;
+  table.Defined.Write(object, writer, *this);
+  if (writer.Data().isEmpty())
+    return;
+  AppendName(out, prefix, QByteArrayLiteral("PropData"));
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  const QByteArray& data = writer.Data();
+  std::size_t at = out.size();
+  out.resize(at + 2 * static_cast<std::size_t>(data.size()));
+  for (char byte : data) {
+    out[at++] = kHex[(static_cast<unsigned char>(byte) >> 4) & 15];
+    out[at++] = kHex[static_cast<unsigned char>(byte) & 15];
+  }
+  out.push_back('"');
+}
+
+QString TfrxXMLSerializer::ObjToXML(const void* object, const TfrxPropTable& table, bool includeDefaults) const
+{
+  std::string out;
+  std::string prefix;
+  AppendAttributes(out, object, table, prefix, includeDefaults);
+  return QString::fromStdString(out);
+}
+
+void TfrxXMLSerializer::AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+                                                  bool includeDefaults) const
+{
+  const std::size_t start = out.size();
+  if (!isRoot) {
+    out.append("Name=\"");
+    frxAppendXMLUtf8(out, component.Name());
+    out.push_back('"');
+  }
+  std::string prefix;
+  AppendAttributes(out, Erase(component), component.Props(), prefix, includeDefaults);
+  if (isRoot && out.size() > start && out[start] == ' ')
+    out.erase(start, 1);
+}
+
+QString TfrxXMLSerializer::ComponentAttributes(const TfrxComponent& component, bool isRoot,
+                                               bool includeDefaults) const
+{
+  std::string out;
+  AppendComponentAttributes(out, component, isRoot, includeDefaults);
+  return QString::fromStdString(out);
+}
+
+void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLItem& item, bool saveChildren,
+                                       bool includeDefaults, bool isRoot) const
+{
+  item.Name = component.ClassName();
+  std::string attributes;
+  AppendComponentAttributes(attributes, component, isRoot, includeDefaults);
+  item.Text = QByteArray::fromStdString(attributes);
+  if (!saveChildren)
+    return;
+  for (const TfrxComponent* child : component.Objects())
+    WriteComponent(*child, item.Add(), true, includeDefaults, false);
+}
+
+void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLWriter& writer, int level,
+                                       bool saveChildren, bool includeDefaults, bool isRoot) const
+{
+  const std::string name = component.ClassName().toStdString();
+  const bool hasChildren = saveChildren && !component.Objects().empty();
+  FAttributes.clear();
+  AppendComponentAttributes(FAttributes, component, isRoot, includeDefaults);
+  writer.OpenElement(level, name, FAttributes, hasChildren);
+  if (!hasChildren)
+    return;
+  for (const TfrxComponent* child : component.Objects())
+    WriteComponent(*child, writer, level + 1, true, includeDefaults, false);
+  writer.CloseElement(level, name);
+}
+
+void TfrxXMLSerializer::WriteRootComponent(const TfrxComponent& component, TfrxXMLItem& item, bool saveChildren,
+                                           bool includeDefaults) const
+{
+  WriteComponent(component, item, saveChildren, includeDefaults, true);
+}
+
+void TfrxXMLSerializer::WriteRootComponent(const TfrxComponent& component, TfrxXMLWriter& writer,
+                                           bool saveChildren, bool includeDefaults) const
+{
+  WriteComponent(component, writer, 0, saveChildren, includeDefaults, true);
+}
+
+QString TfrxXMLSerializer::WriteComponentStr(const TfrxComponent& component) const
+{
+  return component.ClassName() + QLatin1Char(' ') + ComponentAttributes(component, true, false);
+}
+
+// ---------------------------------------------------------------- reading
+
+template <class Apply> void TfrxXMLSerializer::ParseAttributes(QByteArrayView text, Apply apply)
+{
+  const char* at = text.data();
+  const char* end = at + text.size();
+  // Names and the gap before a value are short: a plain scan beats memchr.
+  auto scan = [end](const char* from, char c) {
+    while (from != end && *from != c)
+      ++from;
+    return from;
+  };
+  while (at < end) {
+    while (at < end && *at == ' ')
+      ++at;
+    const char* equals = scan(at, '=');
+    if (equals == end)
+      return;
+    const char* nameEnd = equals;
+    while (nameEnd > at && nameEnd[-1] == ' ')
+      --nameEnd;
+    if (nameEnd == at)
+      return;
+    const char* open = scan(equals + 1, '"');
+    if (open == end)
+      return;
+    const auto* close = static_cast<const char*>(std::memchr(open + 1, '"', static_cast<std::size_t>(end - open - 1)));
+    if (!close)
+      close = end;
+    apply(QByteArrayView(at, nameEnd - at), QByteArrayView(open + 1, close - open - 1));
+    at = close + 1;
+  }
+}
+
+QString TfrxXMLSerializer::DecodeMemoText(QByteArrayView value) const
+{
+  const QString text = frxXMLToStr(value);
+  return FOldFormat ? QString::fromUtf8(frxEncodeCp1252(text)) : text;
+}
+
+void TfrxXMLSerializer::SetValue(void* object, const TfrxPropInfo& property, QByteArrayView value)
+{
+  switch (property.Kind) {
+  case TfrxPropKind::Integer:
+  case TfrxPropKind::Set:
+  case TfrxPropKind::Enum:
+  case TfrxPropKind::Boolean:
+    property.SetOrd(object, ParseOrdinal(property, value));
+    return;
+  case TfrxPropKind::Float:
+    property.SetFloat(object, frxStrToFloat(value));
+    return;
+  case TfrxPropKind::String:
+    property.SetStr(object, frxXMLToStr(value));
+    return;
+  case TfrxPropKind::MemoText:
+    property.SetStr(object, DecodeMemoText(value));
+    return;
+  case TfrxPropKind::Variant:
+    property.SetVariant(object, QVariant(frxXMLToStr(value)));
+    return;
+  case TfrxPropKind::Component:
+    FFixups.push_back({object, &property, frxXMLToStr(value)});
+    return;
+  case TfrxPropKind::StringList:  // only through Name.Text
+  case TfrxPropKind::Object:      // only through its own properties
+    return;
+  }
+}
+
+void TfrxXMLSerializer::ReadPropData(void* object, const TfrxPropTable& table, QByteArrayView value)
+{
+  if (!table.Defined)
+    return;
+  try {
+    const QByteArray block = frxHexToBin(value);
+    // Check the whole block first so that a damaged one changes nothing.
+    TfrxBinaryReader check(block);
+    while (!check.AtEnd()) {
+      check.ReadPropName();
+      check.SkipValue();
+    }
+    TfrxBinaryReader reader(block);
+    while (!reader.AtEnd()) {
+      const QString name = reader.ReadPropName();
+      if (!table.Defined.Read(object, name, reader, *this))
+        reader.SkipValue();
+    }
+  } catch (const EfrxError&) {
+    // A broken block is ignored by design: the data it carried keeps its
+    // defaults and the rest of the object loads.
+  }
+}
+
+void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, QByteArrayView name,
+                                      QByteArrayView value)
+{
+  const qsizetype dot = name.indexOf('.');
+  const QByteArrayView head = dot < 0 ? name : name.first(dot);
+  if (head.size() == 8 && head.compare("PropData", Qt::CaseInsensitive) == 0) {
+    ReadPropData(object, table, value);
+    return;
+  }
+  const TfrxPropInfo* property = table.Find(head);
+  if (!property)
+    return;
+  if (dot < 0) {
+    SetValue(object, *property, value);
+    return;
+  }
+  const QByteArrayView rest = name.sliced(dot + 1);
+  if (property->Kind == TfrxPropKind::Object) {
+    ApplyProperty(property->Sub(object), *property->SubTable, rest, value);
+    if (property->SubChanged)
+      property->SubChanged(object);
+  } else if (property->Kind == TfrxPropKind::StringList && rest.size() == 4 &&
+             rest.compare("Text", Qt::CaseInsensitive) == 0) {
+    property->SetStr(object, frxXMLToStr(value));
+  }
+}
+
+void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QByteArrayView name, QByteArrayView value)
+{
+  if (name.size() == 1) {
+    // Compact forms of prepared pages.
+    switch (name[0] | 0x20) {
+    case 'l': component.SetLeft(frxStrToFloat(value)); return;
+    case 't': component.SetTop(frxStrToFloat(value)); return;
+    case 'w': component.SetWidth(frxStrToFloat(value)); return;
+    case 'h': component.SetHeight(frxStrToFloat(value)); return;
+    case 'x':
+      if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(&component))
+        memo->SetText(frxXMLToStr(value));
+      return;
+    case 'u':
+      if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(&component))
+        memo->SetText(DecodeMemoText(value));
+      return;
+    default:
+      break;
+    }
+  }
+  if (name.size() == 4 && name.compare("Name", Qt::CaseInsensitive) == 0) {
+    if (!component.AsReport())
+      component.SetName(frxXMLToStr(value));
+    return;
+  }
+  ApplyProperty(Erase(component), component.Props(), name, value);
+}
+
+void TfrxXMLSerializer::ReadObjectAttributes(void* object, const TfrxPropTable& table, QStringView text)
+{
+  const QByteArray utf8 = text.toUtf8();
+  ParseAttributes(utf8, [&](QByteArrayView name, QByteArrayView value) {
+    try {
+      ApplyProperty(object, table, name, value);
+    } catch (const EfrxError& error) {
+      AddError(error.Message());
+    }
+  });
+}
+
+void TfrxXMLSerializer::ReadAttributeText(TfrxComponent& component, QByteArrayView text)
+{
+  ParseAttributes(text, [&](QByteArrayView name, QByteArrayView value) {
+    try {
+      ApplyComponentAttribute(component, name, value);
+    } catch (const EfrxError& error) {
+      AddError(error.Message());
+    }
+  });
+}
+
+void TfrxXMLSerializer::ReadAttributes(TfrxComponent& component, QStringView text)
+{
+  ReadAttributeText(component, text.toUtf8());
+  ResolveReferences(component);
+}
+
+void TfrxXMLSerializer::ReadElement(TfrxComponent& component, const TfrxXMLItem& item)
+{
+  component.SetLoading(true);
+  FLoaded.push_back(&component);
+  ReadAttributeText(component, item.Text);
+  if (!component.Name().isEmpty())
+    FNamed.emplace(NameHash(component.Name()), &component);
+  ReadChildren(item, component);
+}
+
+TfrxComponent* TfrxXMLSerializer::FindRead(const QString& name) const
+{
+  auto [first, last] = FNamed.equal_range(NameHash(name));
+  for (auto at = first; at != last; ++at) {
+    if (QString::compare(at->second->Name(), name, Qt::CaseInsensitive) == 0)
+      return at->second;
+  }
+  return nullptr;
+}
+
+void TfrxXMLSerializer::ReadChildren(const TfrxXMLItem& item, TfrxComponent& parent)
+{
+  for (int i = 0; i < item.Count(); ++i) {
+    const TfrxXMLItem& child = item.Items(i);
+    const bool inherited = child.Name.compare(u"inherited", Qt::CaseInsensitive) == 0;
+    TfrxComponentFactory factory = inherited ? nullptr : frxFindClass(child.Name);
+    if (!inherited && !factory) {
+      AddError(QStringLiteral("Cannot find class ") + child.Name);
+      continue;
+    }
+    const QString name = ElementName(child);
+    TfrxComponent* component = name.isEmpty() ? nullptr : FindRead(name);
+    if (!component && inherited)
+      continue;
+    if (!component)
+      component = factory(&parent);
+    ReadElement(*component, child);
+  }
+}
+
+void TfrxXMLSerializer::ResolveReferences(const TfrxComponent& scope)
+{
+  const TfrxComponent& top = FReport ? static_cast<const TfrxComponent&>(*FReport) : scope;
+  for (const Fixup& fixup : FFixups) {
+    TfrxComponent* target = top.FindObject(fixup.name);
+    if (!target && &top != &scope)
+      target = scope.FindObject(fixup.name);
+    fixup.property->SetRef(fixup.object, target);
+  }
+  FFixups.clear();
+}
+
+void TfrxXMLSerializer::FinishLoading()
+{
+  for (TfrxComponent* component : FLoaded)
+    component->SetLoading(false);
+  for (TfrxComponent* component : FLoaded) {
+    if (!component->AsReport())
+      component->Loaded();
+  }
+  FLoaded.clear();
+  FNamed.clear();
+}
+
+void TfrxXMLSerializer::ReadRootComponent(TfrxComponent& root, const TfrxXMLItem& item)
+{
+  root.Clear();
+  try {
+    ReadElement(root, item);
+  } catch (...) {
+    FinishLoading();
+    throw;
+  }
+  ResolveReferences(root);
+  FinishLoading();
+}
+
+std::unique_ptr<TfrxComponent> TfrxXMLSerializer::ReadComponentStr(const QString& text)
+{
+  const qsizetype space = text.indexOf(QLatin1Char(' '));
+  const QString className = space < 0 ? text : text.first(space);
+  TfrxComponentFactory factory = frxFindClass(className);
+  if (!factory)
+    throw EfrxError(QStringLiteral("Cannot find class ") + className);
+  std::unique_ptr<TfrxComponent> component(factory(nullptr));
+  if (space >= 0)
+    ReadAttributes(*component, QStringView(text).sliced(space + 1));
+  return component;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class QIODevice;
+class TfrxXMLItem;
+
+// Writes a document in the template layout: CR LF line ends and two spaces of
+// indentation per level, or everything on one line without indentation.
+// Output is UTF-8, flushed to the stream whenever the buffer passes 4096 bytes.
+class TfrxXMLWriter {
+public:
+  TfrxXMLWriter(QIODevice& stream, bool autoIndent) : FStream(stream), FAutoIndent(autoIndent) {}
+
+  void WriteHeader();
+  void WriteItem(const TfrxXMLItem& item, int level);
+  // Element primitives for writers that do not build items first. The
+  // attribute text is UTF-8, already escaped.
+  void OpenElement(int level, std::string_view name, std::string_view attributes, bool hasChildren);
+  void CloseElement(int level, std::string_view name);
+  void Flush();
+
+private:
+  // Indentation, '<', name and attributes: the part every tag shares.
+  void StartTag(int level, std::string_view name, std::string_view attributes);
+  void Indent(int level);
+  void LineEnd();
+  void FlushIfFull();
+
+  QIODevice& FStream;
+  bool FAutoIndent;
+  std::string FBuffer;
+};

@@ -1,0 +1,305 @@
+#include "TestStreams.h"
+
+#include "report/model/frxClass.h"
+#include "report/model/frxErrors.h"
+#include "report/model/frxFloat.h"
+#include "report/model/frxXMLSerializer.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the messages the report shows instead of printing them.
+class RecordingReporter : public TfrxErrorReporter {
+public:
+  void ShowError(const QString& title, const QString& message) override
+  {
+    titles.append(title);
+    messages.append(message);
+  }
+  QStringList titles;
+  QStringList messages;
+};
+
+class Loading : public testing::Test {
+protected:
+  void SetUp() override { report.SetErrorReporter(reporter); }
+  void Load(const QByteArray& bytes) { LoadFromBytes(report, bytes); }
+
+  TfrxReport report;
+  std::shared_ptr<RecordingReporter> reporter = std::make_shared<RecordingReporter>();
+};
+
+TEST_F(Loading, EnumerationsReadOrdinalsAndNamesIgnoringCase)
+{
+  Load(Template("<TfrxReport><TfrxReportPage Name=\"Page1\">"
+                "<TfrxMemoView Name=\"A\" HAlign=\"2\"/><TfrxMemoView Name=\"B\" HAlign=\"HACENTER\"/>"
+                "<TfrxMemoView Name=\"C\" HAlign=\"haNowhere\" WordWrap=\"false\"/>"
+                "</TfrxReportPage></TfrxReport>"));
+  auto memo = [this](const char* name) {
+    return static_cast<TfrxMemoView*>(report.FindObject(QString::fromLatin1(name)));
+  };
+  EXPECT_EQ(memo("A")->HAlign, haCenter);
+  EXPECT_EQ(memo("B")->HAlign, haCenter);
+  EXPECT_EQ(static_cast<int>(memo("C")->HAlign), -1);
+  EXPECT_FALSE(memo("C")->WordWrap);
+  EXPECT_TRUE(reporter->messages.isEmpty());
+}
+
+TEST_F(Loading, PaperSizeCodeDecidesAfterTheDimensions)
+{
+  Load(Template("<TfrxReport><TfrxReportPage Name=\"Custom\" PaperWidth=\"100\" PaperHeight=\"50\"/>"
+                "<TfrxReportPage Name=\"A4\" PaperWidth=\"100\" PaperHeight=\"50\" PaperSize=\"9\"/></TfrxReport>"));
+  auto* custom = static_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Custom")));
+  auto* a4 = static_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("A4")));
+  EXPECT_EQ(custom->PaperSize(), 256);
+  EXPECT_EQ(custom->PaperWidth(), 100);
+  EXPECT_EQ(custom->Height(), 189);
+  EXPECT_EQ(a4->PaperSize(), 9);
+  EXPECT_EQ(a4->PaperWidth(), 210);
+}
+
+TEST_F(Loading, UnknownClassIsListedOnceAndTheRestLoads)
+{
+  Load(Template("<TfrxReport><TfrxReportPage Name=\"Page1\">"
+                "<TfrxChartView Name=\"Chart1\"><TfrxMemoView Name=\"Inside\"/></TfrxChartView>"
+                "<TfrxMemoView Name=\"Memo1\" Left=\"abc\" Top=\"5\" Unknown=\"1\"/>"
+                "<TfrxChartView Name=\"Chart2\"/></TfrxReportPage></TfrxReport>"));
+  EXPECT_NE(report.FindObject(QStringLiteral("Memo1")), nullptr);
+  EXPECT_EQ(report.FindObject(QStringLiteral("Inside")), nullptr);
+  EXPECT_EQ(report.FindObject(QStringLiteral("Memo1"))->Top(), 5);
+  ASSERT_EQ(reporter->messages.size(), 1);
+  EXPECT_EQ(reporter->titles.first(), QStringLiteral("Error"));
+  EXPECT_EQ(reporter->messages.first(), QStringLiteral("The following error(s) have occured:\r\n"
+                                                       "'abc' is not a valid floating point value\r\n"
+                                                       "Cannot find class TfrxChartView"));
+}
+
+TEST_F(Loading, NotATemplateLeavesTheReportEmpty)
+{
+  for (const QByteArray& bytes : {QByteArray("MZ\x90\0\3\0\0\0", 8), Template("<TfrxReport><TfrxReportPage Name=\"P\">"),
+                                  QByteArray("<TfrxReport/>")}) {
+    reporter->messages.clear();
+    Load(bytes);
+    EXPECT_EQ(report.PagesCount(), 1);  // the data page every report gets
+    EXPECT_TRUE(report.Errors.Contains(QStringLiteral("Invalid file format")));
+    EXPECT_EQ(reporter->messages.size(), 1);
+  }
+}
+
+TEST_F(Loading, SilentModesDecideHowErrorsAreReported)
+{
+  report.EngineOptions.NewSilentMode = simSilent;
+  Load(QByteArray("garbage"));
+  EXPECT_TRUE(reporter->messages.isEmpty());
+  EXPECT_EQ(report.Errors.Count(), 1);
+  report.EngineOptions.NewSilentMode = simReThrow;
+  EXPECT_THROW(Load(QByteArray("garbage")), EfrxError);
+}
+
+TEST_F(Loading, VersionIsNotTakenFromTheFileAndADataPageIsAdded)
+{
+  Load(Template("<TfrxReport Version=\"9.9\" ScriptLanguage=\"JScript\"><TfrxReportPage Name=\"Data\"/></TfrxReport>"));
+  EXPECT_EQ(report.Version, QStringLiteral("4.13.2"));
+  EXPECT_EQ(report.ScriptLanguage, QStringLiteral("JScript"));
+  ASSERT_EQ(report.PagesCount(), 2);
+  EXPECT_NE(dynamic_cast<TfrxDataPage*>(report.Pages(0)), nullptr);
+  EXPECT_EQ(report.Pages(0)->Name(), QStringLiteral("DataPage1"));
+}
+
+TEST_F(Loading, BrokenPropDataIsIgnored)
+{
+  Load(Template("<TfrxReport PropData=\"0844617461736574730100095661726961626C6573010106FF\"/>"));
+  EXPECT_EQ(report.Variables.Count(), 0);
+  EXPECT_TRUE(reporter->messages.isEmpty());
+  Load(Template("<TfrxReport PropData=\"not hex\"/>"));
+  EXPECT_TRUE(reporter->messages.isEmpty());
+}
+
+TEST_F(Loading, OldFormatMemoTextIsUtf8)
+{
+  Load("<?xml version=\"1.0\"?><TfrxReport><TfrxReportPage Name=\"P\">"
+       "<TfrxMemoView Name=\"M\" Text=\"Jo\xC3\xA3o\" Hint=\"Jo\xE3o\"/></TfrxReportPage></TfrxReport>");
+  auto* memo = static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("M")));
+  EXPECT_EQ(memo->Text(), QStringLiteral("João\r\n"));
+  EXPECT_EQ(memo->Hint, QStringLiteral("João"));
+}
+
+TEST_F(Loading, MissingFileLeavesAnEmptyReport)
+{
+  new TfrxReportPage(&report);
+  const QString missing = QStringLiteral(QUITANZA_BINARY_DIR "/no-such-template.fr3");
+  EXPECT_FALSE(report.LoadFromFile(missing));
+  EXPECT_EQ(report.PagesCount(), 0);
+  EXPECT_TRUE(report.FileName.isEmpty());
+  EXPECT_THROW(report.LoadFromFile(missing, true), EfrxError);
+}
+
+TEST_F(Loading, CommaAndPointFilesReadAlike)
+{
+  for (const char* left : {"7,55906", "7.55906"}) {
+    Load(Template("<TfrxReport><TfrxReportPage Name=\"P\"><TfrxLineView Name=\"L\" Left=\"") + left +
+         "\"/></TfrxReportPage></TfrxReport>");
+    EXPECT_EQ(report.FindObject(QStringLiteral("L"))->Left(), 7.55906L);
+  }
+}
+
+// A report using every kind of property, with values off their defaults.
+void BuildRichReport(TfrxReport& report)
+{
+  report.ReportOptions.Password = QStringLiteral("segredo");
+  report.ReportOptions.Description = {QStringLiteral("linha 1"), QStringLiteral("linha 2")};
+  report.Styles.Items.push_back(TfrxStyleItem());
+  report.Styles.Items.back().Name = QStringLiteral("Title");
+  report.Variables.SetValue(QStringLiteral(" Sistema"), QString());
+  report.Variables.SetValue(QStringLiteral("Valor"), QStringLiteral("'1.500,00' & <x>"));
+  new TfrxDataPage(&report);
+  auto* page = new TfrxReportPage(&report);
+  page->SetName(QStringLiteral("Page1"));
+  page->SetOrientation(poLandscape);
+  page->BackPicture().Color = clSilver;
+  page->HGuides = {QStringLiteral("10"), QStringLiteral("20")};
+  auto* first = new TfrxMemoView(page);
+  first->SetName(QStringLiteral("First"));
+  auto* memo = new TfrxMemoView(page);
+  memo->SetName(QStringLiteral("Memo1"));
+  memo->SetBounds(1.5L, 2.25L, 100, 18.89765L);
+  memo->SetText(QStringLiteral("Autenticação: [MD5]\r\n\"quoted\" & more text beyond thirty-two characters"));
+  memo->Frame.Typ = ftLeft | ftBottom;
+  memo->Frame.SetColor(clRed);
+  memo->Frame.BottomLine.Width = 2;
+  memo->Frame.SetStyle(fsDash);
+  memo->DisplayFormat.Kind = fkNumeric;
+  memo->DisplayFormat.FormatStr = QStringLiteral("%2.2f");
+  memo->Highlight.Condition = QStringLiteral("Value > 0");
+  memo->Highlight.Font.Style = fsItalic;
+  memo->GapX = 3;
+  memo->FlowTo = first;
+  memo->Restrictions = rfDontDelete;
+  memo->SetVisible(false);
+  TFont font;
+  font.Name = QStringLiteral("Courier New");
+  font.Height = -20;
+  memo->SetFont(font);
+  auto* shape = new TfrxShapeView(page);
+  shape->SetName(QStringLiteral("Shape1"));
+  shape->Shape = skRoundRectangle;
+  shape->Curve = 4;
+  auto* line = new TfrxLineView(page);
+  line->SetName(QStringLiteral("Line1"));
+  line->ArrowEnd = true;
+  line->ArrowLength = 30;
+  auto* picture = new TfrxPictureView(page);
+  picture->SetName(QStringLiteral("Picture1"));
+  QImage image(3, 2, QImage::Format_RGB32);
+  image.fill(Qt::blue);
+  QByteArray bmp;
+  QBuffer buffer(&bmp);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "bmp");
+  TPicture graphic;
+  graphic.LoadFromData(bmp);
+  picture->SetPicture(graphic);
+  picture->SetTransparent(true);
+  auto* sys = new TfrxSysMemoView(page);
+  sys->SetName(QStringLiteral("SysMemo1"));
+}
+
+TEST(RoundTrip, SaveLoadSaveGivesTheSameBytesAndObjects)
+{
+  TfrxReport original;
+  BuildRichReport(original);
+  const QByteArray saved = SaveToBytes(original);
+
+  TfrxReport copy;
+  LoadFromBytes(copy, saved);
+  EXPECT_TRUE(copy.Errors.IsEmpty()) << copy.Errors.Text().toStdString();
+  EXPECT_EQ(SaveToBytes(copy), saved);
+
+  auto* memo = static_cast<TfrxMemoView*>(copy.FindObject(QStringLiteral("Memo1")));
+  ASSERT_NE(memo, nullptr);
+  EXPECT_EQ(memo->Lines().size(), 2);
+  EXPECT_EQ(memo->FlowTo, copy.FindObject(QStringLiteral("First")));
+  EXPECT_EQ(memo->Frame.BottomLine.Width, 2);
+  EXPECT_EQ(memo->Frame.LeftLine.Color, clRed);
+  EXPECT_EQ(memo->Font().Name, QStringLiteral("Courier New"));
+  EXPECT_FALSE(memo->ParentFont());
+  EXPECT_EQ(memo->Highlight.Font.Style, fsItalic);
+  auto* picture = static_cast<TfrxPictureView*>(copy.FindObject(QStringLiteral("Picture1")));
+  const auto* originalPicture = static_cast<TfrxPictureView*>(original.FindObject(QStringLiteral("Picture1")));
+  EXPECT_EQ(picture->Picture().GraphicClass(), TGraphicClass::Bitmap);
+  EXPECT_EQ(picture->Picture().FileData(), originalPicture->Picture().FileData());
+  EXPECT_EQ(picture->Color, clNone);
+  EXPECT_EQ(copy.Variables.Value(QStringLiteral("Valor")).toString(), QStringLiteral("'1.500,00' & <x>"));
+  EXPECT_EQ(copy.ReportOptions.Password, QStringLiteral("segredo"));
+  EXPECT_EQ(copy.Styles.Items.size(), 1U);
+  auto* page = static_cast<TfrxReportPage*>(copy.FindObject(QStringLiteral("Page1")));
+  EXPECT_EQ(page->Orientation(), poLandscape);
+  EXPECT_EQ(page->PaperWidth(), 297);
+  EXPECT_EQ(page->BackPicture().Color, clSilver);
+}
+
+TEST(RoundTrip, PasswordIsStoredShifted)
+{
+  TfrxReport report;
+  report.ReportOptions.Password = QStringLiteral("kl");
+  EXPECT_TRUE(SaveToBytes(report).contains("ReportOptions.Password=\"ab\""));
+}
+
+TEST(RoundTrip, ACommaSeparatorFileLoadsUnderThePointSetting)
+{
+  TfrxReport original;
+  BuildRichReport(original);
+  frxSetDecimalSeparator(QLatin1Char(','));
+  const QByteArray comma = SaveToBytes(original);
+  frxSetDecimalSeparator(QLatin1Char('.'));
+  EXPECT_TRUE(comma.contains("Left=\"1,5\""));
+  TfrxReport copy;
+  LoadFromBytes(copy, comma);
+  EXPECT_TRUE(copy.Errors.IsEmpty());
+  EXPECT_EQ(SaveToBytes(copy), SaveToBytes(original));
+}
+
+TEST(Assign, CopiesPropertiesWithoutChildrenAndAssignAllWithThem)
+{
+  TfrxReport report;
+  BuildRichReport(report);
+  auto* source = static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Memo1")));
+  TfrxMemoView copy;
+  copy.Assign(*source);
+  EXPECT_EQ(copy.Text(), source->Text());
+  EXPECT_EQ(copy.Font(), source->Font());
+  EXPECT_EQ(copy.GapX, 3);
+  EXPECT_FALSE(copy.Visible());
+  EXPECT_TRUE(copy.Name().isEmpty());
+
+  auto* page = report.Pages(1);
+  TfrxReportPage pageCopy;
+  pageCopy.Assign(*page);
+  EXPECT_TRUE(pageCopy.Objects().empty());
+  pageCopy.AssignAll(*page);
+  EXPECT_EQ(pageCopy.Objects().size(), page->Objects().size());
+  EXPECT_EQ(pageCopy.Objects()[1]->Name(), QStringLiteral("Memo1"));
+}
+
+TEST(ComponentText, ClassNameAndAttributesWithCompactForms)
+{
+  TfrxXMLSerializer serializer;
+  TfrxMemoView memo;
+  memo.SetText(QStringLiteral("RECIBO"));
+  memo.SetBounds(1, 2, 3, 4);
+  const QString text = serializer.WriteComponentStr(memo);
+  EXPECT_TRUE(text.startsWith(QStringLiteral("TfrxMemoView Left=\"1\"")));
+  auto copy = serializer.ReadComponentStr(text + QStringLiteral(" l=\"10,5\" u=\"Jo&#227;o\""));
+  auto* memoCopy = dynamic_cast<TfrxMemoView*>(copy.get());
+  ASSERT_NE(memoCopy, nullptr);
+  EXPECT_EQ(memoCopy->Left(), 10.5L);
+  EXPECT_EQ(memoCopy->Top(), 2);
+  EXPECT_EQ(memoCopy->Text(), QStringLiteral("João\r\n"));
+  EXPECT_THROW(serializer.ReadComponentStr(QStringLiteral("TfrxNoSuchView l=\"1\"")), EfrxError);
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+#include "report/model/frxErrors.h"
+#include "report/model/frxXML.h"
+#include "report/model/frxXMLEscape.h"
+#include "report/model/frxXMLReader.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct EscapeCase {
+  QString value;
+  QString written;
+};
+
+class Escaping : public testing::TestWithParam<EscapeCase> {};
+
+TEST_P(Escaping, WritesTheEngineEscapesAndReadsThemBack)
+{
+  const EscapeCase& c = GetParam();
+  EXPECT_EQ(frxStrToXML(c.value), c.written);
+}
+
+const QString kLongWithAmpersand = QStringLiteral("Padaria Sao Joao & Filhos Comercio Ltda.");  // 40 characters
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Escaping,
+    testing::Values(EscapeCase{QStringLiteral("A & B"), QStringLiteral("A & B")},
+                    EscapeCase{kLongWithAmpersand, QStringLiteral("Padaria Sao Joao &#38; Filhos Comercio Ltda.")},
+                    EscapeCase{QStringLiteral("x&quot;y"), QStringLiteral("x&#34;y")},
+                    EscapeCase{QStringLiteral("a\r\nb"), QStringLiteral("a&#13;&#10;b")},
+                    EscapeCase{QStringLiteral("<\">"), QStringLiteral("&#60;&#34;&#62;")},
+                    EscapeCase{QStringLiteral("Atenção"), QStringLiteral("Atenção")}));
+
+TEST(Unescaping, DecodesReferencesAndKeepsOtherAmpersands)
+{
+  EXPECT_EQ(frxXMLToStr(u"A & B"), QStringLiteral("A & B"));
+  EXPECT_EQ(frxXMLToStr(u"Padaria Sao Joao &#38; Filhos Comercio Ltda."), kLongWithAmpersand);
+  EXPECT_EQ(frxXMLToStr(u"x&#34;y"), QStringLiteral("x\"y"));
+  EXPECT_EQ(frxXMLToStr(u"x&quot;y"), QStringLiteral("x\"y"));
+  EXPECT_EQ(frxXMLToStr(u"&amp;&lt;&gt;"), QStringLiteral("&<>"));
+  EXPECT_EQ(frxXMLToStr(u"a&#13;&#10;b"), QStringLiteral("a\r\nb"));
+  // A decoded character is not scanned again.
+  EXPECT_EQ(frxXMLToStr(u"&#38;amp;"), QStringLiteral("&amp;"));
+  // Too short to be a reference, or not one at all.
+  EXPECT_EQ(frxXMLToStr(u"&#;"), QStringLiteral("&#;"));
+  EXPECT_EQ(frxXMLToStr(u"R&D"), QStringLiteral("R&D"));
+  EXPECT_EQ(frxXMLToStr(u"&#99999999999;"), QStringLiteral("&#99999999999;"));
+}
+
+std::unique_ptr<TfrxXMLDocument> Read(const QByteArray& bytes)
+{
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  auto document = std::make_unique<TfrxXMLDocument>();
+  document->LoadFromStream(buffer);
+  return document;
+}
+
+QByteArray Write(const TfrxXMLDocument& document)
+{
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  document.SaveToStream(buffer);
+  return bytes;
+}
+
+const QByteArray kHeader = "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\"?>";
+
+TEST(XMLReader, ReadsElementsAttributesAndSkipsCommentsAndText)
+{
+  const QByteArray text = kHeader + "\r\n<!-- a <comment> with --- dashes -->\r\n"
+                                    "<Root A=\"1\">text between tags<Child B=\"x&#34;y\"/><Empty/>"
+                                    "<Nested><Leaf/></Nested></Root>";
+  auto document = Read(text);
+  const TfrxXMLItem& root = document->Root();
+  EXPECT_EQ(root.Name, QStringLiteral("Root"));
+  EXPECT_EQ(root.Text, QByteArray("A=\"1\""));
+  ASSERT_EQ(root.Count(), 3);
+  EXPECT_EQ(root[0].Prop("b"), QStringLiteral("x\"y"));
+  EXPECT_EQ(root[1].Name, QStringLiteral("Empty"));
+  EXPECT_EQ(root[2][0].Name, QStringLiteral("Leaf"));
+  EXPECT_FALSE(document->OldVersion());
+}
+
+TEST(XMLReader, OldFormatFilesAreEightBitText)
+{
+  auto document = Read("<?xml version=\"1.0\"?><R A=\"Jo\xE3o \x80\"/>");
+  EXPECT_TRUE(document->OldVersion());
+  EXPECT_EQ(document->Root().Prop("A"), QStringLiteral("João €"));
+}
+
+TEST(XMLReader, PartialLoadingMarkerIsRemovedAndRemembered)
+{
+  auto document = Read(kHeader + "<R><page A=\"1\" ld=\"0\"/></R>");
+  EXPECT_EQ(document->Root()[0].Text, QByteArray("A=\"1\""));
+  EXPECT_TRUE(document->Root()[0].Unloadable);
+}
+
+class BrokenDocument : public testing::TestWithParam<QByteArray> {};
+
+TEST_P(BrokenDocument, FailsAsInvalidFileFormatAndStaysEmpty)
+{
+  QBuffer buffer;
+  buffer.setData(GetParam());
+  buffer.open(QIODevice::ReadOnly);
+  TfrxXMLDocument document;
+  try {
+    document.LoadFromStream(buffer);
+    FAIL() << "accepted";
+  } catch (const TfrxInvalidXMLException& error) {
+    EXPECT_EQ(error.Message(), QStringLiteral("Invalid file format"));
+  }
+  EXPECT_EQ(document.Root().Count(), 0);
+  EXPECT_TRUE(document.Root().Name.isEmpty());
+}
+
+QByteArray DeeplyNested(int depth)
+{
+  return kHeader + QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, BrokenDocument,
+    testing::Values(QByteArray(), QByteArray("plain text"), QByteArray("<Root/>"),
+                    kHeader + "<Root>", kHeader + "<Root><Child/>", kHeader + "<Root A=\"1\"",
+                    kHeader + "<Root><Child></Other></Root>", kHeader + "<Root <Child/>",
+                    kHeader + "<!-- never closed", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+                    DeeplyNested(TfrxXMLReader::kMaxDepth + 1)));
+
+TEST(XMLReader, RandomBytesNeverCrash)
+{
+  QRandomGenerator random(20261210);
+  for (int round = 0; round < 200; ++round) {
+    QByteArray bytes = kHeader;
+    for (int i = 0; i < 300; ++i)
+      bytes.append("<>/= \"aZ&#;\r\n"[random.bounded(14)]);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TfrxXMLDocument document;
+    try {
+      document.LoadFromStream(buffer);
+    } catch (const TfrxInvalidXMLException&) {
+      EXPECT_EQ(document.Root().Count(), 0);
+    }
+  }
+}
+
+TEST(XMLReader, AcceptsNestingUpToTheLimit)
+{
+  auto document = Read(DeeplyNested(TfrxXMLReader::kMaxDepth));
+  EXPECT_EQ(document->Root().Count(), 1);
+}
+
+TEST(XMLReader, TagsLongerThanTheBufferAreRead)
+{
+  const QByteArray longValue(10000, 'x');
+  auto document = Read(kHeader + "<R A=\"" + longValue + "\"/>");
+  EXPECT_EQ(document->Root().Prop("A").size(), 10000);
+}
+
+TEST(XMLWriter, WritesTheTemplateLayout)
+{
+  TfrxXMLDocument document;
+  document.Root().Name = QStringLiteral("R");
+  document.Root().Text = "A=\"1\"";
+  TfrxXMLItem& page = document.Root().Add(QStringLiteral("P"));
+  page.Text = "Name=\"Page1\"";
+  page.Add(QStringLiteral("M")).Text = "Name=\"Memo1\"";
+  document.Root().Add(QStringLiteral("D")).Text = "Name=\"Data\"";
+  EXPECT_EQ(Write(document), kHeader + "\r\n<R A=\"1\">\r\n  <P Name=\"Page1\">\r\n    <M Name=\"Memo1\"/>\r\n"
+                                       "  </P>\r\n  <D Name=\"Data\"/>\r\n</R>\r\n");
+  document.AutoIndent = false;
+  EXPECT_EQ(Write(document),
+            kHeader + "<R A=\"1\"><P Name=\"Page1\"><M Name=\"Memo1\"/></P><D Name=\"Data\"/></R>");
+}
+
+TEST(XMLItem, AttributesAreReadAndWrittenOnTheRawText)
+{
+  TfrxXMLItem item;
+  item.Text = "Name=\"a\" Left=\"1\"";
+  EXPECT_EQ(item.Prop("left"), QStringLiteral("1"));
+  EXPECT_EQ(item.Prop("Top"), QString());
+  item.SetProp("Left", QStringLiteral("2"));
+  item.SetProp("Top", QStringLiteral("<3>"));
+  EXPECT_EQ(item.Text, QByteArray("Name=\"a\" Left=\"2\" Top=\"&#60;3&#62;\""));
+  EXPECT_TRUE(item.PropExists("TOP"));
+  item.DeleteProp("Left");
+  EXPECT_EQ(item.Text, QByteArray("Name=\"a\" Top=\"&#60;3&#62;\""));
+  // "ame" is not an attribute even though the text contains it.
+  EXPECT_FALSE(item.PropExists("ame"));
+}
+
+TEST(XMLDocument, SaveToFileReplacesTheFileAndReadsItBack)
+{
+  const QString fileName = QStringLiteral(QUITANZA_BINARY_DIR "/xml_document_test.xml");
+  TfrxXMLDocument document;
+  document.Root().Name = QStringLiteral("R");
+  document.SaveToFile(fileName);
+  document.Root().Name = QStringLiteral("S");
+  document.SaveToFile(fileName);
+  EXPECT_EQ(document.Root().Name, QStringLiteral("S"));
+  EXPECT_FALSE(QFile::exists(fileName + QStringLiteral(".tmp")));
+  QFile::remove(fileName);
+}
+
+}  // namespace
