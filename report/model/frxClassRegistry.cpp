@@ -1,6 +1,7 @@
 #include "report/model/frxClassRegistry.h"
 
 #include "report/model/frxBand.h"
+#include "report/model/frxDataSet.h"
 #include "report/model/frxLineView.h"
 #include "report/model/frxMemoView.h"
 #include "report/model/frxPage.h"
@@ -26,6 +27,7 @@ std::vector<std::pair<QString, TfrxComponentFactory>>& Registry()
       {QStringLiteral("TfrxReportPage"), &Create<TfrxReportPage>},
       {QStringLiteral("TfrxDataPage"), &Create<TfrxDataPage>},
       {QStringLiteral("TfrxNullBand"), &Create<TfrxNullBand>},
+      {QStringLiteral("TfrxDataSet"), &Create<TfrxDataSet>},
   };
   return registry;
 }

@@ -19,14 +19,34 @@ TfrxComponent::TfrxComponent(TfrxComponent* parent)
 
 TfrxComponent::~TfrxComponent()
 {
+  TfrxReport* report = Report();
+  if (report && !report->IsReleasing()) {
+    std::vector<const TfrxComponent*> gone{this};
+    for (const TfrxComponent* child : AllObjects())
+      gone.push_back(child);
+    report->ForgetReferencesTo(gone);
+  }
+  // Once detached, the children no longer reach the report.
   Detach();
-  TfrxComponent::Clear();
+  DeleteChildren();
+}
+
+void TfrxComponent::DeleteChildren()
+{
+  while (!FObjects.empty())
+    delete FObjects.back();
 }
 
 void TfrxComponent::Clear()
 {
-  while (!FObjects.empty())
-    delete FObjects.back();
+  TfrxReport* report = Report();
+  if (!report || report == this) {
+    DeleteChildren();
+    return;
+  }
+  const std::vector<TfrxComponent*> children = AllObjects();
+  report->ForgetReferencesTo({children.begin(), children.end()});
+  report->ReleaseChildrenOf(*this);
 }
 
 void TfrxComponent::Detach()

@@ -44,7 +44,8 @@ public:
   virtual TfrxReport* AsReport() { return nullptr; }
   // Moves a child to another place in this component's list.
   void MoveChild(TfrxComponent* child, int index);
-  // Frees all children.
+  // Frees all children; other objects of the report that referred to them
+  // (FlowTo, DataSet) are cleared.
   virtual void Clear();
 
   // --- naming
@@ -124,7 +125,9 @@ protected:
   TfrxRect FOriginalRect;
 
 private:
+  friend class TfrxReport;
   void Detach();
+  void DeleteChildren();
   // Hands this component's font to the children that inherit theirs.
   void PropagateFont();
   TfrxComponent* FindDescendant(const QString& name) const;

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <unordered_set>
+
 namespace {
 
 const QString kLoadedVersion = QStringLiteral("4.13.2");
@@ -93,7 +95,44 @@ TfrxReport::TfrxReport() : FErrorReporter(std::make_shared<TfrxStderrErrorReport
 TfrxReport::~TfrxReport()
 {
   // Children go first: their destructors still look at the report.
-  TfrxComponent::Clear();
+  ReleaseChildrenOf(*this);
+}
+
+namespace {
+
+void ForgetIn(void* object, const TfrxPropTable& table, const std::unordered_set<const TfrxComponent*>& gone)
+{
+  for (const TfrxPropInfo& property : table.Props()) {
+    if (property.Kind == TfrxPropKind::Component && gone.count(property.GetRef(object)))
+      property.SetRef(object, nullptr);
+    else if (property.Kind == TfrxPropKind::Object)
+      ForgetIn(property.Sub(object), *property.SubTable, gone);
+  }
+}
+
+}  // namespace
+
+void TfrxReport::ForgetReferencesTo(const std::vector<const TfrxComponent*>& gone)
+{
+  if (FReleasing || gone.empty())
+    return;
+  const std::unordered_set<const TfrxComponent*> set(gone.begin(), gone.end());
+  std::vector<TfrxComponent*> objects = AllObjects();
+  objects.push_back(this);
+  for (TfrxComponent* object : objects) {
+    if (!set.count(object))
+      ForgetIn(static_cast<void*>(object), object->Props(), set);
+  }
+  for (TfrxDataSetItem& item : DataSets.Items)
+    ForgetIn(&item, TfrxDataSetItem::Props(), set);
+}
+
+void TfrxReport::ReleaseChildrenOf(TfrxComponent& parent)
+{
+  const bool releasing = FReleasing;
+  FReleasing = true;
+  parent.DeleteChildren();
+  FReleasing = releasing;
 }
 
 TfrxPage* TfrxReport::Pages(int index) const
@@ -103,7 +142,8 @@ TfrxPage* TfrxReport::Pages(int index) const
 
 void TfrxReport::Clear()
 {
-  TfrxComponent::Clear();
+  // Everything that could refer to the pages' objects goes with them.
+  ReleaseChildrenOf(*this);
   DataSets.Clear();
   Variables.Clear();
   Styles.Clear();

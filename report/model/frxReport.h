@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TfrxDataSet;
 class TfrxPage;
@@ -93,11 +94,20 @@ public:
 
   // Reports Errors as one message, as EngineOptions.NewSilentMode says.
   void ReportErrors();
+  // Clears every reference (component properties of the objects, the data
+  // set list) to the given objects, which are about to be freed.
+  void ForgetReferencesTo(const std::vector<const TfrxComponent*>& gone);
+  // Frees the children of `parent` without clearing references again per child.
+  void ReleaseChildrenOf(TfrxComponent& parent);
+  bool IsReleasing() const { return FReleasing; }
+
   // Where error messages are shown; standard error by default.
   void SetErrorReporter(std::shared_ptr<TfrxErrorReporter> reporter) { FErrorReporter = std::move(reporter); }
 
 private:
   void EnsureDataPage();
+
+  bool FReleasing = false;
 
   std::shared_ptr<TfrxErrorReporter> FErrorReporter;
 };

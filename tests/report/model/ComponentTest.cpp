@@ -256,3 +256,28 @@ TEST(Report, ClearResetsToTheEmptyReport)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(References, FreeingAnObjectClearsTheReferencesToIt)
+{
+  TfrxReport report;
+  auto* first = new TfrxReportPage(&report);
+  auto* second = new TfrxReportPage(&report);
+  auto* source = new TfrxMemoView(first);
+  auto* target = new TfrxMemoView(second);
+  auto* data = new TfrxDataSet(new TfrxDataPage(&report));
+  source->FlowTo = target;
+  source->DataSet = data;
+  report.DataSets.Items.push_back({data, QStringLiteral("Dados")});
+
+  delete target;
+  EXPECT_EQ(source->FlowTo, nullptr);
+  EXPECT_EQ(source->DataSet, data);
+
+  report.Pages(2)->Clear();
+  EXPECT_EQ(source->DataSet, nullptr);
+  EXPECT_EQ(report.DataSets.Items.front().DataSet, nullptr);
+}
+
+}  // namespace
