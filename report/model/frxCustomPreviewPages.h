@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QSize>
+
+class TfrxReportPage;
+
+// What drawing, printing and export read from a set of prepared pages. The
+// prepared pages store implements it; pages come back rebuilt as page objects
+// whose children are the stored bands with their objects.
+class TfrxCustomPreviewPages {
+public:
+  virtual ~TfrxCustomPreviewPages() = default;
+
+  virtual int Count() const = 0;
+  // The rebuilt page, owned by the store (valid until the store evicts it from
+  // its page cache); nullptr when there are no pages or Index is out of range.
+  virtual TfrxReportPage* GetPage(int Index) = 0;
+  // Whole pixels at 96 per inch; (0, 0) when Index is out of range.
+  virtual QSize GetPageSize(int Index) = 0;
+};
