@@ -88,7 +88,7 @@ public:
   QString name() const override { return QStringLiteral("configurar"); }
   QString summary() const override
   {
-    return QStringLiteral("Grava os dados do emitente dados nas opções, verificados como na janela de configuração; "
+    return QStringLiteral("Grava os dados do emitente passados nas opções, verificados como na janela de configuração; "
                           "sem opções, mostra os dados gravados.");
   }
   QList<PositionalArgument> positionalArguments() const override { return {}; }
