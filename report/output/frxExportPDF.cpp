@@ -143,9 +143,8 @@ void TfrxPDFExport::WriteObject(TfrxView& view) {
   TfrxPDFPageContent& content = FRun->content;
   if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(&view)) {
     const bool vectorBrush = memo->BrushStyle == bsSolid || memo->BrushStyle == bsClear;
-    // Without the views' drawing a tagged memo still shows its text.
-    const bool tags = HasTagsToRender(*memo, HTMLTags) && ObjectPainter;
-    if (vectorBrush && !tags) {
+    // Without the views' drawing an image would lose the text: it is written as text then.
+    if (!ObjectPainter || (vectorBrush && !HasTagsToRender(*memo, HTMLTags))) {
       WritePDFMemoText(content, *memo, FRun->fonts);
       return;
     }

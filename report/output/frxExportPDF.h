@@ -61,7 +61,8 @@ public:
   std::function<int(TfrxPDFExport&)> OnShowDialog;
   // Draws views that have no vector form (tagged memos, hatched brushes, other
   // classes) for their image. Unset: pictures are drawn from their graphic,
-  // tagged memos are written as plain text and other views as their background.
+  // every memo is written as text (tags removed) and other views as their
+  // background.
   TfrxViewPainter ObjectPainter;
   // Looks up the anchor of a "#name" link. Unset or not found: no link.
   std::function<std::optional<TfrxAnchorPosition>(const QString& name)> FindAnchor;

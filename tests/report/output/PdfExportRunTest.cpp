@@ -12,6 +12,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -98,6 +99,33 @@ TEST_F(PdfExportRun, ReceiptPageIsValidWithItsAccentedTextsAndTheReceiptsForms) 
   ASSERT_EQ(contents.size(), 1);
   EXPECT_TRUE(contents[0].startsWith("[] 0 d\r\n0 0 0 RG\r\n0.75 w\r\n1.00 1.00 1.00 rg\r\n"))
       << contents[0].left(80).toStdString();
+}
+
+// Dark pixels of the rendered page inside a rectangle of report pixels
+// (96 per inch, from the paper's corner).
+int InkIn(const QImage& page, QRect rect) {
+  int ink = 0;
+  for (int y = rect.top(); y <= rect.bottom(); ++y)
+    for (int x = rect.left(); x <= rect.right(); ++x)
+      ink += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+  return ink;
+}
+
+TEST_F(PdfExportRun, RenderedReceiptShowsLinesAndTextWhereTheLayoutPutsThem) {
+  AddReceiptPage(FPages);
+  const QString path = Path(QStringLiteral("recibo.pdf"));
+  frxExportPDFFile(FPages, path, {});
+  const QImage page = RenderPdfPage(path, 1, 96);
+  ASSERT_EQ(page.size(), QSize(794, 1123));
+  // Positions below add the 10 mm margin (37.80 pixels) to the layout's.
+  // Line1, the header's lower edge, at 139.85 across the copy.
+  EXPECT_GT(InkIn(page, QRect(50, 139, 690, 2)), 600);
+  EXPECT_EQ(InkIn(page, QRect(50, 142, 690, 6)), 0) << "nothing between the header and the client line";
+  // The client's line of text inside its box, left-aligned.
+  EXPECT_GT(InkIn(page, QRect(170, 152, 200, 16)), 200);
+  EXPECT_EQ(InkIn(page, QRect(560, 152, 170, 16)), 0);
+  // The second copy is 160 mm lower.
+  EXPECT_GT(InkIn(page, QRect(50, 139 + 605, 690, 2)), 600);
 }
 
 struct ProtectionCase {

@@ -224,6 +224,16 @@ TEST_F(PdfPageContent, TaggedMemoBecomesAnImageDrawnAtScaleTwoShiftedTwoPixels) 
   EXPECT_EQ(content.count("BT\r\n"), 1) << "the memo without tag permission is text";
 }
 
+TEST_F(PdfPageContent, WithoutTheViewsDrawingMemosKeepTheirTextWhateverTheirTagsOrBrush) {
+  TfrxMemoView& tagged = Add<TfrxMemoView>(10, 10, 100, 20);
+  tagged.AllowHTMLTags = true;
+  tagged.SetText(QStringLiteral("<b>negrito</b>"));
+  Add<TfrxMemoView>(10, 40, 100, 20).BrushStyle = bsCross;
+  const QByteArray content = Content();
+  EXPECT_EQ(content.count("BT\r\n"), 1) << "the tagged memo's text; the hatched one is empty";
+  EXPECT_FALSE(content.contains("BI\r\n"));
+}
+
 TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
   QImage logo(40, 20, QImage::Format_RGB32);
   logo.fill(Qt::red);
