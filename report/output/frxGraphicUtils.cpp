@@ -254,20 +254,31 @@ double TfrxDrawText::CalcHeight()
   return height;
 }
 
-double TfrxDrawText::CalcWidth()
+int TfrxDrawText::DesignLineWidth(std::size_t index)
 {
   const TFontStyles measuringStyle = FCanvas.Font().Style;
+  const TfrxWrappedLine& line = FText[index];
+  const int width = MeasureCharWidths(FTempArray, line.Text, false, 0, FHTMLTags.Lines[index], FCanvas) +
+                    frxRound(designPerReportPixel * double(line.Text.size()) * FCharSpacing);
+  FCanvas.SetFontStyle(measuringStyle);
+  return width;
+}
+
+double TfrxDrawText::CalcWidth()
+{
   int widest = 0;
   for (std::size_t i = 0; i < FText.size(); ++i) {
-    const TfrxWrappedLine& line = FText[i];
-    int width = MeasureCharWidths(FTempArray, line.Text, false, 0, FHTMLTags.Lines[i], FCanvas) +
-                frxRound(designPerReportPixel * double(line.Text.size()) * FCharSpacing);
-    if (line.Flags & lfParagraphStart)
+    int width = DesignLineWidth(i);
+    if (FText[i].Flags & lfParagraphStart)
       width += frxRound(designPerReportPixel * FParagraphGap);
     widest = std::max(widest, width);
-    FCanvas.SetFontStyle(measuringStyle);
   }
   return widest / designPerReportPixel;
+}
+
+double TfrxDrawText::LineWidth(int index)
+{
+  return DesignLineWidth(std::size_t(index)) / designPerReportPixel;
 }
 
 double TfrxDrawText::UnusedSpace() const

@@ -46,6 +46,9 @@ public:
 
   double CalcHeight();
   double CalcWidth();
+  // The width of wrapped line `index` as CalcWidth measures it, without the
+  // paragraph indent: where an output that places lines itself aligns it.
+  double LineWidth(int index);
   double LineHeight() const;
   double TextHeight() const;
   double UnusedSpace() const;
@@ -75,6 +78,7 @@ private:
   void WrapParagraph(QString text, int maxWidth, int spacing, int firstWidth);
   void AddLine(const QString& text, const TfrxHTMLTags& tags, int from, int to, bool hyphen);
   int MeasuringHeight() const;
+  int DesignLineWidth(std::size_t index);
   TFont OutputFont(const Canvas& canvas, int size, int pixelsPerInch) const;
   BlockStart PlaceTextBlock(TfrxVAlign vAlign, int blockHeight);
   void PaintTextLine(Canvas& canvas, int lineIndex, TfrxHAlign align, int lineLength, int y, int x);

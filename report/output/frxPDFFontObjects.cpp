@@ -1,6 +1,7 @@
 #include "report/output/frxPDFFontObjects.h"
 
 #include "report/output/frxPDFEncryption.h"
+#include "report/output/frxPDFFontFileCache.h"
 #include "report/output/frxPDFNumbers.h"
 #include "report/output/frxPDFStreamEncoder.h"
 #include "report/output/frxPDFStrings.h"
@@ -18,22 +19,40 @@ enum class EndOfData { LineEnd, Directly };
 QByteArray ObjectLine(int number) { return PdfInt(number) + " 0 obj"; }
 QByteArray Reference(int number) { return PdfInt(number) + " 0 R"; }
 
-int WriteStreamObject(const TfrxPDFFontOutput& output, QByteArrayView data, EndOfData end) {
+// The stream's data is already deflated (when compressed) and encrypted.
+void WriteEncodedStream(const TfrxPDFFontOutput& output, int number, QByteArrayView encoded, qsizetype length,
+                        EndOfData end) {
   TfrxPDFWriter& writer = output.Writer;
-  const int number = writer.NewObject();
-  const QByteArray encoded = output.Encoder.Encode(data, output.Compressed, output.Encryption, number);
   writer.WriteLine(ObjectLine(number));
   if (output.Compressed)
     writer.WriteLine("<< /Length " + PdfInt(encoded.size()) + "  /Filter /FlateDecode /Length1 " +
-                     PdfInt(data.size()) + " >>");
+                     PdfInt(length) + " >>");
   else
-    writer.WriteLine("<< /Length " + PdfInt(encoded.size()) + " /Length1 " + PdfInt(data.size()) + " >>");
+    writer.WriteLine("<< /Length " + PdfInt(encoded.size()) + " /Length1 " + PdfInt(length) + " >>");
   writer.WriteLine("stream");
   writer.Write(encoded);
   if (end == EndOfData::LineEnd)
     writer.WriteLine("");
   writer.WriteLine("endstream");
   writer.WriteLine("endobj");
+}
+
+int WriteStreamObject(const TfrxPDFFontOutput& output, QByteArrayView data, EndOfData end) {
+  const int number = output.Writer.NewObject();
+  WriteEncodedStream(output, number, output.Encoder.Encode(data, output.Compressed, output.Encryption, number),
+                     data.size(), end);
+  return number;
+}
+
+// The font file comes from the process-wide cache; only encryption is per object.
+int WriteFontFile(const TfrxPDFFont& font, const TfrxPDFFontOutput& output) {
+  const TfrxPDFFontFile& file = frxCachedFontFile(font, output.Compressed, output.Encoder);
+  if (file.Data.isEmpty())
+    return 0;
+  const int number = output.Writer.NewObject();
+  WriteEncodedStream(output, number,
+                     output.Encryption ? output.Encryption->EncryptData(file.Data, number) : file.Data, file.Length,
+                     EndOfData::LineEnd);
   return number;
 }
 
@@ -126,12 +145,7 @@ void WritePDFFontObjects(TfrxPDFFont& font, const TfrxPDFFontOutput& output) {
   if (font.Reference() == 0)
     font.SetReference(output.Writer.ReserveObject());
   const QByteArray name = font.GetFontName();
-  int fontFile = 0;
-  if (output.EmbeddedFonts) {
-    const QByteArray file = font.GetFontFile();
-    if (!file.isEmpty())
-      fontFile = WriteStreamObject(output, file, EndOfData::LineEnd);
-  }
+  const int fontFile = output.EmbeddedFonts ? WriteFontFile(font, output) : 0;
   const int descriptor = WriteFontDescriptor(font, name, fontFile, output);
   const int toUnicode = WriteStreamObject(output, PdfToUnicodeCMap(name, font.UsedAlphabet()), EndOfData::Directly);
   const int systemInfo = WriteCIDSystemInfo(output);

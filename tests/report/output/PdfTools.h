@@ -12,3 +12,9 @@ struct ToolResult {
 
 // A missing or hanging tool gives exit code -1 and says why in the output.
 ToolResult RunTool(const QString& program, const QStringList& arguments);
+
+class QImage;
+
+// Page `page` (1-based) of a PDF file rendered by pdftoppm at `dpi`; a null
+// image (and a test failure) when the tool fails.
+QImage RenderPdfPage(const QString& path, int page, int dpi);

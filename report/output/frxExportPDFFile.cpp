@@ -1,0 +1,34 @@
+#include "report/output/frxExportPDFFile.h"
+
+#include "report/output/frxExportPDF.h"
+#include "report/output/frxPreviewPagesExport.h"
+
+namespace {
+
+// Passwords count as bytes of the ANSI code page; a character outside it
+// would silently become another password.
+QByteArray PasswordBytes(const QString& password) {
+  for (QChar ch : password) {
+    if (ch.unicode() > 0xFF)
+      throw EfrxError(QStringLiteral("The password holds the character \"%1\", which a PDF password cannot hold")
+                          .arg(ch));
+  }
+  return password.toLatin1();
+}
+
+}  // namespace
+
+void frxExportPDFFile(TfrxCustomPreviewPages& pages, const QString& fileName, const TfrxPDFFileSettings& settings) {
+  if (fileName.isEmpty())
+    throw EfrxError(QStringLiteral("No file name given for the PDF file"));
+  TfrxPDFExport filter;
+  filter.ShowDialog = false;
+  filter.ShowProgress = false;
+  filter.FileName = fileName;
+  filter.PageNumbers = settings.PageNumbers;
+  filter.UserPassword = PasswordBytes(settings.UserPassword);
+  filter.OwnerPassword = PasswordBytes(settings.OwnerPassword);
+  filter.Compressed = settings.Compressed;
+  filter.EmbeddedFonts = settings.EmbeddedFonts;
+  frxExportPreviewPages(pages, &filter, TfrxExportContext{});
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class TfrxCustomPreviewPages;
+
+// The settings a command line gives a PDF export; the rest keep the export
+// filter's defaults, which are also the receipts' stored settings.
+struct TfrxPDFFileSettings {
+  QString PageNumbers;    // "1,3,5-12"; empty: every page
+  QString UserPassword;   // either password protects the document
+  QString OwnerPassword;
+  bool Compressed = true;
+  bool EmbeddedFonts = false;
+};
+
+// Writes the selected prepared pages into fileName, without dialog or
+// progress window. The file is replaced only by a complete document. Throws
+// EfrxError (or std::invalid_argument for a bad page selection) with a
+// message fit for the user.
+void frxExportPDFFile(TfrxCustomPreviewPages& pages, const QString& fileName, const TfrxPDFFileSettings& settings);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+
+class TfrxPDFFont;
+class TfrxPDFStreamEncoder;
+
+// A font file as an embedded stream carries it before encryption.
+struct TfrxPDFFontFile {
+  QByteArray Data;   // deflated when compressed
+  qsizetype Length;  // the file's own size
+};
+
+// Deflating a whole font file costs far more than a page, and a program
+// exports the same few faces again and again: each face's stream data is
+// made once per process and kept (encryption, which depends on the object
+// number, is applied by the caller). Empty Data: the face cannot be embedded.
+const TfrxPDFFontFile& frxCachedFontFile(const TfrxPDFFont& font, bool compressed, TfrxPDFStreamEncoder& encoder);

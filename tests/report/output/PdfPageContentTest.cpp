@@ -1,0 +1,284 @@
+// The operators each kind of report object becomes in a page's content.
+#include "MemoryPreviewPages.h"
+#include "PdfFile.h"
+#include "PdfTools.h"
+#include "report/model/frxClass.h"
+#include "report/output/frxExportPDF.h"
+#include "report/output/frxPreviewPagesExport.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+
+namespace {
+
+class PdfPageContent : public testing::Test {
+protected:
+  PdfPageContent() {
+    FBand = &FPages.AddPage();
+    FFilter.Stream = &FBuffer;
+    FFilter.Compressed = false;
+  }
+
+  template <class View>
+  View& Add(double left, double top, double width, double height) {
+    auto* view = new View(FBand);
+    view->SetBounds(left, top, width, height);
+    return *view;
+  }
+
+  // The whole file, checked by qpdf.
+  QByteArray Export() {
+    FBuffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(frxExportPreviewPages(FPages, &FFilter, {}));
+    FBuffer.close();
+    QTemporaryFile file;
+    EXPECT_TRUE(file.open());
+    file.write(FBuffer.data());
+    file.close();
+    const ToolResult checked = RunTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), file.fileName()});
+    EXPECT_EQ(checked.exitCode, 0) << checked.output.toStdString();
+    return FBuffer.data();
+  }
+
+  QByteArray Content() {
+    const QList<QByteArray> contents = PdfPageContents(Export());
+    EXPECT_EQ(contents.size(), 1);
+    return contents.value(0);
+  }
+
+  MemoryPreviewPages FPages;
+  TfrxBand* FBand;
+  QBuffer FBuffer;
+  TfrxPDFExport FFilter;
+};
+
+// Page positions: x = (pixels + 37.7953) x 0.75 + 0.5, y = 841.75 - (pixels + 37.7953) x 0.75.
+
+struct DashCase {
+  TfrxFrameStyle style;
+  const char* dash;
+};
+
+class PdfDashLines : public PdfPageContent, public testing::WithParamInterface<DashCase> {};
+
+TEST_P(PdfDashLines, FrameStyleGivesTheDashPatternOfALine) {
+  Add<TfrxLineView>(0, 0, 100, 0).Frame.SetStyle(GetParam().style);
+  EXPECT_EQ(Content(), QByteArray(GetParam().dash) + "\r\n0 0 0 RG\r\n0.75 w\r\n28.85 813.40 m\r\n103.85 813.40 l\r\nS\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, PdfDashLines,
+                         testing::Values(DashCase{fsSolid, "[] 0 d"}, DashCase{fsDouble, "[] 0 d"},
+                                         DashCase{fsAltDot, "[] 0 d"}, DashCase{fsSquare, "[] 0 d"},
+                                         DashCase{fsDash, "[6.00 ] 0 d"}, DashCase{fsDot, "[2.00 6.00 ] 0 d"},
+                                         DashCase{fsDashDot, "[6.00 6.00 2.00 6.00 ] 0 d"},
+                                         DashCase{fsDashDotDot, "[6.00 6.00 2.00 6.00 2.00 6.00 ] 0 d"}),
+                         [](const testing::TestParamInfo<DashCase>& info) {
+                           return frxFrameStyleNames[info.param.style].toString().toStdString();
+                         });
+
+TEST_F(PdfPageContent, ColoursAreBlackWhiteOrComponentsOverTwoFiftyFive) {
+  Add<TfrxLineView>(0, 0, 10, 0).Frame.SetColor(clWhite);
+  Add<TfrxLineView>(0, 0, 10, 0).Frame.SetColor(RGBColor(255, 128, 0));
+  const QByteArray content = Content();
+  EXPECT_TRUE(content.contains("\r\n1 1 1 RG\r\n"));
+  EXPECT_TRUE(content.contains("\r\n1.00 0.50 0.00 RG\r\n"));
+}
+
+TEST_F(PdfPageContent, ShapeWithoutFillIsStrokedOnlyAndFilledShapeBoth) {
+  Add<TfrxShapeView>(0, 0, 100, 40);
+  TfrxShapeView& filled = Add<TfrxShapeView>(0, 100, 100, 40);
+  filled.Color = clSilver;
+  EXPECT_EQ(Content(),
+            "[] 0 d\r\n0 0 0 RG\r\n0.75 w\r\n1.00 1.00 1.00 rg\r\n28.85 783.40 \r\n75.00 30.00 re\r\nS\r\n"
+            "[] 0 d\r\n0 0 0 RG\r\n0.75 w\r\n0.75 0.75 0.75 rg\r\n28.85 708.40 \r\n75.00 30.00 re\r\nB\r\n");
+}
+
+TEST_F(PdfPageContent, EveryShapeIsAClosedOrOpenPath) {
+  for (TfrxShapeKind kind : {skRoundRectangle, skEllipse, skTriangle, skDiamond, skDiagonal1, skDiagonal2})
+    Add<TfrxShapeView>(0, 0, 100, 40).Shape = kind;
+  const QByteArray content = Content();
+  EXPECT_EQ(content.count(" c\r\n"), 4 + 4);
+  EXPECT_EQ(content.count("S\r\n"), 6);
+}
+
+TEST_F(PdfPageContent, MemoWithoutTextStillWritesClipFillAndFrame) {
+  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 100, 20);
+  memo.Color = clWhite;
+  memo.Frame.Typ = ftTop;
+  EXPECT_EQ(Content(), "q\r\n28.10 797.65 76.50 16.50 re\r\nW\r\nn\r\n1 1 1 rg\r\n28.85 798.40 75.00 15.00 re\r\nf\r\n"
+                       "0 0 0 RG\r\n[] 0 d\r\n0.75 w\r\n28.85 813.40 m\r\n103.85 813.40 l\r\nS\r\nQ\r\n");
+}
+
+TEST_F(PdfPageContent, MemoLinesShowGlyphCodesAtTheirBaselines) {
+  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 300, 40);
+  memo.SetText(QStringLiteral(u"Açúcar\r\nCafé"));
+  const QByteArray content = Content();
+  EXPECT_TRUE(content.contains("\r\n/F0 10 Tf\r\n0 0 0 rg\r\n")) << content.toStdString();
+  // left = 0 + 1.5 x 2 + 0.1; top = 1 - 1; line height 11.67 + 2.
+  const QRegularExpression shown(QStringLiteral("BT\\r\\n(\\S+) (\\S+) Td\\r\\n<([0-9A-F]+)> Tj\\r\\nET"));
+  QList<QRegularExpressionMatch> lines;
+  for (const QRegularExpressionMatch& match : shown.globalMatch(QString::fromLatin1(content)))
+    lines.append(match);
+  ASSERT_EQ(lines.size(), 2) << content.toStdString();
+  EXPECT_EQ(lines[0].captured(1), QStringLiteral("31.17"));
+  EXPECT_EQ(lines[1].captured(1), QStringLiteral("31.17"));
+  EXPECT_EQ(lines[0].captured(3).size(), 6 * 4);
+  EXPECT_GT(lines[0].captured(2).toDouble(), lines[1].captured(2).toDouble());
+}
+
+// Starting x of each shown line, in order.
+QList<double> LineStarts(const QByteArray& content) {
+  const QRegularExpression shown(QStringLiteral("BT\\r\\n(\\S+) \\S+ Td"));
+  QList<double> starts;
+  for (const QRegularExpressionMatch& match : shown.globalMatch(QString::fromLatin1(content)))
+    starts.append(match.captured(1).toDouble());
+  return starts;
+}
+
+TEST_F(PdfPageContent, JustifiedLinesAllStartAtTheLeftEdge) {
+  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 120, 100);
+  memo.HAlign = haBlock;
+  memo.SetText(QStringLiteral("uma frase longa que quebra em algumas linhas de texto"));
+  const QList<double> starts = LineStarts(Content());
+  ASSERT_GT(starts.size(), 2);
+  for (double start : starts)
+    EXPECT_DOUBLE_EQ(start, starts[0]);
+}
+
+TEST_F(PdfPageContent, ParagraphIndentOnlyOnTheMemosFirstLine) {
+  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 300, 100);
+  memo.ParagraphGap = 20;
+  memo.SetText(QStringLiteral("primeiro\r\nsegundo\r\nterceiro"));
+  const QList<double> starts = LineStarts(Content());
+  ASSERT_EQ(starts.size(), 3);
+  EXPECT_NEAR(starts[0] - starts[1], 15.0, 0.011);
+  EXPECT_DOUBLE_EQ(starts[1], starts[2]);
+}
+
+TEST_F(PdfPageContent, RightAndCentredLinesEndAtTheRightAndSitInTheMiddle) {
+  for (TfrxHAlign align : {haLeft, haRight, haCenter}) {
+    TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 300, 20);
+    memo.HAlign = align;
+    memo.SetText(QStringLiteral("Assinatura"));
+  }
+  const QList<double> starts = LineStarts(Content());
+  ASSERT_EQ(starts.size(), 3);
+  EXPECT_GT(starts[1], starts[2]);
+  EXPECT_GT(starts[2], starts[0]);
+  EXPECT_NEAR((starts[1] - starts[0]) / 2, starts[2] - starts[0], 0.02);
+}
+
+TEST_F(PdfPageContent, DropShadowShrinksTheBoxOfFillAndFrame) {
+  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 100, 20);
+  memo.Color = clWhite;
+  memo.Frame.DropShadow = true;
+  const QByteArray content = Content();
+  EXPECT_TRUE(content.contains("0 0 0 rg\r\n0 0 0 RG\r\n100.85 798.40 3.00 12.00 re\r\nB\r\n"
+                               "31.85 798.40 72.00 3.00 re\r\nB\r\n"))
+      << content.toStdString();
+  EXPECT_TRUE(content.contains("1 1 1 rg\r\n28.85 801.40 72.00 12.00 re\r\nf\r\n")) << content.toStdString();
+}
+
+TEST_F(PdfPageContent, UnderlinedAndStruckOutFontsDrawTheirLines) {
+  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 300, 20);
+  TFont font;
+  font.Style = fsUnderline | fsStrikeOut;
+  memo.SetFont(font);
+  memo.SetText(QStringLiteral("Total"));
+  const QByteArray content = Content();
+  EXPECT_EQ(content.count("0 0 0 RG\r\n0.80 w\r\n"), 2) << content.toStdString();
+}
+
+TEST_F(PdfPageContent, RotatedMemoTurnsAroundItsCentre) {
+  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 20, 100);
+  memo.Rotation = 90;
+  memo.SetText(QStringLiteral("Vertical"));
+  EXPECT_TRUE(Content().contains("0.00 1.00 -1.00 0.00 36.35 775.90 cm\r\n"));
+}
+
+TEST_F(PdfPageContent, TaggedMemoBecomesAnImageDrawnAtScaleTwoShiftedTwoPixels) {
+  TfrxMemoView& tagged = Add<TfrxMemoView>(10, 10, 100, 20);
+  tagged.AllowHTMLTags = true;
+  tagged.SetText(QStringLiteral("<b>negrito</b>"));
+  TfrxMemoView& plain = Add<TfrxMemoView>(10, 40, 100, 20);
+  plain.SetText(QStringLiteral("a < b"));
+  int painted = 0;
+  FFilter.ObjectPainter = [&](TfrxView& view, QImage& bitmap, double scale, double offsetX, double offsetY) {
+    ++painted;
+    EXPECT_EQ(&view, &tagged);
+    EXPECT_EQ(view.Frame.Width(), 0) << "the frame is written as vector lines";
+    EXPECT_EQ(bitmap.size(), QSize(202, 42));
+    EXPECT_EQ(scale, 2);
+    EXPECT_EQ(offsetX, 2 - 96);  // Round(47.7953 x 2)
+    EXPECT_EQ(offsetY, -96);
+    bitmap.fill(Qt::black);
+  };
+  const QByteArray content = Content();
+  EXPECT_EQ(painted, 1);
+  EXPECT_TRUE(content.contains("q\r\n75.00 0 0 15.00 36.35 790.90 cm\r\nBI\r\n/W 202\r\n/H 42\r\n/CS /RGB\r\n"
+                               "/BPC 8\r\n/I true\r\n/F [/DCT]\r\nID\r\n\xFF\xD8"))
+      << content.left(200).toStdString();
+  EXPECT_EQ(content.count("BT\r\n"), 1) << "the memo without tag permission is text";
+}
+
+TEST_F(PdfPageContent, WithoutTheViewsDrawingMemosKeepTheirTextWhateverTheirTagsOrBrush) {
+  TfrxMemoView& tagged = Add<TfrxMemoView>(10, 10, 100, 20);
+  tagged.AllowHTMLTags = true;
+  tagged.SetText(QStringLiteral("<b>negrito</b>"));
+  Add<TfrxMemoView>(10, 40, 100, 20).BrushStyle = bsCross;
+  const QByteArray content = Content();
+  EXPECT_EQ(content.count("BT\r\n"), 1) << "the tagged memo's text; the hatched one is empty";
+  EXPECT_FALSE(content.contains("BI\r\n"));
+}
+
+TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
+  QImage logo(40, 20, QImage::Format_RGB32);
+  logo.fill(Qt::red);
+  TPicture picture;
+  picture.SetImage(logo);
+  Add<TfrxPictureView>(0, 0, 80, 40).SetPicture(picture);
+  FFilter.Quality = 50;
+  const QByteArray content = Content();
+  const qsizetype data = content.indexOf("ID\r\n") + 4;
+  ASSERT_GT(data, 4);
+  const QByteArray jpeg = content.mid(data, content.indexOf("\r\nEI\r\nQ\r\n") - data);
+  const QImage decoded = QImage::fromData(jpeg, "JPEG");
+  ASSERT_EQ(decoded.size(), QSize(162, 82));
+  const QColor middle = decoded.pixelColor(80, 40);
+  EXPECT_GT(middle.red(), 200);
+  EXPECT_LT(middle.green(), 60);
+}
+
+TEST_F(PdfPageContent, PageColourFillsThePrintableArea) {
+  FPages.Page(0).BackPicture().Color = clSilver;
+  EXPECT_EQ(Content(), "0.00 w\r\n0.75 0.75 0.75 RG\r\n0.75 0.75 0.75 rg\r\n28.35 28.35 m\r\n567.15 28.35 l\r\n"
+                       "567.15 813.90 l\r\n28.35 813.90 l\r\nB\r\n");
+}
+
+TEST_F(PdfPageContent, LinksBecomeAnnotationsOfThePage) {
+  Add<TfrxMemoView>(0, 0, 100, 20).URL = QStringLiteral("https://exemplo.com.br/recibo?n=(42)");
+  Add<TfrxMemoView>(0, 30, 100, 20).URL = QStringLiteral(u"https://exemplo.com.br/ação");
+  Add<TfrxMemoView>(0, 60, 100, 20).URL = QStringLiteral("@1");
+  Add<TfrxMemoView>(0, 90, 100, 20).URL = QStringLiteral("#sem-ancora");
+  const QByteArray file = Export();
+  EXPECT_TRUE(file.contains("/Annots [\r\n2 0 R\r\n3 0 R\r\n4 0 R\r\n]\r\n"));
+  EXPECT_TRUE(file.contains("/Rect [28.85 798.40 103.85 813.40]\r\n/BS << /W 0 >>\r\n/A <<\r\n"
+                            "/URI (https://exemplo.com.br/recibo?n=(42))\r\n/Type /Action\r\n/S /URI\r\n>>\r\n"));
+  EXPECT_TRUE(file.contains("/URI (https://exemplo.com.br/a%C3%A7%C3%A3o)"));
+  EXPECT_TRUE(file.contains("/Border [16 16 0]\r\n/Dest [6 0 R /XYZ null 842 null]\r\n"));
+}
+
+TEST_F(PdfPageContent, SolidArrowHeadIsFilledWithTheLineColour) {
+  TfrxLineView& line = Add<TfrxLineView>(0, 0, 100, 0);
+  line.ArrowEnd = true;
+  line.ArrowSolid = true;
+  const QByteArray content = Content();
+  // The tip at the end, the base 15 points back, the wings 3.75 above and below.
+  EXPECT_TRUE(content.contains("[] 0 d\r\n88.85 809.65 m\r\n103.85 813.40 l\r\n88.85 817.15 l\r\n1 j\r\n0 0 0 rg\r\nb\r\n"))
+      << content.toStdString();
+}
+
+}  // namespace
