@@ -16,3 +16,10 @@ QString FormatarCpfCnpj(const QString& cpfCnpj)
 {
   return FormatCpfCnpj(cpfCnpj);
 }
+
+QString QuotedStr(const QString& texto)
+{
+  QString quoted = texto;
+  quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+  return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}

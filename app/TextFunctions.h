@@ -16,3 +16,7 @@ QString RemoverCaracters(const QString& texto);
 // A CPF or CNPJ number with its punctuation (123.456.789-09,
 // 12.345.678/0001-95, 12.ABC.345/01DE-35).
 QString FormatarCpfCnpj(const QString& cpfCnpj);
+
+// The text as a quoted literal, the form report variables take their texts in:
+// enclosed in single quotes, each quote inside doubled (D'ÁVILA gives 'D''ÁVILA').
+QString QuotedStr(const QString& texto);

@@ -7,6 +7,7 @@ std::unique_ptr<Command> CreateExcluirCommand();
 std::unique_ptr<Command> CreateExtensoCommand();
 std::unique_ptr<Command> CreateFormatarCommand();
 std::unique_ptr<Command> CreateListarCommand();
+std::unique_ptr<Command> CreateRelatorioCommand();
 std::unique_ptr<Command> CreateValidarCommand();
 
 const std::vector<std::unique_ptr<Command>>& Commands()
@@ -14,7 +15,7 @@ const std::vector<std::unique_ptr<Command>>& Commands()
   static const std::vector<std::unique_ptr<Command>> commands = [] {
     std::vector<std::unique_ptr<Command>> table;
     for (auto create : {CreateExtensoCommand, CreateFormatarCommand, CreateValidarCommand, CreateConfigurarCommand,
-                        CreateAutenticarCommand, CreateListarCommand, CreateExcluirCommand})
+                        CreateAutenticarCommand, CreateListarCommand, CreateExcluirCommand, CreateRelatorioCommand})
       table.push_back(create());
     return table;
   }();

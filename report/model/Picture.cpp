@@ -105,6 +105,16 @@ void TPicture::LoadFromData(const QByteArray& data)
   SetImage(image);
 }
 
+bool TPicture::SetGraphicData(const QByteArray& data)
+{
+  Clear();
+  const TGraphicClass graphicClass = DetectClass(data);
+  if (graphicClass == TGraphicClass::None)
+    return false;
+  Hold(graphicClass, data, false);
+  return true;
+}
+
 void TPicture::SetImage(const QImage& image)
 {
   if (image.isNull()) {

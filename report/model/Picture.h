@@ -27,6 +27,10 @@ public:
   // bytes, other formats are kept as PNG. Throws EfrxError when unreadable.
   void LoadFromFile(const QString& fileName);
   void LoadFromData(const QByteArray& data);
+  // Holds a graphic's own stream form (a PNG, BMP, JPEG or icon file) as the
+  // class its first bytes name, decoded on first use; false, the picture
+  // empty, when they name none of them.
+  bool SetGraphicData(const QByteArray& data);
   // Holds `image` as a PNG graphic.
   void SetImage(const QImage& image);
 

@@ -1,7 +1,10 @@
 #include "report/model/frxMemoView.h"
 
+#include "report/model/frxExpressionExpander.h"
+#include "report/model/frxExpressionValue.h"
 #include "report/model/frxFontProps.h"
 #include "report/model/frxPropBuilder.h"
+#include "report/model/frxReport.h"
 #include "report/model/frxStrings.h"
 
 QString TfrxCustomMemoView::Text() const { return frxLinesToText(FLines); }
@@ -12,6 +15,32 @@ void TfrxCustomMemoView::BeforePrint()
 {
   TfrxStretcheable::BeforePrint();
   FSavedLines = FLines;
+}
+
+void TfrxCustomMemoView::GetData()
+{
+  TfrxStretcheable::GetData();
+  TfrxReport* report = Report();
+  if (!report)
+    return;
+  const bool boundToField = DataSet && !DataField.isEmpty();
+  if (!boundToField && AllowExpressions) {
+    const TfrxMemoExpressionSettings settings{DisplayFormat, HideZeros, Font().Charset, UseDefaultCharset};
+    const QString text = Text();
+    const QString expanded =
+        ExpandExpressions(text, TfrxExpressionDelimiters::Parse(ExpressionDelimiters), [&](const QString& expression) {
+          TfrxExpressionText result =
+              ExpressionValueText(expression, settings, [report](const QString& e) { return report->Calc(e); });
+          if (result.Value)
+            Value = *result.Value;
+          return result.Text;
+        });
+    if (expanded != text)
+      SetText(expanded);
+  }
+  report->SetScriptVariable(QStringLiteral("Value"), Value);
+  if (!Highlight.Condition.isEmpty())
+    Highlight.Active = report->Calc(Highlight.Condition).toBool();
 }
 
 void TfrxCustomMemoView::AfterPrint()

@@ -50,6 +50,8 @@ public:
 
   // Also saves the text that AfterPrint restores.
   void BeforePrint() override;
+  // Replaces the bracketed expressions of the text by their formatted values.
+  void GetData() override;
   void AfterPrint() override;
 
   static const TfrxPropTable& MemoProps();

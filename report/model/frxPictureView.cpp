@@ -2,6 +2,8 @@
 
 #include "report/model/frxPropBuilder.h"
 
+#include <QFileInfo>
+
 TfrxPictureView::TfrxPictureView(TfrxComponent* parent) : TfrxView(parent) { Color = clWhite; }
 
 void TfrxPictureView::SetAutoSize(bool value)
@@ -41,6 +43,18 @@ void TfrxPictureView::ClearPicture()
 {
   FPicture.Clear();
   Changed();
+}
+
+void TfrxPictureView::GetData()
+{
+  TfrxView::GetData();
+  if (FileLink.isEmpty())
+    return;
+  const QString fileName = ExpandPlain(FileLink);
+  if (QFileInfo(fileName).isFile())
+    LoadPictureFromFile(fileName);
+  else
+    ClearPicture();
 }
 
 const TfrxPropTable& TfrxPictureView::Props() const

@@ -30,6 +30,9 @@ public:
   void SetPicture(const TPicture& picture);
   void LoadPictureFromFile(const QString& fileName);
   void ClearPicture();
+  // Also expands FileLink and loads the picture from that file, or empties it
+  // when there is no such file.
+  void GetData() override;
 
   QString ClassName() const override { return QStringLiteral("TfrxPictureView"); }
   const TfrxPropTable& Props() const override;

@@ -2,6 +2,11 @@
 
 #include "report/model/frxBinaryProps.h"
 #include "report/model/frxDataSet.h"
+#include "report/model/frxEngine.h"
+#include "report/model/frxExpressionEvaluator.h"
+#include "report/model/frxExpressionLiteralCompiler.h"
+#include "report/model/frxPreviewPages.h"
+#include "report/model/frxReportExpressionHost.h"
 #include "report/model/frxErrors.h"
 #include "report/model/frxPage.h"
 #include "report/model/frxPropBuilder.h"
@@ -11,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <unordered_set>
 
@@ -90,7 +96,15 @@ bool ReadDefined(TfrxReport& report, const QString& name, TfrxBinaryReader& read
 
 }  // namespace
 
-TfrxReport::TfrxReport() : FErrorReporter(std::make_shared<TfrxStderrErrorReporter>()) { Clear(); }
+TfrxReport::TfrxReport()
+    : FErrorReporter(std::make_shared<TfrxStderrErrorReporter>()),
+      FExpressionHost(std::make_unique<TfrxReportExpressionHost>(*this)),
+      FEvaluator(std::make_unique<TfrxExpressionEvaluator>(*FExpressionHost, std::make_unique<TfrxLiteralCompiler>())),
+      FEngine(std::make_unique<TfrxEngine>(*this)),
+      FPreviewPages(std::make_unique<TfrxPreviewPages>(*this))
+{
+  Clear();
+}
 
 TfrxReport::~TfrxReport()
 {

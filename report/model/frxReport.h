@@ -18,9 +18,15 @@
 #include <memory>
 #include <vector>
 
+class QTimer;
 class TfrxDataSet;
+class TfrxEngine;
+class TfrxExpressionEvaluator;
 class TfrxPage;
+class TfrxPreviewControl;
+class TfrxPreviewPages;
 class TfrxReportComponent;
+class TfrxReportExpressionHost;
 class TfrxView;
 
 // The report document: owns its pages, which own the objects placed on them.
@@ -59,6 +65,18 @@ public:
   // object before its content is computed, and after printing.
   std::function<void(TfrxReportComponent* sender)> OnBeforePrint;
   std::function<void(TfrxReportComponent* sender)> OnAfterPrint;
+  // At the start of a preparation, and after a successful one.
+  std::function<void(TfrxReport* report)> OnBeginDoc;
+  std::function<void(TfrxReport* report)> OnEndDoc;
+  // Values of names that expressions use; an invalid QVariant means no value.
+  std::function<QVariant(const QString& name)> OnGetValue;
+  std::function<QVariant(TfrxComponent* sender, const QString& name)> OnNewGetValue;
+  // Progress of kind 0 (preparation), 1 (export) or 2 (printing).
+  std::function<void(TfrxReport* report, int kind, int progress)> OnProgressStart;
+  std::function<void(TfrxReport* report, int kind, int progress)> OnProgress;
+  std::function<void(TfrxReport* report, int kind, int progress)> OnProgressStop;
+  // The preview control currently attached, if any: it receives progress.
+  TfrxPreviewControl* Preview = nullptr;
 
   // --- public state
   TfrxVariables Variables;
@@ -104,10 +122,46 @@ public:
   // Where error messages are shown; standard error by default.
   void SetErrorReporter(std::shared_ptr<TfrxErrorReporter> reporter) { FErrorReporter = std::move(reporter); }
 
+  // --- expressions
+  // The value of an expression; raises TfrxExpressionError (also listed in
+  // Errors) when it fails.
+  QVariant Calc(const QString& expression);
+  // The script functions Get and Set.
+  QVariant Get(const QString& name);
+  void Set(const QString& name, const QVariant& value);
+  // Variables of the main script that expressions can read ("Value").
+  void SetScriptVariable(const QString& name, const QVariant& value);
+  // Shared by all reports; the engine reads "CopyName0", ... for copy names.
+  static TfrxVariables& GlobalVariables();
+
+  // --- preparation
+  TfrxEngine& Engine() const { return *FEngine; }
+  TfrxPreviewPages& PreviewPages() const { return *FPreviewPages; }
+  // Prepares the report into PreviewPages, emptied first when
+  // clearLastReport, else appended to. True when preparation ran to its end
+  // without errors; otherwise the errors are reported as NewSilentMode says.
+  // The report is back in its loaded state afterwards.
+  bool PrepareReport(bool clearLastReport = true);
+  // The 50 ms timer through which showing the report prepares it: created
+  // disabled; its first tick disables it and calls PrepareReport(false).
+  QTimer& PreparationTimer();
+  // Progress notifications: to the application's callbacks and the preview.
+  void InternalOnProgressStart(int kind);
+  void InternalOnProgress(int kind, int progress);
+  void InternalOnProgressStop(int kind);
+
 private:
   void EnsureDataPage();
+  void CheckDataSets();
+  // The engine run with its callbacks; errors raised go to Errors.
+  bool RunPreparation();
 
   bool FReleasing = false;
 
   std::shared_ptr<TfrxErrorReporter> FErrorReporter;
+  std::unique_ptr<TfrxReportExpressionHost> FExpressionHost;
+  std::unique_ptr<TfrxExpressionEvaluator> FEvaluator;
+  std::unique_ptr<TfrxEngine> FEngine;
+  std::unique_ptr<TfrxPreviewPages> FPreviewPages;
+  std::unique_ptr<QTimer> FPreparationTimer;
 };

@@ -1,6 +1,8 @@
 #include "report/model/frxView.h"
 
 #include "report/model/frxDataSet.h"
+#include "report/model/frxExpressionExpander.h"
+#include "report/model/frxFormatDataText.h"
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxReport.h"
 
@@ -11,6 +13,21 @@ void TfrxView::BeforePrint()
   FSavedURL = URL;
   if (TfrxReport* report = Report())
     report->SelfValue = this;
+}
+
+QString TfrxView::ExpandPlain(const QString& text) const
+{
+  TfrxReport* report = Report();
+  if (!report || text.isEmpty())
+    return text;
+  return ExpandExpressions(text, TfrxExpressionDelimiters::Parse(QStringLiteral("[,]")),
+                           [report](const QString& expression) { return FormatText::DefaultText(report->Calc(expression)); });
+}
+
+void TfrxView::GetData()
+{
+  TagStr = ExpandPlain(TagStr);
+  URL = ExpandPlain(URL);
 }
 
 void TfrxView::AfterPrint()

@@ -24,9 +24,15 @@ public:
 
   // Also saves TagStr and URL and makes this view the report's SelfValue.
   void BeforePrint() override;
+  // Expands bracketed expressions in TagStr and URL (values as plain text).
+  void GetData() override;
   void AfterPrint() override;
 
   static const TfrxPropTable& ViewCatalog();
+
+protected:
+  // `text` with each bracketed expression replaced by its value's default text.
+  QString ExpandPlain(const QString& text) const;
   // The properties every view class writes first.
   static const TfrxPropTable& ViewHead();
 

@@ -13,6 +13,7 @@
 bool TfrxXMLReader::Fill()
 {
   FPos = 0;
+  FBufferStart = FStream.pos();
   FSize = FStream.read(FBuffer.data(), static_cast<qint64>(FBuffer.size()));
   if (FSize < 0)
     FSize = 0;
@@ -28,6 +29,7 @@ bool TfrxXMLReader::ReadTag()
     const auto* open = static_cast<const char*>(std::memchr(start, '<', static_cast<std::size_t>(FSize - FPos)));
     if (open) {
       FPos = open - FBuffer.data() + 1;
+      FTagStart = FBufferStart + (open - FBuffer.data());
       break;
     }
     if (!Fill())
@@ -118,8 +120,10 @@ bool TfrxXMLReader::DecodeTag(TfrxXMLItem& item, bool oldVersion) const
   qsizetype partial = -1;
   const std::string_view raw(text.data(), static_cast<std::size_t>(text.size()));
   for (std::size_t at = raw.find("=\"0\""); at != std::string_view::npos; at = raw.find("=\"0\"", at + 1)) {
-    if (at >= 3 && text[at - 3] == ' ' && (text[at - 2] | 0x20) == 'l' && (text[at - 1] | 0x20) == 'd') {
-      partial = static_cast<qsizetype>(at) - 3;
+    // The marker may also open the attribute text.
+    if (at >= 2 && (at == 2 || text[at - 3] == ' ') && (text[at - 2] | 0x20) == 'l' &&
+        (text[at - 1] | 0x20) == 'd') {
+      partial = static_cast<qsizetype>(at) - 2;
       break;
     }
   }
@@ -127,7 +131,9 @@ bool TfrxXMLReader::DecodeTag(TfrxXMLItem& item, bool oldVersion) const
     item.Text = oldVersion ? frxDecodeCp1252(text).toUtf8() : text.toByteArray();
     return childless;
   }
-  const QByteArray stripped = text.first(partial).toByteArray() + text.sliced(partial + 7).toByteArray();
+  // The marker goes with the space before it, if any.
+  const qsizetype from = partial > 0 ? partial - 1 : 0;
+  const QByteArray stripped = text.first(from).toByteArray() + text.sliced(partial + 6).toByteArray();
   item.Text = oldVersion ? frxDecodeCp1252(stripped).toUtf8() : stripped;
   item.Unloadable = true;
   return childless;
@@ -151,11 +157,34 @@ void TfrxXMLReader::ReadRootItem(TfrxXMLItem& root, bool oldVersion)
       open.pop_back();
       continue;
     }
+    const qint64 tagStart = FTagStart;
     TfrxXMLItem& child = open.back()->Add();
     if (!DecodeTag(child, oldVersion)) {
+      if (FPartialLoading && child.Unloadable) {
+        child.Offset = tagStart;
+        child.Loaded = false;
+        SkipChildren();
+        continue;
+      }
       if (static_cast<int>(open.size()) >= kMaxDepth)
         throw TfrxInvalidXMLException();
       open.push_back(&child);
     }
+  }
+}
+
+void TfrxXMLReader::SkipChildren()
+{
+  int depth = 1;
+  while (depth > 0) {
+    if (!ReadTag())
+      throw TfrxInvalidXMLException();
+    QByteArrayView tag(FTag);
+    if (tag.endsWith(' '))
+      tag.chop(1);
+    if (tag.isEmpty() || tag.startsWith('/'))
+      --depth;
+    else if (!tag.endsWith('/') && ++depth > kMaxDepth)
+      throw TfrxInvalidXMLException();
   }
 }

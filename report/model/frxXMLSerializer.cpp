@@ -477,7 +477,12 @@ void TfrxXMLSerializer::ReadAttributeText(TfrxComponent& component, QByteArrayVi
 
 void TfrxXMLSerializer::ReadAttributes(TfrxComponent& component, QStringView text)
 {
-  ReadAttributeText(component, text.toUtf8());
+  ReadAttributes(component, QByteArrayView(text.toUtf8()));
+}
+
+void TfrxXMLSerializer::ReadAttributes(TfrxComponent& component, QByteArrayView utf8)
+{
+  ReadAttributeText(component, utf8);
   ResolveReferences(component);
 }
 

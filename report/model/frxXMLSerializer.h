@@ -48,6 +48,8 @@ public:
   void ReadObjectAttributes(void* object, const TfrxPropTable& table, QStringView text);
   // Reads attributes into a component and resolves its references.
   void ReadAttributes(TfrxComponent& component, QStringView text);
+  // The same from UTF-8 attribute text as files hold it.
+  void ReadAttributes(TfrxComponent& component, QByteArrayView utf8);
   // Clears `root`, reads the element into it and its children below it.
   void ReadRootComponent(TfrxComponent& root, const TfrxXMLItem& item);
   // A new unparented object from WriteComponentStr's form; throws EfrxError

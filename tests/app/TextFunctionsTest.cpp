@@ -43,3 +43,9 @@ TEST(StringToFloat, FailsOnAnEmptyTextWithAnEmptyPlaceholder)
     EXPECT_EQ(error.message(), QStringLiteral("'' is not a valid floating point value"));
   }
 }
+
+TEST(QuotedStr, EnclosesInQuotesAndDoublesTheInnerOnes)
+{
+  EXPECT_EQ(QuotedStr(QStringLiteral("D'ÁVILA")), QStringLiteral("'D''ÁVILA'"));
+  EXPECT_EQ(QuotedStr(QString()), QStringLiteral("''"));
+}

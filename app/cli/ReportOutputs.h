@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class TfrxReport;
+
+// One output of `quitanza relatorio`: the option naming its target, further
+// options it reads (a resolution, say), and what it writes from the report's
+// prepared pages. The command prepares the report (or loads prepared pages)
+// once and hands them to every output asked for.
+struct ReportOutput {
+  QCommandLineOption option;
+  QList<QCommandLineOption> settings;
+  std::function<void(TfrxReport& report, const QString& target, const QCommandLineParser& parser)> write;
+};
+
+const QList<ReportOutput>& ReportOutputs();

@@ -1,0 +1,81 @@
+#include "tests/app/RunQuitanza.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Template() { return QStringLiteral(QUITANZA_BINARY_DIR "/app/Recibo.fr3"); }
+
+// Every variable of the receipt template, as --var options.
+QStringList ReceiptVariables(const QString& cliente)
+{
+  QStringList arguments;
+  for (const char* name : {"Empresa", "Endereco", "Cidade", "Email_Site", "Informacao", "Valor", "Referente", "Codigo",
+                           "MD5", "CNPJ_Empresa", "CidadeData"})
+    arguments << QStringLiteral("--var") << QString::fromLatin1(name) + QStringLiteral("=x");
+  arguments << QStringLiteral("--var") << QStringLiteral("CPF_CNPJ=123.456.789-09") << QStringLiteral("--var")
+            << QStringLiteral("Cliente=") + cliente;
+  return arguments;
+}
+
+TEST(RelatorioCommand, PreparesATemplateIntoAPreparedReportThatLoadsBack)
+{
+  QTemporaryDir dir;
+  const QString prepared = dir.filePath(QStringLiteral("recibo.fp3"));
+  const ProcessResult run = RunQuitanza(QStringList{QStringLiteral("relatorio"), Template()} +
+                                        ReceiptVariables(QStringLiteral("JOÃO D'ÁVILA")) +
+                                        QStringList{QStringLiteral("--fp3"), prepared});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  QFile file(prepared);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains(QStringLiteral("u=\"123.456.789-09 - JOÃO D'ÁVILA\"").toUtf8()));
+
+  const QString copy = dir.filePath(QStringLiteral("copia.fp3"));
+  const ProcessResult reload = RunQuitanza(
+      {QStringLiteral("relatorio"), QStringLiteral("--preparado"), prepared, QStringLiteral("--fp3"), copy});
+  ASSERT_EQ(reload.exitCode, 0) << reload.err.toStdString();
+  QFile copied(copy);
+  ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+  file.seek(0);
+  EXPECT_EQ(copied.readAll(), file.readAll());
+}
+
+TEST(RelatorioCommand, AnExpressionErrorIsListedOnStandardErrorWithExitStatusThree)
+{
+  QTemporaryDir dir;
+  const QString prepared = dir.filePath(QStringLiteral("recibo.fp3"));
+  const ProcessResult run =
+      RunQuitanza({QStringLiteral("relatorio"), Template(), QStringLiteral("--fp3"), prepared});
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_TRUE(run.err.startsWith(QStringLiteral("The following error(s) have occured:\r\n")));
+  EXPECT_FALSE(QFile::exists(prepared));
+}
+
+TEST(RelatorioCommand, RefusesADamagedPreparedReport)
+{
+  QTemporaryDir dir;
+  const QString damaged = dir.filePath(QStringLiteral("ruim.fp3"));
+  QFile file(damaged);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<?xml version=\"1.0\"?><preparedreport><previewpages><page0>");
+  file.close();
+  const ProcessResult run = RunQuitanza({QStringLiteral("relatorio"), QStringLiteral("--preparado"), damaged,
+                                         QStringLiteral("--fp3"), dir.filePath(QStringLiteral("x.fp3"))});
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_TRUE(run.err.contains(QStringLiteral("Invalid file format")));
+}
+
+TEST(RelatorioCommand, NeedsATemplateOrAPreparedReportAndAnOutput)
+{
+  EXPECT_EQ(RunQuitanza({QStringLiteral("relatorio"), Template()}).exitCode, 2);
+  EXPECT_EQ(RunQuitanza({QStringLiteral("relatorio"), QStringLiteral("--fp3"), QStringLiteral("x.fp3")}).exitCode, 2);
+  EXPECT_EQ(RunQuitanza({QStringLiteral("relatorio"), Template(), QStringLiteral("--var"), QStringLiteral("Cliente"),
+                         QStringLiteral("--fp3"), QStringLiteral("x.fp3")})
+                .exitCode,
+            2);
+}
+
+}  // namespace

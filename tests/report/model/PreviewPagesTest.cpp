@@ -1,0 +1,218 @@
+#include "PreparedReceipt.h"
+
+#include "report/model/frxPreviewPages.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PreviewPagesTest : public testing::Test {
+protected:
+  void Prepare(int pageCount)
+  {
+    FillReceipt(report);
+    dynamic_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(pageCount);
+    ASSERT_TRUE(report.PrepareReport());
+  }
+
+  QByteArray Saved()
+  {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    report.PreviewPages().SaveToStream(buffer);
+    return bytes;
+  }
+
+  // Texts of every memo of a page, in page order.
+  static QStringList MemoTexts(TfrxReportPage& page)
+  {
+    QStringList texts;
+    for (TfrxComponent* object : page.AllObjects()) {
+      if (auto* memo = dynamic_cast<TfrxMemoView*>(object))
+        texts.append(memo->Name() + QLatin1Char('=') + memo->Text());
+    }
+    return texts;
+  }
+
+  TfrxReport report;
+};
+
+TEST_F(PreviewPagesTest, AtMostPagesInCacheRebuiltPagesAreKept)
+{
+  Prepare(60);
+  TfrxPreviewPages& pages = report.PreviewPages();
+  for (int i = 0; i < pages.Count(); ++i)
+    ASSERT_NE(pages.GetPage(i), nullptr);
+  EXPECT_EQ(pages.PageCacheCount(), 50);
+  // The most recent page comes from the cache.
+  EXPECT_EQ(pages.GetPage(59), pages.GetPage(59));
+}
+
+TEST_F(PreviewPagesTest, ASavedFileLoadsBackIntoTheSamePages)
+{
+  Prepare(3);
+  QStringList before;
+  for (int i = 0; i < 3; ++i)
+    before.append(MemoTexts(*report.PreviewPages().GetPage(i)));
+  const QByteArray file = Saved();
+  EXPECT_TRUE(file.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\"?><preparedreport>"));
+  // Every page comes from source page 0; only the third is unloadable.
+  EXPECT_EQ(file.count("<page0 ld=\"0\">"), 1);
+  EXPECT_EQ(file.count("<page0>"), 2);
+  EXPECT_TRUE(file.contains("<dictionary><s1 name=\"Page0.Shape1\"/>")) << file.mid(file.indexOf("<dictionary"), 80).toStdString();
+
+  for (bool partial : {false, true}) {
+    TfrxReport loaded;
+    loaded.EngineOptions.NewSilentMode = simSilent;
+    QBuffer buffer;
+    buffer.setData(file);
+    buffer.open(QIODevice::ReadOnly);
+    ASSERT_TRUE(loaded.PreviewPages().LoadFromStream(buffer, partial));
+    ASSERT_EQ(loaded.PreviewPages().Count(), 3);
+    QStringList after;
+    for (int i = 0; i < 3; ++i)
+      after.append(MemoTexts(*loaded.PreviewPages().GetPage(i)));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(loaded.PreviewPages().GetPageSize(2), QSize(794, 1123));
+  }
+}
+
+TEST_F(PreviewPagesTest, FilesOnDiskRoundTripWithPartialLoading)
+{
+  Prepare(4);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("recibo.fp3"));
+  report.PreviewPages().SaveToFile(path);
+  TfrxReport loaded;
+  ASSERT_TRUE(loaded.PreviewPages().LoadFromFile(path));
+  EXPECT_FALSE(loaded.PreviewPages().PagesItem().Items(3).Loaded);
+  EXPECT_EQ(MemoTexts(*loaded.PreviewPages().GetPage(3)), MemoTexts(*report.PreviewPages().GetPage(3)));
+  EXPECT_FALSE(loaded.PreviewPages().LoadFromFile(dir.filePath(QStringLiteral("missing.fp3"))));
+}
+
+TEST_F(PreviewPagesTest, UnloadedPagesComeBackFromTheTemporaryFile)
+{
+  report.EngineOptions.UseFileCache = true;
+  report.EngineOptions.MaxMemSize = 0;
+  Prepare(6);
+  TfrxPreviewPages& pages = report.PreviewPages();
+  EXPECT_FALSE(pages.PagesItem().Items(3).Loaded);
+  EXPECT_TRUE(pages.PagesItem().Items(1).Loaded);
+  EXPECT_TRUE(MemoTexts(*pages.GetPage(3)).contains(QStringLiteral("Cliente=123.456.789-09 - JOÃO\r\n")));
+  // Saving reads unloaded pages back too.
+  const QByteArray file = Saved();
+  TfrxReport loaded;
+  QBuffer buffer;
+  buffer.setData(file);
+  buffer.open(QIODevice::ReadOnly);
+  ASSERT_TRUE(loaded.PreviewPages().LoadFromStream(buffer));
+  EXPECT_EQ(MemoTexts(*loaded.PreviewPages().GetPage(4)), MemoTexts(*pages.GetPage(4)));
+}
+
+TEST_F(PreviewPagesTest, PicturesComeBackFromTheCache)
+{
+  Prepare(1);
+  auto* maker = dynamic_cast<TfrxPictureView*>(report.PreviewPages().GetPage(0)->FindObject(QStringLiteral("Picture2")));
+  ASSERT_NE(maker, nullptr);
+  EXPECT_FALSE(maker->Picture().IsEmpty());
+  EXPECT_GE(maker->ImageIndex, 1);
+  // One entry per picture that was stored with a graphic.
+  EXPECT_EQ(report.PreviewPages().PictureCache().Count(), 2);
+}
+
+TEST(PreviewDictionary, AliasesCountUpPerPrefix)
+{
+  TfrxPreviewDictionary dictionary;
+  TfrxMemoView memo;
+  EXPECT_EQ(dictionary.UniqueAlias(QStringLiteral("m")), u"m1");
+  for (int i = 1; i <= 30; ++i)
+    dictionary.Add(dictionary.UniqueAlias(QStringLiteral("m")), QString(), memo);
+  EXPECT_EQ(dictionary.UniqueAlias(QStringLiteral("m")), u"m31");
+  EXPECT_EQ(dictionary.UniqueAlias(QStringLiteral("s")), u"s1");
+}
+
+// Damaged and hostile prepared report files: a clear error, never a crash.
+struct DamagedFile {
+  const char* what;
+  QByteArray content;
+};
+
+class DamagedPreparedReport : public PreviewPagesTest, public testing::WithParamInterface<DamagedFile> {};
+
+TEST_P(DamagedPreparedReport, IsRefusedWithAnInvalidFormatError)
+{
+  TfrxReport loaded;
+  loaded.EngineOptions.NewSilentMode = simSilent;
+  QBuffer buffer;
+  buffer.setData(GetParam().content);
+  buffer.open(QIODevice::ReadOnly);
+  const bool ok = loaded.PreviewPages().LoadFromStream(buffer);
+  if (ok) {
+    // Accepted files fail when a damaged page is rebuilt, with an error.
+    for (int i = 0; i < loaded.PreviewPages().Count(); ++i)
+      EXPECT_THROW(loaded.PreviewPages().GetPage(i), EfrxError);
+    return;
+  }
+  ASSERT_FALSE(loaded.Errors.IsEmpty());
+  EXPECT_TRUE(loaded.Errors.Items().first().startsWith(QStringLiteral("Invalid file format")))
+      << loaded.Errors.Text().toStdString();
+  EXPECT_EQ(loaded.PreviewPages().Count(), 0);
+}
+
+QByteArray Header() { return "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\"?>"; }
+
+QByteArray Nested(int depth)
+{
+  QByteArray text = Header() + "<preparedreport><previewpages><page0>";
+  for (int i = 0; i < depth; ++i)
+    text += "<TfrxNullBand>";
+  return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedPreparedReport,
+    testing::Values(
+        DamagedFile{"not xml", "PK\x03\x04 zip"},
+        DamagedFile{"truncated", Header() + "<preparedreport><previewpages><page0><m1 u=\"A"},
+        DamagedFile{"wrong root", Header() + "<TfrxReport/>"},
+        DamagedFile{"deeply nested", Nested(5000)},
+        DamagedFile{"unknown source page class", Header() + "<preparedreport><sourcepages><TfrxDialogPage/></sourcepages></preparedreport>"},
+        DamagedFile{"dictionary names nothing", Header() + "<preparedreport><dictionary><m1 name=\"Page7.Memo1\"/></dictionary></preparedreport>"},
+        DamagedFile{"garbled picture", Header() + "<preparedreport><picturecache><item stream=\"ZZ\"/></picturecache></preparedreport>"},
+        DamagedFile{"page without source", Header() + "<preparedreport><previewpages><page99999999999/></previewpages></preparedreport>"},
+        DamagedFile{"unknown element on a page", Header() + "<preparedreport><sourcepages><TfrxReportPage Name=\"Page1\"/></sourcepages><previewpages><page0><Bogus/></page0></previewpages></preparedreport>"}),
+    [](const testing::TestParamInfo<DamagedFile>& info) {
+      std::string name = info.param.what;
+      for (char& c : name)
+        if (c == ' ')
+          c = '_';
+      return name;
+    });
+
+TEST(DamagedPictureIndex, GivesAnEmptyPicture)
+{
+  TfrxReport report;
+  report.EngineOptions.NewSilentMode = simSilent;
+  QBuffer buffer;
+  buffer.setData(Header() +
+                 "<preparedreport><sourcepages><TfrxReportPage Name=\"Page1\"><TfrxPictureView Name=\"Picture1\"/>"
+                 "</TfrxReportPage></sourcepages><dictionary><p1 name=\"Page0.Picture1\"/></dictionary>"
+                 "<picturecache><item stream=\"424D00\"/></picturecache><previewpages><page0>"
+                 "<p1 ImageIndex=\"-7\"/><p1 ImageIndex=\"2147483647\"/><p1 ImageIndex=\"x\"/><p1 ImageIndex=\"1\"/>"
+                 "</page0></previewpages></preparedreport>");
+  buffer.open(QIODevice::ReadOnly);
+  ASSERT_TRUE(report.PreviewPages().LoadFromStream(buffer));
+  TfrxReportPage* page = report.PreviewPages().GetPage(0);
+  ASSERT_NE(page, nullptr);
+  ASSERT_EQ(page->Objects().size(), 4u);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_TRUE(dynamic_cast<TfrxPictureView*>(page->Objects().at(i))->Picture().IsEmpty());
+  // A bitmap header that does not decode stays a bitmap that draws as nothing.
+  EXPECT_FALSE(dynamic_cast<TfrxPictureView*>(page->Objects().at(3))->Picture().IsEmpty());
+}
+
+}  // namespace
