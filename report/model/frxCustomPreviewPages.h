@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QSize>
+#include "report/model/frxPageSource.h"
+
 #include <QString>
 
 #include <vector>
@@ -15,22 +16,10 @@ class TfrxReportPage;
 // Whether the engine's next page is appended or written over the current one.
 enum TfrxAddPageAction { apWriteOver, apAdd };
 
-// What drawing, printing and export read from a set of prepared pages, and
-// what the preparation engine and the preview call to fill and edit them. The
-// prepared pages store implements it; pages come back rebuilt as page objects
-// whose children are the stored bands with their objects.
-class TfrxCustomPreviewPages {
+// Prepared pages as the preparation engine fills them and the preview edits
+// them; the prepared pages store implements it.
+class TfrxCustomPreviewPages : public TfrxPageSource {
 public:
-  virtual ~TfrxCustomPreviewPages() = default;
-
-  // --- reading (drawing, printing, export)
-  virtual int Count() const = 0;
-  // The rebuilt page, owned by the store (valid until the store evicts it from
-  // its page cache); nullptr when there are no pages or Index is out of range.
-  virtual TfrxReportPage* GetPage(int Index) = 0;
-  // Whole pixels at 96 per inch; (0, 0) when Index is out of range.
-  virtual QSize GetPageSize(int Index) = 0;
-
   // --- filling (the preparation engine)
   virtual void Clear() = 0;
   virtual void Initialize() = 0;

@@ -18,7 +18,7 @@ QByteArray PasswordBytes(const QString& password) {
 
 }  // namespace
 
-void frxExportPDFFile(TfrxCustomPreviewPages& pages, const QString& fileName, const TfrxPDFFileSettings& settings) {
+void frxExportPDFFile(TfrxPageSource& pages, const QString& fileName, const TfrxPDFFileSettings& settings) {
   if (fileName.isEmpty())
     throw EfrxError(QStringLiteral("No file name given for the PDF file"));
   TfrxPDFExport filter;

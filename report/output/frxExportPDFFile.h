@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class TfrxCustomPreviewPages;
+class TfrxPageSource;
 
 // The settings a command line gives a PDF export; the rest keep the export
 // filter's defaults, which are also the receipts' stored settings.
@@ -18,4 +18,4 @@ struct TfrxPDFFileSettings {
 // progress window. The file is replaced only by a complete document. Throws
 // EfrxError (or std::invalid_argument for a bad page selection) with a
 // message fit for the user.
-void frxExportPDFFile(TfrxCustomPreviewPages& pages, const QString& fileName, const TfrxPDFFileSettings& settings);
+void frxExportPDFFile(TfrxPageSource& pages, const QString& fileName, const TfrxPDFFileSettings& settings);

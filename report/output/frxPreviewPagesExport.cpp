@@ -1,7 +1,7 @@
 #include "report/output/frxPreviewPagesExport.h"
 
 #include "report/model/frxClass.h"
-#include "report/model/frxCustomPreviewPages.h"
+#include "report/model/frxPageSource.h"
 #include "report/model/frxExpressionMacros.h"
 #include "report/output/ParsePageNumbers.h"
 #include "report/output/frxExportFilter.h"
@@ -53,7 +53,7 @@ void SettleAutoWidth(TfrxCustomMemoView& memo) {
 
 class PagesExport {
 public:
-  PagesExport(TfrxCustomPreviewPages& pages, TfrxCustomExportFilter& filter, const TfrxExportContext& context,
+  PagesExport(TfrxPageSource& pages, TfrxCustomExportFilter& filter, const TfrxExportContext& context,
               bool& terminated)
       : FPages(pages), FFilter(filter), FContext(context), FTerminated(terminated) {}
 
@@ -66,7 +66,7 @@ private:
   bool Skipped(const TfrxComponent& object, int index) const;
   void ClosePage();
 
-  TfrxCustomPreviewPages& FPages;
+  TfrxPageSource& FPages;
   TfrxCustomExportFilter& FFilter;
   const TfrxExportContext& FContext;
   bool& FTerminated;
@@ -213,7 +213,7 @@ void PagesExport::PrepareMemo(TfrxCustomMemoView& memo) {
 
 }  // namespace
 
-bool frxExportPreviewPages(TfrxCustomPreviewPages& pages, TfrxCustomExportFilter* filter,
+bool frxExportPreviewPages(TfrxPageSource& pages, TfrxCustomExportFilter* filter,
                            const TfrxExportContext& context) {
   if (!filter)
     return false;

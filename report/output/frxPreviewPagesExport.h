@@ -5,7 +5,7 @@
 #include <functional>
 
 class TfrxCustomExportFilter;
-class TfrxCustomPreviewPages;
+class TfrxPageSource;
 class TfrxReport;
 
 // The progress window of a running export (kind 1, "Exporting page %d").
@@ -40,5 +40,5 @@ struct TfrxExportContext {
 // so the file is valid with the pages done so far. Returns false when the
 // dialog is cancelled or an error occurred (reported through the report);
 // true otherwise, also after a Cancel.
-bool frxExportPreviewPages(TfrxCustomPreviewPages& pages, TfrxCustomExportFilter* filter,
+bool frxExportPreviewPages(TfrxPageSource& pages, TfrxCustomExportFilter* filter,
                            const TfrxExportContext& context);

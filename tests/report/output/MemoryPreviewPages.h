@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/model/frxCustomPreviewPages.h"
+#include "report/model/frxPageSource.h"
 #include "report/model/frxReportPage.h"
 
 #include <QString>
@@ -12,7 +12,7 @@ class TfrxBand;
 
 // Prepared pages held in memory, as the page store hands them out: a page
 // whose one child is a null band carrying the objects.
-class MemoryPreviewPages : public TfrxCustomPreviewPages {
+class MemoryPreviewPages : public TfrxPageSource {
 public:
   // An A4 page with 10 mm margins; returns the band to put objects on.
   TfrxBand& AddPage();
