@@ -1,7 +1,11 @@
 #include "app/cli/ReportOutputs.h"
 
+#include "app/cli/UsageError.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxReport.h"
+#include "report/output/frxExportPDFFile.h"
+
+#include <stdexcept>
 
 namespace {
 
@@ -15,10 +19,42 @@ ReportOutput PreparedReportFile()
           }};
 }
 
+const QCommandLineOption PageSelection(QStringLiteral("paginas"),
+                                       QStringLiteral("Páginas a exportar (\"1,3,5-12\"; todas por padrão)."),
+                                       QStringLiteral("SEL"));
+const QCommandLineOption UserPassword(QStringLiteral("senha-usuario"),
+                                      QStringLiteral("Protege o PDF: senha para abri-lo."), QStringLiteral("S"));
+const QCommandLineOption OwnerPassword(QStringLiteral("senha-dono"),
+                                       QStringLiteral("Protege o PDF: senha do dono (permissões)."), QStringLiteral("S"));
+const QCommandLineOption Uncompressed(QStringLiteral("sem-compressao"),
+                                      QStringLiteral("Grava o PDF sem compactar o conteúdo."));
+const QCommandLineOption EmbeddedFonts(QStringLiteral("fontes-embutidas"),
+                                       QStringLiteral("Embute as fontes no PDF."));
+
+ReportOutput PdfFile()
+{
+  return {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("Exporta as páginas preparadas para esse PDF."),
+                             QStringLiteral("ARQ")),
+          {PageSelection, UserPassword, OwnerPassword, Uncompressed, EmbeddedFonts},
+          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser) {
+            TfrxPDFFileSettings settings;
+            settings.PageNumbers = parser.value(PageSelection);
+            settings.UserPassword = parser.value(UserPassword);
+            settings.OwnerPassword = parser.value(OwnerPassword);
+            settings.Compressed = !parser.isSet(Uncompressed);
+            settings.EmbeddedFonts = parser.isSet(EmbeddedFonts);
+            try {
+              frxExportPDFFile(report.PreviewPages(), target, settings);
+            } catch (const std::invalid_argument& badSelection) {
+              throw UsageError(QString::fromStdString(badSelection.what()));
+            }
+          }};
+}
+
 }  // namespace
 
 const QList<ReportOutput>& ReportOutputs()
 {
-  static const QList<ReportOutput> outputs = {PreparedReportFile()};
+  static const QList<ReportOutput> outputs = {PreparedReportFile(), PdfFile()};
   return outputs;
 }

@@ -63,7 +63,7 @@ public:
         requested << &output;
     }
     if (requested.isEmpty())
-      throw UsageError(QStringLiteral("Informe ao menos uma saída (--fp3 ARQ)."));
+      throw UsageError(QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ)."));
 
     auto report = std::make_unique<TfrxReport>();
     // Errors reach the command line as one message and exit status 3.
