@@ -145,6 +145,30 @@ TEST(PictureDraw, TransparentColourLeavesWhatLiesBeneath)
   EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0, 255));
 }
 
+TEST(PictureDraw, TransparentLogoShowsTheBackgroundThroughOnScreenAndPaper)
+{
+  QImage logo(20, 20, QImage::Format_ARGB32);
+  logo.fill(Qt::transparent);
+  logo.setPixel(5, 5, qRgba(0, 0, 255, 255));
+  TPicture holder;
+  holder.SetImage(logo);
+  for (bool printer : {false, true}) {
+    TestPage page;
+    auto& view = page.Add<TfrxPictureView>(0, 0, 40, 40);
+    view.SetTransparent(true);
+    view.SetPicture(holder);
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(QColor(0xC0, 0xC0, 0xC0));
+    {
+      QPainter painter(&image);
+      PainterCanvas canvas(painter, 96, 96, printer);
+      view.Draw(canvas, 1, 1, 0, 0);
+    }
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0xC0, 0xC0, 0xC0)) << printer;
+    EXPECT_EQ(image.pixel(11, 11), qRgb(0, 0, 255)) << printer;
+  }
+}
+
 TEST(PictureDraw, WithoutPictureOnlyBackgroundAndFrame)
 {
   TestPage page;
