@@ -83,7 +83,8 @@ TEST_P(FrameSidesTest, CloseTheBoxAtTheScaledWidth)
   const TRect box = view.DeviceRect();
   const int t = c.thickness;
   // Each side is centred on the edge, the right and bottom ones on the last pixel.
-  const QRect expected(QPoint(box.Left - t / 2, box.Top - t / 2), QPoint(box.Right + (t - 1) / 2, box.Bottom + (t - 1) / 2));
+  const QRect expected(QPoint(box.Left - t / 2, box.Top - t / 2),
+                       QPoint(box.Right + (t - 1) / 2, box.Bottom + (t - 1) / 2));
   EXPECT_EQ(InkBounds(image), expected);
   const int midY = (box.Top + box.Bottom) / 2;
   const int midX = (box.Left + box.Right) / 2;
