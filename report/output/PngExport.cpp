@@ -19,9 +19,7 @@ namespace {
 
 constexpr double kInchesPerMetre = 1 / 0.0254;
 
-}  // namespace
-
-QImage RenderPage(TfrxCustomPreviewPages& pages, int index, int dpi)
+void CheckResolution(int dpi)
 {
   if (dpi < kPngMinDpi || dpi > kPngMaxDpi)
     throw std::out_of_range(QStringLiteral("The resolution must be from %1 to %2 dpi, not %3")
@@ -29,6 +27,13 @@ QImage RenderPage(TfrxCustomPreviewPages& pages, int index, int dpi)
                                 .arg(kPngMaxDpi)
                                 .arg(dpi)
                                 .toStdString());
+}
+
+}  // namespace
+
+QImage RenderPage(TfrxCustomPreviewPages& pages, int index, int dpi)
+{
+  CheckResolution(dpi);
   TfrxReportPage* page = pages.GetPage(index);
   if (!page)
     return {};
@@ -48,6 +53,7 @@ QImage RenderPage(TfrxCustomPreviewPages& pages, int index, int dpi)
 
 QStringList ExportPagesToPng(TfrxCustomPreviewPages& pages, const QString& prefix, int dpi)
 {
+  CheckResolution(dpi);
   QStringList written;
   for (int index = 0; index < pages.Count(); ++index) {
     const QImage image = RenderPage(pages, index, dpi);

@@ -29,6 +29,6 @@ inline void ExpectMatchesGolden(const QImage& image, const QString& name)
     }
   const QString actual = QStringLiteral(QUITANZA_BINARY_DIR "/") + name + QStringLiteral(".png");
   EXPECT_GT(inked, 1000);
-  EXPECT_LT(differing, inked / 200) << "differing pixels; saved as " << actual.toStdString() << ": "
+  EXPECT_LT(differing, inked / 100) << "differing pixels; saved as " << actual.toStdString() << ": "
                                     << image.save(actual);
 }

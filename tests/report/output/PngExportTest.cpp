@@ -90,6 +90,7 @@ TEST_F(PngExportTest, NoPagesWriteNoFiles)
 {
   TestPreviewPages none;
   EXPECT_TRUE(ExportPagesToPng(none, prefix()).isEmpty());
+  EXPECT_THROW(ExportPagesToPng(none, prefix(), 0), std::out_of_range);
   EXPECT_TRUE(RenderPage(none, 0).isNull());
 }
 
