@@ -22,6 +22,9 @@ struct CanvasPen {
   PenStyle Style = PenStyle::Solid;
   PenCap Cap = PenCap::Round;
   std::vector<int> DashPattern;  // dash, gap, ... in device pixels; empty: Style decides
+  // A geometric pen has the caps asked for even when one pixel wide (a square
+  // cap covers both end points); a thin cosmetic line leaves its end point out.
+  bool Geometric = false;
 };
 
 struct CanvasBrush {

@@ -102,7 +102,7 @@ QPen PainterCanvas::MakePen(bool forLine) const
     return QPen(Qt::NoPen);
   QPen pen(ToQColor(Pen.Color));
   pen.setWidth(std::max(0, Pen.Width));
-  const bool geometric = Pen.Width > 1 || !Pen.DashPattern.empty();
+  const bool geometric = Pen.Geometric || Pen.Width > 1 || !Pen.DashPattern.empty();
   pen.setStyle(toQtStyle(Pen.Style));
   if (!Pen.DashPattern.empty()) {
     // Qt counts dashes in pen widths, the caller in pixels.

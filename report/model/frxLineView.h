@@ -16,6 +16,14 @@ public:
   int ArrowWidth = 5;
 
   static const TfrxPropTable& LineProps();
+
+  // A line that is not diagonal is first made horizontal or vertical for
+  // good and drawn as one frame side.
+  void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+
+private:
+  // A head with its tip at (x, y), pointing away from (otherX, otherY).
+  void PaintArrow(int x, int y, int otherX, int otherY);
 };
 
 class TfrxLineView : public TfrxCustomLineView {

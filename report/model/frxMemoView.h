@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariant>
 
+class TfrxDrawText;
+
 // Text object. The text is held as lines; Text joins them, each followed by
 // CR LF.
 class TfrxCustomMemoView : public TfrxStretcheable {
@@ -54,9 +56,35 @@ public:
   void GetData() override;
   void AfterPrint() override;
 
+  // What the page macros become when drawn, set by whoever draws the page:
+  // the number of pages, and the copy being printed (its name is the global
+  // variable "CopyName" followed by the number).
+  int TotalPages = 0;
+  int CopyNo = 0;
+  // Font scale of the scaled print modes; 1 when not printing.
+  double PrintScale = 1;
+
+  // Replaces "[TotalPages#]" and "[CopyName#]" in the text for good.
+  void ExtractMacros();
+  // Text through the text engine over background and frame; AutoWidth
+  // settles the width first.
+  void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+  // The text area of the last Draw, in device pixels.
+  const TRect& TextRect() const { return FTextRect; }
+
   static const TfrxPropTable& MemoProps();
 
+protected:
+  // Also computes the text area.
+  void ComputeDeviceRect(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+
 private:
+  void PrepareTextLayout(TfrxDrawText& engine, Canvas& canvas, double scaleX, double scaleY, double offsetX,
+                         double offsetY);
+  void ApplyAutoWidth(TfrxDrawText& engine);
+  void PaintUnderlines(const TfrxDrawText& engine);
+
+  TRect FTextRect;
   QStringList FLines;
   QStringList FSavedLines;
 };

@@ -18,4 +18,8 @@ public:
   virtual TfrxReportPage* GetPage(int Index) = 0;
   // Whole pixels at 96 per inch; (0, 0) when Index is out of range.
   virtual QSize GetPageSize(int Index) = 0;
+  // The copy being printed (0 outside printing), which page macros name.
+  virtual int CopyNo() const { return 0; }
+  // Font scale of the scaled print modes; 1 otherwise.
+  virtual double PrintScale() const { return 1; }
 };

@@ -37,7 +37,15 @@ public:
   QString ClassName() const override { return QStringLiteral("TfrxPictureView"); }
   const TfrxPropTable& Props() const override;
 
+  // The graphic stretched (keeping its aspect ratio) or at its own size,
+  // over the background and under the frame.
+  void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+
 private:
+  // The device rectangle the graphic is drawn into.
+  TRect GraphicTarget() const;
+  void PaintGraphic(const TRect& target);
+
   // The page keeps its background picture in a picture view.
   friend class TfrxReportPage;
   void Changed();

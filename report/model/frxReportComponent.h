@@ -2,6 +2,8 @@
 
 #include "report/model/frxComponent.h"
 
+class Canvas;
+
 // A component that takes part in preparation and printing.
 class TfrxReportComponent : public TfrxComponent {
 public:
@@ -23,6 +25,13 @@ public:
   // Computes the printed content; the plain component has none.
   virtual void GetData() {}
   virtual void AfterPrint();
+  // Paints the object with its page's printable-area corner at (offsetX,
+  // offsetY) device pixels and scale device pixels per report pixel. A
+  // component without a look of its own (a band) paints nothing.
+  virtual void Draw(Canvas& /*canvas*/, double /*scaleX*/, double /*scaleY*/, double /*offsetX*/,
+                    double /*offsetY*/)
+  {
+  }
 
   static const TfrxPropTable& ReportComponentCatalog();
 };

@@ -12,4 +12,10 @@ public:
 
   QString ClassName() const override { return QStringLiteral("TfrxShapeView"); }
   const TfrxPropTable& Props() const override;
+
+  // A double frame draws the figure twice, the second time inside the first.
+  void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+
+private:
+  void PaintShape();
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Color.h"
+#include "platform/Rect.h"
 #include "report/model/frxFrame.h"
 #include "report/model/frxReportComponent.h"
 
@@ -30,11 +31,31 @@ public:
 
   static const TfrxPropTable& ViewCatalog();
 
+  // Device rectangle, then background, then frame.
+  void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+  // Where the last Draw put the object: right and bottom are the device
+  // positions of the right and bottom edges (shadow excluded).
+  TRect DeviceRect() const { return {FX, FY, FX1, FY1}; }
+
 protected:
   // `text` with each bracketed expression replaced by its value's default text.
   QString ExpandPlain(const QString& text) const;
   // The properties every view class writes first.
   static const TfrxPropTable& ViewHead();
+
+  // The three drawing steps every view shares. ComputeDeviceRect also keeps
+  // the canvas, scale and offset for the two others.
+  virtual void ComputeDeviceRect(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY);
+  virtual void PaintBackground();
+  virtual void PaintFrame();
+  // A line w device pixels thick, as w one-pixel lines with the current pen.
+  void PaintStrokeBand(int x, int y, int x1, int y1, int w);
+
+  int FX = 0, FY = 0, FX1 = 0, FY1 = 0;
+  int FDX = 0, FDY = 0;
+  int FFrameWidth = 0;
+  double FScaleX = 1, FScaleY = 1, FOffsetX = 0, FOffsetY = 0;
+  Canvas* FCanvas = nullptr;
 
 private:
   QString FSavedTagStr;

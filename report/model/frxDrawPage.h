@@ -1,0 +1,26 @@
+#pragma once
+
+class Canvas;
+class TfrxPageSource;
+class TfrxReportPage;
+
+// What the memos of a page show for the page macros and how printed fonts scale.
+struct TfrxPageDrawInfo {
+  int TotalPages = 1;
+  int CopyNo = 0;
+  double PrintScale = 1;
+};
+
+// Draws prepared page `index` (0-based) of `pages` with the paper's corner at
+// (offsetX, offsetY) device pixels, scale device pixels per report pixel. An
+// index without a page draws nothing.
+void frxDrawPage(TfrxPageSource& pages, int index, Canvas& canvas, double scaleX, double scaleY,
+                 double offsetX, double offsetY);
+
+// Draws one page object as page `index` of a run: its background picture, then
+// every view of its bands in order. Odd indexes swap the margins of a page
+// with mirror margins. On screen the drawing is clipped to the paper, and
+// views well outside the canvas's clip are skipped; on a printer views that
+// are not printable are left out.
+void frxDrawReportPage(TfrxReportPage& page, int index, Canvas& canvas, double scaleX, double scaleY, double offsetX,
+                       double offsetY, const TfrxPageDrawInfo& info = {});

@@ -1,0 +1,7 @@
+#include "report/model/frxGlobalVariables.h"
+
+TfrxVariables& frxGlobalVariables()
+{
+  static TfrxVariables variables;
+  return variables;
+}

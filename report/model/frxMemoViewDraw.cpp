@@ -1,0 +1,135 @@
+// Drawing a memo: page macros, the text engine's layout at the device's
+// scale, background and frame, underlines, then the text.
+#include "report/model/frxMemoView.h"
+
+#include "report/model/frxExpressionMacros.h"
+#include "report/model/frxGlobalVariables.h"
+#include "report/model/frxViewPainting.h"
+#include "report/output/frxGraphicUtils.h"
+
+namespace {
+
+// Holds the process-wide text engine lock for one memo and gives the memo its
+// colour back, which an active highlight replaces while drawing.
+class TextEngineSession {
+public:
+  TextEngineSession(TfrxDrawText& engine, TColor& color) : FEngine(engine), FColor(color), FSavedColor(color)
+  {
+    FEngine.Lock();
+  }
+  ~TextEngineSession()
+  {
+    FEngine.Unlock();
+    FColor = FSavedColor;
+  }
+  TextEngineSession(const TextEngineSession&) = delete;
+  TextEngineSession& operator=(const TextEngineSession&) = delete;
+
+private:
+  TfrxDrawText& FEngine;
+  TColor& FColor;
+  TColor FSavedColor;
+};
+
+}  // namespace
+
+void TfrxCustomMemoView::ExtractMacros()
+{
+  const QString copyName =
+      frxGlobalVariables().Value(QStringLiteral("CopyName") + QString::number(CopyNo)).toString();
+  QStringList lines = Lines();
+  for (QString& line : lines)
+    if (line.contains(QLatin1Char('[')))
+      line = ::ExtractMacros(line, TotalPages, copyName);
+  SetLines(lines);
+}
+
+void TfrxCustomMemoView::ComputeDeviceRect(Canvas& canvas, double scaleX, double scaleY, double offsetX,
+                                           double offsetY)
+{
+  TfrxView::ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
+  const double w = static_cast<double>(Frame.Width());
+  const double gapX = static_cast<double>(GapX);
+  const double gapY = static_cast<double>(GapY);
+  FTextRect.Left = FX + (Frame.Typ & ftLeft ? frxRound((scaleX * w - 1) / 2) : 0) + frxRound(scaleX * gapX);
+  FTextRect.Top = FY + (Frame.Typ & ftTop ? frxRound((scaleY * w - 1) / 2) : 0) + frxRound(scaleY * gapY);
+  FTextRect.Right = FX1 - (Frame.Typ & ftRight ? frxRound(scaleX * w / 2) : 0) - frxRound(scaleX * gapX) + 1;
+  FTextRect.Bottom = FY1 - (Frame.Typ & ftBottom ? frxRound(scaleY * w / 2) : 0) - frxRound(scaleY * gapY) + 1;
+}
+
+void TfrxCustomMemoView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
+{
+  TfrxDrawText& engine = frxDrawText();
+  engine.SetUseDefaultCharset(UseDefaultCharset);
+  if (!IsDesigning() && AllowExpressions)
+    ExtractMacros();
+  const TextEngineSession session(engine, Color);
+  PrepareTextLayout(engine, canvas, scaleX, scaleY, offsetX, offsetY);
+  TfrxView::Draw(canvas, scaleX, scaleY, offsetX, offsetY);
+  if (Underlines && Rotation == 0)
+    PaintUnderlines(engine);
+  engine.DrawText(canvas, HAlign, VAlign);
+}
+
+void TfrxCustomMemoView::PrepareTextLayout(TfrxDrawText& engine, Canvas& canvas, double scaleX, double scaleY,
+                                           double offsetX, double offsetY)
+{
+  if (Highlight.Active) {
+    engine.SetFont(Highlight.Font);
+    Color = Highlight.Color;
+  } else {
+    engine.SetFont(Font());
+  }
+  engine.SetOptions(WordWrap, AllowHTMLTags, RTLReading, WordBreak, Clipped, Wysiwyg, Rotation);
+  engine.SetGaps(static_cast<double>(ParagraphGap), static_cast<double>(CharSpacing),
+                 static_cast<double>(LineSpacing));
+  if (AutoWidth && !IsDesigning())
+    ApplyAutoWidth(engine);
+
+  ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
+  const TRect scaledRect = FTextRect;
+  ComputeDeviceRect(canvas, 1, 1, 0, 0);
+  const TRect originalRect = FTextRect;
+  if (!IsPrinting())
+    PrintScale = 1;
+  engine.SetDimensions(scaleX, scaleY, PrintScale, originalRect, scaledRect);
+  engine.SetText(Lines());
+  engine.SetParaBreaks(FirstParaBreak, LastParaBreak);
+}
+
+void TfrxCustomMemoView::ApplyAutoWidth(TfrxDrawText& engine)
+{
+  const TRect unbounded{0, 0, 10000, 10000};
+  engine.SetDimensions(1, 1, 1, unbounded, unbounded);
+  engine.SetText(Lines());
+  const long double w = Frame.Width();
+  long double width = static_cast<long double>(engine.CalcWidth()) + 2 * GapX;
+  if (Frame.Typ & ftLeft)
+    width += (w - 1) / 2;
+  if (Frame.Typ & ftRight)
+    width += w / 2;
+  if (Frame.DropShadow)
+    width += Frame.ShadowWidth;
+  const long double oldLeft = Left();
+  const long double oldWidth = Width();
+  SetWidth(width);
+  if (HAlign == haRight)
+    SetLeft(oldLeft + oldWidth - width);
+  else if (HAlign == haCenter)
+    SetLeft(oldLeft + (oldWidth - width) / 2);
+}
+
+void TfrxCustomMemoView::PaintUnderlines(const TfrxDrawText& engine)
+{
+  const double step = engine.LineHeight() * FScaleY;
+  // A line height of zero or less would never reach the bottom.
+  if (step <= 0)
+    return;
+  CanvasPen pen = frxThinPen(Frame.Color(), fsSolid);
+  pen.Width = FFrameWidth;
+  FCanvas->Pen = pen;
+  for (double y = FY + step + (static_cast<double>(GapY - LineSpacing) + 1) * FScaleY; y < FY1; y += step) {
+    FCanvas->MoveTo(FX, frxRound(y));
+    FCanvas->LineTo(FX1, frxRound(y));
+  }
+}

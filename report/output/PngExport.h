@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+
+class TfrxPageSource;
+
+// Resolutions a page may be rendered at, in dots per inch.
+inline constexpr int kPngMinDpi = 1;
+inline constexpr int kPngMaxDpi = 1200;
+
+// Prepared page `index` drawn on white paper at `dpi` dots per inch; a null
+// image when there is no such page. Throws std::out_of_range for a resolution
+// outside kPngMinDpi .. kPngMaxDpi.
+QImage RenderPage(TfrxPageSource& pages, int index, int dpi = 96);
+
+// Writes every prepared page as PREFIX-1.png, PREFIX-2.png, ... at `dpi` and
+// returns the file names written. A file that cannot be written throws
+// TFileError naming it; the pages before it stay written.
+QStringList ExportPagesToPng(TfrxPageSource& pages, const QString& prefix, int dpi = 96);
