@@ -10,9 +10,10 @@ namespace {
 
 // Commands that draw get a QGuiApplication, on the offscreen platform when
 // there is no display; the others start lean, with no display at all.
-std::unique_ptr<QCoreApplication> createApplication(const Command* command, int& argc, char* argv[])
+std::unique_ptr<QCoreApplication> createApplication(const Command* command, const QStringList& arguments, int& argc,
+                                                    char* argv[])
 {
-  if (!command || !command->needsGui())
+  if (!command || !command->needsGui(arguments))
     return std::make_unique<QCoreApplication>(argc, argv);
   const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   if (noDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -28,7 +29,7 @@ int main(int argc, char* argv[])
   for (int i = 0; i < argc; ++i)
     arguments << QString::fromLocal8Bit(argv[i]);
 
-  const std::unique_ptr<QCoreApplication> application = createApplication(CommandNamedIn(arguments), argc, argv);
+  const std::unique_ptr<QCoreApplication> application = createApplication(CommandNamedIn(arguments), arguments, argc, argv);
   QTextStream out(stdout);
   QTextStream err(stderr);
   // Without arguments the desktop program will start here; until it exists,

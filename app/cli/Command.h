@@ -35,8 +35,13 @@ public:
   virtual QList<QCommandLineOption> options() const { return {}; }
 
   // Commands that draw (reports, previews) need a QGuiApplication; the others
-  // start with a QCoreApplication and need no display.
-  virtual bool needsGui() const { return false; }
+  // start with a QCoreApplication and need no display. `arguments` is the
+  // whole command line, for commands that draw only with some options.
+  virtual bool needsGui(const QStringList& arguments) const
+  {
+    Q_UNUSED(arguments);
+    return false;
+  }
 
   virtual void run(const CommandInvocation& invocation) const = 0;
 };

@@ -3,6 +3,7 @@
 #include "app/cli/UsageError.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxReport.h"
+#include "report/output/PngExport.h"
 #include "report/output/frxExportPDFFile.h"
 
 #include <stdexcept>
@@ -51,10 +52,32 @@ ReportOutput PdfFile()
           }};
 }
 
+const QCommandLineOption Resolution(QStringLiteral("dpi"),
+                                    QStringLiteral("Resolução das imagens PNG, em pontos por polegada (96 por padrão)."),
+                                    QStringLiteral("N"), QStringLiteral("96"));
+
+ReportOutput PngPages()
+{
+  return {QCommandLineOption(QStringLiteral("png"),
+                             QStringLiteral("Grava cada página como PREFIXO-1.png, PREFIXO-2.png, ..."),
+                             QStringLiteral("PREFIXO")),
+          {Resolution},
+          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser) {
+            bool isNumber = false;
+            const int dpi = parser.value(Resolution).toInt(&isNumber);
+            if (!isNumber || dpi < kPngMinDpi || dpi > kPngMaxDpi)
+              throw UsageError(QStringLiteral("--dpi espera um número de %1 a %2: %3")
+                                   .arg(kPngMinDpi)
+                                   .arg(kPngMaxDpi)
+                                   .arg(parser.value(Resolution)));
+            ExportPagesToPng(report.PreviewPages(), target, dpi);
+          }};
+}
+
 }  // namespace
 
 const QList<ReportOutput>& ReportOutputs()
 {
-  static const QList<ReportOutput> outputs = {PreparedReportFile(), PdfFile()};
+  static const QList<ReportOutput> outputs = {PreparedReportFile(), PdfFile(), PngPages()};
   return outputs;
 }

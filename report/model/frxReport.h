@@ -131,8 +131,6 @@ public:
   void Set(const QString& name, const QVariant& value);
   // Variables of the main script that expressions can read ("Value").
   void SetScriptVariable(const QString& name, const QVariant& value);
-  // Shared by all reports; the engine reads "CopyName0", ... for copy names.
-  static TfrxVariables& GlobalVariables();
 
   // --- preparation
   TfrxEngine& Engine() const { return *FEngine; }

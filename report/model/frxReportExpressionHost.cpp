@@ -2,6 +2,7 @@
 
 #include "report/model/frxEngine.h"
 #include "report/model/frxExpressionSystemVariables.h"
+#include "report/model/frxGlobalVariables.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxReport.h"
 #include "report/model/frxView.h"
@@ -25,7 +26,7 @@ std::optional<QVariant> TfrxReportExpressionHost::FindSystemVariable(const QStri
   values.PhysicalPage = pages.CurPage + 1;
   values.TotalPages = pages.GetLogicalTotalPages();
   values.FirstPassTotalPages = engine.TotalPages;
-  values.CopyName0 = TfrxReport::GlobalVariables().Value(QStringLiteral("CopyName0"));
+  values.CopyName0 = frxGlobalVariables().Value(QStringLiteral("CopyName0"));
   return SystemVariableValue(name, values);
 }
 
@@ -50,7 +51,7 @@ std::optional<QVariant> TfrxReportExpressionHost::FindReportVariable(const QStri
 
 std::optional<QVariant> TfrxReportExpressionHost::FindGlobalVariable(const QString& name)
 {
-  const TfrxVariables& globals = TfrxReport::GlobalVariables();
+  const TfrxVariables& globals = frxGlobalVariables();
   const int index = globals.IndexOf(name);
   if (index < 0)
     return std::nullopt;

@@ -26,12 +26,6 @@ void TfrxReport::SetScriptVariable(const QString& name, const QVariant& value)
   FExpressionHost->SetScriptVariable(name, value);
 }
 
-TfrxVariables& TfrxReport::GlobalVariables()
-{
-  static TfrxVariables globals;
-  return globals;
-}
-
 void TfrxReport::CheckDataSets()
 {
   for (const TfrxDataSetItem& item : DataSets.Items) {

@@ -187,5 +187,6 @@ TEST(CommandLine, NamesTheCommandBeforeAnyApplicationExists)
             nullptr);
   EXPECT_EQ(CommandNamedIn({QStringLiteral("quitanza")}), nullptr);
   EXPECT_EQ(CommandNamedIn({QStringLiteral("quitanza"), QStringLiteral("desconhecido")}), nullptr);
-  EXPECT_FALSE(CommandNamedIn({QStringLiteral("quitanza"), QStringLiteral("validar")})->needsGui());
+  const QStringList validar = {QStringLiteral("quitanza"), QStringLiteral("validar")};
+  EXPECT_FALSE(CommandNamedIn(validar)->needsGui(validar));
 }

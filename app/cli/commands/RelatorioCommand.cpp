@@ -5,6 +5,7 @@
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxReport.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -39,6 +40,15 @@ public:
              false}};
   }
 
+  // Glyphs are drawn through the window system's font engine, so PNG pages
+  // need a QGuiApplication; preparing and writing PDF or .fp3 files do not.
+  bool needsGui(const QStringList& arguments) const override
+  {
+    return arguments.contains(QStringLiteral("--png")) ||
+           std::any_of(arguments.begin(), arguments.end(),
+                       [](const QString& a) { return a.startsWith(QStringLiteral("--png=")); });
+  }
+
   QList<QCommandLineOption> options() const override
   {
     QList<QCommandLineOption> options = {
@@ -63,7 +73,7 @@ public:
         requested << &output;
     }
     if (requested.isEmpty())
-      throw UsageError(QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ)."));
+      throw UsageError(QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ, --png PREFIXO)."));
 
     auto report = std::make_unique<TfrxReport>();
     // Errors reach the command line as one message and exit status 3.
