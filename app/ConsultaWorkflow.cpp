@@ -1,5 +1,10 @@
 #include "app/ConsultaWorkflow.h"
 
+#include "app/IssuerSettings.h"
+#include "app/ReceiptVariables.h"
+#include "app/TextFunctions.h"
+#include "app/ValorPorExtenso.h"
+
 void TConsultaWorkflow::FormShow()
 {
   FDm.cdsReg.First();
@@ -10,4 +15,31 @@ bool TConsultaWorkflow::BitBtn2Click()
   if (!FUi.Question(QStringLiteral("Deseja realmente excluir?")))
     return false;
   return RunShowingErrors(FUi, [&] { FDm.cdsReg.Delete(); });
+}
+
+void TConsultaWorkflow::btnImprimirClick()
+{
+  if (FDm.cdsReg.IsEmpty())
+    return;
+  FDm.fImagem.clear();
+  RunShowingErrors(FUi, [&] { Reprint(); });
+}
+
+void TConsultaWorkflow::Reprint()
+{
+  const TIniFile settings = FDm.Settings();
+  FDm.LoadReceiptTemplate(FDm.cdsRegTipo.AsInteger());
+  const Amount valor = FDm.cdsRegValor.AsCurrency();
+  TfrxReport& report = FDm.frxReport;
+  SetIssuerVariables(report, settings);
+  SetReceiptVariable(report, u"Cliente", FDm.cdsRegCliente.AsString());
+  SetReceiptVariable(report, u"CPF_CNPJ", FormatarCpfCnpj(FDm.cdsRegCNPJ.AsString()));
+  SetReceiptVariable(report, u"Referente", UpperCase(FDm.cdsRegReferente.AsString()));
+  SetReceiptVariable(report, u"Valor", valor.toBrazilianText(2));
+  SetReceiptVariable(report, u"CNPJ_Empresa", FormatarCpfCnpj(settings.ReadString(IssuerSection, u"CFP_CNPJ")));
+  SetReceiptVariable(report, u"Informacao", UpperCase(ValorPorExtenso(valor)));
+  SetReceiptVariable(report, u"MD5", FDm.cdsRegAutenticacao.AsString());
+  SetReceiptVariable(report, u"Codigo", ReceiptNumberText(FDm.cdsRegCodigo.AsInteger()));
+  report.PrepareReport(true);
+  FUi.Preview(report);
 }

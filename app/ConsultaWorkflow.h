@@ -3,10 +3,9 @@
 #include "app/UserInterface.h"
 #include "app/uDm.h"
 
-// The register lookup window's steps that need no report. It works on the
-// register's current row, which the grid follows and which stays current
-// after the window closes. The reprint (btnImprimirClick, and the grid's
-// double click that presses it) joins them with the report.
+// The register lookup window's steps. It works on the register's current
+// row, which the grid follows and which stays current after the window
+// closes.
 class TConsultaWorkflow {
 public:
   TConsultaWorkflow(TDm& dm, TUserInterface& ui) : FDm(dm), FUi(ui) {}
@@ -18,8 +17,18 @@ public:
   // operation on an empty dataset"). The file changes at the next save.
   // True when a row was deleted.
   bool BitBtn2Click();
+  // Imprimir (and the grid's double click): the current row's receipt again,
+  // in the template of its type, with the issuer's data and logo as the
+  // settings hold them now, the document and amount formatted, the stored
+  // number and authentication code; prepared and shown in the preview.
+  // Stores nothing. Nothing at all on an empty register; errors come in the
+  // error box with their own message. The window keeps btnImprimir disabled
+  // while this runs.
+  void btnImprimirClick();
 
 private:
+  void Reprint();
+
   TDm& FDm;
   TUserInterface& FUi;
 };

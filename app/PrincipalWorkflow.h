@@ -3,9 +3,28 @@
 #include "app/UserInterface.h"
 #include "app/uDm.h"
 
-// The main window's steps that need no report: the register loaded when the
-// window is first shown and saved when it closes, and Limpar. Issuing
-// (btnEmitirClick) joins them with the report.
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// The main window's entry fields as they hold them when Emitir is pressed.
+struct TReceiptEntry {
+  QString Cliente;    // edtCliente
+  QString CNPJ;       // edtCNPJ: punctuated once left, bare digits while focused
+  QString Valor;      // edtValor, in the form it shows at that moment (1.500,00)
+  QString Referente;  // mmReferente, with its line breaks
+  std::int32_t Tipo = 0;  // RadioGroup1: 0 Recebimento, 1 Pagamento
+};
+
+// What an issue that ran to its end stored.
+struct TIssuedReceipt {
+  std::int32_t Codigo = 0;
+  QString Autenticacao;
+};
+
+// The main window's steps: the register loaded when the window is first
+// shown and saved when it closes, Limpar, and issuing.
 class TPrincipalWorkflow {
 public:
   TPrincipalWorkflow(TDm& dm, TUserInterface& ui) : FDm(dm), FUi(ui) {}
@@ -21,7 +40,20 @@ public:
   // type stays as it is.
   void btnLimparClick();
 
+  // Emitir. Without a client or with a zero amount: the warning, the focus
+  // on that field, nothing changed. Otherwise the next number (CODIGO + 1),
+  // the amount in words and the authentication code, the template of the
+  // receipt type filled and prepared, the preview; after it closes the
+  // receipt is inserted at the current row, recibo.xml saved and CODIGO
+  // advanced. Any failure from the progress bar on ends the issue with the
+  // error box "Erro ao gerar recibo: " and the failure's message, after the
+  // clean-up (fields cleared, progress bar hidden) that follows every issue.
+  // Empty unless the receipt was stored and the counter advanced.
+  std::optional<TIssuedReceipt> btnEmitirClick(const TReceiptEntry& entry);
+
 private:
+  TIssuedReceipt Issue(const TReceiptEntry& entry);
+
   TDm& FDm;
   TUserInterface& FUi;
 };

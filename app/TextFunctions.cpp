@@ -23,3 +23,13 @@ QString QuotedStr(const QString& texto)
   quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
   return QLatin1Char('\'') + quoted + QLatin1Char('\'');
 }
+
+QString UpperCase(const QString& texto)
+{
+  QString upper = texto;
+  for (QChar& ch : upper) {
+    if (ch >= u'a' && ch <= u'z')
+      ch = QChar(ch.unicode() - u'a' + u'A');
+  }
+  return upper;
+}

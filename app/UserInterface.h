@@ -11,7 +11,7 @@ class TfrxReport;
 // the windows, the command line or a test script. The workflows never throw
 // to their caller; what the operator must see goes through these calls, as a
 // window's event handler would show it, and the implementations never throw
-// back into a workflow.
+// back into a workflow, except Preview where it cannot show the report at all.
 class TUserInterface {
 public:
   virtual ~TUserInterface() = default;
@@ -29,7 +29,9 @@ public:
   // the window's business) and it stays full until HideProgress.
   virtual void ShowProgress() = 0;
   virtual void HideProgress() = 0;
-  // The report preview; returns when the operator closes it.
+  // The report preview of the prepared pages; returns when the operator
+  // closes it. Throws when the report cannot be shown (the command line's PDF
+  // export failing): the workflow's step failed.
   virtual void Preview(TfrxReport& report) = 0;
 
   // Empties the entry fields (an amount field shows "0,00" again).

@@ -1,5 +1,10 @@
 #include "app/uDm.h"
 
+#include "app/IssuerSettings.h"
+#include "app/receipt/ReceiptTemplates.h"
+#include "report/model/frxPictureView.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,9 +22,10 @@ const QString& ExistingFolder(const QString& folder)
 
 }  // namespace
 
-TDm::TDm(const QString& dataFolder)
+TDm::TDm(const QString& dataFolder, const QString& programFolder)
   : FLock(ExistingFolder(dataFolder)),
     FDataFolder(QDir(dataFolder).absolutePath()),
+    FProgramFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder),
     cdsReg(QStringLiteral("cdsReg")),
     cdsRegCliente(cdsReg, u"Cliente"),
     cdsRegCNPJ(cdsReg, u"CNPJ"),
@@ -29,6 +35,8 @@ TDm::TDm(const QString& dataFolder)
     cdsRegCodigo(cdsReg, u"Codigo"),
     cdsRegAutenticacao(cdsReg, u"Autenticacao")
 {
+  BuildReceiptLayout(frxReport, ReceiptKind::Recebimento);
+  frxReport.OnBeforePrint = [this](TfrxReportComponent* sender) { frxReportBeforePrint(sender); };
 }
 
 QString TDm::FilePath(QStringView fileName) const
@@ -39,6 +47,40 @@ QString TDm::FilePath(QStringView fileName) const
 TIniFile TDm::Settings() const
 {
   return TIniFile(FilePath(SettingsFileName));
+}
+
+QString TDm::TemplatePath(QStringView fileName) const
+{
+  const QString own = FilePath(fileName);
+  return QFileInfo(own).isFile() ? own : QDir(FProgramFolder).filePath(fileName.toString());
+}
+
+void TDm::LoadReceiptTemplate(std::int32_t tipo)
+{
+  switch (tipo) {
+  case 0:
+    frxReport.LoadFromFile(TemplatePath(ReceiptTemplateFileName(ReceiptKind::Recebimento)));
+    fImagem = Settings().ReadString(IssuerSection, u"LOGO");
+    return;
+  case 1:
+    frxReport.LoadFromFile(TemplatePath(ReceiptTemplateFileName(ReceiptKind::Pagamento)));
+    return;
+  }
+  throw std::runtime_error(QStringLiteral("Tipo de recibo desconhecido: %1").arg(tipo).toStdString());
+}
+
+void TDm::frxReportBeforePrint(TfrxReportComponent*)
+{
+  if (fImagem.isEmpty() || !QFileInfo::exists(fImagem))
+    return;
+  for (const QString& name : {QStringLiteral("Picture1"), QStringLiteral("Picture3")}) {
+    auto* picture = dynamic_cast<TfrxPictureView*>(frxReport.FindObject(name));
+    if (!picture)
+      continue;
+    picture->SetHeight(83.15L);
+    picture->SetWidth(143.62L);
+    picture->SetPicture(FLogo.Load(fImagem));
+  }
 }
 
 void TDm::LoadOrCreateRegister()

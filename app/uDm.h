@@ -1,27 +1,31 @@
 #pragma once
 
+#include "app/LogoPicture.h"
 #include "app/RegisterField.h"
 #include "platform/DataFolderLock.h"
 #include "platform/IniFile.h"
 #include "platform/ReceiptRegister.h"
+#include "report/model/frxReport.h"
+#include "report/output/frxExportPDF.h"
 
 #include <QString>
 #include <QStringView>
 
 #include <cstdint>
 
-// The data module: the receipt register and the files of one data folder
-// (config.ini, recibo.xml, the receipt templates), for the whole run of the
-// desktop program or the length of a command's work. It holds the folder's
-// lock all that time, so no other Quitanza process changes the same files.
-//
-// The report members (frxReport with the receipt layout, fImagem,
-// frxReportBeforePrint and frxPDFExport with the receipts' export settings)
-// join this class with issuing and reprint.
+class TfrxReportComponent;
+
+// The data module: the receipt register, the receipt report and the files of
+// one data folder (config.ini, recibo.xml, the receipt templates), for the
+// whole run of the desktop program or the length of a command's work. It
+// holds the folder's lock all that time, so no other Quitanza process changes
+// the same files.
 class TDm {
   TDataFolderLock FLock;  // first: nothing is touched before the folder is ours
   QString FDataFolder;
+  QString FProgramFolder;
   bool FRegisterActive = true;
+  TLogoPicture FLogo;
 
 public:
   static constexpr QStringView RegisterFileName = u"recibo.xml";
@@ -29,8 +33,10 @@ public:
 
   // Throws std::runtime_error when the folder does not exist or another
   // process holds it ("Os dados em DIR estão em uso por outro processo do
-  // Quitanza."). The register starts open, with no rows.
-  explicit TDm(const QString& dataFolder);
+  // Quitanza."). The register starts open, with no rows; the report holds the
+  // receipt layout. `programFolder` holds the templates that the data folder
+  // lacks: the executable's folder unless given.
+  explicit TDm(const QString& dataFolder, const QString& programFolder = {});
   TDm(const TDm&) = delete;
   TDm& operator=(const TDm&) = delete;
 
@@ -39,6 +45,9 @@ public:
   QString FilePath(QStringView fileName) const;
   // config.ini, opened afresh by every read and write.
   TIniFile Settings() const;
+  // A receipt template: the data folder's own when it has one, else the one
+  // beside the program, so a fresh data folder still prints real receipts.
+  QString TemplatePath(QStringView fileName) const;
 
   TReceiptRegister cdsReg;
   TRegisterField cdsRegCliente;
@@ -67,6 +76,24 @@ public:
   // Makes the first row with that number the current one; false, the
   // current row unchanged, when there is none.
   bool LocateCodigo(std::int32_t codigo);
+
+  // The one report of issuing and reprint. Loading a template replaces the
+  // layout it holds from creation; frxReportBeforePrint stays connected.
+  TfrxReport frxReport;
+  // The logo for the report being prepared; empty for none.
+  QString fImagem;
+  // Before every band and object is printed: the logo fImagem names, when
+  // that file exists, into Picture1 and Picture3, each made 143.62 x 83.15
+  // where it stands. The sender is not looked at.
+  void frxReportBeforePrint(TfrxReportComponent* sender);
+  // The receipts' PDF export, with their stored settings.
+  TfrxPDFExport frxPDFExport;
+
+  // Issuing and reprint, by receipt type: 0 loads Recibo.fr3 and takes the
+  // logo from the settings (LOGO), 1 loads Pagar.fr3 and leaves fImagem as
+  // it is. A missing template leaves the report empty and is no error;
+  // another type is refused.
+  void LoadReceiptTemplate(std::int32_t tipo);
 
 private:
   void LoadRegister();

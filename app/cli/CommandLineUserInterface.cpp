@@ -1,6 +1,8 @@
 #include "app/cli/CommandLineUserInterface.h"
 
 #include "doclib/InvalidInputError.h"
+#include "report/model/frxPreviewPages.h"
+#include "report/model/frxReport.h"
 
 #include <stdexcept>
 
@@ -25,6 +27,20 @@ void TCommandLineUserInterface::Error(const std::exception& error)
 void TCommandLineUserInterface::Information(const QString& text)
 {
   FOut << text << u'\n';
+}
+
+void TCommandLineUserInterface::ExportPreviewTo(TfrxPDFExport& filter, const QString& fileName,
+                                                const TfrxPDFFileSettings& settings)
+{
+  FPdfFilter = &filter;
+  FPdfFileName = fileName;
+  FPdfSettings = settings;
+}
+
+void TCommandLineUserInterface::Preview(TfrxReport& report)
+{
+  if (FPdfFilter)
+    frxExportPDFFile(*FPdfFilter, report.PreviewPages(), FPdfFileName, FPdfSettings);
 }
 
 void TCommandLineUserInterface::Stop(TStop kind, const QString& message)

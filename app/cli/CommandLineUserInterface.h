@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/UserInterface.h"
+#include "report/output/frxExportPDFFile.h"
 
 #include <QString>
 #include <QTextStream>
@@ -10,8 +11,8 @@
 // has returned, so the workflow runs exactly as under a window: a warning
 // or an unconfirmed question refuses the input (exit 1), and so does the
 // error box showing a refused input; any other error shown ends the command
-// as a file or engine error (exit 3). A command has no fields,
-// progress bar or preview.
+// as a file or engine error (exit 3). A command has no fields or progress
+// bar; its preview is the PDF export when it was given a file, else nothing.
 class TCommandLineUserInterface final : public TUserInterface {
 public:
   // `confirmed`: the operator answered Yes beforehand (--sim).
@@ -23,9 +24,14 @@ public:
   void Information(const QString& text) override;
   void ShowProgress() override {}
   void HideProgress() override {}
-  void Preview(TfrxReport&) override {}
+  // Throws the export's error: the command's only output failed.
+  void Preview(TfrxReport& report) override;
   void ClearFields() override {}
   void FocusField(const QString&) override {}
+
+  // From now on the preview exports the prepared pages into `fileName`
+  // through `filter`, with these settings.
+  void ExportPreviewTo(TfrxPDFExport& filter, const QString& fileName, const TfrxPDFFileSettings& settings);
 
   // Throws InvalidInputError for a warning, an unanswered question or a
   // refused input, or std::runtime_error for another error: the first shown.
@@ -39,4 +45,7 @@ private:
   bool FConfirmed;
   TStop FStop = TStop::None;
   QString FMessage;
+  TfrxPDFExport* FPdfFilter = nullptr;
+  QString FPdfFileName;
+  TfrxPDFFileSettings FPdfSettings;
 };

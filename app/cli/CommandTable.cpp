@@ -3,10 +3,12 @@
 // Each command lives in its own file under commands/ and defines its factory.
 std::unique_ptr<Command> CreateAutenticarCommand();
 std::unique_ptr<Command> CreateConfigurarCommand();
+std::unique_ptr<Command> CreateEmitirCommand();
 std::unique_ptr<Command> CreateExcluirCommand();
 std::unique_ptr<Command> CreateExtensoCommand();
 std::unique_ptr<Command> CreateFormatarCommand();
 std::unique_ptr<Command> CreateListarCommand();
+std::unique_ptr<Command> CreateReimprimirCommand();
 std::unique_ptr<Command> CreateRelatorioCommand();
 std::unique_ptr<Command> CreateValidarCommand();
 
@@ -15,7 +17,8 @@ const std::vector<std::unique_ptr<Command>>& Commands()
   static const std::vector<std::unique_ptr<Command>> commands = [] {
     std::vector<std::unique_ptr<Command>> table;
     for (auto create : {CreateExtensoCommand, CreateFormatarCommand, CreateValidarCommand, CreateConfigurarCommand,
-                        CreateAutenticarCommand, CreateListarCommand, CreateExcluirCommand, CreateRelatorioCommand})
+                        CreateEmitirCommand, CreateAutenticarCommand, CreateListarCommand, CreateExcluirCommand,
+                        CreateReimprimirCommand, CreateRelatorioCommand})
       table.push_back(create());
     return table;
   }();

@@ -19,9 +19,14 @@ QByteArray PasswordBytes(const QString& password) {
 }  // namespace
 
 void frxExportPDFFile(TfrxPageSource& pages, const QString& fileName, const TfrxPDFFileSettings& settings) {
+  TfrxPDFExport filter;
+  frxExportPDFFile(filter, pages, fileName, settings);
+}
+
+void frxExportPDFFile(TfrxPDFExport& filter, TfrxPageSource& pages, const QString& fileName,
+                      const TfrxPDFFileSettings& settings) {
   if (fileName.isEmpty())
     throw EfrxError(QStringLiteral("No file name given for the PDF file"));
-  TfrxPDFExport filter;
   filter.ShowDialog = false;
   filter.ShowProgress = false;
   filter.FileName = fileName;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class TfrxPDFExport;
 class TfrxPageSource;
 
 // The settings a command line gives a PDF export; the rest keep the export
@@ -19,3 +20,8 @@ struct TfrxPDFFileSettings {
 // EfrxError (or std::invalid_argument for a bad page selection) with a
 // message fit for the user.
 void frxExportPDFFile(TfrxPageSource& pages, const QString& fileName, const TfrxPDFFileSettings& settings);
+
+// The same through a filter of the program's own, whose other settings
+// (document information, quality, viewer preferences) stay as they are.
+void frxExportPDFFile(TfrxPDFExport& filter, TfrxPageSource& pages, const QString& fileName,
+                      const TfrxPDFFileSettings& settings);

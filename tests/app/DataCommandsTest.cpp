@@ -2,6 +2,7 @@
 #include "app/uDm.h"
 #include "platform/AtomicFile.h"
 #include "platform/RegisterFile.h"
+#include "tests/app/DataFolderCommandTest.h"
 #include "tests/app/RunQuitanza.h"
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
@@ -19,24 +20,7 @@
 
 using ::testing::ElementsAre;
 
-// The commands that work on a data folder, through the real executable.
-class DataCommandsTest : public ::testing::Test {
-protected:
-  ProcessResult Quitanza(QStringList arguments) const
-  {
-    return RunQuitanza(arguments << QStringLiteral("--dados") << Folder.path());
-  }
-  QString PathOf(const QString& name) const { return Folder.filePath(name); }
-  QByteArray Settings() const { return ReadWholeFile(PathOf(QStringLiteral("config.ini"))); }
-  QByteArray Register() const { return ReadWholeFile(PathOf(QStringLiteral("recibo.xml"))); }
-  void WriteSettings(const QByteArray& content) const { WriteFileAtomically(PathOf(QStringLiteral("config.ini")), content); }
-  void WriteRegister(const std::vector<TReceiptRecord>& records) const
-  {
-    WriteRegisterFile(PathOf(QStringLiteral("recibo.xml")), Packed(records));
-  }
-
-  QTemporaryDir Folder;
-};
+using DataCommandsTest = TDataFolderCommandTest;
 
 TEST_F(DataCommandsTest, ConfigurarWritesTheGivenKeysAsTheWindowsFieldsHoldThem)
 {

@@ -1,8 +1,11 @@
 #include "app/uDm.h"
+#include "report/model/frxPictureView.h"
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
 
 #include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
 
 #include <stdexcept>
 
@@ -70,4 +73,78 @@ TEST_F(DataModuleTest, FilesOfTheDataFolder)
 {
   EXPECT_EQ(Dm->FilePath(TDm::RegisterFileName), RegisterPath());
   EXPECT_EQ(Dm->Settings().FileName(), SettingsPath());
+}
+
+TEST_F(DataModuleTest, TheReportHoldsTheReceiptLayoutFromCreation)
+{
+  EXPECT_NE(Dm->frxReport.FindObject(QStringLiteral("Picture3")), nullptr);
+  EXPECT_NE(Dm->frxReport.FindObject(QStringLiteral("Memo28")), nullptr);
+  EXPECT_GE(Dm->frxReport.Variables.IndexOf(QStringLiteral("CNPJ_Empresa")), 0);
+  EXPECT_TRUE(Dm->fImagem.isEmpty());
+}
+
+TEST_F(DataModuleTest, ThePdfExportHasTheReceiptsStoredSettings)
+{
+  const TfrxPDFExport& pdf = Dm->frxPDFExport;
+  EXPECT_TRUE(pdf.Compressed);
+  EXPECT_FALSE(pdf.EmbeddedFonts);
+  EXPECT_FALSE(pdf.Outline);
+  EXPECT_FALSE(pdf.Background);
+  EXPECT_TRUE(pdf.HTMLTags);
+  EXPECT_EQ(pdf.Quality, 95);
+  EXPECT_EQ(pdf.Author, QStringLiteral("Pellwick"));
+  EXPECT_EQ(pdf.Subject, QStringLiteral("Pellwick PDF export"));
+  EXPECT_EQ(pdf.ProtectionFlags, AllPDFEncBits);
+  EXPECT_TRUE(pdf.UseFileCache);
+  EXPECT_TRUE(pdf.ShowProgress);
+  EXPECT_FALSE(pdf.OverwritePrompt);
+}
+
+TEST_F(DataModuleTest, TemplatesComeFromTheDataFolderWhenItHasThem)
+{
+  const QString beside = QStringLiteral(QUITANZA_BINARY_DIR "/app/Recibo.fr3");
+  EXPECT_EQ(Dm->TemplatePath(u"Recibo.fr3"), beside);
+
+  TfrxReport own;
+  ASSERT_TRUE(own.LoadFromFile(beside));
+  own.FindObject(QStringLiteral("Memo1"))->SetName(QStringLiteral("Titulo"));
+  own.SaveToFile(PathOf(QStringLiteral("Recibo.fr3")));
+  EXPECT_EQ(Dm->TemplatePath(u"Recibo.fr3"), PathOf(QStringLiteral("Recibo.fr3")));
+  Dm->LoadReceiptTemplate(0);
+  EXPECT_NE(Dm->frxReport.FindObject(QStringLiteral("Titulo")), nullptr);
+  Dm->LoadReceiptTemplate(1);
+  EXPECT_NE(Dm->frxReport.FindObject(QStringLiteral("Memo1")), nullptr);
+}
+
+TEST_F(DataModuleTest, AMissingTemplateLeavesTheReportEmptyAndAnUnknownTypeIsRefused)
+{
+  const QTemporaryDir noTemplates;
+  const QTemporaryDir data;
+  TDm dm(data.path(), noTemplates.path());
+  dm.LoadReceiptTemplate(1);
+  EXPECT_EQ(dm.frxReport.FindObject(QStringLiteral("Memo1")), nullptr);
+  EXPECT_THROW(dm.LoadReceiptTemplate(2), std::runtime_error);
+}
+
+TEST_F(DataModuleTest, BeforePrintPutsAnExistingLogoIntoBothCopiesOnly)
+{
+  const auto logoWidth = [&](const QString& name) {
+    return static_cast<const TfrxPictureView*>(Dm->frxReport.FindObject(name))->Picture().Width();
+  };
+  Dm->fImagem = PathOf(QStringLiteral("nao-existe.png"));
+  Dm->frxReportBeforePrint(nullptr);
+  EXPECT_EQ(logoWidth(QStringLiteral("Picture1")), 0);
+
+  Dm->fImagem = WriteLogo();
+  Dm->frxReportBeforePrint(nullptr);
+  for (const QString& name : {QStringLiteral("Picture1"), QStringLiteral("Picture3")}) {
+    EXPECT_EQ(logoWidth(name), 40) << name.toStdString();
+    EXPECT_NEAR(static_cast<double>(Dm->frxReport.FindObject(name)->Width()), 143.62, 1e-9);
+  }
+  EXPECT_EQ(logoWidth(QStringLiteral("Picture2")), 44);  // the maker's own
+
+  // A logo replaced while the program runs is printed from the new file.
+  ASSERT_TRUE(QImage(60, 20, QImage::Format_RGB32).save(Dm->fImagem));
+  Dm->frxReportBeforePrint(nullptr);
+  EXPECT_EQ(logoWidth(QStringLiteral("Picture3")), 60);
 }

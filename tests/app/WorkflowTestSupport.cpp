@@ -2,8 +2,15 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/RegisterFile.h"
+#include "report/model/frxMemoView.h"
+#include "report/model/frxPictureView.h"
+#include "report/model/frxPreviewPages.h"
+#include "report/model/frxReportPage.h"
 
-TWorkflowTest::TWorkflowTest() : Dm(std::make_unique<TDm>(FFolder.path())) {}
+#include <QImage>
+
+// The templates the build wrote beside the executable.
+TWorkflowTest::TWorkflowTest() : Dm(std::make_unique<TDm>(FFolder.path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"))) {}
 
 void TWorkflowTest::WriteRegister(const std::vector<TReceiptRecord>& records) const
 {
@@ -23,6 +30,35 @@ void TWorkflowTest::WriteSettings(const QByteArray& content) const
 QByteArray TWorkflowTest::SettingsInFile() const
 {
   return ReadWholeFile(SettingsPath());
+}
+
+QString TWorkflowTest::WriteLogo() const
+{
+  QImage logo(40, 20, QImage::Format_RGB32);
+  logo.fill(Qt::darkGreen);
+  const QString path = PathOf(QStringLiteral("logo.png"));
+  EXPECT_TRUE(logo.save(path));
+  return path;
+}
+
+QString TWorkflowTest::PreparedText(const QString& name) const
+{
+  TfrxReportPage* page = Dm->frxReport.PreviewPages().GetPage(0);
+  const auto* memo = page ? dynamic_cast<const TfrxMemoView*>(page->FindObject(name)) : nullptr;
+  if (!memo) {
+    ADD_FAILURE() << "no prepared memo " << name.toStdString();
+    return {};
+  }
+  QString text = memo->Text();
+  if (text.endsWith(QStringLiteral("\r\n")))
+    text.chop(2);
+  return text;
+}
+
+const TfrxPictureView* TWorkflowTest::PreparedPicture(const QString& name) const
+{
+  TfrxReportPage* page = Dm->frxReport.PreviewPages().GetPage(0);
+  return page ? dynamic_cast<const TfrxPictureView*>(page->FindObject(name)) : nullptr;
 }
 
 TReceiptRecord Receipt(std::int32_t codigo)

@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+class TfrxPictureView;
+
 // A workflow test: an empty data folder of its own, its data module and a
 // scripted operator.
 class TWorkflowTest : public ::testing::Test {
@@ -28,6 +30,13 @@ protected:
   std::vector<TReceiptRecord> RegisterInFile() const;
   void WriteSettings(const QByteArray& content) const;
   QByteArray SettingsInFile() const;
+  // A 40 x 20 picture file in the data folder, for LOGO.
+  QString WriteLogo() const;
+
+  // What the data module's report prepared last, on its first page: a memo's
+  // text without its final line break, a picture object (null when absent).
+  QString PreparedText(const QString& name) const;
+  const TfrxPictureView* PreparedPicture(const QString& name) const;
 
   QTemporaryDir FFolder;
   std::unique_ptr<TDm> Dm;

@@ -1,5 +1,6 @@
 #include "app/AutenticarWorkflow.h"
 #include "app/EntryFields.h"
+#include "app/cli/AmountArgument.h"
 #include "app/cli/Command.h"
 #include "app/cli/CommandLineUserInterface.h"
 #include "app/uDm.h"
@@ -20,14 +21,6 @@ QString ReceiptNumber(const QString& typed)
   if (OnlyDigits(typed) != typed)
     throw InvalidInputError(QStringLiteral("O número do recibo só tem algarismos: %1").arg(typed));
   return typed;
-}
-
-// An amount field left untouched still shows the zero amount.
-QString AmountText(const CommandInvocation& invocation)
-{
-  const QString typed = invocation.parser.isSet(AmountOption) ? invocation.parser.value(AmountOption)
-                                                              : QStringLiteral("0,00");
-  return TextAsLeft(AmountField(), typed);
 }
 
 // quitanza autenticar --numero N --cliente NOME --valor VALOR: the
@@ -56,7 +49,7 @@ public:
     const TAuthenticationEntry entry{
       ReceiptNumber(invocation.parser.value(NumberOption)),
       TextAsLeft(NameField(), invocation.parser.value(ClientOption)),
-      AmountText(invocation),
+      AmountAsLeft(invocation.parser, AmountOption),
     };
     TDm dm(invocation.dataDirectory);
     TCommandLineUserInterface ui(invocation.out, false);

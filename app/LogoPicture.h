@@ -1,0 +1,22 @@
+#pragma once
+
+#include "report/model/Picture.h"
+
+#include <QDateTime>
+#include <QString>
+
+// The issuer's logo as its file holds it. The before-print handler asks for
+// it for every object of every receipt; the file is read again only when it
+// is another file or has changed since.
+class TLogoPicture {
+public:
+  // The picture in the file at `path`. Throws EfrxError when the file cannot
+  // be read as a picture.
+  const TPicture& Load(const QString& path);
+
+private:
+  QString FPath;
+  QDateTime FModified;
+  qint64 FSize = -1;
+  TPicture FPicture;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+
+class TIniFile;
+class TfrxReport;
+
+// Gives a report variable a text. The report evaluates variable values as
+// expressions, so the text goes as a quoted literal: D'ÁVILA stays D'ÁVILA.
+void SetReceiptVariable(TfrxReport& report, QStringView name, const QString& text);
+
+// The issuer's lines, from the settings as they are now, in the order every
+// receipt sets them: Empresa (in capitals), Endereco, Cidade (telephone and
+// city), CidadeData and Email_Site.
+void SetIssuerVariables(TfrxReport& report, const TIniFile& settings);
+
+// The receipt number as printed: "N°: 0000000042".
+QString ReceiptNumberText(std::int32_t codigo);

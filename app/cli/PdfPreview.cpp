@@ -1,0 +1,36 @@
+#include "app/cli/PdfPreview.h"
+
+#include "app/cli/CommandLineUserInterface.h"
+#include "app/cli/UsageError.h"
+#include "app/uDm.h"
+
+namespace {
+
+const QCommandLineOption PdfOption(QStringLiteral("pdf"), QStringLiteral("Exporta o recibo para esse PDF."),
+                                   QStringLiteral("ARQ"));
+const QCommandLineOption PasswordOption(QStringLiteral("senha"), QStringLiteral("Protege o PDF: senha para abri-lo."),
+                                        QStringLiteral("SENHA"));
+
+}  // namespace
+
+QList<QCommandLineOption> PdfPreviewOptions()
+{
+  return {PdfOption, PasswordOption};
+}
+
+bool PdfPreviewRequested(const QCommandLineParser& parser)
+{
+  return parser.isSet(PdfOption);
+}
+
+void SetUpPdfPreview(TCommandLineUserInterface& ui, TDm& dm, const QCommandLineParser& parser)
+{
+  if (!parser.isSet(PdfOption)) {
+    if (parser.isSet(PasswordOption))
+      throw UsageError(QStringLiteral("--senha protege o PDF: informe também --pdf ARQ."));
+    return;
+  }
+  TfrxPDFFileSettings settings;
+  settings.UserPassword = parser.value(PasswordOption);
+  ui.ExportPreviewTo(dm.frxPDFExport, parser.value(PdfOption), settings);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+
+class TCommandLineUserInterface;
+class TDm;
+
+// --pdf ARQ and --senha SENHA of the commands that print receipts: the PDF
+// export in the preview's place, through the data module's export filter.
+QList<QCommandLineOption> PdfPreviewOptions();
+bool PdfPreviewRequested(const QCommandLineParser& parser);
+
+// Sets the preview up as the options say: the PDF export when --pdf is given,
+// nothing otherwise. --senha without --pdf is a usage error.
+void SetUpPdfPreview(TCommandLineUserInterface& ui, TDm& dm, const QCommandLineParser& parser);

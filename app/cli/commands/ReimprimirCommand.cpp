@@ -1,0 +1,49 @@
+#include "app/ConsultaWorkflow.h"
+#include "app/ReceiptVariables.h"
+#include "app/cli/Command.h"
+#include "app/cli/CommandLineUserInterface.h"
+#include "app/cli/PdfPreview.h"
+#include "app/cli/ReceiptSelection.h"
+#include "app/cli/UsageError.h"
+#include "app/uDm.h"
+
+#include <memory>
+
+namespace {
+
+// quitanza reimprimir NUMERO --pdf ARQ: selecting the receipt in the lookup
+// window and Imprimir, the PDF export in the preview's place.
+class ReimprimirCommand final : public Command {
+public:
+  QString name() const override { return QStringLiteral("reimprimir"); }
+  QString summary() const override
+  {
+    return QStringLiteral("Exporta de novo para PDF o primeiro recibo do registro com esse número.");
+  }
+  QList<PositionalArgument> positionalArguments() const override
+  {
+    return {{QStringLiteral("NUMERO"), QStringLiteral("número do recibo (42)")}};
+  }
+  QList<QCommandLineOption> options() const override { return PdfPreviewOptions(); }
+
+  void run(const CommandInvocation& invocation) const override
+  {
+    if (!PdfPreviewRequested(invocation.parser))
+      throw UsageError(QStringLiteral("Informe o PDF a gravar: --pdf ARQ."));
+    TDm dm(invocation.dataDirectory);
+    dm.frxReport.EngineOptions.NewSilentMode = simReThrow;
+    SelectReceipt(dm, invocation.arguments.at(0));
+    TCommandLineUserInterface ui(invocation.out, false);
+    SetUpPdfPreview(ui, dm, invocation.parser);
+    TConsultaWorkflow(dm, ui).btnImprimirClick();
+    ui.ThrowIfStopped();
+    invocation.out << QStringLiteral("Recibo ") << ReceiptNumberText(dm.cdsRegCodigo.AsInteger()) << u'\n';
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> CreateReimprimirCommand()
+{
+  return std::make_unique<ReimprimirCommand>();
+}

@@ -1,0 +1,84 @@
+// Issuing one more receipt the whole way (number, amount in words, code, the
+// template loaded, filled and prepared, the row inserted, the register saved,
+// the counter written), on a fresh register and on one of 100,000 receipts;
+// with the PDF export in the preview's place as the command line does it.
+#include "app/PrincipalWorkflow.h"
+#include "app/cli/CommandLineUserInterface.h"
+#include "app/uDm.h"
+#include "platform/AtomicFile.h"
+#include "platform/RegisterFile.h"
+#include "tests/platform/SampleRecords.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+
+namespace {
+
+// A data folder with a configured issuer and logo and a register of `receipts` rows.
+class TIssueFolder {
+public:
+  explicit TIssueFolder(int receipts)
+  {
+    const QString settings = QStringLiteral(
+      "[EMITENTE]\nEMPRESA=Padaria São João\nENDERECO=Rua Grande, 100\nBAIRRO=Centro\nCIDADE=São Luís\n"
+      "TELEFONE=(98)3210-4567\nCFP_CNPJ=12.345.678/0001-95\nLOGO=%1\nCODIGO=%2\n")
+      .arg(QStringLiteral(QUITANZA_TEST_DATA "/draw/logo.png"))
+      .arg(receipts);
+    WriteFileAtomically(FFolder.filePath(QStringLiteral("config.ini")), settings.toUtf8());
+    WriteRegisterFile(FFolder.filePath(QStringLiteral("recibo.xml")), Packed(SampleRecords(receipts)));
+  }
+  QString Path() const { return FFolder.path(); }
+  QString PdfPath() const { return FFolder.filePath(QStringLiteral("recibo.pdf")); }
+
+private:
+  QTemporaryDir FFolder;
+};
+
+void IssueReceipt(benchmark::State& state)
+{
+  const TIssueFolder folder(static_cast<int>(state.range(0)));
+  TDm dm(folder.Path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"));
+  dm.LoadRegisterIfPresent();
+  QString discarded;
+  QTextStream out(&discarded);
+  TCommandLineUserInterface ui(out, false);
+  if (state.range(1))
+    ui.ExportPreviewTo(dm.frxPDFExport, folder.PdfPath(), {});
+  TPrincipalWorkflow principal(dm, ui);
+
+  TReceiptEntry entry;
+  entry.Cliente = QStringLiteral("MARIA DA CONCEIÇÃO");
+  entry.CNPJ = QStringLiteral("111.444.777-35");
+  entry.Valor = QStringLiteral("1.500,00");
+  entry.Referente = QStringLiteral("Aluguel de março\nparcela única");
+  for (auto _ : state) {
+    if (!principal.btnEmitirClick(entry))
+      ui.ThrowIfStopped();
+  }
+  state.counters["register_rows"] = static_cast<double>(dm.cdsReg.RecordCount());
+}
+
+}  // namespace
+
+// Arguments: register size, PDF export (1) or none (0).
+BENCHMARK(IssueReceipt)
+  ->ArgNames({"register", "pdf"})
+  ->Args({0, 0})
+  ->Args({0, 1})
+  ->Args({100000, 0})
+  ->Args({100000, 1})
+  ->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+  QCoreApplication application(argc, argv);  // the data module reads the program's folder
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

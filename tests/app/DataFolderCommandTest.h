@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/AtomicFile.h"
+#include "platform/RegisterFile.h"
+#include "tests/app/RunQuitanza.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+// A test of the commands that work on a data folder, through the real
+// executable, on an empty folder of its own.
+class TDataFolderCommandTest : public ::testing::Test {
+protected:
+  ProcessResult Quitanza(QStringList arguments) const
+  {
+    return RunQuitanza(arguments << QStringLiteral("--dados") << Folder.path());
+  }
+  QString PathOf(const QString& name) const { return Folder.filePath(name); }
+  QByteArray Settings() const { return ReadWholeFile(PathOf(QStringLiteral("config.ini"))); }
+  QByteArray Register() const { return ReadWholeFile(PathOf(QStringLiteral("recibo.xml"))); }
+  void WriteSettings(const QByteArray& content) const { WriteFileAtomically(PathOf(QStringLiteral("config.ini")), content); }
+  void WriteRegister(const std::vector<TReceiptRecord>& records) const
+  {
+    WriteRegisterFile(PathOf(QStringLiteral("recibo.xml")), Packed(records));
+  }
+
+  QTemporaryDir Folder;
+};
