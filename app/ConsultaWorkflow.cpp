@@ -34,10 +34,10 @@ void TConsultaWorkflow::Reprint()
   SetIssuerVariables(report, settings);
   SetReceiptVariable(report, u"Cliente", FDm.cdsRegCliente.AsString());
   SetReceiptVariable(report, u"CPF_CNPJ", FormatarCpfCnpj(FDm.cdsRegCNPJ.AsString()));
-  SetReceiptVariable(report, u"Referente", UpperCase(FDm.cdsRegReferente.AsString()));
+  SetReceiptVariable(report, u"Referente", FDm.cdsRegReferente.AsString().toUpper());
   SetReceiptVariable(report, u"Valor", valor.toBrazilianText(2));
   SetReceiptVariable(report, u"CNPJ_Empresa", FormatarCpfCnpj(settings.ReadString(IssuerSection, u"CFP_CNPJ")));
-  SetReceiptVariable(report, u"Informacao", UpperCase(ValorPorExtenso(valor)));
+  SetReceiptVariable(report, u"Informacao", ValorPorExtenso(valor).toUpper());
   SetReceiptVariable(report, u"MD5", FDm.cdsRegAutenticacao.AsString());
   SetReceiptVariable(report, u"Codigo", ReceiptNumberText(FDm.cdsRegCodigo.AsInteger()));
   report.PrepareReport(true);

@@ -80,7 +80,7 @@ TIssuedReceipt TPrincipalWorkflow::Issue(const TReceiptEntry& entry)
   const TIniFile settings = FDm.Settings();
   FUi.ShowProgress();
   FDm.fImagem.clear();
-  const QString informacao = UpperCase(ValorPorExtenso(AmountOf(entry.Valor)));
+  const QString informacao = ValorPorExtenso(AmountOf(entry.Valor)).toUpper();
   const std::int32_t fCodigo = NextCodigo(settings.ReadInteger(IssuerSection, CounterKey));
   const QString autenticacao =
     CodigoAutenticacao(entry.Valor, settings.ReadString(IssuerSection, u"CFP_CNPJ"), fCodigo, entry.Cliente);
@@ -91,7 +91,7 @@ TIssuedReceipt TPrincipalWorkflow::Issue(const TReceiptEntry& entry)
   SetReceiptVariable(report, u"CNPJ_Empresa", settings.ReadString(IssuerSection, u"CFP_CNPJ"));
   SetReceiptVariable(report, u"CPF_CNPJ", entry.CNPJ);
   SetReceiptVariable(report, u"Cliente", entry.Cliente);
-  SetReceiptVariable(report, u"Referente", UpperCase(entry.Referente));
+  SetReceiptVariable(report, u"Referente", entry.Referente.toUpper());
   SetReceiptVariable(report, u"Informacao", informacao);
   SetReceiptVariable(report, u"Valor", entry.Valor);
   SetReceiptVariable(report, u"MD5", autenticacao);

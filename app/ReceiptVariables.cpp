@@ -14,7 +14,7 @@ void SetIssuerVariables(TfrxReport& report, const TIniFile& settings)
 {
   // Each key is read when its variable is set, as the settings are never cached.
   const auto setting = [&](QStringView key) { return settings.ReadString(IssuerSection, key); };
-  SetReceiptVariable(report, u"Empresa", UpperCase(setting(u"EMPRESA")));
+  SetReceiptVariable(report, u"Empresa", setting(u"EMPRESA").toUpper());
   SetReceiptVariable(report, u"Endereco", setting(u"ENDERECO") + u',' + setting(u"BAIRRO"));
   SetReceiptVariable(report, u"Cidade", QStringLiteral("Fone: ") + setting(u"TELEFONE") + QStringLiteral(" / ") +
                                           setting(u"CIDADE"));

@@ -24,12 +24,3 @@ QString QuotedStr(const QString& texto)
   return QLatin1Char('\'') + quoted + QLatin1Char('\'');
 }
 
-QString UpperCase(const QString& texto)
-{
-  QString upper = texto;
-  for (QChar& ch : upper) {
-    if (ch >= u'a' && ch <= u'z')
-      ch = QChar(ch.unicode() - u'a' + u'A');
-  }
-  return upper;
-}

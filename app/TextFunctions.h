@@ -17,10 +17,6 @@ QString RemoverCaracters(const QString& texto);
 // 12.345.678/0001-95, 12.ABC.345/01DE-35).
 QString FormatarCpfCnpj(const QString& cpfCnpj);
 
-// The text with only the letters "a" to "z" in capitals: accented letters
-// stay as they are (São gives SãO), as receipts have always printed them.
-QString UpperCase(const QString& texto);
-
 // The text as a quoted literal, the form report variables take their texts in:
 // enclosed in single quotes, each quote inside doubled (D'ÁVILA gives 'D''ÁVILA').
 QString QuotedStr(const QString& texto);

@@ -94,9 +94,9 @@ TEST_F(EmitirCommandTest, ConfigureIssueListReprintAndCheckTheCode)
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_EQ(run.out, QStringLiteral(u"Recibo N°: 0000000001\n"));
 
-  const QStringList first = {QStringLiteral(u"PADARIA SãO JOãO"), QStringLiteral(u"N°: 0000000001"),
+  const QStringList first = {QStringLiteral(u"PADARIA SÃO JOÃO"), QStringLiteral(u"N°: 0000000001"),
                              QStringLiteral(u"111.444.777-35 - D'ÁVILA"), QStringLiteral("1.500,00"),
-                             QStringLiteral("UM MIL E QUINHENTOS REAIS"), QStringLiteral(u"ALUGUEL DE MARçO"),
+                             QStringLiteral("UM MIL E QUINHENTOS REAIS"), QStringLiteral(u"ALUGUEL DE MARÇO"),
                              QStringLiteral(u"Autenticação: ") + code, QStringLiteral("12.345.678/0001-95")};
   ExpectContains(CheckedPdfText(PathOf(QStringLiteral("um.pdf"))), first);
   ExpectContains(CheckedPdfText(PathOf(QStringLiteral("de-novo.pdf"))), first);

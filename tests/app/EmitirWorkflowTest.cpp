@@ -87,11 +87,11 @@ TEST_F(EmitirWorkflowTest, TheNumberFollowsTheCounterAndTheReceiptIsStoredAsType
 
   EXPECT_EQ(PreparedText(QStringLiteral("Codigo")), QStringLiteral(u"N°: 0000000042"));
   EXPECT_EQ(PreparedText(QStringLiteral("Cliente")), QStringLiteral(u"123.456.789-09 - D'ÁVILA"));
-  EXPECT_EQ(PreparedText(QStringLiteral("Empresa")), QStringLiteral(u"PADARIA SãO JOãO"));
+  EXPECT_EQ(PreparedText(QStringLiteral("Empresa")), QStringLiteral(u"PADARIA SÃO JOÃO"));
   EXPECT_EQ(PreparedText(QStringLiteral("CPF_CNPJ")), QStringLiteral("12345678000195"));
   EXPECT_EQ(PreparedText(QStringLiteral("Valor")), QStringLiteral("1.500,00"));
   EXPECT_EQ(PreparedText(QStringLiteral("Informacao")), QStringLiteral("UM MIL E QUINHENTOS REAIS"));
-  EXPECT_EQ(PreparedText(QStringLiteral("Referente")), QStringLiteral(u"ALUGUEL DE MARçO\r\nPARCELA úNICA"));
+  EXPECT_EQ(PreparedText(QStringLiteral("Referente")), QStringLiteral(u"ALUGUEL DE MARÇO\r\nPARCELA ÚNICA"));
   EXPECT_EQ(PreparedText(QStringLiteral("MD5")), QStringLiteral(u"Autenticação: ") + code);
 
   const std::vector<TReceiptRecord> stored = RegisterInFile();

@@ -49,7 +49,7 @@ TEST_F(ReimprimirWorkflowTest, TheStoredReceiptIsPrintedWithItsDocumentAndAmount
   EXPECT_EQ(PreparedText(QStringLiteral("Cliente")), QStringLiteral(u"12.345.678/0001-95 - D'ÁVILA"));
   EXPECT_EQ(PreparedText(QStringLiteral("Valor")), QStringLiteral("1.500,00"));
   EXPECT_EQ(PreparedText(QStringLiteral("Informacao")), QStringLiteral("UM MIL E QUINHENTOS REAIS"));
-  EXPECT_EQ(PreparedText(QStringLiteral("Referente")), QStringLiteral(u"ALUGUEL DE MARçO"));
+  EXPECT_EQ(PreparedText(QStringLiteral("Referente")), QStringLiteral(u"ALUGUEL DE MARÇO"));
   EXPECT_EQ(PreparedText(QStringLiteral("Codigo")), QStringLiteral(u"N°: 0000000042"));
   EXPECT_EQ(PreparedText(QStringLiteral("MD5")), QStringLiteral(u"Autenticação: ") + record.Autenticacao);
   // A reprint stores nothing.
