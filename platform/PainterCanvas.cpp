@@ -2,7 +2,9 @@
 
 #include "platform/FontFace.h"
 
+#include <QCoreApplication>
 #include <QGlyphRun>
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QPaintDevice>
@@ -56,6 +58,10 @@ Qt::BrushStyle toQtHatch(HatchStyle hatch)
 // file the text was measured with, so the glyph indices agree.
 const QRawFont& rawFont(const FontFace& face, double pixelsPerEm)
 {
+  // Qt rasterises glyphs through the window system's font engine, which only
+  // a QGuiApplication starts; without it Qt would crash on the first glyph.
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    throw std::runtime_error("Drawing text needs a running QGuiApplication (the window system's font engine)");
   thread_local QHash<QString, QRawFont> cache;
   const QString key = face.FilePath() + QLatin1Char('#') + QString::number(face.FaceIndex()) +
                       QLatin1Char('@') + QString::number(pixelsPerEm, 'g', 10);

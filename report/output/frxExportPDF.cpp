@@ -10,6 +10,7 @@
 #include "report/output/frxPDFMemoText.h"
 #include "report/output/frxPDFNumbers.h"
 #include "report/output/frxPDFPageContent.h"
+#include "report/output/frxPDFViewPainter.h"
 #include "report/output/frxPDFWriter.h"
 
 #include <QDesktopServices>
@@ -55,7 +56,7 @@ struct TfrxPDFExport::Run {
   const TfrxPDFEncryption* Protection() const { return encryption ? &*encryption : nullptr; }
 };
 
-TfrxPDFExport::TfrxPDFExport() = default;
+TfrxPDFExport::TfrxPDFExport() : ObjectPainter(frxPaintViewOnBitmap) {}
 TfrxPDFExport::~TfrxPDFExport() = default;
 
 int TfrxPDFExport::ShowModal() {
@@ -143,8 +144,7 @@ void TfrxPDFExport::WriteObject(TfrxView& view) {
   TfrxPDFPageContent& content = FRun->content;
   if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(&view)) {
     const bool vectorBrush = memo->BrushStyle == bsSolid || memo->BrushStyle == bsClear;
-    // Without the views' drawing an image would lose the text: it is written as text then.
-    if (!ObjectPainter || (vectorBrush && !HasTagsToRender(*memo, HTMLTags))) {
+    if (vectorBrush && !HasTagsToRender(*memo, HTMLTags)) {
       WritePDFMemoText(content, *memo, FRun->fonts);
       return;
     }
@@ -157,6 +157,8 @@ void TfrxPDFExport::WriteObject(TfrxView& view) {
   }
   if (view.Name() == QLatin1String("_pagebackground") && !Background)
     return;
+  if (!ObjectPainter)
+    throw EfrxError(QStringLiteral("The PDF export has no way to draw \"%1\" as an image").arg(view.Name()));
   WritePDFImage(content, view, {PrintOptimized, Quality, ObjectPainter});
 }
 

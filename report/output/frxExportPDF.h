@@ -59,10 +59,9 @@ public:
   // the settings and return mrOk or mrCancel. Unset: the settings are taken as
   // they are.
   std::function<int(TfrxPDFExport&)> OnShowDialog;
-  // Draws views that have no vector form (tagged memos, hatched brushes, other
-  // classes) for their image. Unset: pictures are drawn from their graphic,
-  // every memo is written as text (tags removed) and other views as their
-  // background.
+  // Draws views that have no vector form (pictures, tagged memos, hatched
+  // brushes, other classes) for their image: by default the views' own
+  // drawing, which needs a QGuiApplication as soon as it draws text.
   TfrxViewPainter ObjectPainter;
   // Looks up the anchor of a "#name" link. Unset or not found: no link.
   std::function<std::optional<TfrxAnchorPosition>(const QString& name)> FindAnchor;

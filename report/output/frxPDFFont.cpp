@@ -110,6 +110,10 @@ QByteArray TfrxPDFFont::GetFontName() const {
   return ::GetFontName(FSourceFont.Name, FSourceFont.Style);
 }
 
+bool TfrxPDFFont::IsSubstitute() const {
+  return FFace->FamilyName().compare(FSourceFont.Name, Qt::CaseInsensitive) != 0;
+}
+
 QByteArray TfrxPDFFont::GetFontFile() const {
   QByteArray file = FFace->FileBytes();
   if (!IsTrueTypeFile(file, FFace->FaceIndex()))

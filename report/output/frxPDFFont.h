@@ -54,6 +54,11 @@ public:
   std::u16string RemapString(QStringView text, bool rightToLeft);
 
   QByteArray GetFontName() const;
+  // Whether the face is another family than the one the report font names
+  // (fontconfig's replacement for a font not installed here): its glyph
+  // indices mean nothing in the named font, so it has to travel with the
+  // document.
+  bool IsSubstitute() const;
   // The font file to embed: the whole TrueType file (the whole collection
   // for the first face of one); empty when the face cannot be embedded as a
   // TrueType font program (an outline font of another kind, or a later face

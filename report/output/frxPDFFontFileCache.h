@@ -16,3 +16,8 @@ struct TfrxPDFFontFile {
 // made once per process and kept (encryption, which depends on the object
 // number, is applied by the caller). Empty Data: the face cannot be embedded.
 const TfrxPDFFontFile& frxCachedFontFile(const TfrxPDFFont& font, bool compressed, TfrxPDFStreamEncoder& encoder);
+
+// The subset of the font's face with the glyphs it has used so far, as
+// stream data. Documents of one layout show much the same glyphs, so the
+// last few subsets are kept per process. Empty Data: no subset can be made.
+TfrxPDFFontFile frxCachedFontSubset(const TfrxPDFFont& font, bool compressed, TfrxPDFStreamEncoder& encoder);

@@ -2,6 +2,7 @@
 
 #include "report/output/frxPDFEncryption.h"
 #include "report/output/frxPDFFontFileCache.h"
+#include "report/output/frxPDFFontSubset.h"
 #include "report/output/frxPDFNumbers.h"
 #include "report/output/frxPDFStreamEncoder.h"
 #include "report/output/frxPDFStrings.h"
@@ -44,16 +45,18 @@ int WriteStreamObject(const TfrxPDFFontOutput& output, QByteArrayView data, EndO
   return number;
 }
 
-// The font file comes from the process-wide cache; only encryption is per object.
-int WriteFontFile(const TfrxPDFFont& font, const TfrxPDFFontOutput& output) {
-  const TfrxPDFFontFile& file = frxCachedFontFile(font, output.Compressed, output.Encoder);
-  if (file.Data.isEmpty())
-    return 0;
+// Font files come from the process-wide caches; only encryption is per object.
+int WriteFontFile(const TfrxPDFFontFile& file, const TfrxPDFFontOutput& output) {
   const int number = output.Writer.NewObject();
   WriteEncodedStream(output, number,
                      output.Encryption ? output.Encryption->EncryptData(file.Data, number) : file.Data, file.Length,
                      EndOfData::LineEnd);
   return number;
+}
+
+int WriteWholeFontFile(const TfrxPDFFont& font, const TfrxPDFFontOutput& output) {
+  const TfrxPDFFontFile& file = frxCachedFontFile(font, output.Compressed, output.Encoder);
+  return file.Data.isEmpty() ? 0 : WriteFontFile(file, output);
 }
 
 int StemV(int weight) {
@@ -144,8 +147,18 @@ QByteArray PdfToUnicodeCMap(const QByteArray& fontName, const std::vector<TfrxPD
 void WritePDFFontObjects(TfrxPDFFont& font, const TfrxPDFFontOutput& output) {
   if (font.Reference() == 0)
     font.SetReference(output.Writer.ReserveObject());
-  const QByteArray name = font.GetFontName();
-  const int fontFile = output.EmbeddedFonts ? WriteFontFile(font, output) : 0;
+  // A substitute face goes into the document whatever the settings, as the
+  // subset of the glyphs shown: a reader that has the named font would map
+  // our glyph codes into its own glyphs and show the wrong letters.
+  const TfrxPDFFontFile subset =
+      font.IsSubstitute() ? frxCachedFontSubset(font, output.Compressed, output.Encoder) : TfrxPDFFontFile{};
+  const bool subsetEmbedded = !subset.Data.isEmpty();
+  const QByteArray name = subsetEmbedded ? frxSubsetFontName(font.Face(), font.UsedAlphabet()) : font.GetFontName();
+  int fontFile = 0;
+  if (subsetEmbedded)
+    fontFile = WriteFontFile(subset, output);
+  else if (output.EmbeddedFonts)
+    fontFile = WriteWholeFontFile(font, output);
   const int descriptor = WriteFontDescriptor(font, name, fontFile, output);
   const int toUnicode = WriteStreamObject(output, PdfToUnicodeCMap(name, font.UsedAlphabet()), EndOfData::Directly);
   const int systemInfo = WriteCIDSystemInfo(output);

@@ -1,15 +1,13 @@
 #include "report/output/frxPDFImage.h"
 
-#include "platform/PainterCanvas.h"
 #include "report/model/frxErrors.h"
-#include "report/model/frxPictureView.h"
+#include "report/model/frxView.h"
 #include "report/output/frxGraphicUtilsRound.h"
 #include "report/output/frxPDFNumbers.h"
 #include "report/output/frxPDFPageContent.h"
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <QPainter>
 
 #include <algorithm>
 
@@ -26,57 +24,11 @@ QByteArray JpegOf(const QImage& bitmap, int quality) {
   return jpeg;
 }
 
-struct DeviceRect {
-  int x, y, x1, y1;
-};
-
-DeviceRect DeviceRectOf(const TfrxView& view, double scale, double offsetX, double offsetY) {
-  const double l = double(view.AbsLeft()), t = double(view.AbsTop());
-  return {frxRound(offsetX + scale * l), frxRound(offsetY + scale * t),
-          frxRound(offsetX + scale * (l + double(view.Width()))), frxRound(offsetY + scale * (t + double(view.Height())))};
-}
-
-void PaintBackground(const TfrxView& view, QImage& bitmap, double scale, double offsetX, double offsetY) {
-  if (view.Color == clNone)
-    return;
-  const DeviceRect r = DeviceRectOf(view, scale, offsetX, offsetY);
-  QPainter painter(&bitmap);
-  painter.fillRect(QRect(r.x, r.y, r.x1 - r.x, r.y1 - r.y), ToQColor(view.Color));
-}
-
 // Only the tagged memos and the classes without a vector form come here; a
 // barcode gets sharper edges from a finer quality and its own scale.
 bool IsBarcode(const TfrxView& view) { return view.ClassName() == QLatin1String("TfrxBarCodeView"); }
 
 }  // namespace
-
-void DrawPictureBitmap(const TfrxPictureView& view, QImage& bitmap, double scale, double offsetX, double offsetY) {
-  PaintBackground(view, bitmap, scale, offsetX, offsetY);
-  const QImage& image = view.Picture().Image();
-  if (image.isNull() || image.width() == 0 || image.height() == 0)
-    return;
-  const DeviceRect r = DeviceRectOf(view, scale, offsetX, offsetY);
-  const int dx = r.x1 - r.x, dy = r.y1 - r.y;
-  QRect target;
-  QPainter painter(&bitmap);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  if (view.Stretched) {
-    target = QRect(r.x, r.y, dx, dy);
-    if (view.KeepAspectRatio) {
-      const double kx = double(dx) / image.width(), ky = double(dy) / image.height();
-      if (ky > kx)
-        target.setHeight(frxRound(image.height() * kx));
-      else
-        target.setWidth(frxRound(image.width() * ky));
-    }
-  } else {
-    painter.setClipRect(QRect(r.x, r.y, dx, dy));
-    target = QRect(r.x, r.y, frxRound(scale * image.width()), frxRound(scale * image.height()));
-  }
-  if (view.Center)
-    target.translate((dx - target.width()) / 2, (dy - target.height()) / 2);
-  painter.drawImage(target, image);
-}
 
 void WritePDFImage(TfrxPDFPageContent& content, TfrxView& view, const TfrxPDFImageOptions& options) {
   const double l = double(view.AbsLeft()), t = double(view.AbsTop());
@@ -103,12 +55,7 @@ void WritePDFImage(TfrxPDFPageContent& content, TfrxView& view, const TfrxPDFIma
       ~RestoreFrame() { view.Frame = saved; }
     } restore{view, view.Frame};
     view.Frame.SetWidth(0);
-    if (options.Painter)
-      options.Painter(view, bitmap, scale, offsetX, offsetY);
-    else if (auto* picture = dynamic_cast<TfrxPictureView*>(&view))
-      DrawPictureBitmap(*picture, bitmap, scale, offsetX, offsetY);
-    else
-      PaintBackground(view, bitmap, scale, offsetX, offsetY);
+    options.Painter(view, bitmap, scale, offsetX, offsetY);
   }
   const int quality = IsBarcode(view) ? options.Quality + 5 : options.Quality;
   const TfrxPDFPageGeometry& g = content.Geometry;

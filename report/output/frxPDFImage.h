@@ -5,7 +5,6 @@
 #include <functional>
 
 class TfrxPDFPageContent;
-class TfrxPictureView;
 class TfrxView;
 
 // Draws a view onto a bitmap the way its own drawing does on any canvas, at
@@ -17,8 +16,6 @@ using TfrxViewPainter =
 struct TfrxPDFImageOptions {
   bool PrintOptimized = false;
   int Quality = 95;
-  // Unset: pictures are drawn here from their graphic, other views get only
-  // their background colour.
   TfrxViewPainter Painter;
 };
 
@@ -26,7 +23,3 @@ struct TfrxPDFImageOptions {
 // at two (or, optimized for printing, three) bitmap pixels per report pixel,
 // then its frame as vector lines. Nothing for an empty rectangle.
 void WritePDFImage(TfrxPDFPageContent& content, TfrxView& view, const TfrxPDFImageOptions& options);
-
-// A picture view's background and graphic, stretched, kept in proportion
-// and centred as its settings say; the frame is left to the caller.
-void DrawPictureBitmap(const TfrxPictureView& view, QImage& bitmap, double scale, double offsetX, double offsetY);

@@ -190,3 +190,15 @@ TEST(CommandLine, NamesTheCommandBeforeAnyApplicationExists)
   const QStringList validar = {QStringLiteral("quitanza"), QStringLiteral("validar")};
   EXPECT_FALSE(CommandNamedIn(validar)->needsGui(validar));
 }
+
+TEST(CommandLine, ReportsStartTheWindowSystemOnlyForOutputsThatDraw)
+{
+  const QStringList relatorio = {QStringLiteral("quitanza"), QStringLiteral("relatorio"), QStringLiteral("R.fr3")};
+  const Command* command = CommandNamedIn(relatorio);
+  ASSERT_NE(command, nullptr);
+  EXPECT_FALSE(command->needsGui(relatorio + QStringList{QStringLiteral("--fp3"), QStringLiteral("r.fp3")}));
+  for (const QStringList& output : {QStringList{QStringLiteral("--pdf"), QStringLiteral("r.pdf")},
+                                    QStringList{QStringLiteral("--pdf=r.pdf")},
+                                    QStringList{QStringLiteral("--png"), QStringLiteral("r")}})
+    EXPECT_TRUE(command->needsGui(relatorio + output)) << output.join(u' ').toStdString();
+}

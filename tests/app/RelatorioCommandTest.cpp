@@ -1,5 +1,7 @@
 #include "tests/app/RunQuitanza.h"
 
+#include "report/model/frxClass.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -76,6 +78,33 @@ TEST(RelatorioCommand, NeedsATemplateOrAPreparedReportAndAnOutput)
                          QStringLiteral("--fp3"), QStringLiteral("x.fp3")})
                 .exitCode,
             2);
+}
+
+// Tagged text has no vector form: the PDF shows it as an image the memo draws
+// of itself, through the window system's font engine, display or not.
+TEST(RelatorioCommand, APdfDrawsATaggedMemoIntoAnImageWithoutADisplay)
+{
+  QTemporaryDir dir;
+  const QString model = dir.filePath(QStringLiteral("negrito.fr3"));
+  {
+    TfrxReport report;
+    auto* page = new TfrxReportPage(&report);
+    page->SetName(QStringLiteral("Page1"));
+    page->SetPaperSize(9);
+    auto* memo = new TfrxMemoView(page);
+    memo->SetName(QStringLiteral("Memo1"));
+    memo->SetBounds(20, 20, 300, 20);
+    memo->AllowHTMLTags = true;
+    memo->SetText(QStringLiteral(u"<b>Atenção</b> ao prazo"));
+    report.SaveToFile(model);
+  }
+  const QString pdf = dir.filePath(QStringLiteral("negrito.pdf"));
+  const ProcessResult run = RunQuitanza(
+      {QStringLiteral("relatorio"), model, QStringLiteral("--pdf"), pdf, QStringLiteral("--sem-compressao")});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains("/F [/DCT]\r\nID\r\n"));
 }
 
 }  // namespace

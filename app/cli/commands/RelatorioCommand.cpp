@@ -6,12 +6,14 @@
 #include "report/model/frxReport.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace {
 
 const QString VariableOption = QStringLiteral("var");
 const QString PreparedOption = QStringLiteral("preparado");
+const std::array<QString, 2> DrawingOutputs = {QStringLiteral("--png"), QStringLiteral("--pdf")};
 
 // Sets each --var NOME=TEXTO as the application does: the text as a quoted literal.
 void SetVariables(TfrxReport& report, const QStringList& assignments)
@@ -40,13 +42,17 @@ public:
              false}};
   }
 
-  // Glyphs are drawn through the window system's font engine, so PNG pages
-  // need a QGuiApplication; preparing and writing PDF or .fp3 files do not.
+  // Glyphs are drawn through the window system's font engine: PNG pages
+  // need it, and so may a PDF (pictures, tagged memos and hatched objects
+  // become images the objects draw of themselves), which only preparation
+  // shows. Writing .fp3 files alone needs none.
   bool needsGui(const QStringList& arguments) const override
   {
-    return arguments.contains(QStringLiteral("--png")) ||
-           std::any_of(arguments.begin(), arguments.end(),
-                       [](const QString& a) { return a.startsWith(QStringLiteral("--png=")); });
+    return std::any_of(arguments.begin(), arguments.end(), [](const QString& a) {
+      return std::any_of(DrawingOutputs.begin(), DrawingOutputs.end(), [&a](const QString& option) {
+        return a == option || a.startsWith(option + QLatin1Char('='));
+      });
+    });
   }
 
   QList<QCommandLineOption> options() const override

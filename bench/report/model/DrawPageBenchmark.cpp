@@ -1,9 +1,9 @@
 // Drawing the issued receipt page onto an image, as the preview at 100 % and
 // a 300 dpi rendering do. Target: 100 pages a second at 96 dpi, 20 at 300.
-#include "../../../tests/report/model/DrawTestPages.h"
-
 #include "platform/PainterCanvas.h"
 #include "report/model/frxDrawPage.h"
+#include "report/model/frxPreviewPages.h"
+#include "tests/support/IssuedReceipt.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -18,8 +18,7 @@ void DrawReceipt(benchmark::State& state)
   const int dpi = static_cast<int>(state.range(0));
   const double scale = dpi / 96.0;
   IssuedReceipt receipt;
-  TestPreviewPages pages;
-  pages.Add(receipt.Page());
+  TfrxPreviewPages& pages = receipt.Pages();
   const QSize size = pages.GetPageSize(0) * scale;
   QImage image(size, QImage::Format_RGB32);
   for (auto _ : state) {

@@ -2,7 +2,7 @@
 // Targets: preparation at 5,000 pages per second or more; with the file cache
 // (MaxMemSize 10) the process's peak memory stays under 150 MB. Run each
 // benchmark alone (--benchmark_filter) to read its peak memory.
-#include "tests/report/model/PreparedReceipt.h"
+#include "tests/support/IssuedReceipt.h"
 
 #include "report/model/frxPreviewPages.h"
 

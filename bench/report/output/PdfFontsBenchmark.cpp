@@ -1,6 +1,8 @@
 // Costs of the PDF fonts: turning a receipt line into glyph codes (shaping
-// included) and writing the objects of a font, embedded and not.
+// included), writing the objects of a font, embedded and not, and making the
+// subset of a substitute face when the process has not made it before.
 #include "report/output/frxPDFFontObjects.h"
+#include "report/output/frxPDFFontSubset.h"
 #include "report/output/frxPDFFonts.h"
 #include "report/output/frxPDFStreamEncoder.h"
 #include "report/output/frxPDFStrings.h"
@@ -29,8 +31,11 @@ BENCHMARK(RemapReceiptLine);
 
 void WriteFontObjects(benchmark::State& state) {
   const bool embedded = state.range(0) != 0;
+  // The face itself, not a substitute, so embedding is up to the setting.
+  TFont named;
+  named.Name = QStringLiteral("Liberation Sans");
   TfrxPDFFonts fonts;
-  fonts[fonts.FindOrAdd(TFont())].RemapString(ReceiptLine, false);
+  fonts[fonts.FindOrAdd(named)].RemapString(ReceiptLine, false);
   TfrxPDFStreamEncoder encoder;
   for (auto _ : state) {
     QBuffer buffer;
@@ -42,6 +47,18 @@ void WriteFontObjects(benchmark::State& state) {
   }
 }
 BENCHMARK(WriteFontObjects)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void SubsetReceiptGlyphs(benchmark::State& state) {
+  TfrxPDFFonts fonts;
+  TfrxPDFFont& font = fonts[fonts.FindOrAdd(TFont())];
+  font.RemapString(ReceiptLine, false);
+  TfrxPDFStreamEncoder encoder;
+  for (auto _ : state) {
+    const QByteArray subset = frxSubsetFontProgram(font.Face(), font.UsedAlphabet());
+    benchmark::DoNotOptimize(encoder.Encode(subset, true, nullptr, 0).size());
+  }
+}
+BENCHMARK(SubsetReceiptGlyphs)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

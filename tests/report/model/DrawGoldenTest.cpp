@@ -1,11 +1,13 @@
 // Whole pages against golden images: the issued receipt, and a page with
 // every frame style, shape, fill and arrow.
-#include "DrawTestPages.h"
 #include "GoldenImage.h"
+#include "tests/support/IssuedReceipt.h"
+#include "tests/support/TestPage.h"
 
 #include "platform/PainterCanvas.h"
 #include "report/model/frxClass.h"
 #include "report/model/frxDrawPage.h"
+#include "report/model/frxPreviewPages.h"
 
 #include <QPainter>
 
@@ -90,7 +92,7 @@ void BuildStylePage(TestPage& test)
 TEST(DrawGolden, IssuedReceiptAt96Dpi)
 {
   IssuedReceipt receipt;
-  ExpectMatchesGolden(drawPage(receipt.Page(), 1), QStringLiteral("receipt_96dpi"));
+  ExpectMatchesGolden(drawPage(*receipt.Pages().GetPage(0), 1), QStringLiteral("receipt_96dpi"));
 }
 
 TEST(DrawGolden, FrameStylesShapesAndArrows)

@@ -1,7 +1,7 @@
 // Drawing whole pages: margins, background, page macros, the clip test and
 // printer-only rules.
 #include "DrawImages.h"
-#include "DrawTestPages.h"
+#include "tests/support/TestPreviewPages.h"
 
 #include "platform/RecordingCanvas.h"
 #include "report/model/frxClass.h"

@@ -1,7 +1,7 @@
 // Drawing single views: device rectangles, text areas, frames, pictures,
 // lines, shapes and the memo's own steps.
 #include "DrawImages.h"
-#include "DrawTestPages.h"
+#include "tests/support/TestPreviewPages.h"
 
 #include "platform/RecordingCanvas.h"
 #include "report/model/frxClass.h"

@@ -1,4 +1,6 @@
-#include "PreparedReceipt.h"
+#include "report/model/frxClass.h"
+#include "report/model/frxErrors.h"
+#include "tests/support/IssuedReceipt.h"
 
 #include "report/model/frxEngine.h"
 #include "report/model/frxPreviewPages.h"
@@ -56,14 +58,14 @@ TEST_F(PreparedReceiptTest, NullBandCoversThePrintableArea)
 TEST_F(PreparedReceiptTest, MemosShowTheExpandedTexts)
 {
   ASSERT_TRUE(report.PrepareReport());
-  EXPECT_EQ(PreparedMemo(QStringLiteral("Cliente")).Text(), u"123.456.789-09 - JOÃO\r\n");
-  EXPECT_EQ(PreparedMemo(QStringLiteral("Empresa")).Text(), u"PADARIA D'ÁVILA\r\n");
-  EXPECT_EQ(PreparedMemo(QStringLiteral("MD5")).Text(), u"Autenticação: 0123456789ABCDEF0123456789ABCDEF\r\n");
+  EXPECT_EQ(PreparedMemo(QStringLiteral("Cliente")).Text(), u"123.456.789-09 - JOÃO D'ÁVILA\r\n");
+  EXPECT_EQ(PreparedMemo(QStringLiteral("Empresa")).Text(), u"PAPELARIA SÃO JOSÉ LTDA\r\n");
+  EXPECT_EQ(PreparedMemo(QStringLiteral("MD5")).Text(), u"Autenticação: 6F1ED002AB5595859014EBF0951522D9\r\n");
   EXPECT_EQ(PreparedMemo(QStringLiteral("Memo1")).Text(), u"RECIBO\r\n");
   const QDate today = report.Engine().StartDate;
   const QLocale brazil(QLocale::Portuguese, QLocale::Brazil);
   const QString longDate = brazil.toString(today, QStringLiteral("dddd, dd 'de' MMMM 'de' yyyy"));
-  EXPECT_EQ(PreparedMemo(QStringLiteral("Date")).Text(), QStringLiteral("SÃO PAULO , ") + longDate + QStringLiteral("\r\n"));
+  EXPECT_EQ(PreparedMemo(QStringLiteral("Date")).Text(), QStringLiteral("Franca , ") + longDate + QStringLiteral("\r\n"));
 }
 
 TEST_F(PreparedReceiptTest, TheTemplateKeepsItsExpressions)
@@ -145,7 +147,7 @@ TEST_F(PreparedReceiptTest, PageCountProducesEvaluatedCopies)
   dynamic_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(2);
   ASSERT_TRUE(report.PrepareReport());
   ASSERT_EQ(report.PreviewPages().Count(), 2);
-  EXPECT_EQ(PreparedMemo(QStringLiteral("Cliente"), 1).Text(), u"123.456.789-09 - JOÃO\r\n");
+  EXPECT_EQ(PreparedMemo(QStringLiteral("Cliente"), 1).Text(), u"123.456.789-09 - JOÃO D'ÁVILA\r\n");
 }
 
 TEST_F(PreparedReceiptTest, PreparingAgainWithoutClearingAppendsPagesWithContinuedAliases)
@@ -167,7 +169,7 @@ TEST_F(PreparedReceiptTest, PreparingAgainWithoutClearingAppendsPagesWithContinu
   const TfrxSourceObject* next = pages.Dictionary().Find(QLatin1Char('m') + QString::number(memos + 1));
   ASSERT_NE(next, nullptr);
   EXPECT_EQ(next->SourceName, u"Page1.Empresa");
-  EXPECT_EQ(PreparedMemo(QStringLiteral("Cliente"), 1).Text(), u"123.456.789-09 - JOÃO\r\n");
+  EXPECT_EQ(PreparedMemo(QStringLiteral("Cliente"), 1).Text(), u"123.456.789-09 - JOÃO D'ÁVILA\r\n");
 }
 
 TEST_F(PreparedReceiptTest, TitleMemoIsStoredAsItsTextOnly)

@@ -1,4 +1,6 @@
-#include "PreparedReceipt.h"
+#include "report/model/frxClass.h"
+#include "report/model/frxErrors.h"
+#include "tests/support/IssuedReceipt.h"
 
 #include "report/model/frxPreviewPages.h"
 
@@ -102,7 +104,7 @@ TEST_F(PreviewPagesTest, UnloadedPagesComeBackFromTheTemporaryFile)
   TfrxPreviewPages& pages = report.PreviewPages();
   EXPECT_FALSE(pages.PagesItem().Items(3).Loaded);
   EXPECT_TRUE(pages.PagesItem().Items(1).Loaded);
-  EXPECT_TRUE(MemoTexts(*pages.GetPage(3)).contains(QStringLiteral("Cliente=123.456.789-09 - JOÃO\r\n")));
+  EXPECT_TRUE(MemoTexts(*pages.GetPage(3)).contains(QStringLiteral(u"Cliente=123.456.789-09 - JOÃO D'ÁVILA\r\n")));
   // Saving reads unloaded pages back too.
   const QByteArray file = Saved();
   TfrxReport loaded;

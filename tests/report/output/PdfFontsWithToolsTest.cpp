@@ -23,13 +23,16 @@ namespace {
 const QString RegularLine = QStringLiteral(u"Recebi(emos) de: JOÃO D'ÁVILA — R$ 1.234,56");
 const QString BoldLine = QStringLiteral(u"Referente a: AÇÚCAR, CAFÉ E PÃO");
 
+enum class Family { Named, Substitute };
+
 struct ExportSettings {
   const char* name;
+  Family family;  // Liberation Sans, the face itself, or Arial, for which it stands in
   bool compressed;
   bool embeddedFonts;
   bool embedFontsIfProtected;
   const char* userPassword;  // empty: not protected
-  bool expectEmbedded;
+  bool expectEmbedded;  // a substitute always is, as a subset
 };
 
 // The export run in miniature: the fonts are registered and their glyph
@@ -90,6 +93,7 @@ public:
 private:
   QByteArray ShowLine(const QString& text, TFontStyles style, int y) {
     TFont font;
+    font.Name = FSettings.family == Family::Named ? QStringLiteral("Liberation Sans") : QStringLiteral("Arial");
     font.Style = style;
     const int index = FFonts.FindOrAdd(font);
     QByteArray glyphs;
@@ -143,11 +147,15 @@ TEST_P(PdfFontsWithTools, ReadersSeeCompositeFontsAndGetTheAccentedTextBack) {
 
   const ToolResult fonts = RunTool(QStringLiteral("pdffonts"), {path});
   ASSERT_EQ(fonts.exitCode, 0) << fonts.output.toStdString();
+  const bool substitute = GetParam().family == Family::Substitute;
   const QString embedded = GetParam().expectEmbedded ? QStringLiteral("yes") : QStringLiteral("no");
-  for (const QString& name : {QStringLiteral("Arial"), QStringLiteral("Arial,Bold")}) {
+  const QStringList names = substitute ? QStringList{QStringLiteral("[A-Z]{6}\\+LiberationSans"),
+                                                    QStringLiteral("[A-Z]{6}\\+LiberationSans-Bold")}
+                                       : QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Liberation Sans,Bold")};
+  for (const QString& name : names) {
     // name, type, encoding, embedded, subset, ToUnicode
-    const QRegularExpression line(u'^' + QRegularExpression::escape(name) +
-                                      QStringLiteral(" +CID TrueType +Identity-H +") + embedded + QStringLiteral(" +no +yes "),
+    const QRegularExpression line(u'^' + name + QStringLiteral(" +CID TrueType +Identity-H +") + embedded +
+                                      (substitute ? QStringLiteral(" +yes +yes ") : QStringLiteral(" +no +yes ")),
                                   QRegularExpression::MultilineOption);
     EXPECT_TRUE(line.match(fonts.output).hasMatch()) << name.toStdString() << "\n" << fonts.output.toStdString();
   }
@@ -160,11 +168,15 @@ TEST_P(PdfFontsWithTools, ReadersSeeCompositeFontsAndGetTheAccentedTextBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, PdfFontsWithTools,
-    testing::Values(ExportSettings{"NotEmbedded", true, false, true, "", false},
-                    ExportSettings{"Embedded", true, true, true, "", true},
-                    ExportSettings{"EmbeddedUncompressed", false, true, true, "", true},
-                    ExportSettings{"ProtectedEmbedsIfProtected", true, false, true, "recibo", true},
-                    ExportSettings{"ProtectedWithoutEmbedding", true, true, false, "recibo", false}),
+    testing::Values(ExportSettings{"NotEmbedded", Family::Named, true, false, true, "", false},
+                    ExportSettings{"Embedded", Family::Named, true, true, true, "", true},
+                    ExportSettings{"EmbeddedUncompressed", Family::Named, false, true, true, "", true},
+                    ExportSettings{"ProtectedEmbedsIfProtected", Family::Named, true, false, true, "recibo", true},
+                    ExportSettings{"ProtectedWithoutEmbedding", Family::Named, true, true, false, "recibo", false},
+                    ExportSettings{"SubstituteNotAsked", Family::Substitute, true, false, true, "", true},
+                    ExportSettings{"SubstituteUncompressed", Family::Substitute, false, false, true, "", true},
+                    ExportSettings{"SubstituteProtectedWithoutEmbedding", Family::Substitute, true, true, false,
+                                   "recibo", true}),
     [](const testing::TestParamInfo<ExportSettings>& info) { return std::string(info.param.name); });
 
 }  // namespace

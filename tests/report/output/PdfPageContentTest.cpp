@@ -1,10 +1,10 @@
 // The operators each kind of report object becomes in a page's content.
-#include "MemoryPreviewPages.h"
 #include "PdfFile.h"
 #include "PdfTools.h"
 #include "report/model/frxClass.h"
 #include "report/output/frxExportPDF.h"
 #include "report/output/frxPreviewPagesExport.h"
+#include "tests/support/TestPreviewPages.h"
 
 #include <gtest/gtest.h>
 
@@ -17,16 +17,14 @@ namespace {
 class PdfPageContent : public testing::Test {
 protected:
   PdfPageContent() {
-    FBand = &FPages.AddPage();
+    FPage = &FPages.AddPage();
     FFilter.Stream = &FBuffer;
     FFilter.Compressed = false;
   }
 
   template <class View>
   View& Add(double left, double top, double width, double height) {
-    auto* view = new View(FBand);
-    view->SetBounds(left, top, width, height);
-    return *view;
+    return FPage->Add<View>(left, top, width, height);
   }
 
   // The whole file, checked by qpdf.
@@ -49,8 +47,8 @@ protected:
     return contents.value(0);
   }
 
-  MemoryPreviewPages FPages;
-  TfrxBand* FBand;
+  TestPreviewPages FPages;
+  TestPage* FPage;
   QBuffer FBuffer;
   TfrxPDFExport FFilter;
 };
@@ -224,14 +222,53 @@ TEST_F(PdfPageContent, TaggedMemoBecomesAnImageDrawnAtScaleTwoShiftedTwoPixels) 
   EXPECT_EQ(content.count("BT\r\n"), 1) << "the memo without tag permission is text";
 }
 
-TEST_F(PdfPageContent, WithoutTheViewsDrawingMemosKeepTheirTextWhateverTheirTagsOrBrush) {
+// The JPEG of the first inline image of a page's content.
+QImage FirstImage(const QByteArray& content) {
+  const qsizetype data = content.indexOf("ID\r\n") + 4;
+  EXPECT_GT(data, 4) << "no image";
+  return QImage::fromData(content.mid(data, content.indexOf("\r\nEI\r\nQ\r\n") - data), "JPEG");
+}
+
+// Dark pixels of an image in one of its rows of pixels and below, to `rows`.
+int DarkPixels(const QImage& image, int top, int rows) {
+  int dark = 0;
+  for (int y = top; y < top + rows && y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      dark += qGray(image.pixel(x, y)) < 128;
+  return dark;
+}
+
+TEST_F(PdfPageContent, ByDefaultTheMemosOwnDrawingMakesTheImageOfItsTaggedText) {
   TfrxMemoView& tagged = Add<TfrxMemoView>(10, 10, 100, 20);
   tagged.AllowHTMLTags = true;
-  tagged.SetText(QStringLiteral("<b>negrito</b>"));
-  Add<TfrxMemoView>(10, 40, 100, 20).BrushStyle = bsCross;
+  tagged.SetText(QStringLiteral("<b>negrito</b> e <i>itálico</i>"));
   const QByteArray content = Content();
-  EXPECT_EQ(content.count("BT\r\n"), 1) << "the tagged memo's text; the hatched one is empty";
-  EXPECT_FALSE(content.contains("BI\r\n"));
+  EXPECT_FALSE(content.contains("BT\r\n")) << "no text operators for a tagged memo";
+  const QImage image = FirstImage(content);
+  ASSERT_EQ(image.size(), QSize(202, 42));
+  // The text sits in the memo's first line, drawn at twice the report's size.
+  EXPECT_GT(DarkPixels(image, 0, 30), 200);
+  EXPECT_EQ(DarkPixels(image, 32, 10), 0);
+}
+
+TEST_F(PdfPageContent, AHatchedMemoIsAnImageWithItsHatching) {
+  TfrxMemoView& hatched = Add<TfrxMemoView>(10, 10, 100, 20);
+  hatched.BrushStyle = bsHorizontal;
+  const QImage image = FirstImage(Content());
+  ASSERT_EQ(image.size(), QSize(202, 42));
+  EXPECT_GT(DarkPixels(image, 0, 42), 300) << "horizontal hatch lines in the frame colour";
+}
+
+TEST_F(PdfPageContent, WithoutAWayToDrawImagesTheExportFailsClearly) {
+  Add<TfrxMemoView>(10, 10, 100, 20).BrushStyle = bsCross;
+  FFilter.ObjectPainter = nullptr;
+  FBuffer.open(QIODevice::WriteOnly);
+  TfrxReport report;
+  TfrxExportContext context;
+  context.Report = &report;
+  report.EngineOptions.NewSilentMode = simSilent;
+  EXPECT_FALSE(frxExportPreviewPages(FPages, &FFilter, context));
+  EXPECT_TRUE(report.Errors.Text().contains(QStringLiteral("has no way to draw"))) << report.Errors.Text().toStdString();
 }
 
 TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
@@ -241,11 +278,7 @@ TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
   picture.SetImage(logo);
   Add<TfrxPictureView>(0, 0, 80, 40).SetPicture(picture);
   FFilter.Quality = 50;
-  const QByteArray content = Content();
-  const qsizetype data = content.indexOf("ID\r\n") + 4;
-  ASSERT_GT(data, 4);
-  const QByteArray jpeg = content.mid(data, content.indexOf("\r\nEI\r\nQ\r\n") - data);
-  const QImage decoded = QImage::fromData(jpeg, "JPEG");
+  const QImage decoded = FirstImage(Content());
   ASSERT_EQ(decoded.size(), QSize(162, 82));
   const QColor middle = decoded.pixelColor(80, 40);
   EXPECT_GT(middle.red(), 200);
@@ -253,7 +286,7 @@ TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
 }
 
 TEST_F(PdfPageContent, PageColourFillsThePrintableArea) {
-  FPages.Page(0).BackPicture().Color = clSilver;
+  FPage->Page().BackPicture().Color = clSilver;
   EXPECT_EQ(Content(), "0.00 w\r\n0.75 0.75 0.75 RG\r\n0.75 0.75 0.75 rg\r\n28.35 28.35 m\r\n567.15 28.35 l\r\n"
                        "567.15 813.90 l\r\n28.35 813.90 l\r\nB\r\n");
 }

@@ -1,8 +1,9 @@
-#include "../model/DrawTestPages.h"
-
 #include "platform/FileError.h"
 #include "report/model/frxClass.h"
+#include "report/model/frxPreviewPages.h"
 #include "report/output/PngExport.h"
+#include "tests/support/IssuedReceipt.h"
+#include "tests/support/TestPreviewPages.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -34,7 +35,8 @@ protected:
   void SetUp() override
   {
     ASSERT_TRUE(folder.isValid());
-    pages.Add(receipt.Page());
+    // The store hands out its only page for as long as no other is asked for.
+    pages.Add(*receipt.Pages().GetPage(0));
     pages.Add(blank.Page());
   }
   QString prefix() const { return folder.filePath(QStringLiteral("recibo")); }

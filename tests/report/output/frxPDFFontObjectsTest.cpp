@@ -1,7 +1,9 @@
 #include "Inflate.h"
+#include "platform/FontCatalog.h"
 #include "platform/FontFace.h"
 #include "report/output/frxPDFEncryption.h"
 #include "report/output/frxPDFFontObjects.h"
+#include "report/output/frxPDFFontSubset.h"
 #include "report/output/frxPDFFonts.h"
 #include "report/output/frxPDFStreamEncoder.h"
 #include "report/output/frxPDFWriter.h"
@@ -9,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QRegularExpression>
+
+#include <hb.h>
 
 
 namespace {
@@ -26,15 +31,20 @@ QByteArray StreamData(const QByteArray& file, const QByteArray& objectStart) {
   return file.mid(start, NumberAfter(file, "/Length", object));
 }
 
+const QString LiberationSans = QStringLiteral("Liberation Sans");
+
 class PdfFontObjects : public testing::Test {
 protected:
   PdfFontObjects() { FBuffer.open(QIODevice::WriteOnly); }
 
-  // Registers Arial with the text, makes one page refer to it (object 2,
-  // after a content object 1) and writes its objects.
+  // Registers the family with the text, makes one page refer to it (object
+  // 2, after a content object 1) and writes its objects. The family is the
+  // face itself unless asked otherwise.
   QByteArray Write(const char16_t* text, bool compressed, bool embedded,
-                   const TfrxPDFEncryption* encryption = nullptr) {
-    TfrxPDFFont& font = FFonts[FFonts.FindOrAdd(TFont())];
+                   const TfrxPDFEncryption* encryption = nullptr, const QString& family = LiberationSans) {
+    TFont requested;
+    requested.Name = family;
+    TfrxPDFFont& font = FFonts[FFonts.FindOrAdd(requested)];
     font.RemapString(text, false);
     FWriter.NewObject();
     FFonts.Reserve(FWriter);
@@ -51,17 +61,17 @@ protected:
 TEST_F(PdfFontObjects, WritesTheFiveObjectsOfAFontThatIsNotEmbedded) {
   const QByteArray file = Write(u"AVA", false, false);
   const QByteArray expected =
-      "3 0 obj\r\n<<\r\n/Type /FontDescriptor\r\n/FontName /Arial\r\n/FontFamily /Arial\r\n/Flags 32\r\n"
+      "3 0 obj\r\n<<\r\n/Type /FontDescriptor\r\n/FontName /Liberation#20Sans\r\n/FontFamily /Liberation#20Sans\r\n/Flags 32\r\n"
       "/FontBBox [-544 -303 1302 980 ]\r\n/ItalicAngle 0\r\n/Ascent 905\r\n/Descent -212\r\n/Leading 117\r\n"
       "/CapHeight 688\r\n/StemV 88\r\n/AvgWidth 580\r\n/MaxWidth 1338\r\n/MissingWidth 580\r\n>>\r\nendobj\r\n"
       "4 0 obj\r\n<< /Length LEN /Length1 LEN >>\r\nstream\r\nCMAPendstream\r\nendobj\r\n"
       "5 0 obj\r\n<<\r\n/Registry (Adobe) /Ordering (Identity) /Supplement 0\r\n>>\r\nendobj\r\n"
-      "6 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /CIDFontType2\r\n/BaseFont /Arial\r\n/CIDSystemInfo 5 0 R\r\n"
+      "6 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /CIDFontType2\r\n/BaseFont /Liberation#20Sans\r\n/CIDSystemInfo 5 0 R\r\n"
       "/FontDescriptor 3 0 R\r\n/W [ 36 [667] 57 [667] ]\r\n>>\r\nendobj\r\n"
-      "2 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /Type0\r\n/BaseFont /Arial\r\n/Encoding /Identity-H\r\n"
+      "2 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /Type0\r\n/BaseFont /Liberation#20Sans\r\n/Encoding /Identity-H\r\n"
       "/DescendantFonts [6 0 R]\r\n/ToUnicode 4 0 R\r\n>>\r\nendobj\r\n";
   // The character map is checked on its own below; here only its place.
-  const QByteArray map = PdfToUnicodeCMap("Arial", FFonts[0].UsedAlphabet());
+  const QByteArray map = PdfToUnicodeCMap("Liberation#20Sans", FFonts[0].UsedAlphabet());
   QByteArray withStream = expected;
   withStream.replace("LEN", QByteArray::number(map.size())).replace("CMAP", map);
   EXPECT_EQ(file, withStream) << file.toStdString();
@@ -69,7 +79,7 @@ TEST_F(PdfFontObjects, WritesTheFiveObjectsOfAFontThatIsNotEmbedded) {
 
 TEST_F(PdfFontObjects, DeflatesTheCharacterMap) {
   const QByteArray file = Write(u"AVA", true, false);
-  const QByteArray map = PdfToUnicodeCMap("Arial", FFonts[0].UsedAlphabet());
+  const QByteArray map = PdfToUnicodeCMap("Liberation#20Sans", FFonts[0].UsedAlphabet());
   const qsizetype object = file.indexOf("4 0 obj\r\n<< /Length ");
   ASSERT_GE(object, 0) << file.toStdString();
   EXPECT_EQ(file.indexOf("/FontFile2"), -1);
@@ -94,11 +104,50 @@ TEST_F(PdfFontObjects, EmbedsTheWholeFontFile) {
 TEST_F(PdfFontObjects, EncryptsStreamsAndStringsWithTheirObjectKeys) {
   const TfrxPDFEncryption encryption("user", "", -4, "0123456789abcdef0123456789abcdef");
   const QByteArray file = Write(u"A", false, false, &encryption);
-  const QByteArray map = PdfToUnicodeCMap("Arial", FFonts[0].UsedAlphabet());
+  const QByteArray map = PdfToUnicodeCMap("Liberation#20Sans", FFonts[0].UsedAlphabet());
   EXPECT_EQ(encryption.EncryptData(StreamData(file, "4 0 obj"), 4), map);
   EXPECT_FALSE(file.contains("(Adobe)"));
   EXPECT_TRUE(file.contains("5 0 obj\r\n<<\r\n/Registry " + encryption.EncryptString("Adobe", 5) + " /Ordering " +
                             encryption.EncryptString("Identity", 5) + " /Supplement 0\r\n>>"));
+}
+
+// Arial is not installed here: fontconfig hands out its metric-compatible
+// replacement, whose glyph indices mean other glyphs in the real Arial of a
+// reader's machine. The replacement goes along as a subset that keeps every
+// glyph at its index, whatever the embedding setting.
+TEST_F(PdfFontObjects, ASubstituteFaceIsEmbeddedAsASubsetKeepingItsGlyphIndices) {
+  const QByteArray file = Write(u"AÇÃO", true, false, nullptr, QStringLiteral("Arial"));
+  const QRegularExpressionMatch name =
+      QRegularExpression(QStringLiteral("/FontName /([A-Z]{6})\\+LiberationSans\r\n")).match(QString::fromLatin1(file));
+  ASSERT_TRUE(name.hasMatch()) << file.left(400).toStdString();
+  EXPECT_EQ(file.count("/BaseFont /" + name.captured(1).toLatin1() + "+LiberationSans\r\n"), 2);
+  EXPECT_TRUE(file.contains("/FontFile2 3 0 R\r\n"));
+
+  const qsizetype length1 = NumberAfter(file, "/Length1", file.indexOf("3 0 obj"));
+  const QByteArray program = Inflate(StreamData(file, "3 0 obj"), length1);
+  ASSERT_EQ(program.size(), length1);
+  EXPECT_LT(program.size(), FFonts[0].Face().FileBytes().size() / 4);
+  // The subset's own character map leads to the very glyphs the content shows.
+  hb_blob_t* blob = hb_blob_create(program.constData(), unsigned(program.size()), HB_MEMORY_MODE_READONLY, nullptr, nullptr);
+  hb_face_t* face = hb_face_create(blob, 0);
+  hb_font_t* subset = hb_font_create(face);
+  for (const TfrxPDFGlyph& used : FFonts[0].UsedAlphabet()) {
+    hb_codepoint_t glyph = 0;
+    EXPECT_TRUE(hb_font_get_nominal_glyph(subset, used.Unicode.at(0).unicode(), &glyph)) << used.Unicode.toStdString();
+    EXPECT_EQ(glyph, used.Glyph) << used.Unicode.toStdString();
+    EXPECT_GT(hb_font_get_glyph_h_advance(subset, glyph), 0);
+  }
+  hb_font_destroy(subset);
+  hb_face_destroy(face);
+  hb_blob_destroy(blob);
+}
+
+TEST_F(PdfFontObjects, TheSubsetTagFollowsTheGlyphsShown) {
+  const std::vector<TfrxPDFGlyph> a = {{36, 667, QStringLiteral("A")}}, b = {{37, 667, QStringLiteral("B")}};
+  const FontFace& face = FontCatalog::Instance().Face(LiberationSans, 0);
+  EXPECT_EQ(frxSubsetFontName(face, a), frxSubsetFontName(face, a));
+  EXPECT_NE(frxSubsetFontName(face, a), frxSubsetFontName(face, b));
+  EXPECT_TRUE(frxSubsetFontName(face, a).endsWith("+LiberationSans"));
 }
 
 TEST(PdfToUnicode, MapsEachGlyphToItsTextInBlocksOfAHundred) {

@@ -1,0 +1,27 @@
+#include "report/output/frxPDFViewPainter.h"
+
+#include "platform/PainterCanvas.h"
+#include "report/model/frxErrors.h"
+#include "report/model/frxView.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+// The bitmap stands for a screen surface: layout follows the scale, not a
+// printer's resolution.
+constexpr int ScreenPixelsPerInch = 96;
+
+}  // namespace
+
+void frxPaintViewOnBitmap(TfrxView& view, QImage& bitmap, double scale, double offsetX, double offsetY) {
+  QPainter painter(&bitmap);
+  PainterCanvas canvas(painter, ScreenPixelsPerInch, ScreenPixelsPerInch, false);
+  try {
+    view.Draw(canvas, scale, scale, offsetX, offsetY);
+  } catch (const std::exception& error) {
+    // The drawing's own message does not say which object of the report failed.
+    throw EfrxError(QStringLiteral("Cannot draw \"%1\" into the PDF: %2").arg(view.Name(), QString::fromUtf8(error.what())));
+  }
+}

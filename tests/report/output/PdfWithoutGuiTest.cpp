@@ -1,0 +1,78 @@
+// A process that runs without the window system's font engine (a plain
+// QCoreApplication, as the lean commands start) cannot draw glyphs: a PDF
+// export that has to draw text into an image must say so, not crash. What
+// needs no glyphs still exports.
+#include "report/model/frxClass.h"
+#include "report/model/frxErrors.h"
+#include "report/output/frxExportPDFFile.h"
+#include "tests/support/TestPreviewPages.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+class CoreApplicationEnvironment : public testing::Environment {
+public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "quitanza-tests";
+    static char* argv[] = {name, nullptr};
+    FApplication = std::make_unique<QCoreApplication>(argc, argv);
+  }
+  void TearDown() override { FApplication.reset(); }
+
+private:
+  std::unique_ptr<QCoreApplication> FApplication;
+};
+
+[[maybe_unused]] testing::Environment* const environment =
+    testing::AddGlobalTestEnvironment(new CoreApplicationEnvironment);
+
+class PdfWithoutGui : public testing::Test {
+protected:
+  QString Path() const { return FDir.filePath(QStringLiteral("recibo.pdf")); }
+
+  QTemporaryDir FDir;
+  TestPreviewPages FPages;
+  TestPage& FPage = FPages.AddPage();
+};
+
+TEST_F(PdfWithoutGui, ATaggedMemoFailsWithAClearError) {
+  TfrxMemoView& memo = FPage.Add<TfrxMemoView>(10, 10, 200, 20);
+  memo.SetName(QStringLiteral("Memo1"));
+  memo.AllowHTMLTags = true;
+  memo.SetText(QStringLiteral("<b>negrito</b>"));
+  try {
+    frxExportPDFFile(FPages, Path(), {});
+    FAIL() << "exported without a way to draw glyphs";
+  } catch (const EfrxError& error) {
+    EXPECT_TRUE(error.Message().startsWith(QStringLiteral("Cannot draw \"Memo1\" into the PDF: ")));
+    EXPECT_TRUE(error.Message().contains(QStringLiteral("QGuiApplication"))) << error.Message().toStdString();
+  }
+}
+
+TEST_F(PdfWithoutGui, PicturesShapesAndPlainTextNeedNoWindowSystem) {
+  QImage logo(40, 20, QImage::Format_RGB32);
+  logo.fill(Qt::blue);
+  TPicture picture;
+  picture.SetImage(logo);
+  FPage.Add<TfrxPictureView>(0, 0, 80, 40).SetPicture(picture);
+  FPage.Add<TfrxShapeView>(0, 50, 80, 40);
+  FPage.Add<TfrxMemoView>(0, 100, 200, 20).SetText(QStringLiteral(u"Conteúdo"));
+  TfrxPDFFileSettings uncompressed;
+  uncompressed.Compressed = false;
+  frxExportPDFFile(FPages, Path(), uncompressed);
+  QFile file(Path());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray pdf = file.readAll();
+  EXPECT_TRUE(pdf.contains("/F [/DCT]\r\nID\r\n"));
+  EXPECT_TRUE(pdf.endsWith("%%EOF\r\n"));
+}
+
+}  // namespace

@@ -1,0 +1,7 @@
+#include "tests/support/TestPage.h"
+
+TestPage::TestPage() : FBand(new TfrxNullBand(&FPage))
+{
+  FPage.SetPaperSize(9);
+  FPage.LeftMargin = FPage.RightMargin = FPage.TopMargin = FPage.BottomMargin = 10;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "report/model/frxPageSource.h"
+#include "tests/support/TestPage.h"
+
+#include <memory>
+#include <vector>
+
+// Prepared pages held in memory, standing in for the store where a test
+// builds its pages in code.
+class TestPreviewPages : public TfrxPageSource {
+public:
+  // A new page owned by the list.
+  TestPage& AddPage();
+  // A page the caller keeps.
+  void Add(TfrxReportPage& page) { FPages.push_back(&page); }
+  int Copy = 0;
+
+  int Count() const override { return static_cast<int>(FPages.size()); }
+  TfrxReportPage* GetPage(int index) override;
+  QSize GetPageSize(int index) override;
+  int CopyNo() const override { return Copy; }
+
+private:
+  std::vector<std::unique_ptr<TestPage>> FOwned;
+  std::vector<TfrxReportPage*> FPages;
+};
