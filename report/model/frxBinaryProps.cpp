@@ -220,13 +220,16 @@ QByteArray frxHexToBin(QByteArrayView text)
     throw DamagedBlock();
   QByteArray bytes(text.size() / 2, Qt::Uninitialized);
   const auto* digits = reinterpret_cast<const unsigned char*>(text.data());
+  // Written through the raw pointer: indexing the array checks for sharing
+  // at every byte.
+  char* out = bytes.data();
   int bad = 0;
   for (qsizetype i = 0; i < bytes.size(); ++i) {
     const unsigned char high = digits[2 * i], low = digits[2 * i + 1];
     const int h = high < 128 ? kNibbles[high] : -1;
     const int l = low < 128 ? kNibbles[low] : -1;
     bad |= h | l;
-    bytes[i] = static_cast<char>((h << 4) | (l & 15));
+    out[i] = static_cast<char>((h << 4) | (l & 15));
   }
   if (bad < 0)
     throw DamagedBlock();

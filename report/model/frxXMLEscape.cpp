@@ -101,6 +101,18 @@ template <class Out> void AppendEscaped(Out& out, QStringView value)
   Put(out, value.sliced(start));
 }
 
+// A character of the basic plane goes in as it is, without the temporary
+// string a conversion would allocate for every reference.
+void AppendCodePoint(QString& out, char32_t code)
+{
+  if (code < 0x10000 && !QChar::isSurrogate(code)) {
+    out += QChar(static_cast<char16_t>(code));
+    return;
+  }
+  const char32_t ucs4[] = {code};
+  out += QString::fromUcs4(ucs4, 1);
+}
+
 }  // namespace
 
 void frxAppendXML(QString& out, QStringView value) { AppendEscaped(out, value); }
@@ -150,8 +162,7 @@ QString frxXMLToStr(QStringView value)
       while (j < rest.size() && rest[j].isDigit() && code <= 0x10FFFF)
         code = code * 10 + static_cast<char32_t>(rest[j++].digitValue());
       if (j > 2 && j < rest.size() && rest[j] == QLatin1Char(';') && code <= 0x10FFFF) {
-        const char32_t ucs4[] = {code};
-        out += QString::fromUcs4(ucs4, 1);
+        AppendCodePoint(out, code);
         i += j + 1;
         continue;
       }

@@ -39,6 +39,15 @@ void AppendName(std::string& out, const std::string& prefix, const TfrxPropInfo&
   AppendName(out, prefix, property.Kind == TfrxPropKind::StringList ? property.Utf8Name + ".Text" : property.Utf8Name);
 }
 
+// Enumeration names are ASCII identifiers: nothing to encode or escape.
+void AppendIdentifier(std::string& out, QStringView name)
+{
+  std::size_t at = out.size();
+  out.resize(at + static_cast<std::size_t>(name.size()));
+  for (QChar c : name)
+    out[at++] = static_cast<char>(c.unicode());
+}
+
 qint64 ParseOrdinal(const TfrxPropInfo& property, QStringView text)
 {
   if (property.Kind != TfrxPropKind::Enum && property.Kind != TfrxPropKind::Boolean)
@@ -102,18 +111,6 @@ QString ElementName(const TfrxXMLItem& item)
   return item.Prop("Name");
 }
 
-// Object names compare ignoring case.
-std::size_t NameHash(const QString& name)
-{
-  std::size_t hash = 2166136261U;
-  for (QChar c : name) {
-    const char16_t folded = c.unicode() < 128 ? (c.unicode() >= u'A' && c.unicode() <= u'Z' ? c.unicode() | 0x20 : c.unicode())
-                                               : c.toCaseFolded().unicode();
-    hash = (hash ^ folded) * 16777619U;
-  }
-  return hash;
-}
-
 void AppendInteger(std::string& out, qint64 value)
 {
   char digits[24];
@@ -148,7 +145,7 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
     AppendName(out, prefix, property);
     const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
     if (named && value >= 0 && value < static_cast<qint64>(property.EnumNames.size()))
-      frxAppendXMLUtf8(out, property.EnumNames[static_cast<std::size_t>(value)]);
+      AppendIdentifier(out, property.EnumNames[static_cast<std::size_t>(value)]);
     else
       AppendInteger(out, value);
     break;
@@ -492,18 +489,8 @@ void TfrxXMLSerializer::ReadElement(TfrxComponent& component, const TfrxXMLItem&
   FLoaded.push_back(&component);
   ReadAttributeText(component, item.Text);
   if (!component.Name().isEmpty())
-    FNamed.emplace(NameHash(component.Name()), &component);
+    FNamed.Add(&component);
   ReadChildren(item, component);
-}
-
-TfrxComponent* TfrxXMLSerializer::FindRead(const QString& name) const
-{
-  auto [first, last] = FNamed.equal_range(NameHash(name));
-  for (auto at = first; at != last; ++at) {
-    if (QString::compare(at->second->Name(), name, Qt::CaseInsensitive) == 0)
-      return at->second;
-  }
-  return nullptr;
 }
 
 void TfrxXMLSerializer::ReadChildren(const TfrxXMLItem& item, TfrxComponent& parent)
@@ -517,7 +504,7 @@ void TfrxXMLSerializer::ReadChildren(const TfrxXMLItem& item, TfrxComponent& par
       continue;
     }
     const QString name = ElementName(child);
-    TfrxComponent* component = name.isEmpty() ? nullptr : FindRead(name);
+    TfrxComponent* component = name.isEmpty() ? nullptr : FNamed.Find(name);
     if (!component && inherited)
       continue;
     if (!component)
@@ -547,7 +534,7 @@ void TfrxXMLSerializer::FinishLoading()
       component->Loaded();
   }
   FLoaded.clear();
-  FNamed.clear();
+  FNamed.Clear();
 }
 
 void TfrxXMLSerializer::ReadRootComponent(TfrxComponent& root, const TfrxXMLItem& item)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/model/frxErrorList.h"
+#include "report/model/frxNameIndex.h"
 #include "report/model/frxPropTable.h"
 
 #include <QChar>
@@ -8,7 +9,6 @@
 
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class TfrxComponent;
@@ -86,7 +86,6 @@ private:
   void ReadPropData(void* object, const TfrxPropTable& table, QByteArrayView value);
   QString DecodeMemoText(QByteArrayView value) const;
   void ReadAttributeText(TfrxComponent& component, QByteArrayView text);
-  TfrxComponent* FindRead(const QString& name) const;
   void ResolveReferences(const TfrxComponent& scope);
   void FinishLoading();
   void AddError(const QString& message);
@@ -100,7 +99,7 @@ private:
   TfrxErrorList FErrors;
   std::vector<Fixup> FFixups;
   std::vector<TfrxComponent*> FLoaded;
-  // Objects read so far, by a hash of their name that ignores case.
-  std::unordered_multimap<std::size_t, TfrxComponent*> FNamed;
+  // Objects read so far, by name.
+  TfrxNameIndex FNamed;
   mutable std::string FAttributes;        // reused while writing element after element
 };

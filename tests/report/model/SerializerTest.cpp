@@ -49,6 +49,26 @@ TEST_F(Loading, EnumerationsReadOrdinalsAndNamesIgnoringCase)
   EXPECT_TRUE(reporter->messages.isEmpty());
 }
 
+TEST_F(Loading, ARepeatedNameReadsIntoTheObjectAlreadyRead)
+{
+  // Enough objects that the index of names read so far grows several times.
+  QByteArray body;
+  for (int i = 0; i < 200; ++i)
+    body += "<TfrxMemoView Name=\"Memo" + QByteArray::number(i) + "\" Left=\"" + QByteArray::number(i) + "\"/>";
+  const QByteArray text = "<TfrxReport><TfrxReportPage Name=\"Page1\">" + body +
+                         "<TfrxMemoView Name=\"MEMO7\" Top=\"3\"/><inherited Name=\"memo150\" Top=\"4\"/>"
+                         "<inherited Name=\"Missing\" Top=\"5\"/></TfrxReportPage></TfrxReport>";
+  Load(Template(text.constData()));
+  const TfrxComponent* page = report.FindObject(QStringLiteral("Page1"));
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(page->Objects().size(), 200U);
+  EXPECT_EQ(report.FindObject(QStringLiteral("Memo7"))->Left(), 7);
+  EXPECT_EQ(report.FindObject(QStringLiteral("Memo7"))->Top(), 3);
+  EXPECT_EQ(report.FindObject(QStringLiteral("Memo150"))->Top(), 4);
+  EXPECT_EQ(report.FindObject(QStringLiteral("Missing")), nullptr);
+  EXPECT_TRUE(reporter->messages.isEmpty());
+}
+
 TEST_F(Loading, PaperSizeCodeDecidesAfterTheDimensions)
 {
   Load(Template("<TfrxReport><TfrxReportPage Name=\"Custom\" PaperWidth=\"100\" PaperHeight=\"50\"/>"

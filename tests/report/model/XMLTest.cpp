@@ -45,6 +45,11 @@ TEST(Unescaping, DecodesReferencesAndKeepsOtherAmpersands)
   EXPECT_EQ(frxXMLToStr(u"x&quot;y"), QStringLiteral("x\"y"));
   EXPECT_EQ(frxXMLToStr(u"&amp;&lt;&gt;"), QStringLiteral("&<>"));
   EXPECT_EQ(frxXMLToStr(u"a&#13;&#10;b"), QStringLiteral("a\r\nb"));
+  EXPECT_EQ(frxXMLToStr(u"&#233;&#8364;"), QStringLiteral("é€"));
+  const char32_t smiley[] = {0x1F600};
+  EXPECT_EQ(frxXMLToStr(u"&#128512;"), QString::fromUcs4(smiley, 1));
+  const char32_t loneSurrogate[] = {0xD83D};
+  EXPECT_EQ(frxXMLToStr(u"&#55357;"), QString::fromUcs4(loneSurrogate, 1));
   // A decoded character is not scanned again.
   EXPECT_EQ(frxXMLToStr(u"&#38;amp;"), QStringLiteral("&amp;"));
   // Too short to be a reference, or not one at all.

@@ -1,0 +1,62 @@
+#include "report/model/frxNameIndex.h"
+
+#include "report/model/frxComponent.h"
+
+std::size_t TfrxNameIndex::Hash(const QString& name)
+{
+  std::size_t hash = 2166136261U;
+  for (QChar c : name) {
+    const char16_t u = c.unicode();
+    const char16_t folded = u < 128 ? (u >= u'A' && u <= u'Z' ? u | 0x20 : u) : c.toCaseFolded().unicode();
+    hash = (hash ^ folded) * 16777619U;
+  }
+  return hash;
+}
+
+void TfrxNameIndex::Add(TfrxComponent* component)
+{
+  if (2 * (FCount + 1) > FSlots.size())
+    Grow();
+  const std::size_t hash = Hash(component->Name());
+  const std::size_t mask = FSlots.size() - 1;
+  std::size_t at = hash & mask;
+  while (FSlots[at].component)
+    at = (at + 1) & mask;
+  FSlots[at] = {hash, component};
+  ++FCount;
+}
+
+TfrxComponent* TfrxNameIndex::Find(const QString& name) const
+{
+  if (FSlots.empty())
+    return nullptr;
+  const std::size_t hash = Hash(name);
+  const std::size_t mask = FSlots.size() - 1;
+  for (std::size_t at = hash & mask; FSlots[at].component; at = (at + 1) & mask) {
+    const Slot& slot = FSlots[at];
+    if (slot.hash == hash && QString::compare(slot.component->Name(), name, Qt::CaseInsensitive) == 0)
+      return slot.component;
+  }
+  return nullptr;
+}
+
+void TfrxNameIndex::Clear()
+{
+  FSlots.clear();
+  FCount = 0;
+}
+
+void TfrxNameIndex::Grow()
+{
+  std::vector<Slot> old = std::move(FSlots);
+  FSlots.assign(old.empty() ? 64 : 2 * old.size(), Slot{});
+  const std::size_t mask = FSlots.size() - 1;
+  for (const Slot& slot : old) {
+    if (!slot.component)
+      continue;
+    std::size_t at = slot.hash & mask;
+    while (FSlots[at].component)
+      at = (at + 1) & mask;
+    FSlots[at] = slot;
+  }
+}
