@@ -35,16 +35,23 @@ bool HasTrueTypeOutlines(hb_face_t* face) {
   return hb_blob_get_length(glyf.get()) > 0;
 }
 
-// Preparing a face for subsetting costs more than one subset; the faces live
-// as long as the process, and so does their prepared form. The subsetter is
-// not documented as thread-safe on one face, hence the lock around its use.
+// Preparing a face for subsetting costs several subsets, so a face is
+// prepared only when it is subset a second time: a one-receipt process
+// subsets each face once and should not pay for it, a batch gets the fast
+// path from its second document on. Faces live as long as the process, and so
+// does their prepared form. The subsetter is not documented as thread-safe on
+// one face, hence the lock around its use.
 std::mutex SubsetLock;
 
-hb_face_t* PreparedFace(const FontFace& face) {
-  static std::map<const FontFace*, FacePointer> prepared;
+hb_face_t* FaceToSubset(const FontFace& face) {
+  static std::map<const FontFace*, FacePointer> prepared;  // null: subset once, not prepared yet
   auto found = prepared.find(&face);
-  if (found == prepared.end())
-    found = prepared.emplace(&face, FacePointer(hb_subset_preprocess(SourceFace(face)))).first;
+  if (found == prepared.end()) {
+    prepared.emplace(&face, nullptr);
+    return SourceFace(face);
+  }
+  if (!found->second)
+    found->second.reset(hb_subset_preprocess(SourceFace(face)));
   return found->second.get();
 }
 
@@ -81,7 +88,7 @@ QByteArray frxSubsetFontProgram(const FontFace& face, const std::vector<TfrxPDFG
   }
   hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_RETAIN_GIDS);
   const std::lock_guard lock(SubsetLock);
-  const FacePointer subset(hb_subset_or_fail(PreparedFace(face), input.get()));
+  const FacePointer subset(hb_subset_or_fail(FaceToSubset(face), input.get()));
   if (!subset)
     return {};
   const BlobPointer blob(hb_face_reference_blob(subset.get()));
