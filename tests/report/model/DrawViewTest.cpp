@@ -97,16 +97,21 @@ TEST_P(FrameSidesTest, CloseTheBoxAtTheScaledWidth)
 
 INSTANTIATE_TEST_SUITE_P(Scales, FrameSidesTest, testing::Values(FrameCase{1, 1}, FrameCase{2, 2}));
 
+TPicture RedPicture(int width, int height)
+{
+  QImage red(width, height, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  TPicture picture;
+  picture.SetImage(red);
+  return picture;
+}
+
 TEST(PictureDraw, KeepsTheAspectRatioAndCentres)
 {
   TestPage page;
   auto& view = page.Add<TfrxPictureView>(10, 10, 124, 83);
   view.Center = true;
-  QImage red(200, 100, QImage::Format_RGB32);
-  red.fill(Qt::red);
-  TPicture picture;
-  picture.SetImage(red);
-  view.SetPicture(picture);
+  view.SetPicture(RedPicture(200, 100));
   const QImage image = Painted({200, 200}, [&](Canvas& canvas) { view.Draw(canvas, 1, 1, 0, 0); });
   // 124 x Round(100 x 0.62) = 124 x 62, moved down by (83 - 62) div 2 = 10.
   EXPECT_EQ(InkBounds(image), QRect(10, 20, 124, 62));
@@ -117,11 +122,7 @@ TEST(PictureDraw, UnstretchedPictureIsClippedToItsBox)
   TestPage page;
   auto& view = page.Add<TfrxPictureView>(10, 10, 30, 20);
   view.Stretched = false;
-  QImage red(200, 100, QImage::Format_RGB32);
-  red.fill(Qt::red);
-  TPicture picture;
-  picture.SetImage(red);
-  view.SetPicture(picture);
+  view.SetPicture(RedPicture(200, 100));
   const QImage image = Painted({200, 200}, [&](Canvas& canvas) { view.Draw(canvas, 1, 1, 0, 0); });
   EXPECT_EQ(InkBounds(image), QRect(10, 10, 30, 20));
 }
