@@ -5,7 +5,6 @@
 #include "report/model/frxPreviewPages.h"
 #include "tests/support/IssuedReceipt.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -33,15 +32,3 @@ void DrawReceipt(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(DrawReceipt)->Arg(96)->Arg(300)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-  // Glyphs are drawn through the GUI library, which needs its application.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
