@@ -34,15 +34,15 @@ std::vector<std::pair<QString, TfrxComponentFactory>>& Registry()
 
 }  // namespace
 
-TfrxComponentFactory frxFindClass(QStringView className)
+TfrxComponentFactory frxFindClass(QAnyStringView className)
 {
   // Files spell class names exactly; other spellings are the rare case.
   for (const auto& [name, factory] : Registry()) {
-    if (className == name)
+    if (QAnyStringView::equal(className, name))
       return factory;
   }
   for (const auto& [name, factory] : Registry()) {
-    if (className.compare(name, Qt::CaseInsensitive) == 0)
+    if (QAnyStringView::compare(className, name, Qt::CaseInsensitive) == 0)
       return factory;
   }
   return nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 
 class TfrxComponent;
@@ -9,5 +10,5 @@ using TfrxComponentFactory = TfrxComponent* (*)(TfrxComponent* parent);
 
 // The factory of a registered class (names compare ignoring case), or
 // nullptr. The engine's own classes are registered on first use.
-TfrxComponentFactory frxFindClass(QStringView className);
+TfrxComponentFactory frxFindClass(QAnyStringView className);
 void frxRegisterClass(const QString& className, TfrxComponentFactory factory);

@@ -6,6 +6,8 @@
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxReport.h"
 #include "report/model/frxXML.h"
+#include "report/model/frxXMLElementList.h"
+#include "report/model/frxXMLReader.h"
 #include "report/model/frxXMLSerializer.h"
 #include "report/model/frxXMLWriter.h"
 
@@ -253,11 +255,10 @@ void TfrxComponent::SaveToStream(QIODevice& stream, bool saveChildren, bool save
 
 void TfrxComponent::LoadFromStream(QIODevice& stream)
 {
-  TfrxXMLDocument document;
-  document.LoadFromStream(stream);
-  TfrxXMLSerializer serializer(Report());
-  serializer.SetOldFormat(document.OldVersion());
-  serializer.ReadRootComponent(*this, document.Root());
+  TfrxXMLElementList document;
+  TfrxXMLReader reader(stream);
+  reader.ReadRootElements(document, reader.ReadHeader());
+  TfrxXMLSerializer(Report()).ReadRootComponent(*this, document);
 }
 
 const TfrxPropTable& TfrxComponent::ComponentCatalog()

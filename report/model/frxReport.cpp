@@ -10,7 +10,8 @@
 #include "report/model/frxErrors.h"
 #include "report/model/frxPage.h"
 #include "report/model/frxPropBuilder.h"
-#include "report/model/frxXML.h"
+#include "report/model/frxXMLElementList.h"
+#include "report/model/frxXMLReader.h"
 #include "report/model/frxXMLSerializer.h"
 
 #include <QDir>
@@ -211,11 +212,10 @@ void TfrxReport::LoadFromStream(QIODevice& stream)
   try {
     // The whole document is read before any object is made, so a damaged
     // file leaves the report empty.
-    TfrxXMLDocument document;
-    document.LoadFromStream(stream);
-    TfrxXMLSerializer serializer(this);
-    serializer.SetOldFormat(document.OldVersion());
-    serializer.ReadRootComponent(*this, document.Root());
+    TfrxXMLElementList document;
+    TfrxXMLReader reader(stream);
+    reader.ReadRootElements(document, reader.ReadHeader());
+    TfrxXMLSerializer(this).ReadRootComponent(*this, document);
   } catch (const EfrxError& error) {
     Errors.Add(error.Message());
   }

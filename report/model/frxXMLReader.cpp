@@ -3,12 +3,118 @@
 #include "report/model/frxCodePage.h"
 #include "report/model/frxErrors.h"
 #include "report/model/frxXML.h"
+#include "report/model/frxXMLElementList.h"
 
 #include <QIODevice>
 
 #include <cstring>
 #include <string_view>
 #include <vector>
+
+namespace {
+
+const char* Find(const char* from, const char* to, char c)
+{
+  return static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(to - from)));
+}
+
+// The reader's view of a tree of items.
+class ItemTree {
+public:
+  using Node = TfrxXMLItem*;
+
+  ItemTree(TfrxXMLItem& root, bool oldVersion) : FRoot(root), FOldVersion(oldVersion) {}
+
+  Node AddRoot(const TfrxXMLReader::Tag& tag)
+  {
+    Fill(FRoot, tag);
+    return &FRoot;
+  }
+  Node Add(Node parent, const TfrxXMLReader::Tag& tag)
+  {
+    TfrxXMLItem& item = parent->Add();
+    Fill(item, tag);
+    return &item;
+  }
+  static bool NameIs(Node node, QByteArrayView name)
+  {
+    return QLatin1StringView(name).compare(node->Name, Qt::CaseInsensitive) == 0;
+  }
+  static void Close(Node) {}
+  // An unloaded item remembers where its tag starts, to be read later.
+  static bool Defer(Node node, qint64 tagStart)
+  {
+    node->Offset = tagStart;
+    node->Loaded = false;
+    return true;
+  }
+
+private:
+  void Fill(TfrxXMLItem& item, const TfrxXMLReader::Tag& tag)
+  {
+    // Documents repeat a few element names many times: share one string.
+    if (tag.Name != QByteArrayView(FLastName)) {
+      FLastName = tag.Name.toByteArray();
+      FLastNameText = QString::fromLatin1(FLastName);
+    }
+    item.Name = FLastNameText;
+    item.Text.clear();
+    frxAppendTagText(item.Text, tag, FOldVersion);
+    if (tag.Marker >= 0)
+      item.Unloadable = true;
+  }
+
+  TfrxXMLItem& FRoot;
+  bool FOldVersion;
+  QByteArray FLastName;
+  QString FLastNameText;
+};
+
+// The reader's view of a flat element list.
+class ElementTree {
+public:
+  using Node = int;
+
+  ElementTree(TfrxXMLElementList& elements, bool oldVersion) : FElements(elements), FOldVersion(oldVersion) {}
+
+  Node AddRoot(const TfrxXMLReader::Tag& tag) { return Add(-1, tag); }
+  Node Add(Node, const TfrxXMLReader::Tag& tag)
+  {
+    const int index = FElements.Open(tag.Name);
+    frxAppendTagText(FElements.TextBuffer(), tag, FOldVersion);
+    FElements.EndText(index);
+    return index;
+  }
+  bool NameIs(Node node, QByteArrayView name) const
+  {
+    return FElements.Name(node).compare(name, Qt::CaseInsensitive) == 0;
+  }
+  void Close(Node node) { FElements.Close(node); }
+  static bool Defer(Node, qint64) { return false; }
+
+private:
+  TfrxXMLElementList& FElements;
+  bool FOldVersion;
+};
+
+}  // namespace
+
+void frxAppendTagText(QByteArray& out, const TfrxXMLReader::Tag& tag, bool oldVersion)
+{
+  auto append = [&out, oldVersion](QByteArrayView piece) {
+    if (oldVersion)
+      out.append(frxDecodeCp1252(piece).toUtf8());
+    else
+      out.append(piece);
+  };
+  if (tag.Marker < 0) {
+    append(tag.Text);
+    return;
+  }
+  // The marker goes with the space before it, if any.
+  append(tag.Text.first(tag.Marker > 0 ? tag.Marker - 1 : 0));
+  append(tag.Text.sliced(tag.Marker + 6));
+}
 
 bool TfrxXMLReader::Fill()
 {
@@ -22,11 +128,9 @@ bool TfrxXMLReader::Fill()
 
 bool TfrxXMLReader::ReadTag()
 {
-  FTag.clear();
   // Text between tags is ignored.
   for (;;) {
-    const char* start = FBuffer.data() + FPos;
-    const auto* open = static_cast<const char*>(std::memchr(start, '<', static_cast<std::size_t>(FSize - FPos)));
+    const char* open = Find(FBuffer.data() + FPos, FBuffer.data() + FSize, '<');
     if (open) {
       FPos = open - FBuffer.data() + 1;
       FTagStart = FBufferStart + (open - FBuffer.data());
@@ -35,23 +139,40 @@ bool TfrxXMLReader::ReadTag()
     if (!Fill())
       return false;
   }
+  // Most tags lie whole in the buffer and are used where they stand.
+  const char* start = FBuffer.data() + FPos;
+  const char* close = Find(start, FBuffer.data() + FSize, '>');
+  if (close && !Find(start, close, '<')) {
+    const QByteArrayView tag(start, close - start);
+    if (!tag.startsWith("!--")) {
+      FTag = tag;
+      FPos = close - FBuffer.data() + 1;
+      return true;
+    }
+  }
+  return ReadSplitTag();
+}
+
+bool TfrxXMLReader::ReadSplitTag()
+{
+  FSplitTag.clear();
   for (;;) {
     const char* start = FBuffer.data() + FPos;
     const char* end = FBuffer.data() + FSize;
-    const auto* close = static_cast<const char*>(std::memchr(start, '>', static_cast<std::size_t>(end - start)));
+    const char* close = Find(start, end, '>');
     const char* limit = close ? close : end;
-    const auto* open = static_cast<const char*>(std::memchr(start, '<', static_cast<std::size_t>(limit - start)));
+    const char* open = Find(start, limit, '<');
     const char* stop = open ? open : limit;
-    FTag.append(start, stop - start);
+    FSplitTag.append(start, stop - start);
     if (stop == end) {
       if (!Fill())
         throw TfrxInvalidXMLException();
       continue;
     }
     FPos = stop - FBuffer.data() + 1;
-    if (FTag.startsWith("!--")) {
+    if (FSplitTag.startsWith("!--")) {
       // A comment may hold '<' and '>'; it ends at "-->".
-      QByteArray body = FTag.mid(3);
+      QByteArray body = FSplitTag.mid(3);
       if (*stop == '>')
         body.append('>');
       SkipComment(body);
@@ -59,6 +180,7 @@ bool TfrxXMLReader::ReadTag()
     }
     if (*stop == '<')
       throw TfrxInvalidXMLException();
+    FTag = FSplitTag;
     return true;
   }
 }
@@ -94,83 +216,95 @@ bool TfrxXMLReader::ReadHeader()
 {
   if (!ReadTag() || !FTag.startsWith("?xml"))
     throw TfrxInvalidXMLException();
-  const qsizetype version = FTag.indexOf("version=\"");
-  return version >= 0 && FTag.mid(version + 9, 3) == "1.0" && !FTag.contains("standalone=");
+  const std::string_view header(FTag.data(), static_cast<std::size_t>(FTag.size()));
+  const std::size_t version = header.find("version=\"");
+  return version != std::string_view::npos && header.substr(version + 9, 3) == "1.0" &&
+         header.find("standalone=") == std::string_view::npos;
 }
 
-bool TfrxXMLReader::DecodeTag(TfrxXMLItem& item, bool oldVersion) const
+TfrxXMLReader::Tag TfrxXMLReader::SplitTag() const
 {
-  QByteArrayView tag(FTag);
+  QByteArrayView tag = FTag;
   if (tag.endsWith(' '))
     tag.chop(1);
   const qsizetype space = tag.indexOf(' ');
-  QByteArrayView name = space < 0 ? tag : tag.first(space);
-  QByteArrayView text = space < 0 ? QByteArrayView() : tag.sliced(space + 1);
-  bool childless = false;
-  if (name.endsWith('/')) {
-    name.chop(1);
-    childless = true;
+  Tag result;
+  result.Name = space < 0 ? tag : tag.first(space);
+  result.Text = space < 0 ? QByteArrayView() : tag.sliced(space + 1);
+  if (result.Name.endsWith('/')) {
+    result.Name.chop(1);
+    result.Childless = true;
   }
-  if (text.endsWith('/')) {
-    text.chop(1);
-    childless = true;
+  if (result.Text.endsWith('/')) {
+    result.Text.chop(1);
+    result.Childless = true;
   }
-  item.Name = QString::fromLatin1(name);
-  // The partial-loading marker ' ld="0"', matched ignoring case.
-  qsizetype partial = -1;
+  // The partial-loading marker ' ld="0"', matched ignoring case; it may also
+  // open the attribute text.
+  const QByteArrayView text = result.Text;
   const std::string_view raw(text.data(), static_cast<std::size_t>(text.size()));
   for (std::size_t at = raw.find("=\"0\""); at != std::string_view::npos; at = raw.find("=\"0\"", at + 1)) {
-    // The marker may also open the attribute text.
     if (at >= 2 && (at == 2 || text[at - 3] == ' ') && (text[at - 2] | 0x20) == 'l' &&
         (text[at - 1] | 0x20) == 'd') {
-      partial = static_cast<qsizetype>(at) - 2;
+      result.Marker = static_cast<qsizetype>(at) - 2;
       break;
     }
   }
-  if (partial < 0) {
-    item.Text = oldVersion ? frxDecodeCp1252(text).toUtf8() : text.toByteArray();
-    return childless;
-  }
-  // The marker goes with the space before it, if any.
-  const qsizetype from = partial > 0 ? partial - 1 : 0;
-  const QByteArray stripped = text.first(from).toByteArray() + text.sliced(partial + 6).toByteArray();
-  item.Text = oldVersion ? frxDecodeCp1252(stripped).toUtf8() : stripped;
-  item.Unloadable = true;
-  return childless;
+  return result;
 }
 
-void TfrxXMLReader::ReadRootItem(TfrxXMLItem& root, bool oldVersion)
+template <class Tree> void TfrxXMLReader::ReadTree(Tree& tree)
 {
   if (!ReadTag() || FTag.isEmpty() || FTag.startsWith('/'))
     throw TfrxInvalidXMLException();
-  if (DecodeTag(root, oldVersion))
+  Tag tag = SplitTag();
+  std::vector<typename Tree::Node> open{tree.AddRoot(tag)};
+  if (tag.Childless) {
+    tree.Close(open.back());
     return;
-  std::vector<TfrxXMLItem*> open{&root};
+  }
   while (!open.empty()) {
     // A stream that ends with elements still open is a truncated file.
     if (!ReadTag())
       throw TfrxInvalidXMLException();
     if (FTag.isEmpty() || FTag.startsWith('/')) {
-      const QString closing = QString::fromLatin1(FTag).trimmed();
-      if (QString::compare(closing, QLatin1Char('/') + open.back()->Name, Qt::CaseInsensitive) != 0)
+      const QByteArrayView closing = FTag.trimmed();
+      if (closing.isEmpty() || !tree.NameIs(open.back(), closing.sliced(1)))
         throw TfrxInvalidXMLException();
+      tree.Close(open.back());
       open.pop_back();
       continue;
     }
     const qint64 tagStart = FTagStart;
-    TfrxXMLItem& child = open.back()->Add();
-    if (!DecodeTag(child, oldVersion)) {
-      if (FPartialLoading && child.Unloadable) {
-        child.Offset = tagStart;
-        child.Loaded = false;
-        SkipChildren();
-        continue;
-      }
-      if (static_cast<int>(open.size()) >= kMaxDepth)
-        throw TfrxInvalidXMLException();
-      open.push_back(&child);
+    tag = SplitTag();
+    const typename Tree::Node child = tree.Add(open.back(), tag);
+    if (tag.Childless) {
+      tree.Close(child);
+      continue;
     }
+    if (FPartialLoading && tag.Marker >= 0 && tree.Defer(child, tagStart)) {
+      SkipChildren();
+      continue;
+    }
+    if (static_cast<int>(open.size()) >= kMaxDepth)
+      throw TfrxInvalidXMLException();
+    open.push_back(child);
   }
+}
+
+void TfrxXMLReader::ReadRootItem(TfrxXMLItem& root, bool oldVersion)
+{
+  ItemTree tree(root, oldVersion);
+  ReadTree(tree);
+}
+
+void TfrxXMLReader::ReadRootElements(TfrxXMLElementList& elements, bool oldVersion)
+{
+  elements.SetOldVersion(oldVersion);
+  if (FStream.size() > 0)
+    elements.TextBuffer().reserve(FStream.size());
+  ElementTree tree(elements, oldVersion);
+  ReadTree(tree);
 }
 
 void TfrxXMLReader::SkipChildren()

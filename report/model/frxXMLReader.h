@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 #include <array>
 
 class QIODevice;
+class TfrxXMLElementList;
 class TfrxXMLItem;
 
 // Reads a template document one tag at a time through a 4096-byte buffer.
@@ -22,21 +24,32 @@ public:
   bool ReadHeader();
   // Reads the root element and all its descendants into `root`.
   void ReadRootItem(TfrxXMLItem& root, bool oldVersion);
+  // The same into a flat list, for building objects straight away.
+  void ReadRootElements(TfrxXMLElementList& elements, bool oldVersion);
 
   // Deeper nesting than this is refused rather than risking the stack.
   static constexpr int kMaxDepth = 1000;
 
+  // A start tag taken apart; the views point into the reader's buffers.
+  struct Tag {
+    QByteArrayView Name;
+    QByteArrayView Text;
+    qsizetype Marker = -1;  // position of the partial-loading marker in Text
+    bool Childless = false;
+  };
+
 private:
-  // Puts the next tag's text (between '<' and '>') in FTag; false at the end
-  // of the stream before any further tag.
+  template <class Tree> void ReadTree(Tree& tree);
+  // Makes FTag the next tag's text (between '<' and '>'); false at the end of
+  // the stream before any further tag.
   bool ReadTag();
+  // The tag's text when it does not lie whole in the buffer, or is a comment.
+  bool ReadSplitTag();
   bool Fill();
   void SkipComment(QByteArrayView alreadyRead);
   // Skips the children and the end tag of the element just read.
   void SkipChildren();
-  // Fills name and attribute text; returns true when the element has no
-  // children (self-closing or empty element).
-  bool DecodeTag(TfrxXMLItem& item, bool oldVersion) const;
+  Tag SplitTag() const;
 
   QIODevice& FStream;
   std::array<char, 4096> FBuffer{};
@@ -45,5 +58,10 @@ private:
   qint64 FBufferStart = 0;  // stream position of FBuffer[0]
   qint64 FTagStart = 0;     // stream position of the last tag's '<'
   bool FPartialLoading = false;
-  QByteArray FTag;
+  QByteArrayView FTag;      // into FBuffer, or into FSplitTag
+  QByteArray FSplitTag;
 };
+
+// Appends the attribute text of a tag as elements keep it: UTF-8, without the
+// partial-loading marker.
+void frxAppendTagText(QByteArray& out, const TfrxXMLReader::Tag& tag, bool oldVersion);

@@ -9,6 +9,7 @@
 #include "report/model/frxMemoView.h"
 #include "report/model/frxReport.h"
 #include "report/model/frxXML.h"
+#include "report/model/frxXMLElementList.h"
 #include "report/model/frxXMLWriter.h"
 #include "report/model/frxXMLEscape.h"
 
@@ -97,18 +98,6 @@ qint64 ParseOrdinal(const TfrxPropInfo& property, QByteArrayView text)
     }
   }
   return ParseOrdinal(property, QStringView(QString::fromUtf8(text)));
-}
-
-// The Name attribute of an element; the writer always puts it first.
-QString ElementName(const TfrxXMLItem& item)
-{
-  static const QByteArray kName = QByteArrayLiteral("Name=\"");
-  if (item.Text.startsWith(kName)) {
-    const qsizetype end = item.Text.indexOf('"', kName.size());
-    if (end > 0)
-      return frxXMLToStr(QByteArrayView(item.Text).sliced(kName.size(), end - kName.size()));
-  }
-  return item.Prop("Name");
 }
 
 void AppendInteger(std::string& out, qint64 value)
@@ -483,33 +472,65 @@ void TfrxXMLSerializer::ReadAttributes(TfrxComponent& component, QByteArrayView 
   ResolveReferences(component);
 }
 
-void TfrxXMLSerializer::ReadElement(TfrxComponent& component, const TfrxXMLItem& item)
+QString TfrxXMLSerializer::ElementName(QByteArrayView text)
+{
+  // The writer always puts the name first.
+  static constexpr QByteArrayView kName = "Name=\"";
+  if (text.startsWith(kName)) {
+    const auto* end = static_cast<const char*>(
+        std::memchr(text.data() + kName.size(), '"', static_cast<std::size_t>(text.size() - kName.size())));
+    if (end)
+      return frxXMLToStr(QByteArrayView(text.data() + kName.size(), end));
+  }
+  QString name;
+  ParseAttributes(text, [&name](QByteArrayView attribute, QByteArrayView value) {
+    if (name.isNull() && attribute.compare("Name", Qt::CaseInsensitive) == 0)
+      name = frxXMLToStr(value);
+  });
+  return name;
+}
+
+void TfrxXMLSerializer::StartElement(TfrxComponent& component, QByteArrayView text)
 {
   component.SetLoading(true);
   FLoaded.push_back(&component);
-  ReadAttributeText(component, item.Text);
+  ReadAttributeText(component, text);
   if (!component.Name().isEmpty())
     FNamed.Add(&component);
-  ReadChildren(item, component);
 }
 
-void TfrxXMLSerializer::ReadChildren(const TfrxXMLItem& item, TfrxComponent& parent)
+TfrxComponent* TfrxXMLSerializer::ComponentFor(TfrxComponent& parent, QAnyStringView className, QByteArrayView text)
 {
+  const bool inherited = QAnyStringView::compare(className, u"inherited", Qt::CaseInsensitive) == 0;
+  TfrxComponentFactory factory = inherited ? nullptr : frxFindClass(className);
+  if (!inherited && !factory) {
+    AddError(QStringLiteral("Cannot find class ") + className.toString());
+    return nullptr;
+  }
+  const QString name = ElementName(text);
+  TfrxComponent* component = name.isEmpty() ? nullptr : FNamed.Find(name);
+  if (!component && !inherited)
+    component = factory(&parent);
+  return component;
+}
+
+void TfrxXMLSerializer::ReadElement(TfrxComponent& component, const TfrxXMLItem& item)
+{
+  StartElement(component, item.Text);
   for (int i = 0; i < item.Count(); ++i) {
     const TfrxXMLItem& child = item.Items(i);
-    const bool inherited = child.Name.compare(u"inherited", Qt::CaseInsensitive) == 0;
-    TfrxComponentFactory factory = inherited ? nullptr : frxFindClass(child.Name);
-    if (!inherited && !factory) {
-      AddError(QStringLiteral("Cannot find class ") + child.Name);
-      continue;
-    }
-    const QString name = ElementName(child);
-    TfrxComponent* component = name.isEmpty() ? nullptr : FNamed.Find(name);
-    if (!component && inherited)
-      continue;
-    if (!component)
-      component = factory(&parent);
-    ReadElement(*component, child);
+    if (TfrxComponent* childComponent = ComponentFor(component, child.Name, child.Text))
+      ReadElement(*childComponent, child);
+  }
+}
+
+void TfrxXMLSerializer::ReadElement(TfrxComponent& component, const TfrxXMLElementList& elements, int index)
+{
+  StartElement(component, elements.Text(index));
+  for (int child = index + 1; child < elements.End(index); child = elements.End(child)) {
+    if (TfrxComponent* childComponent = ComponentFor(component, QLatin1StringView(elements.Name(child)),
+                                                     elements.Text(child)))
+      ReadElement(*childComponent, elements, child);
   }
 }
 
@@ -537,17 +558,28 @@ void TfrxXMLSerializer::FinishLoading()
   FNamed.Clear();
 }
 
-void TfrxXMLSerializer::ReadRootComponent(TfrxComponent& root, const TfrxXMLItem& item)
+template <class Read> void TfrxXMLSerializer::ReadRoot(TfrxComponent& root, Read read)
 {
   root.Clear();
   try {
-    ReadElement(root, item);
+    read();
   } catch (...) {
     FinishLoading();
     throw;
   }
   ResolveReferences(root);
   FinishLoading();
+}
+
+void TfrxXMLSerializer::ReadRootComponent(TfrxComponent& root, const TfrxXMLItem& item)
+{
+  ReadRoot(root, [&] { ReadElement(root, item); });
+}
+
+void TfrxXMLSerializer::ReadRootComponent(TfrxComponent& root, const TfrxXMLElementList& elements)
+{
+  SetOldFormat(elements.OldVersion());
+  ReadRoot(root, [&] { ReadElement(root, elements, 0); });
 }
 
 std::unique_ptr<TfrxComponent> TfrxXMLSerializer::ReadComponentStr(const QString& text)

@@ -13,6 +13,7 @@
 
 class TfrxComponent;
 class TfrxReport;
+class TfrxXMLElementList;
 class TfrxXMLItem;
 class TfrxXMLWriter;
 
@@ -52,6 +53,8 @@ public:
   void ReadAttributes(TfrxComponent& component, QByteArrayView utf8);
   // Clears `root`, reads the element into it and its children below it.
   void ReadRootComponent(TfrxComponent& root, const TfrxXMLItem& item);
+  // The same from a document read whole; also takes its old-format flag.
+  void ReadRootComponent(TfrxComponent& root, const TfrxXMLElementList& elements);
   // A new unparented object from WriteComponentStr's form; throws EfrxError
   // for an unknown class.
   std::unique_ptr<TfrxComponent> ReadComponentStr(const QString& text);
@@ -77,8 +80,15 @@ private:
   void AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
                                  bool includeDefaults) const;
 
-  void ReadChildren(const TfrxXMLItem& item, TfrxComponent& parent);
+  template <class Read> void ReadRoot(TfrxComponent& root, Read read);
   void ReadElement(TfrxComponent& component, const TfrxXMLItem& item);
+  void ReadElement(TfrxComponent& component, const TfrxXMLElementList& elements, int index);
+  // Reads the attributes of an element into its component.
+  void StartElement(TfrxComponent& component, QByteArrayView text);
+  // The component a child element describes: one read earlier under the same
+  // name, or a new one under `parent`; nullptr when the element is skipped.
+  TfrxComponent* ComponentFor(TfrxComponent& parent, QAnyStringView className, QByteArrayView text);
+  static QString ElementName(QByteArrayView text);
   // Attribute names and values are the raw UTF-8 of the file, still escaped.
   void ApplyComponentAttribute(TfrxComponent& component, QByteArrayView name, QByteArrayView value);
   void ApplyProperty(void* object, const TfrxPropTable& table, QByteArrayView name, QByteArrayView value);
