@@ -139,35 +139,28 @@ constexpr std::array<long double, 19> kPowersOfTen = {1e0L,  1e1L,  1e2L,  1e3L,
 
 // Plain decimals ("-548.9295") with up to 18 digits: the integer mantissa and
 // the power of ten are exact, so one division gives the correctly rounded
-// value. Returns false for anything else.
+// value. Returns false for anything else, spaces included (the general path
+// takes those).
 bool ParseSimpleDecimal(const char* first, const char* last, long double& value)
 {
-  while (first != last && *first == ' ')
-    ++first;
   bool negative = false;
   if (first != last && (*first == '-' || *first == '+'))
     negative = *first++ == '-';
+  const char* digitsStart = first;
   std::uint64_t mantissa = 0;
-  int digits = 0;
-  int decimals = -1;
-  for (; first != last; ++first) {
-    const char c = *first;
-    if (c == ' ')
-      continue;
-    if ((c == '.' || c == ',') && decimals < 0) {
-      decimals = 0;
-      continue;
-    }
-    if (c < '0' || c > '9' || digits == 18)
-      return false;
-    mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-    ++digits;
-    if (decimals >= 0)
-      ++decimals;
-  }
-  if (digits == 0)
+  while (first != last && static_cast<unsigned char>(*first - '0') < 10)
+    mantissa = mantissa * 10 + static_cast<std::uint64_t>(*first++ - '0');
+  const char* separator = first;
+  if (first != last && (*first == '.' || *first == ','))
+    ++first;
+  const char* fractionStart = first;
+  while (first != last && static_cast<unsigned char>(*first - '0') < 10)
+    mantissa = mantissa * 10 + static_cast<std::uint64_t>(*first++ - '0');
+  const auto decimals = first - fractionStart;
+  const auto digits = (separator - digitsStart) + decimals;
+  if (first != last || digits == 0 || digits > 18)
     return false;
-  value = static_cast<long double>(mantissa) / kPowersOfTen[static_cast<std::size_t>(std::max(decimals, 0))];
+  value = static_cast<long double>(mantissa) / kPowersOfTen[static_cast<std::size_t>(decimals)];
   if (negative)
     value = -value;
   return true;

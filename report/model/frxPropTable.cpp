@@ -21,11 +21,6 @@ std::size_t NameHash(QByteArrayView name)
   return ((size * 31 + at(0)) * 31 + at(name.size() / 2)) * 31 + at(name.size() - 1);
 }
 
-bool SameBytes(const QByteArray& a, QByteArrayView b)
-{
-  return a.size() == b.size() && std::memcmp(a.constData(), b.data(), static_cast<std::size_t>(b.size())) == 0;
-}
-
 }  // namespace
 
 TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
@@ -47,12 +42,15 @@ void TfrxPropTable::RebuildExactIndex()
   std::size_t size = 16;
   while (size < FProps.size() * 2)
     size *= 2;
-  FExact.assign(size, -1);
+  FExact.assign(size, ExactSlot{});
+  FExactNames.clear();
   for (std::size_t i = 0; i < FProps.size(); ++i) {
-    std::size_t slot = NameHash(FProps[i].Utf8Name) & (size - 1);
-    while (FExact[slot] >= 0)
+    const QByteArray& name = FProps[i].Utf8Name;
+    std::size_t slot = NameHash(name) & (size - 1);
+    while (FExact[slot].Index >= 0)
       slot = (slot + 1) & (size - 1);
-    FExact[slot] = static_cast<int>(i);
+    FExact[slot] = {static_cast<int>(i), static_cast<int>(FExactNames.size()), static_cast<int>(name.size())};
+    FExactNames.append(name.constData(), static_cast<std::size_t>(name.size()));
   }
 }
 
@@ -75,12 +73,14 @@ TfrxPropTable TfrxPropTable::Select(const TfrxPropTable& catalog, std::initializ
 const TfrxPropInfo* TfrxPropTable::Find(QByteArrayView utf8Name) const
 {
   const std::size_t mask = FExact.size() - 1;
+  const auto size = static_cast<int>(utf8Name.size());
   for (std::size_t slot = NameHash(utf8Name) & mask;; slot = (slot + 1) & mask) {
-    const int index = FExact[slot];
-    if (index < 0)
+    const ExactSlot& entry = FExact[slot];
+    if (entry.Index < 0)
       break;
-    if (SameBytes(FProps[static_cast<std::size_t>(index)].Utf8Name, utf8Name))
-      return &FProps[static_cast<std::size_t>(index)];
+    if (entry.NameSize == size &&
+        std::memcmp(FExactNames.data() + entry.NameOffset, utf8Name.data(), static_cast<std::size_t>(size)) == 0)
+      return &FProps[static_cast<std::size_t>(entry.Index)];
   }
   return Find(QStringView(QString::fromUtf8(utf8Name)));
 }

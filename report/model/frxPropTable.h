@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 class TfrxBinaryReader;
@@ -98,6 +99,13 @@ private:
   std::vector<TfrxPropInfo> FProps;
   std::vector<std::size_t> FSorted;  // indexes in case-insensitive name order
   // Open-addressed index of the exact names: the usual spelling is found
-  // without comparing strings ignoring case.
-  std::vector<int> FExact;
+  // without comparing strings ignoring case, and without leaving the few
+  // cache lines of the slots and the names packed one after another.
+  struct ExactSlot {
+    int Index = -1;
+    int NameOffset = 0;  // in FExactNames
+    int NameSize = 0;
+  };
+  std::vector<ExactSlot> FExact;
+  std::string FExactNames;
 };

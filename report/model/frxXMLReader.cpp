@@ -22,6 +22,8 @@ const char* Find(const char* from, const char* to, char c)
 class ItemTree {
 public:
   using Node = TfrxXMLItem*;
+  // Items keep the partial-loading marker apart from the attributes.
+  static constexpr bool kMarked = true;
 
   ItemTree(TfrxXMLItem& root, bool oldVersion) : FRoot(root), FOldVersion(oldVersion) {}
 
@@ -74,6 +76,9 @@ private:
 class ElementTree {
 public:
   using Node = int;
+  // Templates carry no partial-loading marker: a stray one is just an
+  // attribute no object knows.
+  static constexpr bool kMarked = false;
 
   ElementTree(TfrxXMLElementList& elements, bool oldVersion) : FElements(elements), FOldVersion(oldVersion) {}
 
@@ -222,7 +227,7 @@ bool TfrxXMLReader::ReadHeader()
          header.find("standalone=") == std::string_view::npos;
 }
 
-TfrxXMLReader::Tag TfrxXMLReader::SplitTag() const
+TfrxXMLReader::Tag TfrxXMLReader::SplitTag(bool findMarker) const
 {
   QByteArrayView tag = FTag;
   if (tag.endsWith(' '))
@@ -239,6 +244,8 @@ TfrxXMLReader::Tag TfrxXMLReader::SplitTag() const
     result.Text.chop(1);
     result.Childless = true;
   }
+  if (!findMarker)
+    return result;
   // The partial-loading marker ' ld="0"', matched ignoring case; it may also
   // open the attribute text.
   const QByteArrayView text = result.Text;
@@ -257,7 +264,7 @@ template <class Tree> void TfrxXMLReader::ReadTree(Tree& tree)
 {
   if (!ReadTag() || FTag.isEmpty() || FTag.startsWith('/'))
     throw TfrxInvalidXMLException();
-  Tag tag = SplitTag();
+  Tag tag = SplitTag(Tree::kMarked);
   std::vector<typename Tree::Node> open{tree.AddRoot(tag)};
   if (tag.Childless) {
     tree.Close(open.back());
@@ -276,7 +283,7 @@ template <class Tree> void TfrxXMLReader::ReadTree(Tree& tree)
       continue;
     }
     const qint64 tagStart = FTagStart;
-    tag = SplitTag();
+    tag = SplitTag(Tree::kMarked);
     const typename Tree::Node child = tree.Add(open.back(), tag);
     if (tag.Childless) {
       tree.Close(child);

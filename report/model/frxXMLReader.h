@@ -49,7 +49,8 @@ private:
   void SkipComment(QByteArrayView alreadyRead);
   // Skips the children and the end tag of the element just read.
   void SkipChildren();
-  Tag SplitTag() const;
+  // Takes FTag apart; the partial-loading marker is looked for on request.
+  Tag SplitTag(bool findMarker) const;
 
   QIODevice& FStream;
   std::array<char, 4096> FBuffer{};

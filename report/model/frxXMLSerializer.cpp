@@ -19,6 +19,16 @@
 
 namespace {
 
+// Attribute names and short values: a plain scan costs less than a call.
+qsizetype IndexOf(QByteArrayView text, char c)
+{
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == c)
+      return i;
+  }
+  return -1;
+}
+
 void* Erase(TfrxComponent& component) { return static_cast<void*>(&component); }
 const void* Erase(const TfrxComponent& component) { return static_cast<const void*>(&component); }
 
@@ -80,7 +90,7 @@ bool SameName(QStringView name, QByteArrayView bytes, bool ignoreCase)
 
 qint64 ParseOrdinal(const TfrxPropInfo& property, QByteArrayView text)
 {
-  if (text.contains('&'))
+  if (IndexOf(text, '&') >= 0)
     return ParseOrdinal(property, QStringView(frxXMLToStr(text)));
   const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
   if (!named || (!text.isEmpty() && (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-'))) {
@@ -385,7 +395,7 @@ void TfrxXMLSerializer::ReadPropData(void* object, const TfrxPropTable& table, Q
 void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, QByteArrayView name,
                                       QByteArrayView value)
 {
-  const qsizetype dot = name.indexOf('.');
+  const qsizetype dot = IndexOf(name, '.');
   const QByteArrayView head = dot < 0 ? name : name.first(dot);
   if (head.size() == 8 && head.compare("PropData", Qt::CaseInsensitive) == 0) {
     ReadPropData(object, table, value);
@@ -431,7 +441,8 @@ void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QByteA
     }
   }
   if (name.size() == 4 && name.compare("Name", Qt::CaseInsensitive) == 0) {
-    if (!component.AsReport())
+    // Usually the name the element was found or made under: nothing to do.
+    if (!component.AsReport() && !QAnyStringView::equal(QUtf8StringView(value), component.Name()))
       component.SetName(frxXMLToStr(value));
     return;
   }
