@@ -10,15 +10,29 @@ QString frxLinesToText(const QStringList& lines)
   return text;
 }
 
-QStringList frxSplitLines(QStringView text)
+namespace {
+
+// A text ends at its first NUL character.
+bool IsLineBreakOrEnd(char16_t c) { return c == u'\r' || c == u'\n' || c == u'\u2028' || c == 0; }
+
+}  // namespace
+
+QStringList frxSplitLines(const QString& whole)
 {
+  QStringView text = whole;
+  const qsizetype length = text.size();
+  qsizetype i = 0;
+  while (i < length && !IsLineBreakOrEnd(text[i].unicode()))
+    ++i;
+  // Most texts are one line: the list shares the text itself.
+  if (i == length)
+    return length == 0 ? QStringList() : QStringList{whole};
   const qsizetype nul = text.indexOf(QChar(0));
   if (nul >= 0)
     text = text.first(nul);
   QStringList lines;
   qsizetype start = 0;
-  const qsizetype length = text.size();
-  for (qsizetype i = 0; i < length; ++i) {
+  for (i = 0; i < text.size(); ++i) {
     const char16_t c = text[i].unicode();
     if (c != u'\r' && c != u'\n' && c != u'\u2028')
       continue;
@@ -27,7 +41,7 @@ QStringList frxSplitLines(QStringView text)
       ++i;
     start = i + 1;
   }
-  if (start < length)
+  if (start < text.size())
     lines.append(text.sliced(start).toString());
   return lines;
 }

@@ -1,6 +1,7 @@
 #include "report/model/frxXMLEscape.h"
 
 #include <charconv>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -132,61 +133,103 @@ QString frxStrToXML(const QString& value)
   return value;
 }
 
+namespace {
+
+struct Reference {
+  qsizetype Length = 0;  // 0: no reference here
+  char32_t Code = 0;
+};
+
+// The character reference or named entity at the start of `rest`, which
+// starts with '&'. A reference needs at least three characters after it.
+char32_t Unit(QStringView text, qsizetype i) { return text[i].unicode(); }
+char32_t Unit(QByteArrayView text, qsizetype i) { return static_cast<unsigned char>(text[i]); }
+
+template <class Text> Reference ReadReference(Text rest)
+{
+  static constexpr struct { std::string_view entity; char16_t code; } kNamed[] = {
+      {"&quot;", u'"'}, {"&amp;", u'&'}, {"&lt;", u'<'}, {"&gt;", u'>'}};
+  if (rest.size() < 4)
+    return {};
+  if (Unit(rest, 1) == '#') {
+    qsizetype j = 2;
+    char32_t code = 0;
+    while (j < rest.size() && Unit(rest, j) >= '0' && Unit(rest, j) <= '9' && code <= 0x10FFFF)
+      code = code * 10 + (Unit(rest, j++) - '0');
+    if (j > 2 && j < rest.size() && Unit(rest, j) == ';' && code <= 0x10FFFF)
+      return {j + 1, code};
+    return {};
+  }
+  for (const auto& [entity, code] : kNamed) {
+    const auto length = static_cast<qsizetype>(entity.size());
+    if (rest.size() < length)
+      continue;
+    qsizetype k = 0;
+    while (k < length && Unit(rest, k) == static_cast<unsigned char>(entity[static_cast<std::size_t>(k)]))
+      ++k;
+    if (k == length)
+      return {length, code};
+  }
+  return {};
+}
+
+void AppendUtf8(QString& out, QByteArrayView utf8)
+{
+  for (char c : utf8) {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      out += QString::fromUtf8(utf8);
+      return;
+    }
+  }
+  out += QLatin1StringView(utf8);
+}
+
+}  // namespace
+
 QString frxXMLToStr(QStringView value)
 {
   const qsizetype length = value.size();
   qsizetype amp = IndexOfAmpersand(value);
   if (amp < 0)
     return value.toString();
-
-  static constexpr struct { QStringView entity; char16_t code; } kNamed[] = {
-      {u"&quot;", u'"'}, {u"&amp;", u'&'}, {u"&lt;", u'<'}, {u"&gt;", u'>'}};
-
   QString out;
   out.reserve(length);
-  out.append(value.first(amp));
-  qsizetype i = amp;
-  while (i < length) {
-    const QChar c = value[i];
-    // The last character is never the start of a reference, and a reference
-    // needs at least three characters after its '&'.
-    if (c != QLatin1Char('&') || i + 3 >= length) {
-      out += c;
-      ++i;
+  qsizetype start = 0;
+  for (qsizetype i = amp; i < length; ++i) {
+    if (value[i] != QLatin1Char('&'))
       continue;
-    }
-    const QStringView rest = value.sliced(i);
-    if (rest[1] == QLatin1Char('#')) {
-      qsizetype j = 2;
-      char32_t code = 0;
-      while (j < rest.size() && rest[j].isDigit() && code <= 0x10FFFF)
-        code = code * 10 + static_cast<char32_t>(rest[j++].digitValue());
-      if (j > 2 && j < rest.size() && rest[j] == QLatin1Char(';') && code <= 0x10FFFF) {
-        AppendCodePoint(out, code);
-        i += j + 1;
-        continue;
-      }
-    } else {
-      bool named = false;
-      for (const auto& [entity, code] : kNamed) {
-        if (rest.startsWith(entity)) {
-          out += QChar(code);
-          i += entity.size();
-          named = true;
-          break;
-        }
-      }
-      if (named)
-        continue;
-    }
-    out += c;
-    ++i;
+    const Reference reference = ReadReference(value.sliced(i));
+    if (reference.Length == 0)
+      continue;
+    out += value.sliced(start, i - start);
+    AppendCodePoint(out, reference.Code);
+    i += reference.Length - 1;
+    start = i + 1;
   }
+  out += value.sliced(start);
   return out;
 }
 
 QString frxXMLToStr(QByteArrayView utf8)
 {
-  const QString text = QString::fromUtf8(utf8);
-  return utf8.contains('&') ? frxXMLToStr(QStringView(text)) : text;
+  const auto* amp = static_cast<const char*>(std::memchr(utf8.data(), '&', static_cast<std::size_t>(utf8.size())));
+  if (!amp)
+    return QString::fromUtf8(utf8);
+  const qsizetype length = utf8.size();
+  QString out;
+  out.reserve(length);
+  qsizetype start = 0;
+  for (qsizetype i = amp - utf8.data(); i < length; ++i) {
+    if (utf8[i] != '&')
+      continue;
+    const Reference reference = ReadReference(utf8.sliced(i));
+    if (reference.Length == 0)
+      continue;
+    AppendUtf8(out, utf8.sliced(start, i - start));
+    AppendCodePoint(out, reference.Code);
+    i += reference.Length - 1;
+    start = i + 1;
+  }
+  AppendUtf8(out, utf8.sliced(start));
+  return out;
 }
