@@ -150,7 +150,7 @@ QByteArray TPicture::StreamData() const
   return payload;
 }
 
-void TPicture::SetStreamData(const QByteArray& payload)
+void TPicture::SetStreamData(QByteArrayView payload)
 {
   Clear();
   if (payload.isEmpty())
@@ -158,8 +158,8 @@ void TPicture::SetStreamData(const QByteArray& payload)
   const auto nameLength = static_cast<unsigned char>(payload[0]);
   if (payload.size() < 1 + nameLength)
     throw UnreadablePicture();
-  const QByteArray name = payload.mid(1, nameLength);
-  QByteArray data = payload.mid(1 + nameLength);
+  const QByteArrayView name = payload.sliced(1, nameLength);
+  QByteArrayView data = payload.sliced(1 + nameLength);
   for (const TGraphicInfo& info : kGraphics) {
     if (name != QByteArrayView(info.name.data(), info.name.size()))
       continue;
@@ -169,9 +169,9 @@ void TPicture::SetStreamData(const QByteArray& payload)
       const quint32 size = qFromLittleEndian<quint32>(data.constData());
       if (size > static_cast<quint32>(data.size() - 4))
         throw UnreadablePicture();
-      data = data.mid(4, size);
+      data = data.sliced(4, size);
     }
-    Hold(info.graphicClass, data, false);
+    Hold(info.graphicClass, data.toByteArray(), false);
     return;
   }
 }
@@ -187,8 +187,8 @@ const TfrxPropTable& TPicture::Props()
       writer.WritePropName(QStringLiteral("Data"));
       writer.WriteBinary(picture.StreamData());
     };
-    t.Defined.Read = [](void* object, const QString& name, TfrxBinaryReader& reader, TfrxXMLSerializer&) {
-      if (name != QLatin1String("Data"))
+    t.Defined.Read = [](void* object, QByteArrayView name, TfrxBinaryReader& reader, TfrxXMLSerializer&) {
+      if (name != "Data")
         return false;
       static_cast<TPicture*>(object)->SetStreamData(reader.ReadBinary());
       return true;

@@ -37,7 +37,7 @@ public:
   // The payload of the PropData property "Data": class name, then the
   // graphic's stream. An unknown class leaves the picture empty.
   QByteArray StreamData() const;
-  void SetStreamData(const QByteArray& payload);
+  void SetStreamData(QByteArrayView payload);
 
   bool operator==(const TPicture& other) const { return FClass == other.FClass && FData == other.FData; }
 

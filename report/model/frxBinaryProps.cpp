@@ -122,10 +122,10 @@ TValueType TfrxBinaryReader::NextValue() const
   return static_cast<TValueType>(static_cast<std::uint8_t>(FData[FPos]));
 }
 
-QString TfrxBinaryReader::ReadPropName()
+QByteArrayView TfrxBinaryReader::ReadPropName()
 {
   const std::uint8_t length = ReadByte();
-  return QString::fromUtf8(ReadBytes(length));
+  return ReadBytes(length);
 }
 
 qint32 TfrxBinaryReader::ReadInteger()
@@ -156,11 +156,11 @@ QString TfrxBinaryReader::ReadString()
   }
 }
 
-QByteArray TfrxBinaryReader::ReadBinary()
+QByteArrayView TfrxBinaryReader::ReadBinary()
 {
   if (ReadValueType() != vaBinary)
     throw DamagedBlock();
-  return ReadBytes(ReadInt(4)).toByteArray();
+  return ReadBytes(ReadInt(4));
 }
 
 void TfrxBinaryReader::ReadListBegin()
@@ -205,8 +205,8 @@ void TfrxBinaryReader::SkipValue()
 
 QByteArray frxHexToBin(QByteArrayView text)
 {
-  static const std::array<std::int8_t, 128> kNibbles = [] {
-    std::array<std::int8_t, 128> table{};
+  static const std::array<std::int8_t, 256> kNibbles = [] {
+    std::array<std::int8_t, 256> table{};
     table.fill(-1);
     for (int i = 0; i < 10; ++i)
       table[static_cast<std::size_t>('0' + i)] = static_cast<std::int8_t>(i);
@@ -226,8 +226,8 @@ QByteArray frxHexToBin(QByteArrayView text)
   int bad = 0;
   for (qsizetype i = 0; i < bytes.size(); ++i) {
     const unsigned char high = digits[2 * i], low = digits[2 * i + 1];
-    const int h = high < 128 ? kNibbles[high] : -1;
-    const int l = low < 128 ? kNibbles[low] : -1;
+    const int h = kNibbles[high];
+    const int l = kNibbles[low];
     bad |= h | l;
     out[i] = static_cast<char>((h << 4) | (l & 15));
   }

@@ -35,11 +35,12 @@ public:
   explicit TfrxBinaryReader(QByteArray data) : FData(std::move(data)) {}
 
   bool AtEnd() const { return FPos >= FData.size(); }
-  QString ReadPropName();
+  // Names and binary values are views into the block.
+  QByteArrayView ReadPropName();
   TValueType NextValue() const;
   qint32 ReadInteger();
   QString ReadString();
-  QByteArray ReadBinary();
+  QByteArrayView ReadBinary();
   void ReadListBegin();
   bool EndOfList() const { return NextValue() == vaNull; }
   void ReadListEnd();

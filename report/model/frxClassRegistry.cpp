@@ -38,7 +38,7 @@ TfrxComponentFactory frxFindClass(QAnyStringView className)
 {
   // Files spell class names exactly; other spellings are the rare case.
   for (const auto& [name, factory] : Registry()) {
-    if (QAnyStringView::equal(className, name))
+    if (className.size() == name.size() && QAnyStringView::equal(className, name))
       return factory;
   }
   for (const auto& [name, factory] : Registry()) {

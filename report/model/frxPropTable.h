@@ -68,8 +68,9 @@ struct TfrxPropInfo {
 // Data a class keeps outside its published properties, written as PropData.
 struct TfrxDefinedProps {
   std::function<void(const void*, TfrxBinaryWriter&, const TfrxXMLSerializer&)> Write;
-  // Reads the value of property `name`; false when the name is not known.
-  std::function<bool(void*, const QString& name, TfrxBinaryReader&, TfrxXMLSerializer&)> Read;
+  // Reads the value of property `name` (UTF-8); false when the name is not
+  // known.
+  std::function<bool(void*, QByteArrayView name, TfrxBinaryReader&, TfrxXMLSerializer&)> Read;
   explicit operator bool() const { return Write && Read; }
 };
 

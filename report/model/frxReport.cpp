@@ -71,20 +71,20 @@ void WriteDefined(const TfrxReport& report, TfrxBinaryWriter& writer, const Tfrx
   WriteCollection(writer, QStringLiteral("Style"), report.Styles.Items, serializer);
 }
 
-bool ReadDefined(TfrxReport& report, const QString& name, TfrxBinaryReader& reader, TfrxXMLSerializer& serializer)
+bool ReadDefined(TfrxReport& report, QByteArrayView name, TfrxBinaryReader& reader, TfrxXMLSerializer& serializer)
 {
-  if (name == QLatin1String("Left") || name == QLatin1String("Top")) {
+  if (name == "Left" || name == "Top") {
     // Loading keeps the report's current position.
     reader.ReadInteger();
-  } else if (name == QLatin1String("Datasets")) {
+  } else if (name == "Datasets") {
     report.DataSets.Clear();
     ReadCollection<TfrxDataSetItem>(reader, serializer, [&]() -> TfrxDataSetItem& {
       return report.DataSets.Items.emplace_back();
     });
-  } else if (name == QLatin1String("Variables")) {
+  } else if (name == "Variables") {
     report.Variables.Clear();
     ReadCollection<TfrxVariable>(reader, serializer, [&]() -> TfrxVariable& { return report.Variables.Add(); });
-  } else if (name == QLatin1String("Style")) {
+  } else if (name == "Style") {
     report.Styles.Clear();
     ReadCollection<TfrxStyleItem>(reader, serializer, [&]() -> TfrxStyleItem& {
       return report.Styles.Items.emplace_back();
@@ -314,7 +314,7 @@ const TfrxPropTable& TfrxReport::Props() const
     t.Defined.Write = [](const void* object, TfrxBinaryWriter& writer, const TfrxXMLSerializer& serializer) {
       WriteDefined(TfrxPropBuilder<C, TfrxComponent>::Self(object), writer, serializer);
     };
-    t.Defined.Read = [](void* object, const QString& name, TfrxBinaryReader& reader, TfrxXMLSerializer& serializer) {
+    t.Defined.Read = [](void* object, QByteArrayView name, TfrxBinaryReader& reader, TfrxXMLSerializer& serializer) {
       return ReadDefined(TfrxPropBuilder<C, TfrxComponent>::Self(object), name, reader, serializer);
     };
     return t;

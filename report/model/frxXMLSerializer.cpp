@@ -382,7 +382,7 @@ void TfrxXMLSerializer::ReadPropData(void* object, const TfrxPropTable& table, Q
     }
     TfrxBinaryReader reader(block);
     while (!reader.AtEnd()) {
-      const QString name = reader.ReadPropName();
+      const QByteArrayView name = reader.ReadPropName();
       if (!table.Defined.Read(object, name, reader, *this))
         reader.SkipValue();
     }
@@ -441,9 +441,11 @@ void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QByteA
     }
   }
   if (name.size() == 4 && name.compare("Name", Qt::CaseInsensitive) == 0) {
-    // Usually the name the element was found or made under: nothing to do.
-    if (!component.AsReport() && !QAnyStringView::equal(QUtf8StringView(value), component.Name()))
-      component.SetName(frxXMLToStr(value));
+    if (component.AsReport())
+      return;
+    // The element's name was decoded already to find its component.
+    const bool decoded = value.data() == FElementNameValue.data() && value.size() == FElementNameValue.size();
+    component.SetName(decoded ? FElementName : frxXMLToStr(value));
     return;
   }
   ApplyProperty(Erase(component), component.Props(), name, value);
@@ -490,8 +492,11 @@ QString TfrxXMLSerializer::ElementName(QByteArrayView text)
   if (text.startsWith(kName)) {
     const auto* end = static_cast<const char*>(
         std::memchr(text.data() + kName.size(), '"', static_cast<std::size_t>(text.size() - kName.size())));
-    if (end)
-      return frxXMLToStr(QByteArrayView(text.data() + kName.size(), end));
+    if (end) {
+      FElementNameValue = QByteArrayView(text.data() + kName.size(), end);
+      FElementName = frxXMLToStr(FElementNameValue);
+      return FElementName;
+    }
   }
   QString name;
   ParseAttributes(text, [&name](QByteArrayView attribute, QByteArrayView value) {
@@ -506,13 +511,15 @@ void TfrxXMLSerializer::StartElement(TfrxComponent& component, QByteArrayView te
   component.SetLoading(true);
   FLoaded.push_back(&component);
   ReadAttributeText(component, text);
+  FElementNameValue = {};
   if (!component.Name().isEmpty())
     FNamed.Add(&component);
 }
 
 TfrxComponent* TfrxXMLSerializer::ComponentFor(TfrxComponent& parent, QAnyStringView className, QByteArrayView text)
 {
-  const bool inherited = QAnyStringView::compare(className, u"inherited", Qt::CaseInsensitive) == 0;
+  const bool inherited =
+      className.size() == 9 && QAnyStringView::compare(className, u"inherited", Qt::CaseInsensitive) == 0;
   TfrxComponentFactory factory = inherited ? nullptr : frxFindClass(className);
   if (!inherited && !factory) {
     AddError(QStringLiteral("Cannot find class ") + className.toString());
@@ -522,6 +529,8 @@ TfrxComponent* TfrxXMLSerializer::ComponentFor(TfrxComponent& parent, QAnyString
   TfrxComponent* component = name.isEmpty() ? nullptr : FNamed.Find(name);
   if (!component && !inherited)
     component = factory(&parent);
+  if (!component)
+    FElementNameValue = {};
   return component;
 }
 

@@ -88,7 +88,8 @@ private:
   // The component a child element describes: one read earlier under the same
   // name, or a new one under `parent`; nullptr when the element is skipped.
   TfrxComponent* ComponentFor(TfrxComponent& parent, QAnyStringView className, QByteArrayView text);
-  static QString ElementName(QByteArrayView text);
+  // The Name attribute of an element's attribute text.
+  QString ElementName(QByteArrayView text);
   // Attribute names and values are the raw UTF-8 of the file, still escaped.
   void ApplyComponentAttribute(TfrxComponent& component, QByteArrayView name, QByteArrayView value);
   void ApplyProperty(void* object, const TfrxPropTable& table, QByteArrayView name, QByteArrayView value);
@@ -111,5 +112,9 @@ private:
   std::vector<TfrxComponent*> FLoaded;
   // Objects read so far, by name.
   TfrxNameIndex FNamed;
+  // The raw Name value ElementName decoded last, and its text, until the
+  // element's attributes are read.
+  QByteArrayView FElementNameValue;
+  QString FElementName;
   mutable std::string FAttributes;        // reused while writing element after element
 };
