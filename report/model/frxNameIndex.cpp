@@ -2,14 +2,18 @@
 
 #include "report/model/frxComponent.h"
 
-std::size_t TfrxNameIndex::Hash(const QString& name)
+std::size_t TfrxNameIndex::Hash(const QString& name) const
 {
+  if (name.constData() == FHashedName.constData() && name.size() == FHashedName.size())
+    return FHashedValue;
   std::size_t hash = 2166136261U;
   for (QChar c : name) {
     const char16_t u = c.unicode();
     const char16_t folded = u < 128 ? (u >= u'A' && u <= u'Z' ? u | 0x20 : u) : c.toCaseFolded().unicode();
     hash = (hash ^ folded) * 16777619U;
   }
+  FHashedName = name;
+  FHashedValue = hash;
   return hash;
 }
 
@@ -44,12 +48,24 @@ void TfrxNameIndex::Clear()
 {
   FSlots.clear();
   FCount = 0;
+  FHashedName.clear();
 }
 
-void TfrxNameIndex::Grow()
+void TfrxNameIndex::Reserve(std::size_t count)
+{
+  std::size_t size = FSlots.empty() ? 64 : FSlots.size();
+  while (size < 2 * count)
+    size *= 2;
+  if (size > FSlots.size())
+    Rehash(size);
+}
+
+void TfrxNameIndex::Grow() { Rehash(FSlots.empty() ? 64 : 2 * FSlots.size()); }
+
+void TfrxNameIndex::Rehash(std::size_t size)
 {
   std::vector<Slot> old = std::move(FSlots);
-  FSlots.assign(old.empty() ? 64 : 2 * old.size(), Slot{});
+  FSlots.assign(size, Slot{});
   const std::size_t mask = FSlots.size() - 1;
   for (const Slot& slot : old) {
     if (!slot.component)

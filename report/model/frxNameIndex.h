@@ -15,6 +15,8 @@ class TfrxNameIndex {
 public:
   void Add(TfrxComponent* component);
   TfrxComponent* Find(const QString& name) const;
+  // Room for `count` components without growing.
+  void Reserve(std::size_t count);
   void Clear();
 
 private:
@@ -23,9 +25,14 @@ private:
     TfrxComponent* component = nullptr;
   };
 
-  static std::size_t Hash(const QString& name);
+  // Reading looks a name up and then adds the component under the same
+  // string: its hash is kept from the one to the other.
+  std::size_t Hash(const QString& name) const;
   void Grow();
+  void Rehash(std::size_t size);
 
   std::vector<Slot> FSlots;  // open addressing; the size is a power of two
   std::size_t FCount = 0;
+  mutable QString FHashedName;
+  mutable std::size_t FHashedValue = 0;
 };

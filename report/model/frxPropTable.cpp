@@ -3,7 +3,6 @@
 #include "report/model/frxErrors.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -19,6 +18,16 @@ std::size_t NameHash(QByteArrayView name)
   const auto at = [name](qsizetype i) { return static_cast<std::size_t>(static_cast<unsigned char>(name[i])); };
   const auto size = static_cast<std::size_t>(name.size());
   return ((size * 31 + at(0)) * 31 + at(name.size() / 2)) * 31 + at(name.size() - 1);
+}
+
+// Names are a few bytes long: a loop in place beats a library call.
+bool SameBytes(const char* a, const char* b, int size)
+{
+  for (int i = 0; i < size; ++i) {
+    if (a[i] != b[i])
+      return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -78,8 +87,7 @@ const TfrxPropInfo* TfrxPropTable::Find(QByteArrayView utf8Name) const
     const ExactSlot& entry = FExact[slot];
     if (entry.Index < 0)
       break;
-    if (entry.NameSize == size &&
-        std::memcmp(FExactNames.data() + entry.NameOffset, utf8Name.data(), static_cast<std::size_t>(size)) == 0)
+    if (entry.NameSize == size && SameBytes(FExactNames.data() + entry.NameOffset, utf8Name.data(), size))
       return &FProps[static_cast<std::size_t>(entry.Index)];
   }
   return Find(QStringView(QString::fromUtf8(utf8Name)));

@@ -3,27 +3,30 @@
 QByteArrayView TfrxXMLElementList::Name(int index) const
 {
   const Element& element = FElements[static_cast<std::size_t>(index)];
-  return QByteArrayView(FBuffer).sliced(element.NameStart, element.TextStart - element.NameStart);
+  return QByteArrayView(FBuffer.data() + element.NameStart, element.TextStart - element.NameStart);
 }
 
 QByteArrayView TfrxXMLElementList::Text(int index) const
 {
   const Element& element = FElements[static_cast<std::size_t>(index)];
-  return QByteArrayView(FBuffer).sliced(element.TextStart, element.TextEnd - element.TextStart);
+  return QByteArrayView(FBuffer.data() + element.TextStart, element.TextEnd - element.TextStart);
 }
 
 int TfrxXMLElementList::Open(QByteArrayView name)
 {
   Element element;
-  element.NameStart = FBuffer.size();
-  FBuffer.append(name);
-  element.TextStart = element.TextEnd = FBuffer.size();
+  element.NameStart = static_cast<qsizetype>(FBuffer.size());
+  FBuffer.append(name.data(), static_cast<std::size_t>(name.size()));
+  element.TextStart = element.TextEnd = static_cast<qsizetype>(FBuffer.size());
   element.End = Count() + 1;
   FElements.push_back(element);
   return Count() - 1;
 }
 
-void TfrxXMLElementList::EndText(int index) { FElements[static_cast<std::size_t>(index)].TextEnd = FBuffer.size(); }
+void TfrxXMLElementList::EndText(int index)
+{
+  FElements[static_cast<std::size_t>(index)].TextEnd = static_cast<qsizetype>(FBuffer.size());
+}
 
 void TfrxXMLElementList::Clear()
 {

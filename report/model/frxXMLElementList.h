@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <string>
 #include <vector>
 
 // A document read whole for building objects from it: one buffer holds every
@@ -27,7 +28,7 @@ public:
   // Appends an element whose descendants follow; returns its index.
   int Open(QByteArrayView name);
   // The buffer the attribute text of the element opened last goes into.
-  QByteArray& TextBuffer() { return FBuffer; }
+  std::string& TextBuffer() { return FBuffer; }
   void EndText(int index);
   // Marks the end of the descendants of `index`.
   void Close(int index) { FElements[static_cast<std::size_t>(index)].End = Count(); }
@@ -41,7 +42,7 @@ private:
     int End = 0;
   };
 
-  QByteArray FBuffer;
+  std::string FBuffer;
   std::vector<Element> FElements;
   bool FOldVersion = false;
 };

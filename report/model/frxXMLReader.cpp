@@ -18,6 +18,28 @@ const char* Find(const char* from, const char* to, char c)
   return static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(to - from)));
 }
 
+void Append(QByteArray& out, QByteArrayView bytes) { out.append(bytes); }
+void Append(std::string& out, QByteArrayView bytes) { out.append(bytes.data(), static_cast<std::size_t>(bytes.size())); }
+
+// Appends the attribute text of a tag as elements keep it: UTF-8, without the
+// partial-loading marker.
+template <class Out> void AppendTagText(Out& out, const TfrxXMLReader::Tag& tag, bool oldVersion)
+{
+  auto append = [&out, oldVersion](QByteArrayView piece) {
+    if (oldVersion)
+      Append(out, frxDecodeCp1252(piece).toUtf8());
+    else
+      Append(out, piece);
+  };
+  if (tag.Marker < 0) {
+    append(tag.Text);
+    return;
+  }
+  // The marker goes with the space before it, if any.
+  append(tag.Text.first(tag.Marker > 0 ? tag.Marker - 1 : 0));
+  append(tag.Text.sliced(tag.Marker + 6));
+}
+
 // The reader's view of a tree of items.
 class ItemTree {
 public:
@@ -61,7 +83,7 @@ private:
     }
     item.Name = FLastNameText;
     item.Text.clear();
-    frxAppendTagText(item.Text, tag, FOldVersion);
+    AppendTagText(item.Text, tag, FOldVersion);
     if (tag.Marker >= 0)
       item.Unloadable = true;
   }
@@ -86,7 +108,7 @@ public:
   Node Add(Node, const TfrxXMLReader::Tag& tag)
   {
     const int index = FElements.Open(tag.Name);
-    frxAppendTagText(FElements.TextBuffer(), tag, FOldVersion);
+    AppendTagText(FElements.TextBuffer(), tag, FOldVersion);
     FElements.EndText(index);
     return index;
   }
@@ -103,23 +125,6 @@ private:
 };
 
 }  // namespace
-
-void frxAppendTagText(QByteArray& out, const TfrxXMLReader::Tag& tag, bool oldVersion)
-{
-  auto append = [&out, oldVersion](QByteArrayView piece) {
-    if (oldVersion)
-      out.append(frxDecodeCp1252(piece).toUtf8());
-    else
-      out.append(piece);
-  };
-  if (tag.Marker < 0) {
-    append(tag.Text);
-    return;
-  }
-  // The marker goes with the space before it, if any.
-  append(tag.Text.first(tag.Marker > 0 ? tag.Marker - 1 : 0));
-  append(tag.Text.sliced(tag.Marker + 6));
-}
 
 bool TfrxXMLReader::Fill()
 {
@@ -309,7 +314,7 @@ void TfrxXMLReader::ReadRootElements(TfrxXMLElementList& elements, bool oldVersi
 {
   elements.SetOldVersion(oldVersion);
   if (FStream.size() > 0)
-    elements.TextBuffer().reserve(FStream.size());
+    elements.TextBuffer().reserve(static_cast<std::size_t>(FStream.size()));
   ElementTree tree(elements, oldVersion);
   ReadTree(tree);
 }

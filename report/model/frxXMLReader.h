@@ -62,7 +62,3 @@ private:
   QByteArrayView FTag;      // into FBuffer, or into FSplitTag
   QByteArray FSplitTag;
 };
-
-// Appends the attribute text of a tag as elements keep it: UTF-8, without the
-// partial-loading marker.
-void frxAppendTagText(QByteArray& out, const TfrxXMLReader::Tag& tag, bool oldVersion);

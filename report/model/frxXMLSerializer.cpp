@@ -29,6 +29,20 @@ qsizetype IndexOf(QByteArrayView text, char c)
   return -1;
 }
 
+// An attribute name against a keyword, ignoring ASCII case.
+template <std::size_t N> bool IsKeyword(QByteArrayView name, const char (&keyword)[N])
+{
+  if (name.size() != static_cast<qsizetype>(N - 1))
+    return false;
+  for (std::size_t i = 0; i + 1 < N; ++i) {
+    const char c = name[static_cast<qsizetype>(i)];
+    const char lower = static_cast<char>(c | 0x20);
+    if (c != keyword[i] && !(lower >= 'a' && lower <= 'z' && (c ^ 0x20) == keyword[i]))
+      return false;
+  }
+  return true;
+}
+
 void* Erase(TfrxComponent& component) { return static_cast<void*>(&component); }
 const void* Erase(const TfrxComponent& component) { return static_cast<const void*>(&component); }
 
@@ -397,7 +411,7 @@ void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, 
 {
   const qsizetype dot = IndexOf(name, '.');
   const QByteArrayView head = dot < 0 ? name : name.first(dot);
-  if (head.size() == 8 && head.compare("PropData", Qt::CaseInsensitive) == 0) {
+  if (IsKeyword(head, "PropData")) {
     ReadPropData(object, table, value);
     return;
   }
@@ -413,8 +427,7 @@ void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, 
     ApplyProperty(property->Sub(object), *property->SubTable, rest, value);
     if (property->SubChanged)
       property->SubChanged(object);
-  } else if (property->Kind == TfrxPropKind::StringList && rest.size() == 4 &&
-             rest.compare("Text", Qt::CaseInsensitive) == 0) {
+  } else if (property->Kind == TfrxPropKind::StringList && IsKeyword(rest, "Text")) {
     property->SetStr(object, frxXMLToStr(value));
   }
 }
@@ -440,7 +453,7 @@ void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QByteA
       break;
     }
   }
-  if (name.size() == 4 && name.compare("Name", Qt::CaseInsensitive) == 0) {
+  if (IsKeyword(name, "Name")) {
     if (component.AsReport())
       return;
     // The element's name was decoded already to find its component.
@@ -500,7 +513,7 @@ QString TfrxXMLSerializer::ElementName(QByteArrayView text)
   }
   QString name;
   ParseAttributes(text, [&name](QByteArrayView attribute, QByteArrayView value) {
-    if (name.isNull() && attribute.compare("Name", Qt::CaseInsensitive) == 0)
+    if (name.isNull() && IsKeyword(attribute, "Name"))
       name = frxXMLToStr(value);
   });
   return name;
@@ -599,6 +612,7 @@ void TfrxXMLSerializer::ReadRootComponent(TfrxComponent& root, const TfrxXMLItem
 void TfrxXMLSerializer::ReadRootComponent(TfrxComponent& root, const TfrxXMLElementList& elements)
 {
   SetOldFormat(elements.OldVersion());
+  FNamed.Reserve(static_cast<std::size_t>(elements.Count()));
   ReadRoot(root, [&] { ReadElement(root, elements, 0); });
 }
 
