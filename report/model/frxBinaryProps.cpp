@@ -203,7 +203,7 @@ void TfrxBinaryReader::SkipValue()
   }
 }
 
-QByteArray frxHexToBin(QByteArrayView text)
+void frxHexToBin(QByteArrayView text, QByteArray& bytes)
 {
   static const std::array<std::int8_t, 256> kNibbles = [] {
     std::array<std::int8_t, 256> table{};
@@ -218,7 +218,7 @@ QByteArray frxHexToBin(QByteArrayView text)
   }();
   if (text.size() % 2 != 0)
     throw DamagedBlock();
-  QByteArray bytes(text.size() / 2, Qt::Uninitialized);
+  bytes.resize(text.size() / 2);
   const auto* digits = reinterpret_cast<const unsigned char*>(text.data());
   // Written through the raw pointer: indexing the array checks for sharing
   // at every byte.
@@ -233,5 +233,5 @@ QByteArray frxHexToBin(QByteArrayView text)
   }
   if (bad < 0)
     throw DamagedBlock();
-  return bytes;
+
 }

@@ -32,7 +32,8 @@ private:
 // Every read checks the remaining length; a damaged block raises EfrxError.
 class TfrxBinaryReader {
 public:
-  explicit TfrxBinaryReader(QByteArray data) : FData(std::move(data)) {}
+  // The block must outlive the reader.
+  explicit TfrxBinaryReader(QByteArrayView data) : FData(data) {}
 
   bool AtEnd() const { return FPos >= FData.size(); }
   // Names and binary values are views into the block.
@@ -52,10 +53,11 @@ private:
   qint64 ReadInt(int size);
   TValueType ReadValueType();
 
-  QByteArray FData;
+  QByteArrayView FData;
   qsizetype FPos = 0;
 };
 
 // PropData text is two hexadecimal digits per byte (written upper case);
 // reading accepts either case and fails on anything else.
-QByteArray frxHexToBin(QByteArrayView text);
+// Decodes into `bytes`, whose storage is reused from call to call.
+void frxHexToBin(QByteArrayView text, QByteArray& bytes);

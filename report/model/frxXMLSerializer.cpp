@@ -16,6 +16,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -386,8 +387,11 @@ void TfrxXMLSerializer::ReadPropData(void* object, const TfrxPropTable& table, Q
 {
   if (!table.Defined)
     return;
+  // The buffer is taken for the time of the read: the block's properties
+  // may hold PropData of their own.
+  QByteArray block = std::exchange(FPropData, {});
   try {
-    const QByteArray block = frxHexToBin(value);
+    frxHexToBin(value, block);
     // Check the whole block first so that a damaged one changes nothing.
     TfrxBinaryReader check(block);
     while (!check.AtEnd()) {
@@ -404,6 +408,7 @@ void TfrxXMLSerializer::ReadPropData(void* object, const TfrxPropTable& table, Q
     // A broken block is ignored by design: the data it carried keeps its
     // defaults and the rest of the object loads.
   }
+  FPropData = std::move(block);
 }
 
 void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, QByteArrayView name,

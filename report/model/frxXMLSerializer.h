@@ -112,6 +112,7 @@ private:
   std::vector<TfrxComponent*> FLoaded;
   // Objects read so far, by name.
   TfrxNameIndex FNamed;
+  QByteArray FPropData;  // storage for the binary form of PropData blocks
   // The raw Name value ElementName decoded last, and its text, until the
   // element's attributes are read.
   QByteArrayView FElementNameValue;
