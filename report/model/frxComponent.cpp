@@ -274,6 +274,10 @@ const TfrxPropTable& TfrxComponent::ComponentCatalog()
     b.Float(QStringLiteral("Top"), Access(&C::Top, &C::SetTop));
     b.Float(QStringLiteral("Width"), Access(&C::Width, &C::SetWidth));
     b.Float(QStringLiteral("Height"), Access(&C::Height, &C::SetHeight));
+    t.MarkGeometry(u"Left", TfrxGeometry::Left);
+    t.MarkGeometry(u"Top", TfrxGeometry::Top);
+    t.MarkGeometry(u"Width", TfrxGeometry::Width);
+    t.MarkGeometry(u"Height", TfrxGeometry::Height);
     b.Int(QStringLiteral("GroupIndex"), &C::GroupIndex, 0);
     b.Set(QStringLiteral("Restrictions"), &C::Restrictions, 0);
     b.Bool(QStringLiteral("Visible"), Access(&C::Visible, &C::SetVisible), true);

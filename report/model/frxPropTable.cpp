@@ -36,6 +36,7 @@ TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
 {
   info.Utf8Name = info.Name.toUtf8();
   info.Utf8Attribute = ' ' + info.Utf8Name + (info.Kind == TfrxPropKind::StringList ? ".Text=\"" : "=\"");
+  FGeometry |= (info.Geometry == TfrxGeometry::None ? 0U : 1U) << static_cast<int>(info.Geometry);
   FProps.push_back(std::move(info));
   const std::size_t index = FProps.size() - 1;
   auto at = std::lower_bound(FSorted.begin(), FSorted.end(), index, [this](std::size_t a, std::size_t b) {
@@ -101,6 +102,12 @@ const TfrxPropInfo* TfrxPropTable::Find(QStringView name) const
   if (at == FSorted.end() || CompareNames(FProps[*at].Name, name) != 0)
     return nullptr;
   return &FProps[*at];
+}
+
+void TfrxPropTable::MarkGeometry(QStringView name, TfrxGeometry geometry)
+{
+  const_cast<TfrxPropInfo&>(Get(name)).Geometry = geometry;
+  FGeometry |= 1U << static_cast<int>(geometry);
 }
 
 const TfrxPropInfo& TfrxPropTable::Get(QStringView name) const

@@ -35,6 +35,10 @@ enum class TfrxPropKind : std::uint8_t {
 
 using TfrxEnumNames = std::span<const QStringView>;
 
+// The coordinates every component has. Reading sets them straight, without
+// the general property path, wherever a class publishes them.
+enum class TfrxGeometry : std::uint8_t { None, Left, Top, Width, Height };
+
 // One published property. Accessors take the object as the type-erased
 // pointer of the table's root type (see TfrxPropBuilder).
 struct TfrxPropInfo {
@@ -42,6 +46,7 @@ struct TfrxPropInfo {
   QByteArray Utf8Name;       // filled by TfrxPropTable::Add
   QByteArray Utf8Attribute;  // ' Name="', the start of a top-level attribute
   TfrxPropKind Kind = TfrxPropKind::Integer;
+  TfrxGeometry Geometry = TfrxGeometry::None;
   std::optional<qint64> Default;  // ordinal kinds only; none = always written
   TfrxEnumNames EnumNames;
   std::function<bool(const void*)> Stored;  // empty = always stored
@@ -91,6 +96,9 @@ public:
   const TfrxPropInfo* Find(QStringView name) const;
   const TfrxPropInfo* Find(QByteArrayView utf8Name) const;
   const TfrxPropInfo& Get(QStringView name) const;
+  // Marks a property as one of the component coordinates.
+  void MarkGeometry(QStringView name, TfrxGeometry geometry);
+  bool Publishes(TfrxGeometry geometry) const { return (FGeometry >> static_cast<int>(geometry)) & 1; }
 
   TfrxDefinedProps Defined;
 
@@ -98,6 +106,7 @@ private:
   void RebuildExactIndex();
 
   std::vector<TfrxPropInfo> FProps;
+  unsigned FGeometry = 0;  // bit per TfrxGeometry published
   std::vector<std::size_t> FSorted;  // indexes in case-insensitive name order
   // Open-addressed index of the exact names: the usual spelling is found
   // without comparing strings ignoring case, and without leaving the few

@@ -44,6 +44,29 @@ template <std::size_t N> bool IsKeyword(QByteArrayView name, const char (&keywor
   return true;
 }
 
+// The coordinate an attribute names, in the spelling files use.
+TfrxGeometry GeometryNamed(QByteArrayView name)
+{
+  switch (name.size()) {
+  case 3: return name == "Top" ? TfrxGeometry::Top : TfrxGeometry::None;
+  case 4: return name == "Left" ? TfrxGeometry::Left : TfrxGeometry::None;
+  case 5: return name == "Width" ? TfrxGeometry::Width : TfrxGeometry::None;
+  case 6: return name == "Height" ? TfrxGeometry::Height : TfrxGeometry::None;
+  default: return TfrxGeometry::None;
+  }
+}
+
+void SetGeometry(TfrxComponent& component, TfrxGeometry geometry, long double value)
+{
+  switch (geometry) {
+  case TfrxGeometry::Left: component.SetLeft(value); return;
+  case TfrxGeometry::Top: component.SetTop(value); return;
+  case TfrxGeometry::Width: component.SetWidth(value); return;
+  case TfrxGeometry::Height: component.SetHeight(value); return;
+  case TfrxGeometry::None: return;
+  }
+}
+
 void* Erase(TfrxComponent& component) { return static_cast<void*>(&component); }
 const void* Erase(const TfrxComponent& component) { return static_cast<const void*>(&component); }
 
@@ -439,6 +462,12 @@ void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, 
 
 void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QByteArrayView name, QByteArrayView value)
 {
+  // Every object has its four coordinates: they go in without the lookup.
+  if (const TfrxGeometry geometry = GeometryNamed(name);
+      geometry != TfrxGeometry::None && component.Props().Publishes(geometry)) {
+    SetGeometry(component, geometry, frxStrToFloat(value));
+    return;
+  }
   if (name.size() == 1) {
     // Compact forms of prepared pages.
     switch (name[0] | 0x20) {
