@@ -9,6 +9,7 @@
 #include "report/model/frxReportPage.h"
 #include "report/model/frxShapeView.h"
 
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -34,11 +35,33 @@ std::vector<std::pair<QString, TfrxComponentFactory>>& Registry()
 
 }  // namespace
 
+namespace {
+
+// Files hold class names as Latin-1 bytes: compared in place.
+bool SameName(QAnyStringView a, const QString& b)
+{
+  if (a.size() != b.size())
+    return false;
+  return a.visit([&](auto view) {
+    if constexpr (std::is_same_v<decltype(view), QLatin1StringView>) {
+      for (qsizetype i = 0; i < view.size(); ++i) {
+        if (view[i].unicode() != b[i].unicode())
+          return false;
+      }
+      return true;
+    } else {
+      return QAnyStringView::equal(view, b);
+    }
+  });
+}
+
+}  // namespace
+
 TfrxComponentFactory frxFindClass(QAnyStringView className)
 {
   // Files spell class names exactly; other spellings are the rare case.
   for (const auto& [name, factory] : Registry()) {
-    if (className.size() == name.size() && QAnyStringView::equal(className, name))
+    if (SameName(className, name))
       return factory;
   }
   for (const auto& [name, factory] : Registry()) {

@@ -12,8 +12,12 @@ QString frxLinesToText(const QStringList& lines)
 
 namespace {
 
-// A text ends at its first NUL character.
-bool IsLineBreakOrEnd(char16_t c) { return c == u'\r' || c == u'\n' || c == u'\u2028' || c == 0; }
+// A text ends at its first NUL character. Printable characters are settled
+// by the first comparison.
+bool IsLineBreakOrEnd(char16_t c)
+{
+  return c < u' ' ? c == u'\r' || c == u'\n' || c == 0 : c == u'\u2028';
+}
 
 }  // namespace
 

@@ -44,14 +44,21 @@ template <std::size_t N> bool IsKeyword(QByteArrayView name, const char (&keywor
   return true;
 }
 
+// A name of known length against a literal of that length: compiled to a
+// word comparison.
+template <std::size_t N> bool Is(QByteArrayView name, const char (&literal)[N])
+{
+  return std::memcmp(name.data(), literal, N - 1) == 0;
+}
+
 // The coordinate an attribute names, in the spelling files use.
 TfrxGeometry GeometryNamed(QByteArrayView name)
 {
   switch (name.size()) {
-  case 3: return name == "Top" ? TfrxGeometry::Top : TfrxGeometry::None;
-  case 4: return name == "Left" ? TfrxGeometry::Left : TfrxGeometry::None;
-  case 5: return name == "Width" ? TfrxGeometry::Width : TfrxGeometry::None;
-  case 6: return name == "Height" ? TfrxGeometry::Height : TfrxGeometry::None;
+  case 3: return Is(name, "Top") ? TfrxGeometry::Top : TfrxGeometry::None;
+  case 4: return Is(name, "Left") ? TfrxGeometry::Left : TfrxGeometry::None;
+  case 5: return Is(name, "Width") ? TfrxGeometry::Width : TfrxGeometry::None;
+  case 6: return Is(name, "Height") ? TfrxGeometry::Height : TfrxGeometry::None;
   default: return TfrxGeometry::None;
   }
 }
