@@ -7,7 +7,6 @@
 #include "report/model/frxReport.h"
 #include "report/model/frxXML.h"
 #include "report/model/frxXMLElementList.h"
-#include "report/model/frxXMLReader.h"
 #include "report/model/frxXMLSerializer.h"
 #include "report/model/frxXMLWriter.h"
 
@@ -256,8 +255,7 @@ void TfrxComponent::SaveToStream(QIODevice& stream, bool saveChildren, bool save
 void TfrxComponent::LoadFromStream(QIODevice& stream)
 {
   TfrxXMLElementList document;
-  TfrxXMLReader reader(stream);
-  reader.ReadRootElements(document, reader.ReadHeader());
+  document.Load(stream);
   TfrxXMLSerializer(Report()).ReadRootComponent(*this, document);
 }
 

@@ -11,7 +11,6 @@
 #include "report/model/frxPage.h"
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxXMLElementList.h"
-#include "report/model/frxXMLReader.h"
 #include "report/model/frxXMLSerializer.h"
 
 #include <QDir>
@@ -213,8 +212,7 @@ void TfrxReport::LoadFromStream(QIODevice& stream)
     // The whole document is read before any object is made, so a damaged
     // file leaves the report empty.
     TfrxXMLElementList document;
-    TfrxXMLReader reader(stream);
-    reader.ReadRootElements(document, reader.ReadHeader());
+    document.Load(stream);
     TfrxXMLSerializer(this).ReadRootComponent(*this, document);
   } catch (const EfrxError& error) {
     Errors.Add(error.Message());

@@ -1,36 +1,40 @@
 #include "report/model/frxXMLElementList.h"
 
-QByteArrayView TfrxXMLElementList::Name(int index) const
-{
-  const Element& element = FElements[static_cast<std::size_t>(index)];
-  return QByteArrayView(FBuffer.data() + element.NameStart, element.TextStart - element.NameStart);
-}
+#include "report/model/frxXMLReader.h"
 
-QByteArrayView TfrxXMLElementList::Text(int index) const
-{
-  const Element& element = FElements[static_cast<std::size_t>(index)];
-  return QByteArrayView(FBuffer.data() + element.TextStart, element.TextEnd - element.TextStart);
-}
+#include <QIODevice>
 
-int TfrxXMLElementList::Open(QByteArrayView name)
-{
-  Element element;
-  element.NameStart = static_cast<qsizetype>(FBuffer.size());
-  FBuffer.append(name.data(), static_cast<std::size_t>(name.size()));
-  element.TextStart = element.TextEnd = static_cast<qsizetype>(FBuffer.size());
-  element.End = Count() + 1;
-  FElements.push_back(element);
-  return Count() - 1;
-}
+#include <functional>
 
-void TfrxXMLElementList::EndText(int index)
+void TfrxXMLElementList::Load(QIODevice& stream)
 {
-  FElements[static_cast<std::size_t>(index)].TextEnd = static_cast<qsizetype>(FBuffer.size());
-}
-
-void TfrxXMLElementList::Clear()
-{
-  FBuffer.clear();
   FElements.clear();
-  FOldVersion = false;
+  FKept.clear();
+  FSource = stream.readAll();
+  TfrxXMLReader reader{QByteArrayView(FSource)};
+  FOldVersion = reader.ReadHeader();
+  reader.ReadRootElements(*this, FOldVersion);
+}
+
+QByteArrayView TfrxXMLElementList::Keep(QByteArrayView bytes)
+{
+  if (bytes.isEmpty())
+    return {};
+  const std::less<const char*> before;
+  const char* begin = FSource.constData();
+  if (!before(bytes.data(), begin) && !before(begin + FSource.size(), bytes.data() + bytes.size()))
+    return bytes;
+  return Keep(bytes.toByteArray());
+}
+
+QByteArrayView TfrxXMLElementList::Keep(QByteArray bytes)
+{
+  FKept.push_back(std::move(bytes));
+  return FKept.back();
+}
+
+int TfrxXMLElementList::Open(QByteArrayView name, QByteArrayView text)
+{
+  FElements.push_back({name, text, Count() + 1});
+  return Count() - 1;
 }

@@ -3,46 +3,52 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
-#include <string>
 #include <vector>
 
-// A document read whole for building objects from it: one buffer holds every
-// element's name and attribute text, and one record per element keeps
-// document order. A large template costs a handful of allocations this way,
+class QIODevice;
+
+// A document read whole for building objects from it. The file's bytes are
+// kept as they are and each element is a record of views into them, in
+// document order: a large template costs a handful of allocations this way,
 // where a tree of items costs several per element.
 class TfrxXMLElementList {
 public:
+  // Reads the whole document; a damaged one raises TfrxInvalidXMLException.
+  void Load(QIODevice& stream);
+
   int Count() const { return static_cast<int>(FElements.size()); }
   // The element's name and its raw attribute text (UTF-8, still escaped).
-  QByteArrayView Name(int index) const;
-  QByteArrayView Text(int index) const;
+  QByteArrayView Name(int index) const { return At(index).Name; }
+  QByteArrayView Text(int index) const { return At(index).Text; }
   // Index after the element's last descendant: its first child is at
   // index + 1 when that is below End(index), the next child at End(child).
-  int End(int index) const { return FElements[static_cast<std::size_t>(index)].End; }
+  int End(int index) const { return At(index).End; }
 
   // The file was in the old 8-bit text form.
   bool OldVersion() const { return FOldVersion; }
-  void SetOldVersion(bool old) { FOldVersion = old; }
 
   // --- filled by the reader
-  // Appends an element whose descendants follow; returns its index.
-  int Open(QByteArrayView name);
-  // The buffer the attribute text of the element opened last goes into.
-  std::string& TextBuffer() { return FBuffer; }
-  void EndText(int index);
+  void SetOldVersion(bool old) { FOldVersion = old; }
+  // A view that lasts as long as the list: `bytes` itself when it lies in
+  // the file's bytes, else a copy kept here.
+  QByteArrayView Keep(QByteArrayView bytes);
+  QByteArrayView Keep(QByteArray bytes);
+  // Appends an element whose descendants follow; returns its index. The
+  // views must come from Keep.
+  int Open(QByteArrayView name, QByteArrayView text);
   // Marks the end of the descendants of `index`.
   void Close(int index) { FElements[static_cast<std::size_t>(index)].End = Count(); }
-  void Clear();
 
 private:
   struct Element {
-    qsizetype NameStart = 0;
-    qsizetype TextStart = 0;
-    qsizetype TextEnd = 0;
+    QByteArrayView Name;
+    QByteArrayView Text;
     int End = 0;
   };
+  const Element& At(int index) const { return FElements[static_cast<std::size_t>(index)]; }
 
-  std::string FBuffer;
+  QByteArray FSource;
+  std::vector<QByteArray> FKept;  // texts not found as such in the file
   std::vector<Element> FElements;
   bool FOldVersion = false;
 };

@@ -18,18 +18,15 @@ const char* Find(const char* from, const char* to, char c)
   return static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(to - from)));
 }
 
-void Append(QByteArray& out, QByteArrayView bytes) { out.append(bytes); }
-void Append(std::string& out, QByteArrayView bytes) { out.append(bytes.data(), static_cast<std::size_t>(bytes.size())); }
-
 // Appends the attribute text of a tag as elements keep it: UTF-8, without the
 // partial-loading marker.
-template <class Out> void AppendTagText(Out& out, const TfrxXMLReader::Tag& tag, bool oldVersion)
+void AppendTagText(QByteArray& out, const TfrxXMLReader::Tag& tag, bool oldVersion)
 {
   auto append = [&out, oldVersion](QByteArrayView piece) {
     if (oldVersion)
-      Append(out, frxDecodeCp1252(piece).toUtf8());
+      out.append(frxDecodeCp1252(piece).toUtf8());
     else
-      Append(out, piece);
+      out.append(piece);
   };
   if (tag.Marker < 0) {
     append(tag.Text);
@@ -107,10 +104,11 @@ public:
   Node AddRoot(const TfrxXMLReader::Tag& tag) { return Add(-1, tag); }
   Node Add(Node, const TfrxXMLReader::Tag& tag)
   {
-    const int index = FElements.Open(tag.Name);
-    AppendTagText(FElements.TextBuffer(), tag, FOldVersion);
-    FElements.EndText(index);
-    return index;
+    QByteArray converted;
+    if (FOldVersion)
+      AppendTagText(converted, tag, true);
+    return FElements.Open(FElements.Keep(tag.Name),
+                          FOldVersion ? FElements.Keep(std::move(converted)) : FElements.Keep(tag.Text));
   }
   bool NameIs(Node node, QByteArrayView name) const
   {
@@ -128,9 +126,12 @@ private:
 
 bool TfrxXMLReader::Fill()
 {
+  if (!FStream)
+    return false;
   FPos = 0;
-  FBufferStart = FStream.pos();
-  FSize = FStream.read(FBuffer.data(), static_cast<qint64>(FBuffer.size()));
+  FBuffer = FChunk.data();
+  FBufferStart = FStream->pos();
+  FSize = FStream->read(FChunk.data(), static_cast<qint64>(FChunk.size()));
   if (FSize < 0)
     FSize = 0;
   return FSize > 0;
@@ -140,23 +141,23 @@ bool TfrxXMLReader::ReadTag()
 {
   // Text between tags is ignored.
   for (;;) {
-    const char* open = Find(FBuffer.data() + FPos, FBuffer.data() + FSize, '<');
+    const char* open = Find(FBuffer + FPos, FBuffer + FSize, '<');
     if (open) {
-      FPos = open - FBuffer.data() + 1;
-      FTagStart = FBufferStart + (open - FBuffer.data());
+      FPos = open - FBuffer + 1;
+      FTagStart = FBufferStart + (open - FBuffer);
       break;
     }
     if (!Fill())
       return false;
   }
   // Most tags lie whole in the buffer and are used where they stand.
-  const char* start = FBuffer.data() + FPos;
-  const char* close = Find(start, FBuffer.data() + FSize, '>');
+  const char* start = FBuffer + FPos;
+  const char* close = Find(start, FBuffer + FSize, '>');
   if (close && !Find(start, close, '<')) {
     const QByteArrayView tag(start, close - start);
     if (!tag.startsWith("!--")) {
       FTag = tag;
-      FPos = close - FBuffer.data() + 1;
+      FPos = close - FBuffer + 1;
       return true;
     }
   }
@@ -167,8 +168,8 @@ bool TfrxXMLReader::ReadSplitTag()
 {
   FSplitTag.clear();
   for (;;) {
-    const char* start = FBuffer.data() + FPos;
-    const char* end = FBuffer.data() + FSize;
+    const char* start = FBuffer + FPos;
+    const char* end = FBuffer + FSize;
     const char* close = Find(start, end, '>');
     const char* limit = close ? close : end;
     const char* open = Find(start, limit, '<');
@@ -179,7 +180,7 @@ bool TfrxXMLReader::ReadSplitTag()
         throw TfrxInvalidXMLException();
       continue;
     }
-    FPos = stop - FBuffer.data() + 1;
+    FPos = stop - FBuffer + 1;
     if (FSplitTag.startsWith("!--")) {
       // A comment may hold '<' and '>'; it ends at "-->".
       QByteArray body = FSplitTag.mid(3);
@@ -214,7 +215,7 @@ void TfrxXMLReader::SkipComment(QByteArrayView alreadyRead)
   }
   for (;;) {
     while (FPos < FSize) {
-      if (step(FBuffer[static_cast<std::size_t>(FPos++)]))
+      if (step(FBuffer[FPos++]))
         return;
     }
     if (!Fill())
@@ -313,8 +314,6 @@ void TfrxXMLReader::ReadRootItem(TfrxXMLItem& root, bool oldVersion)
 void TfrxXMLReader::ReadRootElements(TfrxXMLElementList& elements, bool oldVersion)
 {
   elements.SetOldVersion(oldVersion);
-  if (FStream.size() > 0)
-    elements.TextBuffer().reserve(static_cast<std::size_t>(FStream.size()));
   ElementTree tree(elements, oldVersion);
   ReadTree(tree);
 }

@@ -9,11 +9,14 @@ class QIODevice;
 class TfrxXMLElementList;
 class TfrxXMLItem;
 
-// Reads a template document one tag at a time through a 4096-byte buffer.
-// Every structural fault raises TfrxInvalidXMLException.
+// Reads a template document one tag at a time through a 4096-byte buffer,
+// or straight from a document held whole in memory. Every structural fault
+// raises TfrxInvalidXMLException.
 class TfrxXMLReader {
 public:
-  explicit TfrxXMLReader(QIODevice& stream) : FStream(stream) {}
+  explicit TfrxXMLReader(QIODevice& stream) : FStream(&stream) {}
+  // Tags are then views into `whole`, valid as long as it is.
+  explicit TfrxXMLReader(QByteArrayView whole) : FBuffer(whole.data()), FSize(whole.size()) {}
 
   // With partial loading, the children of elements marked ld="0" are skipped:
   // such an element is left unloaded, with the stream position of its tag in
@@ -52,13 +55,14 @@ private:
   // Takes FTag apart; the partial-loading marker is looked for on request.
   Tag SplitTag(bool findMarker) const;
 
-  QIODevice& FStream;
-  std::array<char, 4096> FBuffer{};
+  QIODevice* FStream = nullptr;  // none when reading a document in memory
+  std::array<char, 4096> FChunk{};
+  const char* FBuffer = FChunk.data();  // FChunk, or the whole document
   qsizetype FPos = 0;
   qsizetype FSize = 0;
   qint64 FBufferStart = 0;  // stream position of FBuffer[0]
   qint64 FTagStart = 0;     // stream position of the last tag's '<'
   bool FPartialLoading = false;
-  QByteArrayView FTag;      // into FBuffer, or into FSplitTag
+  QByteArrayView FTag;  // into FBuffer, or into FSplitTag
   QByteArray FSplitTag;
 };
