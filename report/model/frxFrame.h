@@ -12,9 +12,11 @@ class TfrxFrameLine {
 public:
   explicit TfrxFrameLine(const TfrxFrame& frame) : FFrame(&frame) {}
 
+  // Widest members first: every view holds four lines, and padding between
+  // them would be a tenth of a view's size.
+  long double Width = 1;
   TColor Color = clBlack;
   TfrxFrameStyle Style = fsSolid;
-  long double Width = 1;
 
   const TfrxFrame& Frame() const { return *FFrame; }
   static const TfrxPropTable& Props();
@@ -32,9 +34,9 @@ public:
   TfrxFrame(const TfrxFrame& other) { *this = other; }
   TfrxFrame& operator=(const TfrxFrame& other);
 
-  bool DropShadow = false;
-  TColor ShadowColor = clBlack;
   long double ShadowWidth = 4;
+  TColor ShadowColor = clBlack;
+  bool DropShadow = false;
   TfrxFrameTypes Typ = 0;
   TfrxFrameLine LeftLine{*this};
   TfrxFrameLine TopLine{*this};
@@ -51,7 +53,7 @@ public:
   static const TfrxPropTable& Props();
 
 private:
+  long double FWidth = 1;
   TColor FColor = clBlack;
   TfrxFrameStyle FStyle = fsSolid;
-  long double FWidth = 1;
 };
