@@ -467,11 +467,11 @@ void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, 
   }
 }
 
-void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QByteArrayView name, QByteArrayView value)
+void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, const TfrxPropTable& table,
+                                                QByteArrayView name, QByteArrayView value)
 {
   // Every object has its four coordinates: they go in without the lookup.
-  if (const TfrxGeometry geometry = GeometryNamed(name);
-      geometry != TfrxGeometry::None && component.Props().Publishes(geometry)) {
+  if (const TfrxGeometry geometry = GeometryNamed(name); geometry != TfrxGeometry::None && table.Publishes(geometry)) {
     SetGeometry(component, geometry, frxStrToFloat(value));
     return;
   }
@@ -502,7 +502,7 @@ void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, QByteA
     component.SetName(decoded ? FElementName : frxXMLToStr(value));
     return;
   }
-  ApplyProperty(Erase(component), component.Props(), name, value);
+  ApplyProperty(Erase(component), table, name, value);
 }
 
 void TfrxXMLSerializer::ReadObjectAttributes(void* object, const TfrxPropTable& table, QStringView text)
@@ -519,9 +519,10 @@ void TfrxXMLSerializer::ReadObjectAttributes(void* object, const TfrxPropTable& 
 
 void TfrxXMLSerializer::ReadAttributeText(TfrxComponent& component, QByteArrayView text)
 {
+  const TfrxPropTable& table = component.Props();
   ParseAttributes(text, [&](QByteArrayView name, QByteArrayView value) {
     try {
-      ApplyComponentAttribute(component, name, value);
+      ApplyComponentAttribute(component, table, name, value);
     } catch (const EfrxError& error) {
       AddError(error.Message());
     }

@@ -91,7 +91,8 @@ private:
   // The Name attribute of an element's attribute text.
   QString ElementName(QByteArrayView text);
   // Attribute names and values are the raw UTF-8 of the file, still escaped.
-  void ApplyComponentAttribute(TfrxComponent& component, QByteArrayView name, QByteArrayView value);
+  void ApplyComponentAttribute(TfrxComponent& component, const TfrxPropTable& table, QByteArrayView name,
+                               QByteArrayView value);
   void ApplyProperty(void* object, const TfrxPropTable& table, QByteArrayView name, QByteArrayView value);
   void SetValue(void* object, const TfrxPropInfo& property, QByteArrayView value);
   void ReadPropData(void* object, const TfrxPropTable& table, QByteArrayView value);
