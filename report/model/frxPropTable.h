@@ -91,6 +91,10 @@ public:
   const TfrxPropInfo& Get(QStringView name) const;
 
   TfrxDefinedProps Defined;
+  // Optional shortcut for sub-objects: true when the object would write no
+  // attribute unless defaults are asked for, so the writer need not visit
+  // each property. It must agree with the properties it stands for.
+  bool (*WritesNothing)(const void* object) = nullptr;
 
 private:
   void RebuildExactIndex();

@@ -131,6 +131,67 @@ void TfrxXMLSerializer::AddError(const QString& message)
 
 // ---------------------------------------------------------------- writing
 
+namespace {
+
+void AppendOrdinal(std::string& out, const std::string& prefix, const TfrxPropInfo& property, qint64 value)
+{
+  AppendName(out, prefix, property);
+  const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
+  if (named && value >= 0 && value < static_cast<qint64>(property.EnumNames.size()))
+    AppendIdentifier(out, property.EnumNames[static_cast<std::size_t>(value)]);
+  else
+    AppendInteger(out, value);
+  out.push_back('"');
+}
+
+void AppendText(std::string& out, const std::string& prefix, const TfrxPropInfo& property, QStringView value)
+{
+  AppendName(out, prefix, property);
+  frxAppendXMLUtf8(out, value);
+  out.push_back('"');
+}
+
+void AppendFloat(std::string& out, const std::string& prefix, const TfrxPropInfo& property, long double value,
+                 char decimalSeparator)
+{
+  AppendName(out, prefix, property);
+  char text[kFloatTextSize];
+  out.append(text, static_cast<std::size_t>(frxFormatFloat(text, value, decimalSeparator)));
+  out.push_back('"');
+}
+
+void AppendPropData(std::string& out, const std::string& prefix, const QByteArray& data)
+{
+  AppendName(out, prefix, QByteArrayLiteral("PropData"));
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::size_t at = out.size();
+  out.resize(at + 2 * static_cast<std::size_t>(data.size()));
+  for (char byte : data) {
+    out[at++] = kHex[(static_cast<unsigned char>(byte) >> 4) & 15];
+    out[at++] = kHex[static_cast<unsigned char>(byte) & 15];
+  }
+  out.push_back('"');
+}
+
+// Ordinals and strings at their defaults are most of what a write visits:
+// cheap enough to be settled in the loop over a table, before any call.
+bool AtDefault(const void* object, const TfrxPropInfo& property)
+{
+  switch (property.Kind) {
+  case TfrxPropKind::Integer:
+  case TfrxPropKind::Set:
+  case TfrxPropKind::Enum:
+  case TfrxPropKind::Boolean:
+    return property.Default && property.GetOrd(object) == *property.Default;
+  case TfrxPropKind::String:
+    return property.GetStr(object).isEmpty();
+  default:
+    return false;
+  }
+}
+
+}  // namespace
+
 void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const TfrxPropInfo& property,
                                     std::string& prefix, bool includeDefaults) const
 {
@@ -138,55 +199,29 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
   case TfrxPropKind::Integer:
   case TfrxPropKind::Set:
   case TfrxPropKind::Enum:
-  case TfrxPropKind::Boolean: {
-    const qint64 value = property.GetOrd(object);
-    if (!includeDefaults && property.Default && value == *property.Default)
-      return;
-    AppendName(out, prefix, property);
-    const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
-    if (named && value >= 0 && value < static_cast<qint64>(property.EnumNames.size()))
-      AppendIdentifier(out, property.EnumNames[static_cast<std::size_t>(value)]);
-    else
-      AppendInteger(out, value);
-    break;
-  }
-  case TfrxPropKind::Float: {
-    AppendName(out, prefix, property);
-    char text[kFloatTextSize];
-    out.append(text, static_cast<std::size_t>(frxFormatFloat(text, property.GetFloat(object), FDecimalSeparator.toLatin1())));
-    break;
-  }
-  case TfrxPropKind::String: {
-    const QString value = property.GetStr(object);
-    if (value.isEmpty() && !includeDefaults)
-      return;
-    AppendName(out, prefix, property);
-    frxAppendXMLUtf8(out, value);
-    break;
-  }
+  case TfrxPropKind::Boolean:
+    AppendOrdinal(out, prefix, property, property.GetOrd(object));
+    return;
+  case TfrxPropKind::Float:
+    AppendFloat(out, prefix, property, property.GetFloat(object), FDecimalSeparator.toLatin1());
+    return;
+  case TfrxPropKind::String:
   case TfrxPropKind::MemoText:
-    AppendName(out, prefix, property);
-    frxAppendXMLUtf8(out, property.GetStr(object));
-    break;
-  case TfrxPropKind::Variant:
-    AppendName(out, prefix, property);
-    frxAppendXMLUtf8(out, property.GetVariant(object).toString());
-    break;
   case TfrxPropKind::StringList:
-    AppendName(out, prefix, property);
-    frxAppendXMLUtf8(out, property.GetStr(object));
-    break;
-  case TfrxPropKind::Component: {
-    const TfrxComponent* target = property.GetRef(object);
-    if (!target)
-      return;
-    AppendName(out, prefix, property);
-    frxAppendXMLUtf8(out, target->Name());
-    break;
-  }
+    AppendText(out, prefix, property, property.GetStr(object));
+    return;
+  case TfrxPropKind::Variant:
+    AppendText(out, prefix, property, property.GetVariant(object).toString());
+    return;
+  case TfrxPropKind::Component:
+    if (const TfrxComponent* target = property.GetRef(object))
+      AppendText(out, prefix, property, target->Name());
+    return;
   case TfrxPropKind::Object: {
     // Writing never changes the object; the accessor is shared with reading.
     const void* sub = property.Sub(const_cast<void*>(object));
+    if (!includeDefaults && property.SubTable->WritesNothing && property.SubTable->WritesNothing(sub))
+      return;
     const std::size_t prefixSize = prefix.size();
     prefix.append(property.Utf8Name.constData(), static_cast<std::size_t>(property.Utf8Name.size()));
     prefix.push_back('.');
@@ -195,32 +230,21 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
     return;
   }
   }
-  out.push_back('"');
 }
 
 void TfrxXMLSerializer::AppendAttributes(std::string& out, const void* object, const TfrxPropTable& table,
                                          std::string& prefix, bool includeDefaults) const
 {
   for (const TfrxPropInfo& property : table.Props()) {
-    if (property.IsStored(object))
+    if (property.IsStored(object) && (includeDefaults || !AtDefault(object, property)))
       AppendValue(out, object, property, prefix, includeDefaults);
   }
   if (!table.Defined)
     return;
   TfrxBinaryWriter writer;
   table.Defined.Write(object, writer, *this);
-  if (writer.Data().isEmpty())
-    return;
-  AppendName(out, prefix, QByteArrayLiteral("PropData"));
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  const QByteArray& data = writer.Data();
-  std::size_t at = out.size();
-  out.resize(at + 2 * static_cast<std::size_t>(data.size()));
-  for (char byte : data) {
-    out[at++] = kHex[(static_cast<unsigned char>(byte) >> 4) & 15];
-    out[at++] = kHex[static_cast<unsigned char>(byte) & 15];
-  }
-  out.push_back('"');
+  if (!writer.Data().isEmpty())
+    AppendPropData(out, prefix, writer.Data());
 }
 
 QString TfrxXMLSerializer::ObjToXML(const void* object, const TfrxPropTable& table, bool includeDefaults) const
