@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -21,11 +22,19 @@ void TfrxBinaryWriter::WriteInt32(qint32 value)
   FData.append(bytes, 4);
 }
 
-void TfrxBinaryWriter::WritePropName(const QString& name)
+void TfrxBinaryWriter::WritePropName(QStringView name)
 {
-  const QByteArray utf8 = name.toUtf8();
-  FData.append(static_cast<char>(utf8.size()));
-  FData.append(utf8);
+  // Names are identifiers: plain ASCII goes in without a UTF-8 temporary.
+  const bool ascii = std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
+  if (!ascii) {
+    const QByteArray utf8 = name.toUtf8();
+    FData.append(static_cast<char>(utf8.size()));
+    FData.append(utf8);
+    return;
+  }
+  FData.append(static_cast<char>(name.size()));
+  for (QChar c : name)
+    FData.append(static_cast<char>(c.unicode()));
 }
 
 void TfrxBinaryWriter::WriteInteger(qint32 value)
@@ -75,6 +84,7 @@ void TfrxBinaryWriter::WriteString(const QString& value)
 
 void TfrxBinaryWriter::WriteBinary(const QByteArray& data)
 {
+  FData.reserve(FData.size() + 5 + data.size());
   FData.append(char(vaBinary));
   WriteInt32(static_cast<qint32>(data.size()));
   FData.append(data);

@@ -16,7 +16,7 @@ enum TValueType : std::uint8_t {
 
 class TfrxBinaryWriter {
 public:
-  void WritePropName(const QString& name);
+  void WritePropName(QStringView name);
   void WriteInteger(qint32 value);
   void WriteString(const QString& value);
   void WriteBinary(const QByteArray& data);

@@ -12,6 +12,7 @@
 #include "report/model/frxXMLWriter.h"
 #include "report/model/frxXMLEscape.h"
 
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cstring>
@@ -29,14 +30,18 @@ void AppendName(std::string& out, const std::string& prefix, const QByteArray& n
   out.append("=\"");
 }
 
-// ' Name="' of a property: ready-made at the top level.
+// ' Name="' of a property: ready-made at the top level, with the path of the
+// sub-object after its space below it.
 void AppendName(std::string& out, const std::string& prefix, const TfrxPropInfo& property)
 {
+  const QByteArray& attribute = property.Utf8Attribute;
   if (prefix.empty()) {
-    out.append(property.Utf8Attribute.constData(), static_cast<std::size_t>(property.Utf8Attribute.size()));
+    out.append(attribute.constData(), static_cast<std::size_t>(attribute.size()));
     return;
   }
-  AppendName(out, prefix, property.Kind == TfrxPropKind::StringList ? property.Utf8Name + ".Text" : property.Utf8Name);
+  out.push_back(' ');
+  out.append(prefix);
+  out.append(attribute.constData() + 1, static_cast<std::size_t>(attribute.size() - 1));
 }
 
 // Enumeration names are ASCII identifiers: nothing to encode or escape.
@@ -155,22 +160,34 @@ void AppendFloat(std::string& out, const std::string& prefix, const TfrxPropInfo
                  char decimalSeparator)
 {
   AppendName(out, prefix, property);
-  char text[kFloatTextSize];
-  out.append(text, static_cast<std::size_t>(frxFormatFloat(text, value, decimalSeparator)));
-  out.push_back('"');
+  char text[kFloatTextSize + 1];
+  const int length = frxFormatFloat(text, value, decimalSeparator);
+  text[length] = '"';
+  out.append(text, static_cast<std::size_t>(length) + 1);
 }
+
+// Upper-case hexadecimal of every byte value, two characters each.
+constexpr std::array<char, 512> kHexPairs = [] {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::array<char, 512> pairs{};
+  for (std::size_t i = 0; i < 256; ++i) {
+    pairs[2 * i] = kHex[i >> 4];
+    pairs[2 * i + 1] = kHex[i & 15];
+  }
+  return pairs;
+}();
 
 void AppendPropData(std::string& out, const std::string& prefix, const QByteArray& data)
 {
   AppendName(out, prefix, QByteArrayLiteral("PropData"));
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::size_t at = out.size();
-  out.resize(at + 2 * static_cast<std::size_t>(data.size()));
+  const std::size_t at = out.size();
+  out.resize(at + 2 * static_cast<std::size_t>(data.size()) + 1);
+  char* to = out.data() + at;
   for (char byte : data) {
-    out[at++] = kHex[(static_cast<unsigned char>(byte) >> 4) & 15];
-    out[at++] = kHex[static_cast<unsigned char>(byte) & 15];
+    std::memcpy(to, &kHexPairs[2 * static_cast<unsigned char>(byte)], 2);
+    to += 2;
   }
-  out.push_back('"');
+  *to = '"';
 }
 
 // Ordinals and strings at their defaults are most of what a write visits:
@@ -294,7 +311,9 @@ void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLIt
 void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLWriter& writer, int level,
                                        bool saveChildren, bool includeDefaults, bool isRoot) const
 {
-  const std::string name = component.ClassName().toStdString();
+  // Class names are ASCII identifiers.
+  std::string name;
+  AppendIdentifier(name, component.ClassName());
   const bool hasChildren = saveChildren && !component.Objects().empty();
   FAttributes.clear();
   AppendComponentAttributes(FAttributes, component, isRoot, includeDefaults);
