@@ -156,14 +156,11 @@ void AppendText(std::string& out, const std::string& prefix, const TfrxPropInfo&
   out.push_back('"');
 }
 
-void AppendFloat(std::string& out, const std::string& prefix, const TfrxPropInfo& property, long double value,
-                 char decimalSeparator)
+void AppendFloat(std::string& out, const std::string& prefix, const TfrxPropInfo& property, std::string_view text)
 {
   AppendName(out, prefix, property);
-  char text[kFloatTextSize + 1];
-  const int length = frxFormatFloat(text, value, decimalSeparator);
-  text[length] = '"';
-  out.append(text, static_cast<std::size_t>(length) + 1);
+  out.append(text);
+  out.push_back('"');
 }
 
 // Upper-case hexadecimal of every byte value, two characters each.
@@ -220,7 +217,7 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
     AppendOrdinal(out, prefix, property, property.GetOrd(object));
     return;
   case TfrxPropKind::Float:
-    AppendFloat(out, prefix, property, property.GetFloat(object), FDecimalSeparator.toLatin1());
+    AppendFloat(out, prefix, property, FFloatTexts.Text(property.GetFloat(object), FDecimalSeparator.toLatin1()));
     return;
   case TfrxPropKind::String:
   case TfrxPropKind::MemoText:

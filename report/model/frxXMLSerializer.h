@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/model/frxErrorList.h"
+#include "report/model/frxFloatTextCache.h"
 #include "report/model/frxNameIndex.h"
 #include "report/model/frxPropTable.h"
 
@@ -102,4 +103,5 @@ private:
   // Objects read so far, by name.
   TfrxNameIndex FNamed;
   mutable std::string FAttributes;        // reused while writing element after element
+  mutable TfrxFloatTextCache FFloatTexts;
 };
