@@ -117,33 +117,42 @@ void AppendCodePoint(QString& out, char32_t code)
 
 void frxAppendXML(QString& out, QStringView value) { AppendEscaped(out, value); }
 
-// One pass straight into the output: no UTF-8 temporary, and room made once
-// for the longest outcome (five bytes per unit, a reference) instead of
-// growing the string character by character.
+// One pass straight into the output, without a UTF-8 temporary. Room is
+// made for one byte a unit, what plain ASCII needs, and for the longest
+// outcome of the rest (five bytes a unit, a reference) only once a unit
+// needs more.
 void frxAppendXMLUtf8(std::string& out, QStringView value)
 {
   const qsizetype length = value.size();
   const std::size_t at = out.size();
-  out.resize(at + 5 * static_cast<std::size_t>(length));
-  char* const begin = out.data() + at;
-  char* to = begin;
+  out.resize(at + static_cast<std::size_t>(length));
+  char* to = out.data() + at;
+  bool roomy = false;
   for (qsizetype i = 0; i < length;) {
     const char16_t c = value[i].unicode();
-    if (c >= 0x80) {
-      i += PutUtf8(to, value, i);
-    } else if (!NeedsEscape(c)) {
+    if (c < 0x80 && !NeedsEscape(c)) {
       *to++ = static_cast<char>(c);
       ++i;
-    } else {
-      const TEscape escape = EscapeAt(value, i);
-      if (escape.code == 0)
-        *to++ = static_cast<char>(c);
-      else
-        to = PutReference(to, escape.code);
-      i += 1 + escape.skip;
+      continue;
     }
+    if (!roomy) {
+      const std::size_t written = static_cast<std::size_t>(to - out.data());
+      out.resize(written + 5 * static_cast<std::size_t>(length - i));
+      to = out.data() + written;
+      roomy = true;
+    }
+    if (c >= 0x80) {
+      i += PutUtf8(to, value, i);
+      continue;
+    }
+    const TEscape escape = EscapeAt(value, i);
+    if (escape.code == 0)
+      *to++ = static_cast<char>(c);
+    else
+      to = PutReference(to, escape.code);
+    i += 1 + escape.skip;
   }
-  out.resize(at + static_cast<std::size_t>(to - begin));
+  out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 QString frxStrToXML(const QString& value)
