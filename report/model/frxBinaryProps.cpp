@@ -24,17 +24,20 @@ void TfrxBinaryWriter::WriteInt32(qint32 value)
 
 void TfrxBinaryWriter::WritePropName(QStringView name)
 {
-  // Names are identifiers: plain ASCII goes in without a UTF-8 temporary.
+  // Names are short identifiers: plain ASCII goes in with its length byte in
+  // one append, without a UTF-8 temporary.
+  char bytes[256];
   const bool ascii = std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
-  if (!ascii) {
-    const QByteArray utf8 = name.toUtf8();
-    FData.append(static_cast<char>(utf8.size()));
-    FData.append(utf8);
+  if (ascii && name.size() < qsizetype(sizeof bytes)) {
+    bytes[0] = static_cast<char>(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i)
+      bytes[i + 1] = static_cast<char>(name[i].unicode());
+    FData.append(bytes, name.size() + 1);
     return;
   }
-  FData.append(static_cast<char>(name.size()));
-  for (QChar c : name)
-    FData.append(static_cast<char>(c.unicode()));
+  const QByteArray utf8 = name.toUtf8();
+  FData.append(static_cast<char>(utf8.size()));
+  FData.append(utf8);
 }
 
 void TfrxBinaryWriter::WriteInteger(qint32 value)

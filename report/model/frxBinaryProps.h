@@ -16,6 +16,8 @@ enum TValueType : std::uint8_t {
 
 class TfrxBinaryWriter {
 public:
+  // Most blocks are a few short values: room for them from the start.
+  TfrxBinaryWriter() { FData.reserve(256); }
   void WritePropName(QStringView name);
   void WriteInteger(qint32 value);
   void WriteString(const QString& value);
