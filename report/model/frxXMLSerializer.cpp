@@ -270,18 +270,24 @@ QString TfrxXMLSerializer::ObjToXML(const void* object, const TfrxPropTable& tab
   return QString::fromStdString(out);
 }
 
-void TfrxXMLSerializer::AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
-                                                  bool includeDefaults) const
+void TfrxXMLSerializer::AppendSpacedAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+                                               bool includeDefaults) const
 {
-  const std::size_t start = out.size();
   if (!isRoot) {
-    out.append("Name=\"");
+    out.append(" Name=\"");
     frxAppendXMLUtf8(out, component.Name());
     out.push_back('"');
   }
   std::string prefix;
   AppendAttributes(out, Erase(component), component.Props(), prefix, includeDefaults);
-  if (isRoot && out.size() > start && out[start] == ' ')
+}
+
+void TfrxXMLSerializer::AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+                                                  bool includeDefaults) const
+{
+  const std::size_t start = out.size();
+  AppendSpacedAttributes(out, component, isRoot, includeDefaults);
+  if (out.size() > start)
     out.erase(start, 1);
 }
 
@@ -313,9 +319,8 @@ void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLWr
   std::string name;
   AppendIdentifier(name, component.ClassName());
   const bool hasChildren = saveChildren && !component.Objects().empty();
-  FAttributes.clear();
-  AppendComponentAttributes(FAttributes, component, isRoot, includeDefaults);
-  writer.OpenElement(level, name, FAttributes, hasChildren);
+  AppendSpacedAttributes(writer.BeginOpenElement(level, name), component, isRoot, includeDefaults);
+  writer.EndOpenElement(hasChildren);
   if (!hasChildren)
     return;
   for (const TfrxComponent* child : component.Objects())

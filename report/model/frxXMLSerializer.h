@@ -77,6 +77,9 @@ private:
                    bool includeDefaults) const;
   void AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
                                  bool includeDefaults) const;
+  // The same with a space before every attribute, the first included.
+  void AppendSpacedAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+                              bool includeDefaults) const;
 
   void ReadChildren(const TfrxXMLItem& item, TfrxComponent& parent);
   void ReadElement(TfrxComponent& component, const TfrxXMLItem& item);
@@ -102,6 +105,5 @@ private:
   std::vector<TfrxComponent*> FLoaded;
   // Objects read so far, by name.
   TfrxNameIndex FNamed;
-  mutable std::string FAttributes;        // reused while writing element after element
   mutable TfrxFloatTextCache FFloatTexts;
 };
