@@ -138,6 +138,7 @@ QByteArray TPicture::StreamData() const
   if (!info)
     return {};
   QByteArray payload;
+  payload.reserve(1 + info->name.size() + 4 + FData.size());
   payload.append(static_cast<char>(info->name.size()));
   payload.append(info->name.data(), info->name.size());
   // A PNG graphic is its file; the others carry their size first.

@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -21,8 +22,19 @@ void TfrxBinaryWriter::WriteInt32(qint32 value)
   FData.append(bytes, 4);
 }
 
-void TfrxBinaryWriter::WritePropName(const QString& name)
+void TfrxBinaryWriter::WritePropName(QStringView name)
 {
+  // Names are short identifiers: plain ASCII goes in with its length byte in
+  // one append, without a UTF-8 temporary.
+  char bytes[256];
+  const bool ascii = std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
+  if (ascii && name.size() < qsizetype(sizeof bytes)) {
+    bytes[0] = static_cast<char>(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i)
+      bytes[i + 1] = static_cast<char>(name[i].unicode());
+    FData.append(bytes, name.size() + 1);
+    return;
+  }
   const QByteArray utf8 = name.toUtf8();
   FData.append(static_cast<char>(utf8.size()));
   FData.append(utf8);
@@ -75,6 +87,7 @@ void TfrxBinaryWriter::WriteString(const QString& value)
 
 void TfrxBinaryWriter::WriteBinary(const QByteArray& data)
 {
+  FData.reserve(FData.size() + 5 + data.size());
   FData.append(char(vaBinary));
   WriteInt32(static_cast<qint32>(data.size()));
   FData.append(data);

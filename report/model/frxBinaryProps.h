@@ -16,7 +16,9 @@ enum TValueType : std::uint8_t {
 
 class TfrxBinaryWriter {
 public:
-  void WritePropName(const QString& name);
+  // Most blocks are a few short values: room for them from the start.
+  TfrxBinaryWriter() { FData.reserve(256); }
+  void WritePropName(QStringView name);
   void WriteInteger(qint32 value);
   void WriteString(const QString& value);
   void WriteBinary(const QByteArray& data);

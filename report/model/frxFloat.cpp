@@ -30,20 +30,79 @@ constexpr std::array<long double, 20> kExactPowers = {1e0L,  1e1L,  1e2L,  1e3L,
                                                       1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
                                                       1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
 
-// Fixed notation for 1e-4 <= |value| < 1e15, the range in which the general
-// format does not use an exponent: round to 15 significant digits as an
-// integer, then place the separator and drop trailing zeros.
-char* FormatFixed(char* text, long double value, char decimalSeparator)
+// 10^0 .. 10^18 as integers.
+constexpr std::array<std::uint64_t, 19> kIntegerPowers = [] {
+  std::array<std::uint64_t, 19> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+// "00" .. "99": digits are written two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+    pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// The count of digits before the separator: d with 10^(d-1) <= magnitude <
+// 10^d, at least -3 (the smallest fixed magnitude) and at most 15. Searched
+// from 1 outwards: coordinates and sizes mostly have one to four.
+int IntegerDigits(long double magnitude)
 {
-  // Thresholds 10^-3 .. 10^15: the count of digits before the separator.
+  // Thresholds 10^-3 .. 10^15: the threshold of d digits is at d + 3.
   static constexpr std::array<long double, 19> kThresholds = {
       1e-3L, 1e-2L, 1e-1L, 1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L,
       1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L};
+  int digits = 1;
+  if (magnitude >= 1) {
+    while (digits < 15 && magnitude >= kThresholds[static_cast<std::size_t>(digits + 3)])
+      ++digits;
+    return digits;
+  }
+  digits = 0;
+  while (digits > -3 && magnitude < kThresholds[static_cast<std::size_t>(digits + 2)])
+    --digits;
+  return digits;
+}
+
+// Exactly `count` digits of `value`, leading zeros included.
+char* PutDigits(char* to, std::uint64_t value, int count)
+{
+  char* const end = to + count;
+  char* at = end;
+  while (at - to >= 2) {
+    at -= 2;
+    std::copy_n(&kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2, at);
+    value /= 100;
+  }
+  if (at != to)
+    *to = static_cast<char>('0' + value % 10);
+  return end;
+}
+
+int DigitCount(std::uint64_t value)
+{
+  int count = 1;
+  while (count < 19 && value >= kIntegerPowers[static_cast<std::size_t>(count)])
+    ++count;
+  return count;
+}
+
+// Fixed notation for 1e-4 <= |value| < 1e15, the range in which the general
+// format does not use an exponent: round to 15 significant digits as an
+// integer, then split it at the separator and drop the fraction's trailing
+// zeros.
+char* FormatFixed(char* text, long double value, char decimalSeparator)
+{
   const long double magnitude = std::fabs(value);
-  int integerDigits = -3;
-  while (integerDigits < 15 && magnitude >= kThresholds[static_cast<std::size_t>(integerDigits + 3)])
-    ++integerDigits;
-  int decimals = 15 - integerDigits;
+  int decimals = 15 - IntegerDigits(magnitude);
   // Ties to even, as the library formats do.
   auto mantissa = static_cast<std::uint64_t>(std::rint(magnitude * kExactPowers[static_cast<std::size_t>(decimals)]));
   if (mantissa >= 1000000000000000ULL) {  // rounding carried into a new digit
@@ -52,34 +111,29 @@ char* FormatFixed(char* text, long double value, char decimalSeparator)
     mantissa /= 10;
     --decimals;
   }
-  // Drop the zeros the fraction would lose anyway: most values are short.
-  while (decimals >= 4 && mantissa % 10000 == 0) {
-    mantissa /= 10000;
-    decimals -= 4;
+  const std::uint64_t unit = kIntegerPowers[static_cast<std::size_t>(decimals)];
+  const std::uint64_t integer = mantissa / unit;
+  std::uint64_t fraction = mantissa % unit;
+  if (fraction == 0) {
+    decimals = 0;
+  } else {
+    // Most values are short: drop zeros four at a time first.
+    while (fraction % 10000 == 0) {
+      fraction /= 10000;
+      decimals -= 4;
+    }
+    while (fraction % 10 == 0) {
+      fraction /= 10;
+      --decimals;
+    }
   }
-  while (decimals > 0 && mantissa % 10 == 0) {
-    mantissa /= 10;
-    --decimals;
-  }
-  char digits[24];
-  const int length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, mantissa).ptr - digits);
   char* to = text;
   if (value < 0)
     *to++ = '-';
-  int fractionEnd = length;
-  while (fractionEnd > length - decimals && fractionEnd > 0 && digits[fractionEnd - 1] == '0')
-    --fractionEnd;
-  const int integerLength = length - decimals;
-  if (integerLength > 0) {
-    to = std::copy(digits, digits + integerLength, to);
-  } else {
-    *to++ = '0';
-  }
-  if (fractionEnd > std::max(integerLength, 0)) {
+  to = PutDigits(to, integer, DigitCount(integer));
+  if (decimals > 0) {
     *to++ = decimalSeparator;
-    for (int i = integerLength; i < 0; ++i)
-      *to++ = '0';
-    to = std::copy(digits + std::max(integerLength, 0), digits + fractionEnd, to);
+    to = PutDigits(to, fraction, decimals);
   }
   return to;
 }

@@ -101,6 +101,10 @@ public:
   bool Publishes(TfrxGeometry geometry) const { return (FGeometry >> static_cast<int>(geometry)) & 1; }
 
   TfrxDefinedProps Defined;
+  // Optional shortcut for sub-objects: true when the object would write no
+  // attribute unless defaults are asked for, so the writer need not visit
+  // each property. It must agree with the properties it stands for.
+  bool (*WritesNothing)(const void* object) = nullptr;
 
 private:
   void RebuildExactIndex();

@@ -1,6 +1,5 @@
 #include "report/model/frxXMLEscape.h"
 
-#include <charconv>
 #include <cstring>
 #include <string_view>
 
@@ -17,9 +16,9 @@ qsizetype IndexOfAmpersand(QStringView text)
 
 constexpr qsizetype kLongValue = 32;
 
-bool NeedsEscape(QChar c)
+bool NeedsEscape(char16_t c)
 {
-  switch (c.unicode()) {
+  switch (c) {
   case 10: case 13: case '"': case '&': case '<': case '>':
     return true;
   default:
@@ -27,79 +26,80 @@ bool NeedsEscape(QChar c)
   }
 }
 
-void Put(QString& out, QStringView text) { out.append(text); }
+// What the character at `i` (one that needs escaping) becomes: a numeric
+// reference to `code`, or itself when `code` is 0; `skip` more units of the
+// value are taken with it.
+struct TEscape {
+  char16_t code;
+  qsizetype skip;
+};
 
-// UTF-16 to UTF-8, surrogate pairs joined; a lone surrogate becomes U+FFFD.
-void Put(std::string& out, QStringView text)
+TEscape EscapeAt(QStringView value, qsizetype i)
 {
-  const qsizetype length = text.size();
-  qsizetype ascii = 0;
-  while (ascii < length && text[ascii].unicode() < 0x80)
-    ++ascii;
-  std::size_t at = out.size();
-  out.resize(at + static_cast<std::size_t>(ascii));
-  for (qsizetype i = 0; i < ascii; ++i)
-    out[at++] = static_cast<char>(text[i].unicode());
-  for (qsizetype i = ascii; i < length; ++i) {
-    char32_t c = text[i].unicode();
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-      continue;
-    }
-    if (QChar::isHighSurrogate(c) && i + 1 < length && text[i + 1].isLowSurrogate())
-      c = QChar::surrogateToUcs4(static_cast<char16_t>(c), text[++i].unicode());
-    else if (QChar::isSurrogate(c))
-      c = 0xFFFD;
-    if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    } else if (c < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    }
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
+  const char16_t c = value[i].unicode();
+  if (c != u'&')
+    return {c, 0};
+  if (value.sliced(i).startsWith(u"&quot;"))
+    return {u'"', 5};
+  return {value.size() < kLongValue ? char16_t(0) : u'&', 0};
 }
 
-template <class Out> void PutCode(Out& out, char16_t code)
+// Every escaped character is below 100: its reference is "&#NN;".
+char* PutReference(char* to, char16_t code)
 {
-  char16_t text[8] = {u'&', u'#'};
-  char digits[6];
-  const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<int>(code)).ptr;
-  std::size_t length = 2;
-  for (const char* p = digits; p != end; ++p)
-    text[length++] = static_cast<char16_t>(*p);
-  text[length++] = u';';
-  Put(out, QStringView(text, static_cast<qsizetype>(length)));
+  to[0] = '&';
+  to[1] = '#';
+  to[2] = static_cast<char>('0' + code / 10);
+  to[3] = static_cast<char>('0' + code % 10);
+  to[4] = ';';
+  return to + 5;
 }
 
-template <class Out> void AppendEscaped(Out& out, QStringView value)
+void AppendEscaped(QString& out, QStringView value)
 {
   const qsizetype length = value.size();
   qsizetype start = 0;
   for (qsizetype i = 0; i < length; ++i) {
-    const QChar c = value[i];
-    if (!NeedsEscape(c))
+    if (!NeedsEscape(value[i].unicode()))
       continue;
-    Put(out, value.sliced(start, i - start));
-    if (c == QLatin1Char('&')) {
-      if (value.sliced(i).startsWith(u"&quot;")) {
-        PutCode(out, u'"');
-        i += 5;
-      } else if (length < kLongValue) {
-        Put(out, u"&");
-      } else {
-        PutCode(out, u'&');
-      }
+    out.append(value.sliced(start, i - start));
+    const TEscape escape = EscapeAt(value, i);
+    if (escape.code == 0) {
+      out.append(value[i]);
     } else {
-      PutCode(out, c.unicode());
+      char reference[5];
+      out.append(QLatin1StringView(reference, PutReference(reference, escape.code)));
     }
+    i += escape.skip;
     start = i + 1;
   }
-  Put(out, value.sliced(start));
+  out.append(value.sliced(start));
+}
+
+// One character (a surrogate pair joined; a lone surrogate becomes U+FFFD)
+// as UTF-8; returns the units taken.
+qsizetype PutUtf8(char*& to, QStringView value, qsizetype i)
+{
+  char32_t c = value[i].unicode();
+  qsizetype taken = 1;
+  if (QChar::isHighSurrogate(c) && i + 1 < value.size() && value[i + 1].isLowSurrogate()) {
+    c = QChar::surrogateToUcs4(static_cast<char16_t>(c), value[i + 1].unicode());
+    taken = 2;
+  } else if (QChar::isSurrogate(c)) {
+    c = 0xFFFD;
+  }
+  if (c < 0x800) {
+    *to++ = static_cast<char>(0xC0 | (c >> 6));
+  } else if (c < 0x10000) {
+    *to++ = static_cast<char>(0xE0 | (c >> 12));
+    *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  } else {
+    *to++ = static_cast<char>(0xF0 | (c >> 18));
+    *to++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  }
+  *to++ = static_cast<char>(0x80 | (c & 0x3F));
+  return taken;
 }
 
 // A character of the basic plane goes in as it is, without the temporary
@@ -118,12 +118,48 @@ void AppendCodePoint(QString& out, char32_t code)
 
 void frxAppendXML(QString& out, QStringView value) { AppendEscaped(out, value); }
 
-void frxAppendXMLUtf8(std::string& out, QStringView value) { AppendEscaped(out, value); }
+// One pass straight into the output, without a UTF-8 temporary. Room is
+// made for one byte a unit, what plain ASCII needs, and for the longest
+// outcome of the rest (five bytes a unit, a reference) only once a unit
+// needs more.
+void frxAppendXMLUtf8(std::string& out, QStringView value)
+{
+  const qsizetype length = value.size();
+  const std::size_t at = out.size();
+  out.resize(at + static_cast<std::size_t>(length));
+  char* to = out.data() + at;
+  bool roomy = false;
+  for (qsizetype i = 0; i < length;) {
+    const char16_t c = value[i].unicode();
+    if (c < 0x80 && !NeedsEscape(c)) {
+      *to++ = static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    if (!roomy) {
+      const std::size_t written = static_cast<std::size_t>(to - out.data());
+      out.resize(written + 5 * static_cast<std::size_t>(length - i));
+      to = out.data() + written;
+      roomy = true;
+    }
+    if (c >= 0x80) {
+      i += PutUtf8(to, value, i);
+      continue;
+    }
+    const TEscape escape = EscapeAt(value, i);
+    if (escape.code == 0)
+      *to++ = static_cast<char>(c);
+    else
+      to = PutReference(to, escape.code);
+    i += 1 + escape.skip;
+  }
+  out.resize(static_cast<std::size_t>(to - out.data()));
+}
 
 QString frxStrToXML(const QString& value)
 {
   for (QChar c : value) {
-    if (NeedsEscape(c)) {
+    if (NeedsEscape(c.unicode())) {
       QString out;
       out.reserve(value.size() + 16);
       frxAppendXML(out, value);

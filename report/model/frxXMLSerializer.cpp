@@ -13,6 +13,7 @@
 #include "report/model/frxXMLWriter.h"
 #include "report/model/frxXMLEscape.h"
 
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cstring>
@@ -85,14 +86,18 @@ void AppendName(std::string& out, const std::string& prefix, const QByteArray& n
   out.append("=\"");
 }
 
-// ' Name="' of a property: ready-made at the top level.
+// ' Name="' of a property: ready-made at the top level, with the path of the
+// sub-object after its space below it.
 void AppendName(std::string& out, const std::string& prefix, const TfrxPropInfo& property)
 {
+  const QByteArray& attribute = property.Utf8Attribute;
   if (prefix.empty()) {
-    out.append(property.Utf8Attribute.constData(), static_cast<std::size_t>(property.Utf8Attribute.size()));
+    out.append(attribute.constData(), static_cast<std::size_t>(attribute.size()));
     return;
   }
-  AppendName(out, prefix, property.Kind == TfrxPropKind::StringList ? property.Utf8Name + ".Text" : property.Utf8Name);
+  out.push_back(' ');
+  out.append(prefix);
+  out.append(attribute.constData() + 1, static_cast<std::size_t>(attribute.size() - 1));
 }
 
 // Enumeration names are ASCII identifiers: nothing to encode or escape.
@@ -175,6 +180,77 @@ void TfrxXMLSerializer::AddError(const QString& message)
 
 // ---------------------------------------------------------------- writing
 
+namespace {
+
+// Integer, Enum, Boolean and Set come first in TfrxPropKind: one comparison
+// instead of a jump through a table for every property visited.
+constexpr bool IsOrdinal(TfrxPropKind kind)
+{
+  static_assert(TfrxPropKind::Integer < TfrxPropKind::Set && TfrxPropKind::Enum < TfrxPropKind::Set &&
+                TfrxPropKind::Boolean < TfrxPropKind::Set);
+  return kind <= TfrxPropKind::Set;
+}
+
+void AppendOrdinal(std::string& out, const std::string& prefix, const TfrxPropInfo& property, qint64 value)
+{
+  AppendName(out, prefix, property);
+  const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
+  if (named && value >= 0 && value < static_cast<qint64>(property.EnumNames.size()))
+    AppendIdentifier(out, property.EnumNames[static_cast<std::size_t>(value)]);
+  else
+    AppendInteger(out, value);
+  out.push_back('"');
+}
+
+void AppendText(std::string& out, const std::string& prefix, const TfrxPropInfo& property, QStringView value)
+{
+  AppendName(out, prefix, property);
+  frxAppendXMLUtf8(out, value);
+  out.push_back('"');
+}
+
+void AppendFloat(std::string& out, const std::string& prefix, const TfrxPropInfo& property, std::string_view text)
+{
+  AppendName(out, prefix, property);
+  out.append(text);
+  out.push_back('"');
+}
+
+// Upper-case hexadecimal of every byte value, two characters each.
+constexpr std::array<char, 512> kHexPairs = [] {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::array<char, 512> pairs{};
+  for (std::size_t i = 0; i < 256; ++i) {
+    pairs[2 * i] = kHex[i >> 4];
+    pairs[2 * i + 1] = kHex[i & 15];
+  }
+  return pairs;
+}();
+
+void AppendPropData(std::string& out, const std::string& prefix, const QByteArray& data)
+{
+  AppendName(out, prefix, QByteArrayLiteral("PropData"));
+  const std::size_t at = out.size();
+  out.resize(at + 2 * static_cast<std::size_t>(data.size()) + 1);
+  char* to = out.data() + at;
+  for (char byte : data) {
+    std::memcpy(to, &kHexPairs[2 * static_cast<unsigned char>(byte)], 2);
+    to += 2;
+  }
+  *to = '"';
+}
+
+// Ordinals and strings at their defaults are most of what a write visits:
+// cheap enough to be settled in the loop over a table, before any call.
+bool AtDefault(const void* object, const TfrxPropInfo& property)
+{
+  if (IsOrdinal(property.Kind))
+    return property.Default && property.GetOrd(object) == *property.Default;
+  return property.Kind == TfrxPropKind::String && property.GetStr(object).isEmpty();
+}
+
+}  // namespace
+
 void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const TfrxPropInfo& property,
                                     std::string& prefix, bool includeDefaults) const
 {
@@ -182,55 +258,29 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
   case TfrxPropKind::Integer:
   case TfrxPropKind::Set:
   case TfrxPropKind::Enum:
-  case TfrxPropKind::Boolean: {
-    const qint64 value = property.GetOrd(object);
-    if (!includeDefaults && property.Default && value == *property.Default)
-      return;
-    AppendName(out, prefix, property);
-    const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
-    if (named && value >= 0 && value < static_cast<qint64>(property.EnumNames.size()))
-      AppendIdentifier(out, property.EnumNames[static_cast<std::size_t>(value)]);
-    else
-      AppendInteger(out, value);
-    break;
-  }
-  case TfrxPropKind::Float: {
-    AppendName(out, prefix, property);
-    char text[kFloatTextSize];
-    out.append(text, static_cast<std::size_t>(frxFormatFloat(text, property.GetFloat(object), FDecimalSeparator.toLatin1())));
-    break;
-  }
-  case TfrxPropKind::String: {
-    const QString value = property.GetStr(object);
-    if (value.isEmpty() && !includeDefaults)
-      return;
-    AppendName(out, prefix, property);
-    frxAppendXMLUtf8(out, value);
-    break;
-  }
+  case TfrxPropKind::Boolean:
+    AppendOrdinal(out, prefix, property, property.GetOrd(object));
+    return;
+  case TfrxPropKind::Float:
+    AppendFloat(out, prefix, property, FFloatTexts.Text(property.GetFloat(object), FDecimalSeparator.toLatin1()));
+    return;
+  case TfrxPropKind::String:
   case TfrxPropKind::MemoText:
-    AppendName(out, prefix, property);
-    frxAppendXMLUtf8(out, property.GetStr(object));
-    break;
-  case TfrxPropKind::Variant:
-    AppendName(out, prefix, property);
-    frxAppendXMLUtf8(out, property.GetVariant(object).toString());
-    break;
   case TfrxPropKind::StringList:
-    AppendName(out, prefix, property);
-    frxAppendXMLUtf8(out, property.GetStr(object));
-    break;
-  case TfrxPropKind::Component: {
-    const TfrxComponent* target = property.GetRef(object);
-    if (!target)
-      return;
-    AppendName(out, prefix, property);
-    frxAppendXMLUtf8(out, target->Name());
-    break;
-  }
+    AppendText(out, prefix, property, property.GetStr(object));
+    return;
+  case TfrxPropKind::Variant:
+    AppendText(out, prefix, property, property.GetVariant(object).toString());
+    return;
+  case TfrxPropKind::Component:
+    if (const TfrxComponent* target = property.GetRef(object))
+      AppendText(out, prefix, property, target->Name());
+    return;
   case TfrxPropKind::Object: {
     // Writing never changes the object; the accessor is shared with reading.
     const void* sub = property.Sub(const_cast<void*>(object));
+    if (!includeDefaults && property.SubTable->WritesNothing && property.SubTable->WritesNothing(sub))
+      return;
     const std::size_t prefixSize = prefix.size();
     prefix.append(property.Utf8Name.constData(), static_cast<std::size_t>(property.Utf8Name.size()));
     prefix.push_back('.');
@@ -239,32 +289,21 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
     return;
   }
   }
-  out.push_back('"');
 }
 
 void TfrxXMLSerializer::AppendAttributes(std::string& out, const void* object, const TfrxPropTable& table,
                                          std::string& prefix, bool includeDefaults) const
 {
   for (const TfrxPropInfo& property : table.Props()) {
-    if (property.IsStored(object))
+    if (property.IsStored(object) && (includeDefaults || !AtDefault(object, property)))
       AppendValue(out, object, property, prefix, includeDefaults);
   }
   if (!table.Defined)
     return;
   TfrxBinaryWriter writer;
   table.Defined.Write(object, writer, *this);
-  if (writer.Data().isEmpty())
-    return;
-  AppendName(out, prefix, QByteArrayLiteral("PropData"));
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  const QByteArray& data = writer.Data();
-  std::size_t at = out.size();
-  out.resize(at + 2 * static_cast<std::size_t>(data.size()));
-  for (char byte : data) {
-    out[at++] = kHex[(static_cast<unsigned char>(byte) >> 4) & 15];
-    out[at++] = kHex[static_cast<unsigned char>(byte) & 15];
-  }
-  out.push_back('"');
+  if (!writer.Data().isEmpty())
+    AppendPropData(out, prefix, writer.Data());
 }
 
 QString TfrxXMLSerializer::ObjToXML(const void* object, const TfrxPropTable& table, bool includeDefaults) const
@@ -275,18 +314,24 @@ QString TfrxXMLSerializer::ObjToXML(const void* object, const TfrxPropTable& tab
   return QString::fromStdString(out);
 }
 
-void TfrxXMLSerializer::AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
-                                                  bool includeDefaults) const
+void TfrxXMLSerializer::AppendSpacedAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+                                               bool includeDefaults) const
 {
-  const std::size_t start = out.size();
   if (!isRoot) {
-    out.append("Name=\"");
+    out.append(" Name=\"");
     frxAppendXMLUtf8(out, component.Name());
     out.push_back('"');
   }
   std::string prefix;
   AppendAttributes(out, Erase(component), component.Props(), prefix, includeDefaults);
-  if (isRoot && out.size() > start && out[start] == ' ')
+}
+
+void TfrxXMLSerializer::AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+                                                  bool includeDefaults) const
+{
+  const std::size_t start = out.size();
+  AppendSpacedAttributes(out, component, isRoot, includeDefaults);
+  if (out.size() > start)
     out.erase(start, 1);
 }
 
@@ -314,11 +359,12 @@ void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLIt
 void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLWriter& writer, int level,
                                        bool saveChildren, bool includeDefaults, bool isRoot) const
 {
-  const std::string name = component.ClassName().toStdString();
+  // Class names are ASCII identifiers.
+  std::string name;
+  AppendIdentifier(name, component.ClassName());
   const bool hasChildren = saveChildren && !component.Objects().empty();
-  FAttributes.clear();
-  AppendComponentAttributes(FAttributes, component, isRoot, includeDefaults);
-  writer.OpenElement(level, name, FAttributes, hasChildren);
+  AppendSpacedAttributes(writer.BeginOpenElement(level, name), component, isRoot, includeDefaults);
+  writer.EndOpenElement(hasChildren);
   if (!hasChildren)
     return;
   for (const TfrxComponent* child : component.Objects())

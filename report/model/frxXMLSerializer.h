@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/model/frxErrorList.h"
+#include "report/model/frxFloatTextCache.h"
 #include "report/model/frxNameIndex.h"
 #include "report/model/frxPropTable.h"
 
@@ -79,6 +80,9 @@ private:
                    bool includeDefaults) const;
   void AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
                                  bool includeDefaults) const;
+  // The same with a space before every attribute, the first included.
+  void AppendSpacedAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+                              bool includeDefaults) const;
 
   template <class Read> void ReadRoot(TfrxComponent& root, Read read);
   void ReadElement(TfrxComponent& component, const TfrxXMLItem& item);
@@ -118,5 +122,5 @@ private:
   // element's attributes are read.
   QByteArrayView FElementNameValue;
   QString FElementName;
-  mutable std::string FAttributes;        // reused while writing element after element
+  mutable TfrxFloatTextCache FFloatTexts;
 };

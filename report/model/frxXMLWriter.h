@@ -19,6 +19,10 @@ public:
   // attribute text is UTF-8, already escaped.
   void OpenElement(int level, std::string_view name, std::string_view attributes, bool hasChildren);
   void CloseElement(int level, std::string_view name);
+  // The same in two steps, for attributes appended straight to the returned
+  // buffer (each after a space) instead of being copied in.
+  std::string& BeginOpenElement(int level, std::string_view name);
+  void EndOpenElement(bool hasChildren);
   void Flush();
 
 private:
