@@ -2,6 +2,7 @@
 
 #include "report/model/frxXMLReader.h"
 
+#include <QBuffer>
 #include <QIODevice>
 
 #include <functional>
@@ -10,7 +11,17 @@ void TfrxXMLElementList::Load(QIODevice& stream)
 {
   FElements.clear();
   FKept.clear();
-  FSource = stream.readAll();
+  // A buffer already holds the bytes: share them rather than copy.
+  auto* buffer = qobject_cast<QBuffer*>(&stream);
+  if (buffer && buffer->isReadable() && !buffer->isSequential()) {
+    FSource = buffer->data().sliced(buffer->pos());
+    buffer->seek(buffer->size());
+  } else {
+    FSource = stream.readAll();
+  }
+  // Room for the elements of an ordinary template at once: unused room is
+  // never touched.
+  FElements.reserve(static_cast<std::size_t>(FSource.size() / 64));
   TfrxXMLReader reader{QByteArrayView(FSource)};
   FOldVersion = reader.ReadHeader();
   reader.ReadRootElements(*this, FOldVersion);
