@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/model/frxPropField.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -50,6 +52,8 @@ struct TfrxPropInfo {
   std::optional<qint64> Default;  // ordinal kinds only; none = always written
   TfrxEnumNames EnumNames;
   std::function<bool(const void*)> Stored;  // empty = always stored
+  // Set when the value is a plain data member: read and written in place.
+  TfrxPropField Field;
 
   std::function<qint64(const void*)> GetOrd;
   std::function<void(void*, qint64)> SetOrd;
@@ -68,6 +72,19 @@ struct TfrxPropInfo {
   std::function<void(void*)> SubChanged;
 
   bool IsStored(const void* object) const { return !Stored || Stored(object); }
+  // Ordinal value, in place when it is a plain member.
+  qint64 Ordinal(const void* object) const { return Field.IsOrdinal() ? Field.Ordinal(object) : GetOrd(object); }
+  void SetOrdinal(void* object, qint64 value) const
+  {
+    if (Field.IsOrdinal())
+      Field.SetOrdinal(object, value);
+    else
+      SetOrd(object, value);
+  }
+  bool IsEmptyString(const void* object) const
+  {
+    return Field.IsString() ? Field.String(object).isEmpty() : GetStr(object).isEmpty();
+  }
 };
 
 // Data a class keeps outside its published properties, written as PropData.

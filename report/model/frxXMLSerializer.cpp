@@ -245,8 +245,8 @@ void AppendPropData(std::string& out, const std::string& prefix, const QByteArra
 bool AtDefault(const void* object, const TfrxPropInfo& property)
 {
   if (IsOrdinal(property.Kind))
-    return property.Default && property.GetOrd(object) == *property.Default;
-  return property.Kind == TfrxPropKind::String && property.GetStr(object).isEmpty();
+    return property.Default && property.Ordinal(object) == *property.Default;
+  return property.Kind == TfrxPropKind::String && property.IsEmptyString(object);
 }
 
 }  // namespace
@@ -259,7 +259,7 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
   case TfrxPropKind::Set:
   case TfrxPropKind::Enum:
   case TfrxPropKind::Boolean:
-    AppendOrdinal(out, prefix, property, property.GetOrd(object));
+    AppendOrdinal(out, prefix, property, property.Ordinal(object));
     return;
   case TfrxPropKind::Float:
     AppendFloat(out, prefix, property, FFloatTexts.Text(property.GetFloat(object), FDecimalSeparator.toLatin1()));
@@ -436,7 +436,7 @@ void TfrxXMLSerializer::SetValue(void* object, const TfrxPropInfo& property, QBy
   case TfrxPropKind::Set:
   case TfrxPropKind::Enum:
   case TfrxPropKind::Boolean:
-    property.SetOrd(object, ParseOrdinal(property, value));
+    property.SetOrdinal(object, ParseOrdinal(property, value));
     return;
   case TfrxPropKind::Float:
     property.SetFloat(object, frxStrToFloat(value));

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+// A property kept in a plain data member, read and written in place: the
+// writer visits every property of every object to find the few that differ
+// from their defaults, and a call per visit was most of its work.
+//
+// The member's place comes from its member pointer, which the Itanium C++
+// ABI represents as the byte offset. Tables address objects through their
+// root type; the classes that publish members derive from it by single
+// inheritance, so the root and the class share their address (a test checks
+// this for every published member of every class).
+class TfrxPropField {
+public:
+  enum class Type : std::uint8_t { None, Bool, Int8, UInt8, Int16, UInt16, Int32, UInt32, Int64, String };
+
+  TfrxPropField() = default;
+
+  template <class C, class T> static TfrxPropField Of(T C::*member)
+  {
+    static_assert(sizeof(member) == sizeof(std::ptrdiff_t), "data member pointers are offsets on this ABI");
+    TfrxPropField field;
+    field.FOffset = std::bit_cast<std::ptrdiff_t>(member);
+    field.FType = TypeOf<T>();
+    return field;
+  }
+
+  bool IsOrdinal() const { return FType != Type::None && FType != Type::String; }
+  bool IsString() const { return FType == Type::String; }
+
+  qint64 Ordinal(const void* object) const
+  {
+    const auto* at = static_cast<const unsigned char*>(object) + FOffset;
+    switch (FType) {
+    case Type::Bool:
+    case Type::UInt8: return *at;
+    case Type::Int8: return Load<std::int8_t>(at);
+    case Type::Int16: return Load<std::int16_t>(at);
+    case Type::UInt16: return Load<std::uint16_t>(at);
+    case Type::Int32: return Load<std::int32_t>(at);
+    case Type::UInt32: return Load<std::uint32_t>(at);
+    case Type::Int64: return Load<std::int64_t>(at);
+    case Type::None:
+    case Type::String: break;
+    }
+    return 0;
+  }
+
+  // The same conversion as static_cast to the member's type.
+  void SetOrdinal(void* object, qint64 value) const
+  {
+    auto* at = static_cast<unsigned char*>(object) + FOffset;
+    switch (FType) {
+    case Type::Bool: *at = value != 0; return;
+    case Type::Int8: Store(at, static_cast<std::int8_t>(value)); return;
+    case Type::UInt8: Store(at, static_cast<std::uint8_t>(value)); return;
+    case Type::Int16: Store(at, static_cast<std::int16_t>(value)); return;
+    case Type::UInt16: Store(at, static_cast<std::uint16_t>(value)); return;
+    case Type::Int32: Store(at, static_cast<std::int32_t>(value)); return;
+    case Type::UInt32: Store(at, static_cast<std::uint32_t>(value)); return;
+    case Type::Int64: Store(at, static_cast<std::int64_t>(value)); return;
+    case Type::None:
+    case Type::String: return;
+    }
+  }
+
+  const QString& String(const void* object) const
+  {
+    return *reinterpret_cast<const QString*>(static_cast<const unsigned char*>(object) + FOffset);
+  }
+
+private:
+  template <class T> static constexpr Type TypeOf()
+  {
+    if constexpr (std::is_same_v<T, QString>) {
+      return Type::String;
+    } else if constexpr (std::is_same_v<T, bool>) {
+      return Type::Bool;
+    } else if constexpr (std::is_enum_v<T>) {
+      return TypeOf<std::underlying_type_t<T>>();
+    } else if constexpr (std::is_integral_v<T>) {
+      constexpr bool isSigned = std::is_signed_v<T>;
+      switch (sizeof(T)) {
+      case 1: return isSigned ? Type::Int8 : Type::UInt8;
+      case 2: return isSigned ? Type::Int16 : Type::UInt16;
+      case 4: return isSigned ? Type::Int32 : Type::UInt32;
+      case 8: return isSigned ? Type::Int64 : Type::None;
+      default: return Type::None;
+      }
+    } else {
+      return Type::None;
+    }
+  }
+
+  template <class T> static qint64 Load(const unsigned char* at)
+  {
+    T value;
+    std::memcpy(&value, at, sizeof value);
+    return static_cast<qint64>(value);
+  }
+  template <class T> static void Store(unsigned char* at, T value) { std::memcpy(at, &value, sizeof value); }
+
+  std::ptrdiff_t FOffset = 0;
+  Type FType = Type::None;
+};
