@@ -69,6 +69,24 @@ TEST_F(Loading, ARepeatedNameReadsIntoTheObjectAlreadyRead)
   EXPECT_TRUE(reporter->messages.isEmpty());
 }
 
+TEST_F(Loading, CoordinatesNamesAndCommentsReadAsWritten)
+{
+  Load(Template("<TfrxReport Left=\"12\" Tag=\"3\"><!-- a <remark> --><TfrxReportPage Name=\"Page1\">"
+                "<TfrxMemoView Name=\"M&#38;1\" left=\"5,5\" Top=\"7\" Width=\"x\"/>"
+                "<!----><TfrxLineView Top=\"2\" Name=\"Line1\"/></TfrxReportPage></TfrxReport>"));
+  // The report publishes no coordinates: its Left attribute is not applied.
+  EXPECT_EQ(report.Left(), 0);
+  EXPECT_EQ(report.Tag, 3);
+  const TfrxComponent* memo = report.FindObject(QStringLiteral("M&1"));
+  ASSERT_NE(memo, nullptr);
+  EXPECT_EQ(memo->Left(), 5.5L);
+  EXPECT_EQ(memo->Top(), 7);
+  EXPECT_EQ(memo->Width(), 0);
+  EXPECT_TRUE(report.Errors.Contains(QStringLiteral("'x' is not a valid floating point value")));
+  ASSERT_NE(report.FindObject(QStringLiteral("Line1")), nullptr);
+  EXPECT_EQ(report.FindObject(QStringLiteral("Line1"))->Top(), 2);
+}
+
 TEST_F(Loading, PaperSizeCodeDecidesAfterTheDimensions)
 {
   Load(Template("<TfrxReport><TfrxReportPage Name=\"Custom\" PaperWidth=\"100\" PaperHeight=\"50\"/>"
