@@ -11,7 +11,8 @@
 
 // A property kept in a plain data member, read and written in place: the
 // writer visits every property of every object to find the few that differ
-// from their defaults, and a call per visit was most of its work.
+// from their defaults, and most of them are such members, checked here
+// without a call.
 //
 // The member's place comes from its member pointer, which the Itanium C++
 // ABI represents as the byte offset. Tables address objects through their

@@ -11,10 +11,11 @@ void TfrxXMLElementList::Load(QIODevice& stream)
 {
   FElements.clear();
   FKept.clear();
-  // A buffer already holds the bytes: share them rather than copy.
+  // A buffer read from its start already holds the bytes: share them
+  // rather than copy.
   auto* buffer = qobject_cast<QBuffer*>(&stream);
-  if (buffer && buffer->isReadable() && !buffer->isSequential()) {
-    FSource = buffer->data().sliced(buffer->pos());
+  if (buffer && buffer->isReadable() && buffer->pos() == 0) {
+    FSource = buffer->data();
     buffer->seek(buffer->size());
   } else {
     FSource = stream.readAll();
