@@ -106,7 +106,7 @@ const TfrxPropInfo* TfrxPropTable::Find(QStringView name) const
 
 void TfrxPropTable::MarkGeometry(QStringView name, TfrxGeometry geometry)
 {
-  const_cast<TfrxPropInfo&>(Get(name)).Geometry = geometry;
+  FProps[static_cast<std::size_t>(&Get(name) - FProps.data())].Geometry = geometry;
   FGeometry |= 1U << static_cast<int>(geometry);
 }
 

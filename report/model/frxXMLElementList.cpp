@@ -24,8 +24,7 @@ void TfrxXMLElementList::Load(QIODevice& stream)
   // never touched.
   FElements.reserve(static_cast<std::size_t>(FSource.size() / 64));
   TfrxXMLReader reader{QByteArrayView(FSource)};
-  FOldVersion = reader.ReadHeader();
-  reader.ReadRootElements(*this, FOldVersion);
+  reader.ReadRootElements(*this, reader.ReadHeader());
 }
 
 QByteArrayView TfrxXMLElementList::Keep(QByteArrayView bytes)
