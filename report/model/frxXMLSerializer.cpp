@@ -31,20 +31,6 @@ qsizetype IndexOf(QByteArrayView text, char c)
   return -1;
 }
 
-// An attribute name against a keyword, ignoring ASCII case.
-template <std::size_t N> bool IsKeyword(QByteArrayView name, const char (&keyword)[N])
-{
-  if (name.size() != static_cast<qsizetype>(N - 1))
-    return false;
-  for (std::size_t i = 0; i + 1 < N; ++i) {
-    const char c = name[static_cast<qsizetype>(i)];
-    const char lower = static_cast<char>(c | 0x20);
-    if (c != keyword[i] && !(lower >= 'a' && lower <= 'z' && (c ^ 0x20) == keyword[i]))
-      return false;
-  }
-  return true;
-}
-
 // A name of known length against a literal of that length: compiled to a
 // word comparison.
 template <std::size_t N> bool Is(QByteArrayView name, const char (&literal)[N])
@@ -124,15 +110,17 @@ qint64 ParseOrdinal(const TfrxPropInfo& property, QStringView text)
   return -1;
 }
 
-// An enumeration name against raw bytes; names are ASCII.
-bool SameName(QStringView name, QByteArrayView bytes, bool ignoreCase)
+// An enumeration or attribute name against raw bytes; names are ASCII.
+inline bool SameName(QStringView name, QByteArrayView bytes, bool ignoreCase)
 {
   if (name.size() != bytes.size())
     return false;
   for (qsizetype i = 0; i < bytes.size(); ++i) {
     const char16_t a = name[i].unicode();
     const auto b = static_cast<unsigned char>(bytes[i]);
-    if (a != b && !(ignoreCase && a < 128 && std::isalpha(b) && (a | 0x20) == (b | 0x20)))
+    // ASCII letters only, whatever the C locale says.
+    const auto lower = static_cast<char16_t>(b | 0x20);
+    if (a != b && !(ignoreCase && lower >= u'a' && lower <= u'z' && (a | 0x20) == lower))
       return false;
   }
   return true;
@@ -492,7 +480,7 @@ void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, 
 {
   const qsizetype dot = IndexOf(name, '.');
   const QByteArrayView head = dot < 0 ? name : name.first(dot);
-  if (IsKeyword(head, "PropData")) {
+  if (SameName(u"PropData", head, true)) {
     ReadPropData(object, table, value);
     return;
   }
@@ -508,7 +496,7 @@ void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, 
     ApplyProperty(property->Sub(object), *property->SubTable, rest, value);
     if (property->SubChanged)
       property->SubChanged(object);
-  } else if (property->Kind == TfrxPropKind::StringList && IsKeyword(rest, "Text")) {
+  } else if (property->Kind == TfrxPropKind::StringList && SameName(u"Text", rest, true)) {
     property->SetStr(object, frxXMLToStr(value));
   }
 }
@@ -540,7 +528,7 @@ void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, const 
       break;
     }
   }
-  if (IsKeyword(name, "Name")) {
+  if (SameName(u"Name", name, true)) {
     if (component.AsReport())
       return;
     // The element's name was decoded already to find its component.
@@ -601,7 +589,7 @@ QString TfrxXMLSerializer::ElementName(QByteArrayView text)
   }
   QString name;
   ParseAttributes(text, [&name](QByteArrayView attribute, QByteArrayView value) {
-    if (name.isNull() && IsKeyword(attribute, "Name"))
+    if (name.isNull() && SameName(u"Name", attribute, true))
       name = frxXMLToStr(value);
   });
   return name;
