@@ -231,13 +231,14 @@ void frxHexToBin(QByteArrayView text, QByteArray& bytes)
   }();
   if (text.size() % 2 != 0)
     throw DamagedBlock();
-  bytes.resize(text.size() / 2);
+  const qsizetype size = text.size() / 2;
+  bytes.resize(size);
   const auto* digits = reinterpret_cast<const unsigned char*>(text.data());
-  // Written through the raw pointer: indexing the array checks for sharing
-  // at every byte.
+  // Written through the raw pointer, up to a local count: indexing the array
+  // checks for sharing, and its size may alias what is written.
   char* out = bytes.data();
   int bad = 0;
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
+  for (qsizetype i = 0; i < size; ++i) {
     const unsigned char high = digits[2 * i], low = digits[2 * i + 1];
     const int h = kNibbles[high];
     const int l = kNibbles[low];

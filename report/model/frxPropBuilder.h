@@ -33,90 +33,93 @@ public:
   static C& Self(void* object) { return *static_cast<C*>(static_cast<Root*>(object)); }
   static const C& Self(const void* object) { return *static_cast<const C*>(static_cast<const Root*>(object)); }
 
-  template <class A> TfrxPropInfo& Int(QString name, A access, std::optional<qint64> def = 0)
+  template <class A> const TfrxPropInfo& Int(QString name, A access, std::optional<qint64> def = 0)
   {
     return Ordinal(std::move(name), TfrxPropKind::Integer, access, def, {});
   }
-  template <class A> TfrxPropInfo& Enum(QString name, A access, TfrxEnumNames names, std::optional<qint64> def)
+  template <class A> const TfrxPropInfo& Enum(QString name, A access, TfrxEnumNames names, std::optional<qint64> def)
   {
     return Ordinal(std::move(name), TfrxPropKind::Enum, access, def, names);
   }
-  template <class A> TfrxPropInfo& Bool(QString name, A access, std::optional<qint64> def)
+  template <class A> const TfrxPropInfo& Bool(QString name, A access, std::optional<qint64> def)
   {
     static constexpr QStringView kNames[] = {u"False", u"True"};
     return Ordinal(std::move(name), TfrxPropKind::Boolean, access, def, kNames);
   }
-  template <class A> TfrxPropInfo& Set(QString name, A access, std::optional<qint64> def = 0)
+  template <class A> const TfrxPropInfo& Set(QString name, A access, std::optional<qint64> def = 0)
   {
     return Ordinal(std::move(name), TfrxPropKind::Set, access, def, {});
   }
 
-  template <class A> TfrxPropInfo& Float(QString name, A access)
+  template <class A> const TfrxPropInfo& Float(QString name, A access)
   {
-    TfrxPropInfo& info = Start(std::move(name), TfrxPropKind::Float);
+    TfrxPropInfo info = Start(std::move(name), TfrxPropKind::Float);
     auto a = ToAccess(access);
     info.GetFloat = [a](const void* o) { return static_cast<long double>(std::invoke(a.get, Self(o))); };
     info.SetFloat = [a](void* o, long double v) { Assign(Self(o), a.set, v); };
-    return info;
+    return FTable.Add(std::move(info));
   }
 
-  template <class A> TfrxPropInfo& Str(QString name, A access, TfrxPropKind kind = TfrxPropKind::String)
+  template <class A> const TfrxPropInfo& Str(QString name, A access, TfrxPropKind kind = TfrxPropKind::String)
   {
-    TfrxPropInfo& info = Start(std::move(name), kind);
+    TfrxPropInfo info = Start(std::move(name), kind);
     auto a = ToAccess(access);
     info.GetStr = [a](const void* o) { return QString(std::invoke(a.get, Self(o))); };
     info.SetStr = [a](void* o, const QString& v) { Assign(Self(o), a.set, v); };
     if constexpr (std::is_member_object_pointer_v<A>)
       info.Field = TfrxPropField::Of(access);
-    return info;
+    return FTable.Add(std::move(info));
   }
 
-  template <class A> TfrxPropInfo& Variant(QString name, A access)
+  template <class A> const TfrxPropInfo& Variant(QString name, A access)
   {
-    TfrxPropInfo& info = Start(std::move(name), TfrxPropKind::Variant);
+    TfrxPropInfo info = Start(std::move(name), TfrxPropKind::Variant);
     auto a = ToAccess(access);
     info.GetVariant = [a](const void* o) { return QVariant(std::invoke(a.get, Self(o))); };
     info.SetVariant = [a](void* o, const QVariant& v) { Assign(Self(o), a.set, v); };
-    return info;
+    return FTable.Add(std::move(info));
   }
 
   // Lines kept as a QStringList, read and written as one text.
-  template <class A> TfrxPropInfo& List(QString name, A access)
+  template <class A> const TfrxPropInfo& List(QString name, A access)
   {
-    TfrxPropInfo& info = Start(std::move(name), TfrxPropKind::StringList);
+    TfrxPropInfo info = Start(std::move(name), TfrxPropKind::StringList);
     auto a = ToAccess(access);
     info.GetStr = [a](const void* o) { return frxJoinLines(std::invoke(a.get, Self(o))); };
     info.SetStr = [a](void* o, const QString& v) { Assign(Self(o), a.set, frxSplitLines(v)); };
-    return info;
+    return FTable.Add(std::move(info));
   }
 
   // A reference to a component of class Target, held as a plain pointer.
-  template <class Target, class A> TfrxPropInfo& Ref(QString name, A access)
+  template <class Target, class A> const TfrxPropInfo& Ref(QString name, A access)
   {
-    TfrxPropInfo& info = Start(std::move(name), TfrxPropKind::Component);
+    TfrxPropInfo info = Start(std::move(name), TfrxPropKind::Component);
     auto a = ToAccess(access);
     info.GetRef = [a](const void* o) -> const TfrxComponent* { return std::invoke(a.get, Self(o)); };
     info.SetRef = [a](void* o, TfrxComponent* v) { Assign(Self(o), a.set, dynamic_cast<Target*>(v)); };
-    return info;
+    return FTable.Add(std::move(info));
   }
 
   // A sub-object reached through `get` (returning a reference), described by
   // `table`; `changed` runs on the owner after each of its properties is read.
   template <class Get>
-  TfrxPropInfo& Sub(QString name, Get get, const TfrxPropTable& table, std::function<void(C&)> changed = {})
+  const TfrxPropInfo& Sub(QString name, Get get, const TfrxPropTable& table, std::function<void(C&)> changed = {})
   {
-    TfrxPropInfo& info = Start(std::move(name), TfrxPropKind::Object);
+    TfrxPropInfo info = Start(std::move(name), TfrxPropKind::Object);
     info.Sub = [get](void* o) -> void* { return &std::invoke(get, Self(o)); };
     info.SubTable = &table;
     if (changed)
       info.SubChanged = [changed](void* o) { changed(Self(o)); };
-    return info;
+    return FTable.Add(std::move(info));
   }
 
-  // Restricts the property added last: it is written only when `stored`.
-  void When(std::function<bool(const C&)> stored)
+  // Restricts the property added last: it is written only when the rule, a
+  // lambda without captures, holds. A plain function is called for every
+  // object written.
+  template <class Rule> void When(Rule)
   {
-    FTable.Last().Stored = [stored](const void* o) { return stored(Self(o)); };
+    static_assert(std::is_empty_v<Rule>, "a stored rule captures nothing");
+    FTable.SetLastStored([](const void* o) -> bool { return Rule{}(Self(o)); });
   }
 
 private:
@@ -147,9 +150,9 @@ private:
   };
 
   template <class A>
-  TfrxPropInfo& Ordinal(QString name, TfrxPropKind kind, A access, std::optional<qint64> def, TfrxEnumNames names)
+  const TfrxPropInfo& Ordinal(QString name, TfrxPropKind kind, A access, std::optional<qint64> def, TfrxEnumNames names)
   {
-    TfrxPropInfo& info = Start(std::move(name), kind);
+    TfrxPropInfo info = Start(std::move(name), kind);
     info.Default = def;
     info.EnumNames = names;
     auto a = ToAccess(access);
@@ -157,15 +160,15 @@ private:
     info.SetOrd = [a](void* o, qint64 v) { Assign(Self(o), a.set, v); };
     if constexpr (std::is_member_object_pointer_v<A>)
       info.Field = TfrxPropField::Of(access);
-    return info;
+    return FTable.Add(std::move(info));
   }
 
-  TfrxPropInfo& Start(QString name, TfrxPropKind kind)
+  static TfrxPropInfo Start(QString name, TfrxPropKind kind)
   {
     TfrxPropInfo info;
     info.Name = std::move(name);
     info.Kind = kind;
-    return FTable.Add(std::move(info));
+    return info;
   }
 
   TfrxPropTable& FTable;

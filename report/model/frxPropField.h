@@ -29,7 +29,7 @@ public:
   {
     static_assert(sizeof(member) == sizeof(std::ptrdiff_t), "data member pointers are offsets on this ABI");
     TfrxPropField field;
-    field.FOffset = std::bit_cast<std::ptrdiff_t>(member);
+    field.FOffset = static_cast<std::int32_t>(std::bit_cast<std::ptrdiff_t>(member));
     field.FType = TypeOf<T>();
     return field;
   }
@@ -109,6 +109,8 @@ private:
   }
   template <class T> static void Store(unsigned char* at, T value) { std::memcpy(at, &value, sizeof value); }
 
-  std::ptrdiff_t FOffset = 0;
+  // Eight bytes in all: the writer's summary of a table packs several
+  // properties into a cache line.
+  std::int32_t FOffset = 0;
   Type FType = Type::None;
 };

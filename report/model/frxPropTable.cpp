@@ -32,11 +32,27 @@ bool SameBytes(const char* a, const char* b, int size)
 
 }  // namespace
 
-TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
+TfrxDefaultCheck TfrxDefaultCheck::For(const TfrxPropInfo& property)
+{
+  TfrxDefaultCheck check;
+  check.FField = property.Field;
+  const bool ordinal = property.Kind == TfrxPropKind::Integer || property.Kind == TfrxPropKind::Enum ||
+                       property.Kind == TfrxPropKind::Boolean || property.Kind == TfrxPropKind::Set;
+  if (ordinal && property.Default && property.Field.IsOrdinal()) {
+    check.FRule = Rule::Ordinal;
+    check.FDefault = *property.Default;
+  } else if (property.Kind == TfrxPropKind::String && property.Field.IsString()) {
+    check.FRule = Rule::EmptyString;
+  }
+  return check;
+}
+
+const TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
 {
   info.Utf8Name = info.Name.toUtf8();
   info.Utf8Attribute = ' ' + info.Utf8Name + (info.Kind == TfrxPropKind::StringList ? ".Text=\"" : "=\"");
   FGeometry |= (info.Geometry == TfrxGeometry::None ? 0U : 1U) << static_cast<int>(info.Geometry);
+  FDefaultChecks.push_back(TfrxDefaultCheck::For(info));
   FProps.push_back(std::move(info));
   const std::size_t index = FProps.size() - 1;
   auto at = std::lower_bound(FSorted.begin(), FSorted.end(), index, [this](std::size_t a, std::size_t b) {

@@ -51,7 +51,7 @@ struct TfrxPropInfo {
   TfrxGeometry Geometry = TfrxGeometry::None;
   std::optional<qint64> Default;  // ordinal kinds only; none = always written
   TfrxEnumNames EnumNames;
-  std::function<bool(const void*)> Stored;  // empty = always stored
+  bool (*Stored)(const void*) = nullptr;  // none = always stored
   // Set when the value is a plain data member: read and written in place.
   TfrxPropField Field;
 
@@ -87,6 +87,33 @@ struct TfrxPropInfo {
   }
 };
 
+// Whether a property holds its default, told from the object's bytes where
+// the property is a plain member. The writer asks it of every property of
+// every object and the answer is mostly yes: the checks of a table are packed
+// apart from the descriptors, so a pass over them reads a few cache lines.
+class TfrxDefaultCheck {
+public:
+  static TfrxDefaultCheck For(const TfrxPropInfo& property);
+
+  // False when the value differs or when only the accessors can tell.
+  bool Holds(const void* object) const
+  {
+    switch (FRule) {
+    case Rule::Ordinal: return FField.Ordinal(object) == FDefault;
+    case Rule::EmptyString: return FField.String(object).isEmpty();
+    case Rule::None: break;
+    }
+    return false;
+  }
+
+private:
+  enum class Rule : std::uint8_t { None, Ordinal, EmptyString };
+
+  TfrxPropField FField;
+  qint64 FDefault = 0;
+  Rule FRule = Rule::None;
+};
+
 // Data a class keeps outside its published properties, written as PropData.
 struct TfrxDefinedProps {
   std::function<void(const void*, TfrxBinaryWriter&, const TfrxXMLSerializer&)> Write;
@@ -100,14 +127,17 @@ struct TfrxDefinedProps {
 // case-insensitive index for reading.
 class TfrxPropTable {
 public:
-  TfrxPropInfo& Add(TfrxPropInfo info);
+  const TfrxPropInfo& Add(TfrxPropInfo info);
   // A table of the given properties taken from `catalog`, in the given order.
   static TfrxPropTable Select(const TfrxPropTable& catalog, std::initializer_list<QStringView> names);
   // Appends the properties of `other` in its order.
   void Append(const TfrxPropTable& other);
 
   const std::vector<TfrxPropInfo>& Props() const { return FProps; }
-  TfrxPropInfo& Last() { return FProps.back(); }
+  // The check of each property, in the order of Props().
+  const std::vector<TfrxDefaultCheck>& DefaultChecks() const { return FDefaultChecks; }
+  // Restricts the property added last: it is written only when `stored`.
+  void SetLastStored(bool (*stored)(const void*)) { FProps.back().Stored = stored; }
   // Names compare ignoring case; the UTF-8 form looks up the exact spelling
   // first, which is what files hold.
   const TfrxPropInfo* Find(QStringView name) const;
@@ -127,6 +157,7 @@ private:
   void RebuildExactIndex();
 
   std::vector<TfrxPropInfo> FProps;
+  std::vector<TfrxDefaultCheck> FDefaultChecks;
   unsigned FGeometry = 0;  // bit per TfrxGeometry published
   std::vector<std::size_t> FSorted;  // indexes in case-insensitive name order
   // Open-addressed index of the exact names: the usual spelling is found

@@ -61,6 +61,20 @@ void SetGeometry(TfrxComponent& component, TfrxGeometry geometry, long double va
   }
 }
 
+// The coordinate a property stands for, read without its accessor.
+long double Geometry(const void* object, TfrxGeometry geometry)
+{
+  const auto& component = *static_cast<const TfrxComponent*>(object);
+  switch (geometry) {
+  case TfrxGeometry::Left: return component.Left();
+  case TfrxGeometry::Top: return component.Top();
+  case TfrxGeometry::Width: return component.Width();
+  case TfrxGeometry::Height: return component.Height();
+  case TfrxGeometry::None: break;
+  }
+  return 0;
+}
+
 void* Erase(TfrxComponent& component) { return static_cast<void*>(&component); }
 const void* Erase(const TfrxComponent& component) { return static_cast<const void*>(&component); }
 
@@ -249,9 +263,12 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
   case TfrxPropKind::Boolean:
     AppendOrdinal(out, prefix, property, property.Ordinal(object));
     return;
-  case TfrxPropKind::Float:
-    AppendFloat(out, prefix, property, FFloatTexts.Text(property.GetFloat(object), FDecimalSeparator.toLatin1()));
+  case TfrxPropKind::Float: {
+    const long double value =
+        property.Geometry == TfrxGeometry::None ? property.GetFloat(object) : Geometry(object, property.Geometry);
+    AppendFloat(out, prefix, property, FFloatTexts.Text(value, FDecimalSeparator.toLatin1()));
     return;
+  }
   case TfrxPropKind::String:
   case TfrxPropKind::MemoText:
   case TfrxPropKind::StringList:
@@ -282,7 +299,12 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
 void TfrxXMLSerializer::AppendAttributes(std::string& out, const void* object, const TfrxPropTable& table,
                                          std::string& prefix, bool includeDefaults) const
 {
-  for (const TfrxPropInfo& property : table.Props()) {
+  const std::vector<TfrxPropInfo>& props = table.Props();
+  const std::vector<TfrxDefaultCheck>& defaults = table.DefaultChecks();
+  for (std::size_t i = 0; i < props.size(); ++i) {
+    if (!includeDefaults && defaults[i].Holds(object))
+      continue;
+    const TfrxPropInfo& property = props[i];
     if (property.IsStored(object) && (includeDefaults || !AtDefault(object, property)))
       AppendValue(out, object, property, prefix, includeDefaults);
   }
@@ -501,39 +523,77 @@ void TfrxXMLSerializer::ApplyProperty(void* object, const TfrxPropTable& table, 
   }
 }
 
-void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, const TfrxPropTable& table,
-                                                QByteArrayView name, QByteArrayView value)
+TfrxResolvedAttribute TfrxXMLSerializer::Resolve(const TfrxPropTable& table, QByteArrayView name)
 {
+  using Action = TfrxResolvedAttribute::Action;
   // Every object has its four coordinates: they go in without the lookup.
-  if (const TfrxGeometry geometry = GeometryNamed(name); geometry != TfrxGeometry::None && table.Publishes(geometry)) {
-    SetGeometry(component, geometry, frxStrToFloat(value));
-    return;
-  }
+  if (const TfrxGeometry geometry = GeometryNamed(name); geometry != TfrxGeometry::None && table.Publishes(geometry))
+    return {Action::Geometry, geometry};
   if (name.size() == 1) {
     // Compact forms of prepared pages.
     switch (name[0] | 0x20) {
-    case 'l': component.SetLeft(frxStrToFloat(value)); return;
-    case 't': component.SetTop(frxStrToFloat(value)); return;
-    case 'w': component.SetWidth(frxStrToFloat(value)); return;
-    case 'h': component.SetHeight(frxStrToFloat(value)); return;
+    case 'l': return {Action::Geometry, TfrxGeometry::Left};
+    case 't': return {Action::Geometry, TfrxGeometry::Top};
+    case 'w': return {Action::Geometry, TfrxGeometry::Width};
+    case 'h': return {Action::Geometry, TfrxGeometry::Height};
     case 'x':
-      if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(&component))
-        memo->SetText(frxXMLToStr(value));
-      return;
-    case 'u':
-      if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(&component))
-        memo->SetText(DecodeMemoText(value));
-      return;
-    default:
-      break;
+    case 'u': return {};
+    default: break;
     }
   }
-  if (SameName(u"Name", name, true)) {
+  if (SameName(u"Name", name, true))
+    return {Action::Name};
+  const qsizetype dot = IndexOf(name, '.');
+  const QByteArrayView head = dot < 0 ? name : name.first(dot);
+  if (SameName(u"PropData", head, true))
+    return {};
+  const TfrxPropInfo* property = table.Find(head);
+  if (!property)
+    return {Action::Ignore};
+  if (dot < 0)
+    return {Action::Property, TfrxGeometry::None, property};
+  const QByteArrayView rest = name.sliced(dot + 1);
+  if (property->Kind != TfrxPropKind::Object || IndexOf(rest, '.') >= 0 || SameName(u"PropData", rest, true))
+    return {};
+  return {Action::SubProperty, TfrxGeometry::None, property, property->SubTable->Find(rest)};
+}
+
+void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, const TfrxPropTable& table,
+                                                const TfrxResolvedAttribute& resolved, QByteArrayView name,
+                                                QByteArrayView value)
+{
+  using Action = TfrxResolvedAttribute::Action;
+  switch (resolved.What) {
+  case Action::Geometry:
+    SetGeometry(component, resolved.Geometry, frxStrToFloat(value));
+    return;
+  case Action::Name: {
     if (component.AsReport())
       return;
     // The element's name was decoded already to find its component.
     const bool decoded = value.data() == FElementNameValue.data() && value.size() == FElementNameValue.size();
     component.SetName(decoded ? FElementName : frxXMLToStr(value));
+    return;
+  }
+  case Action::Property:
+    SetValue(Erase(component), *resolved.Property, value);
+    return;
+  case Action::SubProperty: {
+    void* object = Erase(component);
+    if (resolved.SubProperty)
+      SetValue(resolved.Property->Sub(object), *resolved.SubProperty, value);
+    if (resolved.Property->SubChanged)
+      resolved.Property->SubChanged(object);
+    return;
+  }
+  case Action::Ignore:
+    return;
+  case Action::General:
+    break;
+  }
+  if (name.size() == 1) {
+    if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(&component))
+      memo->SetText((name[0] | 0x20) == 'x' ? frxXMLToStr(value) : DecodeMemoText(value));
     return;
   }
   ApplyProperty(Erase(component), table, name, value);
@@ -554,9 +614,19 @@ void TfrxXMLSerializer::ReadObjectAttributes(void* object, const TfrxPropTable& 
 void TfrxXMLSerializer::ReadAttributeText(TfrxComponent& component, QByteArrayView text)
 {
   const TfrxPropTable& table = component.Props();
+  TfrxAttributeSequence& sequence = FSequences.For(table);
+  std::size_t position = 0;
   ParseAttributes(text, [&](QByteArrayView name, QByteArrayView value) {
+    const TfrxResolvedAttribute* resolved = sequence.Recall(position, name);
+    TfrxResolvedAttribute resolvedNow;
+    if (!resolved) {
+      resolvedNow = Resolve(table, name);
+      sequence.Remember(position, name, resolvedNow);
+      resolved = &resolvedNow;
+    }
+    ++position;
     try {
-      ApplyComponentAttribute(component, table, name, value);
+      ApplyComponentAttribute(component, table, *resolved, name, value);
     } catch (const EfrxError& error) {
       AddError(error.Message());
     }

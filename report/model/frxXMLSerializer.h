@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/model/frxAttributeSequence.h"
 #include "report/model/frxErrorList.h"
 #include "report/model/frxFloatTextCache.h"
 #include "report/model/frxNameIndex.h"
@@ -95,8 +96,9 @@ private:
   // The Name attribute of an element's attribute text.
   QString ElementName(QByteArrayView text);
   // Attribute names and values are the raw UTF-8 of the file, still escaped.
-  void ApplyComponentAttribute(TfrxComponent& component, const TfrxPropTable& table, QByteArrayView name,
-                               QByteArrayView value);
+  static TfrxResolvedAttribute Resolve(const TfrxPropTable& table, QByteArrayView name);
+  void ApplyComponentAttribute(TfrxComponent& component, const TfrxPropTable& table,
+                               const TfrxResolvedAttribute& resolved, QByteArrayView name, QByteArrayView value);
   void ApplyProperty(void* object, const TfrxPropTable& table, QByteArrayView name, QByteArrayView value);
   void SetValue(void* object, const TfrxPropInfo& property, QByteArrayView value);
   void ReadPropData(void* object, const TfrxPropTable& table, QByteArrayView value);
@@ -123,4 +125,5 @@ private:
   QByteArrayView FElementNameValue;
   QString FElementName;
   mutable TfrxFloatTextCache FFloatTexts;
+  TfrxAttributeSequences FSequences;
 };

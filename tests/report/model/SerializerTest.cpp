@@ -87,6 +87,35 @@ TEST_F(Loading, CoordinatesNamesAndCommentsReadAsWritten)
   EXPECT_EQ(report.FindObject(QStringLiteral("Line1"))->Top(), 2);
 }
 
+// Elements of one class usually repeat their attribute names in the same
+// order; here the same places hold other names, spellings and values.
+TEST_F(Loading, EachElementReadsItsOwnAttributesWhateverTheOrder)
+{
+  Load(Template("<TfrxReport><TfrxReportPage Name=\"Page1\">"
+                "<TfrxMemoView Name=\"A\" Font.Name=\"Courier New\" HAlign=\"haRight\" Top=\"1\"/>"
+                "<TfrxMemoView Name=\"B\" HAlign=\"haCenter\" Font.Name=\"Tahoma\" top=\"2\"/>"
+                "<TfrxMemoView Name=\"C\" font.name=\"Verdana\" Font.Nope=\"1\" halign=\"haBlock\"/>"
+                "<TfrxMemoView Name=\"D\" Font.Nope=\"1\" Font.Name=\"Arial\" Text=\"d\"/>"
+                "</TfrxReportPage></TfrxReport>"));
+  struct Expected {
+    const char* name;
+    const char* fontName;
+    TfrxHAlign align;
+    long double top;
+  };
+  for (const Expected& e : {Expected{"A", "Courier New", haRight, 1}, Expected{"B", "Tahoma", haCenter, 2},
+                            Expected{"C", "Verdana", haBlock, 0}, Expected{"D", "Arial", haLeft, 0}}) {
+    SCOPED_TRACE(e.name);
+    const auto* memo = dynamic_cast<const TfrxMemoView*>(report.FindObject(QString::fromLatin1(e.name)));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->Font().Name, QString::fromLatin1(e.fontName));
+    EXPECT_FALSE(memo->ParentFont());
+    EXPECT_EQ(memo->HAlign, e.align);
+    EXPECT_EQ(memo->Top(), e.top);
+  }
+  EXPECT_EQ(static_cast<const TfrxMemoView*>(report.FindObject(QStringLiteral("D")))->Text().trimmed(), QStringLiteral("d"));
+}
+
 TEST_F(Loading, PaperSizeCodeDecidesAfterTheDimensions)
 {
   Load(Template("<TfrxReport><TfrxReportPage Name=\"Custom\" PaperWidth=\"100\" PaperHeight=\"50\"/>"

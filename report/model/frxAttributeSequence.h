@@ -1,0 +1,59 @@
+#pragma once
+
+#include "report/model/frxPropTable.h"
+
+#include <QByteArrayView>
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <utility>
+#include <vector>
+
+// What the reader does with the value of an attribute, decided from its name
+// and the element's property table.
+struct TfrxResolvedAttribute {
+  enum class Action : std::uint8_t {
+    General,      // the full path: PropData, compact texts, deeper names
+    Ignore,       // no such property
+    Geometry,     // one of the four coordinates
+    Name,         // the component's name
+    Property,     // a property of the table
+    SubProperty,  // a property of a sub-object ("Font.Name")
+  };
+  Action What = Action::General;
+  TfrxGeometry Geometry = TfrxGeometry::None;
+  const TfrxPropInfo* Property = nullptr;     // of the table; the sub-object's for SubProperty
+  const TfrxPropInfo* SubProperty = nullptr;  // in the sub-object's table; none when unknown
+};
+
+// The attribute names of one class's elements as resolved last, by position.
+// Templates give every element of a class the same attributes in the same
+// order, so the next element compares its names with these instead of
+// looking each one up.
+class TfrxAttributeSequence {
+public:
+  // The resolution of `name` when it is the name last seen at `position`.
+  const TfrxResolvedAttribute* Recall(std::size_t position, QByteArrayView name) const;
+  void Remember(std::size_t position, QByteArrayView name, const TfrxResolvedAttribute& resolved);
+
+private:
+  static constexpr std::size_t kNameSize = 31;  // longer names are not remembered
+  struct Entry {
+    char Name[kNameSize];
+    std::int8_t Size = -1;  // -1: nothing remembered
+    TfrxResolvedAttribute Resolved;
+  };
+  std::vector<Entry> FEntries;
+};
+
+// The sequences of the classes read so far, by property table.
+class TfrxAttributeSequences {
+public:
+  TfrxAttributeSequence& For(const TfrxPropTable& table);
+
+private:
+  // A load meets a handful of classes: a short list beats a hash. A deque
+  // keeps the sequences in place while more are added.
+  std::deque<std::pair<const TfrxPropTable*, TfrxAttributeSequence>> FSequences;
+};
