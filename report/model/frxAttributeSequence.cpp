@@ -2,18 +2,38 @@
 
 #include <cstring>
 
+namespace {
+
+template <class Word> Word Load(const char* at)
+{
+  Word word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+// Names are a few bytes long: two overlapping words cover four to sixteen
+// bytes without a loop or a library call, and without reading past either
+// name.
+bool SameBytes(const char* a, const char* b, std::size_t size)
+{
+  if (size >= 8 && size <= 16)
+    return Load<std::uint64_t>(a) == Load<std::uint64_t>(b) &&
+           Load<std::uint64_t>(a + size - 8) == Load<std::uint64_t>(b + size - 8);
+  if (size >= 4 && size < 8)
+    return Load<std::uint32_t>(a) == Load<std::uint32_t>(b) &&
+           Load<std::uint32_t>(a + size - 4) == Load<std::uint32_t>(b + size - 4);
+  return std::memcmp(a, b, size) == 0;
+}
+
+}  // namespace
+
 const TfrxResolvedAttribute* TfrxAttributeSequence::Recall(std::size_t position, QByteArrayView name) const
 {
   if (position >= FEntries.size())
     return nullptr;
   const Entry& entry = FEntries[position];
-  if (entry.Size != name.size())
+  if (entry.Size != name.size() || !SameBytes(entry.Name, name.data(), static_cast<std::size_t>(entry.Size)))
     return nullptr;
-  // A few bytes: a loop in place beats a library call.
-  for (qsizetype i = 0; i < name.size(); ++i) {
-    if (entry.Name[i] != name[i])
-      return nullptr;
-  }
   return &entry.Resolved;
 }
 

@@ -12,17 +12,21 @@
 // float costs far more than finding it again.
 class TfrxFloatTextCache {
 public:
-  // frxFormatFloat's text of `value`.
+  // frxFormatFloat's text of `value`; valid until the next call.
   std::string_view Text(long double value, char decimalSeparator);
 
 private:
+  // Short texts only, so that the whole cache stays in the first-level data
+  // cache: a larger one is slower than formatting again.
+  static constexpr std::size_t kTextSize = 14;
   struct Entry {
     long double value = 0;
-    char decimalSeparator = 0;  // 0: empty
+    char text[kTextSize];
     std::uint8_t length = 0;
-    char text[kFloatTextSize];
+    char decimalSeparator = 0;  // 0: empty
   };
-  static constexpr std::size_t kSize = 1024;  // a power of two
+  static constexpr std::size_t kSize = 512;  // a power of two
 
   std::unique_ptr<std::array<Entry, kSize>> FEntries;  // made on first use
+  char FLongText[kFloatTextSize];                      // a text too long for an entry
 };

@@ -140,6 +140,19 @@ inline bool SameName(QStringView name, QByteArrayView bytes, bool ignoreCase)
   return true;
 }
 
+// `text` is plain ASCII without references and equal to `held`.
+bool HoldsAscii(const QString& held, QByteArrayView text)
+{
+  if (held.size() != text.size())
+    return false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x80 || c == '&' || held[i].unicode() != c)
+      return false;
+  }
+  return true;
+}
+
 qint64 ParseOrdinal(const TfrxPropInfo& property, QByteArrayView text)
 {
   if (IndexOf(text, '&') >= 0)
@@ -452,7 +465,10 @@ void TfrxXMLSerializer::SetValue(void* object, const TfrxPropInfo& property, QBy
     property.SetFloat(object, frxStrToFloat(value));
     return;
   case TfrxPropKind::String:
-    property.SetStr(object, frxXMLToStr(value));
+    // A plain member that holds the value already (a font's "Arial") keeps
+    // its string: no new one is made.
+    if (!property.Field.IsString() || !HoldsAscii(property.Field.String(object), value))
+      property.SetStr(object, frxXMLToStr(value));
     return;
   case TfrxPropKind::MemoText:
     property.SetStr(object, DecodeMemoText(value));
