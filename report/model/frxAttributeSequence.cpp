@@ -27,13 +27,16 @@ bool SameBytes(const char* a, const char* b, std::size_t size)
 
 }  // namespace
 
-const TfrxResolvedAttribute* TfrxAttributeSequence::Recall(std::size_t position, QByteArrayView name) const
+const TfrxResolvedAttribute* TfrxAttributeSequence::Expected(std::size_t position, QByteArrayView rest,
+                                                             qsizetype& nameSize) const
 {
   if (position >= FEntries.size())
     return nullptr;
   const Entry& entry = FEntries[position];
-  if (entry.Size != name.size() || !SameBytes(entry.Name, name.data(), static_cast<std::size_t>(entry.Size)))
+  if (entry.Size < 0 || rest.size() <= entry.Size || rest[entry.Size] != '=' ||
+      !SameBytes(entry.Name, rest.data(), static_cast<std::size_t>(entry.Size)))
     return nullptr;
+  nameSize = entry.Size;
   return &entry.Resolved;
 }
 

@@ -33,8 +33,9 @@ struct TfrxResolvedAttribute {
 // looking each one up.
 class TfrxAttributeSequence {
 public:
-  // The resolution of `name` when it is the name last seen at `position`.
-  const TfrxResolvedAttribute* Recall(std::size_t position, QByteArrayView name) const;
+  // The resolution of the name last seen at `position` when `rest` starts
+  // with that name and '='; `nameSize` is then set to its size.
+  const TfrxResolvedAttribute* Expected(std::size_t position, QByteArrayView rest, qsizetype& nameSize) const;
   void Remember(std::size_t position, QByteArrayView name, const TfrxResolvedAttribute& resolved);
 
 private:

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -216,6 +217,37 @@ void TfrxBinaryReader::SkipValue()
   }
 }
 
+namespace {
+
+// Eight upper-case digits at once: the writer's own form, which is what
+// templates hold. Decodes them into four bytes and checks them by writing the
+// bytes back; false for anything else (lower case included), which the
+// table takes.
+bool DecodeUpperHexWord(const unsigned char* digits, char* out)
+{
+  constexpr std::uint64_t kLow = 0x0F0F0F0F0F0F0F0FULL;
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  std::uint64_t word;
+  std::memcpy(&word, digits, sizeof word);
+  word = qFromLittleEndian(word);
+  // '0'-'9' have bit 6 clear, 'A'-'F' set: their low four bits plus 9.
+  const std::uint64_t nibbles = (word & kLow) + ((word >> 6) & kOnes) * 9;
+  // 'G'-'O' come out as 16-24, which would write themselves back.
+  if (((nibbles + 0x70 * kOnes) & (0x80 * kOnes)) != 0)
+    return false;
+  const std::uint64_t letters = ((nibbles + 6 * kOnes) >> 4) & kOnes;  // nibbles above 9
+  if (nibbles + 0x30 * kOnes + letters * 7 != word)
+    return false;
+  const std::uint64_t pairs = ((nibbles << 4) | (nibbles >> 8)) & 0x00FF00FF00FF00FFULL;
+  const std::uint64_t packed = (pairs | (pairs >> 8)) & 0x0000FFFF0000FFFFULL;
+  const auto value = static_cast<std::uint32_t>(packed | (packed >> 16));
+  const std::uint32_t little = qToLittleEndian(value);
+  std::memcpy(out, &little, sizeof little);
+  return true;
+}
+
+}  // namespace
+
 void frxHexToBin(QByteArrayView text, QByteArray& bytes)
 {
   static const std::array<std::int8_t, 256> kNibbles = [] {
@@ -237,8 +269,11 @@ void frxHexToBin(QByteArrayView text, QByteArray& bytes)
   // Written through the raw pointer, up to a local count: indexing the array
   // checks for sharing, and its size may alias what is written.
   char* out = bytes.data();
+  qsizetype i = 0;
+  while (i + 4 <= size && DecodeUpperHexWord(digits + 2 * i, out + i))
+    i += 4;
   int bad = 0;
-  for (qsizetype i = 0; i < size; ++i) {
+  for (; i < size; ++i) {
     const unsigned char high = digits[2 * i], low = digits[2 * i + 1];
     const int h = kNibbles[high];
     const int l = kNibbles[low];
@@ -247,5 +282,4 @@ void frxHexToBin(QByteArrayView text, QByteArray& bytes)
   }
   if (bad < 0)
     throw DamagedBlock();
-
 }

@@ -414,7 +414,8 @@ QString TfrxXMLSerializer::WriteComponentStr(const TfrxComponent& component) con
 
 // ---------------------------------------------------------------- reading
 
-template <class Apply> void TfrxXMLSerializer::ParseAttributes(QByteArrayView text, Apply apply)
+template <class Expected, class Apply>
+void TfrxXMLSerializer::ParseAttributes(QByteArrayView text, Expected expected, Apply apply)
 {
   const char* at = text.data();
   const char* end = at + text.size();
@@ -427,7 +428,8 @@ template <class Apply> void TfrxXMLSerializer::ParseAttributes(QByteArrayView te
   while (at < end) {
     while (at < end && *at == ' ')
       ++at;
-    const char* equals = scan(at, '=');
+    const qsizetype expectedSize = expected(QByteArrayView(at, end));
+    const char* equals = expectedSize >= 0 ? at + expectedSize : scan(at, '=');
     if (equals == end)
       return;
     const char* nameEnd = equals;
@@ -444,6 +446,11 @@ template <class Apply> void TfrxXMLSerializer::ParseAttributes(QByteArrayView te
     apply(QByteArrayView(at, nameEnd - at), QByteArrayView(open + 1, close - open - 1));
     at = close + 1;
   }
+}
+
+template <class Apply> void TfrxXMLSerializer::ParseAttributes(QByteArrayView text, Apply apply)
+{
+  ParseAttributes(text, [](QByteArrayView) -> qsizetype { return -1; }, apply);
 }
 
 QString TfrxXMLSerializer::DecodeMemoText(QByteArrayView value) const
@@ -632,8 +639,16 @@ void TfrxXMLSerializer::ReadAttributeText(TfrxComponent& component, QByteArrayVi
   const TfrxPropTable& table = component.Props();
   TfrxAttributeSequence& sequence = FSequences.For(table);
   std::size_t position = 0;
-  ParseAttributes(text, [&](QByteArrayView name, QByteArrayView value) {
-    const TfrxResolvedAttribute* resolved = sequence.Recall(position, name);
+  // The name the previous element of the class had here, when this one
+  // has it too: found without scanning for the '='.
+  const TfrxResolvedAttribute* expected = nullptr;
+  auto expect = [&](QByteArrayView rest) {
+    qsizetype size = -1;
+    expected = sequence.Expected(position, rest, size);
+    return size;
+  };
+  ParseAttributes(text, expect, [&](QByteArrayView name, QByteArrayView value) {
+    const TfrxResolvedAttribute* resolved = expected;
     TfrxResolvedAttribute resolvedNow;
     if (!resolved) {
       resolvedNow = Resolve(table, name);

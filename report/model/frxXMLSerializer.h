@@ -110,6 +110,9 @@ private:
 
   // Calls apply(name, value) for each attribute of an attribute string.
   template <class Apply> static void ParseAttributes(QByteArrayView text, Apply apply);
+  // The same where expected(rest) may tell the size of the name `rest`
+  // starts with, known to be followed by '=' (-1: not known).
+  template <class Expected, class Apply> static void ParseAttributes(QByteArrayView text, Expected expected, Apply apply);
 
   TfrxReport* FReport;
   QChar FDecimalSeparator;
