@@ -31,10 +31,18 @@ public:
     TfrxPropField field;
     field.FOffset = static_cast<std::int32_t>(std::bit_cast<std::ptrdiff_t>(member));
     field.FType = TypeOf<T>();
+    field.FSize = sizeof(T);
+    field.FWordInside = field.FOffset + 8 <= static_cast<std::int32_t>(sizeof(C));
     return field;
   }
 
   bool IsOrdinal() const { return FType != Type::None && FType != Type::String; }
+  std::int32_t Offset() const { return FOffset; }
+  // Bytes of the member.
+  int Size() const { return FSize; }
+  // The eight bytes from the member's start lie inside its class, so they
+  // can be read as one word.
+  bool WordInside() const { return FWordInside; }
   bool IsString() const { return FType == Type::String; }
 
   qint64 Ordinal(const void* object) const
@@ -53,6 +61,24 @@ public:
     case Type::String: break;
     }
     return 0;
+  }
+
+  // The member's type holds `value` exactly.
+  bool CanHold(qint64 value) const
+  {
+    switch (FType) {
+    case Type::Bool: return value == 0 || value == 1;
+    case Type::Int8: return Fits<std::int8_t>(value);
+    case Type::UInt8: return Fits<std::uint8_t>(value);
+    case Type::Int16: return Fits<std::int16_t>(value);
+    case Type::UInt16: return Fits<std::uint16_t>(value);
+    case Type::Int32: return Fits<std::int32_t>(value);
+    case Type::UInt32: return Fits<std::uint32_t>(value);
+    case Type::Int64: return true;
+    case Type::None:
+    case Type::String: break;
+    }
+    return false;
   }
 
   // The same conversion as static_cast to the member's type.
@@ -107,10 +133,13 @@ private:
     std::memcpy(&value, at, sizeof value);
     return static_cast<qint64>(value);
   }
+  template <class T> static bool Fits(qint64 value) { return static_cast<qint64>(static_cast<T>(value)) == value; }
   template <class T> static void Store(unsigned char* at, T value) { std::memcpy(at, &value, sizeof value); }
 
   // Eight bytes in all: the writer's summary of a table packs several
   // properties into a cache line.
   std::int32_t FOffset = 0;
   Type FType = Type::None;
+  std::uint8_t FSize = 0;
+  bool FWordInside = false;
 };

@@ -39,8 +39,18 @@ TfrxDefaultCheck TfrxDefaultCheck::For(const TfrxPropInfo& property)
   const bool ordinal = property.Kind == TfrxPropKind::Integer || property.Kind == TfrxPropKind::Enum ||
                        property.Kind == TfrxPropKind::Boolean || property.Kind == TfrxPropKind::Set;
   if (ordinal && property.Default && property.Field.IsOrdinal()) {
+    const TfrxPropField& field = property.Field;
+    const qint64 value = *property.Default;
+    check.FValue = static_cast<std::uint64_t>(value);
     check.FRule = Rule::Ordinal;
-    check.FDefault = *property.Default;
+    // Comparing the member's bytes with the default's low bytes is only the
+    // same as comparing values when the member can hold the default.
+    const int bits = 8 * field.Size();
+    if (field.WordInside() && field.CanHold(value)) {
+      check.FMask = bits == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << bits) - 1;
+      check.FValue &= check.FMask;
+      check.FRule = Rule::Word;
+    }
   } else if (property.Kind == TfrxPropKind::String && property.Field.IsString()) {
     check.FRule = Rule::EmptyString;
   }
@@ -51,6 +61,11 @@ const TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
 {
   info.Utf8Name = info.Name.toUtf8();
   info.Utf8Attribute = ' ' + info.Utf8Name + (info.Kind == TfrxPropKind::StringList ? ".Text=\"" : "=\"");
+  info.Utf8NamedAttributes.clear();
+  if (info.Kind == TfrxPropKind::Enum || info.Kind == TfrxPropKind::Boolean) {
+    for (QStringView value : info.EnumNames)
+      info.Utf8NamedAttributes.push_back(info.Utf8Attribute.toStdString() + value.toUtf8().toStdString() + '"');
+  }
   FGeometry |= (info.Geometry == TfrxGeometry::None ? 0U : 1U) << static_cast<int>(info.Geometry);
   FDefaultChecks.push_back(TfrxDefaultCheck::For(info));
   FProps.push_back(std::move(info));

@@ -8,6 +8,7 @@
 #include <QStringView>
 #include <QVariant>
 
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -47,6 +48,8 @@ struct TfrxPropInfo {
   QString Name;
   QByteArray Utf8Name;       // filled by TfrxPropTable::Add
   QByteArray Utf8Attribute;  // ' Name="', the start of a top-level attribute
+  // Enumerations and booleans: ' Name="value"' whole for each named value.
+  std::vector<std::string> Utf8NamedAttributes;
   TfrxPropKind Kind = TfrxPropKind::Integer;
   TfrxGeometry Geometry = TfrxGeometry::None;
   std::optional<qint64> Default;  // ordinal kinds only; none = always written
@@ -98,19 +101,24 @@ public:
   // False when the value differs or when only the accessors can tell.
   bool Holds(const void* object) const
   {
-    switch (FRule) {
-    case Rule::Ordinal: return FField.Ordinal(object) == FDefault;
-    case Rule::EmptyString: return FField.String(object).isEmpty();
-    case Rule::None: break;
+    // Most members are read as a word and masked to their width: no jump
+    // through a table for each property.
+    if (FRule == Rule::Word) {
+      std::uint64_t word;
+      std::memcpy(&word, static_cast<const unsigned char*>(object) + FField.Offset(), sizeof word);
+      return (word & FMask) == FValue;
     }
-    return false;
+    if (FRule == Rule::EmptyString)
+      return FField.String(object).isEmpty();
+    return FRule == Rule::Ordinal && FField.Ordinal(object) == static_cast<qint64>(FValue);
   }
 
 private:
-  enum class Rule : std::uint8_t { None, Ordinal, EmptyString };
+  enum class Rule : std::uint8_t { None, Word, Ordinal, EmptyString };
 
   TfrxPropField FField;
-  qint64 FDefault = 0;
+  std::uint64_t FMask = 0;
+  std::uint64_t FValue = 0;  // the default; masked for Word
   Rule FRule = Rule::None;
 };
 

@@ -208,9 +208,13 @@ constexpr bool IsOrdinal(TfrxPropKind kind)
 
 void AppendOrdinal(std::string& out, const std::string& prefix, const TfrxPropInfo& property, qint64 value)
 {
+  const bool named = value >= 0 && value < static_cast<qint64>(property.Utf8NamedAttributes.size());
+  if (named && prefix.empty()) {
+    out.append(property.Utf8NamedAttributes[static_cast<std::size_t>(value)]);
+    return;
+  }
   AppendName(out, prefix, property);
-  const bool named = property.Kind == TfrxPropKind::Enum || property.Kind == TfrxPropKind::Boolean;
-  if (named && value >= 0 && value < static_cast<qint64>(property.EnumNames.size()))
+  if (named)
     AppendIdentifier(out, property.EnumNames[static_cast<std::size_t>(value)]);
   else
     AppendInteger(out, value);
@@ -248,10 +252,17 @@ void AppendPropData(std::string& out, const std::string& prefix, const QByteArra
   const std::size_t at = out.size();
   out.resize(at + 2 * static_cast<std::size_t>(data.size()) + 1);
   char* to = out.data() + at;
-  for (char byte : data) {
-    std::memcpy(to, &kHexPairs[2 * static_cast<unsigned char>(byte)], 2);
-    to += 2;
+  const char* from = data.constData();
+  const char* end = from + data.size();
+  // Four bytes a round: their eight digits leave in one store.
+  for (; end - from >= 4; from += 4, to += 8) {
+    char digits[8];
+    for (int i = 0; i < 4; ++i)
+      std::memcpy(digits + 2 * i, &kHexPairs[2 * static_cast<unsigned char>(from[i])], 2);
+    std::memcpy(to, digits, sizeof digits);
   }
+  for (; from != end; ++from, to += 2)
+    std::memcpy(to, &kHexPairs[2 * static_cast<unsigned char>(*from)], 2);
   *to = '"';
 }
 
@@ -312,9 +323,12 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
 void TfrxXMLSerializer::AppendAttributes(std::string& out, const void* object, const TfrxPropTable& table,
                                          std::string& prefix, bool includeDefaults) const
 {
-  const std::vector<TfrxPropInfo>& props = table.Props();
-  const std::vector<TfrxDefaultCheck>& defaults = table.DefaultChecks();
-  for (std::size_t i = 0; i < props.size(); ++i) {
+  // Taken out of the vectors once: what is written to `out` could alias
+  // them as far as the compiler knows, and it would reload them each time.
+  const TfrxPropInfo* props = table.Props().data();
+  const TfrxDefaultCheck* defaults = table.DefaultChecks().data();
+  const std::size_t count = table.Props().size();
+  for (std::size_t i = 0; i < count; ++i) {
     if (!includeDefaults && defaults[i].Holds(object))
       continue;
     const TfrxPropInfo& property = props[i];

@@ -1,6 +1,7 @@
 // Plain data members are read and written in place, by their offset from the
 // object's address. Every such member of every class must land where its
-// accessors do, or reading and writing templates would corrupt objects.
+// accessors do, or reading and writing templates would corrupt objects; and
+// the writer's test of such a member against its default must agree with them.
 #include "report/model/frxClass.h"
 #include "report/model/frxClassRegistry.h"
 
@@ -10,11 +11,25 @@
 
 namespace {
 
+// The writer's quick test of a member against its default gives the same
+// answer as the accessor, on and off the default.
+void CheckDefault(void* object, const TfrxPropInfo& property, const TfrxDefaultCheck& check, const QString& name)
+{
+  const qint64 def = *property.Default;
+  for (const qint64 value : {def, def + 1, def - 1, qint64(0), qint64(1)}) {
+    property.SetOrd(object, value);
+    EXPECT_EQ(check.Holds(object), property.GetOrd(object) == def) << name.toStdString() << " = " << value;
+  }
+}
+
 // Checks the members of `table` on `object`, then those of its sub-objects.
 void CheckFields(void* object, const TfrxPropTable& table, const QString& path)
 {
-  for (const TfrxPropInfo& property : table.Props()) {
+  for (std::size_t i = 0; i < table.Props().size(); ++i) {
+    const TfrxPropInfo& property = table.Props()[i];
     const QString name = path + property.Name;
+    if (property.Field.IsOrdinal() && property.Default)
+      CheckDefault(object, property, table.DefaultChecks()[i], name);
     if (property.Kind == TfrxPropKind::Object) {
       CheckFields(property.Sub(object), *property.SubTable, name + QLatin1Char('.'));
       continue;
