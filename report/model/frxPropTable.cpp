@@ -3,6 +3,7 @@
 #include "report/model/frxErrors.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -44,9 +45,10 @@ TfrxDefaultCheck TfrxDefaultCheck::For(const TfrxPropInfo& property)
     check.FValue = static_cast<std::uint64_t>(value);
     check.FRule = Rule::Ordinal;
     // Comparing the member's bytes with the default's low bytes is only the
-    // same as comparing values when the member can hold the default.
+    // same as comparing values when the member can hold the default, and
+    // when the member's bytes are the low bytes of the word read.
     const int bits = 8 * field.Size();
-    if (field.WordInside() && field.CanHold(value)) {
+    if (std::endian::native == std::endian::little && field.WordInside() && field.CanHold(value)) {
       check.FMask = bits == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << bits) - 1;
       check.FValue &= check.FMask;
       check.FRule = Rule::Word;

@@ -75,6 +75,19 @@ long double Geometry(const void* object, TfrxGeometry geometry)
   return 0;
 }
 
+// Writing visits nearly every member of an object and its name, scattered
+// over a kilobyte or more that a large report no longer holds in the cache:
+// the next sibling is asked for while the current one is written.
+void Prefetch(const TfrxComponent& component)
+{
+  constexpr std::size_t kLine = 64;
+  constexpr std::size_t kBytes = 1024;
+  const auto* at = reinterpret_cast<const char*>(&component);
+  for (std::size_t offset = 0; offset < kBytes; offset += kLine)
+    __builtin_prefetch(at + offset);
+  __builtin_prefetch(component.Name().constData());
+}
+
 void* Erase(TfrxComponent& component) { return static_cast<void*>(&component); }
 const void* Erase(const TfrxComponent& component) { return static_cast<const void*>(&component); }
 
@@ -404,8 +417,12 @@ void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLWr
   writer.EndOpenElement(hasChildren);
   if (!hasChildren)
     return;
-  for (const TfrxComponent* child : component.Objects())
-    WriteComponent(*child, writer, level + 1, true, includeDefaults, false);
+  const std::vector<TfrxComponent*>& children = component.Objects();
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    if (i + 1 < children.size())
+      Prefetch(*children[i + 1]);
+    WriteComponent(*children[i], writer, level + 1, true, includeDefaults, false);
+  }
   writer.CloseElement(level, name);
 }
 
