@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/model/frxPropTable.h"
+#include "report/model/frxShortBytes.h"
 
 #include <QByteArrayView>
 
@@ -39,10 +40,9 @@ public:
   void Remember(std::size_t position, QByteArrayView name, const TfrxResolvedAttribute& resolved);
 
 private:
-  static constexpr std::size_t kNameSize = 31;  // longer names are not remembered
+  // Names longer than TfrxShortBytes::kMaxSize are not remembered.
   struct Entry {
-    char Name[kNameSize];
-    std::int8_t Size = -1;  // -1: nothing remembered
+    TfrxShortBytes Name;  // empty: nothing remembered
     TfrxResolvedAttribute Resolved;
   };
   std::vector<Entry> FEntries;

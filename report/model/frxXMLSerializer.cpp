@@ -500,7 +500,7 @@ void TfrxXMLSerializer::SetValue(void* object, const TfrxPropInfo& property, QBy
     property.SetOrdinal(object, ParseOrdinal(property, value));
     return;
   case TfrxPropKind::Float:
-    property.SetFloat(object, frxStrToFloat(value));
+    property.SetFloat(object, FFloatValues.Value(value));
     return;
   case TfrxPropKind::String:
     // A plain member that holds the value already (a font's "Arial") keeps
@@ -619,7 +619,7 @@ void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, const 
   using Action = TfrxResolvedAttribute::Action;
   switch (resolved.What) {
   case Action::Geometry:
-    SetGeometry(component, resolved.Geometry, frxStrToFloat(value));
+    SetGeometry(component, resolved.Geometry, FFloatValues.Value(value));
     return;
   case Action::Name: {
     if (component.AsReport())

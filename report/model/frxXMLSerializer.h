@@ -3,6 +3,7 @@
 #include "report/model/frxAttributeSequence.h"
 #include "report/model/frxErrorList.h"
 #include "report/model/frxFloatTextCache.h"
+#include "report/model/frxFloatValueCache.h"
 #include "report/model/frxNameIndex.h"
 #include "report/model/frxPropTable.h"
 
@@ -128,5 +129,6 @@ private:
   QByteArrayView FElementNameValue;
   QString FElementName;
   mutable TfrxFloatTextCache FFloatTexts;
+  TfrxFloatValueCache FFloatValues;
   TfrxAttributeSequences FSequences;
 };
