@@ -76,17 +76,20 @@ long double Geometry(const void* object, TfrxGeometry geometry)
 }
 
 // Writing visits nearly every member of an object and its name, scattered
-// over a kilobyte or more that a large report no longer holds in the cache:
-// the next sibling is asked for while the current one is written.
-void Prefetch(const TfrxComponent& component)
+// over a kilobyte or more that a large report no longer holds in the cache.
+// While one object is written, the memory of the sibling two places ahead is
+// asked for, and the name of the next one, whose own memory has arrived by
+// then (the name's place is read from it).
+void PrefetchObject(const TfrxComponent& component)
 {
   constexpr std::size_t kLine = 64;
   constexpr std::size_t kBytes = 1024;
   const auto* at = reinterpret_cast<const char*>(&component);
   for (std::size_t offset = 0; offset < kBytes; offset += kLine)
     __builtin_prefetch(at + offset);
-  __builtin_prefetch(component.Name().constData());
 }
+
+void PrefetchName(const TfrxComponent& component) { __builtin_prefetch(component.Name().constData()); }
 
 void* Erase(TfrxComponent& component) { return static_cast<void*>(&component); }
 const void* Erase(const TfrxComponent& component) { return static_cast<const void*>(&component); }
@@ -419,8 +422,10 @@ void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLWr
     return;
   const std::vector<TfrxComponent*>& children = component.Objects();
   for (std::size_t i = 0; i < children.size(); ++i) {
+    if (i + 2 < children.size())
+      PrefetchObject(*children[i + 2]);
     if (i + 1 < children.size())
-      Prefetch(*children[i + 1]);
+      PrefetchName(*children[i + 1]);
     WriteComponent(*children[i], writer, level + 1, true, includeDefaults, false);
   }
   writer.CloseElement(level, name);
