@@ -48,55 +48,23 @@ public:
   qint64 Ordinal(const void* object) const
   {
     const auto* at = static_cast<const unsigned char*>(object) + FOffset;
-    switch (FType) {
-    case Type::Bool:
-    case Type::UInt8: return *at;
-    case Type::Int8: return Load<std::int8_t>(at);
-    case Type::Int16: return Load<std::int16_t>(at);
-    case Type::UInt16: return Load<std::uint16_t>(at);
-    case Type::Int32: return Load<std::int32_t>(at);
-    case Type::UInt32: return Load<std::uint32_t>(at);
-    case Type::Int64: return Load<std::int64_t>(at);
-    case Type::None:
-    case Type::String: break;
-    }
-    return 0;
+    return WithOrdinalType(qint64(0), [at](auto type) { return Load<decltype(type)>(at); });
   }
 
   // The member's type holds `value` exactly.
   bool CanHold(qint64 value) const
   {
-    switch (FType) {
-    case Type::Bool: return value == 0 || value == 1;
-    case Type::Int8: return Fits<std::int8_t>(value);
-    case Type::UInt8: return Fits<std::uint8_t>(value);
-    case Type::Int16: return Fits<std::int16_t>(value);
-    case Type::UInt16: return Fits<std::uint16_t>(value);
-    case Type::Int32: return Fits<std::int32_t>(value);
-    case Type::UInt32: return Fits<std::uint32_t>(value);
-    case Type::Int64: return true;
-    case Type::None:
-    case Type::String: break;
-    }
-    return false;
+    return WithOrdinalType(false, [value](auto type) { return Fits<decltype(type)>(value); });
   }
 
   // The same conversion as static_cast to the member's type.
   void SetOrdinal(void* object, qint64 value) const
   {
     auto* at = static_cast<unsigned char*>(object) + FOffset;
-    switch (FType) {
-    case Type::Bool: *at = value != 0; return;
-    case Type::Int8: Store(at, static_cast<std::int8_t>(value)); return;
-    case Type::UInt8: Store(at, static_cast<std::uint8_t>(value)); return;
-    case Type::Int16: Store(at, static_cast<std::int16_t>(value)); return;
-    case Type::UInt16: Store(at, static_cast<std::uint16_t>(value)); return;
-    case Type::Int32: Store(at, static_cast<std::int32_t>(value)); return;
-    case Type::UInt32: Store(at, static_cast<std::uint32_t>(value)); return;
-    case Type::Int64: Store(at, static_cast<std::int64_t>(value)); return;
-    case Type::None:
-    case Type::String: return;
-    }
+    WithOrdinalType(false, [at, value](auto type) {
+      Store(at, static_cast<decltype(type)>(value));
+      return true;
+    });
   }
 
   const QString& String(const void* object) const
@@ -125,6 +93,24 @@ private:
     } else {
       return Type::None;
     }
+  }
+
+  // visit(T()) with T the member's ordinal type; `otherwise` for the rest.
+  template <class R, class Visit> R WithOrdinalType(R otherwise, Visit visit) const
+  {
+    switch (FType) {
+    case Type::Bool: return visit(bool());
+    case Type::Int8: return visit(std::int8_t());
+    case Type::UInt8: return visit(std::uint8_t());
+    case Type::Int16: return visit(std::int16_t());
+    case Type::UInt16: return visit(std::uint16_t());
+    case Type::Int32: return visit(std::int32_t());
+    case Type::UInt32: return visit(std::uint32_t());
+    case Type::Int64: return visit(std::int64_t());
+    case Type::None:
+    case Type::String: break;
+    }
+    return otherwise;
   }
 
   template <class T> static qint64 Load(const unsigned char* at)
