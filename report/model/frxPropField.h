@@ -31,15 +31,17 @@ public:
     TfrxPropField field;
     field.FOffset = static_cast<std::int32_t>(std::bit_cast<std::ptrdiff_t>(member));
     field.FType = TypeOf<T>();
-    field.FSize = sizeof(T);
     field.FWordInside = field.FOffset + 8 <= static_cast<std::int32_t>(sizeof(C));
     return field;
   }
 
   bool IsOrdinal() const { return FType != Type::None && FType != Type::String; }
   std::int32_t Offset() const { return FOffset; }
-  // Bytes of the member.
-  int Size() const { return FSize; }
+  // Bytes of an ordinal member.
+  int Size() const
+  {
+    return WithOrdinalType(0, [](auto type) { return static_cast<int>(sizeof(type)); });
+  }
   // The eight bytes from the member's start lie inside its class, so they
   // can be read as one word.
   bool WordInside() const { return FWordInside; }
@@ -126,6 +128,5 @@ private:
   // properties into a cache line.
   std::int32_t FOffset = 0;
   Type FType = Type::None;
-  std::uint8_t FSize = 0;
   bool FWordInside = false;
 };

@@ -650,6 +650,8 @@ void TfrxXMLSerializer::ApplyComponentAttribute(TfrxComponent& component, const 
   case Action::General:
     break;
   }
+  // Of the one-letter names, Resolve leaves only the compact texts ('x' and
+  // 'u') to this path.
   if (name.size() == 1) {
     if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(&component))
       memo->SetText((name[0] | 0x20) == 'x' ? frxXMLToStr(value) : DecodeMemoText(value));
