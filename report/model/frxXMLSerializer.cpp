@@ -14,6 +14,7 @@
 #include "report/model/frxXMLEscape.h"
 
 #include <array>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cstring>
@@ -251,16 +252,21 @@ void AppendFloat(std::string& out, const std::string& prefix, const TfrxPropInfo
   out.push_back('"');
 }
 
-// Upper-case hexadecimal of every byte value, two characters each.
-constexpr std::array<char, 512> kHexPairs = [] {
+// Upper-case hexadecimal of every byte value: the two characters as a
+// little-endian 16-bit number, the first one in the low byte.
+constexpr std::array<std::uint16_t, 256> kHexPairs = [] {
   constexpr char kHex[] = "0123456789ABCDEF";
-  std::array<char, 512> pairs{};
-  for (std::size_t i = 0; i < 256; ++i) {
-    pairs[2 * i] = kHex[i >> 4];
-    pairs[2 * i + 1] = kHex[i & 15];
-  }
+  std::array<std::uint16_t, 256> pairs{};
+  for (std::size_t i = 0; i < 256; ++i)
+    pairs[i] = static_cast<std::uint16_t>(kHex[i >> 4] | kHex[i & 15] << 8);
   return pairs;
 }();
+
+void PutHexPair(char* to, unsigned char byte)
+{
+  const char pair[2] = {static_cast<char>(kHexPairs[byte]), static_cast<char>(kHexPairs[byte] >> 8)};
+  std::memcpy(to, pair, sizeof pair);
+}
 
 void AppendPropData(std::string& out, const std::string& prefix, const QByteArray& data)
 {
@@ -268,17 +274,19 @@ void AppendPropData(std::string& out, const std::string& prefix, const QByteArra
   const std::size_t at = out.size();
   out.resize(at + 2 * static_cast<std::size_t>(data.size()) + 1);
   char* to = out.data() + at;
-  const char* from = data.constData();
-  const char* end = from + data.size();
-  // Four bytes a round: their eight digits leave in one store.
-  for (; end - from >= 4; from += 4, to += 8) {
-    char digits[8];
-    for (int i = 0; i < 4; ++i)
-      std::memcpy(digits + 2 * i, &kHexPairs[2 * static_cast<unsigned char>(from[i])], 2);
-    std::memcpy(to, digits, sizeof digits);
+  const auto* from = reinterpret_cast<const unsigned char*>(data.constData());
+  const auto* end = from + data.size();
+  // Four bytes a round, their eight digits gathered in a register and
+  // stored at once; gathering them in memory would stall the read back.
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; end - from >= 4; from += 4, to += 8) {
+      const std::uint64_t digits = std::uint64_t(kHexPairs[from[0]]) | std::uint64_t(kHexPairs[from[1]]) << 16 |
+                                   std::uint64_t(kHexPairs[from[2]]) << 32 | std::uint64_t(kHexPairs[from[3]]) << 48;
+      std::memcpy(to, &digits, sizeof digits);
+    }
   }
   for (; from != end; ++from, to += 2)
-    std::memcpy(to, &kHexPairs[2 * static_cast<unsigned char>(*from)], 2);
+    PutHexPair(to, *from);
   *to = '"';
 }
 
