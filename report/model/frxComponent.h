@@ -59,10 +59,10 @@ public:
   TfrxComponent* FindObject(const QString& name) const;
 
   // --- geometry
-  long double Left() const { return FLeft; }
-  long double Top() const { return FTop; }
-  long double Width() const { return FWidth; }
-  long double Height() const { return FHeight; }
+  const long double& Left() const { return FLeft; }
+  const long double& Top() const { return FTop; }
+  const long double& Width() const { return FWidth; }
+  const long double& Height() const { return FHeight; }
   virtual void SetLeft(long double value);
   virtual void SetTop(long double value);
   virtual void SetWidth(long double value);

@@ -12,21 +12,35 @@
 // float costs far more than finding it again.
 class TfrxFloatTextCache {
 public:
-  // frxFormatFloat's text of `value`; valid until the next call.
-  std::string_view Text(long double value, char decimalSeparator);
+  // frxFormatFloat's text of `value`; valid until the next call. The value
+  // is taken where it lies: its bytes are the key, and reading them from an
+  // object stored long ago costs nothing, while a value the caller has just
+  // stored would be read back in other widths, which stalls.
+  std::string_view Text(const long double& value, char decimalSeparator);
 
 private:
-  // Short texts only, so that the whole cache stays in the first-level data
-  // cache: a larger one is slower than formatting again.
-  static constexpr std::size_t kTextSize = 14;
+  // Entries of 32 bytes, so that the whole cache stays in the first-level
+  // data cache: a larger one is slower than formatting again.
+  static constexpr std::size_t kTextSize = 20;
   struct Entry {
-    long double value = 0;
-    char text[kTextSize];
-    std::uint8_t length = 0;
+    // The ten bytes that make up an extended value; the rest is padding.
+    std::uint64_t low = 0;
+    std::uint16_t high = 0;
     char decimalSeparator = 0;  // 0: empty
+    std::uint8_t length = 0;
+    char text[kTextSize];
   };
-  static constexpr std::size_t kSize = 512;  // a power of two
+  static_assert(sizeof(Entry) == 32);
+  // Two entries a cache line, and two lines a value may take: values that
+  // meet in one line go to the other one. Coordinates come round in the same
+  // order object after object, so values that had to take turns in one place
+  // would all be formatted again on every round.
+  struct alignas(64) Set {
+    Entry ways[2];
+  };
+  Entry* Find(Set& set, std::uint64_t low, std::uint16_t high, char decimalSeparator);
+  static constexpr std::size_t kSets = 256;  // a power of two
 
-  std::unique_ptr<std::array<Entry, kSize>> FEntries;  // made on first use
+  std::unique_ptr<std::array<Set, kSets>> FSets;  // made on first use
   char FLongText[kFloatTextSize];                      // a text too long for an entry
 };

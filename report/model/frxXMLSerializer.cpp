@@ -62,18 +62,18 @@ void SetGeometry(TfrxComponent& component, TfrxGeometry geometry, long double va
   }
 }
 
-// The coordinate a property stands for, read without its accessor.
-long double Geometry(const void* object, TfrxGeometry geometry)
+// The coordinate a property stands for, read in place without its accessor.
+const long double& Geometry(const void* object, TfrxGeometry geometry)
 {
   const auto& component = *static_cast<const TfrxComponent*>(object);
   switch (geometry) {
   case TfrxGeometry::Left: return component.Left();
   case TfrxGeometry::Top: return component.Top();
   case TfrxGeometry::Width: return component.Width();
-  case TfrxGeometry::Height: return component.Height();
+  case TfrxGeometry::Height: break;
   case TfrxGeometry::None: break;
   }
-  return 0;
+  return component.Height();
 }
 
 // Writing visits nearly every member of an object and its name, scattered
@@ -312,9 +312,13 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
     AppendOrdinal(out, prefix, property, property.Ordinal(object));
     return;
   case TfrxPropKind::Float: {
-    const long double value =
-        property.Geometry == TfrxGeometry::None ? property.GetFloat(object) : Geometry(object, property.Geometry);
-    AppendFloat(out, prefix, property, FFloatTexts.Text(value, FDecimalSeparator.toLatin1()));
+    const char separator = FDecimalSeparator.toLatin1();
+    if (property.Geometry != TfrxGeometry::None) {
+      AppendFloat(out, prefix, property, FFloatTexts.Text(Geometry(object, property.Geometry), separator));
+      return;
+    }
+    const long double value = property.GetFloat(object);
+    AppendFloat(out, prefix, property, FFloatTexts.Text(value, separator));
     return;
   }
   case TfrxPropKind::String:
