@@ -1,10 +1,9 @@
 #pragma once
 
 #include "report/model/frxFloat.h"
+#include "report/model/frxPairedSets.h"
 
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
 // The texts of floats written lately, by value. Coordinates and sizes repeat
@@ -29,18 +28,10 @@ private:
     char decimalSeparator = 0;  // 0: empty
     std::uint8_t length = 0;
     char text[kTextSize];
+    bool Empty() const { return decimalSeparator == 0; }
   };
   static_assert(sizeof(Entry) == 32);
-  // Two entries a cache line, and two lines a value may take: values that
-  // meet in one line go to the other one. Coordinates come round in the same
-  // order object after object, so values that had to take turns in one place
-  // would all be formatted again on every round.
-  struct alignas(64) Set {
-    Entry ways[2];
-  };
-  Entry* Find(Set& set, std::uint64_t low, std::uint16_t high, char decimalSeparator);
-  static constexpr std::size_t kSets = 256;  // a power of two
 
-  std::unique_ptr<std::array<Set, kSets>> FSets;  // made on first use
-  char FLongText[kFloatTextSize];                      // a text too long for an entry
+  TfrxPairedSets<Entry, 256> FEntries;
+  char FLongText[kFloatTextSize];  // a text too long for an entry
 };

@@ -7,13 +7,11 @@ long double TfrxFloatValueCache::Value(QByteArrayView text)
   const auto size = static_cast<std::size_t>(text.size());
   if (size == 0 || size > TfrxShortBytes::kMaxSize)
     return frxStrToFloat(text);
-  if (!FEntries)
-    FEntries = std::make_unique<std::array<Entry, kSize>>();
   const TfrxShortBytes key = TfrxShortBytes::Of(text.data(), size);
-  Entry& entry = (*FEntries)[key.Hash() & (kSize - 1)];
-  if (entry.Text == key)
-    return entry.Value;
+  const std::uint64_t hash = key.Hash();
+  if (const Entry* found = FEntries.Find(hash, [&key](const Entry& entry) { return entry.Text == key; }))
+    return found->Value;
   const long double value = frxStrToFloat(text);
-  entry = {key, value};
+  FEntries.Place(hash) = {value, key};
   return value;
 }

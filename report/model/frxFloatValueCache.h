@@ -1,11 +1,9 @@
 #pragma once
 
+#include "report/model/frxPairedSets.h"
 #include "report/model/frxShortBytes.h"
 
 #include <QByteArrayView>
-
-#include <array>
-#include <memory>
 
 // The values of float texts read lately, by text. Templates repeat their
 // coordinates and sizes from object to object, and converting a decimal text
@@ -17,10 +15,10 @@ public:
 
 private:
   struct Entry {
-    TfrxShortBytes Text;  // empty: nothing remembered (no float is written so)
     long double Value = 0;
+    TfrxShortBytes Text;  // empty: nothing remembered (no float is written so)
+    bool Empty() const { return Text.Size == 0; }
   };
-  static constexpr std::size_t kSize = 256;  // a power of two
 
-  std::unique_ptr<std::array<Entry, kSize>> FEntries;  // made on first use
+  TfrxPairedSets<Entry, 256> FEntries;
 };
