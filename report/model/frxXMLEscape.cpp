@@ -1,5 +1,7 @@
 #include "report/model/frxXMLEscape.h"
 
+#include "report/model/frxXMLText.h"
+
 #include <cstring>
 #include <string_view>
 
@@ -122,7 +124,7 @@ void frxAppendXML(QString& out, QStringView value) { AppendEscaped(out, value); 
 // made for one byte a unit, what plain ASCII needs, and for the longest
 // outcome of the rest (five bytes a unit, a reference) only once a unit
 // needs more.
-void frxAppendXMLUtf8(std::string& out, QStringView value)
+template <class Out> void frxAppendXMLUtf8(Out& out, QStringView value)
 {
   const qsizetype length = value.size();
   const std::size_t at = out.size();
@@ -155,6 +157,9 @@ void frxAppendXMLUtf8(std::string& out, QStringView value)
   }
   out.resize(static_cast<std::size_t>(to - out.data()));
 }
+
+template void frxAppendXMLUtf8(std::string& out, QStringView value);
+template void frxAppendXMLUtf8(TfrxXMLText& out, QStringView value);
 
 QString frxStrToXML(const QString& value)
 {

@@ -9,8 +9,8 @@
 // quote and that a bare '&' is kept in values shorter than 32 characters.
 QString frxStrToXML(const QString& value);
 void frxAppendXML(QString& out, QStringView value);
-// The same, appended as UTF-8.
-void frxAppendXMLUtf8(std::string& out, QStringView value);
+// The same, appended as UTF-8 to a std::string or a TfrxXMLText.
+template <class Out> void frxAppendXMLUtf8(Out& out, QStringView value);
 
 // The reader's inverse: numeric references and &quot; &amp; &lt; &gt; are
 // decoded; any other '&' is kept.

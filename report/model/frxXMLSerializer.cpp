@@ -95,7 +95,7 @@ void PrefetchName(const TfrxComponent& component) { __builtin_prefetch(component
 void* Erase(TfrxComponent& component) { return static_cast<void*>(&component); }
 const void* Erase(const TfrxComponent& component) { return static_cast<const void*>(&component); }
 
-void AppendName(std::string& out, const std::string& prefix, const QByteArray& name)
+void AppendName(TfrxXMLText& out, const std::string& prefix, const QByteArray& name)
 {
   out.push_back(' ');
   out.append(prefix);
@@ -105,7 +105,7 @@ void AppendName(std::string& out, const std::string& prefix, const QByteArray& n
 
 // ' Name="' of a property: ready-made at the top level, with the path of the
 // sub-object after its space below it.
-void AppendName(std::string& out, const std::string& prefix, const TfrxPropInfo& property)
+void AppendName(TfrxXMLText& out, const std::string& prefix, const TfrxPropInfo& property)
 {
   const QByteArray& attribute = property.Utf8Attribute;
   if (prefix.empty()) {
@@ -117,13 +117,15 @@ void AppendName(std::string& out, const std::string& prefix, const TfrxPropInfo&
   out.append(attribute.constData() + 1, static_cast<std::size_t>(attribute.size() - 1));
 }
 
-// Enumeration names are ASCII identifiers: nothing to encode or escape.
-void AppendIdentifier(std::string& out, QStringView name)
+// Enumeration and class names are ASCII identifiers: nothing to encode or
+// escape.
+template <class Out> void AppendIdentifier(Out& out, QStringView name)
 {
-  std::size_t at = out.size();
+  const std::size_t at = out.size();
   out.resize(at + static_cast<std::size_t>(name.size()));
+  char* to = out.data() + at;
   for (QChar c : name)
-    out[at++] = static_cast<char>(c.unicode());
+    *to++ = static_cast<char>(c.unicode());
 }
 
 qint64 ParseOrdinal(const TfrxPropInfo& property, QStringView text)
@@ -192,7 +194,7 @@ qint64 ParseOrdinal(const TfrxPropInfo& property, QByteArrayView text)
   return ParseOrdinal(property, QStringView(QString::fromUtf8(text)));
 }
 
-void AppendInteger(std::string& out, qint64 value)
+void AppendInteger(TfrxXMLText& out, qint64 value)
 {
   char digits[24];
   const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
@@ -223,7 +225,7 @@ constexpr bool IsOrdinal(TfrxPropKind kind)
   return kind <= TfrxPropKind::Set;
 }
 
-void AppendOrdinal(std::string& out, const std::string& prefix, const TfrxPropInfo& property, qint64 value)
+void AppendOrdinal(TfrxXMLText& out, const std::string& prefix, const TfrxPropInfo& property, qint64 value)
 {
   const bool named = value >= 0 && value < static_cast<qint64>(property.Utf8NamedAttributes.size());
   if (named && prefix.empty()) {
@@ -238,14 +240,14 @@ void AppendOrdinal(std::string& out, const std::string& prefix, const TfrxPropIn
   out.push_back('"');
 }
 
-void AppendText(std::string& out, const std::string& prefix, const TfrxPropInfo& property, QStringView value)
+void AppendText(TfrxXMLText& out, const std::string& prefix, const TfrxPropInfo& property, QStringView value)
 {
   AppendName(out, prefix, property);
   frxAppendXMLUtf8(out, value);
   out.push_back('"');
 }
 
-void AppendFloat(std::string& out, const std::string& prefix, const TfrxPropInfo& property, std::string_view text)
+void AppendFloat(TfrxXMLText& out, const std::string& prefix, const TfrxPropInfo& property, std::string_view text)
 {
   AppendName(out, prefix, property);
   out.append(text);
@@ -268,7 +270,7 @@ void PutHexPair(char* to, unsigned char byte)
   std::memcpy(to, pair, sizeof pair);
 }
 
-void AppendPropData(std::string& out, const std::string& prefix, const QByteArray& data)
+void AppendPropData(TfrxXMLText& out, const std::string& prefix, const QByteArray& data)
 {
   AppendName(out, prefix, QByteArrayLiteral("PropData"));
   const std::size_t at = out.size();
@@ -301,7 +303,7 @@ bool AtDefault(const void* object, const TfrxPropInfo& property)
 
 }  // namespace
 
-void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const TfrxPropInfo& property,
+void TfrxXMLSerializer::AppendValue(TfrxXMLText& out, const void* object, const TfrxPropInfo& property,
                                     std::string& prefix, bool includeDefaults) const
 {
   switch (property.Kind) {
@@ -348,7 +350,7 @@ void TfrxXMLSerializer::AppendValue(std::string& out, const void* object, const 
   }
 }
 
-void TfrxXMLSerializer::AppendAttributes(std::string& out, const void* object, const TfrxPropTable& table,
+void TfrxXMLSerializer::AppendAttributes(TfrxXMLText& out, const void* object, const TfrxPropTable& table,
                                          std::string& prefix, bool includeDefaults) const
 {
   // Taken out of the vectors once: what is written to `out` could alias
@@ -373,13 +375,13 @@ void TfrxXMLSerializer::AppendAttributes(std::string& out, const void* object, c
 
 QString TfrxXMLSerializer::ObjToXML(const void* object, const TfrxPropTable& table, bool includeDefaults) const
 {
-  std::string out;
+  TfrxXMLText out;
   std::string prefix;
   AppendAttributes(out, object, table, prefix, includeDefaults);
-  return QString::fromStdString(out);
+  return QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size()));
 }
 
-void TfrxXMLSerializer::AppendSpacedAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+void TfrxXMLSerializer::AppendSpacedAttributes(TfrxXMLText& out, const TfrxComponent& component, bool isRoot,
                                                bool includeDefaults) const
 {
   if (!isRoot) {
@@ -391,7 +393,7 @@ void TfrxXMLSerializer::AppendSpacedAttributes(std::string& out, const TfrxCompo
   AppendAttributes(out, Erase(component), component.Props(), prefix, includeDefaults);
 }
 
-void TfrxXMLSerializer::AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+void TfrxXMLSerializer::AppendComponentAttributes(TfrxXMLText& out, const TfrxComponent& component, bool isRoot,
                                                   bool includeDefaults) const
 {
   const std::size_t start = out.size();
@@ -403,18 +405,18 @@ void TfrxXMLSerializer::AppendComponentAttributes(std::string& out, const TfrxCo
 QString TfrxXMLSerializer::ComponentAttributes(const TfrxComponent& component, bool isRoot,
                                                bool includeDefaults) const
 {
-  std::string out;
+  TfrxXMLText out;
   AppendComponentAttributes(out, component, isRoot, includeDefaults);
-  return QString::fromStdString(out);
+  return QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size()));
 }
 
 void TfrxXMLSerializer::WriteComponent(const TfrxComponent& component, TfrxXMLItem& item, bool saveChildren,
                                        bool includeDefaults, bool isRoot) const
 {
   item.Name = component.ClassName();
-  std::string attributes;
+  TfrxXMLText attributes;
   AppendComponentAttributes(attributes, component, isRoot, includeDefaults);
-  item.Text = QByteArray::fromStdString(attributes);
+  item.Text = QByteArray(attributes.data(), static_cast<qsizetype>(attributes.size()));
   if (!saveChildren)
     return;
   for (const TfrxComponent* child : component.Objects())

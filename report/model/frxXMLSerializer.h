@@ -6,6 +6,7 @@
 #include "report/model/frxFloatValueCache.h"
 #include "report/model/frxNameIndex.h"
 #include "report/model/frxPropTable.h"
+#include "report/model/frxXMLText.h"
 
 #include <QChar>
 #include <QString>
@@ -76,14 +77,14 @@ private:
   void WriteComponent(const TfrxComponent& component, TfrxXMLWriter& writer, int level, bool saveChildren,
                       bool includeDefaults, bool isRoot) const;
   // Attribute text as UTF-8; `prefix` is the dotted path of sub-objects.
-  void AppendAttributes(std::string& out, const void* object, const TfrxPropTable& table, std::string& prefix,
+  void AppendAttributes(TfrxXMLText& out, const void* object, const TfrxPropTable& table, std::string& prefix,
                         bool includeDefaults) const;
-  void AppendValue(std::string& out, const void* object, const TfrxPropInfo& property, std::string& prefix,
+  void AppendValue(TfrxXMLText& out, const void* object, const TfrxPropInfo& property, std::string& prefix,
                    bool includeDefaults) const;
-  void AppendComponentAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+  void AppendComponentAttributes(TfrxXMLText& out, const TfrxComponent& component, bool isRoot,
                                  bool includeDefaults) const;
   // The same with a space before every attribute, the first included.
-  void AppendSpacedAttributes(std::string& out, const TfrxComponent& component, bool isRoot,
+  void AppendSpacedAttributes(TfrxXMLText& out, const TfrxComponent& component, bool isRoot,
                               bool includeDefaults) const;
 
   template <class Read> void ReadRoot(TfrxComponent& root, Read read);

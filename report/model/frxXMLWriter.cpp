@@ -60,7 +60,7 @@ void TfrxXMLWriter::OpenElement(int level, std::string_view name, std::string_vi
   EndOpenElement(hasChildren);
 }
 
-std::string& TfrxXMLWriter::BeginOpenElement(int level, std::string_view name)
+TfrxXMLText& TfrxXMLWriter::BeginOpenElement(int level, std::string_view name)
 {
   StartTag(level, name, {});
   return FBuffer;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/model/frxXMLText.h"
+
 #include <string>
 #include <string_view>
 
@@ -21,7 +23,7 @@ public:
   void CloseElement(int level, std::string_view name);
   // The same in two steps, for attributes appended straight to the returned
   // buffer (each after a space) instead of being copied in.
-  std::string& BeginOpenElement(int level, std::string_view name);
+  TfrxXMLText& BeginOpenElement(int level, std::string_view name);
   void EndOpenElement(bool hasChildren);
   void Flush();
 
@@ -34,5 +36,5 @@ private:
 
   QIODevice& FStream;
   bool FAutoIndent;
-  std::string FBuffer;
+  TfrxXMLText FBuffer;
 };
