@@ -2,6 +2,8 @@
 
 #include "report/model/frxXMLText.h"
 
+#include <QStringDecoder>
+
 #include <cstring>
 #include <string_view>
 
@@ -214,15 +216,33 @@ template <class Text> Reference ReadReference(Text rest)
   return {};
 }
 
-void AppendUtf8(QString& out, QByteArrayView utf8)
+// Plain UTF-8 into the units at `to`; returns the end of what was written.
+// ASCII, nearly all a template holds, is widened here; the first other byte
+// hands the rest to the decoder, which replaces bad sequences as
+// QString::fromUtf8 does.
+QChar* PutUtf8(QChar* to, QByteArrayView utf8)
 {
-  for (char c : utf8) {
-    if (static_cast<unsigned char>(c) >= 0x80) {
-      out += QString::fromUtf8(utf8);
-      return;
-    }
+  qsizetype i = 0;
+  for (; i < utf8.size() && static_cast<unsigned char>(utf8[i]) < 0x80; ++i)
+    *to++ = QChar(static_cast<char16_t>(utf8[i]));
+  if (i == utf8.size())
+    return to;
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+  return decoder.appendToBuffer(to, utf8.sliced(i));
+}
+
+// A referenced character: one unit, or two for a surrogate pair; at most as
+// many as the reference has bytes.
+QChar* PutCodePoint(QChar* to, char32_t code)
+{
+  if (code < 0x10000 && !QChar::isSurrogate(code)) {
+    *to++ = QChar(static_cast<char16_t>(code));
+    return to;
   }
-  out += QLatin1StringView(utf8);
+  const char32_t ucs4[] = {code};
+  for (QChar unit : QString::fromUcs4(ucs4, 1))
+    *to++ = unit;
+  return to;
 }
 
 }  // namespace
@@ -253,24 +273,28 @@ QString frxXMLToStr(QStringView value)
 
 QString frxXMLToStr(QByteArrayView utf8)
 {
-  const auto* amp = static_cast<const char*>(std::memchr(utf8.data(), '&', static_cast<std::size_t>(utf8.size())));
-  if (!amp)
+  if (utf8.isEmpty())
     return QString::fromUtf8(utf8);
-  const qsizetype length = utf8.size();
-  QString out;
-  out.reserve(length);
-  qsizetype start = 0;
-  for (qsizetype i = amp - utf8.data(); i < length; ++i) {
-    if (utf8[i] != '&')
+  // One string, decoded into in one pass: text never takes more UTF-16
+  // units than it has UTF-8 bytes, and a reference fewer than its own.
+  QString out(utf8.size(), Qt::Uninitialized);
+  QChar* to = out.data();
+  const char* start = utf8.data();
+  const char* const end = start + utf8.size();
+  for (const char* at = start;;) {
+    const auto* amp = static_cast<const char*>(std::memchr(at, '&', static_cast<std::size_t>(end - at)));
+    if (!amp)
+      break;
+    const Reference reference = ReadReference(QByteArrayView(amp, end));
+    if (reference.Length == 0) {
+      at = amp + 1;
       continue;
-    const Reference reference = ReadReference(utf8.sliced(i));
-    if (reference.Length == 0)
-      continue;
-    AppendUtf8(out, utf8.sliced(start, i - start));
-    AppendCodePoint(out, reference.Code);
-    i += reference.Length - 1;
-    start = i + 1;
+    }
+    to = PutUtf8(to, QByteArrayView(start, amp));
+    to = PutCodePoint(to, reference.Code);
+    at = start = amp + reference.Length;
   }
-  AppendUtf8(out, utf8.sliced(start));
+  to = PutUtf8(to, QByteArrayView(start, end));
+  out.truncate(to - out.constData());
   return out;
 }

@@ -37,25 +37,58 @@ INSTANTIATE_TEST_SUITE_P(
                     EscapeCase{QStringLiteral("<\">"), QStringLiteral("&#60;&#34;&#62;")},
                     EscapeCase{QStringLiteral("Atenção"), QStringLiteral("Atenção")}));
 
+// Attribute values are decoded from the file's UTF-8 and, elsewhere, from
+// strings: both forms give the same text.
 TEST(Unescaping, DecodesReferencesAndKeepsOtherAmpersands)
 {
-  EXPECT_EQ(frxXMLToStr(u"A & B"), QStringLiteral("A & B"));
-  EXPECT_EQ(frxXMLToStr(u"Padaria Sao Joao &#38; Filhos Comercio Ltda."), kLongWithAmpersand);
-  EXPECT_EQ(frxXMLToStr(u"x&#34;y"), QStringLiteral("x\"y"));
-  EXPECT_EQ(frxXMLToStr(u"x&quot;y"), QStringLiteral("x\"y"));
-  EXPECT_EQ(frxXMLToStr(u"&amp;&lt;&gt;"), QStringLiteral("&<>"));
-  EXPECT_EQ(frxXMLToStr(u"a&#13;&#10;b"), QStringLiteral("a\r\nb"));
-  EXPECT_EQ(frxXMLToStr(u"&#233;&#8364;"), QStringLiteral("é€"));
   const char32_t smiley[] = {0x1F600};
-  EXPECT_EQ(frxXMLToStr(u"&#128512;"), QString::fromUcs4(smiley, 1));
   const char32_t loneSurrogate[] = {0xD83D};
-  EXPECT_EQ(frxXMLToStr(u"&#55357;"), QString::fromUcs4(loneSurrogate, 1));
-  // A decoded character is not scanned again.
-  EXPECT_EQ(frxXMLToStr(u"&#38;amp;"), QStringLiteral("&amp;"));
-  // Too short to be a reference, or not one at all.
-  EXPECT_EQ(frxXMLToStr(u"&#;"), QStringLiteral("&#;"));
-  EXPECT_EQ(frxXMLToStr(u"R&D"), QStringLiteral("R&D"));
-  EXPECT_EQ(frxXMLToStr(u"&#99999999999;"), QStringLiteral("&#99999999999;"));
+  const struct {
+    QString escaped;
+    QString expected;
+  } cases[] = {
+      {QStringLiteral("A & B"), QStringLiteral("A & B")},
+      {QStringLiteral("Padaria Sao Joao &#38; Filhos Comercio Ltda."), kLongWithAmpersand},
+      {QStringLiteral("x&#34;y"), QStringLiteral("x\"y")},
+      {QStringLiteral("x&quot;y"), QStringLiteral("x\"y")},
+      {QStringLiteral("&amp;&lt;&gt;"), QStringLiteral("&<>")},
+      {QStringLiteral("a&#13;&#10;b"), QStringLiteral("a\r\nb")},
+      {QStringLiteral("&#233;&#8364;"), QStringLiteral("é€")},
+      {QStringLiteral("Atenção &amp; Não"), QStringLiteral("Atenção & Não")},
+      {QStringLiteral("&#128512;"), QString::fromUcs4(smiley, 1)},
+      {QStringLiteral("&#55357;"), QString::fromUcs4(loneSurrogate, 1)},
+      // A decoded character is not scanned again.
+      {QStringLiteral("&#38;amp;"), QStringLiteral("&amp;")},
+      // Too short to be a reference, or not one at all.
+      {QStringLiteral("&#;"), QStringLiteral("&#;")},
+      {QStringLiteral("R&D"), QStringLiteral("R&D")},
+      {QStringLiteral("&#99999999999;"), QStringLiteral("&#99999999999;")},
+  };
+  for (const auto& [escaped, expected] : cases) {
+    EXPECT_EQ(frxXMLToStr(QStringView(escaped)), expected) << escaped.toStdString();
+    const QByteArray utf8 = escaped.toUtf8();
+    EXPECT_EQ(frxXMLToStr(QByteArrayView(utf8)), expected) << escaped.toStdString();
+  }
+}
+
+// Bytes that are not UTF-8 decode as QString::fromUtf8 decodes them, on
+// either side of a reference.
+TEST(Unescaping, DecodesBadUtf8AsQtDoes)
+{
+  for (const QByteArray& bytes : {QByteArray("\xC3\xA9\xFF"), QByteArray("ab\xC3"), QByteArray("\xE2\x82")}) {
+    EXPECT_EQ(frxXMLToStr(QByteArrayView(bytes)), QString::fromUtf8(bytes)) << bytes.toHex().toStdString();
+    const QByteArray around = bytes + "&amp;" + bytes;
+    EXPECT_EQ(frxXMLToStr(QByteArrayView(around)), QString::fromUtf8(bytes) + u'&' + QString::fromUtf8(bytes))
+        << around.toHex().toStdString();
+  }
+}
+
+// A value is text of the file: a leading U+FEFF is a character of it, kept
+// so that it is written back, not a byte-order mark to drop.
+TEST(Unescaping, KeepsALeadingZeroWidthNoBreakSpace)
+{
+  const QString expected = QChar(0xFEFF) + QStringLiteral("x&");
+  EXPECT_EQ(frxXMLToStr(QByteArrayView("\xEF\xBB\xBFx&amp;")), expected);
 }
 
 std::unique_ptr<TfrxXMLDocument> Read(const QByteArray& bytes)
