@@ -1,27 +1,20 @@
 #include "report/model/frxNameIndex.h"
 
-#include "report/model/frxComponent.h"
-
-std::size_t TfrxNameIndex::Hash(const QString& name) const
+std::size_t TfrxNameIndex::Hash(QStringView name)
 {
-  if (name.constData() == FHashedName.constData() && name.size() == FHashedName.size())
-    return FHashedValue;
   std::size_t hash = 2166136261U;
   for (QChar c : name) {
     const char16_t u = c.unicode();
     const char16_t folded = u < 128 ? (u >= u'A' && u <= u'Z' ? u | 0x20 : u) : c.toCaseFolded().unicode();
     hash = (hash ^ folded) * 16777619U;
   }
-  FHashedName = name;
-  FHashedValue = hash;
   return hash;
 }
 
-void TfrxNameIndex::Add(TfrxComponent* component)
+void TfrxNameIndex::Add(TfrxComponent* component, std::size_t hash)
 {
   if (2 * (FCount + 1) > FSlots.size())
     Grow();
-  const std::size_t hash = Hash(component->Name());
   const std::size_t mask = FSlots.size() - 1;
   std::size_t at = hash & mask;
   while (FSlots[at].component)
@@ -30,11 +23,10 @@ void TfrxNameIndex::Add(TfrxComponent* component)
   ++FCount;
 }
 
-TfrxComponent* TfrxNameIndex::Find(const QString& name) const
+TfrxComponent* TfrxNameIndex::Find(const QString& name, std::size_t hash) const
 {
   if (FSlots.empty())
     return nullptr;
-  const std::size_t hash = Hash(name);
   const std::size_t mask = FSlots.size() - 1;
   for (std::size_t at = hash & mask; FSlots[at].component; at = (at + 1) & mask) {
     const Slot& slot = FSlots[at];
@@ -48,7 +40,6 @@ void TfrxNameIndex::Clear()
 {
   FSlots.clear();
   FCount = 0;
-  FHashedName.clear();
 }
 
 void TfrxNameIndex::Reserve(std::size_t count)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "report/model/frxComponent.h"
+
 #include <QString>
 
 #include <cstddef>
 #include <vector>
-
-class TfrxComponent;
 
 // The components read so far, found by name ignoring case. One flat table of
 // (hash, component) pairs: a lookup compares hashes in place and reads a
@@ -13,8 +13,13 @@ class TfrxComponent;
 // a large template costs no allocation and no pass over scattered objects.
 class TfrxNameIndex {
 public:
-  void Add(TfrxComponent* component);
-  TfrxComponent* Find(const QString& name) const;
+  // The key of a name; a caller that looks a name up and then adds a
+  // component under it hashes it once.
+  static std::size_t Hash(QStringView name);
+  void Add(TfrxComponent* component) { Add(component, Hash(component->Name())); }
+  void Add(TfrxComponent* component, std::size_t hash);
+  TfrxComponent* Find(const QString& name) const { return Find(name, Hash(name)); }
+  TfrxComponent* Find(const QString& name, std::size_t hash) const;
   // Room for `count` components without growing.
   void Reserve(std::size_t count);
   void Clear();
@@ -25,14 +30,9 @@ private:
     TfrxComponent* component = nullptr;
   };
 
-  // Reading looks a name up and then adds the component under the same
-  // string: its hash is kept from the one to the other.
-  std::size_t Hash(const QString& name) const;
   void Grow();
   void Rehash(std::size_t size);
 
   std::vector<Slot> FSlots;  // open addressing; the size is a power of two
   std::size_t FCount = 0;
-  mutable QString FHashedName;
-  mutable std::size_t FHashedValue = 0;
 };

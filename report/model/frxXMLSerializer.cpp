@@ -727,7 +727,7 @@ void TfrxXMLSerializer::ReadAttributes(TfrxComponent& component, QByteArrayView 
   ResolveReferences(component);
 }
 
-QString TfrxXMLSerializer::ElementName(QByteArrayView text)
+const QString& TfrxXMLSerializer::ElementName(QByteArrayView text)
 {
   // The writer always puts the name first.
   static constexpr QByteArrayView kName = "Name=\"";
@@ -740,12 +740,12 @@ QString TfrxXMLSerializer::ElementName(QByteArrayView text)
       return FElementName;
     }
   }
-  QString name;
-  ParseAttributes(text, [&name](QByteArrayView attribute, QByteArrayView value) {
-    if (name.isNull() && SameName(u"Name", attribute, true))
-      name = frxXMLToStr(value);
+  FElementName = QString();
+  ParseAttributes(text, [this](QByteArrayView attribute, QByteArrayView value) {
+    if (FElementName.isNull() && SameName(u"Name", attribute, true))
+      FElementName = frxXMLToStr(value);
   });
-  return name;
+  return FElementName;
 }
 
 void TfrxXMLSerializer::StartElement(TfrxComponent& component, QByteArrayView text)
@@ -754,8 +754,12 @@ void TfrxXMLSerializer::StartElement(TfrxComponent& component, QByteArrayView te
   FLoaded.push_back(&component);
   ReadAttributeText(component, text);
   FElementNameValue = {};
-  if (!component.Name().isEmpty())
-    FNamed.Add(&component);
+  const QString& name = component.Name();
+  if (name.isEmpty())
+    return;
+  // Mostly the name ComponentFor looked up, shared: its hash is known.
+  const bool looked = name.constData() == FElementName.constData() && name.size() == FElementName.size();
+  FNamed.Add(&component, looked ? FElementNameHash : TfrxNameIndex::Hash(name));
 }
 
 TfrxComponent* TfrxXMLSerializer::ComponentFor(TfrxComponent& parent, QAnyStringView className, QByteArrayView text)
@@ -767,8 +771,9 @@ TfrxComponent* TfrxXMLSerializer::ComponentFor(TfrxComponent& parent, QAnyString
     AddError(QStringLiteral("Cannot find class ") + className.toString());
     return nullptr;
   }
-  const QString name = ElementName(text);
-  TfrxComponent* component = name.isEmpty() ? nullptr : FNamed.Find(name);
+  const QString& name = ElementName(text);
+  FElementNameHash = TfrxNameIndex::Hash(name);
+  TfrxComponent* component = name.isEmpty() ? nullptr : FNamed.Find(name, FElementNameHash);
   if (!component && !inherited)
     component = factory(&parent);
   if (!component)

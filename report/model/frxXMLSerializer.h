@@ -95,8 +95,8 @@ private:
   // The component a child element describes: one read earlier under the same
   // name, or a new one under `parent`; nullptr when the element is skipped.
   TfrxComponent* ComponentFor(TfrxComponent& parent, QAnyStringView className, QByteArrayView text);
-  // The Name attribute of an element's attribute text.
-  QString ElementName(QByteArrayView text);
+  // The Name attribute of an element's attribute text, kept in FElementName.
+  const QString& ElementName(QByteArrayView text);
   // Attribute names and values are the raw UTF-8 of the file, still escaped.
   static TfrxResolvedAttribute Resolve(const TfrxPropTable& table, QByteArrayView name);
   void ApplyComponentAttribute(TfrxComponent& component, const TfrxPropTable& table,
@@ -125,10 +125,12 @@ private:
   // Objects read so far, by name.
   TfrxNameIndex FNamed;
   QByteArray FPropData;  // storage for the binary form of PropData blocks
-  // The raw Name value ElementName decoded last, and its text, until the
-  // element's attributes are read.
+  // The raw Name value ElementName decoded last, until the element's
+  // attributes are read.
   QByteArrayView FElementNameValue;
+  // The name ComponentFor looked up last, and its hash.
   QString FElementName;
+  std::size_t FElementNameHash = 0;
   mutable TfrxFloatTextCache FFloatTexts;
   TfrxFloatValueCache FFloatValues;
   TfrxAttributeSequences FSequences;
