@@ -22,12 +22,15 @@ TEST(FloatValueCache, AnswersWhatParsingWould)
     texts.push_back(std::to_string(i) + "0." + std::to_string(i % 89) + "25");
     texts.push_back("1234567." + std::to_string(10000000 + i));  // sixteen bytes
   }
+  // Texts whose words agree and only the size tells apart.
+  for (std::size_t size = 1; size <= 17; ++size)
+    texts.push_back(std::string(size, '1'));
   for (int round = 0; round < 2; ++round) {
     for (const std::string& text : texts) {
       const QByteArrayView view(text.data(), static_cast<qsizetype>(text.size()));
       ASSERT_EQ(cache.Value(view), frxStrToFloat(view)) << text;
     }
-    for (const char* bad : {"x", "1.2.3", "", "12345678901234567x"})
+    for (const char* bad : {"x", "1.2.3", "", "12345678901234567x", "1\xC3\xA9", "\xFF"})
       EXPECT_THROW(cache.Value(QByteArrayView(bad)), EfrxError) << bad;
   }
 }
