@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -110,6 +111,32 @@ TEST_F(ReportTree, RestrictionsHoldOnlyWhileDesigning)
   memo->SetBounds(10, 20, 30, 40);
   EXPECT_EQ(memo->Left(), 1);
   EXPECT_EQ(memo->Height(), 4);
+}
+
+// Class names are found in any case, as the bytes files hold and as strings.
+TEST(ClassRegistry, FindsClassesIgnoringCase)
+{
+  const struct {
+    QAnyStringView asked;
+    QString created;  // empty: not found
+  } cases[] = {
+      {QLatin1StringView("TfrxMemoView"), QStringLiteral("TfrxMemoView")},
+      {QLatin1StringView("tfrxpictureview"), QStringLiteral("TfrxPictureView")},
+      {u"TFRXSHAPEVIEW", QStringLiteral("TfrxShapeView")},
+      {u"TfrxNullBand", QStringLiteral("TfrxNullBand")},
+      {QLatin1StringView("TfrxMemoVie"), QString()},
+      {QLatin1StringView("TfrxMemoViewX"), QString()},
+      {QLatin1StringView("TfrxChartView"), QString()},
+      {QLatin1StringView(""), QString()},
+  };
+  for (const auto& [asked, created] : cases) {
+    const TfrxComponentFactory factory = frxFindClass(asked);
+    ASSERT_EQ(factory != nullptr, !created.isEmpty()) << asked.toString().toStdString();
+    if (factory) {
+      std::unique_ptr<TfrxComponent> component(factory(nullptr));
+      EXPECT_EQ(component->ClassName(), created);
+    }
+  }
 }
 
 TEST(MemoText, LinesAndTextFollowTheLineBreakRules)
