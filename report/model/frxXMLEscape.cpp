@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -217,18 +218,29 @@ template <class Text> Reference ReadReference(Text rest)
 }
 
 // Plain UTF-8 into the units at `to`; returns the end of what was written.
-// ASCII, nearly all a template holds, is widened here; the first other byte
-// hands the rest to the decoder, which replaces bad sequences as
-// QString::fromUtf8 does.
+// ASCII, nearly all a template holds, is widened here, eight bytes a round;
+// the first other byte hands the rest to the decoder, which replaces bad
+// sequences as QString::fromUtf8 does.
 QChar* PutUtf8(QChar* to, QByteArrayView utf8)
 {
-  qsizetype i = 0;
-  for (; i < utf8.size() && static_cast<unsigned char>(utf8[i]) < 0x80; ++i)
-    *to++ = QChar(static_cast<char16_t>(utf8[i]));
-  if (i == utf8.size())
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  const char* at = utf8.data();
+  const char* const end = at + utf8.size();
+  for (std::uint64_t word; end - at >= 8; at += 8, to += 8) {
+    std::memcpy(&word, at, sizeof word);
+    if (word & kHighBits)
+      break;
+    char16_t units[8];
+    for (int k = 0; k < 8; ++k)
+      units[k] = static_cast<unsigned char>(at[k]);
+    std::memcpy(static_cast<void*>(to), units, sizeof units);
+  }
+  for (; at != end && static_cast<unsigned char>(*at) < 0x80; ++at)
+    *to++ = QChar(static_cast<char16_t>(*at));
+  if (at == end)
     return to;
   QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-  return decoder.appendToBuffer(to, utf8.sliced(i));
+  return decoder.appendToBuffer(to, QByteArrayView(at, end));
 }
 
 // A referenced character: one unit, or two for a surrogate pair; at most as

@@ -116,6 +116,23 @@ TEST_F(Loading, EachElementReadsItsOwnAttributesWhateverTheOrder)
   EXPECT_EQ(static_cast<const TfrxMemoView*>(report.FindObject(QStringLiteral("D")))->Text().trimmed(), QStringLiteral("d"));
 }
 
+// Values of every length up to and past two words end at their own quote,
+// whatever follows them.
+TEST_F(Loading, ValuesOfEveryLengthEndAtTheirQuote)
+{
+  QByteArray elements;
+  for (int length = 0; length <= 24; ++length)
+    elements += "<TfrxMemoView Name=\"M" + QByteArray::number(length) + "\" Hint=\"" + QByteArray(length, 'h') +
+                "\" TagStr=\"t\"/>";
+  Load(Template("<TfrxReport><TfrxReportPage Name=\"Page1\">" + elements + "</TfrxReportPage></TfrxReport>"));
+  for (int length = 0; length <= 24; ++length) {
+    const auto* memo = dynamic_cast<const TfrxMemoView*>(report.FindObject(QStringLiteral("M%1").arg(length)));
+    ASSERT_NE(memo, nullptr) << length;
+    EXPECT_EQ(memo->Hint, QString(length, u'h'));
+    EXPECT_EQ(memo->TagStr, QStringLiteral("t"));
+  }
+}
+
 TEST_F(Loading, PaperSizeCodeDecidesAfterTheDimensions)
 {
   Load(Template("<TfrxReport><TfrxReportPage Name=\"Custom\" PaperWidth=\"100\" PaperHeight=\"50\"/>"
