@@ -1,19 +1,5 @@
 #include "report/model/frxAttributeSequence.h"
 
-const TfrxResolvedAttribute* TfrxAttributeSequence::Expected(std::size_t position, QByteArrayView rest,
-                                                             qsizetype& nameSize) const
-{
-  if (position >= FEntries.size())
-    return nullptr;
-  const Entry& entry = FEntries[position];
-  const std::size_t size = entry.Name.Size;
-  if (size == 0 || static_cast<std::size_t>(rest.size()) <= size || rest[static_cast<qsizetype>(size)] != '=' ||
-      TfrxShortBytes::Of(rest.data(), size) != entry.Name)
-    return nullptr;
-  nameSize = static_cast<qsizetype>(size);
-  return &entry.Resolved;
-}
-
 void TfrxAttributeSequence::Remember(std::size_t position, QByteArrayView name,
                                      const TfrxResolvedAttribute& resolved)
 {

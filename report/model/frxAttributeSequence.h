@@ -36,7 +36,19 @@ class TfrxAttributeSequence {
 public:
   // The resolution of the name last seen at `position` when `rest` starts
   // with that name and '='; `nameSize` is then set to its size.
-  const TfrxResolvedAttribute* Expected(std::size_t position, QByteArrayView rest, qsizetype& nameSize) const;
+  // Asked for every attribute read: inline.
+  const TfrxResolvedAttribute* Expected(std::size_t position, QByteArrayView rest, qsizetype& nameSize) const
+  {
+    if (position >= FEntries.size())
+      return nullptr;
+    const Entry& entry = FEntries[position];
+    const std::size_t size = entry.Name.Size;
+    if (size == 0 || static_cast<std::size_t>(rest.size()) <= size || rest[static_cast<qsizetype>(size)] != '=' ||
+        TfrxShortBytes::Of(rest.data(), size) != entry.Name)
+      return nullptr;
+    nameSize = static_cast<qsizetype>(size);
+    return &entry.Resolved;
+  }
   void Remember(std::size_t position, QByteArrayView name, const TfrxResolvedAttribute& resolved);
 
 private:
