@@ -155,7 +155,8 @@ bool TfrxXMLReader::ReadTag()
   const char* close = Find(start, FBuffer + FSize, '>');
   if (close && !Find(start, close, '<')) {
     const QByteArrayView tag(start, close - start);
-    if (!tag.startsWith("!--")) {
+    // Compared in place: the library's startsWith is a call for every tag.
+    if (tag.size() < 3 || std::memcmp(tag.data(), "!--", 3) != 0) {
       FTag = tag;
       FPos = close - FBuffer + 1;
       return true;

@@ -751,7 +751,7 @@ const QString& TfrxXMLSerializer::ElementName(QByteArrayView text)
 {
   // The writer always puts the name first.
   static constexpr QByteArrayView kName = "Name=\"";
-  if (text.startsWith(kName)) {
+  if (text.size() >= kName.size() && std::memcmp(text.data(), kName.data(), kName.size()) == 0) {
     const auto* end = static_cast<const char*>(
         std::memchr(text.data() + kName.size(), '"', static_cast<std::size_t>(text.size() - kName.size())));
     if (end) {
@@ -786,13 +786,17 @@ TfrxComponent* TfrxXMLSerializer::ComponentFor(TfrxComponent& parent, QAnyString
 {
   const bool inherited =
       className.size() == 9 && QAnyStringView::compare(className, u"inherited", Qt::CaseInsensitive) == 0;
+  // The name's slot in the index is asked for first: the class is found
+  // while it arrives.
+  const QString& name = ElementName(text);
+  FElementNameHash = TfrxNameIndex::Hash(name);
+  FNamed.Prefetch(FElementNameHash);
   TfrxComponentFactory factory = inherited ? nullptr : frxFindClass(className);
   if (!inherited && !factory) {
+    FElementNameValue = {};
     AddError(QStringLiteral("Cannot find class ") + className.toString());
     return nullptr;
   }
-  const QString& name = ElementName(text);
-  FElementNameHash = TfrxNameIndex::Hash(name);
   TfrxComponent* component = name.isEmpty() ? nullptr : FNamed.Find(name, FElementNameHash);
   if (!component && !inherited)
     component = factory(&parent);
