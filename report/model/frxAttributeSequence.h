@@ -35,8 +35,8 @@ struct TfrxResolvedAttribute {
 class TfrxAttributeSequence {
 public:
   // The resolution of the name last seen at `position` when `rest` starts
-  // with that name and '='; `nameSize` is then set to its size.
-  // Asked for every attribute read: inline.
+  // with that name and '='; `nameSize` is then set to its size. Asked for
+  // every attribute read, so defined here, where it inlines.
   const TfrxResolvedAttribute* Expected(std::size_t position, QByteArrayView rest, qsizetype& nameSize) const
   {
     if (position >= FEntries.size())

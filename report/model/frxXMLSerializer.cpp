@@ -92,8 +92,9 @@ const long double& Geometry(const void* object, TfrxGeometry geometry)
   case TfrxGeometry::Left: return component.Left();
   case TfrxGeometry::Top: return component.Top();
   case TfrxGeometry::Width: return component.Width();
-  case TfrxGeometry::Height: break;
-  case TfrxGeometry::None: break;
+  case TfrxGeometry::Height:
+  case TfrxGeometry::None:  // not asked: only the four coordinates are
+    break;
   }
   return component.Height();
 }
