@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
+#include <type_traits>
 
 // The table behind the small caches of values met again while reading and
 // writing templates: each key may live in either of two sets of two entries,
@@ -17,6 +19,7 @@
 // `Entry` is default-constructed empty and tells so with Empty().
 template <class Entry, std::size_t kSets> class TfrxPairedSets {
   static_assert((kSets & (kSets - 1)) == 0, "a power of two");
+  static_assert(std::is_trivially_destructible_v<Entry>, "entries are dropped with their block, never destroyed");
 
 public:
   // The entry `matches` accepts among the two sets of `hash`, or null.
@@ -39,7 +42,7 @@ public:
   Entry& Place(std::uint64_t hash)
   {
     if (!FSets)
-      FSets = std::make_unique<std::array<Set, kSets>>();
+      Allocate();
     const std::array<Set*, 2> sets = Sets(hash);
     Set& set = sets[0]->ways[1].Empty() || !sets[1]->ways[1].Empty() ? *sets[0] : *sets[1];
     set.ways[1] = set.ways[0];
@@ -48,9 +51,23 @@ public:
   }
 
 private:
-  struct alignas(64) Set {
+  static constexpr std::size_t kLine = 64;
+  struct Set {
     Entry ways[2];
   };
+  static_assert(sizeof(Set) == kLine, "a set fills one cache line");
+
+  // The sets start on a line of their own, placed by hand in a plain block:
+  // an over-aligned allocation leaves pieces of the heap around it that
+  // short-lived serializers, made and freed by the thousand while pages are
+  // prepared, would scatter all over memory.
+  void Allocate()
+  {
+    FStorage = std::make_unique<unsigned char[]>(kSets * sizeof(Set) + kLine);
+    void* at = FStorage.get();
+    std::size_t room = kSets * sizeof(Set) + kLine;
+    FSets = new (std::align(kLine, kSets * sizeof(Set), at, room)) Set[kSets]();
+  }
 
   std::array<Set*, 2> Sets(std::uint64_t hash) const
   {
@@ -59,8 +76,9 @@ private:
     hash = (hash ^ (hash >> 33)) * 0xFF51AFD7ED558CCDULL;
     hash = (hash ^ (hash >> 33)) * 0xC4CEB9FE1A85EC53ULL;
     hash ^= hash >> 33;
-    return {&(*FSets)[hash & (kSets - 1)], &(*FSets)[(hash >> 32) & (kSets - 1)]};
+    return {&FSets[hash & (kSets - 1)], &FSets[(hash >> 32) & (kSets - 1)]};
   }
 
-  std::unique_ptr<std::array<Set, kSets>> FSets;  // made on first use
+  std::unique_ptr<unsigned char[]> FStorage;  // made on first use
+  Set* FSets = nullptr;                       // in FStorage
 };
