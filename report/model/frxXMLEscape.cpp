@@ -107,16 +107,26 @@ qsizetype PutUtf8(char*& to, QStringView value, qsizetype i)
   return taken;
 }
 
-// A character of the basic plane goes in as it is, without the temporary
-// string a conversion would allocate for every reference.
-void AppendCodePoint(QString& out, char32_t code)
+// A referenced character: one unit, or two for a surrogate pair; at most as
+// many as the reference has bytes.
+QChar* PutCodePoint(QChar* to, char32_t code)
 {
   if (code < 0x10000 && !QChar::isSurrogate(code)) {
-    out += QChar(static_cast<char16_t>(code));
-    return;
+    *to++ = QChar(static_cast<char16_t>(code));
+    return to;
   }
   const char32_t ucs4[] = {code};
-  out += QString::fromUcs4(ucs4, 1);
+  for (QChar unit : QString::fromUcs4(ucs4, 1))
+    *to++ = unit;
+  return to;
+}
+
+// The same at the end of a string: no temporary string for the many
+// characters of the basic plane.
+void AppendCodePoint(QString& out, char32_t code)
+{
+  QChar units[2];
+  out.append(units, PutCodePoint(units, code) - units);
 }
 
 }  // namespace
@@ -243,19 +253,6 @@ QChar* PutUtf8(QChar* to, QByteArrayView utf8)
   return decoder.appendToBuffer(to, QByteArrayView(at, end));
 }
 
-// A referenced character: one unit, or two for a surrogate pair; at most as
-// many as the reference has bytes.
-QChar* PutCodePoint(QChar* to, char32_t code)
-{
-  if (code < 0x10000 && !QChar::isSurrogate(code)) {
-    *to++ = QChar(static_cast<char16_t>(code));
-    return to;
-  }
-  const char32_t ucs4[] = {code};
-  for (QChar unit : QString::fromUcs4(ucs4, 1))
-    *to++ = unit;
-  return to;
-}
 
 }  // namespace
 
