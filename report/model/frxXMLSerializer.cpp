@@ -753,9 +753,9 @@ const QString& TfrxXMLSerializer::ElementName(QByteArrayView text)
   // The writer always puts the name first.
   static constexpr QByteArrayView kName = "Name=\"";
   if (text.size() >= kName.size() && std::memcmp(text.data(), kName.data(), kName.size()) == 0) {
-    const auto* end = static_cast<const char*>(
-        std::memchr(text.data() + kName.size(), '"', static_cast<std::size_t>(text.size() - kName.size())));
-    if (end) {
+    const char* const textEnd = text.data() + text.size();
+    const char* end = FindClosingQuote(text.data() + kName.size(), textEnd);
+    if (end != textEnd) {
       FElementNameValue = QByteArrayView(text.data() + kName.size(), end);
       FElementName = frxXMLToStr(FElementNameValue);
       return FElementName;
