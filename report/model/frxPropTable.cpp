@@ -37,9 +37,7 @@ TfrxDefaultCheck TfrxDefaultCheck::For(const TfrxPropInfo& property)
 {
   TfrxDefaultCheck check;
   check.FField = property.Field;
-  const bool ordinal = property.Kind == TfrxPropKind::Integer || property.Kind == TfrxPropKind::Enum ||
-                       property.Kind == TfrxPropKind::Boolean || property.Kind == TfrxPropKind::Set;
-  if (ordinal && property.Default && property.Field.IsOrdinal()) {
+  if (frxIsOrdinalKind(property.Kind) && property.Default && property.Field.IsOrdinal()) {
     const TfrxPropField& field = property.Field;
     const qint64 value = *property.Default;
     check.FValue = static_cast<std::uint64_t>(value);

@@ -239,15 +239,6 @@ void TfrxXMLSerializer::AddError(const QString& message)
 
 namespace {
 
-// Integer, Enum, Boolean and Set come first in TfrxPropKind: one comparison
-// instead of a jump through a table for every property visited.
-constexpr bool IsOrdinal(TfrxPropKind kind)
-{
-  static_assert(TfrxPropKind::Integer < TfrxPropKind::Set && TfrxPropKind::Enum < TfrxPropKind::Set &&
-                TfrxPropKind::Boolean < TfrxPropKind::Set);
-  return kind <= TfrxPropKind::Set;
-}
-
 void AppendOrdinal(TfrxXMLText& out, const std::string& prefix, const TfrxPropInfo& property, qint64 value)
 {
   const bool named = value >= 0 && value < static_cast<qint64>(property.Utf8NamedAttributes.size());
@@ -319,7 +310,7 @@ void AppendPropData(TfrxXMLText& out, const std::string& prefix, const QByteArra
 // cheap enough to be settled in the loop over a table, before any call.
 bool AtDefault(const void* object, const TfrxPropInfo& property)
 {
-  if (IsOrdinal(property.Kind))
+  if (frxIsOrdinalKind(property.Kind))
     return property.Default && property.Ordinal(object) == *property.Default;
   return property.Kind == TfrxPropKind::String && property.IsEmptyString(object);
 }
