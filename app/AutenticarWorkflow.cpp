@@ -4,6 +4,20 @@
 #include "app/IssuerSettings.h"
 #include "app/TextFunctions.h"
 
+namespace {
+
+// The number printed on a receipt carries leading zeros (N°: 0000000042)
+// that the code never covered: 42 and 0000000042 are the same receipt.
+QString WithoutLeadingZeros(const QString& typed)
+{
+  qsizetype zeros = 0;
+  while (zeros + 1 < typed.size() && typed.at(zeros) == u'0')
+    ++zeros;
+  return typed.mid(zeros);
+}
+
+}  // namespace
+
 std::optional<QString> TAutenticarWorkflow::BitBtn1Click(const TAuthenticationEntry& entry)
 {
   if (entry.Codigo.isEmpty()) {
@@ -21,7 +35,7 @@ std::optional<QString> TAutenticarWorkflow::BitBtn1Click(const TAuthenticationEn
       return;
     }
     const QString issuerDocument = FDm.Settings().ReadString(IssuerSection, u"CFP_CNPJ");
-    code = CodigoAutenticacao(entry.Valor, issuerDocument, entry.Codigo, entry.Cliente);
+    code = CodigoAutenticacao(entry.Valor, issuerDocument, WithoutLeadingZeros(entry.Codigo), entry.Cliente);
   });
   return code;
 }

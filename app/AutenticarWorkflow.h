@@ -10,7 +10,7 @@
 // The texts of the authentication check window's fields, as they hold them
 // when Autenticar is pressed.
 struct TAuthenticationEntry {
-  QString Codigo;  // edtCodigo: the receipt number as typed
+  QString Codigo;  // edtCodigo: the receipt number as typed, leading zeros or not
   QString Cliente; // edtCliente
   QString Valor;   // edtValor
 };

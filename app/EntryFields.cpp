@@ -5,6 +5,9 @@ MVEditSettings EditField(TCheck check, TCaracters caracter)
   MVEditSettings settings;
   settings.Check = check;
   settings.Caracter = caracter;
+  // A state registration field is required as soon as it is one: an empty
+  // one is "Informação necessária" where every other kind may stay empty.
+  settings.AcceptNull = check != ckIE;
   return settings;
 }
 

@@ -4,7 +4,8 @@
 
 #include <QString>
 
-// A validated edit field of that kind, the other settings at their defaults.
+// A validated edit field of that kind, the other settings as setting the
+// kind leaves them (a state registration is required, other kinds optional).
 MVEditSettings EditField(TCheck check, TCaracters caracter);
 
 // How the windows set up their validated edit fields, by the kind of datum.

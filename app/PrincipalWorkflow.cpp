@@ -6,6 +6,7 @@
 #include "app/TextFunctions.h"
 #include "app/ValorPorExtenso.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -81,7 +82,10 @@ TIssuedReceipt TPrincipalWorkflow::Issue(const TReceiptEntry& entry)
   FUi.ShowProgress();
   FDm.fImagem.clear();
   const QString informacao = ValorPorExtenso(AmountOf(entry.Valor)).toUpper();
-  const std::int32_t fCodigo = NextCodigo(settings.ReadInteger(IssuerSection, CounterKey));
+  // The register is saved before the counter: a run that ends between the two
+  // has stored a number CODIGO does not know yet, and must not issue it again.
+  const std::int32_t fCodigo =
+    NextCodigo(std::max(settings.ReadInteger(IssuerSection, CounterKey), FDm.HighestCodigo()));
   const QString autenticacao =
     CodigoAutenticacao(entry.Valor, settings.ReadString(IssuerSection, u"CFP_CNPJ"), fCodigo, entry.Cliente);
 

@@ -8,22 +8,22 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
 
 // The lock needs the folder, and "cannot create the lock file" would hide the real problem.
-const QString& ExistingFolder(const QString& folder)
+void RequireExistingFolder(const QString& folder)
 {
   if (!QFileInfo(folder).isDir())
     throw std::runtime_error(QStringLiteral("A pasta de dados %1 não existe.").arg(QDir::toNativeSeparators(folder)).toStdString());
-  return folder;
 }
 
 }  // namespace
 
-TDm::TDm(const QString& dataFolder, const QString& programFolder)
-  : FLock(ExistingFolder(dataFolder)),
+TDm::TDm(const QString& dataFolder, const QString& programFolder, TDataAccess access)
+  : FAccess(access),
     FDataFolder(QDir(dataFolder).absolutePath()),
     FProgramFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder),
     cdsReg(QStringLiteral("cdsReg")),
@@ -35,6 +35,9 @@ TDm::TDm(const QString& dataFolder, const QString& programFolder)
     cdsRegCodigo(cdsReg, u"Codigo"),
     cdsRegAutenticacao(cdsReg, u"Autenticacao")
 {
+  RequireExistingFolder(dataFolder);
+  if (access == TDataAccess::Writing)
+    FLock.emplace(dataFolder, LockPatience);
   BuildReceiptLayout(frxReport, ReceiptKind::Recebimento);
   frxReport.OnBeforePrint = [this](TfrxReportComponent* sender) { frxReportBeforePrint(sender); };
 }
@@ -104,10 +107,18 @@ void TDm::LoadRegister()
   FRegisterActive = true;
 }
 
+std::int32_t TDm::HighestCodigo() const
+{
+  std::int32_t highest = 0;
+  for (qsizetype row = 0; row < cdsReg.RecordCount(); ++row)
+    highest = std::max(highest, cdsReg.CodigoAt(row));
+  return highest;
+}
+
 bool TDm::LocateCodigo(std::int32_t codigo)
 {
   for (qsizetype row = 0; row < cdsReg.RecordCount(); ++row) {
-    if (cdsReg.Record(row).Codigo == codigo) {
+    if (cdsReg.CodigoAt(row) == codigo) {
       cdsReg.MoveTo(row);
       return true;
     }
@@ -117,6 +128,8 @@ bool TDm::LocateCodigo(std::int32_t codigo)
 
 void TDm::SaveRegister()
 {
+  if (FAccess == TDataAccess::Reading)
+    throw std::logic_error("A data module that only reads saved the register");
   if (FRegisterActive)
     cdsReg.SaveToFile(FilePath(RegisterFileName));
 }

@@ -11,17 +11,25 @@
 #include <QString>
 #include <QStringView>
 
+#include <chrono>
 #include <cstdint>
+#include <optional>
 
 class TfrxReportComponent;
+
+// What a data module does with its folder's files. A reader needs no lock:
+// every file it reads is replaced whole by its writers, never changed in
+// place, so it sees either the old file or the new one.
+enum class TDataAccess { Reading, Writing };
 
 // The data module: the receipt register, the receipt report and the files of
 // one data folder (config.ini, recibo.xml, the receipt templates), for the
 // whole run of the desktop program or the length of a command's work. It
 // holds the folder's lock all that time, so no other Quitanza process changes
-// the same files.
+// the same files; one that only reads takes no lock.
 class TDm {
-  TDataFolderLock FLock;  // first: nothing is touched before the folder is ours
+  std::optional<TDataFolderLock> FLock;  // a writer takes it before anything is read
+  TDataAccess FAccess;
   QString FDataFolder;
   QString FProgramFolder;
   bool FRegisterActive = true;
@@ -31,12 +39,18 @@ public:
   static constexpr QStringView RegisterFileName = u"recibo.xml";
   static constexpr QStringView SettingsFileName = u"config.ini";
 
-  // Throws std::runtime_error when the folder does not exist or another
-  // process holds it ("Os dados em DIR estão em uso por outro processo do
-  // Quitanza."). The register starts open, with no rows; the report holds the
-  // receipt layout. `programFolder` holds the templates that the data folder
-  // lacks: the executable's folder unless given.
-  explicit TDm(const QString& dataFolder, const QString& programFolder = {});
+  // How long a writer waits for another process to let the folder go: as
+  // long as another command takes to issue a receipt, many times over.
+  static constexpr std::chrono::seconds LockPatience{10};
+
+  // Throws std::runtime_error when the folder does not exist or, for a
+  // writer, another process holds it past LockPatience ("Os dados em DIR
+  // estão em uso por outro processo do Quitanza."). The register starts
+  // open, with no rows; the report holds the receipt layout. `programFolder`
+  // holds the templates that the data folder lacks: the executable's folder
+  // unless given.
+  explicit TDm(const QString& dataFolder, const QString& programFolder = {},
+               TDataAccess access = TDataAccess::Writing);
   TDm(const TDm&) = delete;
   TDm& operator=(const TDm&) = delete;
 
@@ -71,7 +85,11 @@ public:
   // Loads recibo.xml when it exists; without it the register stays empty.
   void LoadRegisterIfPresent();
   // Writes the register to recibo.xml; writes nothing while it is closed.
+  // A reader's data module refuses (std::logic_error): it holds no lock.
   void SaveRegister();
+
+  // The greatest receipt number in the register; 0 when it is empty.
+  std::int32_t HighestCodigo() const;
 
   // Makes the first row with that number the current one; false, the
   // current row unchanged, when there is none.

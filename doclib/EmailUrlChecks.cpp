@@ -42,6 +42,7 @@ constexpr UrlBeginning urlBeginnings[] = {
   {u"www.", 7, DotRule::SomeDotFrom, 4},
   {u"news:", 7, DotRule::SomeDotFrom, 4},
   {u"http://", 10, DotRule::FirstDotFrom, 8},
+  {u"https://", 11, DotRule::FirstDotFrom, 9},
   {u"ftp://", 9, DotRule::FirstDotFrom, 7},
 };
 

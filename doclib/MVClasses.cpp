@@ -63,9 +63,9 @@ QString FormatTelefone(const QString& text)
   // Pieces come from the trimmed text, so surrounding blanks cannot shift the
   // digits into the wrong places.
   const QString trimmed = TrimBlanks(text);
-  if (trimmed.size() != 9 && trimmed.size() != 10)
+  if (trimmed.size() < 9 || trimmed.size() > 11)
     return trimmed;
-  const qsizetype prefixLength = trimmed.size() - 6;  // 3 or 4 digits before the hyphen
+  const qsizetype prefixLength = trimmed.size() - 6;  // 3 to 5 digits before the hyphen
   return u'(' + Piece(trimmed, 1, 2) + u')' + Piece(trimmed, 3, prefixLength) + u'-' +
          Piece(trimmed, 3 + prefixLength, 4);
 }

@@ -33,7 +33,8 @@ QString FormatCep(const QString& text);
 // 123.45678.90-1, or the empty text when there are no digits.
 QString FormatPis(const QString& text);
 
-// (11)321-0456 or (11)3210-4567 for 9 or 10 characters, else the trimmed text.
+// (11)321-0456, (11)3210-4567 or (11)98765-4321 for 9, 10 or 11 characters,
+// else the trimmed text.
 QString FormatTelefone(const QString& text);
 
 // Completes ddmmyyyy, ddmmyy, ddmm or dd (the missing parts from `today`) and

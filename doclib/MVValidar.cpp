@@ -68,8 +68,9 @@ bool IsValidUF(const QString& text)
 
 bool IsValidTelefone(const QString& text)
 {
+  // 11 digits: an area code and a mobile number of nine digits.
   const qsizetype digits = OnlyDigits(text).size();
-  return digits <= 2 || digits == 9 || digits == 10;
+  return digits <= 2 || (digits >= 9 && digits <= 11);
 }
 
 bool IsValidIE(const QString&, const QString&)

@@ -27,7 +27,8 @@ bool IsValidTitulo(const QString& text);
 // (B, D, E, M, R, S); longer texts never are.
 bool IsValidUF(const QString& text);
 
-// No digits, an area code alone (1 or 2 digits), or 9 or 10 digits.
+// No digits, an area code alone (1 or 2 digits), or 9 to 11 digits (an area
+// code and a land line of 7 or 8 digits or a mobile number of 9).
 bool IsValidTelefone(const QString& text);
 
 // Empty, or one "@" that is not first, not followed by a character outside
@@ -36,7 +37,7 @@ bool IsValidTelefone(const QString& text);
 bool IsValidEmail(const QString& text);
 
 // Empty, or a printable address of more than 5 characters starting with
-// "www.", "news:", "http://" or "ftp://" and carrying a dotted name, or a
+// "www.", "news:", "http://", "https://" or "ftp://" and carrying a dotted name, or a
 // dotted IPv4 address.
 bool IsValidURL(const QString& text);
 

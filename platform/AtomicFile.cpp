@@ -1,26 +1,21 @@
 #include "platform/AtomicFile.h"
 
 #include "platform/FileError.h"
+#include "platform/FileReplacement.h"
+#include "platform/SystemError.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 void WriteFileAtomically(const QString& path, const std::function<void(const TByteSink&)>& produce)
 {
-  const QString fullPath = QFileInfo(path).absoluteFilePath();
-  QSaveFile file(fullPath);
-  if (!file.open(QIODevice::WriteOnly)) throw TFileError::UnableToWrite(fullPath, file.errorString());
-  produce([&](QByteArrayView bytes) {
-    // A write may take only part of the bytes without an error (the disk filled
-    // up midway); the rest is written again until it goes or the system says why not.
-    while (!bytes.isEmpty()) {
-      const qint64 written = file.write(bytes.data(), bytes.size());
-      if (written <= 0) throw TFileError::UnableToWrite(fullPath, file.errorString());
-      bytes = bytes.sliced(written);
-    }
-  });
-  if (!file.commit()) throw TFileError::UnableToWrite(fullPath, file.errorString());
+  TFileReplacement file(path);
+  produce([&](QByteArrayView bytes) { file.Write(bytes); });
+  file.Commit();
 }
 
 void WriteFileAtomically(const QString& path, QByteArrayView content)
@@ -30,13 +25,25 @@ void WriteFileAtomically(const QString& path, QByteArrayView content)
 
 QByteArray ReadWholeFile(const QString& path)
 {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw TFileError::UnableToRead(QFileInfo(path).absoluteFilePath(), file.errorString());
+  const QString fullPath = QFileInfo(path).absoluteFilePath();
+  const int descriptor = ::open(QFile::encodeName(fullPath).constData(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0)
+    throw TFileError::UnableToRead(fullPath, SystemErrorText(errno));
+  QByteArray content;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
+    if (got == 0)
+      break;
+    if (got < 0) {
+      if (errno == EINTR)
+        continue;
+      const int error = errno;
+      ::close(descriptor);
+      throw TFileError::UnableToRead(fullPath, SystemErrorText(error));
+    }
+    content.append(buffer, got);
   }
-  QByteArray content = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    throw TFileError::UnableToRead(QFileInfo(path).absoluteFilePath(), file.errorString());
-  }
+  ::close(descriptor);
   return content;
 }

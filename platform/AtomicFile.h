@@ -9,10 +9,9 @@
 // Takes the bytes of a file being written, all of them or a TFileError.
 using TByteSink = std::function<void(QByteArrayView)>;
 
-// Replaces a file as a whole: the content goes to a temporary file in the same
-// folder, is flushed to disk and then renamed over the old file. A crash or a
-// full disk at any moment leaves either the old file or the new one, never a
-// truncated mix. Throws TFileError (UnableToWrite) and leaves the old file as it was.
+// Replaces a file as a whole through TFileReplacement: a crash or a full disk
+// at any moment leaves either the old file or the new one, never a truncated
+// mix. Throws TFileError (UnableToWrite) and leaves the old file as it was.
 void WriteFileAtomically(const QString& path, const std::function<void(const TByteSink&)>& produce);
 void WriteFileAtomically(const QString& path, QByteArrayView content);
 

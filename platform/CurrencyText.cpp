@@ -12,12 +12,12 @@ constexpr int MaxExponentDigits = 6;  // far past any exponent that can still fi
 
 std::invalid_argument NotAnAmount(QStringView text)
 {
-  return std::invalid_argument("'" + text.toString().toStdString() + "' is not a valid amount");
+  return std::invalid_argument("'" + text.toString().toStdString() + "' não é um valor válido");
 }
 
 std::out_of_range AmountOutOfRange(QStringView text)
 {
-  return std::out_of_range("'" + text.toString().toStdString() + "' is beyond the range of an amount");
+  return std::out_of_range("'" + text.toString().toStdString() + "' passa do maior valor possível");
 }
 
 // The parts of "[+-]digits[.digits][(e|E)[+-]digits]".

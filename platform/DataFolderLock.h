@@ -3,6 +3,7 @@
 #include <QLockFile>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 
 // Keeps other Quitanza processes out of a data folder while this one holds
@@ -14,10 +15,10 @@ class TDataFolderLock {
 public:
   static constexpr const char16_t* LockFileName = u"quitanza.lock";
 
-  // Throws std::runtime_error "Os dados em DIR estão em uso por outro processo
-  // do Quitanza." when another process holds the folder, or a TFileError when
-  // the lock file cannot be created.
-  explicit TDataFolderLock(const QString& folder);
+  // Waits up to `patience` for another process to let the folder go, then
+  // throws std::runtime_error "Os dados em DIR estão em uso por outro processo
+  // do Quitanza."; throws a TFileError when the lock file cannot be created.
+  explicit TDataFolderLock(const QString& folder, std::chrono::milliseconds patience = {});
 
 private:
   std::unique_ptr<QLockFile> FLock;

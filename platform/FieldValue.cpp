@@ -15,7 +15,7 @@ std::int32_t IntegerFromText(const QString& text)
 {
   bool ok = false;
   const int value = text.toInt(&ok, 10);
-  if (!ok) throw std::invalid_argument("'" + text.toStdString() + "' is not a valid integer");
+  if (!ok) throw std::invalid_argument("'" + text.toStdString() + "' não é um número inteiro válido");
   return value;
 }
 

@@ -18,11 +18,11 @@ public:
 
   static TFileError UnableToRead(const QString& path, const QString& reason)
   {
-    return {QStringLiteral("Unable to read %1: %2").arg(path, reason), path, reason};
+    return {QStringLiteral(u"Não foi possível ler %1: %2").arg(path, reason), path, reason};
   }
   static TFileError UnableToWrite(const QString& path, const QString& reason)
   {
-    return {QStringLiteral("Unable to write to %1: %2").arg(path, reason), path, reason};
+    return {QStringLiteral(u"Não foi possível gravar %1: %2").arg(path, reason), path, reason};
   }
 
 private:

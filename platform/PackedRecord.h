@@ -15,6 +15,7 @@ class TPackedRecord {
 public:
   explicit TPackedRecord(const TReceiptRecord& record);
   TReceiptRecord Unpack() const;
+  std::int32_t Codigo() const { return FCodigo; }
 
 private:
   QByteArray FTexts;                  // Cliente, CNPJ, Referente and Autenticacao, one after another

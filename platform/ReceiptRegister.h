@@ -30,6 +30,8 @@ public:
   bool IsEmpty() const { return RecordCount() == 0; }
   qsizetype RecordCount() const { return static_cast<qsizetype>(FRecords.size()); }
   TReceiptRecord Record(qsizetype index) const { return FRecords.at(static_cast<std::size_t>(index)).Unpack(); }
+  // A row's number without unpacking its texts, for searches over the whole register.
+  std::int32_t CodigoAt(qsizetype index) const { return FRecords.at(static_cast<std::size_t>(index)).Codigo(); }
 
   // Index of the current row; -1 when the register is empty.
   qsizetype CurrentIndex() const { return FCurrent; }

@@ -42,6 +42,31 @@ private:
   const TByteSink& FSink;
 };
 
+// pugixml describes its errors in English; the operator reads Portuguese.
+QString XmlErrorText(pugi::xml_parse_status status)
+{
+  switch (status) {
+  case pugi::status_ok: break;
+  case pugi::status_file_not_found:
+  case pugi::status_io_error: return QStringLiteral(u"o arquivo não pôde ser lido");
+  case pugi::status_out_of_memory: return QStringLiteral(u"falta memória");
+  case pugi::status_internal_error: return QStringLiteral(u"erro interno do leitor de XML");
+  case pugi::status_unrecognized_tag: return QStringLiteral(u"marca que não se reconhece");
+  case pugi::status_bad_pi:
+  case pugi::status_bad_comment:
+  case pugi::status_bad_cdata:
+  case pugi::status_bad_doctype:
+  case pugi::status_bad_pcdata: return QStringLiteral(u"texto malformado");
+  case pugi::status_bad_start_element:
+  case pugi::status_bad_attribute:
+  case pugi::status_bad_end_element: return QStringLiteral(u"elemento malformado");
+  case pugi::status_end_element_mismatch: return QStringLiteral(u"um elemento se fecha com outro nome");
+  case pugi::status_append_invalid_root:
+  case pugi::status_no_document_element: return QStringLiteral(u"não há elemento raiz");
+  }
+  return QStringLiteral(u"erro desconhecido");
+}
+
 qsizetype LineAt(const QByteArray& bytes, std::ptrdiff_t offset)
 {
   return bytes.first(std::clamp<qsizetype>(offset, 0, bytes.size())).count('\n') + 1;
@@ -56,7 +81,7 @@ std::vector<const char*> FileFieldNames(pugi::xml_node packet)
     if (const TFieldDef* ours = FindField(QString::fromUtf8(name))) names[ours - ReceiptFields.data()] = name;
   }
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == nullptr) throw std::runtime_error("the field " + ReceiptFields[i].Name.toString().toStdString() + " is missing");
+    if (names[i] == nullptr) throw std::runtime_error("falta o campo " + ReceiptFields[i].Name.toString().toStdString());
   }
   return names;
 }
@@ -70,7 +95,7 @@ TReceiptRecord ReadRow(pugi::xml_node row, const std::vector<const char*>& field
     try {
       SetFieldText(record, ReceiptFields[i], DecodeText(value.value(), encoding));
     } catch (const std::exception& error) {
-      throw std::runtime_error("field " + ReceiptFields[i].Name.toString().toStdString() + ": " + error.what());
+      throw std::runtime_error("campo " + ReceiptFields[i].Name.toString().toStdString() + ": " + error.what());
     }
   }
   return record;
@@ -79,7 +104,7 @@ TReceiptRecord ReadRow(pugi::xml_node row, const std::vector<const char*>& field
 std::vector<TPackedRecord> ReadPacket(const pugi::xml_document& document, TTextEncoding encoding)
 {
   const pugi::xml_node packet = document.child("DATAPACKET");
-  if (!packet) throw std::runtime_error("not a data packet (no DATAPACKET element)");
+  if (!packet) throw std::runtime_error("não é um registro de recibos (falta o elemento DATAPACKET)");
   const std::vector<const char*> fieldNames = FileFieldNames(packet);
   const auto rows = packet.child("ROWDATA").children("ROW");
   std::vector<TPackedRecord> records;
@@ -88,7 +113,7 @@ std::vector<TPackedRecord> ReadPacket(const pugi::xml_document& document, TTextE
     try {
       records.emplace_back(ReadRow(row, fieldNames, encoding));
     } catch (const std::exception& error) {
-      throw std::runtime_error("row " + std::to_string(records.size() + 1) + ", " + error.what());
+      throw std::runtime_error("linha " + std::to_string(records.size() + 1) + ", " + error.what());
     }
   }
   return records;
@@ -159,7 +184,7 @@ std::vector<TPackedRecord> ReadRegisterFile(const QString& path)
   if (!parsed) {
     // The parse has changed the buffer in place: lines are counted in the file as it is.
     const qsizetype line = LineAt(ReadWholeFile(fullPath), parsed.offset);
-    throw TFileError::UnableToRead(fullPath, QStringLiteral("invalid XML at line %1: %2").arg(line).arg(QString::fromUtf8(parsed.description())));
+    throw TFileError::UnableToRead(fullPath, QStringLiteral(u"XML inválido na linha %1: %2").arg(line).arg(XmlErrorText(parsed.status)));
   }
   try {
     return ReadPacket(document, encoding);

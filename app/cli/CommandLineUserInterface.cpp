@@ -39,8 +39,18 @@ void TCommandLineUserInterface::ExportPreviewTo(TfrxPDFExport& filter, const QSt
 
 void TCommandLineUserInterface::Preview(TfrxReport& report)
 {
-  if (FPdfFilter)
-    frxExportPDFFile(*FPdfFilter, report.PreviewPages(), FPdfFileName, FPdfSettings);
+  if (!FPdfFilter)
+    return;
+  auto file = std::make_unique<TFileReplacement>(FPdfFileName);
+  frxExportPDFStream(*FPdfFilter, report.PreviewPages(), file->Device(), FPdfSettings);
+  FPendingPdf = std::move(file);
+}
+
+void TCommandLineUserInterface::CommitPreview()
+{
+  if (FPendingPdf)
+    FPendingPdf->Commit();
+  FPendingPdf.reset();
 }
 
 void TCommandLineUserInterface::Stop(TStop kind, const QString& message)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/UserInterface.h"
+#include "platform/FileReplacement.h"
 #include "report/output/frxExportPDFFile.h"
 
 #include <QString>
 #include <QTextStream>
+
+#include <memory>
 
 // The workflows' user interface on the command line. What would stop the
 // action in a window is kept and raised by ThrowIfStopped once the workflow
@@ -13,6 +16,8 @@
 // error box showing a refused input; any other error shown ends the command
 // as a file or engine error (exit 3). A command has no fields or progress
 // bar; its preview is the PDF export when it was given a file, else nothing.
+// The PDF takes its place only when the command says its work is done, so a
+// receipt that was not stored leaves no valid-looking PDF behind.
 class TCommandLineUserInterface final : public TUserInterface {
 public:
   // `confirmed`: the operator answered Yes beforehand (--sim).
@@ -24,7 +29,8 @@ public:
   void Information(const QString& text) override;
   void ShowProgress() override {}
   void HideProgress() override {}
-  // Throws the export's error: the command's only output failed.
+  // Throws the export's error: the command's only output failed. The file
+  // stays pending until CommitPreview().
   void Preview(TfrxReport& report) override;
   void ClearFields() override {}
   void FocusField(const QString&) override {}
@@ -32,6 +38,8 @@ public:
   // From now on the preview exports the prepared pages into `fileName`
   // through `filter`, with these settings.
   void ExportPreviewTo(TfrxPDFExport& filter, const QString& fileName, const TfrxPDFFileSettings& settings);
+  // Puts the PDF the preview wrote in place; without this call it is removed.
+  void CommitPreview();
 
   // Throws InvalidInputError for a warning, an unanswered question or a
   // refused input, or std::runtime_error for another error: the first shown.
@@ -48,4 +56,5 @@ private:
   TfrxPDFExport* FPdfFilter = nullptr;
   QString FPdfFileName;
   TfrxPDFFileSettings FPdfSettings;
+  std::unique_ptr<TFileReplacement> FPendingPdf;
 };

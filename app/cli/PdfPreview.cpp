@@ -1,6 +1,7 @@
 #include "app/cli/PdfPreview.h"
 
 #include "app/cli/CommandLineUserInterface.h"
+#include "app/cli/ProtectedFiles.h"
 #include "app/cli/UsageError.h"
 #include "app/uDm.h"
 
@@ -30,6 +31,7 @@ void SetUpPdfPreview(TCommandLineUserInterface& ui, TDm& dm, const QCommandLineP
       throw UsageError(QStringLiteral("--senha protege o PDF: informe também --pdf ARQ."));
     return;
   }
+  TProtectedFiles(dm.DataFolder()).RefuseAsOutput(parser.value(PdfOption));
   TfrxPDFFileSettings settings;
   settings.UserPassword = parser.value(PasswordOption);
   ui.ExportPreviewTo(dm.frxPDFExport, parser.value(PdfOption), settings);

@@ -13,5 +13,6 @@ QList<QCommandLineOption> PdfPreviewOptions();
 bool PdfPreviewRequested(const QCommandLineParser& parser);
 
 // Sets the preview up as the options say: the PDF export when --pdf is given,
-// nothing otherwise. --senha without --pdf is a usage error.
+// nothing otherwise. --senha without --pdf is a usage error; a PDF that would
+// replace one of the data folder's files is refused.
 void SetUpPdfPreview(TCommandLineUserInterface& ui, TDm& dm, const QCommandLineParser& parser);

@@ -1,5 +1,6 @@
 #include "app/cli/ReportOutputs.h"
 
+#include "app/cli/ProtectedFiles.h"
 #include "app/cli/UsageError.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxReport.h"
@@ -15,7 +16,9 @@ ReportOutput PreparedReportFile()
   return {QCommandLineOption(QStringLiteral("fp3"), QStringLiteral("Grava o relatório preparado nesse arquivo (.fp3)."),
                              QStringLiteral("ARQ")),
           {},
-          [](TfrxReport& report, const QString& target, const QCommandLineParser&) {
+          [](TfrxReport& report, const QString& target, const QCommandLineParser&,
+             const TProtectedFiles& protectedFiles) {
+            protectedFiles.RefuseAsOutput(target);
             report.PreviewPages().SaveToFile(target);
           }};
 }
@@ -37,7 +40,9 @@ ReportOutput PdfFile()
   return {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("Exporta as páginas preparadas para esse PDF."),
                              QStringLiteral("ARQ")),
           {PageSelection, UserPassword, OwnerPassword, Uncompressed, EmbeddedFonts},
-          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser) {
+          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser,
+             const TProtectedFiles& protectedFiles) {
+            protectedFiles.RefuseAsOutput(target);
             TfrxPDFFileSettings settings;
             settings.PageNumbers = parser.value(PageSelection);
             settings.UserPassword = parser.value(UserPassword);
@@ -62,7 +67,8 @@ ReportOutput PngPages()
                              QStringLiteral("Grava cada página como PREFIXO-1.png, PREFIXO-2.png, ..."),
                              QStringLiteral("PREFIXO")),
           {Resolution},
-          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser) {
+          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser,
+             const TProtectedFiles& protectedFiles) {
             bool isNumber = false;
             const int dpi = parser.value(Resolution).toInt(&isNumber);
             if (!isNumber || dpi < kPngMinDpi || dpi > kPngMaxDpi)
@@ -70,6 +76,8 @@ ReportOutput PngPages()
                                    .arg(kPngMinDpi)
                                    .arg(kPngMaxDpi)
                                    .arg(parser.value(Resolution)));
+            for (int page = 1; page <= report.PreviewPages().Count(); ++page)
+              protectedFiles.RefuseAsOutput(PngPageFileName(target, page));
             ExportPagesToPng(report.PreviewPages(), target, dpi);
           }};
 }

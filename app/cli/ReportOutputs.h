@@ -8,15 +8,19 @@
 #include <functional>
 
 class TfrxReport;
+class TProtectedFiles;
 
 // One output of `quitanza relatorio`: the option naming its target, further
 // options it reads (a resolution, say), and what it writes from the report's
 // prepared pages. The command prepares the report (or loads prepared pages)
-// once and hands them to every output asked for.
+// once and hands them to every output asked for. An output refuses to
+// write over any of the protected files.
 struct ReportOutput {
   QCommandLineOption option;
   QList<QCommandLineOption> settings;
-  std::function<void(TfrxReport& report, const QString& target, const QCommandLineParser& parser)> write;
+  std::function<void(TfrxReport& report, const QString& target, const QCommandLineParser& parser,
+                     const TProtectedFiles& protectedFiles)>
+    write;
 };
 
 const QList<ReportOutput>& ReportOutputs();

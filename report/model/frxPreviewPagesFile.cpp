@@ -1,6 +1,7 @@
 // TfrxPreviewPages: prepared report files.
 #include "report/model/frxPreviewPages.h"
 
+#include "platform/FileReplacement.h"
 #include "report/model/frxBinaryProps.h"
 #include "report/model/frxErrors.h"
 #include "report/model/frxReport.h"
@@ -137,20 +138,9 @@ void TfrxPreviewPages::SaveToStream(QIODevice& Stream)
 
 void TfrxPreviewPages::SaveToFile(const QString& FileName)
 {
-  // Written beside the target first, so a failed save keeps the old file.
-  const QString temporary = FileName + QStringLiteral(".tmp");
-  {
-    QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-      throw EfrxError(QStringLiteral("Cannot create file \"%1\": %2").arg(temporary, file.errorString()));
-    SaveToStream(file);
-    if (!file.flush())
-      throw EfrxError(QStringLiteral("Cannot write file \"%1\": %2").arg(temporary, file.errorString()));
-  }
-  if (QFile::exists(FileName) && !QFile::remove(FileName))
-    throw EfrxError(QStringLiteral("Cannot replace file \"%1\"").arg(FileName));
-  if (!QFile::rename(temporary, FileName))
-    throw EfrxError(QStringLiteral("Cannot rename \"%1\" to \"%2\"").arg(temporary, FileName));
+  TFileReplacement file(FileName);
+  SaveToStream(file.Device());
+  file.Commit();
 }
 
 // ---------------------------------------------------------------- reading

@@ -1,5 +1,6 @@
 #include "report/model/frxReport.h"
 
+#include "platform/FileReplacement.h"
 #include "report/model/frxBinaryProps.h"
 #include "report/model/frxDataSet.h"
 #include "report/model/frxEngine.h"
@@ -263,10 +264,9 @@ void TfrxReport::SaveToFile(const QString& fileName)
                         (!ParentReport.isEmpty() && QDir::isAbsolutePath(ParentReport));
   if (absolute)
     ParentReport = QFileInfo(fileName).absoluteDir().relativeFilePath(ParentReport);
-  QFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    throw EfrxError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
-  SaveToStream(file);
+  TFileReplacement file(fileName);
+  SaveToStream(file.Device());
+  file.Commit();
 }
 
 void TfrxReport::ReportErrors()

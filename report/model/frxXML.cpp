@@ -1,5 +1,6 @@
 #include "report/model/frxXML.h"
 
+#include "platform/FileReplacement.h"
 #include "report/model/frxErrors.h"
 #include "report/model/frxXMLEscape.h"
 #include "report/model/frxXMLReader.h"
@@ -177,18 +178,8 @@ void TfrxXMLDocument::LoadFromFile(const QString& fileName)
 
 void TfrxXMLDocument::SaveToFile(const QString& fileName)
 {
-  const QString tempName = fileName + QStringLiteral(".tmp");
-  {
-    QFile file(tempName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-      throw EfrxError(QStringLiteral("Cannot create file \"%1\": %2").arg(tempName, file.errorString()));
-    SaveToStream(file);
-    if (!file.flush())
-      throw EfrxError(QStringLiteral("Cannot write file \"%1\": %2").arg(tempName, file.errorString()));
-  }
-  if (QFile::exists(fileName) && !QFile::remove(fileName))
-    throw EfrxError(QStringLiteral("Cannot replace file \"%1\"").arg(fileName));
-  if (!QFile::rename(tempName, fileName))
-    throw EfrxError(QStringLiteral("Cannot rename \"%1\" to \"%2\"").arg(tempName, fileName));
+  TFileReplacement file(fileName);
+  SaveToStream(file.Device());
+  file.Commit();
   LoadFromFile(fileName);
 }

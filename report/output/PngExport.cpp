@@ -1,6 +1,7 @@
 #include "report/output/PngExport.h"
 
 #include "platform/FileError.h"
+#include "platform/FileReplacement.h"
 #include "platform/PainterCanvas.h"
 #include "report/model/frxPageSource.h"
 #include "report/model/frxDrawPage.h"
@@ -10,7 +11,6 @@
 
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <cmath>
 #include <stdexcept>
@@ -18,6 +18,9 @@
 namespace {
 
 constexpr double kInchesPerMetre = 1 / 0.0254;
+// A side of more pixels would take gigabytes and minutes for one page; a
+// receipt at the highest resolution is far below it.
+constexpr int kMaxPixelsPerSide = 20000;
 
 void CheckResolution(int dpi)
 {
@@ -39,8 +42,21 @@ QImage RenderPage(TfrxPageSource& pages, int index, int dpi)
     return {};
   const double scale = dpi / 96.0;
   // The paper as the page drawing clips it: its size in report pixels, scaled.
-  QImage image(frxRound(static_cast<double>(page->PaperWidth() * fr1mm) * scale),
-               frxRound(static_cast<double>(page->PaperHeight() * fr1mm) * scale), QImage::Format_RGB32);
+  const double width = std::round(static_cast<double>(page->PaperWidth() * fr1mm) * scale);
+  const double height = std::round(static_cast<double>(page->PaperHeight() * fr1mm) * scale);
+  if (!(width >= 1 && height >= 1 && width <= kMaxPixelsPerSide && height <= kMaxPixelsPerSide))
+    throw std::runtime_error(QStringLiteral(u"A página %1 teria %2 x %3 pixels a %4 dpi; uma imagem tem de 1 a %5 "
+                                            u"pixels de lado.")
+                                 .arg(index + 1)
+                                 .arg(width)
+                                 .arg(height)
+                                 .arg(dpi)
+                                 .arg(kMaxPixelsPerSide)
+                                 .toStdString());
+  QImage image(frxRound(width), frxRound(height), QImage::Format_RGB32);
+  if (image.isNull())
+    throw std::runtime_error(
+        QStringLiteral(u"Falta memória para a imagem da página %1 (%2 x %3 pixels).").arg(index + 1).arg(width).arg(height).toStdString());
   image.fill(Qt::white);
   const int dotsPerMetre = static_cast<int>(std::lround(dpi * kInchesPerMetre));
   image.setDotsPerMeterX(dotsPerMetre);
@@ -51,6 +67,11 @@ QImage RenderPage(TfrxPageSource& pages, int index, int dpi)
   return image;
 }
 
+QString PngPageFileName(const QString& prefix, int page)
+{
+  return QStringLiteral("%1-%2.png").arg(prefix).arg(page);
+}
+
 QStringList ExportPagesToPng(TfrxPageSource& pages, const QString& prefix, int dpi)
 {
   CheckResolution(dpi);
@@ -58,17 +79,13 @@ QStringList ExportPagesToPng(TfrxPageSource& pages, const QString& prefix, int d
   for (int index = 0; index < pages.Count(); ++index) {
     const QImage image = RenderPage(pages, index, dpi);
     if (image.isNull())
-      continue;
-    const QString fileName = QStringLiteral("%1-%2.png").arg(prefix).arg(index + 1);
-    // Written beside and renamed into place, so a failed write leaves no half file.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-      throw TFileError::UnableToWrite(fileName, file.errorString());
-    QImageWriter writer(&file, "png");
+      throw std::runtime_error(QStringLiteral(u"A página %1 não pôde ser lida.").arg(index + 1).toStdString());
+    const QString fileName = PngPageFileName(prefix, index + 1);
+    TFileReplacement file(fileName);
+    QImageWriter writer(&file.Device(), "png");
     if (!writer.write(image))
-      throw TFileError::UnableToWrite(fileName, writer.errorString());
-    if (!file.commit())
-      throw TFileError::UnableToWrite(fileName, file.errorString());
+      throw TFileError::UnableToWrite(fileName, file.Device().errorString());
+    file.Commit();
     written << fileName;
   }
   return written;

@@ -6,6 +6,6 @@ void TfrxDeviceSink::Write(QByteArrayView data) {
   if (data.isEmpty())
     return;
   if (FDevice.write(data.data(), data.size()) != data.size())
-    throw std::runtime_error("cannot write the PDF file: " + FDevice.errorString().toStdString());
+    throw std::runtime_error("não foi possível gravar o PDF: " + FDevice.errorString().toStdString());
   FWritten += data.size();
 }

@@ -1,5 +1,6 @@
 #include "report/output/frxExportPDF.h"
 
+#include "platform/FileReplacement.h"
 #include "report/model/frxClass.h"
 #include "report/output/frxGraphicUtilsRound.h"
 #include "report/output/frxPDFColors.h"
@@ -16,7 +17,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QUrl>
 
@@ -38,7 +38,7 @@ bool HasTagsToRender(const TfrxCustomMemoView& memo, bool htmlTags) {
 struct TfrxPDFExport::Run {
   // A file is written beside its final name and replaces it only when the
   // document is complete, so a failed export never leaves a cut file behind.
-  std::unique_ptr<QSaveFile> file;
+  std::unique_ptr<TFileReplacement> file;
   TfrxPDFWriter writer;
   TfrxPDFFonts fonts;
   std::optional<TfrxPDFEncryption> encryption;
@@ -51,7 +51,7 @@ struct TfrxPDFExport::Run {
   QByteArray pageLinks;
   TfrxPDFPageContent content;
 
-  Run(std::unique_ptr<QSaveFile> output, QIODevice& device) : file(std::move(output)), writer(device) {}
+  Run(std::unique_ptr<TFileReplacement> output, QIODevice& device) : file(std::move(output)), writer(device) {}
 
   const TfrxPDFEncryption* Protection() const { return encryption ? &*encryption : nullptr; }
 };
@@ -88,13 +88,11 @@ bool TfrxPDFExport::Start() {
   const QString fileName = OutputFileName();
   if (fileName.isEmpty() && !Stream)
     return false;
-  std::unique_ptr<QSaveFile> file;
+  std::unique_ptr<TFileReplacement> file;
   QIODevice* device = Stream;
   if (!device) {
-    file = std::make_unique<QSaveFile>(fileName);
-    if (!file->open(QIODevice::WriteOnly))
-      throw EfrxError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file->errorString()));
-    device = file.get();
+    file = std::make_unique<TFileReplacement>(fileName);
+    device = &file->Device();
   }
   auto run = std::make_unique<Run>(std::move(file), *device);
   run->fileId = NewPdfFileId();
@@ -240,9 +238,7 @@ void TfrxPDFExport::Finish() {
                       xref);
   if (!run->file)
     return;
-  if (!run->file->commit())
-    throw EfrxError(
-        QStringLiteral("Cannot write file \"%1\". %2").arg(run->file->fileName(), run->file->errorString()));
+  run->file->Commit();
   if (OpenAfterExport)
-    QDesktopServices::openUrl(QUrl::fromLocalFile(run->file->fileName()));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(run->file->Path()));
 }

@@ -10,10 +10,20 @@ namespace {
 QByteArray PasswordBytes(const QString& password) {
   for (QChar ch : password) {
     if (ch.unicode() > 0xFF)
-      throw EfrxError(QStringLiteral("The password holds the character \"%1\", which a PDF password cannot hold")
+      throw EfrxError(QStringLiteral(u"A senha contém o caractere \"%1\", que uma senha de PDF não pode conter.")
                           .arg(ch));
   }
   return password.toLatin1();
+}
+
+void ApplySettings(TfrxPDFExport& filter, const TfrxPDFFileSettings& settings) {
+  filter.ShowDialog = false;
+  filter.ShowProgress = false;
+  filter.PageNumbers = settings.PageNumbers;
+  filter.UserPassword = PasswordBytes(settings.UserPassword);
+  filter.OwnerPassword = PasswordBytes(settings.OwnerPassword);
+  filter.Compressed = settings.Compressed;
+  filter.EmbeddedFonts = settings.EmbeddedFonts;
 }
 
 }  // namespace
@@ -26,14 +36,20 @@ void frxExportPDFFile(TfrxPageSource& pages, const QString& fileName, const Tfrx
 void frxExportPDFFile(TfrxPDFExport& filter, TfrxPageSource& pages, const QString& fileName,
                       const TfrxPDFFileSettings& settings) {
   if (fileName.isEmpty())
-    throw EfrxError(QStringLiteral("No file name given for the PDF file"));
-  filter.ShowDialog = false;
-  filter.ShowProgress = false;
+    throw EfrxError(QStringLiteral(u"Informe o nome do arquivo PDF."));
+  ApplySettings(filter, settings);
   filter.FileName = fileName;
-  filter.PageNumbers = settings.PageNumbers;
-  filter.UserPassword = PasswordBytes(settings.UserPassword);
-  filter.OwnerPassword = PasswordBytes(settings.OwnerPassword);
-  filter.Compressed = settings.Compressed;
-  filter.EmbeddedFonts = settings.EmbeddedFonts;
+  frxExportPreviewPages(pages, &filter, TfrxExportContext{});
+}
+
+void frxExportPDFStream(TfrxPDFExport& filter, TfrxPageSource& pages, QIODevice& stream,
+                        const TfrxPDFFileSettings& settings) {
+  ApplySettings(filter, settings);
+  // The filter outlives this export: it must not keep the caller's device.
+  struct TStreamLease {
+    TfrxPDFExport& Filter;
+    ~TStreamLease() { Filter.Stream = nullptr; }
+  } lease{filter};
+  filter.Stream = &stream;
   frxExportPreviewPages(pages, &filter, TfrxExportContext{});
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QIODevice;
 class TfrxPDFExport;
 class TfrxPageSource;
 
@@ -17,11 +18,16 @@ struct TfrxPDFFileSettings {
 
 // Writes the selected prepared pages into fileName, without dialog or
 // progress window. The file is replaced only by a complete document. Throws
-// EfrxError (or std::invalid_argument for a bad page selection) with a
-// message fit for the user.
+// EfrxError, TFileError (the file cannot be written) or std::invalid_argument
+// (a bad page selection) with a message fit for the user.
 void frxExportPDFFile(TfrxPageSource& pages, const QString& fileName, const TfrxPDFFileSettings& settings);
 
 // The same through a filter of the program's own, whose other settings
 // (document information, quality, viewer preferences) stay as they are.
 void frxExportPDFFile(TfrxPDFExport& filter, TfrxPageSource& pages, const QString& fileName,
                       const TfrxPDFFileSettings& settings);
+
+// The same into an open device the caller owns, for a file that must not
+// take its place until the caller says so.
+void frxExportPDFStream(TfrxPDFExport& filter, TfrxPageSource& pages, QIODevice& stream,
+                        const TfrxPDFFileSettings& settings);

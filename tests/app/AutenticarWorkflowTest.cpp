@@ -25,9 +25,12 @@ TEST_F(AutenticarWorkflowTest, ReproducesTheCodeOfIssuingUnderTheStoredIssuerDoc
   EXPECT_EQ(Autenticar(QStringLiteral("42"), QStringLiteral("FULANO DE TAL"), QStringLiteral("1.500,00")), printed);
   EXPECT_TRUE(Ui.Seen.isEmpty());
 
-  // The number as printed, with its zeros, is another text.
-  EXPECT_NE(Autenticar(QStringLiteral("0000000042"), QStringLiteral("FULANO DE TAL"), QStringLiteral("1.500,00")),
+  // The number as printed, with its zeros, is the same number.
+  EXPECT_EQ(Autenticar(QStringLiteral("0000000042"), QStringLiteral("FULANO DE TAL"), QStringLiteral("1.500,00")),
             printed);
+  EXPECT_EQ(Autenticar(QStringLiteral("0"), QStringLiteral("FULANO DE TAL"), QStringLiteral("1.500,00")),
+            CodigoAutenticacao(QStringLiteral("1.500,00"), QStringLiteral("12.345.678/0001-95"), 0,
+                               QStringLiteral("FULANO DE TAL")));
   // The amount as shown inside the field, without thousands points, too.
   EXPECT_NE(Autenticar(QStringLiteral("42"), QStringLiteral("FULANO DE TAL"), QStringLiteral("1500,00")), printed);
 }
@@ -93,5 +96,5 @@ TEST_F(AutenticarWorkflowTest, AnUnreadableSettingsFileIsAnErrorNotAnEmptyIssuer
   ASSERT_TRUE(QDir(FFolder.path()).mkdir(QStringLiteral("config.ini")));
   EXPECT_EQ(Autenticar(QStringLiteral("1"), QStringLiteral("ANA"), QStringLiteral("1,00")), std::nullopt);
   ASSERT_EQ(Ui.Seen.size(), 1);
-  EXPECT_TRUE(Ui.Seen.at(0).startsWith(QStringLiteral("Erro: Unable to read "))) << Ui.Seen.at(0).toStdString();
+  EXPECT_TRUE(Ui.Seen.at(0).startsWith(QStringLiteral(u"Erro: Não foi possível ler "))) << Ui.Seen.at(0).toStdString();
 }

@@ -8,12 +8,16 @@
 #include "tests/doclib/PrintQString.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+
+#include <chrono>
+#include <thread>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -175,7 +179,7 @@ TEST_F(DataCommandsTest, ListarReportsAnUnreadableRegister)
   WriteFileAtomically(PathOf(QStringLiteral("recibo.xml")), QByteArray("not xml"));
   const ProcessResult run = Quitanza({QStringLiteral("listar")});
   EXPECT_EQ(run.exitCode, 3);
-  EXPECT_TRUE(run.err.startsWith(QStringLiteral("Unable to read "))) << run.err.toStdString();
+  EXPECT_TRUE(run.err.startsWith(QStringLiteral(u"Não foi possível ler "))) << run.err.toStdString();
   EXPECT_EQ(Register(), QByteArray("not xml"));
 }
 
@@ -201,8 +205,10 @@ TEST_F(DataCommandsTest, ExcluirAsksAndRemovesTheFirstReceiptWithThatNumberFromT
   EXPECT_THAT(Codigos(left), ElementsAre(1, 2, 3));
 }
 
-// The test process holds the folder as the desktop program does for its whole run.
-TEST_F(DataCommandsTest, EveryCommandRefusesAFolderInUseByAnotherProcessAndChangesNothing)
+// The test process holds the folder as the desktop program does for its whole
+// run: commands that write wait for it, then give up; commands that only read
+// need no lock and go ahead.
+TEST_F(DataCommandsTest, AFolderInUseByAnotherProcessStopsWritersButNotReaders)
 {
   WriteSettings("[EMITENTE]\nCFP_CNPJ=12345678000195\n");
   WriteRegister({Receipt(1)});
@@ -210,20 +216,54 @@ TEST_F(DataCommandsTest, EveryCommandRefusesAFolderInUseByAnotherProcessAndChang
   const QByteArray receipts = Register();
   const TDm holder(Folder.path());
 
-  const QStringList commands[] = {
+  const QStringList writers[] = {
     {QStringLiteral("configurar"), QStringLiteral("--empresa"), QStringLiteral("Outra")},
-    {QStringLiteral("autenticar"), QStringLiteral("--numero"), QStringLiteral("1"), QStringLiteral("--cliente"),
-     QStringLiteral("ANA"), QStringLiteral("--valor"), QStringLiteral("1")},
-    {QStringLiteral("listar")},
     {QStringLiteral("excluir"), QStringLiteral("1"), QStringLiteral("--sim")},
   };
   const QString inUse = QStringLiteral(u"Os dados em %1 estão em uso por outro processo do Quitanza.\n").arg(Folder.path());
-  for (const QStringList& command : commands) {
+  for (const QStringList& command : writers) {
+    QElapsedTimer waited;
+    waited.start();
     const ProcessResult run = Quitanza(command);
     EXPECT_EQ(run.exitCode, 3) << command.first().toStdString();
     EXPECT_EQ(run.err, inUse);
     EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_GE(waited.elapsed(), 10000) << command.first().toStdString() << " gave up without waiting";
   }
   EXPECT_EQ(Settings(), settings);
   EXPECT_EQ(Register(), receipts);
+
+  const QStringList readers[] = {
+    {QStringLiteral("configurar")},
+    {QStringLiteral("autenticar"), QStringLiteral("--numero"), QStringLiteral("1"), QStringLiteral("--cliente"),
+     QStringLiteral("ANA"), QStringLiteral("--valor"), QStringLiteral("1")},
+    {QStringLiteral("listar")},
+  };
+  for (const QStringList& command : readers) {
+    const ProcessResult run = Quitanza(command);
+    EXPECT_EQ(run.exitCode, 0) << command.first().toStdString() << ": " << run.err.toStdString();
+  }
+}
+
+// A writer that meets the folder in use waits for it to be let go.
+TEST_F(DataCommandsTest, AWriterWaitsForTheFolderToBeLetGo)
+{
+  auto holder = std::make_unique<TDm>(Folder.path());
+  const std::unique_ptr<QProcess> writer = StartQuitanza(
+    {QStringLiteral("configurar"), QStringLiteral("--empresa"), QStringLiteral("Outra"), QStringLiteral("--dados"),
+     Folder.path()});
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  holder.reset();
+  const ProcessResult run = FinishQuitanza(*writer);
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_TRUE(Settings().contains("EMPRESA=Outra"));
+}
+
+// Reading writes nothing, not even a lock file.
+TEST_F(DataCommandsTest, ReadersLeaveNoLockBehind)
+{
+  WriteRegister({Receipt(1)});
+  const ProcessResult run = Quitanza({QStringLiteral("listar")});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("quitanza.lock"))));
 }

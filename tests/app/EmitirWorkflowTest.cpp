@@ -155,7 +155,7 @@ TEST_F(EmitirWorkflowTest, ARegisterThatCannotBeWrittenEndsTheIssueAfterThePrevi
   EXPECT_FALSE(Principal.btnEmitirClick(Entry(QStringLiteral("JOÃO"), QStringLiteral("10,00"))));
   ASSERT_EQ(Ui.Seen.size(), Completed.size() + 1);
   EXPECT_EQ(Ui.Seen.mid(0, Completed.size()), Completed);
-  EXPECT_TRUE(Ui.Seen.last().startsWith(QStringLiteral("Erro: Erro ao gerar recibo: Unable to write to ") + RegisterPath()))
+  EXPECT_TRUE(Ui.Seen.last().startsWith(QStringLiteral(u"Erro: Erro ao gerar recibo: Não foi possível gravar ") + RegisterPath()))
     << Ui.Seen.last().toStdString();
   EXPECT_EQ(SettingsInFile(), QByteArray("[EMITENTE]\nCODIGO=7\n"));
   // The row stays in memory and reaches the file at the next save.

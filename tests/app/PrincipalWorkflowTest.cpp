@@ -44,7 +44,7 @@ TEST_F(PrincipalWorkflowTest, AnUnreadableRegisterIsReportedNeverOverwrittenAndD
   WriteFileAtomically(RegisterPath(), damaged);
   Principal.FormShow();
   ASSERT_EQ(Ui.Seen.size(), 2);
-  EXPECT_TRUE(Ui.Seen.at(1).startsWith(QStringLiteral("Erro: Unable to read ") + RegisterPath()))
+  EXPECT_TRUE(Ui.Seen.at(1).startsWith(QStringLiteral(u"Erro: Não foi possível ler ") + RegisterPath()))
     << Ui.Seen.at(1).toStdString();
   EXPECT_FALSE(Dm->RegisterActive());
 
@@ -64,7 +64,7 @@ TEST_F(PrincipalWorkflowTest, AFailedSaveAtClosingShowsTheErrorAndKeepsTheProgra
 
   EXPECT_FALSE(Principal.FormClose());
   ASSERT_EQ(Ui.Seen.size(), 2);
-  EXPECT_TRUE(Ui.Seen.at(1).startsWith(QStringLiteral("Erro: Unable to write to ") + RegisterPath()))
+  EXPECT_TRUE(Ui.Seen.at(1).startsWith(QStringLiteral(u"Erro: Não foi possível gravar ") + RegisterPath()))
     << Ui.Seen.at(1).toStdString();
 
   ASSERT_TRUE(QDir(FFolder.path()).rmdir(QStringLiteral("recibo.xml")));

@@ -2,19 +2,27 @@
 
 #include "tests/app/TestApplication.h"
 
-#include <QProcess>
-
-ProcessResult RunQuitanza(const QStringList& arguments)
+std::unique_ptr<QProcess> StartQuitanza(const QStringList& arguments)
 {
   EnsureApplication();
-  QProcess process;
+  auto process = std::make_unique<QProcess>();
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("DISPLAY"));
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-  process.setProcessEnvironment(environment);
-  process.start(QStringLiteral(QUITANZA_BINARY_DIR "/app/quitanza"), arguments);
+  process->setProcessEnvironment(environment);
+  process->start(QStringLiteral(QUITANZA_BINARY_DIR "/app/quitanza"), arguments);
+  return process;
+}
+
+ProcessResult FinishQuitanza(QProcess& process)
+{
   if (!process.waitForFinished(30000))
     return {-1, QString(), process.errorString()};
   return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
           QString::fromUtf8(process.readAllStandardError())};
+}
+
+ProcessResult RunQuitanza(const QStringList& arguments)
+{
+  return FinishQuitanza(*StartQuitanza(arguments));
 }

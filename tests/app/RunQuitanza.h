@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 struct ProcessResult {
   int exitCode;
@@ -11,3 +14,7 @@ struct ProcessResult {
 
 // Runs the built executable with no display, as a script would.
 ProcessResult RunQuitanza(const QStringList& arguments);
+
+// The same in two steps, for a test that acts while the command runs.
+std::unique_ptr<QProcess> StartQuitanza(const QStringList& arguments);
+ProcessResult FinishQuitanza(QProcess& process);

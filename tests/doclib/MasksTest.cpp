@@ -108,14 +108,15 @@ TEST(FormatPis, PunctuatesTheDigits)
   });
 }
 
-TEST(FormatTelefone, PunctuatesNineAndTenCharacterNumbers)
+TEST(FormatTelefone, PunctuatesNineToElevenCharacterNumbers)
 {
   expectMask(FormatTelefone, {
     {u"1132104567", u"(11)3210-4567"},
     {u"113210456", u"(11)321-0456"},
     {u"32104567", u"32104567"},
     {u"  1132104567 ", u"(11)3210-4567"},
-    {u" 11932104567", u"11932104567"},
+    {u" 11987654321", u"(11)98765-4321"},
+    {u"119876543210", u"119876543210"},
     {u"", u""},
   });
 }

@@ -83,10 +83,11 @@ TEST(IsValidUF, AcceptsTheCodesOfTheList)
   expectVerdict(IsValidUF, false, {u"PM", u"XX", u"SPM", u"SPMG", u"A", u"1"});
 }
 
-TEST(IsValidTelefone, AcceptsAreaCodesAndNineOrTenDigits)
+TEST(IsValidTelefone, AcceptsAreaCodesAndNineToElevenDigits)
 {
-  expectVerdict(IsValidTelefone, true, {u"", u"1", u"11", u"113210456", u"1132104567", u"(11)3210-4567"});
-  expectVerdict(IsValidTelefone, false, {u"113", u"32104567", u"11932104567"});
+  expectVerdict(IsValidTelefone, true,
+                {u"", u"1", u"11", u"113210456", u"1132104567", u"(11)3210-4567", u"11987654321", u"(11)98765-4321"});
+  expectVerdict(IsValidTelefone, false, {u"113", u"32104567", u"119876543210"});
 }
 
 TEST(IsValidEmail, AppliesItsRulesToTheWholeText)
@@ -103,10 +104,11 @@ TEST(IsValidEmail, AppliesItsRulesToTheWholeText)
 TEST(IsValidURL, AcceptsKnownBeginningsWithADottedNameAndIpv4Addresses)
 {
   expectVerdict(IsValidURL, true,
-                {u"", u"www.empresa.com.br", u"WWW.Empresa.com", u"http://empresa.com.br", u"ftp://arquivos.com",
-                 u"news:grupo.local", u"192.168.0.1", u"0.0.0.0", u"255.255.255.255"});
+                {u"", u"www.empresa.com.br", u"WWW.Empresa.com", u"http://empresa.com.br", u"https://empresa.com.br",
+                 u"HTTPS://Empresa.com.br/loja", u"https://x.yz", u"ftp://arquivos.com", u"news:grupo.local",
+                 u"192.168.0.1", u"0.0.0.0", u"255.255.255.255"});
   expectVerdict(IsValidURL, false,
-                {u"https://empresa.com.br", u"empresa.com.br", u"www.empresa..com", u"www.empresa.com.",
+                {u"https://x.y", u"https://.empresa.com", u"https:/empresa.com.br", u"empresa.com.br", u"www.empresa..com", u"www.empresa.com.",
                  u"www.x", u"www.abc", u"http://x.y", u"http://.empresa.com", u"www.empre sa.com",
                  u"www.empresa.com/(x)", u"www.sãopaulo.com", u"192.168.0.256", u"1.2.3", u"1.2.3.4.5",
                  u"1.2.3.0004", u"1.2.3.-4"});

@@ -132,8 +132,8 @@ TEST(ReceiptRegister, FieldMisuseIsAnErrorNamingTheRegister)
   EXPECT_EQ(MessageOf([&] { reg.SetFieldAsInteger(u"Valor", 1); }), "cdsReg: Field 'Valor' is not an integer field");
   EXPECT_EQ(MessageOf([&] { reg.FieldAsCurrency(u"Codigo"); }), "cdsReg: Field 'Codigo' is not a currency field");
   EXPECT_EQ(MessageOf([&] { reg.SetFieldAsString(u"Valor", QStringLiteral("1.234,56")); }),
-            "cdsReg: Field 'Valor': '1.234,56' is not a valid amount");
-  EXPECT_EQ(MessageOf([&] { reg.SetFieldAsString(u"Tipo", QStringLiteral("x")); }), "cdsReg: Field 'Tipo': 'x' is not a valid integer");
+            "cdsReg: Field 'Valor': '1.234,56' não é um valor válido");
+  EXPECT_EQ(MessageOf([&] { reg.SetFieldAsString(u"Tipo", QStringLiteral("x")); }), "cdsReg: Field 'Tipo': 'x' não é um número inteiro válido");
 }
 
 class ReceiptRegisterFileTest : public TFolderTest {

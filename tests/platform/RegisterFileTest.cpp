@@ -87,13 +87,13 @@ TEST_F(RegisterFileTest, RefusesFilesItCannotReadSayingWhereAndWhy)
     QByteArray content;
     const char* reason;
   } cases[] = {
-    {"", "invalid XML at line 1"},
-    {"<?xml version=\"1.0\"?>\n<DATAPACKET>\n<ROWDATA><ROW Cliente=\"A\"></DATAPACKET>", "invalid XML at line 3"},
-    {"<?xml version=\"1.0\"?>\n<DATAPACKET><METADATA/><ROWDATA></ROWDATA>", "invalid XML at line 2"},
-    {"<OTHER/>", "not a data packet"},
-    {"<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"Cliente\"/></FIELDS></METADATA></DATAPACKET>", "the field CNPJ is missing"},
-    {"<DATAPACKET>" + fields + "<ROWDATA><ROW Valor=\"1\"/><ROW Valor=\"1,5\"/></ROWDATA></DATAPACKET>", "row 2, field Valor: '1,5' is not a valid amount"},
-    {"<DATAPACKET>" + fields + "<ROWDATA><ROW Codigo=\"3000000000\"/></ROWDATA></DATAPACKET>", "row 1, field Codigo: '3000000000' is not a valid integer"},
+    {"", "XML inválido na linha 1"},
+    {"<?xml version=\"1.0\"?>\n<DATAPACKET>\n<ROWDATA><ROW Cliente=\"A\"></DATAPACKET>", "XML inválido na linha 3: um elemento se fecha com outro nome"},
+    {"<?xml version=\"1.0\"?>\n<DATAPACKET><METADATA/><ROWDATA></ROWDATA>", "XML inválido na linha 2"},
+    {"<OTHER/>", "não é um registro de recibos"},
+    {"<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"Cliente\"/></FIELDS></METADATA></DATAPACKET>", "falta o campo CNPJ"},
+    {"<DATAPACKET>" + fields + "<ROWDATA><ROW Valor=\"1\"/><ROW Valor=\"1,5\"/></ROWDATA></DATAPACKET>", "linha 2, campo Valor: '1,5' não é um valor válido"},
+    {"<DATAPACKET>" + fields + "<ROWDATA><ROW Codigo=\"3000000000\"/></ROWDATA></DATAPACKET>", "linha 1, campo Codigo: '3000000000' não é um número inteiro válido"},
   };
   for (const auto& c : cases) {
     WriteBytes(Register(), c.content);
@@ -101,7 +101,7 @@ TEST_F(RegisterFileTest, RefusesFilesItCannotReadSayingWhereAndWhy)
       ReadRegisterFile(Register());
       ADD_FAILURE() << "no error for " << c.content.toStdString();
     } catch (const TFileError& error) {
-      EXPECT_THAT(error.what(), HasSubstr(QStringLiteral("Unable to read %1: ").arg(Register()).toStdString()));
+      EXPECT_THAT(error.what(), HasSubstr(QStringLiteral(u"Não foi possível ler %1: ").arg(Register()).toStdString()));
       EXPECT_THAT(error.what(), HasSubstr(c.reason));
     }
   }
@@ -115,7 +115,7 @@ TEST_F(RegisterFileTest, AFailedSaveSaysSoAndLeavesWhatWasThere)
     WriteRegisterFile(Register(), Packed(SampleRecords(3)));
     FAIL() << "no error";
   } catch (const TFileError& error) {
-    EXPECT_THAT(error.what(), HasSubstr(QStringLiteral("Unable to write to %1: ").arg(Register()).toStdString()));
+    EXPECT_THAT(error.what(), HasSubstr(QStringLiteral(u"Não foi possível gravar %1: ").arg(Register()).toStdString()));
   }
   EXPECT_TRUE(QFileInfo(Register()).isDir());
   EXPECT_EQ(QDir(FolderPath()).entryList(QDir::Files), QStringList());  // no temporary file left behind

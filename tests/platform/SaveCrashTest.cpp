@@ -33,7 +33,7 @@ QByteArray OldSettings(const QString& path)
 }
 
 const TSaveCase SaveCases[] = {
-  {"register", QStringLiteral("recibo.xml"), {QStringLiteral("save-register"), QStringLiteral("20000")}, OldRegister, "Unable to write to %1: "},
+  {"register", QStringLiteral("recibo.xml"), {QStringLiteral("save-register"), QStringLiteral("20000")}, OldRegister, "Não foi possível gravar %1: "},
   {"settings", QStringLiteral("config.ini"), {QStringLiteral("write-ini"), QStringLiteral("200000")}, OldSettings, "Unable to write to %1"},
 };
 
@@ -61,7 +61,7 @@ TEST_F(SaveCrashTest, AFailedWriteRaisesTheErrorAndLeavesTheOldFileWhole)
     const THelperRun run = RunHelper(QStringList{c.helperArguments[0], path, c.helperArguments[1], SizeCap, QStringLiteral("--fail-writes")});
     EXPECT_FALSE(run.Crashed) << c.name;
     EXPECT_EQ(run.ExitCode, 2) << c.name;
-    EXPECT_TRUE(run.Errors.startsWith(QString::fromLatin1(c.failureMessage).arg(path))) << c.name << ": " << run.Errors.toStdString();
+    EXPECT_TRUE(run.Errors.startsWith(QString::fromUtf8(c.failureMessage).arg(path))) << c.name << ": " << run.Errors.toStdString();
     EXPECT_EQ(ReadBytes(path), old) << c.name;
   }
   EXPECT_EQ(QDir(FolderPath()).entryList(QDir::Files).size(), 2) << "a temporary file was left behind";

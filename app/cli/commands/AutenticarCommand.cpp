@@ -15,8 +15,8 @@ const QString NumberOption = QStringLiteral("numero");
 const QString ClientOption = QStringLiteral("cliente");
 const QString AmountOption = QStringLiteral("valor");
 
-// edtCodigo takes digits only, and keeps them as typed: leading zeros change the code.
-QString ReceiptNumber(const QString& typed)
+// edtCodigo takes digits only.
+QString CheckedReceiptNumber(const QString& typed)
 {
   if (OnlyDigits(typed) != typed)
     throw InvalidInputError(QStringLiteral("O número do recibo só tem algarismos: %1").arg(typed));
@@ -37,7 +37,7 @@ public:
   QList<QCommandLineOption> options() const override
   {
     return {
-      QCommandLineOption(NumberOption, QStringLiteral("Número do recibo, sem os zeros à esquerda (42)."),
+      QCommandLineOption(NumberOption, QStringLiteral("Número do recibo (42 ou 0000000042)."),
                          QStringLiteral("N")),
       QCommandLineOption(ClientOption, QStringLiteral("Cliente, como impresso."), QStringLiteral("NOME")),
       QCommandLineOption(AmountOption, QStringLiteral("Valor, como impresso (1.500,00)."), QStringLiteral("VALOR")),
@@ -47,11 +47,11 @@ public:
   void run(const CommandInvocation& invocation) const override
   {
     const TAuthenticationEntry entry{
-      ReceiptNumber(invocation.parser.value(NumberOption)),
+      CheckedReceiptNumber(invocation.parser.value(NumberOption)),
       TextAsLeft(NameField(), invocation.parser.value(ClientOption)),
       AmountAsLeft(invocation.parser, AmountOption),
     };
-    TDm dm(invocation.dataDirectory);
+    TDm dm(invocation.dataDirectory, {}, TDataAccess::Reading);
     TCommandLineUserInterface ui(invocation.out, false);
     const std::optional<QString> code = TAutenticarWorkflow(dm, ui).BitBtn1Click(entry);
     ui.ThrowIfStopped();

@@ -112,7 +112,7 @@ public:
       }
     }
 
-    TDm dm(invocation.dataDirectory);
+    TDm dm(invocation.dataDirectory, {}, keys.isEmpty() ? TDataAccess::Reading : TDataAccess::Writing);
     TCommandLineUserInterface ui(invocation.out, false);
     TConfiguracaoWorkflow configuracao(dm, ui);
     if (keys.isEmpty()) {

@@ -77,6 +77,7 @@ public:
     dm.LoadRegisterIfPresent();
     const std::optional<TIssuedReceipt> issued = TPrincipalWorkflow(dm, ui).btnEmitirClick(entry);
     ui.ThrowIfStopped();
+    ui.CommitPreview();
     invocation.out << QStringLiteral("Recibo ") << ReceiptNumberText(issued->Codigo) << u'\n'
                    << QStringLiteral(u"Autenticação: ") << issued->Autenticacao << u'\n';
   }

@@ -64,7 +64,7 @@ public:
 
   void run(const CommandInvocation& invocation) const override
   {
-    TDm dm(invocation.dataDirectory);
+    TDm dm(invocation.dataDirectory, {}, TDataAccess::Reading);
     dm.LoadRegisterIfPresent();
     const TReceiptRegister& reg = dm.cdsReg;
     if (invocation.parser.isSet(JsonOption)) {

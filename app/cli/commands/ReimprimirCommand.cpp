@@ -30,13 +30,14 @@ public:
   {
     if (!PdfPreviewRequested(invocation.parser))
       throw UsageError(QStringLiteral("Informe o PDF a gravar: --pdf ARQ."));
-    TDm dm(invocation.dataDirectory);
+    TDm dm(invocation.dataDirectory, {}, TDataAccess::Reading);
     dm.frxReport.EngineOptions.NewSilentMode = simReThrow;
     SelectReceipt(dm, invocation.arguments.at(0));
     TCommandLineUserInterface ui(invocation.out, false);
     SetUpPdfPreview(ui, dm, invocation.parser);
     TConsultaWorkflow(dm, ui).btnImprimirClick();
     ui.ThrowIfStopped();
+    ui.CommitPreview();
     invocation.out << QStringLiteral("Recibo ") << ReceiptNumberText(dm.cdsRegCodigo.AsInteger()) << u'\n';
   }
 };

@@ -1,5 +1,6 @@
 #include "app/TextFunctions.h"
 #include "app/cli/Command.h"
+#include "app/cli/ProtectedFiles.h"
 #include "app/cli/ReportOutputs.h"
 #include "app/cli/UsageError.h"
 #include "report/model/frxPreviewPages.h"
@@ -81,6 +82,10 @@ public:
     if (requested.isEmpty())
       throw UsageError(QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ, --png PREFIXO)."));
 
+    // Nor may an output replace the file it was made from.
+    TProtectedFiles protectedFiles(invocation.dataDirectory);
+    protectedFiles.Add(prepared ? parser.value(PreparedOption) : invocation.arguments.constFirst());
+
     auto report = std::make_unique<TfrxReport>();
     // Errors reach the command line as one message and exit status 3.
     report->EngineOptions.NewSilentMode = simReThrow;
@@ -92,7 +97,7 @@ public:
       report->PrepareReport(true);
     }
     for (const ReportOutput* output : requested)
-      output->write(*report, parser.value(output->option.names().constFirst()), parser);
+      output->write(*report, parser.value(output->option.names().constFirst()), parser, protectedFiles);
     invocation.out << QStringLiteral("%1 página(s).\n").arg(report->PreviewPages().Count());
   }
 };

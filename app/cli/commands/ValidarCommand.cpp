@@ -25,7 +25,7 @@ const std::map<QString, MVEditSettings>& fields()
 }
 
 // quitanza validar TIPO VALOR [--uf UF]: what the validated edit field does
-// when the operator leaves it holding VALOR (an empty field allowed).
+// when the operator leaves it holding VALOR (empty where the field may be).
 class ValidarCommand final : public Command {
 public:
   QString name() const override { return QStringLiteral("validar"); }

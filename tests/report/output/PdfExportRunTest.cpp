@@ -2,6 +2,7 @@
 // pdffonts and pdftotext.
 #include "PdfFile.h"
 #include "PdfTools.h"
+#include "platform/FileError.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxClass.h"
 #include "report/output/frxExportPDF.h"
@@ -340,10 +341,10 @@ TEST_F(PdfExportRun, UnwritableFileGoesToTheReportsErrorsOrToTheCaller) {
   filter.FileName = path;
   EXPECT_FALSE(frxExportPreviewPages(FPages, &filter, WithReport(report)));
   ASSERT_EQ(report.Errors.Count(), 1);
-  EXPECT_TRUE(report.Errors.Items()[0].startsWith(QStringLiteral("Cannot create file \"") + path))
+  EXPECT_TRUE(report.Errors.Items()[0].startsWith(QStringLiteral(u"Não foi possível gravar ") + path))
       << report.Errors.Text().toStdString();
 
-  EXPECT_THROW(frxExportPDFFile(FPages, path, {}), EfrxError);
+  EXPECT_THROW(frxExportPDFFile(FPages, path, {}), TFileError);
 }
 
 TEST_F(PdfExportRun, NoFileNameAndNoStreamWritesNothingButSucceeds) {

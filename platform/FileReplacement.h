@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QIODevice>
+#include <QString>
+
+#include <memory>
+
+// Writes a file so that no failure leaves a cut one in its place.
+//
+// A regular file, or one that does not exist yet, is written beside itself
+// under a temporary name; Commit() flushes it to disk and renames it over the
+// old one. Until then, and for good when any step fails or the object is
+// destroyed without a Commit(), the old file stays exactly as it was and the
+// temporary one is removed. A symbolic link is followed: its target is
+// replaced and the link stays. A device or a FIFO cannot be replaced without
+// breaking the machine (/dev/null turned into a plain file): it is written
+// directly. A folder is refused, and so is a file its owner may not write.
+//
+// Every failure throws TFileError (UnableToWrite) naming the file as given
+// and the system's reason.
+class TFileReplacement {
+public:
+  explicit TFileReplacement(const QString& path);
+  ~TFileReplacement();
+  TFileReplacement(const TFileReplacement&) = delete;
+  TFileReplacement& operator=(const TFileReplacement&) = delete;
+
+  // The file's full path as given, before links are followed.
+  const QString& Path() const { return FPath; }
+
+  // Unbuffered: every write reaches the system at once and a refusal
+  // (a full disk) is seen by the write that met it.
+  QIODevice& Device();
+  // Throws when the system takes fewer bytes than given.
+  void Write(QByteArrayView bytes);
+
+  // Flushes the content to disk, then puts the file in place. Throws, with
+  // the old file untouched, when any of it fails.
+  void Commit();
+
+private:
+  class TDescriptorDevice;
+
+  [[noreturn]] void Fail(const QString& reason);
+  void Discard();
+
+  QString FPath;
+  QString FTarget;     // the path links lead to
+  QString FTemporary;  // empty when writing the target directly
+  int FDescriptor = -1;
+  std::unique_ptr<TDescriptorDevice> FDevice;
+};

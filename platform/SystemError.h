@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The system's reason for a failed file operation, in Portuguese whatever the
+// machine's language: the operator reads it in the same message as ours.
+// Reasons the operator is unlikely to meet fall back to the system's own text.
+QString SystemErrorText(int error);

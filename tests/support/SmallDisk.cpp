@@ -1,0 +1,34 @@
+#include "tests/support/SmallDisk.h"
+
+#include <QByteArray>
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+TSmallDisk::TSmallDisk(int kilobytes)
+{
+  const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";
+  FMounted = ::mount("tmpfs", QFile::encodeName(FFolder.path()).constData(), "tmpfs", 0, options.constData()) == 0;
+}
+
+TSmallDisk::~TSmallDisk()
+{
+  if (FMounted)
+    ::umount2(QFile::encodeName(FFolder.path()).constData(), MNT_DETACH);
+}
+
+void TSmallDisk::Fill() const
+{
+  const int descriptor = ::open(QFile::encodeName(FilePath(QStringLiteral("enchimento"))).constData(),
+                                O_WRONLY | O_CREAT | O_APPEND, 0644);
+  const QByteArray block(512, 'x');
+  while (::write(descriptor, block.constData(), block.size()) > 0) {
+  }
+  // Whatever a page-sized block left over, byte by byte.
+  while (::write(descriptor, "x", 1) > 0) {
+  }
+  ::close(descriptor);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A file system of its own, a few dozen kilobytes large, for tests of what
+// happens when the disk fills up: a tmpfs mounted on a fresh folder for the
+// life of this object. Mounting needs root (as in CI); elsewhere Mounted()
+// is false and the test skips.
+class TSmallDisk {
+public:
+  explicit TSmallDisk(int kilobytes);
+  ~TSmallDisk();
+  TSmallDisk(const TSmallDisk&) = delete;
+  TSmallDisk& operator=(const TSmallDisk&) = delete;
+
+  bool Mounted() const { return FMounted; }
+  QString Path() const { return FFolder.path(); }
+  QString FilePath(const QString& name) const { return FFolder.filePath(name); }
+
+  // Fills what is left of the disk with a file of its own.
+  void Fill() const;
+
+private:
+  QTemporaryDir FFolder;
+  bool FMounted = false;
+};
