@@ -16,9 +16,7 @@ ReportOutput PreparedReportFile()
   return {QCommandLineOption(QStringLiteral("fp3"), QStringLiteral("Grava o relatório preparado nesse arquivo (.fp3)."),
                              QStringLiteral("ARQ")),
           {},
-          [](TfrxReport& report, const QString& target, const QCommandLineParser&,
-             const TProtectedFiles& protectedFiles) {
-            protectedFiles.RefuseAsOutput(target);
+          [](TfrxReport& report, const QString& target, const QCommandLineParser&, const TProtectedFiles&) {
             report.PreviewPages().SaveToFile(target);
           }};
 }
@@ -40,9 +38,7 @@ ReportOutput PdfFile()
   return {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("Exporta as páginas preparadas para esse PDF."),
                              QStringLiteral("ARQ")),
           {PageSelection, UserPassword, OwnerPassword, Uncompressed, EmbeddedFonts},
-          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser,
-             const TProtectedFiles& protectedFiles) {
-            protectedFiles.RefuseAsOutput(target);
+          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser, const TProtectedFiles&) {
             TfrxPDFFileSettings settings;
             settings.PageNumbers = parser.value(PageSelection);
             settings.UserPassword = parser.value(UserPassword);

@@ -13,8 +13,9 @@ class TProtectedFiles;
 // One output of `quitanza relatorio`: the option naming its target, further
 // options it reads (a resolution, say), and what it writes from the report's
 // prepared pages. The command prepares the report (or loads prepared pages)
-// once and hands them to every output asked for. An output refuses to
-// write over any of the protected files.
+// once and hands them to every output asked for. The command refuses a
+// target that is a protected file before it starts; an output that writes
+// files of other names checks them itself.
 struct ReportOutput {
   QCommandLineOption option;
   QList<QCommandLineOption> settings;

@@ -18,9 +18,10 @@
 namespace {
 
 constexpr double kInchesPerMetre = 1 / 0.0254;
-// A side of more pixels would take gigabytes and minutes for one page; a
-// receipt at the highest resolution is far below it.
+// Larger bitmaps take gigabytes and minutes for one page. An A4 page at the
+// highest resolution (9,921 x 14,031 pixels) stays within both limits.
 constexpr int kMaxPixelsPerSide = 20000;
+constexpr double kMaxPixels = 150e6;
 
 void CheckResolution(int dpi)
 {
@@ -44,14 +45,16 @@ QImage RenderPage(TfrxPageSource& pages, int index, int dpi)
   // The paper as the page drawing clips it: its size in report pixels, scaled.
   const double width = std::round(static_cast<double>(page->PaperWidth() * fr1mm) * scale);
   const double height = std::round(static_cast<double>(page->PaperHeight() * fr1mm) * scale);
-  if (!(width >= 1 && height >= 1 && width <= kMaxPixelsPerSide && height <= kMaxPixelsPerSide))
+  if (!(width >= 1 && height >= 1 && width <= kMaxPixelsPerSide && height <= kMaxPixelsPerSide &&
+        width * height <= kMaxPixels))
     throw std::runtime_error(QStringLiteral(u"A página %1 teria %2 x %3 pixels a %4 dpi; uma imagem tem de 1 a %5 "
-                                            u"pixels de lado.")
+                                            u"pixels de lado e até %6 milhões de pixels.")
                                  .arg(index + 1)
                                  .arg(width)
                                  .arg(height)
                                  .arg(dpi)
                                  .arg(kMaxPixelsPerSide)
+                                 .arg(kMaxPixels / 1e6)
                                  .toStdString());
   QImage image(frxRound(width), frxRound(height), QImage::Format_RGB32);
   if (image.isNull())

@@ -12,7 +12,8 @@ inline constexpr int kPngMaxDpi = 1200;
 // Prepared page `index` drawn on white paper at `dpi` dots per inch; a null
 // image when there is no such page. Throws std::out_of_range for a resolution
 // outside kPngMinDpi .. kPngMaxDpi, and std::runtime_error for a page that
-// would be empty or wider or taller than 20,000 pixels, or that finds no memory.
+// would be empty, wider or taller than 20,000 pixels or larger than 150
+// million, or that finds no memory.
 QImage RenderPage(TfrxPageSource& pages, int index, int dpi = 96);
 
 // PREFIX-3.png for page 3.

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 
-#include <cerrno>
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -20,7 +20,7 @@ TSmallDisk::~TSmallDisk()
     ::umount2(QFile::encodeName(FFolder.path()).constData(), MNT_DETACH);
 }
 
-void TSmallDisk::Fill() const
+void TSmallDisk::Fill(qint64 leftBytes) const
 {
   const int descriptor = ::open(QFile::encodeName(FilePath(QStringLiteral("enchimento"))).constData(),
                                 O_WRONLY | O_CREAT | O_APPEND, 0644);
@@ -30,5 +30,7 @@ void TSmallDisk::Fill() const
   // Whatever a page-sized block left over, byte by byte.
   while (::write(descriptor, "x", 1) > 0) {
   }
+  if (leftBytes > 0)
+    ::ftruncate(descriptor, std::max<off_t>(0, ::lseek(descriptor, 0, SEEK_END) - leftBytes));
   ::close(descriptor);
 }

@@ -18,8 +18,9 @@ public:
   QString Path() const { return FFolder.path(); }
   QString FilePath(const QString& name) const { return FFolder.filePath(name); }
 
-  // Fills what is left of the disk with a file of its own.
-  void Fill() const;
+  // Fills what is left of the disk with a file of its own, but for
+  // `leftBytes` (the disk hands out whole pages of 4 KB).
+  void Fill(qint64 leftBytes = 0) const;
 
 private:
   QTemporaryDir FFolder;

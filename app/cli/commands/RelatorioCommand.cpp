@@ -85,6 +85,8 @@ public:
     // Nor may an output replace the file it was made from.
     TProtectedFiles protectedFiles(invocation.dataDirectory);
     protectedFiles.Add(prepared ? parser.value(PreparedOption) : invocation.arguments.constFirst());
+    for (const ReportOutput* output : requested)
+      protectedFiles.RefuseAsOutput(parser.value(output->option.names().constFirst()));
 
     auto report = std::make_unique<TfrxReport>();
     // Errors reach the command line as one message and exit status 3.

@@ -3,6 +3,7 @@
 #include "report/model/frxPreviewPages.h"
 #include "report/output/PngExport.h"
 #include "tests/support/IssuedReceipt.h"
+#include "tests/support/TestPage.h"
 #include "tests/support/TestPreviewPages.h"
 
 #include <QFileInfo>
@@ -97,3 +98,26 @@ TEST_F(PngExportTest, NoPagesWriteNoFiles)
 }
 
 }  // namespace
+
+// A page no bitmap can hold, or one of no size, is an error before anything
+// is drawn: never a success without the file, never gigabytes for one page.
+TEST(PngPageSize, PagesBeyondABitmapOrOfNoSizeAreRefused)
+{
+  QTemporaryDir folder;
+  const struct {
+    long double widthMm;
+    long double heightMm;
+    int dpi;
+  } cases[] = {{3000, 297, 1200}, {5000, 5000, 96}, {6000, 297, 96}, {0, 297, 96}, {210, -5, 96}};
+  for (const auto& c : cases) {
+    TestPage page;
+    page.Page().SetPaperWidth(c.widthMm);
+    page.Page().SetPaperHeight(c.heightMm);
+    TestPreviewPages pages;
+    pages.Add(page.Page());
+    const QString prefix = folder.filePath(QStringLiteral("p"));
+    EXPECT_THROW(ExportPagesToPng(pages, prefix, c.dpi), std::runtime_error)
+        << double(c.widthMm) << " x " << double(c.heightMm) << " mm at " << c.dpi << " dpi";
+    EXPECT_FALSE(QFileInfo::exists(PngPageFileName(prefix, 1)));
+  }
+}
