@@ -40,6 +40,9 @@ void TConsultaWorkflow::Reprint()
   SetReceiptVariable(report, u"Informacao", ValorPorExtenso(valor).toUpper());
   SetReceiptVariable(report, u"MD5", FDm.cdsRegAutenticacao.AsString());
   SetReceiptVariable(report, u"Codigo", ReceiptNumberText(FDm.cdsRegCodigo.AsInteger()));
+  // The day it was issued; receipts stored before dates were kept show today.
+  const QDateTime issuedAt = FDm.cdsRegData.AsDateTime();
+  report.PreparationTime = issuedAt.isValid() ? std::optional(issuedAt) : std::nullopt;
   report.PrepareReport(true);
   FUi.Preview(report);
 }

@@ -91,6 +91,9 @@ TIssuedReceipt TPrincipalWorkflow::Issue(const TReceiptEntry& entry)
 
   FDm.LoadReceiptTemplate(entry.Tipo);
   TfrxReport& report = FDm.frxReport;
+  // The moment the receipt shows is the one the register keeps, for reprints.
+  const QDateTime issuedAt = QDateTime::currentDateTime();
+  report.PreparationTime = issuedAt;
   SetIssuerVariables(report, settings);
   SetReceiptVariable(report, u"CNPJ_Empresa", settings.ReadString(IssuerSection, u"CFP_CNPJ"));
   SetReceiptVariable(report, u"CPF_CNPJ", entry.CNPJ);
@@ -113,6 +116,7 @@ TIssuedReceipt TPrincipalWorkflow::Issue(const TReceiptEntry& entry)
   FDm.cdsRegTipo.SetAsInteger(entry.Tipo);
   FDm.cdsRegCodigo.SetAsInteger(fCodigo);
   FDm.cdsRegAutenticacao.SetAsString(autenticacao);
+  FDm.cdsRegData.SetAsDateTime(issuedAt);
   FDm.cdsReg.Post();
   FDm.SaveRegister();
   settings.WriteInteger(IssuerSection, CounterKey, fCodigo);

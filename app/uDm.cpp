@@ -33,7 +33,8 @@ TDm::TDm(const QString& dataFolder, const QString& programFolder, TDataAccess ac
     cdsRegReferente(cdsReg, u"Referente"),
     cdsRegTipo(cdsReg, u"Tipo"),
     cdsRegCodigo(cdsReg, u"Codigo"),
-    cdsRegAutenticacao(cdsReg, u"Autenticacao")
+    cdsRegAutenticacao(cdsReg, u"Autenticacao"),
+    cdsRegData(cdsReg, u"Data")
 {
   RequireExistingFolder(dataFolder);
   if (access == TDataAccess::Writing)

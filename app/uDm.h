@@ -71,6 +71,7 @@ public:
   TRegisterField cdsRegTipo;
   TRegisterField cdsRegCodigo;
   TRegisterField cdsRegAutenticacao;
+  TRegisterField cdsRegData;
 
   // Whether the register is open. A load that fails leaves it closed:
   // closed, it is saved nowhere, so closing the program neither fails

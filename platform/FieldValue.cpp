@@ -11,6 +11,18 @@ struct TOverloaded : Handlers... {
   using Handlers::operator()...;
 };
 
+// The data packet's own form of a date and time.
+const QString DateTimeForm = QStringLiteral("yyyyMMddTHH:mm:sszzz");
+
+QDateTime DateTimeFromText(const QString& text)
+{
+  if (text.isEmpty())
+    return {};
+  const QDateTime value = QDateTime::fromString(text, DateTimeForm);
+  if (!value.isValid()) throw std::invalid_argument("'" + text.toStdString() + "' não é uma data e hora válida");
+  return value;
+}
+
 std::int32_t IntegerFromText(const QString& text)
 {
   bool ok = false;
@@ -35,6 +47,9 @@ QString FieldText(const TReceiptRecord& record, const TFieldDef& field)
                       [&](TTextMember member) { return record.*member; },
                       [&](TCurrencyMember member) { return CurrencyToText(record.*member); },
                       [&](TIntegerMember member) { return QString::number(record.*member); },
+                      [&](TDateTimeMember member) {
+                        return (record.*member).isValid() ? (record.*member).toString(DateTimeForm) : QString();
+                      },
                     },
                     field.Member);
 }
@@ -45,6 +60,7 @@ void SetFieldText(TReceiptRecord& record, const TFieldDef& field, const QString&
                [&](TTextMember member) { record.*member = text; },
                [&](TCurrencyMember member) { record.*member = CurrencyFromText(text); },
                [&](TIntegerMember member) { record.*member = IntegerFromText(text); },
+               [&](TDateTimeMember member) { record.*member = DateTimeFromText(text); },
              },
              field.Member);
 }

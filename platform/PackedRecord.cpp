@@ -1,9 +1,19 @@
 #include "platform/PackedRecord.h"
 
 #include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr std::int64_t NullData = std::numeric_limits<std::int64_t>::min();
+
+}  // namespace
 
 TPackedRecord::TPackedRecord(const TReceiptRecord& record)
-  : FValor(record.Valor.ticks()), FTipo(record.Tipo), FCodigo(record.Codigo)
+  : FValor(record.Valor.ticks()),
+    FTipo(record.Tipo),
+    FCodigo(record.Codigo),
+    FData(record.Data.isValid() ? record.Data.toMSecsSinceEpoch() : NullData)
 {
   const QByteArray texts[] = {record.Cliente.toUtf8(), record.CNPJ.toUtf8(), record.Referente.toUtf8(), record.Autenticacao.toUtf8()};
   FTexts.reserve(texts[0].size() + texts[1].size() + texts[2].size() + texts[3].size());
@@ -25,6 +35,8 @@ TReceiptRecord TPackedRecord::Unpack() const
   record.Tipo = FTipo;
   record.Codigo = FCodigo;
   record.Autenticacao = text(FEnds[2], texts.size());
+  if (FData != NullData)
+    record.Data = QDateTime::fromMSecsSinceEpoch(FData);
   return record;
 }
 

@@ -23,6 +23,7 @@ private:
   std::int64_t FValor;  // Amount's ticks
   std::int32_t FTipo;
   std::int32_t FCodigo;
+  std::int64_t FData;   // milliseconds since the epoch; NullData for none
 };
 
 std::vector<TPackedRecord> Packed(const std::vector<TReceiptRecord>& records);

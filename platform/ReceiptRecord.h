@@ -2,6 +2,7 @@
 
 #include "doclib/Amount.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringView>
 
@@ -18,15 +19,17 @@ struct TReceiptRecord {
   std::int32_t Tipo = 0;  // 0 = Recebimento, 1 = Pagamento
   std::int32_t Codigo = 0;
   QString Autenticacao;
+  QDateTime Data;  // when it was issued; null for receipts stored before dates were kept
 
   bool operator==(const TReceiptRecord&) const = default;
 };
 
-enum TFieldType { ftString, ftCurrency, ftMemo, ftInteger };
+enum TFieldType { ftString, ftCurrency, ftMemo, ftInteger, ftDateTime };
 
 using TTextMember = QString TReceiptRecord::*;
 using TCurrencyMember = Amount TReceiptRecord::*;
 using TIntegerMember = std::int32_t TReceiptRecord::*;
+using TDateTimeMember = QDateTime TReceiptRecord::*;
 
 // A field of the register: its name, type, size (characters, for ftString),
 // the label lists show for it and where a record holds it.
@@ -35,11 +38,14 @@ struct TFieldDef {
   TFieldType DataType;
   int Size;
   QStringView DisplayLabel;  // empty: lists show the name
-  std::variant<TTextMember, TCurrencyMember, TIntegerMember> Member;
+  std::variant<TTextMember, TCurrencyMember, TIntegerMember, TDateTimeMember> Member;
+  // Added after registers were first written: files without it still load,
+  // and a row may leave it empty (null).
+  bool MayBeMissing = false;
 };
 
-// The seven fields, in register order.
-inline constexpr std::array<TFieldDef, 7> ReceiptFields = {{
+// The fields, in register order.
+inline constexpr std::array<TFieldDef, 8> ReceiptFields = {{
   {u"Cliente", ftString, 200, u"Cliente:", &TReceiptRecord::Cliente},
   {u"CNPJ", ftString, 20, u"CPF/CNPJ:", &TReceiptRecord::CNPJ},
   {u"Valor", ftCurrency, 0, u"Valor:", &TReceiptRecord::Valor},
@@ -47,4 +53,5 @@ inline constexpr std::array<TFieldDef, 7> ReceiptFields = {{
   {u"Tipo", ftInteger, 0, u"Tipo:", &TReceiptRecord::Tipo},
   {u"Codigo", ftInteger, 0, u"", &TReceiptRecord::Codigo},
   {u"Autenticacao", ftString, 500, u"", &TReceiptRecord::Autenticacao},
+  {u"Data", ftDateTime, 0, u"Data:", &TReceiptRecord::Data, true},
 }};

@@ -126,6 +126,11 @@ Amount TReceiptRegister::FieldAsCurrency(QStringView field) const
   return Current().*std::get<TCurrencyMember>(FieldOfType(field, ftCurrency, "a currency").Member);
 }
 
+QDateTime TReceiptRegister::FieldAsDateTime(QStringView field) const
+{
+  return Current().*std::get<TDateTimeMember>(FieldOfType(field, ftDateTime, "a date and time").Member);
+}
+
 void TReceiptRegister::SetFieldAsString(QStringView field, const QString& value)
 {
   const TFieldDef& def = Field(field);
@@ -147,6 +152,12 @@ void TReceiptRegister::SetFieldAsCurrency(QStringView field, Amount value)
 {
   const TFieldDef& def = FieldOfType(field, ftCurrency, "a currency");
   Editable().*std::get<TCurrencyMember>(def.Member) = value;
+}
+
+void TReceiptRegister::SetFieldAsDateTime(QStringView field, const QDateTime& value)
+{
+  const TFieldDef& def = FieldOfType(field, ftDateTime, "a date and time");
+  Editable().*std::get<TDateTimeMember>(def.Member) = value;
 }
 
 void TReceiptRegister::LoadFromFile(const QString& path)

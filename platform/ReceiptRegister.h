@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
-// The receipt register in memory: the seven fields of TReceiptRecord, rows in
+// The receipt register in memory: the fields of TReceiptRecord, rows in
 // register order and a current row. It is always open.
 //
 // Issuing: Insert() starts a new row at the current row's position (the rows
@@ -49,13 +49,15 @@ public:
 
   // Field access on Current() by field name, letter case ignored. Every field
   // reads as text; setting text converts it for number fields and cuts string
-  // fields to their size. Integer and currency access need a field of that type.
+  // fields to their size. Integer, currency and date access need a field of that type.
   QString FieldAsString(QStringView field) const;
   std::int32_t FieldAsInteger(QStringView field) const;
   Amount FieldAsCurrency(QStringView field) const;
+  QDateTime FieldAsDateTime(QStringView field) const;
   void SetFieldAsString(QStringView field, const QString& value);
   void SetFieldAsInteger(QStringView field, std::int32_t value);
   void SetFieldAsCurrency(QStringView field, Amount value);
+  void SetFieldAsDateTime(QStringView field, const QDateTime& value);
 
   // Replaces every row with the file's; the first row becomes current. When
   // the file cannot be read, the register keeps its rows and refuses from then

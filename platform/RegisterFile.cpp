@@ -29,6 +29,7 @@ TXmlFieldType XmlFieldType(TFieldType type)
     case ftCurrency: return {"r8", "Money"};
     case ftMemo: return {"bin.hex", "Text"};
     case ftInteger: return {"i4", nullptr};
+    case ftDateTime: return {"dateTime", nullptr};
   }
   throw std::logic_error("Unknown field type");
 }
@@ -72,7 +73,8 @@ qsizetype LineAt(const QByteArray& bytes, std::ptrdiff_t offset)
   return bytes.first(std::clamp<qsizetype>(offset, 0, bytes.size())).count('\n') + 1;
 }
 
-// The file's FIELD for each of our fields, in our order; the file may list them in any order.
+// The file's FIELD for each of our fields, in our order; the file may list
+// them in any order. A field added later may be missing (nullptr).
 std::vector<const char*> FileFieldNames(pugi::xml_node packet)
 {
   std::vector<const char*> names(ReceiptFields.size(), nullptr);
@@ -81,7 +83,7 @@ std::vector<const char*> FileFieldNames(pugi::xml_node packet)
     if (const TFieldDef* ours = FindField(QString::fromUtf8(name))) names[ours - ReceiptFields.data()] = name;
   }
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == nullptr) throw std::runtime_error("falta o campo " + ReceiptFields[i].Name.toString().toStdString());
+    if (names[i] == nullptr && !ReceiptFields[i].MayBeMissing) throw std::runtime_error("falta o campo " + ReceiptFields[i].Name.toString().toStdString());
   }
   return names;
 }
@@ -90,6 +92,7 @@ TReceiptRecord ReadRow(pugi::xml_node row, const std::vector<const char*>& field
 {
   TReceiptRecord record;
   for (std::size_t i = 0; i < ReceiptFields.size(); ++i) {
+    if (fieldNames[i] == nullptr) continue;
     const pugi::xml_attribute value = row.attribute(fieldNames[i]);
     if (value.empty()) continue;  // a null value
     try {
@@ -132,16 +135,26 @@ void AppendFieldDefinitions(pugi::xml_node fields)
 }
 
 // Rows are written one at a time through a single reused ROW element, so a
-// save needs no copy of the whole register in memory.
+// save needs no copy of the whole register in memory. A null value is an
+// attribute left out; only the last fields may be null, so the others keep
+// their order.
 void WriteRows(pugi::xml_writer& writer, const std::vector<TPackedRecord>& records)
 {
   pugi::xml_document scratch;
   pugi::xml_node row = scratch.append_child("ROW");
   std::array<pugi::xml_attribute, ReceiptFields.size()> values;
-  for (std::size_t i = 0; i < ReceiptFields.size(); ++i) values[i] = row.append_attribute(ReceiptFields[i].Name.toUtf8().constData());
   for (const TPackedRecord& packed : records) {
     const TReceiptRecord record = packed.Unpack();
-    for (std::size_t i = 0; i < ReceiptFields.size(); ++i) values[i].set_value(FieldText(record, ReceiptFields[i]).toUtf8().constData());
+    for (std::size_t i = 0; i < ReceiptFields.size(); ++i) {
+      const QString text = FieldText(record, ReceiptFields[i]);
+      if (text.isEmpty() && ReceiptFields[i].MayBeMissing) {
+        if (values[i]) row.remove_attribute(values[i]);
+        values[i] = pugi::xml_attribute();
+        continue;
+      }
+      if (!values[i]) values[i] = row.append_attribute(ReceiptFields[i].Name.toUtf8().constData());
+      values[i].set_value(text.toUtf8().constData());
+    }
     row.print(writer, "", pugi::format_raw);
   }
 }

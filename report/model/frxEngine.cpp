@@ -15,7 +15,7 @@ bool TfrxEngine::Run()
   TfrxPreviewPages& pages = FReport.PreviewPages();
   pages.Initialize();
   pages.AddPageAction = apAdd;
-  const QDateTime now = QDateTime::currentDateTime();
+  const QDateTime now = FReport.PreparationTime.value_or(QDateTime::currentDateTime());
   StartDate = now.date();
   StartTime = now.time();
   Running = true;

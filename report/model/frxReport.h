@@ -11,11 +11,13 @@
 #include "report/model/frxStyles.h"
 #include "report/model/frxVariables.h"
 
+#include <QDateTime>
 #include <QStringList>
 #include <QVariant>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QTimer;
@@ -86,6 +88,10 @@ public:
   TfrxErrorList Errors;
   // "Date", "Time", "Page" ... as set by Clear.
   QStringList SystemVariables;
+  // The moment "Date" and "Time" show for the documents prepared from now
+  // on; unset, each preparation takes the moment it starts. Loading a
+  // template leaves it as it is.
+  std::optional<QDateTime> PreparationTime;
   // The last template file loaded.
   QString FileName;
   // Name of the object being processed, for error messages.

@@ -141,12 +141,14 @@ TEST_F(DataCommandsTest, ListarShowsTheRegisterInItsOrder)
   pagamento.Tipo = 1;
   pagamento.Cliente = QStringLiteral(u"D'ÁVILA");
   pagamento.Valor = Amount::fromBrazilianText(QStringLiteral("1.234,5"));
+  pagamento.Data = QDateTime(QDate(2026, 12, 11), QTime(9, 5, 30));
   WriteRegister({Receipt(9), pagamento});
 
   const ProcessResult text = Quitanza({QStringLiteral("listar")});
   EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
-  EXPECT_EQ(text.out, QStringLiteral(u"9\tRecebimento\t9,00\t12345678000195\tCLIENTE 9\t70350F6027BCE3713F6B76473084309B\n"
-                                     u"2\tPagamento\t1.234,50\t12345678000195\tD'ÁVILA\t70350F6027BCE3713F6B76473084309B\n"));
+  EXPECT_EQ(text.out, QStringLiteral(u"9\tRecebimento\t9,00\t12345678000195\tCLIENTE 9\t70350F6027BCE3713F6B76473084309B\t\n"
+                                     u"2\tPagamento\t1.234,50\t12345678000195\tD'ÁVILA\t70350F6027BCE3713F6B76473084309B"
+                                     u"\t11/12/2026 09:05\n"));
 
   const ProcessResult json = Quitanza({QStringLiteral("listar"), QStringLiteral("--json")});
   EXPECT_EQ(json.exitCode, 0);
@@ -154,8 +156,10 @@ TEST_F(DataCommandsTest, ListarShowsTheRegisterInItsOrder)
   ASSERT_EQ(rows.size(), 2);
   const QJsonObject second = rows.at(1).toObject();
   EXPECT_EQ(second.keys(), QStringList({QStringLiteral("Autenticacao"), QStringLiteral("CNPJ"), QStringLiteral("Cliente"),
-                                        QStringLiteral("Codigo"), QStringLiteral("Referente"), QStringLiteral("Tipo"),
-                                        QStringLiteral("Valor")}));
+                                        QStringLiteral("Codigo"), QStringLiteral("Data"), QStringLiteral("Referente"),
+                                        QStringLiteral("Tipo"), QStringLiteral("Valor")}));
+  EXPECT_EQ(second.value(u"Data").toString(), QStringLiteral("2026-12-11T09:05:30"));
+  EXPECT_TRUE(rows.at(0).toObject().value(u"Data").isNull());
   EXPECT_EQ(second.value(u"Cliente").toString(), QStringLiteral(u"D'ÁVILA"));
   EXPECT_TRUE(second.value(u"Valor").isDouble());
   EXPECT_EQ(second.value(u"Valor").toDouble(), 1234.5);

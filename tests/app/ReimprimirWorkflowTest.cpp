@@ -6,6 +6,8 @@
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
 
+#include <QLocale>
+
 class ReimprimirWorkflowTest : public TWorkflowTest {
 protected:
   // The register and settings as a previous run left them, the window open.
@@ -55,6 +57,43 @@ TEST_F(ReimprimirWorkflowTest, TheStoredReceiptIsPrintedWithItsDocumentAndAmount
   // A reprint stores nothing.
   EXPECT_EQ(ReadWholeFile(RegisterPath()), registerBefore);
   EXPECT_EQ(SettingsInFile(), settings);
+}
+
+// A reprint shows the day the receipt was issued; one stored before the day
+// was kept shows today, as it always did.
+TEST_F(ReimprimirWorkflowTest, TheDateIsTheDayOfIssue)
+{
+  TReceiptRecord dated = Receipt(1);
+  dated.Data = QDateTime(QDate(2013, 9, 2), QTime(10, 30));
+  StartWith({dated, Receipt(2)}, "[EMITENTE]\nCIDADE=Recife\n");
+  Consulta.btnImprimirClick();
+  EXPECT_EQ(PreparedText(QStringLiteral("Date")), QStringLiteral(u"Recife , segunda-feira, 02 de setembro de 2013"));
+
+  Dm->cdsReg.MoveTo(1);
+  Consulta.btnImprimirClick();
+  EXPECT_EQ(PreparedText(QStringLiteral("Date")),
+            QStringLiteral("Recife , ") + QLocale(QLocale::Portuguese, QLocale::Brazil)
+                                            .toString(QDate::currentDate(), QStringLiteral("dddd, dd 'de' MMMM 'de' yyyy")));
+}
+
+// Issuing keeps the moment the receipt shows, and its reprint shows it again.
+TEST_F(ReimprimirWorkflowTest, AnIssuedReceiptKeepsItsDate)
+{
+  StartWith({}, "[EMITENTE]\nCIDADE=Recife\n");
+  const QDateTime before = QDateTime::currentDateTime();
+  TReceiptEntry entry;
+  entry.Cliente = QStringLiteral("ANA");
+  entry.Valor = QStringLiteral("10,00");
+  ASSERT_TRUE(Principal.btnEmitirClick(entry));
+  const QString issuedText = PreparedText(QStringLiteral("Date"));
+  Dm->LoadRegisterIfPresent();
+  ASSERT_EQ(Dm->cdsReg.RecordCount(), 1);
+  const QDateTime stored = Dm->cdsReg.Record(0).Data;
+  EXPECT_GE(stored, before.addMSecs(-1));
+  EXPECT_LE(stored, QDateTime::currentDateTime());
+  Consulta.FormShow();
+  Consulta.btnImprimirClick();
+  EXPECT_EQ(PreparedText(QStringLiteral("Date")), issuedText);
 }
 
 TEST_F(ReimprimirWorkflowTest, TheDocumentIsShownPunctuatedWhateverFormItWasStoredIn)

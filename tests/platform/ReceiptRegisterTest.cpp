@@ -128,7 +128,7 @@ TEST(ReceiptRegister, FieldMisuseIsAnErrorNamingTheRegister)
   EXPECT_EQ(MessageOf([&] { reg.SetFieldAsString(u"Cliente", QStringLiteral("A")); }), "cdsReg: Dataset not in insert mode");
   EXPECT_EQ(MessageOf([&] { reg.Post(); }), "cdsReg: Dataset not in insert mode");
   reg.Insert();
-  EXPECT_EQ(MessageOf([&] { reg.FieldAsString(u"Data"); }), "cdsReg: Field 'Data' not found");
+  EXPECT_EQ(MessageOf([&] { reg.FieldAsString(u"Dia"); }), "cdsReg: Field 'Dia' not found");
   EXPECT_EQ(MessageOf([&] { reg.SetFieldAsInteger(u"Valor", 1); }), "cdsReg: Field 'Valor' is not an integer field");
   EXPECT_EQ(MessageOf([&] { reg.FieldAsCurrency(u"Codigo"); }), "cdsReg: Field 'Codigo' is not a currency field");
   EXPECT_EQ(MessageOf([&] { reg.SetFieldAsString(u"Valor", QStringLiteral("1.234,56")); }),

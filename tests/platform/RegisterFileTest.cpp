@@ -24,7 +24,8 @@ TEST_F(RegisterFileTest, WritesTheDataPacketForm)
   record.Tipo = 1;
   record.Codigo = 42;
   record.Autenticacao = QStringLiteral("70350F6027BCE3713F6B76473084309B");
-  WriteRegisterFile(Register(), Packed({record, TReceiptRecord()}));
+  record.Data = QDateTime(QDate(2026, 12, 11), QTime(14, 5, 9, 123));
+  WriteRegisterFile(Register(), Packed({record, TReceiptRecord(), record}));
 
   EXPECT_EQ(ReadBytes(Register()).toStdString(),
             QStringLiteral(u"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
@@ -36,13 +37,48 @@ TEST_F(RegisterFileTest, WritesTheDataPacketForm)
                            u"<FIELD attrname=\"Tipo\" fieldtype=\"i4\"/>"
                            u"<FIELD attrname=\"Codigo\" fieldtype=\"i4\"/>"
                            u"<FIELD attrname=\"Autenticacao\" fieldtype=\"string\" WIDTH=\"500\"/>"
+                           u"<FIELD attrname=\"Data\" fieldtype=\"dateTime\"/>"
                            u"</FIELDS><PARAMS/></METADATA><ROWDATA>"
                            u"<ROW Cliente=\"D'ÁVILA &amp; &lt;FILHOS>\" CNPJ=\"12.345.678/0001-95\" Valor=\"1234.5\" "
                            u"Referente=\"Aluguel &quot;março&quot;&#13;&#10;Sala 2\" Tipo=\"1\" Codigo=\"42\" "
-                           u"Autenticacao=\"70350F6027BCE3713F6B76473084309B\"/>"
+                           u"Autenticacao=\"70350F6027BCE3713F6B76473084309B\" Data=\"20261211T14:05:09123\"/>"
                            u"<ROW Cliente=\"\" CNPJ=\"\" Valor=\"0\" Referente=\"\" Tipo=\"0\" Codigo=\"0\" Autenticacao=\"\"/>"
+                           u"<ROW Cliente=\"D'ÁVILA &amp; &lt;FILHOS>\" CNPJ=\"12.345.678/0001-95\" Valor=\"1234.5\" "
+                           u"Referente=\"Aluguel &quot;março&quot;&#13;&#10;Sala 2\" Tipo=\"1\" Codigo=\"42\" "
+                           u"Autenticacao=\"70350F6027BCE3713F6B76473084309B\" Data=\"20261211T14:05:09123\"/>"
                            u"</ROWDATA></DATAPACKET>")
               .toStdString());
+}
+
+// Registers written before the issue date was kept load with their rows
+// undated, and gain the field at the next save.
+TEST_F(RegisterFileTest, ReadsRegistersWithoutTheIssueDate)
+{
+  WriteBytes(Register(),
+             "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"Cliente\"/><FIELD attrname=\"CNPJ\"/>"
+             "<FIELD attrname=\"Valor\"/><FIELD attrname=\"Referente\"/><FIELD attrname=\"Tipo\"/>"
+             "<FIELD attrname=\"Codigo\"/><FIELD attrname=\"Autenticacao\"/></FIELDS></METADATA>"
+             "<ROWDATA><ROW Cliente=\"ANA\" Codigo=\"7\"/></ROWDATA></DATAPACKET>");
+  const std::vector<TReceiptRecord> read = Unpacked(ReadRegisterFile(Register()));
+  ASSERT_EQ(read.size(), 1u);
+  EXPECT_EQ(read[0].Cliente, QStringLiteral("ANA"));
+  EXPECT_EQ(read[0].Codigo, 7);
+  EXPECT_FALSE(read[0].Data.isValid());
+
+  WriteRegisterFile(Register(), Packed(read));
+  EXPECT_TRUE(ReadBytes(Register()).contains("<FIELD attrname=\"Data\" fieldtype=\"dateTime\"/>"));
+  EXPECT_EQ(Unpacked(ReadRegisterFile(Register())), read);
+
+  WriteBytes(Register(), "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"Cliente\"/><FIELD attrname=\"CNPJ\"/>"
+                         "<FIELD attrname=\"Valor\"/><FIELD attrname=\"Referente\"/><FIELD attrname=\"Tipo\"/>"
+                         "<FIELD attrname=\"Codigo\"/><FIELD attrname=\"Autenticacao\"/><FIELD attrname=\"Data\"/>"
+                         "</FIELDS></METADATA><ROWDATA><ROW Data=\"ontem\"/></ROWDATA></DATAPACKET>");
+  try {
+    ReadRegisterFile(Register());
+    ADD_FAILURE() << "an impossible date was read";
+  } catch (const TFileError& error) {
+    EXPECT_THAT(error.what(), HasSubstr("linha 1, campo Data: 'ontem' não é uma data e hora válida"));
+  }
 }
 
 TEST_F(RegisterFileTest, ReadsBackWhatItWrote)
@@ -54,6 +90,7 @@ TEST_F(RegisterFileTest, ReadsBackWhatItWrote)
   unusual.Valor = Amount::fromTicks(std::numeric_limits<std::int64_t>::min());
   unusual.Tipo = -7;
   unusual.Codigo = std::numeric_limits<std::int32_t>::max();
+  unusual.Data = QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59, 999));
   records.insert(records.begin() + 10, unusual);
   records.push_back(TReceiptRecord());
 

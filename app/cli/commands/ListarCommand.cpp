@@ -22,14 +22,17 @@ QString TypeName(std::int32_t tipo)
   return QString::number(tipo);
 }
 
-// A field as JSON: texts as strings, numbers as numbers. An amount is exact
-// below a hundred billion reais, fifteen digits being what a double holds.
+// A field as JSON: texts as strings, numbers as numbers, a date and time in
+// ISO 8601 or null. An amount is exact below a hundred billion reais,
+// fifteen digits being what a double holds.
 QJsonValue FieldAsJson(const TReceiptRecord& record, const TFieldDef& field)
 {
   if (const auto* amount = std::get_if<TCurrencyMember>(&field.Member))
     return (record.**amount).toDouble();
   if (const auto* integer = std::get_if<TIntegerMember>(&field.Member))
     return record.**integer;
+  if (const auto* moment = std::get_if<TDateTimeMember>(&field.Member))
+    return (record.**moment).isValid() ? QJsonValue((record.**moment).toString(Qt::ISODate)) : QJsonValue();
   return record.*std::get<TTextMember>(field.Member);
 }
 
@@ -42,11 +45,14 @@ QJsonObject RowAsJson(const TReceiptRecord& record)
   return row;
 }
 
-// A line per row, tab-separated: number, type, amount, document, client and code.
+// A line per row, tab-separated: number, type, amount, document, client,
+// code and the day and time of issue (empty for receipts stored before
+// dates were kept).
 QString RowAsText(const TReceiptRecord& record)
 {
   return QStringList{QString::number(record.Codigo), TypeName(record.Tipo), record.Valor.toBrazilianText(2),
-                     record.CNPJ, record.Cliente, record.Autenticacao}
+                     record.CNPJ, record.Cliente, record.Autenticacao,
+                     record.Data.isValid() ? record.Data.toString(QStringLiteral("dd/MM/yyyy HH:mm")) : QString()}
     .join(u'\t');
 }
 
