@@ -19,6 +19,44 @@ qsizetype IndexOfAmpersand(QStringView text)
   return at == std::u16string_view::npos ? -1 : static_cast<qsizetype>(at);
 }
 
+struct Reference {
+  qsizetype Length = 0;  // 0: no reference here
+  char32_t Code = 0;
+};
+
+// The character reference or named entity at the start of `rest`, which
+// starts with '&'. A reference needs at least three characters after it.
+char32_t Unit(QStringView text, qsizetype i) { return text[i].unicode(); }
+char32_t Unit(QByteArrayView text, qsizetype i) { return static_cast<unsigned char>(text[i]); }
+
+template <class Text> Reference ReadReference(Text rest)
+{
+  static constexpr struct { std::string_view entity; char16_t code; } kNamed[] = {
+      {"&quot;", u'"'}, {"&amp;", u'&'}, {"&lt;", u'<'}, {"&gt;", u'>'}};
+  if (rest.size() < 4)
+    return {};
+  if (Unit(rest, 1) == '#') {
+    qsizetype j = 2;
+    char32_t code = 0;
+    while (j < rest.size() && Unit(rest, j) >= '0' && Unit(rest, j) <= '9' && code <= 0x10FFFF)
+      code = code * 10 + (Unit(rest, j++) - '0');
+    if (j > 2 && j < rest.size() && Unit(rest, j) == ';' && code <= 0x10FFFF)
+      return {j + 1, code};
+    return {};
+  }
+  for (const auto& [entity, code] : kNamed) {
+    const auto length = static_cast<qsizetype>(entity.size());
+    if (rest.size() < length)
+      continue;
+    qsizetype k = 0;
+    while (k < length && Unit(rest, k) == static_cast<unsigned char>(entity[static_cast<std::size_t>(k)]))
+      ++k;
+    if (k == length)
+      return {length, code};
+  }
+  return {};
+}
+
 constexpr qsizetype kLongValue = 32;
 
 bool NeedsEscape(char16_t c)
@@ -46,7 +84,10 @@ TEscape EscapeAt(QStringView value, qsizetype i)
     return {c, 0};
   if (value.sliced(i).startsWith(u"&quot;"))
     return {u'"', 5};
-  return {value.size() < kLongValue ? char16_t(0) : u'&', 0};
+  // A short value keeps a bare '&' bare, as files have always had it, unless
+  // the reader would take it for the start of a reference and decode it.
+  const bool readAsReference = ReadReference(value.sliced(i)).Length > 0;
+  return {value.size() < kLongValue && !readAsReference ? char16_t(0) : u'&', 0};
 }
 
 // Every escaped character is below 100: its reference is "&#NN;".
@@ -188,44 +229,6 @@ QString frxStrToXML(const QString& value)
 }
 
 namespace {
-
-struct Reference {
-  qsizetype Length = 0;  // 0: no reference here
-  char32_t Code = 0;
-};
-
-// The character reference or named entity at the start of `rest`, which
-// starts with '&'. A reference needs at least three characters after it.
-char32_t Unit(QStringView text, qsizetype i) { return text[i].unicode(); }
-char32_t Unit(QByteArrayView text, qsizetype i) { return static_cast<unsigned char>(text[i]); }
-
-template <class Text> Reference ReadReference(Text rest)
-{
-  static constexpr struct { std::string_view entity; char16_t code; } kNamed[] = {
-      {"&quot;", u'"'}, {"&amp;", u'&'}, {"&lt;", u'<'}, {"&gt;", u'>'}};
-  if (rest.size() < 4)
-    return {};
-  if (Unit(rest, 1) == '#') {
-    qsizetype j = 2;
-    char32_t code = 0;
-    while (j < rest.size() && Unit(rest, j) >= '0' && Unit(rest, j) <= '9' && code <= 0x10FFFF)
-      code = code * 10 + (Unit(rest, j++) - '0');
-    if (j > 2 && j < rest.size() && Unit(rest, j) == ';' && code <= 0x10FFFF)
-      return {j + 1, code};
-    return {};
-  }
-  for (const auto& [entity, code] : kNamed) {
-    const auto length = static_cast<qsizetype>(entity.size());
-    if (rest.size() < length)
-      continue;
-    qsizetype k = 0;
-    while (k < length && Unit(rest, k) == static_cast<unsigned char>(entity[static_cast<std::size_t>(k)]))
-      ++k;
-    if (k == length)
-      return {length, code};
-  }
-  return {};
-}
 
 // Plain UTF-8 into the units at `to`; returns the end of what was written.
 // ASCII, nearly all a template holds, is widened here, eight bytes a round;

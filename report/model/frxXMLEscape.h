@@ -6,7 +6,8 @@
 
 // Attribute values of the template dialect. The writer escapes LF, CR, '"',
 // '&', '<' and '>' as numeric references, except that "&quot;" stands for one
-// quote and that a bare '&' is kept in values shorter than 32 characters.
+// quote and that an '&' is kept bare in values shorter than 32 characters
+// where the reader would not take it for the start of a reference.
 QString frxStrToXML(const QString& value);
 void frxAppendXML(QString& out, QStringView value);
 // The same, appended as UTF-8 to a std::string or a TfrxXMLText.

@@ -188,6 +188,22 @@ TEST_F(PreparedReceiptTest, TitleMemoIsStoredAsItsTextOnly)
   EXPECT_EQ(alias, u"s1");
 }
 
+// Preparation stores the page and reads it back; a short text holding what
+// looks like a reference must come out as it went in.
+TEST_F(PreparedReceiptTest, TextsThatLookLikeReferencesSurvivePreparation)
+{
+  for (const QString& text : {QStringLiteral("R&#65;Z"), QStringLiteral("A &amp; B"), QStringLiteral("&lt;x&gt;"),
+                              QStringLiteral("P & F")}) {
+    // Preparation reloads the report: the object is found again every round.
+    auto* title = dynamic_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Memo1")));
+    ASSERT_NE(title, nullptr);
+    title->SetText(text);
+    report.PreviewPages().Clear();
+    ASSERT_TRUE(report.PrepareReport());
+    EXPECT_EQ(PreparedMemo(QStringLiteral("Memo1")).Text(), text + QStringLiteral("\r\n"));
+  }
+}
+
 TEST(Preparation, AnEmptyReportPreparesNoPages)
 {
   TfrxReport report;

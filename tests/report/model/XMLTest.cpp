@@ -35,7 +35,23 @@ INSTANTIATE_TEST_SUITE_P(
                     EscapeCase{QStringLiteral("x&quot;y"), QStringLiteral("x&#34;y")},
                     EscapeCase{QStringLiteral("a\r\nb"), QStringLiteral("a&#13;&#10;b")},
                     EscapeCase{QStringLiteral("<\">"), QStringLiteral("&#60;&#34;&#62;")},
-                    EscapeCase{QStringLiteral("Atenção"), QStringLiteral("Atenção")}));
+                    EscapeCase{QStringLiteral("Atenção"), QStringLiteral("Atenção")},
+                    // A short value keeps '&' bare only where the reader leaves it as it is.
+                    EscapeCase{QStringLiteral("R&#65;Z"), QStringLiteral("R&#38;#65;Z")},
+                    EscapeCase{QStringLiteral("&amp; &lt;&gt;"), QStringLiteral("&#38;amp; &#38;lt;&#38;gt;")},
+                    EscapeCase{QStringLiteral("&#x41; &# &#;"), QStringLiteral("&#x41; &# &#;")}));
+
+TEST(Escaping, WhatIsWrittenReadsBackAsItWas)
+{
+  for (const QString& value : {QStringLiteral("R&#65;Z"), QStringLiteral("&amp;&lt;&gt;"), QStringLiteral("A & B;"),
+                               QStringLiteral("&#38;"), QStringLiteral("&&#233;&"), kLongWithAmpersand,
+                               QStringLiteral("x &#34; y in a value of more than thirty-two characters")}) {
+    EXPECT_EQ(frxXMLToStr(frxStrToXML(value)), value) << value.toStdString();
+    std::string utf8;
+    frxAppendXMLUtf8(utf8, value);
+    EXPECT_EQ(frxXMLToStr(QByteArrayView(utf8)), value) << value.toStdString();
+  }
+}
 
 // Attribute values are decoded from the file's UTF-8 and, elsewhere, from
 // strings: both forms give the same text.
