@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <memory>
 
@@ -21,6 +23,25 @@ std::unique_ptr<QCoreApplication> createApplication(const Command* command, cons
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// Qt's own messages (an unknown option, say) in Portuguese, as ours are.
+void installQtTranslation(QCoreApplication& application)
+{
+  auto* translator = new QTranslator(&application);
+  if (translator->load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+}
+
+// Without a session (a script, a service, ssh) Qt warns on every run that
+// XDG_RUNTIME_DIR is unset and uses a folder of its own, which is all a
+// command needs: the warning would only hide the command's own output.
+QtMessageHandler qtHandler = nullptr;
+void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+  if (type == QtWarningMsg && message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))
+    return;
+  qtHandler(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -29,7 +50,9 @@ int main(int argc, char* argv[])
   for (int i = 0; i < argc; ++i)
     arguments << QString::fromLocal8Bit(argv[i]);
 
+  qtHandler = qInstallMessageHandler(withoutRuntimeDirWarning);
   const std::unique_ptr<QCoreApplication> application = createApplication(CommandNamedIn(arguments), arguments, argc, argv);
+  installQtTranslation(*application);
   QTextStream out(stdout);
   QTextStream err(stderr);
   // Without arguments the desktop program will start here; until it exists,

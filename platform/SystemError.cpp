@@ -1,7 +1,11 @@
 #include "platform/SystemError.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 QString SystemErrorText(int error)
 {
@@ -27,4 +31,13 @@ QString SystemErrorText(int error)
   case EPIPE: return QStringLiteral(u"ninguém lê do outro lado");
   }
   return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString UnreadableFileReason(const QString& path)
+{
+  const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0)
+    return SystemErrorText(errno);
+  ::close(descriptor);
+  return QStringLiteral(u"o arquivo não pôde ser aberto");
 }

@@ -1,10 +1,10 @@
 #include "report/model/Picture.h"
 
+#include "platform/AtomicFile.h"
 #include "report/model/frxBinaryProps.h"
 #include "report/model/frxErrors.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -47,7 +47,7 @@ TGraphicClass DetectClass(const QByteArray& data)
   return TGraphicClass::None;
 }
 
-EfrxError UnreadablePicture() { return EfrxError(QStringLiteral("Unsupported picture format")); }
+EfrxError UnreadablePicture() { return EfrxError(QStringLiteral(u"formato de imagem não suportado")); }
 
 }  // namespace
 
@@ -86,10 +86,13 @@ void TPicture::Hold(TGraphicClass graphicClass, const QByteArray& data, bool che
 
 void TPicture::LoadFromFile(const QString& fileName)
 {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly))
-    throw EfrxError(QStringLiteral("Cannot open file \"%1\": %2").arg(fileName, file.errorString()));
-  LoadFromData(file.readAll());
+  const QByteArray data = ReadWholeFile(fileName);
+  // The picture's own errors do not know which file they came from.
+  try {
+    LoadFromData(data);
+  } catch (const EfrxError& error) {
+    throw EfrxError(QStringLiteral(u"A imagem %1 não pode ser lida: %2").arg(fileName, error.Message()));
+  }
 }
 
 void TPicture::LoadFromData(const QByteArray& data)
@@ -125,7 +128,7 @@ void TPicture::SetImage(const QImage& image)
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "png"))
-    throw EfrxError(QStringLiteral("Cannot encode the picture"));
+    throw EfrxError(QStringLiteral(u"Não foi possível codificar a imagem"));
   FClass = TGraphicClass::Png;
   FData = png;
   FImage = image;

@@ -12,7 +12,7 @@
 
 namespace {
 
-EfrxError DamagedBlock() { return EfrxError(QStringLiteral("Damaged property data")); }
+EfrxError DamagedBlock() { return EfrxError(QStringLiteral(u"Dados de propriedade danificados")); }
 
 }  // namespace
 

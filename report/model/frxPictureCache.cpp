@@ -54,12 +54,12 @@ int TfrxPictureCache::Add(const QByteArray& data)
     if (!FFile) {
       FFile = std::make_unique<QTemporaryFile>(frxTempFileTemplate(FFolder));
       if (!FFile->open())
-        throw EfrxError(QStringLiteral("Cannot create a temporary file for pictures: %1").arg(FFile->errorString()));
+        throw EfrxError(QStringLiteral(u"Não foi possível criar o arquivo temporário das imagens: %1").arg(FFile->errorString()));
     }
     entry.Offset = FFile->size();
     entry.Size = data.size();
     if (!FFile->seek(entry.Offset) || FFile->write(data) != data.size())
-      throw EfrxError(QStringLiteral("Cannot write the picture cache: %1").arg(FFile->errorString()));
+      throw EfrxError(QStringLiteral(u"Não foi possível gravar o arquivo temporário das imagens: %1").arg(FFile->errorString()));
   } else {
     entry.Data = data;
   }
@@ -75,7 +75,7 @@ QByteArray TfrxPictureCache::Data(int index) const
   if (entry.Offset < 0)
     return entry.Data;
   if (!FFile->seek(entry.Offset))
-    throw EfrxError(QStringLiteral("Cannot read the picture cache: %1").arg(FFile->errorString()));
+    throw EfrxError(QStringLiteral(u"Não foi possível ler o arquivo temporário das imagens: %1").arg(FFile->errorString()));
   return FFile->read(entry.Size);
 }
 

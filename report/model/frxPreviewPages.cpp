@@ -314,7 +314,7 @@ void TfrxPreviewPages::UnloadItem(TfrxXMLItem& item)
   if (!FSwapFile) {
     FSwapFile = std::make_unique<QTemporaryFile>(frxTempFileTemplate(FReport.EngineOptions.TempDir));
     if (!FSwapFile->open())
-      throw EfrxError(QStringLiteral("Cannot create the page cache file: %1").arg(FSwapFile->errorString()));
+      throw EfrxError(QStringLiteral(u"Não foi possível criar o arquivo temporário das páginas: %1").arg(FSwapFile->errorString()));
   }
   item.Offset = frxAppendItem(*FSwapFile, item);
   item.Clear();

@@ -2,6 +2,7 @@
 #include "report/model/frxPreviewPages.h"
 
 #include "platform/FileReplacement.h"
+#include "platform/SystemError.h"
 #include "report/model/frxBinaryProps.h"
 #include "report/model/frxErrors.h"
 #include "report/model/frxReport.h"
@@ -262,10 +263,10 @@ bool TfrxPreviewPages::LoadFromStream(QIODevice& Stream, bool AllowPartialLoadin
   // Pages are read when first shown, from a copy that lives as long as they do.
   auto copy = std::make_unique<QTemporaryFile>(frxTempFileTemplate(FReport.EngineOptions.TempDir));
   if (!copy->open())
-    throw EfrxError(QStringLiteral("Cannot create a temporary file: %1").arg(copy->errorString()));
+    throw EfrxError(QStringLiteral(u"Não foi possível criar um arquivo temporário: %1").arg(copy->errorString()));
   for (QByteArray block = Stream.read(1 << 16); !block.isEmpty(); block = Stream.read(1 << 16)) {
     if (copy->write(block) != block.size())
-      throw EfrxError(QStringLiteral("Cannot write a temporary file: %1").arg(copy->errorString()));
+      throw EfrxError(QStringLiteral(u"Não foi possível gravar um arquivo temporário: %1").arg(copy->errorString()));
   }
   copy->seek(0);
   QIODevice& source = *copy;
@@ -276,12 +277,12 @@ bool TfrxPreviewPages::LoadFromFile(const QString& FileName, bool ExceptionIfNot
 {
   if (!QFileInfo(FileName).isFile()) {
     if (ExceptionIfNotFound)
-      throw EfrxError(QStringLiteral("Cannot open file \"%1\"").arg(FileName));
+      throw EfrxError(QStringLiteral(u"Não foi possível abrir o arquivo \"%1\"").arg(FileName));
     return false;
   }
   auto file = std::make_unique<QFile>(FileName);
   if (!file->open(QIODevice::ReadOnly))
-    throw EfrxError(QStringLiteral("Cannot open file \"%1\": %2").arg(FileName, file->errorString()));
+    throw EfrxError(QStringLiteral(u"Não foi possível abrir o arquivo \"%1\": %2").arg(FileName, UnreadableFileReason(FileName)));
   // The file stays open: its pages are read when first shown.
   QIODevice& source = *file;
   LoadDocument(source, std::move(file));

@@ -24,7 +24,7 @@ void TfrxPreviewPages::ReadStoredChildren(const TfrxXMLItem& item, TfrxXMLItem& 
 {
   QIODevice* device = FSwapped.count(&item) ? static_cast<QIODevice*>(FSwapFile.get()) : FPartialSource.get();
   if (!device)
-    throw EfrxError(QStringLiteral("Prepared page %1 is not in memory and its file is gone").arg(item.Name));
+    throw EfrxError(QStringLiteral(u"A página preparada %1 não está na memória e seu arquivo sumiu").arg(item.Name));
   frxReadItemChildren(*device, item.Offset, item, into, FXMLDoc.OldVersion());
 }
 
@@ -42,7 +42,7 @@ const TfrxPreviewPages::SourceCopy& TfrxPreviewPages::SourcePageOfItem(const Tfr
   bool ok = false;
   const int index = QStringView(item.Name).sliced(qMin<qsizetype>(4, item.Name.size())).toInt(&ok);
   if (!ok || index < 0 || index >= SourcePageCount())
-    throw EfrxError(QStringLiteral("Invalid file format: prepared page \"%1\" has no source page").arg(item.Name));
+    throw EfrxError(QStringLiteral(u"Invalid file format: a página preparada \"%1\" não tem página de origem").arg(item.Name));
   return FSourcePages[static_cast<std::size_t>(index)];
 }
 

@@ -1,6 +1,7 @@
 #include "report/model/frxReport.h"
 
 #include "platform/FileReplacement.h"
+#include "platform/SystemError.h"
 #include "report/model/frxBinaryProps.h"
 #include "report/model/frxDataSet.h"
 #include "report/model/frxEngine.h"
@@ -190,7 +191,7 @@ bool TfrxReport::LoadFromFile(const QString& fileName, bool exceptionIfNotFound)
     return false;
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly))
-    throw EfrxError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+    throw EfrxError(QStringLiteral(u"Não foi possível abrir o arquivo \"%1\": %2").arg(fileName, UnreadableFileReason(fileName)));
   FileName = fileName;
   LoadFromStream(file);
   return exists;

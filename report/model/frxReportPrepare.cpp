@@ -86,7 +86,7 @@ bool TfrxReport::PrepareReport(bool clearLastReport)
     if (EngineOptions.RestoreReportAfterPreparing) {
       snapshot = SnapshotDevice(EngineOptions);
       if (!snapshot->open(QIODevice::ReadWrite))
-        throw EfrxError(QStringLiteral("Cannot save the report before preparing: %1").arg(snapshot->errorString()));
+        throw EfrxError(QStringLiteral(u"Não foi possível guardar o relatório antes de prepará-lo: %1").arg(snapshot->errorString()));
       ReportOptions.Password.clear();
       SaveToStream(*snapshot);
       ReportOptions.Password = password;

@@ -1,6 +1,7 @@
 #include "report/model/frxXML.h"
 
 #include "platform/FileReplacement.h"
+#include "platform/SystemError.h"
 #include "report/model/frxErrors.h"
 #include "report/model/frxXMLEscape.h"
 #include "report/model/frxXMLReader.h"
@@ -172,7 +173,7 @@ void TfrxXMLDocument::LoadFromFile(const QString& fileName)
 {
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly))
-    throw EfrxError(QStringLiteral("Cannot open file \"%1\": %2").arg(fileName, file.errorString()));
+    throw EfrxError(QStringLiteral(u"Não foi possível abrir o arquivo \"%1\": %2").arg(fileName, UnreadableFileReason(fileName)));
   LoadFromStream(file);
 }
 

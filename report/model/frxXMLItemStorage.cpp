@@ -14,7 +14,7 @@ qint64 frxAppendItem(QIODevice& device, const TfrxXMLItem& item)
 {
   const qint64 offset = device.size();
   if (!device.seek(offset))
-    throw EfrxError(QStringLiteral("Cannot write the page cache file: %1").arg(device.errorString()));
+    throw EfrxError(QStringLiteral(u"Não foi possível gravar o arquivo temporário das páginas: %1").arg(device.errorString()));
   TfrxXMLWriter writer(device, false);
   writer.WriteItem(item, 0);
   writer.Flush();

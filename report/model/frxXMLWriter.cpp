@@ -15,7 +15,7 @@ void TfrxXMLWriter::Flush()
   if (FBuffer.empty())
     return;
   if (FStream.write(FBuffer.data(), static_cast<qint64>(FBuffer.size())) != static_cast<qint64>(FBuffer.size()))
-    throw EfrxError(QStringLiteral("Cannot write the report: %1").arg(FStream.errorString()));
+    throw EfrxError(QStringLiteral(u"Não foi possível gravar o relatório: %1").arg(FStream.errorString()));
   FBuffer.clear();
 }
 

@@ -76,7 +76,7 @@ QString TfrxPDFExport::OutputFileName() const {
     QTemporaryFile temporary(QDir(QDir::tempPath()).filePath(QStringLiteral("XXXXXX") + DefaultExt()));
     temporary.setAutoRemove(false);
     if (!temporary.open())
-      throw EfrxError(QStringLiteral("Cannot create a temporary file: %1").arg(temporary.errorString()));
+      throw EfrxError(QStringLiteral(u"Não foi possível criar um arquivo temporário: %1").arg(temporary.errorString()));
     return temporary.fileName();
   }
   if (!FileName.isEmpty() && !DefaultPath.isEmpty() && QFileInfo(FileName).fileName() == FileName)

@@ -20,7 +20,7 @@ QByteArray JpegOf(const QImage& bitmap, int quality) {
   QImageWriter writer(&buffer, "jpeg");
   writer.setQuality(std::clamp(quality, 0, 100));
   if (!writer.write(bitmap))
-    throw EfrxError(QStringLiteral("Cannot write a JPEG image: %1").arg(writer.errorString()));
+    throw EfrxError(QStringLiteral(u"Não foi possível gravar uma imagem JPEG: %1").arg(writer.errorString()));
   return jpeg;
 }
 

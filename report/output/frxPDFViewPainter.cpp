@@ -22,6 +22,6 @@ void frxPaintViewOnBitmap(TfrxView& view, QImage& bitmap, double scale, double o
     view.Draw(canvas, scale, scale, offsetX, offsetY);
   } catch (const std::exception& error) {
     // The drawing's own message does not say which object of the report failed.
-    throw EfrxError(QStringLiteral("Cannot draw \"%1\" into the PDF: %2").arg(view.Name(), QString::fromUtf8(error.what())));
+    throw EfrxError(QStringLiteral(u"Não foi possível desenhar \"%1\" no PDF: %2").arg(view.Name(), QString::fromUtf8(error.what())));
   }
 }

@@ -54,7 +54,7 @@ TEST_F(DataCommandsTest, ConfigurarRefusesWithTheFieldsMessageAndWritesNothing)
     {"--cpf-cnpj", u"12345678000100", QStringLiteral(u" \" 12345678000100 \" não é um CNPJ válido")},
     {"--telefone", u"12345", QStringLiteral(u" \" 12345 \" não é um número de telefone válido")},
     {"--email", u"Sem.Arroba", QStringLiteral(u" \" sem.arroba \" Formato de E-mail não aceitável")},
-    {"--logo", u"/nao/existe.png", QStringLiteral(u"A imagem /nao/existe.png não pode ser lida: File not found")},
+    {"--logo", u"/nao/existe.png", QStringLiteral(u"A imagem /nao/existe.png não pode ser lida: Arquivo não encontrado")},
   };
   for (const auto& c : cases) {
     const ProcessResult run = Quitanza({QStringLiteral("configurar"), QStringLiteral("--empresa"),

@@ -37,3 +37,11 @@ TEST(QuitanzaExecutable, ListsTheCommandsOnHelpAndShowsTheUsageWithoutArguments)
   EXPECT_EQ(bare.exitCode, 2);
   EXPECT_TRUE(bare.err.contains(QStringLiteral("extenso")));
 }
+
+// Qt's messages come in Portuguese too.
+TEST(QuitanzaExecutable, ReportsQtsOwnUsageErrorsInPortuguese)
+{
+  const ProcessResult unknown = RunQuitanza({QStringLiteral("listar"), QStringLiteral("--bogus")});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_TRUE(unknown.err.startsWith(QStringLiteral(u"Opção desconhecida 'bogus'.\n"))) << unknown.err.toStdString();
+}

@@ -23,6 +23,19 @@ QStringList ReceiptVariables(const QString& cliente)
   return arguments;
 }
 
+// Drawing starts the window system, whose warning about a missing session
+// folder must not bury the command's own output.
+TEST(RelatorioCommand, DrawsWithNothingOnStandardError)
+{
+  QTemporaryDir dir;
+  const ProcessResult run = RunQuitanza(QStringList{QStringLiteral("relatorio"), Template(), QStringLiteral("--png"),
+                                                    dir.filePath(QStringLiteral("p")), QStringLiteral("--dpi"),
+                                                    QStringLiteral("10")} +
+                                        ReceiptVariables(QStringLiteral("ANA")));
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+}
+
 TEST(RelatorioCommand, PreparesATemplateIntoAPreparedReportThatLoadsBack)
 {
   QTemporaryDir dir;

@@ -9,6 +9,7 @@ std::unique_ptr<QProcess> StartQuitanza(const QStringList& arguments)
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("DISPLAY"));
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
   process->setProcessEnvironment(environment);
   process->start(QStringLiteral(QUITANZA_BINARY_DIR "/app/quitanza"), arguments);
   return process;

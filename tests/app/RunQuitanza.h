@@ -12,7 +12,7 @@ struct ProcessResult {
   QString err;
 };
 
-// Runs the built executable with no display, as a script would.
+// Runs the built executable with no display and no session, as a script would.
 ProcessResult RunQuitanza(const QStringList& arguments);
 
 // The same in two steps, for a test that acts while the command runs.

@@ -167,3 +167,16 @@ TEST_F(SafeOutputCommandTest, AnEmptyStateRegistrationIsMissing)
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, QStringLiteral(u"Informação necessária\n"));
 }
+
+// A logo that is no picture stops the issue naming the file, in Portuguese.
+TEST_F(SafeOutputCommandTest, ALogoThatIsNoPictureIsNamed)
+{
+  const QString logo = PathOf(QStringLiteral("logo.png"));
+  WriteFileAtomically(logo, QByteArray("not a picture"));
+  WriteSettings(QStringLiteral("[EMITENTE]\nLOGO=%1\n").arg(logo).toUtf8());
+  const ProcessResult run = Quitanza(Issue(QStringLiteral("10")));
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_TRUE(run.err.contains(QStringLiteral(u"A imagem %1 não pode ser lida: formato de imagem não suportado").arg(logo)))
+    << run.err.toStdString();
+  EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("recibo.xml"))));
+}

@@ -52,7 +52,7 @@ TEST_F(PdfWithoutGui, ATaggedMemoFailsWithAClearError) {
     frxExportPDFFile(FPages, Path(), {});
     FAIL() << "exported without a way to draw glyphs";
   } catch (const EfrxError& error) {
-    EXPECT_TRUE(error.Message().startsWith(QStringLiteral("Cannot draw \"Memo1\" into the PDF: ")));
+    EXPECT_TRUE(error.Message().startsWith(QStringLiteral(u"Não foi possível desenhar \"Memo1\" no PDF: ")));
     EXPECT_TRUE(error.Message().contains(QStringLiteral("QGuiApplication"))) << error.Message().toStdString();
   }
 }
