@@ -74,8 +74,9 @@ public:
   virtual void RestoreClip() = 0;
   virtual bool RectVisible(const TRect& rect) const = 0;
 
-  // advances: one per UTF-16 unit, or null for the font's own.
-  virtual void TextOut(int x, int y, int options, const TRect& clip, QStringView text, const int* advances) = 0;
+  // advances: one per UTF-16 unit in device pixels, fractions kept (a glyph
+  // rounded to whole pixels opens gaps inside words), or null for the font's own.
+  virtual void TextOut(int x, int y, int options, const TRect& clip, QStringView text, const double* advances) = 0;
   // transparentColor: pixels of that colour are not painted (clNone: all are).
   virtual void StretchDraw(const TRect& target, const QImage& image, TColor transparentColor, bool smooth) = 0;
 

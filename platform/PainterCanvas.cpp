@@ -216,24 +216,23 @@ bool PainterCanvas::RectVisible(const TRect& rect) const
   return QRect(0, 0, device->width(), device->height()).intersects(area);
 }
 
-std::vector<int> PainterCanvas::AdvancesFor(QStringView text, const int* advances)
+std::vector<double> PainterCanvas::AdvancesFor(QStringView text, const double* advances)
 {
-  std::vector<int> result;
-  if (advances) {
-    result.assign(advances, advances + text.size());
-    return result;
-  }
-  PartialExtents(text, result);
-  for (std::size_t i = result.size(); i-- > 1;)
-    result[i] -= result[i - 1];
+  if (advances)
+    return std::vector<double>(advances, advances + text.size());
+  std::vector<int> extents;
+  PartialExtents(text, extents);
+  std::vector<double> result(extents.size());
+  for (std::size_t i = 0; i < extents.size(); ++i)
+    result[i] = extents[i] - (i > 0 ? extents[i - 1] : 0);
   return result;
 }
 
-void PainterCanvas::TextOut(int x, int y, int options, const TRect& clip, QStringView text, const int* advances)
+void PainterCanvas::TextOut(int x, int y, int options, const TRect& clip, QStringView text, const double* advances)
 {
   if (text.isEmpty() || Font().Color == clNone)
     return;
-  const std::vector<int> unitAdvances = AdvancesFor(text, advances);
+  const std::vector<double> unitAdvances = AdvancesFor(text, advances);
   const std::vector<ShapedGlyph>& glyphs = Shaper().Shape(Face(), text, (options & ETO_RTLREADING) != 0);
 
   // A cluster owns the units from its first one up to the next cluster's;
@@ -241,8 +240,9 @@ void PainterCanvas::TextOut(int x, int y, int options, const TRect& clip, QStrin
   std::vector<char> startsCluster(static_cast<std::size_t>(text.size()) + 1, 0);
   for (const ShapedGlyph& g : glyphs)
     startsCluster[static_cast<std::size_t>(g.Cluster)] = 1;
-  std::vector<int> clusterWidth(static_cast<std::size_t>(text.size()), 0);
-  for (int unit = static_cast<int>(text.size()) - 1, width = 0; unit >= 0; --unit) {
+  std::vector<double> clusterWidth(static_cast<std::size_t>(text.size()), 0);
+  double width = 0;
+  for (int unit = static_cast<int>(text.size()) - 1; unit >= 0; --unit) {
     width += unitAdvances[static_cast<std::size_t>(unit)];
     if (startsCluster[static_cast<std::size_t>(unit)]) {
       clusterWidth[static_cast<std::size_t>(unit)] = width;

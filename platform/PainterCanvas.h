@@ -32,13 +32,13 @@ public:
   void RestoreClip() override;
   bool RectVisible(const TRect& rect) const override;
 
-  void TextOut(int x, int y, int options, const TRect& clip, QStringView text, const int* advances) override;
+  void TextOut(int x, int y, int options, const TRect& clip, QStringView text, const double* advances) override;
   void StretchDraw(const TRect& target, const QImage& image, TColor transparentColor, bool smooth) override;
 
 protected:
   void DrawLine(QPoint from, QPoint to) override;
   // The advance of every unit of text: the caller's, or the font's own.
-  std::vector<int> AdvancesFor(QStringView text, const int* advances);
+  std::vector<double> AdvancesFor(QStringView text, const double* advances);
 
 private:
   struct SavedClip {

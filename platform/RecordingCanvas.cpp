@@ -17,7 +17,7 @@ const QPicture& RecordingCanvas::Finish()
   return Picture;
 }
 
-void RecordingCanvas::TextOut(int x, int y, int options, const TRect& clip, QStringView text, const int* advances)
+void RecordingCanvas::TextOut(int x, int y, int options, const TRect& clip, QStringView text, const double* advances)
 {
   TextRun run;
   run.Text = text.toString();
@@ -25,7 +25,7 @@ void RecordingCanvas::TextOut(int x, int y, int options, const TRect& clip, QStr
   run.Y = y;
   run.Font = Font();
   run.Advances = AdvancesFor(text, advances);
-  const int width = std::accumulate(run.Advances.begin(), run.Advances.end(), 0);
+  const double width = std::accumulate(run.Advances.begin(), run.Advances.end(), 0.0);
   // The character cells, turned with the text about its start point.
   QTransform turn;
   turn.translate(x, y);

@@ -26,7 +26,7 @@ public:
     int X = 0;
     int Y = 0;
     TFont Font;
-    std::vector<int> Advances;  // one per UTF-16 unit, as drawn
+    std::vector<double> Advances;  // one per UTF-16 unit, as drawn
   };
 
   explicit RecordingCanvas(int pixelsPerInchX = 96, int pixelsPerInchY = 96, bool printer = false);
@@ -37,7 +37,7 @@ public:
 
   // A recording keeps everything, whatever lies outside a later viewport.
   bool RectVisible(const TRect&) const override { return true; }
-  void TextOut(int x, int y, int options, const TRect& clip, QStringView text, const int* advances) override;
+  void TextOut(int x, int y, int options, const TRect& clip, QStringView text, const double* advances) override;
 
 private:
   std::vector<TextRun> textRuns_;

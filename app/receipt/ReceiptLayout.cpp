@@ -76,6 +76,15 @@ constexpr std::array<std::pair<QStringView, QStringView>, 31> kTwins = {{
 
 constexpr long double kCopyPitch = mm(160);
 
+// What the receipt certifies is shown whole: a text too long for its box at
+// the template's size is set smaller, down to these sizes in points (the
+// issuer's header lines may go smaller than the receipt's own lines). The
+// twins take them with the rest of their original.
+constexpr std::array<std::pair<QStringView, int>, 10> kSmallestSizes = {{
+    {u"Empresa", 6}, {u"CPF_CNPJ", 6}, {u"Endereco", 6}, {u"Cidade", 6}, {u"Email_Site", 6},
+    {u"Valor", 7}, {u"Cliente", 7}, {u"Informacao", 7}, {u"Referente", 7}, {u"Date", 7},
+}};
+
 constexpr std::array<QStringView, 14> kVariables = {
     u"Empresa", u"Endereco", u"Cidade",   u"Telefone", u"Email_Site", u"Informacao",   u"Valor",
     u"Cliente", u"Referente", u"CPF_CNPJ", u"Codigo",   u"MD5",        u"CNPJ_Empresa", u"CidadeData"};
@@ -134,6 +143,8 @@ void BuildFirstCopy(TfrxReport& report, TfrxReportPage& page)
   TPicture logo;
   logo.SetImage(DrawMakerLogo());
   static_cast<TfrxPictureView*>(report.FindObject(QStringLiteral("Picture2")))->SetPicture(logo);
+  for (const auto& [name, points] : kSmallestSizes)
+    static_cast<TfrxMemoView*>(report.FindObject(name.toString()))->MinFontSize = points;
   auto* date = static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Date")));
   date->DisplayFormat.Kind = fkDateTime;
   date->DisplayFormat.FormatStr = QStringLiteral("dddd, dd \"de\" mmmm \"de\" yyyy");

@@ -41,6 +41,8 @@ void TfrxCustomMemoView::GetData()
   report->SetScriptVariable(QStringLiteral("Value"), Value);
   if (!Highlight.Condition.isEmpty())
     Highlight.Active = report->Calc(Highlight.Condition).toBool();
+  if (MinFontSize > 0 && !FitText())
+    report->TextsCut.append(Name());
 }
 
 void TfrxCustomMemoView::AfterPrint()
@@ -78,6 +80,7 @@ const TfrxPropTable& TfrxCustomMemoView::MemoProps()
     b.When([](const C& m) { return !m.Highlight.Condition.trimmed().isEmpty(); });
     b.Float(QStringLiteral("LineSpacing"), &C::LineSpacing);
     b.When([](const C& m) { return m.LineSpacing != 2; });
+    b.Int(QStringLiteral("MinFontSize"), &C::MinFontSize, 0);
     b.Float(QStringLiteral("ParagraphGap"), &C::ParagraphGap);
     b.When([](const C& m) { return m.ParagraphGap != 0; });
     b.Int(QStringLiteral("Rotation"), &C::Rotation, 0);
@@ -101,7 +104,7 @@ const TfrxPropTable& TfrxCustomMemoView::MemoProps()
                   u"AllowExpressions", u"AllowHTMLTags", u"BrushStyle", u"CharSpacing", u"Clipped", u"Color",
                   u"DataField", u"DataSet", u"DataSetName", u"DisplayFormat", u"ExpressionDelimiters", u"FlowTo",
                   u"Font", u"Frame", u"GapX", u"GapY", u"HAlign", u"HideZeros", u"Highlight", u"LineSpacing",
-                  u"ParagraphGap", u"ParentFont", u"Rotation", u"RTLReading", u"Style", u"SuppressRepeated",
+                  u"MinFontSize", u"ParagraphGap", u"ParentFont", u"Rotation", u"RTLReading", u"Style", u"SuppressRepeated",
                   u"Underlines", u"UseDefaultCharset", u"WordBreak", u"WordWrap", u"Wysiwyg", u"VAlign", u"Text"}));
     return t;
   }();

@@ -31,6 +31,9 @@ public:
   bool HideZeros = false;
   TfrxHighlight Highlight;
   long double LineSpacing = 2;
+  // When above 0, a text that does not fit its box at the font's size is set
+  // smaller, down to this many points, its lines closer together (FitText).
+  int MinFontSize = 0;
   long double ParagraphGap = 0;
   int Rotation = 0;
   bool RTLReading = false;
@@ -52,8 +55,17 @@ public:
 
   // Also saves the text that AfterPrint restores.
   void BeforePrint() override;
-  // Replaces the bracketed expressions of the text by their formatted values.
+  // Replaces the bracketed expressions of the text by their formatted values,
+  // then fits the text to the box when MinFontSize asks for it.
   void GetData() override;
+
+  // The largest font size from the font's own down to MinFontSize, with the
+  // given line spacing and gaps or with the lines and the box's edges closed
+  // up, at which every line of the text fits the box; the font and spacing
+  // are set so. False when even the smallest size leaves lines out: the
+  // text is then set at MinFontSize, closed up, and the lines that do not
+  // fit are not shown.
+  bool FitText();
   void AfterPrint() override;
 
   // What the page macros become when drawn, set by whoever draws the page:
@@ -77,6 +89,8 @@ public:
 protected:
   // Also computes the text area.
   void ComputeDeviceRect(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+  // The area text is set in, inside the frame and the gaps of a device box.
+  TRect TextArea(const TRect& box, double scaleX, double scaleY) const;
 
 private:
   void PrepareTextLayout(TfrxDrawText& engine, Canvas& canvas, double scaleX, double scaleY, double offsetX,

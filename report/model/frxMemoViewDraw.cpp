@@ -48,13 +48,18 @@ void TfrxCustomMemoView::ComputeDeviceRect(Canvas& canvas, double scaleX, double
                                            double offsetY)
 {
   TfrxView::ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
+  FTextRect = TextArea(DeviceRect(), scaleX, scaleY);
+}
+
+TRect TfrxCustomMemoView::TextArea(const TRect& box, double scaleX, double scaleY) const
+{
   const double w = static_cast<double>(Frame.Width());
   const double gapX = static_cast<double>(GapX);
   const double gapY = static_cast<double>(GapY);
-  FTextRect.Left = FX + (Frame.Typ & ftLeft ? frxRound((scaleX * w - 1) / 2) : 0) + frxRound(scaleX * gapX);
-  FTextRect.Top = FY + (Frame.Typ & ftTop ? frxRound((scaleY * w - 1) / 2) : 0) + frxRound(scaleY * gapY);
-  FTextRect.Right = FX1 - (Frame.Typ & ftRight ? frxRound(scaleX * w / 2) : 0) - frxRound(scaleX * gapX) + 1;
-  FTextRect.Bottom = FY1 - (Frame.Typ & ftBottom ? frxRound(scaleY * w / 2) : 0) - frxRound(scaleY * gapY) + 1;
+  return {box.Left + (Frame.Typ & ftLeft ? frxRound((scaleX * w - 1) / 2) : 0) + frxRound(scaleX * gapX),
+          box.Top + (Frame.Typ & ftTop ? frxRound((scaleY * w - 1) / 2) : 0) + frxRound(scaleY * gapY),
+          box.Right - (Frame.Typ & ftRight ? frxRound(scaleX * w / 2) : 0) - frxRound(scaleX * gapX) + 1,
+          box.Bottom - (Frame.Typ & ftBottom ? frxRound(scaleY * w / 2) : 0) - frxRound(scaleY * gapY) + 1};
 }
 
 void TfrxCustomMemoView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
@@ -117,6 +122,49 @@ void TfrxCustomMemoView::ApplyAutoWidth(TfrxDrawText& engine)
     SetLeft(oldLeft + oldWidth - width);
   else if (HAlign == haCenter)
     SetLeft(oldLeft + (oldWidth - width) / 2);
+}
+
+bool TfrxCustomMemoView::FitText()
+{
+  struct Spacing {
+    long double Lines;
+    long double Gap;
+  };
+  const Spacing given{LineSpacing, GapY};
+  // Lines one font height apart and no gap above or below: a box a line and
+  // a half high holds two lines of a smaller size.
+  const Spacing closed{0, 0};
+  TfrxDrawText& engine = frxDrawText();
+  const TextEngineSession session(engine, Color);
+  engine.SetUseDefaultCharset(UseDefaultCharset);
+  engine.SetOptions(WordWrap, AllowHTMLTags, RTLReading, WordBreak, Clipped, Wysiwyg, Rotation);
+  TFont font = Font();
+  const auto tryLayout = [&](int size, const Spacing& spacing) {
+    font.SetSize(size);
+    LineSpacing = spacing.Lines;
+    GapY = spacing.Gap;
+    engine.SetFont(font);
+    engine.SetGaps(static_cast<double>(ParagraphGap), static_cast<double>(CharSpacing),
+                   static_cast<double>(LineSpacing));
+    const TRect area = TextArea(DeviceRectAt(1, 1, 0, 0), 1, 1);
+    engine.SetDimensions(1, 1, 1, area, area);
+    engine.SetText(Lines());
+    return static_cast<int>(engine.Lines().size()) <= engine.FittingLines();
+  };
+  // A text that fits as it is keeps its font as it is, ParentFont included.
+  if (tryLayout(font.Size(), given))
+    return true;
+  for (int size = Font().Size(); size >= MinFontSize; --size) {
+    for (const Spacing& spacing : {given, closed}) {
+      if (tryLayout(size, spacing)) {
+        SetFont(font);
+        return true;
+      }
+    }
+  }
+  tryLayout(MinFontSize, closed);
+  SetFont(font);
+  return false;
 }
 
 void TfrxCustomMemoView::PaintUnderlines(const TfrxDrawText& engine)

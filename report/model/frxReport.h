@@ -88,6 +88,9 @@ public:
   TfrxErrorList Errors;
   // "Date", "Time", "Page" ... as set by Clear.
   QStringList SystemVariables;
+  // The objects whose text did not fit their box even at its smallest size
+  // (FitText), in the last preparation; they show what fits.
+  QStringList TextsCut;
   // The moment "Date" and "Time" show for the documents prepared from now
   // on; unset, each preparation takes the moment it starts. Loading a
   // template leaves it as it is.

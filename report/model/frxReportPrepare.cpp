@@ -77,6 +77,7 @@ bool TfrxReport::PrepareReport(bool clearLastReport)
   if (clearLastReport)
     FPreviewPages->Clear();
   Errors.Clear();
+  TextsCut.clear();
   Terminated = false;
   CheckDataSets();
   bool prepared = false;

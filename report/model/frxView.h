@@ -36,6 +36,8 @@ public:
   // Where the last Draw put the object: right and bottom are the device
   // positions of the right and bottom edges (shadow excluded).
   TRect DeviceRect() const { return {FX, FY, FX1, FY1}; }
+  // Where a Draw at that scale and offset puts it.
+  TRect DeviceRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const;
 
 protected:
   // `text` with each bracketed expression replaced by its value's default text.

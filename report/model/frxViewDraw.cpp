@@ -11,6 +11,21 @@ void TfrxView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX
   PaintFrame();
 }
 
+TRect TfrxView::DeviceRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const
+{
+  const double left = static_cast<double>(AbsLeft());
+  const double top = static_cast<double>(AbsTop());
+  TRect rect{frxRound(offsetX + scaleX * left), frxRound(offsetY + scaleY * top),
+             frxRound(offsetX + scaleX * (left + static_cast<double>(Width()))),
+             frxRound(offsetY + scaleY * (top + static_cast<double>(Height())))};
+  // The shadow is drawn inside the object's box.
+  if (Frame.DropShadow) {
+    rect.Right -= frxRound(scaleX * static_cast<double>(Frame.ShadowWidth));
+    rect.Bottom -= frxRound(scaleY * static_cast<double>(Frame.ShadowWidth));
+  }
+  return rect;
+}
+
 void TfrxView::ComputeDeviceRect(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
 {
   FCanvas = &canvas;
@@ -18,17 +33,11 @@ void TfrxView::ComputeDeviceRect(Canvas& canvas, double scaleX, double scaleY, d
   FScaleY = scaleY;
   FOffsetX = offsetX;
   FOffsetY = offsetY;
-  const double left = static_cast<double>(AbsLeft());
-  const double top = static_cast<double>(AbsTop());
-  FX = frxRound(offsetX + scaleX * left);
-  FY = frxRound(offsetY + scaleY * top);
-  FX1 = frxRound(offsetX + scaleX * (left + static_cast<double>(Width())));
-  FY1 = frxRound(offsetY + scaleY * (top + static_cast<double>(Height())));
-  // The shadow is drawn inside the object's box.
-  if (Frame.DropShadow) {
-    FX1 -= frxRound(scaleX * static_cast<double>(Frame.ShadowWidth));
-    FY1 -= frxRound(scaleY * static_cast<double>(Frame.ShadowWidth));
-  }
+  const TRect rect = DeviceRectAt(scaleX, scaleY, offsetX, offsetY);
+  FX = rect.Left;
+  FY = rect.Top;
+  FX1 = rect.Right;
+  FY1 = rect.Bottom;
   FDX = FX1 - FX;
   FDY = FY1 - FY;
   FFrameWidth = frxRound(scaleX * static_cast<double>(Frame.Width()));

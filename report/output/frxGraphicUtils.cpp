@@ -281,6 +281,17 @@ double TfrxDrawText::LineWidth(int index)
   return DesignLineWidth(std::size_t(index)) / designPerReportPixel;
 }
 
+std::vector<int> TfrxDrawText::DesignAdvances(int index)
+{
+  const TFontStyles measuringStyle = FCanvas.Font().Style;
+  std::vector<int> advances;
+  const TfrxWrappedLine& line = FText[std::size_t(index)];
+  MeasureCharWidths(advances, line.Text, false, frxRound(designPerReportPixel * FCharSpacing),
+                    FHTMLTags.Lines[std::size_t(index)], FCanvas);
+  FCanvas.SetFontStyle(measuringStyle);
+  return advances;
+}
+
 double TfrxDrawText::UnusedSpace() const
 {
   const double available = FOriginalRect.Height() + 1;
@@ -289,6 +300,22 @@ double TfrxDrawText::UnusedSpace() const
     return 0;
   const double rest = available - LineHeight() * lines;
   return rest == 0 ? 0.0001 : rest;
+}
+
+int TfrxDrawText::FittingLines() const
+{
+  const double pitch = LineHeight();
+  if (pitch <= 0)
+    return static_cast<int>(FText.size());
+  return static_cast<int>(std::floor((FOriginalRect.Height() + 1 + FLineSpacing) / pitch));
+}
+
+int TfrxDrawText::ShownLines() const
+{
+  const int count = static_cast<int>(FText.size());
+  if (FRotation != 0)
+    return count;
+  return std::min(count, std::max(1, FittingLines()));
 }
 
 QString TfrxDrawText::GetOutBoundsText(bool& paraBreak)

@@ -49,9 +49,20 @@ public:
   // The width of wrapped line `index` as CalcWidth measures it, without the
   // paragraph indent: where an output that places lines itself aligns it.
   double LineWidth(int index);
+  // The advance of each UTF-16 unit of wrapped line `index` at the design
+  // resolution, character spacing included: where an output that places
+  // glyphs itself puts them.
+  std::vector<int> DesignAdvances(int index);
   double LineHeight() const;
   double TextHeight() const;
   double UnusedSpace() const;
+  // How many lines of the current font and line spacing the text area holds
+  // whole, the last one without spacing below it.
+  int FittingLines() const;
+  // The lines drawn: those the text area holds whole, and always the first.
+  // A line cut by the box's edge would show its top over whatever lies below
+  // (the accents of a hidden line). Turned text shows every line.
+  int ShownLines() const;
   QString GetInBoundsText() const { return FPlainText; }
   QString GetOutBoundsText(bool& paraBreak);
   QString DeleteTags(const QString& text);
@@ -89,6 +100,7 @@ private:
   MeasuringSurface FCanvas;
   std::vector<int> FTempArray;
   std::vector<int> FLineAdvances;
+  std::vector<double> FDeviceAdvances;
   TfrxHTMLTags FParagraphTags;
   int FFontSize = 10;
   TfrxHTMLTagsList FHTMLTags;

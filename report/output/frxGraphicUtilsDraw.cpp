@@ -54,7 +54,7 @@ TFont TfrxDrawText::OutputFont(const Canvas& canvas, int size, int pixelsPerInch
 
 void TfrxDrawText::DrawText(Canvas& canvas, TfrxHAlign hAlign, TfrxVAlign vAlign)
 {
-  const int n = static_cast<int>(FText.size());
+  const int n = ShownLines();
   if (n == 0)
     return;
   const int ppiY = canvas.PixelsPerInchY();
@@ -173,25 +173,31 @@ void TfrxDrawText::PaintTextLine(Canvas& canvas, int lineIndex, TfrxHAlign align
 
   const int designSpacing = frxRound(FCharSpacing * designPerReportPixel);
   const int deviceSpacing = frxRound(FCharSpacing * FScaleX);
-  const int w600 = MeasureCharWidths(FTempArray, text, false, designSpacing, tags, FCanvas);
-  const int wDev = MeasureCharWidths(FTempArray, text, false, deviceSpacing, tags, canvas);
-  canvas.SetFontStyle(st0);
-  std::vector<int>& advances = FTempArray;
-
   const int ppiX = canvas.PixelsPerInchX() != 0 ? canvas.PixelsPerInchX() : FScrPPI;
-  const int designWidth = w600 - designSpacing;
-  int ideal = canvas.IsPrinter() ? frxRound(designWidth * FPrintScale * ppiX / double(FDefPPI))
-                                 : frxRound(designWidth / designPerReportPixel * FScaleX);
-  if (!FWysiwyg)
-    ideal = wDev - deviceSpacing;
-  int correction = ideal + deviceSpacing - wDev;
-  const int freeSpace = lineLength - ideal;
+  // Each character goes where the design layout puts it, scaled to the
+  // device with its fraction of a pixel: the line is exactly as wide as the
+  // layout that wrapped it, and no rounding opens a gap inside a word.
+  std::vector<double>& advances = FDeviceAdvances;
+  double lineWidth = 0;  // without the spacing after the last character
+  if (FWysiwyg) {
+    const int w600 = MeasureCharWidths(FTempArray, text, false, designSpacing, tags, FCanvas);
+    const double toDevice = canvas.IsPrinter() ? FPrintScale * ppiX / FDefPPI : FScaleX / designPerReportPixel;
+    advances.assign(FTempArray.begin(), FTempArray.end());
+    for (double& advance : advances)
+      advance *= toDevice;
+    lineWidth = (w600 - designSpacing) * toDevice;
+  } else {
+    const int wDev = MeasureCharWidths(FTempArray, text, false, deviceSpacing, tags, canvas);
+    canvas.SetFontStyle(st0);
+    advances.assign(FTempArray.begin(), FTempArray.end());
+    lineWidth = wDev - deviceSpacing;
+  }
+  const double freeSpace = lineLength - lineWidth;
 
   const double c = std::cos(radians(FRotation)), s = std::sin(radians(FRotation));
-  int spaces = 0;
   switch (align) {
     case haRight: {
-      const int v = freeSpace + 1;
+      const double v = freeSpace + 1;
       const bool slanted = FRotation == 0 && (st0 & (fsBold | fsItalic)) != 0;
       y -= frxRound(v * s);
       x = x + frxRound(v * c) - (slanted ? 2 : 1);
@@ -201,40 +207,31 @@ void TfrxDrawText::PaintTextLine(Canvas& canvas, int lineIndex, TfrxHAlign align
       y -= frxRound(freeSpace / 2.0 * s);
       x += frxRound(freeSpace / 2.0 * c);
       break;
-    case haBlock:
-      spaces = static_cast<int>(std::count_if(text.begin(), text.end(), isSpace));
-      if (spaces > 0)
-        correction = std::abs(lineLength) + deviceSpacing - wDev;
+    case haBlock: {
+      const auto spaces = std::count_if(text.begin(), text.end(), isSpace);
+      if (spaces == 0)
+        break;
+      const double widening = (std::abs(lineLength) - lineWidth) / double(spaces);
+      for (int i = 0; i < n; ++i) {
+        if (isSpace(text[i]))
+          advances[i] += widening;
+      }
       break;
+    }
     case haLeft:
       break;
   }
 
-  const int g = sign(correction), m = std::abs(correction);
-  if (spaces > 0) {
-    int seen = 0;
-    for (int i = 0; i < n; ++i) {
-      if (!isSpace(text[i]))
-        continue;
-      advances[i] += (m / spaces) * g + (seen < m % spaces ? g : 0);
-      ++seen;
-    }
-  } else if (m < n) {
-    SpreadEvenly(advances, 0, n - 1, g, m);
-  } else {
-    for (int i = 0; i < n; ++i)
-      advances[i] += (m / n) * g;
-    SpreadEvenly(advances, 0, n - 1, g, m - n * (m / n));
-  }
-
   const auto baselineDrop = [this](const TfrxHTMLTag& tag) { return frxRound(tag.AddY * tag.Size * FScaleY); };
   int drop = baselineDrop(tags[0]);
+  // Runs of one style follow each other at the fractional pen position.
+  double penX = x, penY = y;
   for (int start = 0, j = 1; j <= n; ++j) {
     if (j < n && tags[j].Default)
       continue;
-    canvas.TextOut(x + frxRound(drop * s), y + frxRound(drop * c), FOptions, FScaledRect,
+    canvas.TextOut(frxRound(penX + drop * s), frxRound(penY + drop * c), FOptions, FScaledRect,
                    QStringView(text).mid(start, j - start), FWysiwyg ? &advances[start] : nullptr);
-    const int width = std::accumulate(advances.begin() + start, advances.begin() + j, 0);
+    const double width = std::accumulate(advances.begin() + start, advances.begin() + j, 0.0);
     if (j < n) {
       TfrxHTMLTag& tag = tags[j];
       tag.Default = true;
@@ -244,12 +241,8 @@ void TfrxDrawText::PaintTextLine(Canvas& canvas, int lineIndex, TfrxHAlign align
       canvas.SetFont(font);
       drop = baselineDrop(tag);
     }
-    if (FRotation == 0) {
-      x += width;
-    } else {
-      y -= frxRound(width * s);
-      x += frxRound(width * c);
-    }
+    penY -= width * s;
+    penX += width * c;
     start = j;
   }
 }

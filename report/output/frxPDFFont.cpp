@@ -76,15 +76,22 @@ TFontStyles TfrxPDFFont::SimulatedStyles(TFontStyles requested) const {
 
 std::u16string TfrxPDFFont::RemapString(QStringView text, bool rightToLeft) {
   std::u16string codes;
+  for (const TfrxPDFShownGlyph& glyph : ShowString(text, rightToLeft))
+    codes.push_back(glyph.Code);
+  return codes;
+}
+
+std::vector<TfrxPDFShownGlyph> TfrxPDFFont::ShowString(QStringView text, bool rightToLeft) {
+  std::vector<TfrxPDFShownGlyph> shown;
   if (text.isEmpty())
-    return codes;
+    return shown;
   std::lock_guard lock(FMeasuring);
   const std::vector<ShapedGlyph>& glyphs = FShaper.Shape(*FFace, text, rightToLeft);
-  codes.reserve(glyphs.size());
+  shown.reserve(glyphs.size());
   std::vector<int> clusterStarts;
   for (std::size_t k = 0; k < glyphs.size(); ++k) {
     const auto glyph = static_cast<std::uint16_t>(glyphs[k].Glyph);
-    codes.push_back(char16_t(glyph));
+    shown.push_back({char16_t(glyph), glyphs[k].Cluster, NominalAdvance(glyph)});
     if (FUsed[glyph])
       continue;
     FUsed[glyph] = true;
@@ -95,9 +102,9 @@ std::u16string TfrxPDFFont::RemapString(QStringView text, bool rightToLeft) {
     const bool startsCluster = k == 0 || glyphs[k - 1].Cluster != glyphs[k].Cluster;
     QString unicode = startsCluster ? ClusterText(text, glyphs, glyphs[k].Cluster, clusterStarts)
                                     : QString(QChar(FTextMetric.DefaultChar));
-    FUsedAlphabet.push_back({glyph, NominalAdvance(glyph), std::move(unicode)});
+    FUsedAlphabet.push_back({glyph, shown.back().Width, std::move(unicode)});
   }
-  return codes;
+  return shown;
 }
 
 int TfrxPDFFont::NominalAdvance(std::uint16_t glyph) const {

@@ -24,6 +24,13 @@ struct TfrxPDFGlyph {
   QString Unicode;          // the text the glyph stands for (usually one character)
 };
 
+// A glyph of a line as the page content shows it.
+struct TfrxPDFShownGlyph {
+  char16_t Code = 0;  // the glyph index, the code in the content
+  int Cluster = 0;    // the first UTF-16 unit of the text it stands for
+  int Width = 0;      // the advance the viewer gives it, thousandths of an em
+};
+
 // One font of an export run: the report font it serves, the face it resolves
 // to, and every glyph used with it so far, in order of first use.
 class TfrxPDFFont {
@@ -52,6 +59,8 @@ public:
   // recording the glyphs not used before. rightToLeft is the memo's
   // RTLReading: the base direction of the line.
   std::u16string RemapString(QStringView text, bool rightToLeft);
+  // The same glyphs, with the characters each stands for and its width.
+  std::vector<TfrxPDFShownGlyph> ShowString(QStringView text, bool rightToLeft);
 
   QByteArray GetFontName() const;
   // Whether the face is another family than the one the report font names

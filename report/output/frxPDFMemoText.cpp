@@ -10,6 +10,7 @@
 
 #include <QPointF>
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 #include <numbers>
@@ -116,8 +117,14 @@ struct LinePlacement {
     const double gapX = double(memo.GapX), gapY = double(memo.GapY);
     if (angle > 0)
       return Rotated(i, lineWidth, xs);
-    const double left = box.L + 1.5 * gapX + pg + 0.01 * size;
-    const double avail = box.bw - 2 * gapX - pg;
+    // Where drawing on a canvas sets the line: the text area inside the
+    // frame and the gaps, whose width the line was wrapped to.
+    const TfrxFrame& frame = memo.Frame;
+    const double fw = double(frame.Width());
+    const double frameLeft = frame.Typ & ftLeft ? (fw - 1) / 2 : 0;
+    const double frameRight = frame.Typ & ftRight ? fw / 2 : 0;
+    const double left = box.L + frameLeft + gapX + pg;
+    const double avail = box.bw - frameLeft - frameRight - 2 * gapX - pg;
     double x = left;
     if (memo.HAlign == haRight)
       x = left + avail - lineWidth;
@@ -151,10 +158,56 @@ struct LinePlacement {
   }
 };
 
+// Shows a line with each glyph where the layout put its character, as a
+// canvas draws it: the viewer's own advances (the font's nominal widths at
+// the document's size) would make the line wider or narrower than the width
+// it was wrapped to, and its end could cross the box. TJ moves the pen after
+// each cluster by the difference. A right-to-left line keeps the viewer's
+// advances.
+void ShowLine(TfrxPDFPageContent& content, TfrxPDFFont& font, const QString& text, bool rightToLeft,
+              const std::vector<int>& designAdvances, int size) {
+  const std::vector<TfrxPDFShownGlyph> glyphs = font.ShowString(text, rightToLeft);
+  std::u16string codes;
+  const bool inTextOrder = std::is_sorted(glyphs.begin(), glyphs.end(),
+                                          [](const auto& a, const auto& b) { return a.Cluster < b.Cluster; });
+  if (rightToLeft || !inTextOrder || size <= 0) {
+    for (const TfrxPDFShownGlyph& glyph : glyphs)
+      codes.push_back(glyph.Code);
+    content.Text("<");
+    AppendPdfHexUnits(content.Data, codes);
+    content.Text("> Tj\r\n");
+    return;
+  }
+  // Design pixels (600 per inch) to thousandths of an em at `size` points.
+  const double thousandthsPerDesignPixel = 72.0 / 600.0 / size * 1000.0;
+  content.Text("[<");
+  double nominal = 0;
+  for (std::size_t k = 0; k < glyphs.size(); ++k) {
+    codes.push_back(glyphs[k].Code);
+    nominal += glyphs[k].Width;
+    const bool clusterEnds = k + 1 == glyphs.size() || glyphs[k + 1].Cluster != glyphs[k].Cluster;
+    if (!clusterEnds)
+      continue;
+    const int end = k + 1 == glyphs.size() ? int(text.size()) : glyphs[k + 1].Cluster;
+    int advance = 0;
+    for (int unit = glyphs[k].Cluster; unit < end && unit < int(designAdvances.size()); ++unit)
+      advance += designAdvances[std::size_t(unit)];
+    const QByteArray shift = PdfFloat(nominal - advance * thousandthsPerDesignPixel);
+    nominal = 0;
+    if (k + 1 == glyphs.size() || shift == "0.00" || shift == "-0.00")
+      continue;
+    AppendPdfHexUnits(content.Data, codes);
+    codes.clear();
+    content.Text(">").Text(shift).Text("<");
+  }
+  AppendPdfHexUnits(content.Data, codes);
+  content.Text(">] TJ\r\n");
+}
+
 void WriteLines(TfrxPDFPageContent& content, const TfrxCustomMemoView& memo, const MemoBox& box,
                 const TFont& font, TfrxDrawText& engine, TfrxPDFFonts& fonts) {
   const std::vector<TfrxDrawText::TfrxWrappedLine>& lines = engine.Lines();
-  const int count = int(lines.size());
+  const int count = engine.ShownLines();
   TfrxPDFFont& pdfFont = fonts[fonts.FindOrAdd(font)];
   const TFontStyles simulated = pdfFont.SimulatedStyles(font.Style);
   const int size = font.Size();
@@ -174,9 +227,8 @@ void WriteLines(TfrxPDFPageContent& content, const TfrxCustomMemoView& memo, con
       content.Text("1 0 0.3333 1 ").Numbers({start.x(), start.y()}).Text("Tm\r\n");
     if (simulated & fsBold)
       content.Text("2 Tr ").Numbers({size / 35.0}).Text("w ").Color(textColor, "RG");
-    content.Text("<");
-    AppendPdfHexUnits(content.Data, pdfFont.RemapString(lines[std::size_t(i)].Text, memo.RTLReading));
-    content.Text("> Tj\r\nET\r\n");
+    ShowLine(content, pdfFont, lines[std::size_t(i)].Text, memo.RTLReading, engine.DesignAdvances(i), size);
+    content.Text("ET\r\n");
     if (simulated & fsBold)
       content.Text("0 Tr\r\n");
     const double xe = start.x() + 0.75 * lineWidth;

@@ -90,7 +90,7 @@ TEST_F(PainterCanvasTest, TextIsDrawnAtTheGivenAdvancesAndClipped)
   TFont font;
   font.Height = -20;
   canvas.SetFont(font);
-  const int wide[] = {20, 20};
+  const double wide[] = {20, 20};
   canvas.TextOut(2, 2, 0, {}, u"II", wide);
   const QRect spaced = ink();
   EXPECT_GE(spaced.width(), 20);  // two strokes twenty pixels apart
@@ -120,7 +120,7 @@ TEST(RecordingCanvas, KeepsTextRunsWithTheirBoundsInDrawingOrder)
   TFont font;
   font.Height = -20;
   canvas.SetFont(font);
-  const int advances[] = {10, 10, 10};
+  const double advances[] = {10, 10, 10};
   canvas.TextOut(5, 7, 0, {}, u"abc", advances);
   font.Orientation = 900;
   canvas.SetFont(font);

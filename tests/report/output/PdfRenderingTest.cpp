@@ -95,6 +95,18 @@ std::vector<ObjectArea> ObjectAreas(TfrxReportPage& page) {
       const QRect box = rect.toAlignedRect();
       areas.push_back({view->Name(), memo ? box.adjusted(3, 2, -3, -2) : box.adjusted(-2, -2, 2, 2), memo});
     }
+  // A memo whose box reaches into the one below it (the issuer's lines
+  // overlap) is looked at only above that one, where its own lines are.
+  for (ObjectArea& upper : areas) {
+    if (!upper.isMemo)
+      continue;
+    for (const ObjectArea& lower : areas) {
+      const int lowerTop = lower.area.top() - 2;
+      if (lower.isMemo && &lower != &upper && lowerTop > upper.area.top() && lowerTop <= upper.area.bottom() &&
+          lower.area.left() < upper.area.right() && upper.area.left() < lower.area.right())
+        upper.area.setBottom(lowerTop - 1);
+    }
+  }
   return areas;
 }
 

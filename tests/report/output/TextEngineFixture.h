@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <ostream>
+#include <vector>
 
 inline void PrintTo(const QString& text, std::ostream* out)
 {
@@ -42,8 +44,8 @@ protected:
     return result;
   }
 
-  // Width of a text at the design resolution (600 per inch).
-  int designWidth(const QString& text)
+  // Running widths of a text's characters at the design resolution (600 per inch).
+  static std::vector<int> designExtents(const QString& text)
   {
     MeasuringSurface surface(600, 600);
     TFont font;
@@ -51,7 +53,21 @@ protected:
     surface.SetFont(font);
     std::vector<int> extents;
     surface.PartialExtents(text, extents);
+    return extents;
+  }
+
+  // Width of a text at the design resolution.
+  int designWidth(const QString& text)
+  {
+    const std::vector<int> extents = designExtents(text);
     return extents.empty() ? 0 : extents.back();
+  }
+
+  // Advance of each character of a text at the design resolution.
+  static void MeasureDesign(const QString& text, std::vector<int>& advances)
+  {
+    advances = designExtents(text);
+    std::adjacent_difference(advances.begin(), advances.end(), advances.begin());
   }
 
   // The narrowest box (report pixels) in which `fits` fits on one line.
