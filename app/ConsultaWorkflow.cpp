@@ -44,5 +44,6 @@ void TConsultaWorkflow::Reprint()
   const QDateTime issuedAt = FDm.cdsRegData.AsDateTime();
   report.PreparationTime = issuedAt.isValid() ? std::optional(issuedAt) : std::nullopt;
   report.PrepareReport(true);
+  CautionAboutCutTexts(FUi, report);
   FUi.Preview(report);
 }

@@ -105,6 +105,7 @@ TIssuedReceipt TPrincipalWorkflow::Issue(const TReceiptEntry& entry)
   SetReceiptVariable(report, u"Codigo", ReceiptNumberText(fCodigo));
   // What preparation reports, the engine shows itself; only what it raises stops the issue.
   report.PrepareReport(true);
+  CautionAboutCutTexts(FUi, report);
   FUi.Preview(report);
 
   FDm.SetRegisterActive();

@@ -2,8 +2,14 @@
 
 #include "app/IssuerSettings.h"
 #include "app/TextFunctions.h"
+#include "app/UserInterface.h"
+#include "app/receipt/ReceiptLayout.h"
 #include "platform/IniFile.h"
 #include "report/model/frxReport.h"
+
+#include <QStringList>
+
+#include <map>
 
 void SetReceiptVariable(TfrxReport& report, QStringView name, const QString& text)
 {
@@ -25,4 +31,40 @@ void SetIssuerVariables(TfrxReport& report, const TIniFile& settings)
 QString ReceiptNumberText(std::int32_t codigo)
 {
   return QStringLiteral(u"N°: ") + QString::asprintf("%.10d", codigo);
+}
+
+namespace {
+
+// What the operator calls each text a receipt certifies.
+QString TextLabel(const QString& objectName)
+{
+  static const std::map<QString, QString> labels = {
+    {QStringLiteral("Empresa"), QStringLiteral("o nome do emitente")},
+    {QStringLiteral("CPF_CNPJ"), QStringLiteral("o CPF/CNPJ do emitente")},
+    {QStringLiteral("Endereco"), QStringLiteral(u"o endereço")},
+    {QStringLiteral("Cidade"), QStringLiteral("a cidade e o telefone")},
+    {QStringLiteral("Email_Site"), QStringLiteral("o e-mail e o site")},
+    {QStringLiteral("Valor"), QStringLiteral("o valor")},
+    {QStringLiteral("Cliente"), QStringLiteral("o cliente")},
+    {QStringLiteral("Informacao"), QStringLiteral("o valor por extenso")},
+    {QStringLiteral("Referente"), QStringLiteral("o referente")},
+    {QStringLiteral("Date"), QStringLiteral("a cidade e a data")},
+  };
+  const QString original = FirstCopyName(objectName);
+  const auto found = labels.find(original);
+  return found != labels.end() ? found->second : original;
+}
+
+}  // namespace
+
+void CautionAboutCutTexts(TUserInterface& ui, const TfrxReport& report)
+{
+  QStringList labels;
+  for (const QString& name : report.TextsCut) {
+    const QString label = TextLabel(name);
+    if (!labels.contains(label))
+      labels << label;
+  }
+  if (!labels.isEmpty())
+    ui.Caution(QStringLiteral(u"Não coube inteiro no recibo, nem em letra menor: %1.").arg(labels.join(QStringLiteral(", "))));
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class TIniFile;
+class TUserInterface;
 class TfrxReport;
 
 // Gives a report variable a text. The report evaluates variable values as
@@ -19,3 +20,8 @@ void SetIssuerVariables(TfrxReport& report, const TIniFile& settings);
 
 // The receipt number as printed: "N°: 0000000042".
 QString ReceiptNumberText(std::int32_t codigo);
+
+// After preparing a receipt: tells the operator which texts it could not show
+// whole even in smaller letters ("Não coube inteiro no recibo: o valor por
+// extenso."), before the receipt is shown or stored; nothing when all fit.
+void CautionAboutCutTexts(TUserInterface& ui, const TfrxReport& report);

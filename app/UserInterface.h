@@ -24,6 +24,9 @@ public:
   virtual void Error(const std::exception& error) = 0;
   // A plain message box with the application's title and OK.
   virtual void Information(const QString& text) = 0;
+  // Something the operator should know before going on, which does not stop
+  // the action: caption "Atenção", an OK button, the exclamation icon.
+  virtual void Caution(const QString& text) = 0;
 
   // Issuing's progress bar: ShowProgress runs it to full (the animation is
   // the window's business) and it stays full until HideProgress.

@@ -29,6 +29,12 @@ void TCommandLineUserInterface::Information(const QString& text)
   FOut << text << u'\n';
 }
 
+void TCommandLineUserInterface::Caution(const QString& text)
+{
+  FErr << QStringLiteral("Aviso: ") << text << u'\n';
+  FErr.flush();
+}
+
 void TCommandLineUserInterface::ExportPreviewTo(TfrxPDFExport& filter, const QString& fileName,
                                                 const TfrxPDFFileSettings& settings)
 {

@@ -21,12 +21,17 @@
 class TCommandLineUserInterface final : public TUserInterface {
 public:
   // `confirmed`: the operator answered Yes beforehand (--sim).
-  TCommandLineUserInterface(QTextStream& out, bool confirmed) : FOut(out), FConfirmed(confirmed) {}
+  TCommandLineUserInterface(QTextStream& out, QTextStream& err, bool confirmed)
+    : FOut(out), FErr(err), FConfirmed(confirmed)
+  {
+  }
 
   void Warning(const QString& text) override;
   bool Question(const QString& text) override;
   void Error(const std::exception& error) override;
   void Information(const QString& text) override;
+  // On standard error, after "Aviso: ": the command goes on.
+  void Caution(const QString& text) override;
   void ShowProgress() override {}
   void HideProgress() override {}
   // Throws the export's error: the command's only output failed. The file
@@ -50,6 +55,7 @@ private:
   void Stop(TStop kind, const QString& message);
 
   QTextStream& FOut;
+  QTextStream& FErr;
   bool FConfirmed;
   TStop FStop = TStop::None;
   QString FMessage;

@@ -194,6 +194,15 @@ void WordForPayment(TfrxReport& report)
 
 }  // namespace
 
+QString FirstCopyName(QStringView objectName)
+{
+  for (const auto& [twinName, originalName] : kTwins) {
+    if (twinName == objectName)
+      return originalName.toString();
+  }
+  return objectName.toString();
+}
+
 void BuildReceiptLayout(TfrxReport& report, ReceiptKind kind)
 {
   report.Clear();

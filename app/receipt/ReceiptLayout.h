@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringView>
+
 class TfrxReport;
 
 // Which receipt a layout prints: money received or money paid.
@@ -8,3 +11,7 @@ enum class ReceiptKind { Recebimento, Pagamento };
 // Fills `report` with the two-copy A4 receipt: its variables, its settings and
 // every object of both copies. The report is cleared first.
 void BuildReceiptLayout(TfrxReport& report, ReceiptKind kind);
+
+// The first copy's object a second-copy object repeats ("Memo27" gives
+// "Informacao"); any other name as it is.
+QString FirstCopyName(QStringView objectName);

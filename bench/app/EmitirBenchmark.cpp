@@ -46,7 +46,7 @@ void IssueReceipt(benchmark::State& state)
   dm.LoadRegisterIfPresent();
   QString discarded;
   QTextStream out(&discarded);
-  TCommandLineUserInterface ui(out, false);
+  TCommandLineUserInterface ui(out, out, false);
   if (state.range(1))
     ui.ExportPreviewTo(dm.frxPDFExport, folder.PdfPath(), {});
   TPrincipalWorkflow principal(dm, ui);
@@ -59,6 +59,7 @@ void IssueReceipt(benchmark::State& state)
   for (auto _ : state) {
     if (!principal.btnEmitirClick(entry))
       ui.ThrowIfStopped();
+    ui.CommitPreview();
   }
   state.counters["register_rows"] = static_cast<double>(dm.cdsReg.RecordCount());
 }

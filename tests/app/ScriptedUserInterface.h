@@ -27,6 +27,7 @@ public:
   }
   void Error(const std::exception& error) override { Seen << QStringLiteral("Erro: ") + QString::fromUtf8(error.what()); }
   void Information(const QString& text) override { Seen << QStringLiteral("Mensagem: ") + text; }
+  void Caution(const QString& text) override { Seen << QStringLiteral("Aviso: ") + text; }
   void ShowProgress() override { Seen << QStringLiteral("progresso"); }
   void HideProgress() override { Seen << QStringLiteral("progresso oculto"); }
   void Preview(TfrxReport&) override { Seen << QStringLiteral("visualização"); }

@@ -52,7 +52,7 @@ public:
       AmountAsLeft(invocation.parser, AmountOption),
     };
     TDm dm(invocation.dataDirectory, {}, TDataAccess::Reading);
-    TCommandLineUserInterface ui(invocation.out, false);
+    TCommandLineUserInterface ui(invocation.out, invocation.err, false);
     const std::optional<QString> code = TAutenticarWorkflow(dm, ui).BitBtn1Click(entry);
     ui.ThrowIfStopped();
     invocation.out << *code << u'\n';

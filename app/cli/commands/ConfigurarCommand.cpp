@@ -113,7 +113,7 @@ public:
     }
 
     TDm dm(invocation.dataDirectory, {}, keys.isEmpty() ? TDataAccess::Reading : TDataAccess::Writing);
-    TCommandLineUserInterface ui(invocation.out, false);
+    TCommandLineUserInterface ui(invocation.out, invocation.err, false);
     TConfiguracaoWorkflow configuracao(dm, ui);
     if (keys.isEmpty()) {
       const TIssuerSettings stored = configuracao.FormShow();

@@ -69,7 +69,7 @@ public:
     // What a window would show in a box stops the issue here: no receipt is
     // stored without the PDF it was asked for.
     dm.frxReport.EngineOptions.NewSilentMode = simReThrow;
-    TCommandLineUserInterface ui(invocation.out, false);
+    TCommandLineUserInterface ui(invocation.out, invocation.err, false);
     SetUpPdfPreview(ui, dm, invocation.parser);
 
     // Unlike the window's first showing, a missing register is not written

@@ -36,7 +36,7 @@ public:
     SelectReceipt(dm, invocation.arguments.at(0));
     const std::int32_t codigo = dm.cdsRegCodigo.AsInteger();
 
-    TCommandLineUserInterface ui(invocation.out, invocation.parser.isSet(ConfirmOption));
+    TCommandLineUserInterface ui(invocation.out, invocation.err, invocation.parser.isSet(ConfirmOption));
     if (TConsultaWorkflow(dm, ui).BitBtn2Click())
       TPrincipalWorkflow(dm, ui).FormClose();
     ui.ThrowIfStopped();

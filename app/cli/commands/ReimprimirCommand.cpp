@@ -33,7 +33,7 @@ public:
     TDm dm(invocation.dataDirectory, {}, TDataAccess::Reading);
     dm.frxReport.EngineOptions.NewSilentMode = simReThrow;
     SelectReceipt(dm, invocation.arguments.at(0));
-    TCommandLineUserInterface ui(invocation.out, false);
+    TCommandLineUserInterface ui(invocation.out, invocation.err, false);
     SetUpPdfPreview(ui, dm, invocation.parser);
     TConsultaWorkflow(dm, ui).btnImprimirClick();
     ui.ThrowIfStopped();
