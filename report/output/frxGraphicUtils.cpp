@@ -276,11 +276,6 @@ double TfrxDrawText::CalcWidth()
   return widest / designPerReportPixel;
 }
 
-double TfrxDrawText::LineWidth(int index)
-{
-  return DesignLineWidth(std::size_t(index)) / designPerReportPixel;
-}
-
 std::vector<int> TfrxDrawText::DesignAdvances(int index)
 {
   const TFontStyles measuringStyle = FCanvas.Font().Style;

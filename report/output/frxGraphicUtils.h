@@ -46,9 +46,6 @@ public:
 
   double CalcHeight();
   double CalcWidth();
-  // The width of wrapped line `index` as CalcWidth measures it, without the
-  // paragraph indent: where an output that places lines itself aligns it.
-  double LineWidth(int index);
   // The advance of each UTF-16 unit of wrapped line `index` at the design
   // resolution, character spacing included: where an output that places
   // glyphs itself puts them.

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <mutex>
 #include <numbers>
+#include <numeric>
 
 namespace {
 
@@ -192,13 +193,14 @@ void ShowLine(TfrxPDFPageContent& content, TfrxPDFFont& font, const QString& tex
     int advance = 0;
     for (int unit = glyphs[k].Cluster; unit < end && unit < int(designAdvances.size()); ++unit)
       advance += designAdvances[std::size_t(unit)];
-    const QByteArray shift = PdfFloat(nominal - advance * thousandthsPerDesignPixel);
+    // Whole thousandths of an em: a hundredth of a point at the receipts' sizes.
+    const auto shift = qint64(std::lround(nominal - advance * thousandthsPerDesignPixel));
     nominal = 0;
-    if (k + 1 == glyphs.size() || shift == "0.00" || shift == "-0.00")
+    if (k + 1 == glyphs.size() || shift == 0)
       continue;
     AppendPdfHexUnits(content.Data, codes);
     codes.clear();
-    content.Text(">").Text(shift).Text("<");
+    content.Text(">").Text(PdfInt(shift)).Text("<");
   }
   AppendPdfHexUnits(content.Data, codes);
   content.Text(">] TJ\r\n");
@@ -220,14 +222,19 @@ void WriteLines(TfrxPDFPageContent& content, const TfrxCustomMemoView& memo, con
   for (int i = 0; i < count; ++i) {
     if (lines[std::size_t(i)].Text.isEmpty())
       continue;
-    const double lineWidth = engine.LineWidth(i);
+    // As wide as a canvas draws it: the characters' design advances, less the
+    // spacing after the last one.
+    const std::vector<int> advances = engine.DesignAdvances(i);
+    const double lineWidth =
+        (std::accumulate(advances.begin(), advances.end(), 0) - frxRound(double(memo.CharSpacing) * 600 / 96)) *
+        96.0 / 600;
     const QPointF start = placement.At(content.Geometry, i, lineWidth);
     content.Text("BT\r\n").Numbers({start.x(), start.y()}).Text("Td\r\n");
     if (simulated & fsItalic)
       content.Text("1 0 0.3333 1 ").Numbers({start.x(), start.y()}).Text("Tm\r\n");
     if (simulated & fsBold)
       content.Text("2 Tr ").Numbers({size / 35.0}).Text("w ").Color(textColor, "RG");
-    ShowLine(content, pdfFont, lines[std::size_t(i)].Text, memo.RTLReading, engine.DesignAdvances(i), size);
+    ShowLine(content, pdfFont, lines[std::size_t(i)].Text, memo.RTLReading, advances, size);
     content.Text("ET\r\n");
     if (simulated & fsBold)
       content.Text("0 Tr\r\n");
