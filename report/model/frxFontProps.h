@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Font.h"
-#include "report/model/frxFormat.h"
+#include "report/expressions/frxFormat.h"
 #include "report/model/frxPropTable.h"
 
 // Published properties of the value types shared with the rest of the

@@ -1,7 +1,7 @@
 #include "report/model/frxMemoView.h"
 
-#include "report/model/frxExpressionExpander.h"
-#include "report/model/frxExpressionValue.h"
+#include "report/expressions/frxExpressionExpander.h"
+#include "report/expressions/frxExpressionValue.h"
 #include "report/model/frxFontProps.h"
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxReport.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/model/frxFormat.h"
+#include "report/expressions/frxFormat.h"
 #include "report/model/frxHighlight.h"
 #include "report/model/frxView.h"
 

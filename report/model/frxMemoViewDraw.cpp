@@ -2,10 +2,10 @@
 // scale, background and frame, underlines, then the text.
 #include "report/model/frxMemoView.h"
 
-#include "report/model/frxExpressionMacros.h"
+#include "report/expressions/frxExpressionMacros.h"
 #include "report/model/frxGlobalVariables.h"
 #include "report/model/frxViewPainting.h"
-#include "report/output/frxGraphicUtils.h"
+#include "report/text/frxGraphicUtils.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/model/frxExpressionHost.h"
+#include "report/expressions/frxExpressionHost.h"
 
 #include <utility>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/output/frxGraphicUtilsAlign.h"
+#include "report/text/frxGraphicUtilsAlign.h"
 
 #include <QStringView>
 

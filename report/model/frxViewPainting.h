@@ -4,7 +4,7 @@
 // drawing steps.
 #include "platform/Canvas.h"
 #include "report/model/frxTypes.h"
-#include "report/output/frxGraphicUtilsRound.h"
+#include "report/text/frxGraphicUtilsRound.h"
 
 // A one-pixel pen of the frame style's dash kind; the styles without a dash
 // kind of their own draw like their nearest one (double: solid, alt-dot:

@@ -7,7 +7,7 @@
 #include "report/model/frxDrawPage.h"
 #include "report/model/frxReportPage.h"
 #include "report/model/frxUnits.h"
-#include "report/output/frxGraphicUtilsRound.h"
+#include "report/text/frxGraphicUtilsRound.h"
 
 #include <QImageWriter>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "platform/FileReplacement.h"
 #include "report/model/frxClass.h"
-#include "report/output/frxGraphicUtilsRound.h"
+#include "report/text/frxGraphicUtilsRound.h"
 #include "report/output/frxPDFColors.h"
 #include "report/output/frxPDFDocumentObjects.h"
 #include "report/output/frxPDFFileId.h"

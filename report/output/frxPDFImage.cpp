@@ -2,7 +2,7 @@
 
 #include "report/model/frxErrors.h"
 #include "report/model/frxView.h"
-#include "report/output/frxGraphicUtilsRound.h"
+#include "report/text/frxGraphicUtilsRound.h"
 #include "report/output/frxPDFNumbers.h"
 #include "report/output/frxPDFPageContent.h"
 

@@ -1,8 +1,8 @@
 #include "report/output/frxPDFMemoText.h"
 
 #include "report/model/frxMemoView.h"
-#include "report/output/frxGraphicUtils.h"
-#include "report/output/frxGraphicUtilsRound.h"
+#include "report/text/frxGraphicUtils.h"
+#include "report/text/frxGraphicUtilsRound.h"
 #include "report/output/frxPDFFonts.h"
 #include "report/output/frxPDFNumbers.h"
 #include "report/output/frxPDFPageContent.h"

@@ -2,10 +2,10 @@
 
 #include "report/model/frxClass.h"
 #include "report/model/frxPageSource.h"
-#include "report/model/frxExpressionMacros.h"
+#include "report/expressions/frxExpressionMacros.h"
 #include "report/output/ParsePageNumbers.h"
 #include "report/output/frxExportFilter.h"
-#include "report/output/frxGraphicUtils.h"
+#include "report/text/frxGraphicUtils.h"
 
 #include <exception>
 #include <vector>

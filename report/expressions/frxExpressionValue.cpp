@@ -1,0 +1,61 @@
+#include "report/expressions/frxExpressionValue.h"
+
+#include "report/expressions/frxExpressionCharset.h"
+#include "report/expressions/frxFormatData.h"
+#include "report/expressions/frxFormatDataConversion.h"
+
+namespace {
+
+TfrxFormatKind KindOf(QChar letter) {
+  switch (letter.toLower().unicode()) {
+    case u'n': return fkNumeric;
+    case u'd':
+    case u't': return fkDateTime;
+    case u'b': return fkBoolean;
+    default: return fkText;
+  }
+}
+
+TfrxFormat FormatOf(const QString& formatPart) {
+  TfrxFormat format;
+  if (formatPart.isEmpty()) return format;
+  format.Kind = KindOf(formatPart.front());
+  format.FormatStr = formatPart.mid(1);
+  if (format.Kind == fkNumeric) {
+    for (QChar& c : format.FormatStr) {
+      if (c == u',' || c == u'-' || c == u'.') {
+        format.DecimalSeparator = c;
+        c = u'.';
+      }
+    }
+  }
+  return format;
+}
+
+bool IsZeroNumber(const QVariant& value) { return FormatConversion::IsNumber(value) && value.toDouble() == 0; }
+
+}  // namespace
+
+TfrxExpressionWithFormat TfrxExpressionWithFormat::Split(const QString& bracketText) {
+  const qsizetype at = bracketText.indexOf(QStringLiteral(" #"));
+  if (at < 0) return {bracketText, std::nullopt};
+  const QString formatPart = bracketText.mid(at + 2);
+  if (formatPart.contains(u')')) return {bracketText, std::nullopt};
+  return {bracketText.left(at), FormatOf(formatPart)};
+}
+
+TfrxExpressionText ExpressionValueText(const QString& bracketText, const TfrxMemoExpressionSettings& settings,
+                                       const TfrxCalcFunc& calc) {
+  const TfrxExpressionWithFormat split = TfrxExpressionWithFormat::Split(bracketText);
+  if (split.Expression.compare(QStringLiteral("TOTALPAGES#"), Qt::CaseInsensitive) == 0) {
+    return {QStringLiteral("[TotalPages#]"), std::nullopt};
+  }
+  if (split.Expression.compare(QStringLiteral("COPYNAME#"), Qt::CaseInsensitive) == 0) {
+    return {QStringLiteral("[CopyName#]"), std::nullopt};
+  }
+  const bool ownCharset = settings.FontCharset != DEFAULT_CHARSET && !settings.UseDefaultCharset;
+  const QVariant value =
+      calc(ownCharset ? RoundTripThroughCharset(split.Expression, settings.FontCharset) : split.Expression);
+  if (settings.HideZeros && IsZeroNumber(value)) return {QString(), value};
+  return {FormatData(value, split.Format.value_or(settings.DisplayFormat)), value};
+}

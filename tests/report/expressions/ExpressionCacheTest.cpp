@@ -1,0 +1,119 @@
+#include "ExpressionTestPrinting.h"
+#include "ExpressionTestHost.h"
+
+#include "report/expressions/frxExpressionError.h"
+#include "report/expressions/frxExpressionEvaluator.h"
+#include "report/expressions/frxExpressionFunctionText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A stand-in script engine: every expression compiles, except "bad"; running gives
+// the compiled function's name, or fails for "1/0" and "boom".
+class StandInEngine : public TfrxExpressionCompiler {
+public:
+  QStringList& Compiled;
+  int& Clears;
+
+  StandInEngine(QStringList& compiled, int& clears) : Compiled(compiled), Clears(clears) {}
+
+  std::unique_ptr<TfrxCompiledExpression> Compile(const TfrxExpressionFunction& function) override {
+    if (function.Expression == u"bad") throw TfrxExpressionCompileError(QStringLiteral("Syntax error"));
+    Compiled.append(function.Text);
+    return std::make_unique<Function>(function);
+  }
+  void Clear() override { ++Clears; }
+
+private:
+  class Function : public TfrxCompiledExpression {
+  public:
+    explicit Function(TfrxExpressionFunction function) : FFunction(std::move(function)) {}
+    QVariant Run() override {
+      if (FFunction.Expression == u"1/0") throw TfrxExpressionRuntimeError(DivisionByZeroMessage());
+      if (FFunction.Expression == u"boom") throw TfrxExpressionRuntimeError(QStringLiteral("Boom"));
+      return FFunction.Name;
+    }
+
+  private:
+    TfrxExpressionFunction FFunction;
+  };
+};
+
+class ExpressionCacheTest : public testing::Test {
+protected:
+  ExpressionTestHost Host;
+  QStringList Compiled;
+  int Clears = 0;
+  TfrxExpressionEvaluator Evaluator{Host, std::make_unique<StandInEngine>(Compiled, Clears)};
+
+  QString Calc(const QString& expression) { return Evaluator.Calc(expression).toString(); }
+};
+
+TEST_F(ExpressionCacheTest, CompilesEachExpressionOnce) {
+  EXPECT_EQ(Calc(QStringLiteral("Total")), QStringLiteral("fr3f0"));
+  EXPECT_EQ(Calc(QStringLiteral("Preco * 2")), QStringLiteral("fr3f1"));
+  EXPECT_EQ(Calc(QStringLiteral("TOTAL")), QStringLiteral("fr3f0"));
+  EXPECT_EQ(Compiled, QStringList({QStringLiteral("function fr3f0: Variant; begin Result := Total end; begin end."),
+                                   QStringLiteral("function fr3f1: Variant; begin Result := Preco * 2 end; begin end.")}));
+}
+
+TEST_F(ExpressionCacheTest, NeverSharesFunctionsBetweenDifferentQuotedTexts) {
+  EXPECT_EQ(Calc(QStringLiteral("'ana'")), QStringLiteral("fr3f0"));
+  EXPECT_EQ(Calc(QStringLiteral("'ANA'")), QStringLiteral("fr3f1"));
+  EXPECT_EQ(Calc(QStringLiteral("\"ANA\"")), QStringLiteral("fr3f2"));
+  EXPECT_EQ(Calc(QStringLiteral("\"ana\"")), QStringLiteral("fr3f3"));
+}
+
+TEST_F(ExpressionCacheTest, MatchesCaseSensitivelyWhenTheReportAsks) {
+  Host.CaseSensitive = true;
+  Evaluator.ClearCache();
+  EXPECT_EQ(Calc(QStringLiteral("Total")), QStringLiteral("fr3f0"));
+  EXPECT_EQ(Calc(QStringLiteral("TOTAL")), QStringLiteral("fr3f1"));
+}
+
+TEST_F(ExpressionCacheTest, ForgetsFailedAndClearedFunctions) {
+  Host.CurrentObject = QStringLiteral("Memo2");
+  EXPECT_THROW(Calc(QStringLiteral("bad")), TfrxExpressionError);
+  EXPECT_EQ(Host.Errors, QStringList({QStringLiteral("Memo2: Error in expression 'bad': Syntax error")}));
+  EXPECT_EQ(Calc(QStringLiteral("a")), QStringLiteral("fr3f0"));
+  Evaluator.ClearCache();
+  EXPECT_EQ(Clears, 1);
+  EXPECT_EQ(Calc(QStringLiteral("b")), QStringLiteral("fr3f0"));
+}
+
+TEST_F(ExpressionCacheTest, ReportsRunTimeErrorsWithTheEngineMessage) {
+  Host.CurrentObject = QStringLiteral("Memo3");
+  EXPECT_THROW(Calc(QStringLiteral("boom")), TfrxExpressionError);
+  EXPECT_THROW(Calc(QStringLiteral("1/0")), TfrxExpressionError);
+  EXPECT_EQ(Host.Errors, QStringList({QStringLiteral("Memo3: Boom"), QStringLiteral("Memo3: Division by zero")}));
+}
+
+TEST_F(ExpressionCacheTest, DivisionByZeroGivesNullWhenIgnored) {
+  Host.IgnoreDivisionByZero = true;
+  EXPECT_FALSE(Evaluator.Calc(QStringLiteral("1/0")).isValid());
+  EXPECT_THROW(Calc(QStringLiteral("boom")), TfrxExpressionError);
+  EXPECT_EQ(Host.Errors, QStringList({QStringLiteral("Boom")}));
+}
+
+TEST_F(ExpressionCacheTest, WritesFunctionsInTheReportScriptLanguage) {
+  Host.Language = QStringLiteral("JScript");
+  Calc(QStringLiteral("x"));
+  EXPECT_EQ(Compiled.back(), QStringLiteral("function fr3f0() { return x; }"));
+  Host.Language = QStringLiteral("Lua");
+  EXPECT_THROW(Calc(QStringLiteral("y")), TfrxExpressionError);
+  EXPECT_EQ(Host.Errors.back(), QStringLiteral("Error in expression 'y': Unknown script language 'Lua'"));
+}
+
+TEST(ExpressionFunction, FollowsEachLanguageSyntax) {
+  const QString e = QStringLiteral("'a'");
+  EXPECT_EQ(ExpressionFunction(QStringLiteral("PascalScript"), 3, e).Text,
+            QStringLiteral("function fr3f3: Variant; begin Result := 'a' end; begin end."));
+  EXPECT_EQ(ExpressionFunction(QStringLiteral("C++Script"), 3, e).Text, QStringLiteral("Variant fr3f3() { return 'a'; } {}"));
+  EXPECT_EQ(ExpressionFunction(QStringLiteral("BasicScript"), 3, e).Text,
+            QStringLiteral("function fr3f3\r\nreturn 'a'\r\nend function"));
+  EXPECT_EQ(ExpressionFunction(QStringLiteral("JScript"), 12, e).Text, QStringLiteral("function fr3f12() { return 'a'; }"));
+  EXPECT_EQ(ExpressionFunction(QStringLiteral("JScript"), 12, e).Name, QStringLiteral("fr3f12"));
+}
+
+}  // namespace
