@@ -22,6 +22,7 @@ void SetIssuerVariables(TfrxReport& report, const TIniFile& settings);
 QString ReceiptNumberText(std::int32_t codigo);
 
 // After preparing a receipt: tells the operator which texts it could not show
-// whole even in smaller letters ("Não coube inteiro no recibo: o valor por
-// extenso."), before the receipt is shown or stored; nothing when all fit.
+// whole even in smaller letters ("Não coube inteiro no recibo, nem em letra
+// menor: o cliente."), before the receipt is shown or stored; nothing when
+// all fit.
 void CautionAboutCutTexts(TUserInterface& ui, const TfrxReport& report);
