@@ -231,6 +231,27 @@ TEST_F(Loading, CommaAndPointFilesReadAlike)
   }
 }
 
+// A picture's table has no properties of its own: its data is all PropData.
+struct PictureTemplate {
+  const char* file;
+  const char* owner;  // the object that holds the picture
+};
+
+class UnknownPictureAttribute : public Loading, public testing::WithParamInterface<PictureTemplate> {};
+
+TEST_P(UnknownPictureAttribute, IsIgnoredAndTheRestLoads)
+{
+  const QString path = QStringLiteral(QUITANZA_TEST_DATA "/templates/") + QString::fromLatin1(GetParam().file);
+  ASSERT_TRUE(report.LoadFromFile(path));
+  EXPECT_NE(report.FindObject(QString::fromLatin1(GetParam().owner)), nullptr);
+  EXPECT_EQ(report.Errors.Count(), 0);
+  EXPECT_TRUE(reporter->messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Templates, UnknownPictureAttribute,
+                         testing::Values(PictureTemplate{"picture-subproperty.fr3", "P"},
+                                         PictureTemplate{"backpicture-subproperty.fr3", "Page1"}));
+
 // A report using every kind of property, with values off their defaults.
 void BuildRichReport(TfrxReport& report)
 {
