@@ -10,6 +10,10 @@ template <class... Handlers>
 struct TOverloaded : Handlers... {
   using Handlers::operator()...;
 };
+// Spelled out for clang 14 (the fuzz build), which does not deduce the
+// arguments of an aggregate template.
+template <class... Handlers>
+TOverloaded(Handlers...) -> TOverloaded<Handlers...>;
 
 std::int32_t IntegerFromText(const QString& text)
 {
