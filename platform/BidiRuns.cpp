@@ -3,6 +3,7 @@
 #include <fribidi.h>
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -23,11 +24,13 @@ struct LevelRun {
 // maximal sequence of runs at that level or above.
 void reorderRuns(std::vector<LevelRun>& runs)
 {
-  FriBidiLevel highest = 0, lowestOdd = 255;
+  // FriBidiLevel is a signed char: the "no odd level yet" mark must not be one.
+  int highest = 0;
+  int lowestOdd = std::numeric_limits<int>::max();
   for (const LevelRun& r : runs) {
-    highest = std::max(highest, r.level);
+    highest = std::max<int>(highest, r.level);
     if (r.level % 2 == 1)
-      lowestOdd = std::min(lowestOdd, r.level);
+      lowestOdd = std::min<int>(lowestOdd, r.level);
   }
   for (int level = highest; level >= lowestOdd && level > 0; --level) {
     auto it = runs.begin();

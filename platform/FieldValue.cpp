@@ -10,6 +10,10 @@ template <class... Handlers>
 struct TOverloaded : Handlers... {
   using Handlers::operator()...;
 };
+// Spelled out for clang 14 (the fuzz build), which does not deduce the
+// arguments of an aggregate template.
+template <class... Handlers>
+TOverloaded(Handlers...) -> TOverloaded<Handlers...>;
 
 // The data packet's own form of a date and time.
 const QString DateTimeForm = QStringLiteral("yyyyMMddTHH:mm:sszzz");

@@ -12,8 +12,8 @@
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = std::uint8_t;  // bit mask of TFontStyle
 
-enum TFontPitch { fpDefault, fpVariable, fpFixed };
-enum TFontQuality { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
+enum TFontPitch : int { fpDefault, fpVariable, fpFixed };
+enum TFontQuality : int { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
 
 inline constexpr std::uint8_t DEFAULT_CHARSET = 1;
 

@@ -208,7 +208,11 @@ std::vector<TPackedRecord> ReadRegisterFile(const QString& path)
 
 void WriteRegisterFile(const QString& path, const std::vector<TPackedRecord>& records)
 {
-  const auto [head, tail] = PacketAroundRows();
+  // Plain references, not a structured binding: clang 14 (the fuzz build)
+  // cannot capture one.
+  const auto packet = PacketAroundRows();
+  const std::string& head = packet.first;
+  const std::string& tail = packet.second;
   WriteFileAtomically(path, [&](const TByteSink& sink) {
     TSinkWriter writer(sink);
     sink(QByteArrayView(head.data(), static_cast<qsizetype>(head.size())));

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Display format of a memo's values.
-enum TfrxFormatKind { fkText, fkNumeric, fkDateTime, fkBoolean };
+enum TfrxFormatKind : int { fkText, fkNumeric, fkDateTime, fkBoolean };
 
 struct TfrxFormat {
   QString DecimalSeparator;

@@ -39,6 +39,9 @@ public:
   }
   template <class A> const TfrxPropInfo& Enum(QString name, A access, TfrxEnumNames names, std::optional<qint64> def)
   {
+    using T = std::remove_cvref_t<std::invoke_result_t<decltype(ToAccess(access).get), const C&>>;
+    // Files may give any ordinal, kept as read: see frxTypes.h.
+    static_assert(std::is_same_v<std::underlying_type_t<T>, int>, "an enumeration read from files has the type int");
     return Ordinal(std::move(name), TfrxPropKind::Enum, access, def, names);
   }
   template <class A> const TfrxPropInfo& Bool(QString name, A access, std::optional<qint64> def)

@@ -80,7 +80,7 @@ const TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
 
 void TfrxPropTable::RebuildExactIndex()
 {
-  std::size_t size = 16;
+  std::size_t size = kMinExactSlots;
   while (size < FProps.size() * 2)
     size *= 2;
   FExact.assign(size, ExactSlot{});

@@ -185,6 +185,9 @@ private:
     int NameOffset = 0;  // in FExactNames
     int NameSize = 0;
   };
-  std::vector<ExactSlot> FExact;
+  static constexpr std::size_t kMinExactSlots = 16;
+  // A lookup ends at the first free slot: there are free slots even in a
+  // table without properties (a picture's, whose data is all PropData).
+  std::vector<ExactSlot> FExact = std::vector<ExactSlot>(kMinExactSlots);
   std::string FExactNames;
 };

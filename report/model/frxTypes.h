@@ -7,16 +7,19 @@
 #include <cstdint>
 
 // Enumerations of the report tree. Each comes with the names written to
-// template files, in ordinal order.
+// template files, in ordinal order. Those read from files have the fixed
+// underlying type int: a file may give any ordinal and it is kept as read
+// (an unknown name reads as -1), which an enumeration without a fixed type
+// cannot hold.
 
-enum TfrxAlign { baNone, baLeft, baRight, baCenter, baWidth, baBottom, baClient };
+enum TfrxAlign : int { baNone, baLeft, baRight, baCenter, baWidth, baBottom, baClient };
 inline constexpr QStringView frxAlignNames[] = {u"baNone", u"baLeft", u"baRight", u"baCenter",
                                                 u"baWidth", u"baBottom", u"baClient"};
 
-enum TfrxShiftMode { smDontShift, smAlways, smWhenOverlapped };
+enum TfrxShiftMode : int { smDontShift, smAlways, smWhenOverlapped };
 inline constexpr QStringView frxShiftModeNames[] = {u"smDontShift", u"smAlways", u"smWhenOverlapped"};
 
-enum TfrxStretchMode { smDontStretch, smActualHeight, smMaxHeight };
+enum TfrxStretchMode : int { smDontStretch, smActualHeight, smMaxHeight };
 inline constexpr QStringView frxStretchModeNames[] = {u"smDontStretch", u"smActualHeight", u"smMaxHeight"};
 
 // Set bits: element i has value 2^i.
@@ -26,11 +29,11 @@ using TfrxRestrictions = std::uint8_t;
 enum TfrxComponentStyle : std::uint8_t { csContainer = 1, csPreviewVisible = 2, csDefaultDiff = 4 };
 using TfrxComponentStyles = std::uint8_t;
 
-enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum TBrushStyle : int { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 inline constexpr QStringView frxBrushStyleNames[] = {u"bsSolid", u"bsClear", u"bsHorizontal", u"bsVertical",
                                                      u"bsFDiagonal", u"bsBDiagonal", u"bsCross", u"bsDiagCross"};
 
-enum TfrxFrameStyle { fsSolid, fsDash, fsDot, fsDashDot, fsDashDotDot, fsDouble, fsAltDot, fsSquare };
+enum TfrxFrameStyle : int { fsSolid, fsDash, fsDot, fsDashDot, fsDashDotDot, fsDouble, fsAltDot, fsSquare };
 inline constexpr QStringView frxFrameStyleNames[] = {u"fsSolid", u"fsDash", u"fsDot", u"fsDashDot",
                                                      u"fsDashDotDot", u"fsDouble", u"fsAltDot", u"fsSquare"};
 
@@ -41,26 +44,26 @@ inline constexpr QStringView frxHAlignNames[] = {u"haLeft", u"haRight", u"haCent
 
 inline constexpr QStringView frxVAlignNames[] = {u"vaTop", u"vaBottom", u"vaCenter"};
 
-enum TfrxShapeKind { skRectangle, skRoundRectangle, skEllipse, skTriangle, skDiamond, skDiagonal1, skDiagonal2 };
+enum TfrxShapeKind : int { skRectangle, skRoundRectangle, skEllipse, skTriangle, skDiamond, skDiagonal1, skDiagonal2 };
 inline constexpr QStringView frxShapeKindNames[] = {u"skRectangle", u"skRoundRectangle", u"skEllipse", u"skTriangle",
                                                     u"skDiamond", u"skDiagonal1", u"skDiagonal2"};
 
-enum TPrinterOrientation { poPortrait, poLandscape };
+enum TPrinterOrientation : int { poPortrait, poLandscape };
 inline constexpr QStringView frxOrientationNames[] = {u"poPortrait", u"poLandscape"};
 
-enum TfrxDuplexMode { dmNone, dmVertical, dmHorizontal, dmSimplex };
+enum TfrxDuplexMode : int { dmNone, dmVertical, dmHorizontal, dmSimplex };
 inline constexpr QStringView frxDuplexModeNames[] = {u"dmNone", u"dmVertical", u"dmHorizontal", u"dmSimplex"};
 
-enum TfrxSilentMode { simMessageBoxes, simSilent, simReThrow };
+enum TfrxSilentMode : int { simMessageBoxes, simSilent, simReThrow };
 inline constexpr QStringView frxSilentModeNames[] = {u"simMessageBoxes", u"simSilent", u"simReThrow"};
 
-enum TfrxZoomMode { zmDefault, zmWholePage, zmPageWidth, zmManyPages };
+enum TfrxZoomMode : int { zmDefault, zmWholePage, zmPageWidth, zmManyPages };
 inline constexpr QStringView frxZoomModeNames[] = {u"zmDefault", u"zmWholePage", u"zmPageWidth", u"zmManyPages"};
 
-enum TfrxPrintMode { pmDefault, pmSplit, pmJoin, pmScale };
+enum TfrxPrintMode : int { pmDefault, pmSplit, pmJoin, pmScale };
 inline constexpr QStringView frxPrintModeNames[] = {u"pmDefault", u"pmSplit", u"pmJoin", u"pmScale"};
 
-enum TfrxPrintPages { ppAll, ppOdd, ppEven };
+enum TfrxPrintPages : int { ppAll, ppOdd, ppEven };
 inline constexpr QStringView frxPrintPagesNames[] = {u"ppAll", u"ppOdd", u"ppEven"};
 
 enum TfrxPreviewButton : std::uint16_t {

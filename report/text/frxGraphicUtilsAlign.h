@@ -1,5 +1,5 @@
 #pragma once
 
 // Alignment of a memo's text inside its box.
-enum TfrxHAlign { haLeft, haRight, haCenter, haBlock };
-enum TfrxVAlign { vaTop, vaBottom, vaCenter };
+enum TfrxHAlign : int { haLeft, haRight, haCenter, haBlock };
+enum TfrxVAlign : int { vaTop, vaBottom, vaCenter };

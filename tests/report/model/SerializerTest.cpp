@@ -231,6 +231,75 @@ TEST_F(Loading, CommaAndPointFilesReadAlike)
   }
 }
 
+// The ordinal of a published property reached by a dotted path ("Frame.Style").
+qint64 OrdinalAt(TfrxComponent& component, QStringView path)
+{
+  void* object = &component;
+  const TfrxPropTable* table = &component.Props();
+  const TfrxPropInfo* property = nullptr;
+  for (QStringView part : path.tokenize(u'.')) {
+    if (property) {
+      object = property->Sub(object);
+      table = property->SubTable;
+    }
+    property = table->Find(part);
+    if (!property)
+      throw EfrxError(QStringLiteral("No property ") + path.toString());
+  }
+  return property->Ordinal(object);
+}
+
+TEST_F(Loading, OrdinalsNoNameStandsForAreKeptAsReadThroughASaveAndALoad)
+{
+  struct Case {
+    const char* object;
+    const char16_t* property;
+    qint64 ordinal;  // -1: a name the enumeration does not have
+  };
+  const Case cases[] = {
+      {"Page1", u"Orientation", -1},       {"Page1", u"Duplex", 7},
+      {"Memo1", u"HAlign", -1},            {"Memo1", u"VAlign", -5},
+      {"Memo1", u"Frame.Style", -1},       {"Memo1", u"Frame.LeftLine.Style", 12},
+      {"Memo1", u"Font.Pitch", -1},        {"Memo1", u"Font.Quality", 99},
+      {"Memo1", u"DisplayFormat.Kind", 4}, {"Memo1", u"ShiftMode", -1},
+      {"Memo1", u"StretchMode", -2},       {"Shape1", u"Shape", -1},
+      {"Shape1", u"BrushStyle", 2147483647}, {"Shape1", u"Align", -1},
+  };
+  ASSERT_TRUE(report.LoadFromFile(QStringLiteral(QUITANZA_TEST_DATA "/templates/enum-out-of-range.fr3")));
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const Case& c : cases) {
+      TfrxComponent* object = report.FindObject(QString::fromLatin1(c.object));
+      ASSERT_NE(object, nullptr) << c.object;
+      EXPECT_EQ(OrdinalAt(*object, QStringView(c.property)), c.ordinal)
+          << c.object << '.' << QStringView(c.property).toString().toStdString() << " after " << pass << " saves";
+    }
+    Load(SaveToBytes(report));
+  }
+  EXPECT_EQ(report.EngineOptions.NewSilentMode, simMessageBoxes);  // never taken from a file
+  EXPECT_TRUE(reporter->messages.isEmpty());
+}
+
+// A picture's table has no properties of its own: its data is all PropData.
+struct PictureTemplate {
+  const char* file;
+  const char* owner;  // the object that holds the picture
+};
+
+class UnknownPictureAttribute : public Loading, public testing::WithParamInterface<PictureTemplate> {};
+
+TEST_P(UnknownPictureAttribute, IsIgnoredAndTheRestLoads)
+{
+  const QString path = QStringLiteral(QUITANZA_TEST_DATA "/templates/") + QString::fromLatin1(GetParam().file);
+  ASSERT_TRUE(report.LoadFromFile(path));
+  EXPECT_NE(report.FindObject(QString::fromLatin1(GetParam().owner)), nullptr);
+  EXPECT_EQ(report.Errors.Count(), 0);
+  EXPECT_TRUE(reporter->messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Templates, UnknownPictureAttribute,
+                         testing::Values(PictureTemplate{"picture-subproperty.fr3", "P"},
+                                         PictureTemplate{"backpicture-subproperty.fr3", "Page1"}));
+
 // A report using every kind of property, with values off their defaults.
 void BuildRichReport(TfrxReport& report)
 {

@@ -1,0 +1,40 @@
+#include "fuzz/FuzzSupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdlib>
+#include <cstdio>
+
+void StartApplication()
+{
+  static int argc = 1;
+  static char name[] = "quitanza-fuzzer";
+  static char* argv[] = {name, nullptr};
+  static QCoreApplication application(argc, argv);
+}
+
+TFuzzFile::TFuzzFile(const QString& fileName) : FPath(FFolder.filePath(fileName))
+{
+  if (!FFolder.isValid()) {
+    std::fprintf(stderr, "Cannot create a temporary folder: %s\n", qPrintable(FFolder.errorString()));
+    std::abort();
+  }
+}
+
+QString TFuzzFile::Sibling(const QString& fileName) const
+{
+  return FFolder.filePath(fileName);
+}
+
+void TFuzzFile::Write(const std::uint8_t* data, std::size_t size) const
+{
+  QFile file(FPath);
+  const auto length = static_cast<qint64>(size);
+  // A file that cannot be written would fuzz nothing: stop at once.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      file.write(reinterpret_cast<const char*>(data), length) != length) {
+    std::fprintf(stderr, "Cannot write %s: %s\n", qPrintable(FPath), qPrintable(file.errorString()));
+    std::abort();
+  }
+}

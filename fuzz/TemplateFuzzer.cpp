@@ -1,0 +1,29 @@
+// A report template (.fr3) read from the input's bytes, as the program reads
+// Recibo.fr3 and the templates given to the command line.
+#include "fuzz/FuzzSupport.h"
+
+#include "report/model/frxErrors.h"
+#include "report/model/frxReport.h"
+
+#include <QBuffer>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+  StartApplication();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+  TfrxReport report;
+  // As on the command line: what the reader lists comes back as one error.
+  report.EngineOptions.NewSilentMode = simReThrow;
+  QBuffer file;
+  file.setData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  file.open(QIODevice::ReadOnly);
+  try {
+    report.LoadFromStream(file);
+  } catch (const EfrxError&) {
+  }
+  return 0;
+}
