@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of fuzz/ with clang in build-fuzz/ and runs each in
-# turn, starting from its kept corpus fuzz/corpus/<target>/. Afterwards the
-# kept corpus is minimised again with what the run found (-merge=1). An input
+# turn, starting from its kept corpus fuzz/corpus/<target>/ and from what
+# earlier runs found. Afterwards the kept corpus is minimised again with what
+# the run found (-merge=1). An input
 # that crashes, leaks or hits undefined behaviour stops the script; it is left
 # in build-fuzz/findings/<target>/.
 #
@@ -51,8 +52,11 @@ for target in "${targets[@]}"; do
   [ -f "fuzz/dictionaries/$target.dict" ] && options+=(-dict="fuzz/dictionaries/$target.dict")
   echo "== $target" >&2
   "$fuzzer" "${options[@]}" "$found" "$kept"
+  # The kept corpus is chosen on edges alone, without hit counts: a few
+  # hundred inputs at most instead of thousands. Every input found stays in
+  # build-fuzz/corpus/ for the next run here.
   merged="$(mktemp -d)"
-  "$fuzzer" -merge=1 "$merged" "$kept" "$found" 2>&1 | grep -E '^MERGE-OUTER: [0-9]+ new files' >&2 || true
+  "$fuzzer" -merge=1 -use_counters=0 "$merged" "$kept" "$found" 2>&1 | grep -E '^MERGE-OUTER: [0-9]+ new files' >&2 || true
   find "$kept" -type f -delete
   find "$merged" -type f -exec mv -t "$kept" {} +
   rmdir "$merged"
