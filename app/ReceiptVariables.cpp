@@ -4,7 +4,7 @@
 #include "app/TextFunctions.h"
 #include "app/UserInterface.h"
 #include "app/receipt/ReceiptLayout.h"
-#include "platform/IniFile.h"
+#include "platform/storage/IniFile.h"
 #include "report/model/frxReport.h"
 
 #include <QStringList>

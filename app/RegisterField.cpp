@@ -1,6 +1,6 @@
 #include "app/RegisterField.h"
 
-#include "platform/FieldValue.h"
+#include "platform/storage/FieldValue.h"
 
 #include <stdexcept>
 

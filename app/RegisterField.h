@@ -1,8 +1,8 @@
 #pragma once
 
 #include "doclib/Amount.h"
-#include "platform/ReceiptRecord.h"
-#include "platform/ReceiptRegister.h"
+#include "platform/storage/ReceiptRecord.h"
+#include "platform/storage/ReceiptRegister.h"
 
 #include <QString>
 #include <QStringView>

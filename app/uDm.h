@@ -2,9 +2,9 @@
 
 #include "app/LogoPicture.h"
 #include "app/RegisterField.h"
-#include "platform/DataFolderLock.h"
-#include "platform/IniFile.h"
-#include "platform/ReceiptRegister.h"
+#include "platform/storage/DataFolderLock.h"
+#include "platform/storage/IniFile.h"
+#include "platform/storage/ReceiptRegister.h"
 #include "report/model/frxReport.h"
 #include "report/output/frxExportPDF.h"
 

@@ -10,12 +10,13 @@ endif()
 if(QUITANZA_SANITIZE OR QUITANZA_FUZZ)
   # Undefined behaviour stops the program, so that a test or a fuzzer fails
   # on it; line tables name the source lines in the reports.
-  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g1)
-  add_link_options(-fsanitize=address,undefined)
+  target_compile_options(quitanza_build_settings INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g1)
+  target_link_options(quitanza_build_settings INTERFACE -fsanitize=address,undefined)
 endif()
 
 if(QUITANZA_FUZZ)
   # Every library reports its coverage to the fuzzer; only the targets link
   # its driver (fuzz/CMakeLists.txt).
-  add_compile_options(-fsanitize=fuzzer-no-link)
+  target_compile_options(quitanza_build_settings INTERFACE -fsanitize=fuzzer-no-link)
 endif()

@@ -5,8 +5,8 @@
 #include "fuzz/FuzzSupport.h"
 
 #include "app/IssuerSettings.h"
-#include "platform/FileError.h"
-#include "platform/IniFile.h"
+#include "platform/files/FileError.h"
+#include "platform/storage/IniFile.h"
 
 #include <climits>
 #include <cstdio>

@@ -4,8 +4,8 @@
 // same records.
 #include "fuzz/FuzzSupport.h"
 
-#include "platform/FileError.h"
-#include "platform/ReceiptRegister.h"
+#include "platform/files/FileError.h"
+#include "platform/storage/ReceiptRegister.h"
 
 #include <cstdio>
 #include <cstdlib>

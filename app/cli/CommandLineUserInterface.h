@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/UserInterface.h"
-#include "platform/FileReplacement.h"
+#include "platform/files/FileReplacement.h"
 #include "report/output/frxExportPDFFile.h"
 
 #include <QString>

@@ -4,8 +4,8 @@
 #include "app/receipt/ReceiptTemplates.h"
 #include "app/uDm.h"
 #include "doclib/InvalidInputError.h"
-#include "platform/DataFolderLock.h"
-#include "platform/IniFile.h"
+#include "platform/storage/DataFolderLock.h"
+#include "platform/storage/IniFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,9 +5,9 @@
 #include "app/PrincipalWorkflow.h"
 #include "app/cli/CommandLineUserInterface.h"
 #include "app/uDm.h"
-#include "platform/AtomicFile.h"
-#include "platform/RegisterFile.h"
-#include "tests/platform/SampleRecords.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/storage/RegisterFile.h"
+#include "tests/platform/storage/SampleRecords.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

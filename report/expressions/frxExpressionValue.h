@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Font.h"
+#include "platform/graphics/Font.h"
 #include "report/expressions/frxFormat.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "report/model/Picture.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/files/AtomicFile.h"
 #include "report/model/frxBinaryProps.h"
 #include "report/model/frxErrors.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Color.h"
-#include "platform/Font.h"
+#include "platform/graphics/Color.h"
+#include "platform/graphics/Font.h"
 #include "report/model/frxPropTable.h"
 
 // Conditional look of a memo: when Condition evaluates true the memo is drawn

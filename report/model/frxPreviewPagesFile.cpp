@@ -1,8 +1,8 @@
 // TfrxPreviewPages: prepared report files.
 #include "report/model/frxPreviewPages.h"
 
-#include "platform/FileReplacement.h"
-#include "platform/SystemError.h"
+#include "platform/files/FileReplacement.h"
+#include "platform/files/SystemError.h"
 #include "report/model/frxBinaryProps.h"
 #include "report/model/frxErrors.h"
 #include "report/model/frxReport.h"

@@ -1,7 +1,7 @@
 #include "report/model/frxReport.h"
 
-#include "platform/FileReplacement.h"
-#include "platform/SystemError.h"
+#include "platform/files/FileReplacement.h"
+#include "platform/files/SystemError.h"
 #include "report/model/frxBinaryProps.h"
 #include "report/model/frxDataSet.h"
 #include "report/model/frxEngine.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Color.h"
-#include "platform/Rect.h"
+#include "platform/graphics/Color.h"
+#include "platform/graphics/Rect.h"
 #include "report/model/frxFrame.h"
 #include "report/model/frxReportComponent.h"
 

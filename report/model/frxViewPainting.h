@@ -2,7 +2,7 @@
 
 // Pens and brushes of the report's frame and fill styles, shared by the views'
 // drawing steps.
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 #include "report/model/frxTypes.h"
 #include "report/text/frxGraphicUtilsRound.h"
 

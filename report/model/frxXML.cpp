@@ -1,7 +1,7 @@
 #include "report/model/frxXML.h"
 
-#include "platform/FileReplacement.h"
-#include "platform/SystemError.h"
+#include "platform/files/FileReplacement.h"
+#include "platform/files/SystemError.h"
 #include "report/model/frxErrors.h"
 #include "report/model/frxXMLEscape.h"
 #include "report/model/frxXMLReader.h"

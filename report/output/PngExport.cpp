@@ -1,8 +1,8 @@
 #include "report/output/PngExport.h"
 
-#include "platform/FileError.h"
-#include "platform/FileReplacement.h"
-#include "platform/PainterCanvas.h"
+#include "platform/files/FileError.h"
+#include "platform/files/FileReplacement.h"
+#include "platform/graphics/PainterCanvas.h"
 #include "report/model/frxPageSource.h"
 #include "report/model/frxDrawPage.h"
 #include "report/model/frxReportPage.h"

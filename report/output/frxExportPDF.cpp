@@ -1,6 +1,6 @@
 #include "report/output/frxExportPDF.h"
 
-#include "platform/FileReplacement.h"
+#include "platform/files/FileReplacement.h"
 #include "report/model/frxClass.h"
 #include "report/text/frxGraphicUtilsRound.h"
 #include "report/output/frxPDFColors.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Color.h"
+#include "platform/graphics/Color.h"
 
 #include <QByteArray>
 

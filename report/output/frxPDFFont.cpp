@@ -1,7 +1,7 @@
 #include "report/output/frxPDFFont.h"
 
-#include "platform/FontCatalog.h"
-#include "platform/FontFace.h"
+#include "platform/graphics/FontCatalog.h"
+#include "platform/graphics/FontFace.h"
 #include "report/output/frxPDFFontName.h"
 
 #include <hb.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Font.h"
-#include "platform/OutlineTextMetrics.h"
-#include "platform/TextShaper.h"
+#include "platform/graphics/Font.h"
+#include "platform/graphics/OutlineTextMetrics.h"
+#include "platform/graphics/TextShaper.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "report/output/frxPDFFontFileCache.h"
 
-#include "platform/FontFace.h"
+#include "platform/graphics/FontFace.h"
 #include "report/output/frxPDFFont.h"
 #include "report/output/frxPDFFontSubset.h"
 #include "report/output/frxPDFStreamEncoder.h"

@@ -1,6 +1,6 @@
 #include "report/output/frxPDFFontSubset.h"
 
-#include "platform/FontFace.h"
+#include "platform/graphics/FontFace.h"
 
 #include <QCryptographicHash>
 #include <QList>

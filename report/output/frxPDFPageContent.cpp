@@ -1,6 +1,6 @@
 #include "report/output/frxPDFPageContent.h"
 
-#include "platform/PainterCanvas.h"
+#include "platform/graphics/PainterCanvas.h"
 #include "report/model/frxLineView.h"
 #include "report/model/frxShapeView.h"
 #include "report/output/frxPDFColors.h"

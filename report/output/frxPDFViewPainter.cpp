@@ -1,6 +1,6 @@
 #include "report/output/frxPDFViewPainter.h"
 
-#include "platform/PainterCanvas.h"
+#include "platform/graphics/PainterCanvas.h"
 #include "report/model/frxErrors.h"
 #include "report/model/frxView.h"
 

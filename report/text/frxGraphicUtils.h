@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Font.h"
-#include "platform/MeasuringSurface.h"
-#include "platform/Rect.h"
+#include "platform/graphics/Font.h"
+#include "platform/graphics/MeasuringSurface.h"
+#include "platform/graphics/Rect.h"
 #include "report/text/frxGraphicUtilsAlign.h"
 #include "report/text/frxGraphicUtilsHTMLTags.h"
 

@@ -2,7 +2,7 @@
 // lines and blocks cover exactly what the 600 per inch layout predicts.
 #include "report/text/frxGraphicUtils.h"
 
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 #include "report/text/frxGraphicUtilsRound.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Color.h"
-#include "platform/Font.h"
+#include "platform/graphics/Color.h"
+#include "platform/graphics/Font.h"
 
 #include <QString>
 

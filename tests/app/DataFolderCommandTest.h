@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/AtomicFile.h"
-#include "platform/RegisterFile.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/storage/RegisterFile.h"
 #include "tests/app/RunQuitanza.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "app/PrincipalWorkflow.h"
-#include "platform/AtomicFile.h"
+#include "platform/files/AtomicFile.h"
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
 

@@ -1,6 +1,6 @@
 #include "app/ConsultaWorkflow.h"
 #include "app/PrincipalWorkflow.h"
-#include "platform/AtomicFile.h"
+#include "platform/files/AtomicFile.h"
 #include "report/model/frxPictureView.h"
 #include "report/model/frxPreviewPages.h"
 #include "tests/app/WorkflowTestSupport.h"

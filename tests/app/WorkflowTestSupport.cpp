@@ -1,7 +1,7 @@
 #include "tests/app/WorkflowTestSupport.h"
 
-#include "platform/AtomicFile.h"
-#include "platform/RegisterFile.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/storage/RegisterFile.h"
 #include "report/model/frxMemoView.h"
 #include "report/model/frxPictureView.h"
 #include "report/model/frxPreviewPages.h"

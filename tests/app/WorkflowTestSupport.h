@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/uDm.h"
-#include "platform/ReceiptRecord.h"
+#include "platform/storage/ReceiptRecord.h"
 #include "tests/app/ScriptedUserInterface.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "app/cli/Command.h"
 #include "app/uDm.h"
-#include "platform/ReceiptRecord.h"
+#include "platform/storage/ReceiptRecord.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 // Drawing the issued receipt page onto an image, as the preview at 100 % and
 // a 300 dpi rendering do. Target: 100 pages a second at 96 dpi, 20 at 300.
-#include "platform/PainterCanvas.h"
+#include "platform/graphics/PainterCanvas.h"
 #include "report/model/frxDrawPage.h"
 #include "report/model/frxPreviewPages.h"
 #include "tests/support/IssuedReceipt.h"

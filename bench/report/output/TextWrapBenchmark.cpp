@@ -1,6 +1,6 @@
 // Wrapping 1 MB of Portuguese prose into 70 mm lines at 10 pt, against the
 // floor of shaping the same paragraphs with HarfBuzz alone.
-#include "platform/FontCatalog.h"
+#include "platform/graphics/FontCatalog.h"
 #include "report/text/frxGraphicUtils.h"
 
 #include <QStringList>

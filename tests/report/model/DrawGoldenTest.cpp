@@ -4,7 +4,7 @@
 #include "tests/support/IssuedReceipt.h"
 #include "tests/support/TestPage.h"
 
-#include "platform/PainterCanvas.h"
+#include "platform/graphics/PainterCanvas.h"
 #include "report/model/frxClass.h"
 #include "report/model/frxDrawPage.h"
 #include "report/model/frxPreviewPages.h"

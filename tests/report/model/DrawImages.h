@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PainterCanvas.h"
+#include "platform/graphics/PainterCanvas.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "DrawImages.h"
 #include "tests/support/TestPreviewPages.h"
 
-#include "platform/RecordingCanvas.h"
+#include "platform/graphics/RecordingCanvas.h"
 #include "report/model/frxClass.h"
 #include "report/model/frxDrawPage.h"
 #include "report/model/frxGlobalVariables.h"

@@ -2,7 +2,7 @@
 // pdffonts and pdftotext.
 #include "PdfFile.h"
 #include "PdfTools.h"
-#include "platform/FileError.h"
+#include "platform/files/FileError.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxClass.h"
 #include "report/output/frxExportPDF.h"

@@ -1,4 +1,4 @@
-#include "platform/FileError.h"
+#include "platform/files/FileError.h"
 #include "report/model/frxClass.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/output/PngExport.h"

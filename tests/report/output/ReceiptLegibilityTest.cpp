@@ -3,7 +3,7 @@
 // places every line exactly where the canvas drawing does.
 #include "PdfTools.h"
 #include "app/TextFunctions.h"
-#include "platform/PainterCanvas.h"
+#include "platform/graphics/PainterCanvas.h"
 #include "report/model/frxClass.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/output/PngExport.h"

@@ -1,6 +1,6 @@
 #include "Inflate.h"
-#include "platform/FontCatalog.h"
-#include "platform/FontFace.h"
+#include "platform/graphics/FontCatalog.h"
+#include "platform/graphics/FontFace.h"
 #include "report/output/frxPDFEncryption.h"
 #include "report/output/frxPDFFontObjects.h"
 #include "report/output/frxPDFFontSubset.h"

@@ -1,4 +1,4 @@
-#include "platform/FontFace.h"
+#include "platform/graphics/FontFace.h"
 #include "report/output/frxPDFFonts.h"
 #include "report/output/frxPDFWriter.h"
 

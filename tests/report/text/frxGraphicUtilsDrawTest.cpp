@@ -1,7 +1,7 @@
 #include "TextEngineFixture.h"
 
-#include "platform/PainterCanvas.h"
-#include "platform/RecordingCanvas.h"
+#include "platform/graphics/PainterCanvas.h"
+#include "platform/graphics/RecordingCanvas.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,0 +1,177 @@
+#include "platform/files/FileReplacement.h"
+
+#include "platform/files/FileError.h"
+#include "platform/files/SystemError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int MaxLinksFollowed = 40;  // as the system itself gives up (ELOOP)
+
+QByteArray Native(const QString& path)
+{
+  return QFile::encodeName(path);
+}
+
+// Where the links starting at `path` lead; the path itself when it is no link.
+// A dangling link leads to the file it names, which is then created.
+QString FollowLinks(const QString& path)
+{
+  QString current = path;
+  for (int followed = 0; followed < MaxLinksFollowed; ++followed) {
+    const QFileInfo info(current);
+    if (!info.isSymLink())
+      return current;
+    current = QDir::cleanPath(info.symLinkTarget());
+  }
+  throw TFileError::UnableToWrite(path, SystemErrorText(ELOOP));
+}
+
+int WriteAll(int descriptor, const char* data, qint64 size)
+{
+  while (size > 0) {
+    const ssize_t written = ::write(descriptor, data, static_cast<size_t>(size));
+    if (written < 0) {
+      if (errno == EINTR)
+        continue;
+      return errno;
+    }
+    data += written;
+    size -= written;
+  }
+  return 0;
+}
+
+}  // namespace
+
+// A write-only view of the open descriptor for code that writes to a QIODevice.
+class TFileReplacement::TDescriptorDevice final : public QIODevice {
+public:
+  explicit TDescriptorDevice(int descriptor) : FDescriptor(descriptor)
+  {
+    open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  }
+  bool isSequential() const override { return true; }
+
+protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override
+  {
+    if (const int error = WriteAll(FDescriptor, data, size)) {
+      setErrorString(SystemErrorText(error));
+      return -1;
+    }
+    return size;
+  }
+
+private:
+  int FDescriptor;
+};
+
+TFileReplacement::TFileReplacement(const QString& path) : FPath(QFileInfo(path).absoluteFilePath())
+{
+  FTarget = FollowLinks(FPath);
+  struct stat existing {};
+  const bool exists = ::stat(Native(FTarget).constData(), &existing) == 0;
+  if (exists && S_ISDIR(existing.st_mode))
+    Fail(SystemErrorText(EISDIR));
+  // A file its owner made read-only is kept, although its folder would let
+  // a new file take its name.
+  if (exists && ::access(Native(FTarget).constData(), W_OK) != 0)
+    Fail(SystemErrorText(errno));
+  if (exists && !S_ISREG(existing.st_mode)) {
+    FDescriptor = ::open(Native(FTarget).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (FDescriptor < 0)
+      Fail(SystemErrorText(errno));
+  } else {
+    const QFileInfo target(FTarget);
+    do {
+      FTemporary = target.dir().filePath(QStringLiteral(".%1.%2.tmp")
+                                           .arg(target.fileName())
+                                           .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+      // 0666 less the umask, as for any new file; an old file's permissions are kept.
+      FDescriptor = ::open(Native(FTemporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    } while (FDescriptor < 0 && errno == EEXIST);
+    if (FDescriptor < 0) {
+      const int error = errno;
+      FTemporary.clear();
+      Fail(SystemErrorText(error));
+    }
+    if (exists && ::fchmod(FDescriptor, existing.st_mode & 07777) != 0)
+      Fail(SystemErrorText(errno));
+  }
+  FDevice = std::make_unique<TDescriptorDevice>(FDescriptor);
+}
+
+TFileReplacement::~TFileReplacement()
+{
+  Discard();
+}
+
+QIODevice& TFileReplacement::Device()
+{
+  return *FDevice;
+}
+
+void TFileReplacement::Write(QByteArrayView bytes)
+{
+  if (FDescriptor < 0)
+    Fail(QStringLiteral(u"o arquivo já foi fechado"));
+  if (const int error = WriteAll(FDescriptor, bytes.data(), bytes.size()))
+    Fail(SystemErrorText(error));
+}
+
+void TFileReplacement::Commit()
+{
+  if (FDescriptor < 0)
+    Fail(QStringLiteral(u"o arquivo já foi fechado"));
+  // A device or FIFO has nothing to flush to disk, and some refuse the call.
+  if (!FTemporary.isEmpty() && ::fsync(FDescriptor) != 0)
+    Fail(SystemErrorText(errno));
+  FDevice.reset();
+  const int descriptor = FDescriptor;
+  FDescriptor = -1;
+  if (::close(descriptor) != 0)
+    Fail(SystemErrorText(errno));
+  if (FTemporary.isEmpty())
+    return;
+  if (::rename(Native(FTemporary).constData(), Native(FTarget).constData()) != 0)
+    Fail(SystemErrorText(errno));
+  FTemporary.clear();
+  // The new name reaches the disk with the folder. The file is in place
+  // already, so a folder that refuses to be flushed (some file systems do)
+  // changes nothing the caller could act on.
+  const int folder = ::open(Native(QFileInfo(FTarget).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+}
+
+void TFileReplacement::Fail(const QString& reason)
+{
+  Discard();
+  throw TFileError::UnableToWrite(FPath, reason);
+}
+
+void TFileReplacement::Discard()
+{
+  FDevice.reset();
+  if (FDescriptor >= 0) {
+    ::close(FDescriptor);
+    FDescriptor = -1;
+  }
+  if (!FTemporary.isEmpty()) {
+    ::unlink(Native(FTemporary).constData());
+    FTemporary.clear();
+  }
+}

@@ -1,0 +1,86 @@
+#include "platform/graphics/FontCatalog.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <stdexcept>
+
+namespace {
+
+struct FontFileLocation {
+  QString path;
+  int index = 0;
+};
+
+FontFileLocation matchWithFontconfig(const QString& family, TFontStyles style)
+{
+  FcPattern* pattern = FcPatternCreate();
+  const QByteArray familyUtf8 = family.toUtf8();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(familyUtf8.constData()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, (style & fsBold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, (style & fsItalic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  FontFileLocation location;
+  if (match) {
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch)
+      location.path = QString::fromUtf8(reinterpret_cast<const char*>(file));
+    FcPatternGetInteger(match, FC_INDEX, 0, &location.index);
+    FcPatternDestroy(match);
+  }
+  if (location.path.isEmpty())
+    throw std::runtime_error("No font file found for \"" + family.toStdString() + "\"");
+  return location;
+}
+
+QString requestKey(const QString& family, TFontStyles style)
+{
+  return family + QLatin1Char('\n') + QString::number(style & (fsBold | fsItalic));
+}
+
+}  // namespace
+
+FontCatalog& FontCatalog::Instance()
+{
+  static FontCatalog catalog;
+  return catalog;
+}
+
+const FontFace& FontCatalog::Face(const QString& family, TFontStyles style)
+{
+  std::lock_guard lock(mutex_);
+  const QString key = requestKey(family, style);
+  if (const FontFace* known = byRequest_.value(key))
+    return *known;
+  const FontFace* face = nullptr;
+  try {
+    face = &OpenMatch(family, style);
+  } catch (const std::runtime_error&) {
+    // A broken or missing file behind a name must not stop a report: the
+    // text is still laid out, with the generic face.
+    face = &OpenMatch(QStringLiteral("sans-serif"), style);
+  }
+  byRequest_.insert(key, face);
+  return *face;
+}
+
+const FontFace& FontCatalog::OpenMatch(const QString& family, TFontStyles style)
+{
+  const FontFileLocation location = matchWithFontconfig(family, style);
+  return OpenFile(location.path, location.index);
+}
+
+const FontFace& FontCatalog::OpenFile(const QString& path, int index)
+{
+  const QString key = path + QLatin1Char('#') + QString::number(index);
+  if (const FontFace* known = byFile_.value(key))
+    return *known;
+  faces_.push_back(std::make_unique<FontFace>(path, index));
+  byFile_.insert(key, faces_.back().get());
+  return *faces_.back();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/graphics/Font.h"
+#include "platform/graphics/FontFace.h"
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+// Resolves a report font's family name and style to a font file through
+// fontconfig and keeps every face it opened for the life of the process, so
+// that measuring, drawing and PDF embedding all use the very same face.
+// Names fontconfig knows by alias ("Arial") land on their metric-compatible
+// replacement; unknown names land on the configured sans-serif face.
+class FontCatalog {
+public:
+  static FontCatalog& Instance();
+
+  // Never fails for a sane installation: when the requested family cannot be
+  // opened, the sans-serif fallback is used; throws only when even that fails.
+  const FontFace& Face(const QString& family, TFontStyles style);
+
+private:
+  FontCatalog() = default;
+  const FontFace& OpenMatch(const QString& family, TFontStyles style);
+  const FontFace& OpenFile(const QString& path, int index);
+
+  std::mutex mutex_;
+  QHash<QString, const FontFace*> byRequest_;
+  QHash<QString, const FontFace*> byFile_;
+  std::vector<std::unique_ptr<FontFace>> faces_;
+};

@@ -1,0 +1,107 @@
+#include "platform/storage/IniDocument.h"
+
+#include <stdexcept>
+
+namespace {
+
+bool IsComment(QStringView trimmedLine)
+{
+  return trimmedLine.startsWith(u';');
+}
+
+std::optional<QStringView> SectionName(QStringView line)
+{
+  const QStringView trimmed = line.trimmed();
+  if (!trimmed.startsWith(u'[')) return std::nullopt;
+  const qsizetype close = trimmed.indexOf(u']');
+  return trimmed.sliced(1, (close < 0 ? trimmed.size() : close) - 1).trimmed();
+}
+
+struct TKeyLine {
+  QStringView Key;
+  QStringView Value;
+};
+
+std::optional<TKeyLine> KeyLine(QStringView line)
+{
+  const qsizetype equals = line.indexOf(u'=');
+  if (equals < 0 || IsComment(line.trimmed())) return std::nullopt;
+  return TKeyLine{line.first(equals).trimmed(), line.sliced(equals + 1).trimmed()};
+}
+
+bool SameName(QStringView a, QStringView b)
+{
+  return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+void CheckNoLineBreak(QStringView text, const char* what)
+{
+  if (text.contains(u'\n') || text.contains(u'\r')) {
+    throw std::invalid_argument(std::string("An INI ") + what + " cannot hold a line break");
+  }
+}
+
+}  // namespace
+
+TIniDocument::TIniDocument(const QString& text)
+  : FLineBreak(text.contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n"))
+{
+  if (text.isEmpty()) return;
+  FLines = text.split(u'\n');
+  if (FLines.last().isEmpty()) FLines.removeLast();  // the break that ends the last line
+  for (QString& line : FLines) {
+    if (line.endsWith(u'\r')) line.chop(1);
+  }
+}
+
+TIniDocument::TKeyLocation TIniDocument::Locate(QStringView section, QStringView key) const
+{
+  TKeyLocation location;
+  for (qsizetype i = 0; i < FLines.size(); ++i) {
+    const QStringView line = FLines[i];
+    if (const auto name = SectionName(line)) {
+      if (location.SectionLine >= 0) break;  // end of the section we were in
+      if (SameName(*name, section)) location.SectionLine = location.LastContentLine = i;
+      continue;
+    }
+    if (location.SectionLine < 0) continue;
+    if (!line.trimmed().isEmpty()) location.LastContentLine = i;
+    if (location.KeyLine < 0) {
+      if (const auto keyLine = KeyLine(line); keyLine && SameName(keyLine->Key, key)) location.KeyLine = i;
+    }
+  }
+  return location;
+}
+
+std::optional<QString> TIniDocument::Value(QStringView section, QStringView key) const
+{
+  const TKeyLocation location = Locate(section, key);
+  if (location.KeyLine < 0) return std::nullopt;
+  return KeyLine(FLines[location.KeyLine])->Value.toString();
+}
+
+void TIniDocument::SetValue(QStringView section, QStringView key, QStringView value)
+{
+  CheckNoLineBreak(section, "section name");
+  CheckNoLineBreak(key, "key");
+  CheckNoLineBreak(value, "value");
+  if (section.contains(u']')) throw std::invalid_argument("An INI section name cannot hold ']'");
+  if (key.contains(u'=') || key.trimmed().isEmpty()) throw std::invalid_argument("An INI key must be a name without '='");
+
+  const auto keyLine = [value](QStringView name) { return name.toString() + u'=' + value.toString(); };
+  const TKeyLocation location = Locate(section, key);
+  if (location.KeyLine >= 0) {
+    QString& line = FLines[location.KeyLine];
+    line = keyLine(KeyLine(line)->Key);  // the key as the file spells it
+  } else if (location.SectionLine >= 0) {
+    FLines.insert(location.LastContentLine + 1, keyLine(key));
+  } else {
+    FLines.append(u'[' + section.toString() + u']');
+    FLines.append(keyLine(key));
+  }
+}
+
+QString TIniDocument::ToText() const
+{
+  return FLines.isEmpty() ? QString() : FLines.join(FLineBreak) + FLineBreak;
+}

@@ -1,0 +1,133 @@
+#include "platform/files/AtomicFile.h"
+#include "platform/files/FileError.h"
+#include "platform/files/FileReplacement.h"
+#include "platform/storage/RegisterFile.h"
+#include "tests/platform/storage/SampleRecords.h"
+#include "tests/platform/storage/StorageTestSupport.h"
+#include "tests/support/SmallDisk.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using ::testing::HasSubstr;
+
+class FileReplacementTest : public TFolderTest {
+protected:
+  // Every file of the folder, hidden temporary ones included.
+  QStringList Files() const { return QDir(FolderPath()).entryList(QDir::Files | QDir::Hidden | QDir::System); }
+};
+
+TEST_F(FileReplacementTest, ReplacesAWholeFileKeepingItsPermissions)
+{
+  const QString path = PathOf(QStringLiteral("a.txt"));
+  WriteBytes(path, "old content");
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+  {
+    TFileReplacement file(path);
+    file.Write("new");
+    EXPECT_EQ(ReadBytes(path), QByteArray("old content")) << "replaced before Commit()";
+    file.Commit();
+  }
+  EXPECT_EQ(ReadBytes(path), QByteArray("new"));
+  struct stat replaced {};
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &replaced), 0);
+  EXPECT_EQ(replaced.st_mode & 07777, 0640u);
+  EXPECT_EQ(Files(), QStringList{QStringLiteral("a.txt")});
+}
+
+TEST_F(FileReplacementTest, WithoutCommitNothingChangesAndNothingIsLeft)
+{
+  const QString path = PathOf(QStringLiteral("a.txt"));
+  WriteBytes(path, "old");
+  {
+    TFileReplacement file(path);
+    file.Device().write("half of it");
+  }
+  EXPECT_EQ(ReadBytes(path), QByteArray("old"));
+  {
+    TFileReplacement created(PathOf(QStringLiteral("new.txt")));
+    created.Write("x");
+  }
+  EXPECT_EQ(Files(), QStringList{QStringLiteral("a.txt")});
+}
+
+TEST_F(FileReplacementTest, FollowsSymbolicLinksAndKeepsThem)
+{
+  const QString target = PathOf(QStringLiteral("real.pdf"));
+  const QString link = PathOf(QStringLiteral("link.pdf"));
+  const QString dangling = PathOf(QStringLiteral("dangling.pdf"));
+  WriteBytes(target, "old");
+  ASSERT_TRUE(QFile::link(target, link));
+  ASSERT_TRUE(QFile::link(PathOf(QStringLiteral("later.pdf")), dangling));
+  for (const QString& path : {link, dangling}) {
+    TFileReplacement file(path);
+    file.Write("new");
+    file.Commit();
+    EXPECT_TRUE(QFileInfo(path).isSymLink()) << path.toStdString();
+    EXPECT_EQ(ReadBytes(path), QByteArray("new"));
+  }
+  EXPECT_EQ(ReadBytes(target), QByteArray("new"));
+  EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("later.pdf"))), QByteArray("new"));
+}
+
+TEST_F(FileReplacementTest, WritesDevicesDirectlyAndLeavesThemDevices)
+{
+  struct stat before {};
+  ASSERT_EQ(::stat("/dev/null", &before), 0);
+  if (!S_ISCHR(before.st_mode))
+    GTEST_SKIP() << "/dev/null is no device here";
+  TFileReplacement file(QStringLiteral("/dev/null"));
+  file.Write("discarded");
+  file.Commit();
+  struct stat after {};
+  ASSERT_EQ(::stat("/dev/null", &after), 0);
+  EXPECT_TRUE(S_ISCHR(after.st_mode));
+  EXPECT_EQ(after.st_ino, before.st_ino);
+}
+
+TEST_F(FileReplacementTest, RefusesFoldersAndFilesItMayNotWrite)
+{
+  ASSERT_TRUE(QDir(FolderPath()).mkdir(QStringLiteral("pasta")));
+  try {
+    TFileReplacement file(PathOf(QStringLiteral("pasta")));
+    FAIL() << "a folder was opened for writing";
+  } catch (const TFileError& error) {
+    EXPECT_EQ(QString::fromUtf8(error.what()),
+              QStringLiteral(u"Não foi possível gravar %1: é uma pasta").arg(PathOf(QStringLiteral("pasta"))));
+  }
+  EXPECT_THROW(TFileReplacement(PathOf(QStringLiteral("falta/a.txt"))), TFileError);
+  if (::geteuid() != 0) {
+    const QString readOnly = PathOf(QStringLiteral("somente-leitura.txt"));
+    WriteBytes(readOnly, "kept");
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner));
+    EXPECT_THROW(TFileReplacement{readOnly}, TFileError);
+    EXPECT_EQ(ReadBytes(readOnly), QByteArray("kept"));
+  }
+}
+
+// A disk that fills up half-way through a save: the write that meets the full
+// disk fails, the old register stays whole and no temporary file is left.
+TEST(FileReplacementOnAFullDisk, AFailedSaveKeepsTheOldFileAndLeavesNothingBehind)
+{
+  const TSmallDisk disk(64);
+  if (!disk.Mounted())
+    GTEST_SKIP() << "mounting a small disk needs root";
+  const QString path = disk.FilePath(QStringLiteral("recibo.xml"));
+  WriteRegisterFile(path, Packed(SampleRecords(5)));
+  const QByteArray old = ReadBytes(path);
+  disk.Fill();
+  try {
+    WriteRegisterFile(path, Packed(SampleRecords(300)));
+    FAIL() << "a save on a full disk succeeded";
+  } catch (const TFileError& error) {
+    EXPECT_THAT(error.what(), HasSubstr(QStringLiteral(u"Não foi possível gravar %1: não há espaço livre no disco")
+                                          .arg(path)
+                                          .toStdString()));
+  }
+  EXPECT_EQ(ReadBytes(path), old);
+  EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "a temporary file was left";
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/storage/ReceiptRecord.h"
+
+#include <vector>
+
+// Receipts of realistic size and content (accents, two-line referente),
+// different from one another, for tests and benchmarks of the register.
+TReceiptRecord SampleRecord(int number);
+std::vector<TReceiptRecord> SampleRecords(int count);
