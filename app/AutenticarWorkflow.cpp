@@ -4,6 +4,8 @@
 #include "app/IssuerSettings.h"
 #include "app/TextFunctions.h"
 
+using namespace quitanza::doclib;
+
 namespace {
 
 // The number printed on a receipt carries leading zeros (N°: 0000000042)

@@ -1,5 +1,7 @@
 #include "app/ConfiguracaoWorkflow.h"
 
+using namespace quitanza::doclib;
+
 TIssuerSettings TConfiguracaoWorkflow::LerConfiguracao() const
 {
   const TIniFile settings = FDm.Settings();

@@ -5,6 +5,8 @@
 #include "app/TextFunctions.h"
 #include "app/ValorPorExtenso.h"
 
+using namespace quitanza::doclib;
+
 void TConsultaWorkflow::FormShow()
 {
   FDm.cdsReg.First();

@@ -1,47 +1,49 @@
 #include "app/EntryFields.h"
 
-MVEditSettings EditField(TCheck check, TCaracters caracter)
+using namespace quitanza::doclib;
+
+EditSettings EditField(Check check, Caracters caracter)
 {
-  MVEditSettings settings;
+  EditSettings settings;
   settings.Check = check;
   settings.Caracter = caracter;
   // A state registration field is required as soon as it is one: an empty
   // one is "Informação necessária" where every other kind may stay empty.
-  settings.AcceptNull = check != ckIE;
+  settings.AcceptNull = check != Check::IE;
   return settings;
 }
 
-MVEditSettings CpfCnpjField()
+EditSettings CpfCnpjField()
 {
-  return EditField(ckCpfCnpj, tcNumeric);
+  return EditField(Check::CpfCnpj, Caracters::Numeric);
 }
 
-MVEditSettings TelefoneField()
+EditSettings TelefoneField()
 {
-  return EditField(ckTelefone, tcNumeric);
+  return EditField(Check::Telefone, Caracters::Numeric);
 }
 
-MVEditSettings EmailField()
+EditSettings EmailField()
 {
-  return EditField(ckEmail, tcAlfanumeric);
+  return EditField(Check::Email, Caracters::Alfanumeric);
 }
 
-MVEditSettings SiteField()
+EditSettings SiteField()
 {
-  return EditField(ckURL, tcAlfanumeric);
+  return EditField(Check::URL, Caracters::Alfanumeric);
 }
 
-MVEditSettings AmountField()
+EditSettings AmountField()
 {
-  return EditField(ckNone, tcReal);
+  return EditField(Check::None, Caracters::Real);
 }
 
-MVEditSettings NameField()
+EditSettings NameField()
 {
-  return EditField(ckNone, tcAlfanumeric);
+  return EditField(Check::None, Caracters::Alfanumeric);
 }
 
-QString TextAsLeft(const MVEditSettings& field, const QString& typed)
+QString TextAsLeft(const EditSettings& field, const QString& typed)
 {
   return TextOnFocusLost(ApplyCharCase(field.Check, typed), field);
 }

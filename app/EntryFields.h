@@ -1,22 +1,22 @@
 #pragma once
 
-#include "doclib/MVEditRules.h"
+#include "doclib/EditRules.h"
 
 #include <QString>
 
 // A validated edit field of that kind, the other settings as setting the
 // kind leaves them (a state registration is required, other kinds optional).
-MVEditSettings EditField(TCheck check, TCaracters caracter);
+quitanza::doclib::EditSettings EditField(quitanza::doclib::Check check, quitanza::doclib::Caracters caracter);
 
 // How the windows set up their validated edit fields, by the kind of datum.
-MVEditSettings CpfCnpjField();   // edtCNPJ, edtCPFCNPJEmpresa
-MVEditSettings TelefoneField();  // edtTelefone
-MVEditSettings EmailField();     // edtEmail
-MVEditSettings SiteField();      // edtSite
-MVEditSettings AmountField();    // edtValor
-MVEditSettings NameField();      // edtCliente
+quitanza::doclib::EditSettings CpfCnpjField();   // edtCNPJ, edtCPFCNPJEmpresa
+quitanza::doclib::EditSettings TelefoneField();  // edtTelefone
+quitanza::doclib::EditSettings EmailField();     // edtEmail
+quitanza::doclib::EditSettings SiteField();      // edtSite
+quitanza::doclib::EditSettings AmountField();    // edtValor
+quitanza::doclib::EditSettings NameField();      // edtCliente
 
 // What a validated field holds after the operator typed `typed` into it and
 // left it: letters in the field's case, checked and formatted. Throws
 // InvalidInputError with the field's message when it refuses the value.
-QString TextAsLeft(const MVEditSettings& field, const QString& typed);
+QString TextAsLeft(const quitanza::doclib::EditSettings& field, const QString& typed);

@@ -10,6 +10,8 @@
 #include <limits>
 #include <stdexcept>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 const QString IssueErrorPrefix = QStringLiteral("Erro ao gerar recibo: ");

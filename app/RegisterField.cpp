@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 const TFieldDef& FieldNamed(const TReceiptRegister& dataSet, QStringView name)

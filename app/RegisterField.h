@@ -26,11 +26,11 @@ public:
 
   QString AsString() const { return FDataSet.FieldAsString(FDef.Name); }
   std::int32_t AsInteger() const { return FDataSet.FieldAsInteger(FDef.Name); }
-  Amount AsCurrency() const { return FDataSet.FieldAsCurrency(FDef.Name); }
+  quitanza::doclib::Amount AsCurrency() const { return FDataSet.FieldAsCurrency(FDef.Name); }
   QDateTime AsDateTime() const { return FDataSet.FieldAsDateTime(FDef.Name); }
   void SetAsString(const QString& value) { FDataSet.SetFieldAsString(FDef.Name, value); }
   void SetAsInteger(std::int32_t value) { FDataSet.SetFieldAsInteger(FDef.Name, value); }
-  void SetAsCurrency(Amount value) { FDataSet.SetFieldAsCurrency(FDef.Name, value); }
+  void SetAsCurrency(quitanza::doclib::Amount value) { FDataSet.SetFieldAsCurrency(FDef.Name, value); }
   void SetAsDateTime(const QDateTime& value) { FDataSet.SetFieldAsDateTime(FDef.Name, value); }
 
 private:

@@ -1,6 +1,8 @@
 #include "app/TextFunctions.h"
 
-#include "doclib/MVClasses.h"
+#include "doclib/Formatting.h"
+
+using namespace quitanza::doclib;
 
 double StringToFloat(const QString& s)
 {

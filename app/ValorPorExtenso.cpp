@@ -1,6 +1,8 @@
 #include "app/ValorPorExtenso.h"
 
-#include "doclib/mvExtenso.h"
+#include "doclib/Extenso.h"
+
+using namespace quitanza::doclib;
 
 QString ValorPorExtenso(Amount valor)
 {

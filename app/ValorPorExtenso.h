@@ -6,4 +6,4 @@
 
 // The amount in words as receipts print it, in reais and centavos:
 // "Um Mil, Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos".
-QString ValorPorExtenso(Amount valor);
+QString ValorPorExtenso(quitanza::doclib::Amount valor);

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 // The lock needs the folder, and "cannot create the lock file" would hide the real problem.

@@ -9,6 +9,8 @@
 #include <optional>
 #include <stdexcept>
 
+namespace quitanza::doclib {
+
 namespace {
 
 constexpr std::int64_t powerOfTen(int exponent)
@@ -121,3 +123,5 @@ QString Amount::toBrazilianText(int decimals) const
     text.prepend(u'-');
   return text;
 }
+
+}  // namespace quitanza::doclib

@@ -5,6 +5,8 @@
 #include <compare>
 #include <cstdint>
 
+namespace quitanza::doclib {
+
 // A money amount held exactly as a signed count of ten-thousandths, so that
 // sums, comparisons and the amount printed in words never suffer binary
 // floating-point error.
@@ -44,3 +46,5 @@ private:
 
   std::int64_t fTicks = 0;
 };
+
+}  // namespace quitanza::doclib

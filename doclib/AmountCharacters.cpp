@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace quitanza::doclib {
+
 QString AmountCharacters(const QString& text)
 {
   QString kept;
@@ -31,3 +33,5 @@ void ThrowNotANumber(const QString& amountCharacters)
 {
   throw InvalidInputError(QStringLiteral("'%1' is not a valid floating point value").arg(amountCharacters));
 }
+
+}  // namespace quitanza::doclib

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace quitanza::doclib {
+
 // The characters of a typed amount that carry its value, in their order:
 // every digit, the rightmost comma only, and a "+" or "-" only when it is the
 // very first character. Everything else (thousands points, spaces, a currency
@@ -14,3 +16,5 @@ bool IsAmountNumber(const QString& amountCharacters);
 
 // The conversion error for a text that holds no number, naming the kept text.
 [[noreturn]] void ThrowNotANumber(const QString& amountCharacters);
+
+}  // namespace quitanza::doclib

@@ -1,5 +1,7 @@
 #include "doclib/CheckDigits.h"
 
+namespace quitanza::doclib {
+
 int Modulus11CheckDigit(int weightedSum)
 {
   const int remainder = weightedSum % 11;
@@ -13,3 +15,5 @@ int WeightedSum(const QString& characters, std::span<const int> weights)
     sum += DigitValue(characters.at(static_cast<qsizetype>(i))) * weights[i];
   return sum;
 }
+
+}  // namespace quitanza::doclib

@@ -2,6 +2,8 @@
 
 #include "doclib/TextPieces.h"
 
+namespace quitanza::doclib {
+
 QString CpfCnpjCharacters(const QString& text)
 {
   QString kept;
@@ -13,3 +15,5 @@ QString CpfCnpjCharacters(const QString& text)
   }
   return kept;
 }
+
+}  // namespace quitanza::doclib

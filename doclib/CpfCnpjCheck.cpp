@@ -1,4 +1,4 @@
-#include "doclib/MVValidar.h"
+#include "doclib/Validar.h"
 
 #include "doclib/CheckDigits.h"
 #include "doclib/CpfCnpjCharacters.h"
@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+
+namespace quitanza::doclib {
 
 namespace {
 
@@ -57,3 +59,5 @@ bool IsValidCpfCnpj(const QString& text)
     return isValidCnpj(number);
   return false;
 }
+
+}  // namespace quitanza::doclib

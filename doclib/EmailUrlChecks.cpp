@@ -1,10 +1,12 @@
-#include "doclib/MVValidar.h"
+#include "doclib/Validar.h"
 
 #include "doclib/TextPieces.h"
 
 #include <QStringList>
 
 #include <algorithm>
+
+namespace quitanza::doclib {
 
 namespace {
 
@@ -87,3 +89,5 @@ bool IsValidURL(const QString& text)
                      [&lower](const UrlBeginning& beginning) { return beginning.matches(lower); }) ||
          isDottedIpv4(text);
 }
+
+}  // namespace quitanza::doclib

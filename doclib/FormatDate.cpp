@@ -1,9 +1,11 @@
-#include "doclib/MVClasses.h"
+#include "doclib/Formatting.h"
 
 #include "doclib/InvalidInputError.h"
 #include "doclib/TextPieces.h"
 
 #include <QStringList>
+
+namespace quitanza::doclib {
 
 namespace {
 
@@ -56,3 +58,5 @@ QString FormatDate(const QString& text, QDate today)
     throw InvalidInputError(QStringLiteral("Data inválida: %1").arg(completed));
   return date.toString(QStringLiteral("dd/MM/yyyy"));
 }
+
+}  // namespace quitanza::doclib

@@ -1,8 +1,10 @@
-#include "doclib/MVClasses.h"
+#include "doclib/Formatting.h"
 
 #include "doclib/TextPieces.h"
 
 #include <QHash>
+
+namespace quitanza::doclib {
 
 namespace {
 
@@ -61,3 +63,5 @@ QString FormatIE(const QString& registration, const QString& uf)
   result += registration.mid(cursor);
   return TrimBlanks(result);
 }
+
+}  // namespace quitanza::doclib

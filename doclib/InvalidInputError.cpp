@@ -1,6 +1,10 @@
 #include "doclib/InvalidInputError.h"
 
+namespace quitanza::doclib {
+
 InvalidInputError::InvalidInputError(const QString& message)
   : std::runtime_error(message.toStdString()), fMessage(message)
 {
 }
+
+}  // namespace quitanza::doclib

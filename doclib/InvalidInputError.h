@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace quitanza::doclib {
+
 // A value typed by the operator that cannot be accepted: an amount that is not
 // a number, an impossible date, a document number that fails its check. The
 // message is written for the operator, in Portuguese.
@@ -16,3 +18,5 @@ public:
 private:
   QString fMessage;
 };
+
+}  // namespace quitanza::doclib

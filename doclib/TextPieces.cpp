@@ -1,5 +1,7 @@
 #include "doclib/TextPieces.h"
 
+namespace quitanza::doclib {
+
 QString TrimBlanks(const QString& text)
 {
   qsizetype first = 0;
@@ -10,3 +12,5 @@ QString TrimBlanks(const QString& text)
     --last;
   return text.mid(first, last - first);
 }
+
+}  // namespace quitanza::doclib

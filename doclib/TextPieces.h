@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace quitanza::doclib {
+
 // Small text helpers with the library's own definitions: only "0" to "9" are
 // digits (no other script's digits), and a blank is any character from code
 // 0 to 32.
@@ -19,3 +21,5 @@ inline QString Piece(const QString& text, qsizetype position, qsizetype count)
 {
   return text.mid(position - 1, count);
 }
+
+}  // namespace quitanza::doclib

@@ -14,7 +14,7 @@ void StartApplication()
   static QCoreApplication application(argc, argv);
 }
 
-TFuzzFile::TFuzzFile(const QString& fileName) : FPath(FFolder.filePath(fileName))
+FuzzFile::FuzzFile(const QString& fileName) : FPath(FFolder.filePath(fileName))
 {
   if (!FFolder.isValid()) {
     std::fprintf(stderr, "Cannot create a temporary folder: %s\n", qPrintable(FFolder.errorString()));
@@ -22,12 +22,12 @@ TFuzzFile::TFuzzFile(const QString& fileName) : FPath(FFolder.filePath(fileName)
   }
 }
 
-QString TFuzzFile::Sibling(const QString& fileName) const
+QString FuzzFile::Sibling(const QString& fileName) const
 {
   return FFolder.filePath(fileName);
 }
 
-void TFuzzFile::Write(const std::uint8_t* data, std::size_t size) const
+void FuzzFile::Write(const std::uint8_t* data, std::size_t size) const
 {
   QFile file(FPath);
   const auto length = static_cast<qint64>(size);

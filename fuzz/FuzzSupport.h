@@ -16,9 +16,9 @@ void StartApplication();
 // A file in a folder of its own, rewritten with each input: the register and
 // settings readers, and the prepared pages reader the program uses, take a
 // path, not bytes. The folder goes when the fuzzer ends.
-class TFuzzFile {
+class FuzzFile {
 public:
-  explicit TFuzzFile(const QString& fileName);
+  explicit FuzzFile(const QString& fileName);
 
   const QString& Path() const { return FPath; }
   // Another path in the same folder, for what the target writes.

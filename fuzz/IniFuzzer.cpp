@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-  static const TFuzzFile file(QStringLiteral("config.ini"));
+  static const FuzzFile file(QStringLiteral("config.ini"));
   file.Write(data, size);
   const TIniFile settings(file.Path());
   const std::vector<QString> before = IssuerValues(settings);

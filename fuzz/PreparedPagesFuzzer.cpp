@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-  static const TFuzzFile file(QStringLiteral("prepared.fp3"));
+  static const FuzzFile file(QStringLiteral("prepared.fp3"));
   file.Write(data, size);
   TfrxReport report;
   report.EngineOptions.NewSilentMode = simReThrow;

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 std::vector<TReceiptRecord> Records(const TReceiptRegister& reg)
@@ -30,7 +32,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-  static const TFuzzFile file(QStringLiteral("recibo.xml"));
+  static const FuzzFile file(QStringLiteral("recibo.xml"));
   static const QString saved = file.Sibling(QStringLiteral("saved.xml"));
   file.Write(data, size);
   TReceiptRegister reg;

@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 // What the amount field keeps as typed: digits, thousands points in their

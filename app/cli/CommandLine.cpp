@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 QCommandLineOption dataDirectoryOption()

@@ -6,6 +6,8 @@
 
 #include <stdexcept>
 
+using namespace quitanza::doclib;
+
 void TCommandLineUserInterface::Warning(const QString& text)
 {
   Stop(TStop::Refused, text);

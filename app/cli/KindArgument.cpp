@@ -1,6 +1,8 @@
 #include "app/cli/KindArgument.h"
 
-#include "doclib/MVValidar.h"
+#include "doclib/Validar.h"
+
+using namespace quitanza::doclib;
 
 QCommandLineOption StateOption()
 {

@@ -5,6 +5,8 @@
 #include "app/cli/UsageError.h"
 #include "app/uDm.h"
 
+using namespace quitanza::doclib;
+
 namespace {
 
 const QCommandLineOption PdfOption(QStringLiteral("pdf"), QStringLiteral("Exporta o recibo para esse PDF."),

@@ -13,6 +13,8 @@
 
 #include <sys/stat.h>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 // Both exist and are one file: the same device and inode.

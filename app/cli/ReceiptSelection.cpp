@@ -3,6 +3,8 @@
 #include "app/uDm.h"
 #include "doclib/InvalidInputError.h"
 
+using namespace quitanza::doclib;
+
 void SelectReceipt(TDm& dm, const QString& numero)
 {
   bool ok = false;

@@ -17,6 +17,8 @@
 
 #include <stdexcept>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 // A data folder with a configured issuer and logo and a register of `receipts` rows.

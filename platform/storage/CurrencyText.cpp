@@ -4,6 +4,8 @@
 #include <limits>
 #include <stdexcept>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 constexpr int CurrencyDecimals = 4;

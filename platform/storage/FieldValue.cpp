@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 template <class... Handlers>

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 constexpr std::int64_t NullData = std::numeric_limits<std::int64_t>::min();

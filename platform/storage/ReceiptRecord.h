@@ -14,7 +14,7 @@
 struct TReceiptRecord {
   QString Cliente;
   QString CNPJ;
-  Amount Valor;
+  quitanza::doclib::Amount Valor;
   QString Referente;
   std::int32_t Tipo = 0;  // 0 = Recebimento, 1 = Pagamento
   std::int32_t Codigo = 0;
@@ -27,7 +27,7 @@ struct TReceiptRecord {
 enum TFieldType { ftString, ftCurrency, ftMemo, ftInteger, ftDateTime };
 
 using TTextMember = QString TReceiptRecord::*;
-using TCurrencyMember = Amount TReceiptRecord::*;
+using TCurrencyMember = quitanza::doclib::Amount TReceiptRecord::*;
 using TIntegerMember = std::int32_t TReceiptRecord::*;
 using TDateTimeMember = QDateTime TReceiptRecord::*;
 

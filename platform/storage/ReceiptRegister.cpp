@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 QString CutToSize(QString text, int size)

@@ -52,11 +52,11 @@ public:
   // fields to their size. Integer, currency and date access need a field of that type.
   QString FieldAsString(QStringView field) const;
   std::int32_t FieldAsInteger(QStringView field) const;
-  Amount FieldAsCurrency(QStringView field) const;
+  quitanza::doclib::Amount FieldAsCurrency(QStringView field) const;
   QDateTime FieldAsDateTime(QStringView field) const;
   void SetFieldAsString(QStringView field, const QString& value);
   void SetFieldAsInteger(QStringView field, std::int32_t value);
-  void SetFieldAsCurrency(QStringView field, Amount value);
+  void SetFieldAsCurrency(QStringView field, quitanza::doclib::Amount value);
   void SetFieldAsDateTime(QStringView field, const QDateTime& value);
 
   // Replaces every row with the file's; the first row becomes current. When

@@ -15,6 +15,8 @@
 #include <sstream>
 #include <utility>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 struct TXmlFieldType {

@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 
-class AutenticarWorkflowTest : public TWorkflowTest {
+using namespace quitanza::doclib;
+
+class AutenticarWorkflowTest : public WorkflowTest {
 protected:
   AutenticarWorkflowTest() { WriteSettings("[EMITENTE]\nCFP_CNPJ=12.345.678/0001-95\n"); }
 

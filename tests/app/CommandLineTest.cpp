@@ -1,12 +1,14 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/ValorPorExtenso.h"
-#include "doclib/MVClasses.h"
-#include "doclib/MVEditRules.h"
+#include "doclib/Formatting.h"
+#include "doclib/EditRules.h"
 #include "tests/app/TestApplication.h"
 #include "tests/doclib/PrintQString.h"
 
 #include <gtest/gtest.h>
+
+using namespace quitanza::doclib;
 
 namespace {
 
@@ -16,7 +18,7 @@ struct Outcome {
   QString err;
 };
 
-Outcome quitanza(const QStringList& arguments)
+Outcome runQuitanza(const QStringList& arguments)
 {
   EnsureApplication();
   QString out;
@@ -40,11 +42,11 @@ TEST(CommandLine, WritesAmountsInWordsLikeTheLibrary)
 {
   for (const char16_t* amount : {u"1.234,56", u"0,01", u"R$ 1.000.000,00", u"-5,00", u"1,9999", u"0"}) {
     const QString text = QString::fromUtf16(amount);
-    const Outcome outcome = quitanza({QStringLiteral("extenso"), text});
+    const Outcome outcome = runQuitanza({QStringLiteral("extenso"), text});
     EXPECT_EQ(outcome.exitCode, ExitDone) << text.toStdString();
     EXPECT_EQ(outcome.out, line(ValorPorExtenso(Amount::fromBrazilianText(text))));
   }
-  EXPECT_EQ(quitanza({QStringLiteral("extenso"), QStringLiteral("1.234,56")}).out,
+  EXPECT_EQ(runQuitanza({QStringLiteral("extenso"), QStringLiteral("1.234,56")}).out,
             QStringLiteral("Um Mil, Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos\n"));
 }
 
@@ -66,11 +68,11 @@ TEST(CommandLine, FormatsLikeTheMaskFunctions)
   };
   for (const auto& c : cases) {
     const Outcome outcome =
-      quitanza({QStringLiteral("formatar"), QString::fromLatin1(c.kind), QString::fromUtf16(c.text)});
+      runQuitanza({QStringLiteral("formatar"), QString::fromLatin1(c.kind), QString::fromUtf16(c.text)});
     EXPECT_EQ(outcome.exitCode, ExitDone) << c.kind;
     EXPECT_EQ(outcome.out, line(c.expected)) << c.kind;
   }
-  const Outcome ie = quitanza({QStringLiteral("formatar"), QStringLiteral("ie"), QStringLiteral("123456789012"),
+  const Outcome ie = runQuitanza({QStringLiteral("formatar"), QStringLiteral("ie"), QStringLiteral("123456789012"),
                                QStringLiteral("--uf"), QStringLiteral("sp")});
   EXPECT_EQ(ie.out, line(FormatIE(QStringLiteral("123456789012"), QStringLiteral("SP"))));
 }
@@ -92,11 +94,11 @@ TEST(CommandLine, ValidatesLikeTheEditFieldLeavingTheText)
   };
   for (const auto& c : cases) {
     const Outcome outcome =
-      quitanza({QStringLiteral("validar"), QString::fromLatin1(c.kind), QString::fromUtf16(c.text)});
+      runQuitanza({QStringLiteral("validar"), QString::fromLatin1(c.kind), QString::fromUtf16(c.text)});
     EXPECT_EQ(outcome.exitCode, ExitDone) << c.kind << " " << outcome.err.toStdString();
     EXPECT_EQ(outcome.out, line(QString::fromUtf16(c.shown))) << c.kind;
   }
-  const Outcome ie = quitanza({QStringLiteral("validar"), QStringLiteral("--uf"), QStringLiteral("SP"),
+  const Outcome ie = runQuitanza({QStringLiteral("validar"), QStringLiteral("--uf"), QStringLiteral("SP"),
                                QStringLiteral("ie"), QStringLiteral("isento")});
   EXPECT_EQ(ie.out, QStringLiteral("ISENTO\n"));
 }
@@ -118,7 +120,7 @@ TEST(CommandLine, RefusesInputWithTheFieldsMessageOnStandardError)
     {{QStringLiteral("extenso"), QStringLiteral("99999999999999999999")}, u"Valor fora do limite: 99999999999999999999"},
   };
   for (const auto& c : cases) {
-    const Outcome outcome = quitanza(c.arguments);
+    const Outcome outcome = runQuitanza(c.arguments);
     EXPECT_EQ(outcome.exitCode, ExitRefused) << c.arguments.join(u' ').toStdString();
     EXPECT_EQ(outcome.err, line(QString::fromUtf16(c.message)));
     EXPECT_TRUE(outcome.out.isEmpty());
@@ -127,19 +129,19 @@ TEST(CommandLine, RefusesInputWithTheFieldsMessageOnStandardError)
 
 TEST(CommandLine, ReadsNegativeAmountsAsArguments)
 {
-  EXPECT_EQ(quitanza({QStringLiteral("extenso"), QStringLiteral("-5,00")}).out, QStringLiteral("Menos Cinco Reais\n"));
-  EXPECT_EQ(quitanza({QStringLiteral("validar"), QStringLiteral("valor"), QStringLiteral("-1234,5")}).out,
+  EXPECT_EQ(runQuitanza({QStringLiteral("extenso"), QStringLiteral("-5,00")}).out, QStringLiteral("Menos Cinco Reais\n"));
+  EXPECT_EQ(runQuitanza({QStringLiteral("validar"), QStringLiteral("valor"), QStringLiteral("-1234,5")}).out,
             QStringLiteral("-1.234,50\n"));
-  EXPECT_EQ(quitanza({QStringLiteral("extenso"), QStringLiteral("--"), QStringLiteral("-1")}).out,
+  EXPECT_EQ(runQuitanza({QStringLiteral("extenso"), QStringLiteral("--"), QStringLiteral("-1")}).out,
             QStringLiteral("Menos Um Real\n"));
 }
 
 TEST(CommandLine, AcceptsTheDataFolderBeforeOrAfterTheCommand)
 {
-  EXPECT_EQ(quitanza({QStringLiteral("--dados"), QStringLiteral("/tmp"), QStringLiteral("extenso"), QStringLiteral("1")})
+  EXPECT_EQ(runQuitanza({QStringLiteral("--dados"), QStringLiteral("/tmp"), QStringLiteral("extenso"), QStringLiteral("1")})
               .exitCode,
             ExitDone);
-  EXPECT_EQ(quitanza({QStringLiteral("validar"), QStringLiteral("valor"), QStringLiteral("1"), QStringLiteral("--dados=/tmp")})
+  EXPECT_EQ(runQuitanza({QStringLiteral("validar"), QStringLiteral("valor"), QStringLiteral("1"), QStringLiteral("--dados=/tmp")})
               .exitCode,
             ExitDone);
 }
@@ -159,7 +161,7 @@ TEST(CommandLine, ReportsUsageErrorsWithExitCodeTwo)
     {QStringLiteral("validar"), QStringLiteral("ie"), QStringLiteral("123"), QStringLiteral("--uf")},
   };
   for (const QStringList& arguments : cases) {
-    const Outcome outcome = quitanza(arguments);
+    const Outcome outcome = runQuitanza(arguments);
     EXPECT_EQ(outcome.exitCode, ExitUsage) << arguments.join(u' ').toStdString();
     EXPECT_FALSE(outcome.err.isEmpty()) << arguments.join(u' ').toStdString();
     EXPECT_TRUE(outcome.out.isEmpty()) << arguments.join(u' ').toStdString();
@@ -168,13 +170,13 @@ TEST(CommandLine, ReportsUsageErrorsWithExitCodeTwo)
 
 TEST(CommandLine, HelpListsTheCommandsAndEachCommandsArguments)
 {
-  const Outcome help = quitanza({QStringLiteral("--help")});
+  const Outcome help = runQuitanza({QStringLiteral("--help")});
   EXPECT_EQ(help.exitCode, ExitDone);
   for (const char* command : {"extenso", "formatar", "validar"})
     EXPECT_TRUE(help.out.contains(QString::fromLatin1(command))) << command;
   EXPECT_TRUE(help.out.contains(QStringLiteral("--dados PASTA")));
 
-  const Outcome validarHelp = quitanza({QStringLiteral("validar"), QStringLiteral("--help")});
+  const Outcome validarHelp = runQuitanza({QStringLiteral("validar"), QStringLiteral("--help")});
   EXPECT_EQ(validarHelp.exitCode, ExitDone);
   EXPECT_TRUE(validarHelp.out.startsWith(QStringLiteral("Uso: quitanza validar [opções] TIPO VALOR\n")));
   EXPECT_TRUE(validarHelp.out.contains(QStringLiteral("--uf UF")));

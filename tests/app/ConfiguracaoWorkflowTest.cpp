@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 
-class ConfiguracaoWorkflowTest : public TWorkflowTest {
+using namespace quitanza::doclib;
+
+class ConfiguracaoWorkflowTest : public WorkflowTest {
 protected:
   TConfiguracaoWorkflow Configuracao{*Dm, Ui};
 };

@@ -3,9 +3,11 @@
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
 
+using namespace quitanza::doclib;
+
 using ::testing::ElementsAre;
 
-class ConsultaWorkflowTest : public TWorkflowTest {
+class ConsultaWorkflowTest : public WorkflowTest {
 protected:
   void StartWith(const std::vector<TReceiptRecord>& records)
   {

@@ -22,9 +22,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+using namespace quitanza::doclib;
+
 using ::testing::ElementsAre;
 
-using DataCommandsTest = TDataFolderCommandTest;
+using DataCommandsTest = DataFolderCommandTest;
 
 TEST_F(DataCommandsTest, ConfigurarWritesTheGivenKeysAsTheWindowsFieldsHoldThem)
 {

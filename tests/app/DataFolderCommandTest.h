@@ -12,7 +12,7 @@
 
 // A test of the commands that work on a data folder, through the real
 // executable, on an empty folder of its own.
-class TDataFolderCommandTest : public ::testing::Test {
+class DataFolderCommandTest : public ::testing::Test {
 protected:
   ProcessResult Quitanza(QStringList arguments) const
   {

@@ -9,7 +9,9 @@
 
 #include <stdexcept>
 
-using DataModuleTest = TWorkflowTest;
+using namespace quitanza::doclib;
+
+using DataModuleTest = WorkflowTest;
 
 namespace {
 

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
-using EmitirCommandTest = TDataFolderCommandTest;
+using namespace quitanza::doclib;
+
+using EmitirCommandTest = DataFolderCommandTest;
 
 namespace {
 

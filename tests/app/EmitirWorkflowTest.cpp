@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QFile>
 
+using namespace quitanza::doclib;
+
 using ::testing::ElementsAre;
 
-class EmitirWorkflowTest : public TWorkflowTest {
+class EmitirWorkflowTest : public WorkflowTest {
 protected:
   static TReceiptEntry Entry(const QString& cliente, const QString& valor)
   {

@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 
+using namespace quitanza::doclib;
+
 using ::testing::ElementsAre;
 
-class PrincipalWorkflowTest : public TWorkflowTest {
+class PrincipalWorkflowTest : public WorkflowTest {
 protected:
   TPrincipalWorkflow Principal{*Dm, Ui};
 };

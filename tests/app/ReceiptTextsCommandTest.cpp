@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 // Texts compared as a reader sees them: line breaks and runs of blanks alike.
@@ -36,7 +38,7 @@ const QString Endereco = QStringLiteral(u"Avenida Governador Agamenon Magalhães
 const QString Email = QStringLiteral("financeiro@construtorahorizonteazul.com.br");
 const QString Site = QStringLiteral("https://www.construtorahorizonteazul.com.br");
 
-class ReceiptTextsCommandTest : public TDataFolderCommandTest {
+class ReceiptTextsCommandTest : public DataFolderCommandTest {
 protected:
   void SetUp() override
   {

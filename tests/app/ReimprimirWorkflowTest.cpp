@@ -8,7 +8,9 @@
 
 #include <QLocale>
 
-class ReimprimirWorkflowTest : public TWorkflowTest {
+using namespace quitanza::doclib;
+
+class ReimprimirWorkflowTest : public WorkflowTest {
 protected:
   // The register and settings as a previous run left them, the window open.
   void StartWith(const std::vector<TReceiptRecord>& records, const QByteArray& settings)

@@ -15,7 +15,9 @@
 
 #include <sys/stat.h>
 
-using SafeOutputCommandTest = TDataFolderCommandTest;
+using namespace quitanza::doclib;
+
+using SafeOutputCommandTest = DataFolderCommandTest;
 
 namespace {
 
@@ -135,7 +137,7 @@ TEST_F(SafeOutputCommandTest, AnOutputThatIsADeviceOrALinkIsWrittenThrough)
 // that was never stored.
 TEST(IssuingOnAFullDisk, FailsLeavingRegisterCounterAndNoPdf)
 {
-  const TSmallDisk disk(128);
+  const SmallDisk disk(128);
   if (!disk.Mounted())
     GTEST_SKIP() << "mounting a small disk needs root";
   WriteFileAtomically(disk.FilePath(QStringLiteral("config.ini")), QByteArray("[EMITENTE]\nCODIGO=4\n"));

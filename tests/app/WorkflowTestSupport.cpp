@@ -9,30 +9,32 @@
 
 #include <QImage>
 
-// The templates the build wrote beside the executable.
-TWorkflowTest::TWorkflowTest() : Dm(std::make_unique<TDm>(FFolder.path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"))) {}
+using namespace quitanza::doclib;
 
-void TWorkflowTest::WriteRegister(const std::vector<TReceiptRecord>& records) const
+// The templates the build wrote beside the executable.
+WorkflowTest::WorkflowTest() : Dm(std::make_unique<TDm>(FFolder.path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"))) {}
+
+void WorkflowTest::WriteRegister(const std::vector<TReceiptRecord>& records) const
 {
   WriteRegisterFile(RegisterPath(), Packed(records));
 }
 
-std::vector<TReceiptRecord> TWorkflowTest::RegisterInFile() const
+std::vector<TReceiptRecord> WorkflowTest::RegisterInFile() const
 {
   return Unpacked(ReadRegisterFile(RegisterPath()));
 }
 
-void TWorkflowTest::WriteSettings(const QByteArray& content) const
+void WorkflowTest::WriteSettings(const QByteArray& content) const
 {
   WriteFileAtomically(SettingsPath(), content);
 }
 
-QByteArray TWorkflowTest::SettingsInFile() const
+QByteArray WorkflowTest::SettingsInFile() const
 {
   return ReadWholeFile(SettingsPath());
 }
 
-QString TWorkflowTest::WriteLogo() const
+QString WorkflowTest::WriteLogo() const
 {
   QImage logo(40, 20, QImage::Format_RGB32);
   logo.fill(Qt::darkGreen);
@@ -41,7 +43,7 @@ QString TWorkflowTest::WriteLogo() const
   return path;
 }
 
-QString TWorkflowTest::PreparedText(const QString& name) const
+QString WorkflowTest::PreparedText(const QString& name) const
 {
   TfrxReportPage* page = Dm->frxReport.PreviewPages().GetPage(0);
   const auto* memo = page ? dynamic_cast<const TfrxMemoView*>(page->FindObject(name)) : nullptr;
@@ -55,7 +57,7 @@ QString TWorkflowTest::PreparedText(const QString& name) const
   return text;
 }
 
-const TfrxPictureView* TWorkflowTest::PreparedPicture(const QString& name) const
+const TfrxPictureView* WorkflowTest::PreparedPicture(const QString& name) const
 {
   TfrxReportPage* page = Dm->frxReport.PreviewPages().GetPage(0);
   return page ? dynamic_cast<const TfrxPictureView*>(page->FindObject(name)) : nullptr;

@@ -17,9 +17,9 @@ class TfrxPictureView;
 
 // A workflow test: an empty data folder of its own, its data module and a
 // scripted operator.
-class TWorkflowTest : public ::testing::Test {
+class WorkflowTest : public ::testing::Test {
 protected:
-  TWorkflowTest();
+  WorkflowTest();
 
   QString PathOf(const QString& name) const { return FFolder.filePath(name); }
   QString RegisterPath() const { return PathOf(QStringLiteral("recibo.xml")); }
@@ -40,7 +40,7 @@ protected:
 
   QTemporaryDir FFolder;
   std::unique_ptr<TDm> Dm;
-  TScriptedUserInterface Ui;
+  ScriptedUserInterface Ui;
 };
 
 // A receipt numbered `codigo`, with a client named after it.

@@ -7,6 +7,8 @@
 
 #include <limits>
 
+using namespace quitanza::doclib;
+
 TEST(Amount, ReadsBrazilianTextsExactlyAndRoundsTiesToEven)
 {
   const struct {

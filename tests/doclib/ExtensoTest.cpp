@@ -1,10 +1,12 @@
-#include "doclib/mvExtenso.h"
+#include "doclib/Extenso.h"
 
 #include "tests/doclib/PrintQString.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+
+using namespace quitanza::doclib;
 
 namespace {
 

@@ -1,9 +1,11 @@
 #include "doclib/InvalidInputError.h"
-#include "doclib/MVClasses.h"
+#include "doclib/Formatting.h"
 
 #include "tests/doclib/PrintQString.h"
 
 #include <gtest/gtest.h>
+
+using namespace quitanza::doclib;
 
 namespace {
 

@@ -1,9 +1,11 @@
-#include "doclib/MVClasses.h"
-#include "doclib/MVValidar.h"
+#include "doclib/Formatting.h"
+#include "doclib/Validar.h"
 
 #include "tests/doclib/PrintQString.h"
 
 #include <gtest/gtest.h>
+
+using namespace quitanza::doclib;
 
 TEST(FormatIE, LaysOutRegistrationsWithTheirStateMask)
 {

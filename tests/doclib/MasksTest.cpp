@@ -1,11 +1,13 @@
 #include "doclib/InvalidInputError.h"
-#include "doclib/MVClasses.h"
+#include "doclib/Formatting.h"
 
 #include "tests/doclib/PrintQString.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+
+using namespace quitanza::doclib;
 
 namespace {
 

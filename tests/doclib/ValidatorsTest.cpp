@@ -1,10 +1,12 @@
-#include "doclib/MVValidar.h"
+#include "doclib/Validar.h"
 
 #include "tests/doclib/PrintQString.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+
+using namespace quitanza::doclib;
 
 namespace {
 

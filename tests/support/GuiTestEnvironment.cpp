@@ -15,12 +15,12 @@ public:
     static int argc = 1;
     static char name[] = "quitanza-tests";
     static char* argv[] = {name, nullptr};
-    application_ = std::make_unique<QGuiApplication>(argc, argv);
+    m_application = std::make_unique<QGuiApplication>(argc, argv);
   }
-  void TearDown() override { application_.reset(); }
+  void TearDown() override { m_application.reset(); }
 
 private:
-  std::unique_ptr<QGuiApplication> application_;
+  std::unique_ptr<QGuiApplication> m_application;
 };
 
 [[maybe_unused]] testing::Environment* const environment =

@@ -8,19 +8,19 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-TSmallDisk::TSmallDisk(int kilobytes)
+SmallDisk::SmallDisk(int kilobytes)
 {
   const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";
-  FMounted = ::mount("tmpfs", QFile::encodeName(FFolder.path()).constData(), "tmpfs", 0, options.constData()) == 0;
+  m_mounted = ::mount("tmpfs", QFile::encodeName(FFolder.path()).constData(), "tmpfs", 0, options.constData()) == 0;
 }
 
-TSmallDisk::~TSmallDisk()
+SmallDisk::~SmallDisk()
 {
-  if (FMounted)
+  if (m_mounted)
     ::umount2(QFile::encodeName(FFolder.path()).constData(), MNT_DETACH);
 }
 
-void TSmallDisk::Fill(qint64 leftBytes) const
+void SmallDisk::Fill(qint64 leftBytes) const
 {
   const int descriptor = ::open(QFile::encodeName(FilePath(QStringLiteral("enchimento"))).constData(),
                                 O_WRONLY | O_CREAT | O_APPEND, 0644);

@@ -7,14 +7,14 @@
 // happens when the disk fills up: a tmpfs mounted on a fresh folder for the
 // life of this object. Mounting needs root (as in CI); elsewhere Mounted()
 // is false and the test skips.
-class TSmallDisk {
+class SmallDisk {
 public:
-  explicit TSmallDisk(int kilobytes);
-  ~TSmallDisk();
-  TSmallDisk(const TSmallDisk&) = delete;
-  TSmallDisk& operator=(const TSmallDisk&) = delete;
+  explicit SmallDisk(int kilobytes);
+  ~SmallDisk();
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
 
-  bool Mounted() const { return FMounted; }
+  bool Mounted() const { return m_mounted; }
   QString Path() const { return FFolder.path(); }
   QString FilePath(const QString& name) const { return FFolder.filePath(name); }
 
@@ -24,5 +24,5 @@ public:
 
 private:
   QTemporaryDir FFolder;
-  bool FMounted = false;
+  bool m_mounted = false;
 };

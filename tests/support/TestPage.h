@@ -12,16 +12,16 @@ public:
   TestPage& operator=(const TestPage&) = delete;
 
   TfrxReportPage& Page() { return FPage; }
-  TfrxNullBand& Band() { return *FBand; }
+  TfrxNullBand& Band() { return *m_band; }
   template <class View>
   View& Add(long double left, long double top, long double width, long double height)
   {
-    auto* view = new View(FBand);
+    auto* view = new View(m_band);
     view->SetBounds(left, top, width, height);
     return *view;
   }
 
 private:
   TfrxReportPage FPage;
-  TfrxNullBand* FBand;
+  TfrxNullBand* m_band;
 };

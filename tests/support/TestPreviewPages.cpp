@@ -2,7 +2,7 @@
 
 TestPage& TestPreviewPages::AddPage()
 {
-  TestPage& page = *FOwned.emplace_back(std::make_unique<TestPage>());
+  TestPage& page = *m_owned.emplace_back(std::make_unique<TestPage>());
   Add(page.Page());
   return page;
 }

@@ -22,6 +22,6 @@ public:
   int CopyNo() const override { return Copy; }
 
 private:
-  std::vector<std::unique_ptr<TestPage>> FOwned;
+  std::vector<std::unique_ptr<TestPage>> m_owned;
   std::vector<TfrxReportPage*> FPages;
 };

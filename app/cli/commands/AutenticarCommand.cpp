@@ -5,9 +5,11 @@
 #include "app/cli/CommandLineUserInterface.h"
 #include "app/uDm.h"
 #include "doclib/InvalidInputError.h"
-#include "doclib/MVClasses.h"
+#include "doclib/Formatting.h"
 
 #include <memory>
+
+using namespace quitanza::doclib;
 
 namespace {
 

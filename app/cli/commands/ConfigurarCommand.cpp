@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 using TypedToStored = std::function<QString(const QString& typed)>;
@@ -20,7 +22,7 @@ QString Unchanged(const QString& typed)
   return typed;
 }
 
-TypedToStored Validated(MVEditSettings (*field)())
+TypedToStored Validated(EditSettings (*field)())
 {
   return [field](const QString& typed) { return TextAsLeft(field(), typed); };
 }

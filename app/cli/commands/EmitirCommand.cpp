@@ -11,6 +11,8 @@
 #include <map>
 #include <memory>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 const QString ClientOption = QStringLiteral("cliente");

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 const QString ConfirmOption = QStringLiteral("sim");

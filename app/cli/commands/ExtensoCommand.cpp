@@ -4,6 +4,8 @@
 
 #include <memory>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 // quitanza extenso VALOR

@@ -1,9 +1,11 @@
 #include "app/cli/Command.h"
 #include "app/cli/KindArgument.h"
-#include "doclib/MVClasses.h"
+#include "doclib/Formatting.h"
 
 #include <functional>
 #include <memory>
+
+using namespace quitanza::doclib;
 
 namespace {
 

@@ -9,6 +9,8 @@
 #include <memory>
 #include <variant>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 const QString JsonOption = QStringLiteral("json");

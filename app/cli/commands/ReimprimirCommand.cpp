@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 // quitanza reimprimir NUMERO --pdf ARQ: selecting the receipt in the lookup

@@ -4,22 +4,24 @@
 
 #include <memory>
 
+using namespace quitanza::doclib;
+
 namespace {
 
-const std::map<QString, MVEditSettings>& fields()
+const std::map<QString, EditSettings>& fields()
 {
-  static const std::map<QString, MVEditSettings> table{
-    {QStringLiteral("cpfcnpj"), EditField(ckCpfCnpj, tcNumeric)},
-    {QStringLiteral("cep"), EditField(ckCep, tcNumeric)},
-    {QStringLiteral("pis"), EditField(ckPIS, tcNumeric)},
-    {QStringLiteral("telefone"), EditField(ckTelefone, tcNumeric)},
-    {QStringLiteral("titulo"), EditField(ckTitulo, tcNumeric)},
-    {QStringLiteral("data"), EditField(ckDate, tcNumeric)},
-    {QStringLiteral("uf"), EditField(ckUF, tcAlfanumeric)},
-    {QStringLiteral("email"), EditField(ckEmail, tcAlfanumeric)},
-    {QStringLiteral("url"), EditField(ckURL, tcAlfanumeric)},
-    {QStringLiteral("ie"), EditField(ckIE, tcIE)},
-    {QStringLiteral("valor"), EditField(ckNone, tcReal)},
+  static const std::map<QString, EditSettings> table{
+    {QStringLiteral("cpfcnpj"), EditField(Check::CpfCnpj, Caracters::Numeric)},
+    {QStringLiteral("cep"), EditField(Check::Cep, Caracters::Numeric)},
+    {QStringLiteral("pis"), EditField(Check::PIS, Caracters::Numeric)},
+    {QStringLiteral("telefone"), EditField(Check::Telefone, Caracters::Numeric)},
+    {QStringLiteral("titulo"), EditField(Check::Titulo, Caracters::Numeric)},
+    {QStringLiteral("data"), EditField(Check::Date, Caracters::Numeric)},
+    {QStringLiteral("uf"), EditField(Check::UF, Caracters::Alfanumeric)},
+    {QStringLiteral("email"), EditField(Check::Email, Caracters::Alfanumeric)},
+    {QStringLiteral("url"), EditField(Check::URL, Caracters::Alfanumeric)},
+    {QStringLiteral("ie"), EditField(Check::IE, Caracters::IE)},
+    {QStringLiteral("valor"), EditField(Check::None, Caracters::Real)},
   };
   return table;
 }
@@ -46,7 +48,7 @@ public:
   void run(const CommandInvocation& invocation) const override
   {
     const QString& kind = invocation.arguments.at(0);
-    MVEditSettings settings = LookUpKind(kind, fields());
+    EditSettings settings = LookUpKind(kind, fields());
     settings.UF = StateFor(kind, invocation);
     invocation.out << TextAsLeft(settings, invocation.arguments.at(1)) << u'\n';
   }

@@ -15,6 +15,8 @@
 #include <fstream>
 #include <string>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 constexpr int RegisterSize = 100000;

@@ -13,9 +13,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace quitanza::doclib;
+
 using ::testing::HasSubstr;
 
-class FileReplacementTest : public TFolderTest {
+class FileReplacementTest : public FolderTest {
 protected:
   // Every file of the folder, hidden temporary ones included.
   QStringList Files() const { return QDir(FolderPath()).entryList(QDir::Files | QDir::Hidden | QDir::System); }
@@ -113,7 +115,7 @@ TEST_F(FileReplacementTest, RefusesFoldersAndFilesItMayNotWrite)
 // disk fails, the old register stays whole and no temporary file is left.
 TEST(FileReplacementOnAFullDisk, AFailedSaveKeepsTheOldFileAndLeavesNothingBehind)
 {
-  const TSmallDisk disk(64);
+  const SmallDisk disk(64);
   if (!disk.Mounted())
     GTEST_SKIP() << "mounting a small disk needs root";
   const QString path = disk.FilePath(QStringLiteral("recibo.xml"));

@@ -5,6 +5,8 @@
 #include <limits>
 #include <stdexcept>
 
+using namespace quitanza::doclib;
+
 TEST(CurrencyText, WritesTheShortestExactForm)
 {
   const struct {

@@ -10,7 +10,7 @@
 
 #include <signal.h>
 
-class DataFolderLockTest : public TFolderTest {
+class DataFolderLockTest : public FolderTest {
 protected:
   std::string InUseMessage() const
   {
@@ -48,7 +48,7 @@ TEST_F(DataFolderLockTest, OnlyOneProcessAtATimeHoldsTheFolder)
 
   {
     const TDataFolderLock lock(FolderPath());
-    const THelperRun other = RunHelper({QStringLiteral("try-lock"), FolderPath()});
+    const HelperRun other = RunHelper({QStringLiteral("try-lock"), FolderPath()});
     EXPECT_EQ(other.ExitCode, 2);
     EXPECT_EQ(other.Errors.toStdString(), InUseMessage());
   }

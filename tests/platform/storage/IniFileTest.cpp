@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 
-class IniFileTest : public TFolderTest {
+class IniFileTest : public FolderTest {
 protected:
   TIniFile Ini() const { return TIniFile(PathOf(QStringLiteral("config.ini"))); }
   QByteArray Content() const { return ReadBytes(PathOf(QStringLiteral("config.ini"))); }

@@ -8,6 +8,8 @@
 
 #include <stdexcept>
 
+using namespace quitanza::doclib;
+
 using ::testing::HasSubstr;
 
 namespace {
@@ -136,7 +138,7 @@ TEST(ReceiptRegister, FieldMisuseIsAnErrorNamingTheRegister)
   EXPECT_EQ(MessageOf([&] { reg.SetFieldAsString(u"Tipo", QStringLiteral("x")); }), "cdsReg: Field 'Tipo': 'x' não é um número inteiro válido");
 }
 
-class ReceiptRegisterFileTest : public TFolderTest {
+class ReceiptRegisterFileTest : public FolderTest {
 protected:
   QString Register() const { return PathOf(QStringLiteral("recibo.xml")); }
 };

@@ -7,9 +7,11 @@
 
 #include <limits>
 
+using namespace quitanza::doclib;
+
 using ::testing::HasSubstr;
 
-class RegisterFileTest : public TFolderTest {
+class RegisterFileTest : public FolderTest {
 protected:
   QString Register() const { return PathOf(QStringLiteral("recibo.xml")); }
 };

@@ -2,6 +2,8 @@
 
 #include <QCryptographicHash>
 
+using namespace quitanza::doclib;
+
 TReceiptRecord SampleRecord(int number)
 {
   TReceiptRecord record;

@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 const QString SizeCap = QStringLiteral("65536");
@@ -39,14 +41,14 @@ const TSaveCase SaveCases[] = {
 
 }  // namespace
 
-class SaveCrashTest : public TFolderTest {};
+class SaveCrashTest : public FolderTest {};
 
 TEST_F(SaveCrashTest, AProcessKilledWhileSavingLeavesTheOldFileWhole)
 {
   for (const TSaveCase& c : SaveCases) {
     const QString path = PathOf(c.fileName);
     const QByteArray old = c.writeOldFile(path);
-    const THelperRun run = RunHelper(QStringList{c.helperArguments[0], path, c.helperArguments[1], SizeCap});
+    const HelperRun run = RunHelper(QStringList{c.helperArguments[0], path, c.helperArguments[1], SizeCap});
     EXPECT_TRUE(run.Crashed) << c.name << ": the helper was meant to die while writing";
     EXPECT_EQ(ReadBytes(path), old) << c.name;
   }
@@ -58,7 +60,7 @@ TEST_F(SaveCrashTest, AFailedWriteRaisesTheErrorAndLeavesTheOldFileWhole)
   for (const TSaveCase& c : SaveCases) {
     const QString path = PathOf(c.fileName);
     const QByteArray old = c.writeOldFile(path);
-    const THelperRun run = RunHelper(QStringList{c.helperArguments[0], path, c.helperArguments[1], SizeCap, QStringLiteral("--fail-writes")});
+    const HelperRun run = RunHelper(QStringList{c.helperArguments[0], path, c.helperArguments[1], SizeCap, QStringLiteral("--fail-writes")});
     EXPECT_FALSE(run.Crashed) << c.name;
     EXPECT_EQ(run.ExitCode, 2) << c.name;
     EXPECT_TRUE(run.Errors.startsWith(QString::fromUtf8(c.failureMessage).arg(path))) << c.name << ": " << run.Errors.toStdString();

@@ -20,6 +20,8 @@
 
 #include <sys/resource.h>
 
+using namespace quitanza::doclib;
+
 namespace {
 
 void LimitFileSize(const char* limit, bool failWrites)

@@ -28,7 +28,7 @@ std::unique_ptr<QProcess> StartHelper(const QStringList& arguments)
   return process;
 }
 
-THelperRun RunHelper(const QStringList& arguments)
+HelperRun RunHelper(const QStringList& arguments)
 {
   const auto process = StartHelper(arguments);
   process->closeWriteChannel();

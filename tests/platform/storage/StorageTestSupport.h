@@ -16,7 +16,7 @@ void WriteBytes(const QString& path, const QByteArray& bytes);
 QString TestDataFile(const QString& name);
 
 // A test with a fresh, empty folder of its own.
-class TFolderTest : public ::testing::Test {
+class FolderTest : public ::testing::Test {
 protected:
   QString PathOf(const QString& name) const { return FFolder.filePath(name); }
   QString FolderPath() const { return FFolder.path(); }
@@ -26,11 +26,11 @@ private:
 };
 
 // The storage test helper program run as a second process (see StorageTestHelper.cpp).
-struct THelperRun {
+struct HelperRun {
   bool Crashed = false;  // ended by a signal
   int ExitCode = 0;
   QString Output;
   QString Errors;
 };
-THelperRun RunHelper(const QStringList& arguments);
+HelperRun RunHelper(const QStringList& arguments);
 std::unique_ptr<QProcess> StartHelper(const QStringList& arguments);

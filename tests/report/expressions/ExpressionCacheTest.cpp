@@ -28,15 +28,15 @@ public:
 private:
   class Function : public TfrxCompiledExpression {
   public:
-    explicit Function(TfrxExpressionFunction function) : FFunction(std::move(function)) {}
+    explicit Function(TfrxExpressionFunction function) : m_function(std::move(function)) {}
     QVariant Run() override {
-      if (FFunction.Expression == u"1/0") throw TfrxExpressionRuntimeError(DivisionByZeroMessage());
-      if (FFunction.Expression == u"boom") throw TfrxExpressionRuntimeError(QStringLiteral("Boom"));
-      return FFunction.Name;
+      if (m_function.Expression == u"1/0") throw TfrxExpressionRuntimeError(DivisionByZeroMessage());
+      if (m_function.Expression == u"boom") throw TfrxExpressionRuntimeError(QStringLiteral("Boom"));
+      return m_function.Name;
     }
 
   private:
-    TfrxExpressionFunction FFunction;
+    TfrxExpressionFunction m_function;
   };
 };
 

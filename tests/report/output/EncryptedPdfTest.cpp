@@ -32,7 +32,7 @@ QString InfoField(const QString& output, const QString& name) {
 
 class PdfFile {
 public:
-  explicit PdfFile(const std::optional<TfrxPDFEncryption>& encryption) : FEncryption(encryption) {}
+  explicit PdfFile(const std::optional<TfrxPDFEncryption>& encryption) : m_encryption(encryption) {}
 
   // One page with one line of text, an information dictionary and a catalog,
   // in the order the export writes them.
@@ -83,22 +83,22 @@ public:
     writer.WriteLine("endobj");
 
     const qint64 xref = writer.WriteXref();
-    writer.WriteTrailer(catalog, info, fileId, FEncryption ? FEncryption->EncryptDictionary() : QByteArray(),
+    writer.WriteTrailer(catalog, info, fileId, m_encryption ? m_encryption->EncryptDictionary() : QByteArray(),
                         xref);
   }
 
 private:
-  const TfrxPDFEncryption* Encryption() const { return FEncryption ? &*FEncryption : nullptr; }
+  const TfrxPDFEncryption* Encryption() const { return m_encryption ? &*m_encryption : nullptr; }
 
   QByteArray Text(const QString& text, int object) const {
-    return FEncryption ? FEncryption->EncryptText(text, object) : PdfTextHexString(text);
+    return m_encryption ? m_encryption->EncryptText(text, object) : PdfTextHexString(text);
   }
 
   QByteArray Bytes(const QByteArray& bytes, int object) const {
-    return FEncryption ? FEncryption->EncryptString(bytes, object) : PdfLiteralString(bytes);
+    return m_encryption ? m_encryption->EncryptString(bytes, object) : PdfLiteralString(bytes);
   }
 
-  std::optional<TfrxPDFEncryption> FEncryption;
+  std::optional<TfrxPDFEncryption> m_encryption;
 };
 
 class EncryptedPdf : public testing::Test {
@@ -109,7 +109,7 @@ protected:
     std::optional<TfrxPDFEncryption> encryption;
     if (!user.isEmpty() || !owner.isEmpty())
       encryption.emplace(user, owner, permissions, fileId);
-    const QString path = FDir.filePath(name);
+    const QString path = m_dir.filePath(name);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     PdfFile(encryption).Write(file, fileId);
@@ -118,7 +118,7 @@ protected:
 
   static QString Password(const char* password) { return QStringLiteral("--password=") + QLatin1String(password); }
 
-  QTemporaryDir FDir;
+  QTemporaryDir m_dir;
 };
 
 TEST_F(EncryptedPdf, UnprotectedFilePassesTheCheck) {

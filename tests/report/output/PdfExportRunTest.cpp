@@ -59,9 +59,9 @@ TfrxExportContext WithReport(TfrxReport& report, TfrxExportProgress* progress = 
 
 class PdfExportRun : public testing::Test {
 protected:
-  QString Path(const QString& name) const { return FDir.filePath(name); }
+  QString Path(const QString& name) const { return m_dir.filePath(name); }
 
-  QTemporaryDir FDir;
+  QTemporaryDir m_dir;
   TestPreviewPages FPages;
 };
 
@@ -243,18 +243,18 @@ TEST_F(PdfExportRun, BadPageSelectionIsAnErrorAndWritesNothing) {
 // page's progress is shown.
 class CancellingProgress : public TfrxExportProgress {
 public:
-  explicit CancellingProgress(int cancelDuring) : FCancelDuring(cancelDuring) {}
-  void Start() override { ++FStarted; }
+  explicit CancellingProgress(int cancelDuring) : m_cancelDuring(cancelDuring) {}
+  void Start() override { ++m_started; }
   bool Progress(int kind, int value, const QString& message) override {
     EXPECT_EQ(kind, 1);
-    FMessages.append(message);
-    return value == FCancelDuring + 1;
+    m_messages.append(message);
+    return value == m_cancelDuring + 1;
   }
   void Stop() override { ++FStopped; }
 
-  int FCancelDuring;
-  int FStarted = 0, FStopped = 0;
-  QStringList FMessages;
+  int m_cancelDuring;
+  int m_started = 0, FStopped = 0;
+  QStringList m_messages;
 };
 
 TEST_F(PdfExportRun, CancelDuringPageThreeOfFiveGivesAValidFileOfFourPages) {
@@ -269,7 +269,7 @@ TEST_F(PdfExportRun, CancelDuringPageThreeOfFiveGivesAValidFileOfFourPages) {
 
   EXPECT_TRUE(report.Terminated);
   EXPECT_TRUE(report.Errors.IsEmpty());
-  EXPECT_EQ(progress.FMessages, (QStringList{QStringLiteral("Exporting page 1"), QStringLiteral("Exporting page 2"),
+  EXPECT_EQ(progress.m_messages, (QStringList{QStringLiteral("Exporting page 1"), QStringLiteral("Exporting page 2"),
                                              QStringLiteral("Exporting page 3"), QStringLiteral("Exporting page 4")}));
   EXPECT_EQ(progress.FStopped, 1);
   ExpectValidPdf(filter.FileName);

@@ -40,15 +40,15 @@ struct ExportSettings {
 // written after it, before the page tree.
 class ReceiptLinePdf {
 public:
-  explicit ReceiptLinePdf(const ExportSettings& settings) : FSettings(settings) {}
+  explicit ReceiptLinePdf(const ExportSettings& settings) : m_settings(settings) {}
 
   void Write(QIODevice& device) {
     const QByteArray fileId = NewPdfFileId();
     std::optional<TfrxPDFEncryption> encryption;
-    bool embedded = FSettings.embeddedFonts;
-    if (*FSettings.userPassword) {
-      encryption.emplace(FSettings.userPassword, "", PdfPermissionValue(AllPDFEncBits), fileId);
-      embedded = FSettings.embedFontsIfProtected;
+    bool embedded = m_settings.embeddedFonts;
+    if (*m_settings.userPassword) {
+      encryption.emplace(m_settings.userPassword, "", PdfPermissionValue(AllPDFEncBits), fileId);
+      embedded = m_settings.embedFontsIfProtected;
     }
     const TfrxPDFEncryption* protection = encryption ? &*encryption : nullptr;
 
@@ -58,9 +58,9 @@ public:
 
     const QByteArray content = ShowLine(RegularLine, 0, 780) + ShowLine(BoldLine, fsBold, 760);
     const int contentObject = writer.NewObject();
-    const QByteArray data = FEncoder.Encode(content, FSettings.compressed, protection, contentObject);
+    const QByteArray data = FEncoder.Encode(content, m_settings.compressed, protection, contentObject);
     writer.WriteLine(PdfInt(contentObject) + " 0 obj");
-    writer.WriteLine("<< /Length " + PdfInt(data.size()) + (FSettings.compressed ? " /Filter /FlateDecode" : "") +
+    writer.WriteLine("<< /Length " + PdfInt(data.size()) + (m_settings.compressed ? " /Filter /FlateDecode" : "") +
                      " >>");
     writer.WriteLine("stream");
     writer.Write(data);
@@ -76,7 +76,7 @@ public:
                      PdfInt(contentObject) + " 0 R >>");
     writer.WriteLine("endobj");
 
-    FFonts.Write({writer, FEncoder, FSettings.compressed, embedded, protection});
+    FFonts.Write({writer, FEncoder, m_settings.compressed, embedded, protection});
 
     writer.UpdateObject(pages);
     writer.WriteLine(PdfInt(pages) + " 0 obj");
@@ -93,7 +93,7 @@ public:
 private:
   QByteArray ShowLine(const QString& text, TFontStyles style, int y) {
     TFont font;
-    font.Name = FSettings.family == Family::Named ? QStringLiteral("Liberation Sans") : QStringLiteral("Arial");
+    font.Name = m_settings.family == Family::Named ? QStringLiteral("Liberation Sans") : QStringLiteral("Arial");
     font.Style = style;
     const int index = FFonts.FindOrAdd(font);
     QByteArray glyphs;
@@ -102,7 +102,7 @@ private:
            "> Tj\r\nET\r\n";
   }
 
-  ExportSettings FSettings;
+  ExportSettings m_settings;
   TfrxPDFFonts FFonts;
   TfrxPDFStreamEncoder FEncoder;
 };
@@ -113,7 +113,7 @@ protected:
   // when protected (which proves the password opens it).
   QString WriteAndOpen() {
     const ExportSettings& settings = GetParam();
-    const QString written = FDir.filePath(QStringLiteral("recibo.pdf"));
+    const QString written = m_dir.filePath(QStringLiteral("recibo.pdf"));
     QFile file(written);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     ReceiptLinePdf(settings).Write(file);
@@ -131,7 +131,7 @@ protected:
 
     const ToolResult locked = RunTool(QStringLiteral("pdftotext"), {written, QStringLiteral("-")});
     EXPECT_NE(locked.exitCode, 0) << "opened without the password";
-    const QString decrypted = FDir.filePath(QStringLiteral("decrypted.pdf"));
+    const QString decrypted = m_dir.filePath(QStringLiteral("decrypted.pdf"));
     const ToolResult decrypt = RunTool(QStringLiteral("qpdf"),
         {QStringLiteral("--password=") + QLatin1String(settings.userPassword), QStringLiteral("--decrypt"),
          written, decrypted});
@@ -139,7 +139,7 @@ protected:
     return decrypted;
   }
 
-  QTemporaryDir FDir;
+  QTemporaryDir m_dir;
 };
 
 TEST_P(PdfFontsWithTools, ReadersSeeCompositeFontsAndGetTheAccentedTextBack) {

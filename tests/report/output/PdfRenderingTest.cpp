@@ -113,32 +113,32 @@ std::vector<ObjectArea> ObjectAreas(TfrxReportPage& page) {
 class PdfRendering : public testing::Test {
 protected:
   void SetUp() override {
-    const QString path = FDir.filePath(QStringLiteral("recibo.pdf"));
-    frxExportPDFFile(FReceipt.Pages(), path, {});
-    FReader = RenderPdfPage(path, 1, Dpi).convertToFormat(QImage::Format_RGB32);
-    FOurs = RenderPage(FReceipt.Pages(), 0, Dpi).convertToFormat(QImage::Format_RGB32);
+    const QString path = m_dir.filePath(QStringLiteral("recibo.pdf"));
+    frxExportPDFFile(m_receipt.Pages(), path, {});
+    m_reader = RenderPdfPage(path, 1, Dpi).convertToFormat(QImage::Format_RGB32);
+    m_ours = RenderPage(m_receipt.Pages(), 0, Dpi).convertToFormat(QImage::Format_RGB32);
     if (qEnvironmentVariableIsSet("QUITANZA_KEEP_RENDERINGS")) {
-      FReader.save(QStringLiteral(QUITANZA_BINARY_DIR "/receipt_pdftoppm.png"));
-      FOurs.save(QStringLiteral(QUITANZA_BINARY_DIR "/receipt_ours.png"));
+      m_reader.save(QStringLiteral(QUITANZA_BINARY_DIR "/receipt_pdftoppm.png"));
+      m_ours.save(QStringLiteral(QUITANZA_BINARY_DIR "/receipt_ours.png"));
     }
   }
 
-  QTemporaryDir FDir;
-  IssuedReceipt FReceipt;
-  QImage FReader, FOurs;
+  QTemporaryDir m_dir;
+  IssuedReceipt m_receipt;
+  QImage m_reader, m_ours;
 };
 
 // The media box rounds A4 up to 595.50 x 842.25 points: a pixel more at most.
 TEST_F(PdfRendering, TheReceiptPageHasTheSameSize) {
-  EXPECT_NEAR(FReader.width(), FOurs.width(), 1);
-  EXPECT_NEAR(FReader.height(), FOurs.height(), 1);
+  EXPECT_NEAR(m_reader.width(), m_ours.width(), 1);
+  EXPECT_NEAR(m_reader.height(), m_ours.height(), 1);
 }
 
 TEST_F(PdfRendering, EveryObjectsInkLiesWhereOurDrawingPutsIt) {
-  const std::vector<ObjectArea> areas = ObjectAreas(*FReceipt.Pages().GetPage(0));
+  const std::vector<ObjectArea> areas = ObjectAreas(*m_receipt.Pages().GetPage(0));
   ASSERT_GT(areas.size(), 50u);
   for (const ObjectArea& object : areas) {
-    const QRect ours = InkBox(FOurs, object.area), reader = InkBox(FReader, object.area);
+    const QRect ours = InkBox(m_ours, object.area), reader = InkBox(m_reader, object.area);
     ASSERT_EQ(ours.isNull(), reader.isNull()) << object.name.toStdString();
     if (ours.isNull())
       continue;
@@ -152,11 +152,11 @@ TEST_F(PdfRendering, EveryObjectsInkLiesWhereOurDrawingPutsIt) {
 
 TEST_F(PdfRendering, EveryMemoBreaksIntoTheSameLines) {
   int multiLine = 0;
-  for (const ObjectArea& object : ObjectAreas(*FReceipt.Pages().GetPage(0))) {
+  for (const ObjectArea& object : ObjectAreas(*m_receipt.Pages().GetPage(0))) {
     if (!object.isMemo)
       continue;
-    const std::vector<std::pair<int, int>> ours = InkRows(FOurs, object.area),
-                                           reader = InkRows(FReader, object.area);
+    const std::vector<std::pair<int, int>> ours = InkRows(m_ours, object.area),
+                                           reader = InkRows(m_reader, object.area);
     ASSERT_EQ(reader.size(), ours.size()) << object.name.toStdString();
     multiLine += ours.size() > 1;
     for (std::size_t line = 0; line < ours.size(); ++line) {

@@ -23,12 +23,12 @@ public:
     static int argc = 1;
     static char name[] = "quitanza-tests";
     static char* argv[] = {name, nullptr};
-    FApplication = std::make_unique<QCoreApplication>(argc, argv);
+    m_application = std::make_unique<QCoreApplication>(argc, argv);
   }
-  void TearDown() override { FApplication.reset(); }
+  void TearDown() override { m_application.reset(); }
 
 private:
-  std::unique_ptr<QCoreApplication> FApplication;
+  std::unique_ptr<QCoreApplication> m_application;
 };
 
 [[maybe_unused]] testing::Environment* const environment =
@@ -36,9 +36,9 @@ private:
 
 class PdfWithoutGui : public testing::Test {
 protected:
-  QString Path() const { return FDir.filePath(QStringLiteral("recibo.pdf")); }
+  QString Path() const { return m_dir.filePath(QStringLiteral("recibo.pdf")); }
 
-  QTemporaryDir FDir;
+  QTemporaryDir m_dir;
   TestPreviewPages FPages;
   TestPage& FPage = FPages.AddPage();
 };

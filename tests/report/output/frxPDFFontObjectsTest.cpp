@@ -46,14 +46,14 @@ protected:
     requested.Name = family;
     TfrxPDFFont& font = FFonts[FFonts.FindOrAdd(requested)];
     font.RemapString(text, false);
-    FWriter.NewObject();
-    FFonts.Reserve(FWriter);
-    FFonts.Write({FWriter, FEncoder, compressed, embedded, encryption});
+    m_writer.NewObject();
+    FFonts.Reserve(m_writer);
+    FFonts.Write({m_writer, FEncoder, compressed, embedded, encryption});
     return FBuffer.data();
   }
 
   QBuffer FBuffer;
-  TfrxPDFWriter FWriter{FBuffer};
+  TfrxPDFWriter m_writer{FBuffer};
   TfrxPDFStreamEncoder FEncoder;
   TfrxPDFFonts FFonts;
 };

@@ -85,38 +85,38 @@ TEST(PdfFontRegistry, ReservesEachFontOnceAndListsAllForEveryPage) {
 class RemapString : public testing::Test {
 protected:
   TfrxPDFFonts FFonts;
-  TfrxPDFFont& FArial = FFonts[FFonts.FindOrAdd(Arial())];
+  TfrxPDFFont& m_arial = FFonts[FFonts.FindOrAdd(Arial())];
 };
 
 TEST_F(RemapString, GivesOneCodePerCharacterAndRecordsEachGlyphOnce) {
-  const std::u16string first = FArial.RemapString(u"ANA", false);
+  const std::u16string first = m_arial.RemapString(u"ANA", false);
   ASSERT_EQ(first.size(), 3u);
   EXPECT_EQ(first[0], first[2]);
   EXPECT_NE(first[0], first[1]);
-  const std::u16string second = FArial.RemapString(u"NA", false);
+  const std::u16string second = m_arial.RemapString(u"NA", false);
   EXPECT_EQ(second, first.substr(1));
-  ASSERT_EQ(FArial.UsedAlphabet().size(), 2u);
-  EXPECT_EQ(FArial.UsedAlphabet()[0].Glyph, first[0]);
-  EXPECT_EQ(FArial.UsedAlphabet()[0].Unicode, QStringLiteral("A"));
-  EXPECT_EQ(FArial.UsedAlphabet()[1].Unicode, QStringLiteral("N"));
+  ASSERT_EQ(m_arial.UsedAlphabet().size(), 2u);
+  EXPECT_EQ(m_arial.UsedAlphabet()[0].Glyph, first[0]);
+  EXPECT_EQ(m_arial.UsedAlphabet()[0].Unicode, QStringLiteral("A"));
+  EXPECT_EQ(m_arial.UsedAlphabet()[1].Unicode, QStringLiteral("N"));
 }
 
 TEST_F(RemapString, RecordsTheGlyphsOwnAdvanceNotAKernedOne) {
   // "AV" is a kerning pair: shaping pulls V towards A.
-  FArial.RemapString(u"AV", false);
-  ASSERT_EQ(FArial.UsedAlphabet().size(), 2u);
-  EXPECT_EQ(FArial.UsedAlphabet()[0].Width, 667);
-  EXPECT_EQ(FArial.UsedAlphabet()[1].Width, 667);
+  m_arial.RemapString(u"AV", false);
+  ASSERT_EQ(m_arial.UsedAlphabet().size(), 2u);
+  EXPECT_EQ(m_arial.UsedAlphabet()[0].Width, 667);
+  EXPECT_EQ(m_arial.UsedAlphabet()[1].Width, 667);
 }
 
 TEST_F(RemapString, EmptyTextGivesNothing) {
-  EXPECT_TRUE(FArial.RemapString(u"", false).empty());
-  EXPECT_TRUE(FArial.UsedAlphabet().empty());
+  EXPECT_TRUE(m_arial.RemapString(u"", false).empty());
+  EXPECT_TRUE(m_arial.UsedAlphabet().empty());
 }
 
 TEST_F(RemapString, MapsAccentsBackWhetherComposedOrCombining) {
-  const std::u16string composed = FArial.RemapString(u"JOÃO", false);
-  EXPECT_EQ(MappedBack(FArial, composed), QStringLiteral(u"JOÃO"));
+  const std::u16string composed = m_arial.RemapString(u"JOÃO", false);
+  EXPECT_EQ(MappedBack(m_arial, composed), QStringLiteral(u"JOÃO"));
   TfrxPDFFonts other;
   TfrxPDFFont& font = other[other.FindOrAdd(Arial())];
   const std::u16string combining = font.RemapString(u"A\u0303O", false);
@@ -127,20 +127,20 @@ TEST_F(RemapString, MapsAccentsBackWhetherComposedOrCombining) {
 }
 
 TEST_F(RemapString, RightToLeftLineComesInDisplayOrderAndMapsToItsCharacters) {
-  const std::u16string codes = FArial.RemapString(u"שלום", true);
+  const std::u16string codes = m_arial.RemapString(u"שלום", true);
   ASSERT_EQ(codes.size(), 4u);
-  EXPECT_EQ(MappedBack(FArial, codes), QStringLiteral(u"םולש"));
-  EXPECT_EQ(FArial.RemapString(u"ש", true)[0], codes[3]);
+  EXPECT_EQ(MappedBack(m_arial, codes), QStringLiteral(u"םולש"));
+  EXPECT_EQ(m_arial.RemapString(u"ש", true)[0], codes[3]);
 }
 
 TEST_F(RemapString, LatinTextInARightToLeftMemoKeepsItsCharacters) {
-  const std::u16string codes = FArial.RemapString(u"Recibo 12", true);
-  EXPECT_EQ(MappedBack(FArial, codes), QStringLiteral("Recibo 12"));
+  const std::u16string codes = m_arial.RemapString(u"Recibo 12", true);
+  EXPECT_EQ(MappedBack(m_arial, codes), QStringLiteral("Recibo 12"));
 }
 
 TEST_F(RemapString, MixedDirectionsMapEveryGlyphToItsOwnCharacter) {
-  const std::u16string codes = FArial.RemapString(u"ab שלום cd", false);
-  EXPECT_EQ(MappedBack(FArial, codes), QStringLiteral(u"ab םולש cd"));
+  const std::u16string codes = m_arial.RemapString(u"ab שלום cd", false);
+  EXPECT_EQ(MappedBack(m_arial, codes), QStringLiteral(u"ab םולש cd"));
 }
 
 }  // namespace

@@ -14,20 +14,20 @@ protected:
   QByteArray Written() const { return FBuffer.data(); }
 
   QBuffer FBuffer;
-  TfrxPDFWriter FWriter{FBuffer};
+  TfrxPDFWriter m_writer{FBuffer};
 };
 
 TEST_F(PDFWriter, NumbersObjectsFromOneAtTheirOffsets) {
-  FWriter.WriteLine("%PDF-1.5");
-  EXPECT_EQ(FWriter.Position(), 10);
-  EXPECT_EQ(FWriter.ReserveObject(), 1);
-  EXPECT_EQ(FWriter.NewObject(), 2);
-  FWriter.WriteLine("2 0 obj");
-  FWriter.UpdateObject(1);
-  FWriter.WriteLine("1 0 obj");
-  EXPECT_EQ(FWriter.ObjectCount(), 2);
+  m_writer.WriteLine("%PDF-1.5");
+  EXPECT_EQ(m_writer.Position(), 10);
+  EXPECT_EQ(m_writer.ReserveObject(), 1);
+  EXPECT_EQ(m_writer.NewObject(), 2);
+  m_writer.WriteLine("2 0 obj");
+  m_writer.UpdateObject(1);
+  m_writer.WriteLine("1 0 obj");
+  EXPECT_EQ(m_writer.ObjectCount(), 2);
 
-  const qint64 xref = FWriter.WriteXref();
+  const qint64 xref = m_writer.WriteXref();
   EXPECT_EQ(xref, 28);
   EXPECT_EQ(Written().sliced(xref),
             QByteArray("xref\r\n"
@@ -38,24 +38,24 @@ TEST_F(PDFWriter, NumbersObjectsFromOneAtTheirOffsets) {
 }
 
 TEST_F(PDFWriter, EveryTableEntryIsTwentyBytes) {
-  FWriter.Write(QByteArray(1234567, ' '));
-  FWriter.NewObject();
-  const qint64 xref = FWriter.WriteXref();
+  m_writer.Write(QByteArray(1234567, ' '));
+  m_writer.NewObject();
+  const qint64 xref = m_writer.WriteXref();
   const QByteArray table = Written().sliced(xref);
   EXPECT_TRUE(table.endsWith("\r\n0000000000 65535 f\r\n0001234567 00000 n\r\n"));
   EXPECT_EQ(QByteArray("0001234567 00000 n\r\n").size(), 20);
 }
 
 TEST_F(PDFWriter, RefusesATableWithAnUnwrittenObject) {
-  FWriter.NewObject();
-  FWriter.ReserveObject();
-  EXPECT_THROW(FWriter.WriteXref(), std::logic_error);
-  EXPECT_THROW(FWriter.UpdateObject(3), std::out_of_range);
-  EXPECT_THROW(FWriter.UpdateObject(0), std::out_of_range);
+  m_writer.NewObject();
+  m_writer.ReserveObject();
+  EXPECT_THROW(m_writer.WriteXref(), std::logic_error);
+  EXPECT_THROW(m_writer.UpdateObject(3), std::out_of_range);
+  EXPECT_THROW(m_writer.UpdateObject(0), std::out_of_range);
 }
 
 TEST_F(PDFWriter, WritesTheTrailer) {
-  FWriter.WriteTrailer(7, 6, "0123456789abcdef0123456789abcdef", "/Encrypt <<\r\n>>\r\n", 1234);
+  m_writer.WriteTrailer(7, 6, "0123456789abcdef0123456789abcdef", "/Encrypt <<\r\n>>\r\n", 1234);
   EXPECT_EQ(Written(), QByteArray("trailer\r\n"
                                   "<<\r\n"
                                   "/Size 1\r\n"

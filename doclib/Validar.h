@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace quitanza::doclib {
+
 // Checks of Brazilian documents and contact data. Each answers only whether a
 // typed text is acceptable; none raises or shows anything. Most reduce the
 // text to its digits first, so punctuation does not matter, and most accept
@@ -43,3 +45,5 @@ bool IsValidURL(const QString& text);
 
 // State registrations are not checked per state: every text is accepted.
 bool IsValidIE(const QString& registration, const QString& uf);
+
+}  // namespace quitanza::doclib

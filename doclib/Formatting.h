@@ -3,11 +3,13 @@
 #include <QDate>
 #include <QString>
 
+namespace quitanza::doclib {
+
 // The kind of datum a validated edit field holds.
-enum TCheck { ckNone, ckCpfCnpj, ckCep, ckIE, ckTelefone, ckEmail, ckURL, ckDate, ckUF, ckPIS, ckTitulo };
+enum class Check { None, CpfCnpj, Cep, IE, Telefone, Email, URL, Date, UF, PIS, Titulo };
 
 // The characters a validated edit field accepts as they are typed.
-enum TCaracters { tcAlfanumeric, tcNumeric, tcNumericSymbol, tcReal, tcIE };
+enum class Caracters { Alfanumeric, Numeric, NumericSymbol, Real, IE };
 
 // The digits "0" to "9" of the text, in order.
 QString OnlyDigits(const QString& text);
@@ -55,3 +57,5 @@ QString WidenTitulo(const QString& text);
 // blank texts come back unchanged; characters beyond the mask's places are
 // appended after it, so nothing typed is lost.
 QString FormatIE(const QString& registration, const QString& uf);
+
+}  // namespace quitanza::doclib

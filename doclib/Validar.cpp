@@ -1,10 +1,12 @@
-#include "doclib/MVValidar.h"
+#include "doclib/Validar.h"
 
 #include "doclib/CheckDigits.h"
-#include "doclib/MVClasses.h"
+#include "doclib/Formatting.h"
 #include "doclib/TextPieces.h"
 
 #include <array>
+
+namespace quitanza::doclib {
 
 namespace {
 
@@ -77,3 +79,5 @@ bool IsValidIE(const QString&, const QString&)
 {
   return true;
 }
+
+}  // namespace quitanza::doclib

@@ -1,10 +1,12 @@
-#include "doclib/MVClasses.h"
+#include "doclib/Formatting.h"
 
 #include "doclib/AmountCharacters.h"
 #include "doclib/CpfCnpjCharacters.h"
 #include "doclib/TextPieces.h"
 
 #include <algorithm>
+
+namespace quitanza::doclib {
 
 QString OnlyDigits(const QString& text)
 {
@@ -85,3 +87,5 @@ QString WidenTitulo(const QString& text)
     ++leadingZeros;
   return digits.mid(leadingZeros).rightJustified(13, u'0');
 }
+
+}  // namespace quitanza::doclib

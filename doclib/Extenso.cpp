@@ -1,8 +1,10 @@
-#include "doclib/mvExtenso.h"
+#include "doclib/Extenso.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+
+namespace quitanza::doclib {
 
 namespace {
 
@@ -126,3 +128,5 @@ QString Extenso(Amount amount, const QString& currencySingular, const QString& c
   const QString words = wordsOfMagnitude(magnitude, currencySingular, currencyPlural, centSingular, centPlural);
   return amount.ticks() < 0 && !words.isEmpty() ? QStringLiteral("Menos ") + words : words;
 }
+
+}  // namespace quitanza::doclib

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace quitanza::doclib {
+
 // Portuguese words for a money amount, as printed on a receipt:
 // 101,50 with "Real", "Reais", "Centavo", "Centavos" gives
 // "Cento e Um Reais e Cinquenta Centavos". The currency names are inserted as
@@ -20,3 +22,5 @@ QString Extenso1_999(int n);
 // One entry of the word tables: 0 units, 1 ten to nineteen, 2 tens,
 // 3 hundreds. Any other table gives the marker "<Erro ExtensoDigito>".
 QString ExtensoDigito(int digit, int table);
+
+}  // namespace quitanza::doclib
