@@ -5,6 +5,7 @@
 #include "app/TextFunctions.h"
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 

@@ -1,10 +1,11 @@
 #include "app/ConfiguracaoWorkflow.h"
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 TIssuerSettings TConfiguracaoWorkflow::LerConfiguracao() const
 {
-  const TIniFile settings = FDm.Settings();
+  const quitanza::platform::IniFile settings = FDm.Settings();
   TIssuerSettings values;
   for (const TIssuerKey& key : IssuerKeys)
     values.*key.Member = settings.ReadString(IssuerSection, key.Name);
@@ -13,7 +14,7 @@ TIssuerSettings TConfiguracaoWorkflow::LerConfiguracao() const
 
 void TConfiguracaoWorkflow::GravarConfiguracao(const TIssuerSettings& values, const QStringList& keys) const
 {
-  const TIniFile settings = FDm.Settings();
+  const quitanza::platform::IniFile settings = FDm.Settings();
   for (const TIssuerKey& key : IssuerKeys) {
     if (keys.contains(key.Name))
       settings.WriteString(IssuerSection, key.Name, values.*key.Member);

@@ -6,6 +6,7 @@
 #include "app/ValorPorExtenso.h"
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 void TConsultaWorkflow::FormShow()
 {
@@ -29,7 +30,7 @@ void TConsultaWorkflow::btnImprimirClick()
 
 void TConsultaWorkflow::Reprint()
 {
-  const TIniFile settings = FDm.Settings();
+  const quitanza::platform::IniFile settings = FDm.Settings();
   FDm.LoadReceiptTemplate(FDm.cdsRegTipo.AsInteger());
   const Amount valor = FDm.cdsRegValor.AsCurrency();
   TfrxReport& report = FDm.frxReport;

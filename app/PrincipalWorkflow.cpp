@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 
@@ -80,7 +81,7 @@ std::optional<TIssuedReceipt> TPrincipalWorkflow::btnEmitirClick(const TReceiptE
 
 TIssuedReceipt TPrincipalWorkflow::Issue(const TReceiptEntry& entry)
 {
-  const TIniFile settings = FDm.Settings();
+  const quitanza::platform::IniFile settings = FDm.Settings();
   FUi.ShowProgress();
   FDm.fImagem.clear();
   const QString informacao = ValorPorExtenso(AmountOf(entry.Valor)).toUpper();

@@ -11,12 +11,14 @@
 
 #include <map>
 
+using namespace quitanza::platform;
+
 void SetReceiptVariable(TfrxReport& report, QStringView name, const QString& text)
 {
   report.Variables.SetValue(name.toString(), QuotedStr(text));
 }
 
-void SetIssuerVariables(TfrxReport& report, const TIniFile& settings)
+void SetIssuerVariables(TfrxReport& report, const IniFile& settings)
 {
   // Each key is read when its variable is set, as the settings are never cached.
   const auto setting = [&](QStringView key) { return settings.ReadString(IssuerSection, key); };

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-class TIniFile;
+namespace quitanza::platform { class IniFile; }
 class TUserInterface;
 class TfrxReport;
 
@@ -16,7 +16,7 @@ void SetReceiptVariable(TfrxReport& report, QStringView name, const QString& tex
 // The issuer's lines, from the settings as they are now, in the order every
 // receipt sets them: Empresa (in capitals), Endereco, Cidade (telephone and
 // city), CidadeData and Email_Site.
-void SetIssuerVariables(TfrxReport& report, const TIniFile& settings);
+void SetIssuerVariables(TfrxReport& report, const quitanza::platform::IniFile& settings);
 
 // The receipt number as printed: "N°: 0000000042".
 QString ReceiptNumberText(std::int32_t codigo);

@@ -5,12 +5,13 @@
 #include <stdexcept>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 
-const TFieldDef& FieldNamed(const TReceiptRegister& dataSet, QStringView name)
+const FieldDef& FieldNamed(const ReceiptRegister& dataSet, QStringView name)
 {
-  const TFieldDef* field = FindField(name);
+  const FieldDef* field = FindField(name);
   if (field == nullptr)
     throw std::invalid_argument(QStringLiteral("%1: Field '%2' not found").arg(dataSet.Name(), name).toStdString());
   return *field;
@@ -18,7 +19,7 @@ const TFieldDef& FieldNamed(const TReceiptRegister& dataSet, QStringView name)
 
 }  // namespace
 
-TRegisterField::TRegisterField(TReceiptRegister& dataSet, QStringView fieldName)
+TRegisterField::TRegisterField(quitanza::platform::ReceiptRegister& dataSet, QStringView fieldName)
   : FDataSet(dataSet), FDef(FieldNamed(dataSet, fieldName))
 {
 }

@@ -14,14 +14,14 @@
 // inserted. Errors are the register's.
 class TRegisterField {
 public:
-  TRegisterField(TReceiptRegister& dataSet, QStringView fieldName);
+  TRegisterField(quitanza::platform::ReceiptRegister& dataSet, QStringView fieldName);
   TRegisterField(const TRegisterField&) = delete;
   TRegisterField& operator=(const TRegisterField&) = delete;
 
   QStringView FieldName() const { return FDef.Name; }
   // The title lists give the field: its label, or its name when it has none.
   QString DisplayLabel() const;
-  TFieldType DataType() const { return FDef.DataType; }
+  quitanza::platform::FieldType DataType() const { return FDef.DataType; }
   int Size() const { return FDef.Size; }
 
   QString AsString() const { return FDataSet.FieldAsString(FDef.Name); }
@@ -34,6 +34,6 @@ public:
   void SetAsDateTime(const QDateTime& value) { FDataSet.SetFieldAsDateTime(FDef.Name, value); }
 
 private:
-  TReceiptRegister& FDataSet;
-  const TFieldDef& FDef;
+  quitanza::platform::ReceiptRegister& FDataSet;
+  const quitanza::platform::FieldDef& FDef;
 };

@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 
@@ -50,9 +51,9 @@ QString TDm::FilePath(QStringView fileName) const
   return QDir(FDataFolder).filePath(fileName.toString());
 }
 
-TIniFile TDm::Settings() const
+IniFile TDm::Settings() const
 {
-  return TIniFile(FilePath(SettingsFileName));
+  return quitanza::platform::IniFile(FilePath(SettingsFileName));
 }
 
 QString TDm::TemplatePath(QStringView fileName) const

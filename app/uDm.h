@@ -28,7 +28,7 @@ enum class TDataAccess { Reading, Writing };
 // holds the folder's lock all that time, so no other Quitanza process changes
 // the same files; one that only reads takes no lock.
 class TDm {
-  std::optional<TDataFolderLock> FLock;  // a writer takes it before anything is read
+  std::optional<quitanza::platform::DataFolderLock> FLock;  // a writer takes it before anything is read
   TDataAccess FAccess;
   QString FDataFolder;
   QString FProgramFolder;
@@ -58,12 +58,12 @@ public:
   // The full path of a file of the data folder.
   QString FilePath(QStringView fileName) const;
   // config.ini, opened afresh by every read and write.
-  TIniFile Settings() const;
+  quitanza::platform::IniFile Settings() const;
   // A receipt template: the data folder's own when it has one, else the one
   // beside the program, so a fresh data folder still prints real receipts.
   QString TemplatePath(QStringView fileName) const;
 
-  TReceiptRegister cdsReg;
+  quitanza::platform::ReceiptRegister cdsReg;
   TRegisterField cdsRegCliente;
   TRegisterField cdsRegCNPJ;
   TRegisterField cdsRegValor;

@@ -13,9 +13,11 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace quitanza::platform;
+
 namespace {
 
-std::vector<QString> IssuerValues(const TIniFile& settings)
+std::vector<QString> IssuerValues(const IniFile& settings)
 {
   std::vector<QString> values;
   for (const TIssuerKey& key : IssuerKeys)
@@ -41,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
   static const FuzzFile file(QStringLiteral("config.ini"));
   file.Write(data, size);
-  const TIniFile settings(file.Path());
+  const IniFile settings(file.Path());
   const std::vector<QString> before = IssuerValues(settings);
   const int counter = settings.ReadInteger(IssuerSection, CounterKey);
   const int next = counter == INT_MAX ? 1 : counter + 1;

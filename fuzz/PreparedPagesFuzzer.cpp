@@ -6,6 +6,8 @@
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxReport.h"
 
+using namespace quitanza::platform;
+
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
   StartApplication();

@@ -11,12 +11,13 @@
 #include <cstdlib>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 
-std::vector<TReceiptRecord> Records(const TReceiptRegister& reg)
+std::vector<ReceiptRecord> Records(const ReceiptRegister& reg)
 {
-  std::vector<TReceiptRecord> records;
+  std::vector<ReceiptRecord> records;
   for (qsizetype i = 0; i < reg.RecordCount(); ++i)
     records.push_back(reg.Record(i));
   return records;
@@ -35,20 +36,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const FuzzFile file(QStringLiteral("recibo.xml"));
   static const QString saved = file.Sibling(QStringLiteral("saved.xml"));
   file.Write(data, size);
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   try {
     reg.LoadFromFile(file.Path());
-  } catch (const TFileError&) {
+  } catch (const FileError&) {
     return 0;
   }
   // Every field of every row, as the lists and the receipts read them.
   for (qsizetype row = 0; row < reg.RecordCount(); ++row) {
     reg.MoveTo(row);
-    for (const TFieldDef& field : ReceiptFields)
+    for (const FieldDef& field : ReceiptFields)
       reg.FieldAsString(field.Name);
   }
   reg.SaveToFile(saved);
-  TReceiptRegister reloaded;
+  ReceiptRegister reloaded;
   reloaded.LoadFromFile(saved);
   if (Records(reloaded) != Records(reg)) {
     std::fprintf(stderr, "The register saved and loaded again differs from the one loaded\n");

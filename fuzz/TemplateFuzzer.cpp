@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 
+using namespace quitanza::platform;
+
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
   StartApplication();

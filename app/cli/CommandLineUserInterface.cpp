@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 void TCommandLineUserInterface::Warning(const QString& text)
 {
@@ -49,7 +50,7 @@ void TCommandLineUserInterface::Preview(TfrxReport& report)
 {
   if (!FPdfFilter)
     return;
-  auto file = std::make_unique<TFileReplacement>(FPdfFileName);
+  auto file = std::make_unique<FileReplacement>(FPdfFileName);
   frxExportPDFStream(*FPdfFilter, report.PreviewPages(), file->Device(), FPdfSettings);
   FPendingPdf = std::move(file);
 }

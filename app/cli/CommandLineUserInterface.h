@@ -62,5 +62,5 @@ private:
   TfrxPDFExport* FPdfFilter = nullptr;
   QString FPdfFileName;
   TfrxPDFFileSettings FPdfSettings;
-  std::unique_ptr<TFileReplacement> FPendingPdf;
+  std::unique_ptr<quitanza::platform::FileReplacement> FPendingPdf;
 };

@@ -6,6 +6,7 @@
 #include "app/uDm.h"
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 
@@ -37,8 +38,8 @@ TProtectedFiles::TProtectedFiles(const QString& dataFolder)
     FPaths << data.filePath(ReceiptTemplateFileName(kind)) << program.filePath(ReceiptTemplateFileName(kind));
   }
   FPaths << data.filePath(TDm::RegisterFileName.toString()) << data.filePath(TDm::SettingsFileName.toString())
-         << data.filePath(QString::fromUtf16(TDataFolderLock::LockFileName));
-  const QString logo = TIniFile(data.filePath(TDm::SettingsFileName.toString())).ReadString(IssuerSection, u"LOGO");
+         << data.filePath(QString::fromUtf16(DataFolderLock::LockFileName));
+  const QString logo = quitanza::platform::IniFile(data.filePath(TDm::SettingsFileName.toString())).ReadString(IssuerSection, u"LOGO");
   if (!logo.isEmpty())
     FPaths << logo;
 }

@@ -4,6 +4,7 @@
 #include "doclib/InvalidInputError.h"
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 void SelectReceipt(TDm& dm, const QString& numero)
 {

@@ -9,6 +9,8 @@
 
 #include <stdexcept>
 
+using namespace quitanza::platform;
+
 namespace {
 
 ReportOutput PreparedReportFile()

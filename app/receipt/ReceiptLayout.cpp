@@ -5,6 +5,8 @@
 
 #include <array>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr long double mm(long double millimetres) { return millimetres * fr1mm; }
@@ -110,7 +112,7 @@ TfrxComponent* CreateObject(const ObjectSpec& spec, TfrxReportPage& page)
     memo->HAlign = spec.align;
     memo->SetText(spec.text.toString());
     if (spec.fontPixels != 0) {
-      TFont font;
+      Font font;
       font.Height = -spec.fontPixels;
       font.Style = spec.bold ? fsBold : 0;
       memo->SetFont(font);
@@ -184,7 +186,7 @@ void WordForPayment(TfrxReport& report)
   for (QStringView name : {u"Memo1", u"Memo10"}) {
     auto* title = static_cast<TfrxMemoView*>(report.FindObject(name.toString()));
     title->SetText(QStringLiteral("RECIBO DE PAGAMENTO"));
-    TFont font = title->Font();
+    Font font = title->Font();
     font.Height = -12;
     title->SetFont(font);
   }

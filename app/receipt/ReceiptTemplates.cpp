@@ -4,6 +4,8 @@
 
 #include <QDate>
 
+using namespace quitanza::platform;
+
 void SaveReceiptTemplate(ReceiptKind kind, const QString& fileName)
 {
   TfrxReport report;

@@ -18,6 +18,7 @@
 #include <stdexcept>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 

@@ -11,16 +11,18 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-void WriteFileAtomically(const QString& path, const std::function<void(const TByteSink&)>& produce)
+namespace quitanza::platform {
+
+void WriteFileAtomically(const QString& path, const std::function<void(const ByteSink&)>& produce)
 {
-  TFileReplacement file(path);
+  FileReplacement file(path);
   produce([&](QByteArrayView bytes) { file.Write(bytes); });
   file.Commit();
 }
 
 void WriteFileAtomically(const QString& path, QByteArrayView content)
 {
-  WriteFileAtomically(path, [content](const TByteSink& write) { write(content); });
+  WriteFileAtomically(path, [content](const ByteSink& write) { write(content); });
 }
 
 QByteArray ReadWholeFile(const QString& path)
@@ -28,7 +30,7 @@ QByteArray ReadWholeFile(const QString& path)
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   const int descriptor = ::open(QFile::encodeName(fullPath).constData(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0)
-    throw TFileError::UnableToRead(fullPath, SystemErrorText(errno));
+    throw FileError::UnableToRead(fullPath, SystemErrorText(errno));
   QByteArray content;
   char buffer[65536];
   for (;;) {
@@ -40,10 +42,12 @@ QByteArray ReadWholeFile(const QString& path)
         continue;
       const int error = errno;
       ::close(descriptor);
-      throw TFileError::UnableToRead(fullPath, SystemErrorText(error));
+      throw FileError::UnableToRead(fullPath, SystemErrorText(error));
     }
     content.append(buffer, got);
   }
   ::close(descriptor);
   return content;
 }
+
+}  // namespace quitanza::platform

@@ -6,14 +6,18 @@
 
 #include <functional>
 
-// Takes the bytes of a file being written, all of them or a TFileError.
-using TByteSink = std::function<void(QByteArrayView)>;
+namespace quitanza::platform {
 
-// Replaces a file as a whole through TFileReplacement: a crash or a full disk
+// Takes the bytes of a file being written, all of them or a FileError.
+using ByteSink = std::function<void(QByteArrayView)>;
+
+// Replaces a file as a whole through FileReplacement: a crash or a full disk
 // at any moment leaves either the old file or the new one, never a truncated
-// mix. Throws TFileError (UnableToWrite) and leaves the old file as it was.
-void WriteFileAtomically(const QString& path, const std::function<void(const TByteSink&)>& produce);
+// mix. Throws FileError (UnableToWrite) and leaves the old file as it was.
+void WriteFileAtomically(const QString& path, const std::function<void(const ByteSink&)>& produce);
 void WriteFileAtomically(const QString& path, QByteArrayView content);
 
-// The whole content of a file; TFileError (UnableToRead) when it exists but cannot be read.
+// The whole content of a file; FileError (UnableToRead) when it exists but cannot be read.
 QByteArray ReadWholeFile(const QString& path);
+
+}  // namespace quitanza::platform

@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace quitanza::platform {
+
 namespace {
 
 constexpr int MaxLinksFollowed = 40;  // as the system itself gives up (ELOOP)
@@ -33,7 +35,7 @@ QString FollowLinks(const QString& path)
       return current;
     current = QDir::cleanPath(info.symLinkTarget());
   }
-  throw TFileError::UnableToWrite(path, SystemErrorText(ELOOP));
+  throw FileError::UnableToWrite(path, SystemErrorText(ELOOP));
 }
 
 int WriteAll(int descriptor, const char* data, qint64 size)
@@ -54,9 +56,9 @@ int WriteAll(int descriptor, const char* data, qint64 size)
 }  // namespace
 
 // A write-only view of the open descriptor for code that writes to a QIODevice.
-class TFileReplacement::TDescriptorDevice final : public QIODevice {
+class FileReplacement::TDescriptorDevice final : public QIODevice {
 public:
-  explicit TDescriptorDevice(int descriptor) : FDescriptor(descriptor)
+  explicit TDescriptorDevice(int descriptor) : m_descriptor(descriptor)
   {
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   }
@@ -66,7 +68,7 @@ protected:
   qint64 readData(char*, qint64) override { return -1; }
   qint64 writeData(const char* data, qint64 size) override
   {
-    if (const int error = WriteAll(FDescriptor, data, size)) {
+    if (const int error = WriteAll(m_descriptor, data, size)) {
       setErrorString(SystemErrorText(error));
       return -1;
     }
@@ -74,104 +76,106 @@ protected:
   }
 
 private:
-  int FDescriptor;
+  int m_descriptor;
 };
 
-TFileReplacement::TFileReplacement(const QString& path) : FPath(QFileInfo(path).absoluteFilePath())
+FileReplacement::FileReplacement(const QString& path) : m_path(QFileInfo(path).absoluteFilePath())
 {
-  FTarget = FollowLinks(FPath);
+  m_target = FollowLinks(m_path);
   struct stat existing {};
-  const bool exists = ::stat(Native(FTarget).constData(), &existing) == 0;
+  const bool exists = ::stat(Native(m_target).constData(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode))
     Fail(SystemErrorText(EISDIR));
   // A file its owner made read-only is kept, although its folder would let
   // a new file take its name.
-  if (exists && ::access(Native(FTarget).constData(), W_OK) != 0)
+  if (exists && ::access(Native(m_target).constData(), W_OK) != 0)
     Fail(SystemErrorText(errno));
   if (exists && !S_ISREG(existing.st_mode)) {
-    FDescriptor = ::open(Native(FTarget).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (FDescriptor < 0)
+    m_descriptor = ::open(Native(m_target).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (m_descriptor < 0)
       Fail(SystemErrorText(errno));
   } else {
-    const QFileInfo target(FTarget);
+    const QFileInfo target(m_target);
     do {
-      FTemporary = target.dir().filePath(QStringLiteral(".%1.%2.tmp")
+      m_temporary = target.dir().filePath(QStringLiteral(".%1.%2.tmp")
                                            .arg(target.fileName())
                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
       // 0666 less the umask, as for any new file; an old file's permissions are kept.
-      FDescriptor = ::open(Native(FTemporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    } while (FDescriptor < 0 && errno == EEXIST);
-    if (FDescriptor < 0) {
+      m_descriptor = ::open(Native(m_temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    } while (m_descriptor < 0 && errno == EEXIST);
+    if (m_descriptor < 0) {
       const int error = errno;
-      FTemporary.clear();
+      m_temporary.clear();
       Fail(SystemErrorText(error));
     }
-    if (exists && ::fchmod(FDescriptor, existing.st_mode & 07777) != 0)
+    if (exists && ::fchmod(m_descriptor, existing.st_mode & 07777) != 0)
       Fail(SystemErrorText(errno));
   }
-  FDevice = std::make_unique<TDescriptorDevice>(FDescriptor);
+  m_device = std::make_unique<TDescriptorDevice>(m_descriptor);
 }
 
-TFileReplacement::~TFileReplacement()
+FileReplacement::~FileReplacement()
 {
   Discard();
 }
 
-QIODevice& TFileReplacement::Device()
+QIODevice& FileReplacement::Device()
 {
-  return *FDevice;
+  return *m_device;
 }
 
-void TFileReplacement::Write(QByteArrayView bytes)
+void FileReplacement::Write(QByteArrayView bytes)
 {
-  if (FDescriptor < 0)
+  if (m_descriptor < 0)
     Fail(QStringLiteral(u"o arquivo já foi fechado"));
-  if (const int error = WriteAll(FDescriptor, bytes.data(), bytes.size()))
+  if (const int error = WriteAll(m_descriptor, bytes.data(), bytes.size()))
     Fail(SystemErrorText(error));
 }
 
-void TFileReplacement::Commit()
+void FileReplacement::Commit()
 {
-  if (FDescriptor < 0)
+  if (m_descriptor < 0)
     Fail(QStringLiteral(u"o arquivo já foi fechado"));
   // A device or FIFO has nothing to flush to disk, and some refuse the call.
-  if (!FTemporary.isEmpty() && ::fsync(FDescriptor) != 0)
+  if (!m_temporary.isEmpty() && ::fsync(m_descriptor) != 0)
     Fail(SystemErrorText(errno));
-  FDevice.reset();
-  const int descriptor = FDescriptor;
-  FDescriptor = -1;
+  m_device.reset();
+  const int descriptor = m_descriptor;
+  m_descriptor = -1;
   if (::close(descriptor) != 0)
     Fail(SystemErrorText(errno));
-  if (FTemporary.isEmpty())
+  if (m_temporary.isEmpty())
     return;
-  if (::rename(Native(FTemporary).constData(), Native(FTarget).constData()) != 0)
+  if (::rename(Native(m_temporary).constData(), Native(m_target).constData()) != 0)
     Fail(SystemErrorText(errno));
-  FTemporary.clear();
+  m_temporary.clear();
   // The new name reaches the disk with the folder. The file is in place
   // already, so a folder that refuses to be flushed (some file systems do)
   // changes nothing the caller could act on.
-  const int folder = ::open(Native(QFileInfo(FTarget).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int folder = ::open(Native(QFileInfo(m_target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder >= 0) {
     ::fsync(folder);
     ::close(folder);
   }
 }
 
-void TFileReplacement::Fail(const QString& reason)
+void FileReplacement::Fail(const QString& reason)
 {
   Discard();
-  throw TFileError::UnableToWrite(FPath, reason);
+  throw FileError::UnableToWrite(m_path, reason);
 }
 
-void TFileReplacement::Discard()
+void FileReplacement::Discard()
 {
-  FDevice.reset();
-  if (FDescriptor >= 0) {
-    ::close(FDescriptor);
-    FDescriptor = -1;
+  m_device.reset();
+  if (m_descriptor >= 0) {
+    ::close(m_descriptor);
+    m_descriptor = -1;
   }
-  if (!FTemporary.isEmpty()) {
-    ::unlink(Native(FTemporary).constData());
-    FTemporary.clear();
+  if (!m_temporary.isEmpty()) {
+    ::unlink(Native(m_temporary).constData());
+    m_temporary.clear();
   }
 }
+
+}  // namespace quitanza::platform

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+namespace quitanza::platform {
+
 // Writes a file so that no failure leaves a cut one in its place.
 //
 // A regular file, or one that does not exist yet, is written beside itself
@@ -17,17 +19,17 @@
 // breaking the machine (/dev/null turned into a plain file): it is written
 // directly. A folder is refused, and so is a file its owner may not write.
 //
-// Every failure throws TFileError (UnableToWrite) naming the file as given
+// Every failure throws FileError (UnableToWrite) naming the file as given
 // and the system's reason.
-class TFileReplacement {
+class FileReplacement {
 public:
-  explicit TFileReplacement(const QString& path);
-  ~TFileReplacement();
-  TFileReplacement(const TFileReplacement&) = delete;
-  TFileReplacement& operator=(const TFileReplacement&) = delete;
+  explicit FileReplacement(const QString& path);
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
 
   // The file's full path as given, before links are followed.
-  const QString& Path() const { return FPath; }
+  const QString& Path() const { return m_path; }
 
   // Unbuffered: every write reaches the system at once and a refusal
   // (a full disk) is seen by the write that met it.
@@ -45,9 +47,11 @@ private:
   [[noreturn]] void Fail(const QString& reason);
   void Discard();
 
-  QString FPath;
-  QString FTarget;     // the path links lead to
-  QString FTemporary;  // empty when writing the target directly
-  int FDescriptor = -1;
-  std::unique_ptr<TDescriptorDevice> FDevice;
+  QString m_path;
+  QString m_target;     // the path links lead to
+  QString m_temporary;  // empty when writing the target directly
+  int m_descriptor = -1;
+  std::unique_ptr<TDescriptorDevice> m_device;
 };
+
+}  // namespace quitanza::platform

@@ -7,6 +7,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace quitanza::platform {
+
 QString SystemErrorText(int error)
 {
   switch (error) {
@@ -41,3 +43,5 @@ QString UnreadableFileReason(const QString& path)
   ::close(descriptor);
   return QStringLiteral(u"o arquivo não pôde ser aberto");
 }
+
+}  // namespace quitanza::platform

@@ -6,6 +6,8 @@
 #include <limits>
 #include <stdexcept>
 
+namespace quitanza::platform {
+
 namespace {
 
 // Hebrew is the first block with strong right-to-left characters; surrogates
@@ -95,3 +97,5 @@ std::vector<BidiRun> VisualRuns(QStringView text, bool rightToLeftBase)
     result.push_back(r.run);
   return result;
 }
+
+}  // namespace quitanza::platform

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace quitanza::platform {
+
 // A stretch of UTF-16 units that is laid out in one direction.
 struct BidiRun {
   int Start = 0;
@@ -16,3 +18,5 @@ struct BidiRun {
 // Text without any right-to-left character and with a left-to-right base is
 // one run, without calling fribidi.
 std::vector<BidiRun> VisualRuns(QStringView text, bool rightToLeftBase);
+
+}  // namespace quitanza::platform

@@ -7,33 +7,37 @@
 #include <cmath>
 #include <cstdint>
 
+namespace quitanza::platform {
+
 // The font every report object carries. Size and height convert at a fixed
 // 96 pixels per inch, whatever the screen: Height = -round(Size * 96 / 72).
-enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-using TFontStyles = std::uint8_t;  // bit mask of TFontStyle
+enum FontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using FontStyles = std::uint8_t;  // bit mask of FontStyle
 
-enum TFontPitch : int { fpDefault, fpVariable, fpFixed };
-enum TFontQuality : int { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
+enum FontPitch : int { fpDefault, fpVariable, fpFixed };
+enum FontQuality : int { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
 
 inline constexpr std::uint8_t DEFAULT_CHARSET = 1;
 
-class TFont {
+class Font {
 public:
   QString Name = QStringLiteral("Arial");
   int Height = -13;  // negative: character height in pixels at 96 per inch
-  TColor Color = clBlack;
-  TFontStyles Style = 0;
+  platform::Color Color = clBlack;
+  FontStyles Style = 0;
   std::uint8_t Charset = DEFAULT_CHARSET;
-  TFontPitch Pitch = fpDefault;
+  FontPitch Pitch = fpDefault;
   int Orientation = 0;  // tenths of a degree
-  TFontQuality Quality = fqDefault;
+  FontQuality Quality = fqDefault;
 
   static int HeightForSize(int points) { return -static_cast<int>(std::lround(points * 96.0 / 72.0)); }
   static int SizeForHeight(int height) { return static_cast<int>(std::lround(-height * 72.0 / 96.0)); }
 
   int Size() const { return SizeForHeight(Height); }
   void SetSize(int points) { Height = HeightForSize(points); }
-  bool Has(TFontStyle s) const { return (Style & s) != 0; }
+  bool Has(FontStyle s) const { return (Style & s) != 0; }
 
-  bool operator==(const TFont&) const = default;
+  bool operator==(const platform::Font&) const = default;
 };
+
+}  // namespace quitanza::platform

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace quitanza::platform {
+
 namespace {
 
 struct FontFileLocation {
@@ -11,7 +13,7 @@ struct FontFileLocation {
   int index = 0;
 };
 
-FontFileLocation matchWithFontconfig(const QString& family, TFontStyles style)
+FontFileLocation matchWithFontconfig(const QString& family, FontStyles style)
 {
   FcPattern* pattern = FcPatternCreate();
   const QByteArray familyUtf8 = family.toUtf8();
@@ -38,7 +40,7 @@ FontFileLocation matchWithFontconfig(const QString& family, TFontStyles style)
   return location;
 }
 
-QString requestKey(const QString& family, TFontStyles style)
+QString requestKey(const QString& family, FontStyles style)
 {
   return family + QLatin1Char('\n') + QString::number(style & (fsBold | fsItalic));
 }
@@ -51,11 +53,11 @@ FontCatalog& FontCatalog::Instance()
   return catalog;
 }
 
-const FontFace& FontCatalog::Face(const QString& family, TFontStyles style)
+const FontFace& FontCatalog::Face(const QString& family, FontStyles style)
 {
-  std::lock_guard lock(mutex_);
+  std::lock_guard lock(m_mutex);
   const QString key = requestKey(family, style);
-  if (const FontFace* known = byRequest_.value(key))
+  if (const FontFace* known = m_byRequest.value(key))
     return *known;
   const FontFace* face = nullptr;
   try {
@@ -65,11 +67,11 @@ const FontFace& FontCatalog::Face(const QString& family, TFontStyles style)
     // text is still laid out, with the generic face.
     face = &OpenMatch(QStringLiteral("sans-serif"), style);
   }
-  byRequest_.insert(key, face);
+  m_byRequest.insert(key, face);
   return *face;
 }
 
-const FontFace& FontCatalog::OpenMatch(const QString& family, TFontStyles style)
+const FontFace& FontCatalog::OpenMatch(const QString& family, FontStyles style)
 {
   const FontFileLocation location = matchWithFontconfig(family, style);
   return OpenFile(location.path, location.index);
@@ -78,9 +80,11 @@ const FontFace& FontCatalog::OpenMatch(const QString& family, TFontStyles style)
 const FontFace& FontCatalog::OpenFile(const QString& path, int index)
 {
   const QString key = path + QLatin1Char('#') + QString::number(index);
-  if (const FontFace* known = byFile_.value(key))
+  if (const FontFace* known = m_byFile.value(key))
     return *known;
-  faces_.push_back(std::make_unique<FontFace>(path, index));
-  byFile_.insert(key, faces_.back().get());
-  return *faces_.back();
+  m_faces.push_back(std::make_unique<FontFace>(path, index));
+  m_byFile.insert(key, m_faces.back().get());
+  return *m_faces.back();
 }
+
+}  // namespace quitanza::platform

@@ -10,6 +10,8 @@
 #include <mutex>
 #include <vector>
 
+namespace quitanza::platform {
+
 // Resolves a report font's family name and style to a font file through
 // fontconfig and keeps every face it opened for the life of the process, so
 // that measuring, drawing and PDF embedding all use the very same face.
@@ -21,15 +23,17 @@ public:
 
   // Never fails for a sane installation: when the requested family cannot be
   // opened, the sans-serif fallback is used; throws only when even that fails.
-  const FontFace& Face(const QString& family, TFontStyles style);
+  const FontFace& Face(const QString& family, FontStyles style);
 
 private:
   FontCatalog() = default;
-  const FontFace& OpenMatch(const QString& family, TFontStyles style);
+  const FontFace& OpenMatch(const QString& family, FontStyles style);
   const FontFace& OpenFile(const QString& path, int index);
 
-  std::mutex mutex_;
-  QHash<QString, const FontFace*> byRequest_;
-  QHash<QString, const FontFace*> byFile_;
-  std::vector<std::unique_ptr<FontFace>> faces_;
+  std::mutex m_mutex;
+  QHash<QString, const FontFace*> m_byRequest;
+  QHash<QString, const FontFace*> m_byFile;
+  std::vector<std::unique_ptr<FontFace>> m_faces;
 };
+
+}  // namespace quitanza::platform

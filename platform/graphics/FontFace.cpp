@@ -11,6 +11,8 @@
 #include <mutex>
 #include <stdexcept>
 
+namespace quitanza::platform {
+
 namespace {
 
 // FreeType's library object is not thread-safe; faces are opened rarely (once
@@ -35,7 +37,7 @@ FT_Library freeTypeLibrary()
 
 }  // namespace
 
-FontFace::FontFace(const QString& filePath, int faceIndex) : filePath_(filePath), faceIndex_(faceIndex)
+FontFace::FontFace(const QString& filePath, int faceIndex) : m_filePath(filePath), m_faceIndex(faceIndex)
 {
   ReadFreeTypeMetrics();
 
@@ -45,35 +47,35 @@ FontFace::FontFace(const QString& filePath, int faceIndex) : filePath_(filePath)
     failToOpen(filePath, "unreadable");
   hb_face_t* face = hb_face_create(blob, static_cast<unsigned>(faceIndex));
   hb_blob_destroy(blob);
-  hbFont_ = hb_font_create(face);
+  m_hbFont = hb_font_create(face);
   hb_face_destroy(face);
   // Design-unit scale: advances come back as exact integers of the font's
   // own grid, so measuring never depends on a device or on hinting.
-  hb_font_set_scale(hbFont_, metrics_.UnitsPerEm, metrics_.UnitsPerEm);
+  hb_font_set_scale(m_hbFont, m_metrics.UnitsPerEm, m_metrics.UnitsPerEm);
 }
 
 FontFace::~FontFace()
 {
-  hb_font_destroy(hbFont_);
+  hb_font_destroy(m_hbFont);
 }
 
 void FontFace::ReadFreeTypeMetrics()
 {
   std::lock_guard lock(freeTypeMutex);
   FT_Face face = nullptr;
-  const QByteArray encodedPath = QFile::encodeName(filePath_);
-  if (FT_New_Face(freeTypeLibrary(), encodedPath.constData(), faceIndex_, &face) != 0)
-    failToOpen(filePath_, "not a font FreeType can read");
+  const QByteArray encodedPath = QFile::encodeName(m_filePath);
+  if (FT_New_Face(freeTypeLibrary(), encodedPath.constData(), m_faceIndex, &face) != 0)
+    failToOpen(m_filePath, "not a font FreeType can read");
   if (!FT_IS_SCALABLE(face)) {
     FT_Done_Face(face);
-    failToOpen(filePath_, "not an outline font");
+    failToOpen(m_filePath, "not an outline font");
   }
 
-  familyName_ = QString::fromUtf8(face->family_name ? face->family_name : "");
-  bold_ = (face->style_flags & FT_STYLE_FLAG_BOLD) != 0;
-  italic_ = (face->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
+  m_familyName = QString::fromUtf8(face->family_name ? face->family_name : "");
+  m_bold = (face->style_flags & FT_STYLE_FLAG_BOLD) != 0;
+  m_italic = (face->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
 
-  FontFileMetrics& m = metrics_;
+  FontFileMetrics& m = m_metrics;
   m.UnitsPerEm = face->units_per_EM;
   m.BoxLeft = static_cast<int>(face->bbox.xMin);
   m.BoxBottom = static_cast<int>(face->bbox.yMin);
@@ -102,7 +104,7 @@ void FontFace::ReadFreeTypeMetrics()
       m.DefaultChar = static_cast<char16_t>(os2->usDefaultChar);
     }
   } else {
-    m.Weight = bold_ ? 700 : 400;
+    m.Weight = m_bold ? 700 : 400;
     m.AverageWidth = m.MaximumWidth / 2;
   }
   FT_Done_Face(face);
@@ -112,20 +114,22 @@ double FontFace::PixelsPerEm(int fontHeight) const
 {
   if (fontHeight <= 0)
     return -fontHeight;
-  const int cell = metrics_.WinAscent + metrics_.WinDescent;
-  return cell > 0 ? double(fontHeight) * metrics_.UnitsPerEm / cell : fontHeight;
+  const int cell = m_metrics.WinAscent + m_metrics.WinDescent;
+  return cell > 0 ? double(fontHeight) * m_metrics.UnitsPerEm / cell : fontHeight;
 }
 
 int FontFace::ToThousandths(int designUnits) const
 {
-  return static_cast<int>(std::lround(designUnits * 1000.0 / metrics_.UnitsPerEm));
+  return static_cast<int>(std::lround(designUnits * 1000.0 / m_metrics.UnitsPerEm));
 }
 
 QByteArray FontFace::FileBytes() const
 {
-  QFile file(filePath_);
+  QFile file(m_filePath);
   if (!file.open(QIODevice::ReadOnly))
-    throw std::runtime_error("Cannot read font file " + filePath_.toStdString() + ": " +
+    throw std::runtime_error("Cannot read font file " + m_filePath.toStdString() + ": " +
                              file.errorString().toStdString());
   return file.readAll();
 }
+
+}  // namespace quitanza::platform

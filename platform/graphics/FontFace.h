@@ -5,6 +5,8 @@
 
 struct hb_font_t;
 
+namespace quitanza::platform {
+
 // The metrics of a font file in its own design units, read once when the file
 // is opened so that later use never touches FreeType (which is not thread-safe).
 struct FontFileMetrics {
@@ -34,13 +36,13 @@ public:
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
 
-  const QString& FilePath() const { return filePath_; }
-  int FaceIndex() const { return faceIndex_; }
-  const QString& FamilyName() const { return familyName_; }
-  bool IsBold() const { return bold_; }
-  bool IsItalic() const { return italic_; }
-  const FontFileMetrics& Metrics() const { return metrics_; }
-  hb_font_t* HarfBuzzFont() const { return hbFont_; }
+  const QString& FilePath() const { return m_filePath; }
+  int FaceIndex() const { return m_faceIndex; }
+  const QString& FamilyName() const { return m_familyName; }
+  bool IsBold() const { return m_bold; }
+  bool IsItalic() const { return m_italic; }
+  const FontFileMetrics& Metrics() const { return m_metrics; }
+  hb_font_t* HarfBuzzFont() const { return m_hbFont; }
 
   // The em size in pixels for a font height in the report convention:
   // negative = character height (the em), positive = cell height.
@@ -53,11 +55,13 @@ public:
 private:
   void ReadFreeTypeMetrics();
 
-  QString filePath_;
-  int faceIndex_;
-  QString familyName_;
-  bool bold_ = false;
-  bool italic_ = false;
-  FontFileMetrics metrics_;
-  hb_font_t* hbFont_ = nullptr;
+  QString m_filePath;
+  int m_faceIndex;
+  QString m_familyName;
+  bool m_bold = false;
+  bool m_italic = false;
+  FontFileMetrics m_metrics;
+  hb_font_t* m_hbFont = nullptr;
 };
+
+}  // namespace quitanza::platform

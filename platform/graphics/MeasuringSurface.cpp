@@ -4,62 +4,66 @@
 
 #include <cmath>
 
+namespace quitanza::platform {
+
 MeasuringSurface::MeasuringSurface(int pixelsPerInchX, int pixelsPerInchY)
-    : pixelsPerInchX_(pixelsPerInchX), pixelsPerInchY_(pixelsPerInchY),
-      face_(&FontCatalog::Instance().Face(font_.Name, font_.Style))
+    : m_pixelsPerInchX(pixelsPerInchX), m_pixelsPerInchY(pixelsPerInchY),
+      m_face(&FontCatalog::Instance().Face(m_font.Name, m_font.Style))
 {
 }
 
-void MeasuringSurface::SetFont(const TFont& font)
+void MeasuringSurface::SetFont(const platform::Font& font)
 {
-  const bool faceChanges = font.Name != font_.Name || ((font.Style ^ font_.Style) & (fsBold | fsItalic)) != 0;
-  font_ = font;
+  const bool faceChanges = font.Name != m_font.Name || ((font.Style ^ m_font.Style) & (fsBold | fsItalic)) != 0;
+  m_font = font;
   if (faceChanges)
-    face_ = &FontCatalog::Instance().Face(font_.Name, font_.Style);
+    m_face = &FontCatalog::Instance().Face(m_font.Name, m_font.Style);
 }
 
-void MeasuringSurface::SetFontStyle(TFontStyles style)
+void MeasuringSurface::SetFontStyle(FontStyles style)
 {
-  if (style == font_.Style)
+  if (style == m_font.Style)
     return;
-  TFont font = font_;
+  platform::Font font = m_font;
   font.Style = style;
   SetFont(font);
 }
 
 double MeasuringSurface::PixelsPerEm() const
 {
-  return face_->PixelsPerEm(font_.Height);
+  return m_face->PixelsPerEm(m_font.Height);
 }
 
 double MeasuringSurface::DesignUnitsToPixels() const
 {
-  return PixelsPerEm() / face_->Metrics().UnitsPerEm;
+  return PixelsPerEm() / m_face->Metrics().UnitsPerEm;
 }
 
 int MeasuringSurface::Ascent() const
 {
-  return static_cast<int>(std::nearbyint(face_->Metrics().WinAscent * DesignUnitsToPixels()));
+  return static_cast<int>(std::nearbyint(m_face->Metrics().WinAscent * DesignUnitsToPixels()));
 }
 
 int MeasuringSurface::Descent() const
 {
-  return static_cast<int>(std::nearbyint(face_->Metrics().WinDescent * DesignUnitsToPixels()));
+  return static_cast<int>(std::nearbyint(m_face->Metrics().WinDescent * DesignUnitsToPixels()));
 }
 
 void MeasuringSurface::PartialExtents(QStringView text, std::vector<int>& extents)
 {
   const auto count = static_cast<std::size_t>(text.size());
   extents.resize(count);
-  unitWidths_.assign(count, 0);
-  for (const ShapedGlyph& glyph : shaper_.Shape(*face_, text, false))
-    unitWidths_[static_cast<std::size_t>(glyph.Cluster)] += glyph.Advance;
+  m_unitWidths.assign(count, 0);
+  for (const ShapedGlyph& glyph : m_shaper.Shape(*m_face, text, false))
+    m_unitWidths[static_cast<std::size_t>(glyph.Cluster)] += glyph.Advance;
   // Rounding the running total (not each advance) keeps the extents within
   // half a pixel of the exact width however long the text is.
   const double scale = DesignUnitsToPixels();
   long long running = 0;
   for (std::size_t i = 0; i < count; ++i) {
-    running += unitWidths_[i];
+    running += m_unitWidths[i];
     extents[i] = static_cast<int>(std::nearbyint(static_cast<double>(running) * scale));
   }
 }
+
+}  // namespace quitanza::platform

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace quitanza::platform {
+
 class FontFace;
 
 // A surface that holds a font and measures text with it. Measuring uses the
@@ -20,15 +22,15 @@ public:
   MeasuringSurface(const MeasuringSurface&) = delete;
   MeasuringSurface& operator=(const MeasuringSurface&) = delete;
 
-  int PixelsPerInchX() const { return pixelsPerInchX_; }
-  int PixelsPerInchY() const { return pixelsPerInchY_; }
+  int PixelsPerInchX() const { return m_pixelsPerInchX; }
+  int PixelsPerInchY() const { return m_pixelsPerInchY; }
 
   // Font.Height is in device pixels: negative = em height, positive = cell height.
-  const TFont& Font() const { return font_; }
-  void SetFont(const TFont& font);
-  void SetFontStyle(TFontStyles style);
-  void SetFontColor(TColor color) { font_.Color = color; }
-  const FontFace& Face() const { return *face_; }
+  const platform::Font& Font() const { return m_font; }
+  void SetFont(const platform::Font& font);
+  void SetFontStyle(FontStyles style);
+  void SetFontColor(platform::Color color) { m_font.Color = color; }
+  const FontFace& Face() const { return *m_face; }
   double PixelsPerEm() const;
   // Character cell above and below the baseline, in pixels.
   int Ascent() const;
@@ -41,14 +43,16 @@ public:
   void PartialExtents(QStringView text, std::vector<int>& extents);
 
 protected:
-  TextShaper& Shaper() { return shaper_; }
+  TextShaper& Shaper() { return m_shaper; }
   double DesignUnitsToPixels() const;
 
 private:
-  int pixelsPerInchX_;
-  int pixelsPerInchY_;
-  TFont font_;
-  const FontFace* face_;
-  TextShaper shaper_;
-  std::vector<long long> unitWidths_;
+  int m_pixelsPerInchX;
+  int m_pixelsPerInchY;
+  platform::Font m_font;
+  const FontFace* m_face;
+  TextShaper m_shaper;
+  std::vector<long long> m_unitWidths;
 };
+
+}  // namespace quitanza::platform

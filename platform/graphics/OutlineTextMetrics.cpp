@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace quitanza::platform {
+
 OutlineTextMetrics OutlineTextMetrics::Of(const FontFace& face, double pixelsPerEm)
 {
   const FontFileMetrics& m = face.Metrics();
@@ -25,3 +27,5 @@ OutlineTextMetrics OutlineTextMetrics::Of(const FontFace& face, double pixelsPer
   result.DefaultChar = m.DefaultChar;
   return result;
 }
+
+}  // namespace quitanza::platform

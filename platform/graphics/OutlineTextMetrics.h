@@ -1,5 +1,7 @@
 #pragma once
 
+namespace quitanza::platform {
+
 class FontFace;
 
 // A face's outline metrics scaled to an em size in pixels (an em of 1000
@@ -18,3 +20,5 @@ struct OutlineTextMetrics {
 
   static OutlineTextMetrics Of(const FontFace& face, double pixelsPerEm);
 };
+
+}  // namespace quitanza::platform

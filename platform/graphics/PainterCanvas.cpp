@@ -15,15 +15,17 @@
 #include <numeric>
 #include <stdexcept>
 
+namespace quitanza::platform {
+
 namespace {
 
-QRect toQRect(const TRect& r)
+QRect toQRect(const Rect& r)
 {
   return QRect(r.Left, r.Top, r.Width(), r.Height());
 }
 
 // The outline of a shape covers Left..Right-1: one pixel less than its box.
-QRect outlineRect(const TRect& r)
+QRect outlineRect(const Rect& r)
 {
   return QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
 }
@@ -73,7 +75,7 @@ const QRawFont& rawFont(const FontFace& face, double pixelsPerEm)
 
 }  // namespace
 
-QColor ToQColor(TColor color)
+QColor ToQColor(Color color)
 {
   if (color == clNone)
     return QColor(Qt::transparent);
@@ -96,10 +98,10 @@ PainterCanvas::PainterCanvas(QPainter& painter)
 }
 
 PainterCanvas::PainterCanvas(QPainter& painter, int pixelsPerInchX, int pixelsPerInchY, bool printer)
-    : Canvas(pixelsPerInchX, pixelsPerInchY, printer), painter_(painter)
+    : Canvas(pixelsPerInchX, pixelsPerInchY, printer), m_painter(painter)
 {
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  m_painter.setRenderHint(QPainter::Antialiasing, false);
+  m_painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
 QPen PainterCanvas::MakePen(bool forLine) const
@@ -138,81 +140,81 @@ QBrush PainterCanvas::MakeBrush() const
 
 void PainterCanvas::ApplyPenAndBrush()
 {
-  painter_.setPen(MakePen(false));
-  painter_.setBrush(MakeBrush());
-  painter_.setBackgroundMode(TransparentBackground ? Qt::TransparentMode : Qt::OpaqueMode);
-  painter_.setBackground(QBrush(Qt::white));
+  m_painter.setPen(MakePen(false));
+  m_painter.setBrush(MakeBrush());
+  m_painter.setBackgroundMode(TransparentBackground ? Qt::TransparentMode : Qt::OpaqueMode);
+  m_painter.setBackground(QBrush(Qt::white));
 }
 
-void PainterCanvas::FillRect(const TRect& rect)
+void PainterCanvas::FillRect(const platform::Rect& rect)
 {
-  painter_.fillRect(toQRect(rect), MakeBrush());
+  m_painter.fillRect(toQRect(rect), MakeBrush());
 }
 
-void PainterCanvas::Rectangle(const TRect& rect)
-{
-  ApplyPenAndBrush();
-  painter_.drawRect(outlineRect(rect));
-}
-
-void PainterCanvas::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight)
+void PainterCanvas::Rectangle(const platform::Rect& rect)
 {
   ApplyPenAndBrush();
-  painter_.drawRoundedRect(outlineRect(rect), cornerWidth / 2.0, cornerHeight / 2.0);
+  m_painter.drawRect(outlineRect(rect));
 }
 
-void PainterCanvas::Ellipse(const TRect& rect)
+void PainterCanvas::RoundRect(const platform::Rect& rect, int cornerWidth, int cornerHeight)
 {
   ApplyPenAndBrush();
-  painter_.drawEllipse(outlineRect(rect));
+  m_painter.drawRoundedRect(outlineRect(rect), cornerWidth / 2.0, cornerHeight / 2.0);
+}
+
+void PainterCanvas::Ellipse(const platform::Rect& rect)
+{
+  ApplyPenAndBrush();
+  m_painter.drawEllipse(outlineRect(rect));
 }
 
 void PainterCanvas::Polygon(const std::vector<QPoint>& points)
 {
   ApplyPenAndBrush();
-  painter_.drawPolygon(points.data(), static_cast<int>(points.size()));
+  m_painter.drawPolygon(points.data(), static_cast<int>(points.size()));
 }
 
 void PainterCanvas::Polyline(const std::vector<QPoint>& points)
 {
   ApplyPenAndBrush();
-  painter_.setPen(MakePen(true));
-  painter_.drawPolyline(points.data(), static_cast<int>(points.size()));
+  m_painter.setPen(MakePen(true));
+  m_painter.drawPolyline(points.data(), static_cast<int>(points.size()));
 }
 
 void PainterCanvas::DrawLine(QPoint from, QPoint to)
 {
   ApplyPenAndBrush();
-  painter_.setPen(MakePen(true));
-  painter_.drawLine(from, to);
+  m_painter.setPen(MakePen(true));
+  m_painter.drawLine(from, to);
 }
 
 void PainterCanvas::SaveClip()
 {
-  clipStack_.push_back({painter_.hasClipping(), painter_.clipRegion()});
+  m_clipStack.push_back({m_painter.hasClipping(), m_painter.clipRegion()});
 }
 
-void PainterCanvas::IntersectClipRect(const TRect& rect)
+void PainterCanvas::IntersectClipRect(const platform::Rect& rect)
 {
-  painter_.setClipRect(toQRect(rect), painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+  m_painter.setClipRect(toQRect(rect), m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
 }
 
 void PainterCanvas::RestoreClip()
 {
-  if (clipStack_.empty())
+  if (m_clipStack.empty())
     throw std::logic_error("RestoreClip without SaveClip");
-  const SavedClip saved = clipStack_.back();
-  clipStack_.pop_back();
-  painter_.setClipRegion(saved.region);
-  painter_.setClipping(saved.enabled);
+  const SavedClip saved = m_clipStack.back();
+  m_clipStack.pop_back();
+  m_painter.setClipRegion(saved.region);
+  m_painter.setClipping(saved.enabled);
 }
 
-bool PainterCanvas::RectVisible(const TRect& rect) const
+bool PainterCanvas::RectVisible(const platform::Rect& rect) const
 {
   const QRect area = toQRect(rect);
-  if (painter_.hasClipping())
-    return painter_.clipRegion().intersects(area);
-  const QPaintDevice* device = painter_.device();
+  if (m_painter.hasClipping())
+    return m_painter.clipRegion().intersects(area);
+  const QPaintDevice* device = m_painter.device();
   return QRect(0, 0, device->width(), device->height()).intersects(area);
 }
 
@@ -228,7 +230,7 @@ std::vector<double> PainterCanvas::AdvancesFor(QStringView text, const double* a
   return result;
 }
 
-void PainterCanvas::TextOut(int x, int y, int options, const TRect& clip, QStringView text, const double* advances)
+void PainterCanvas::TextOut(int x, int y, int options, const platform::Rect& clip, QStringView text, const double* advances)
 {
   if (text.isEmpty() || Font().Color == clNone)
     return;
@@ -273,34 +275,34 @@ void PainterCanvas::TextOut(int x, int y, int options, const TRect& clip, QStrin
   run.setGlyphIndexes(indexes);
   run.setPositions(positions);
 
-  painter_.save();
+  m_painter.save();
   if (options & ETO_CLIPPED)
-    painter_.setClipRect(toQRect(clip), painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-  painter_.translate(x, y);
+    m_painter.setClipRect(toQRect(clip), m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+  m_painter.translate(x, y);
   if (Font().Orientation != 0)
-    painter_.rotate(-Font().Orientation / 10.0);
+    m_painter.rotate(-Font().Orientation / 10.0);
   const QColor color = ToQColor(Font().Color);
-  painter_.setPen(color);
+  m_painter.setPen(color);
   const double ascent = Ascent();
-  painter_.drawGlyphRun(QPointF(0, ascent), run);
+  m_painter.drawGlyphRun(QPointF(0, ascent), run);
   const FontFileMetrics& m = Face().Metrics();
   const auto strokeAt = [&](int position, int thickness) {
     const double height = std::max(1.0, std::round(thickness * scale));
-    painter_.fillRect(QRectF(0, std::round(ascent - position * scale), totalWidth, height), color);
+    m_painter.fillRect(QRectF(0, std::round(ascent - position * scale), totalWidth, height), color);
   };
   if (Font().Has(fsUnderline))
     strokeAt(m.UnderlinePosition, m.UnderlineThickness);
   if (Font().Has(fsStrikeOut))
     strokeAt(m.StrikeoutPosition, m.StrikeoutThickness);
-  painter_.restore();
+  m_painter.restore();
 }
 
-void PainterCanvas::StretchDraw(const TRect& target, const QImage& image, TColor transparentColor, bool smooth)
+void PainterCanvas::StretchDraw(const platform::Rect& target, const QImage& image, platform::Color transparentColor, bool smooth)
 {
-  painter_.save();
-  painter_.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+  m_painter.save();
+  m_painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
   if (transparentColor == clNone) {
-    painter_.drawImage(toQRect(target), image);
+    m_painter.drawImage(toQRect(target), image);
   } else {
     QImage masked = image.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = ToQColor(transparentColor).rgb() | 0xFF000000u;
@@ -310,7 +312,9 @@ void PainterCanvas::StretchDraw(const TRect& target, const QImage& image, TColor
         if ((line[col] | 0xFF000000u) == key)
           line[col] = 0;
     }
-    painter_.drawImage(toQRect(target), masked);
+    m_painter.drawImage(toQRect(target), masked);
   }
-  painter_.restore();
+  m_painter.restore();
 }
+
+}  // namespace quitanza::platform

@@ -10,6 +10,8 @@ class QPainter;
 class QPen;
 class QBrush;
 
+namespace quitanza::platform {
+
 // The drawing surface on a QPainter, so one implementation paints a QImage,
 // a widget, a printer page or a recorded picture. Shapes are drawn without
 // antialiasing, as pixel-exact as the layout asks; text is drawn with the
@@ -20,20 +22,20 @@ public:
   explicit PainterCanvas(QPainter& painter);
   PainterCanvas(QPainter& painter, int pixelsPerInchX, int pixelsPerInchY, bool printer);
 
-  void FillRect(const TRect& rect) override;
-  void Rectangle(const TRect& rect) override;
-  void RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) override;
-  void Ellipse(const TRect& rect) override;
+  void FillRect(const platform::Rect& rect) override;
+  void Rectangle(const platform::Rect& rect) override;
+  void RoundRect(const platform::Rect& rect, int cornerWidth, int cornerHeight) override;
+  void Ellipse(const platform::Rect& rect) override;
   void Polygon(const std::vector<QPoint>& points) override;
   void Polyline(const std::vector<QPoint>& points) override;
 
   void SaveClip() override;
-  void IntersectClipRect(const TRect& rect) override;
+  void IntersectClipRect(const platform::Rect& rect) override;
   void RestoreClip() override;
-  bool RectVisible(const TRect& rect) const override;
+  bool RectVisible(const platform::Rect& rect) const override;
 
-  void TextOut(int x, int y, int options, const TRect& clip, QStringView text, const double* advances) override;
-  void StretchDraw(const TRect& target, const QImage& image, TColor transparentColor, bool smooth) override;
+  void TextOut(int x, int y, int options, const platform::Rect& clip, QStringView text, const double* advances) override;
+  void StretchDraw(const platform::Rect& target, const QImage& image, platform::Color transparentColor, bool smooth) override;
 
 protected:
   void DrawLine(QPoint from, QPoint to) override;
@@ -50,10 +52,12 @@ private:
   QPen MakePen(bool forLine) const;
   QBrush MakeBrush() const;
 
-  QPainter& painter_;
-  std::vector<SavedClip> clipStack_;
+  QPainter& m_painter;
+  std::vector<SavedClip> m_clipStack;
 };
 
 // Colours of the report (0x00BBGGRR) as Qt colours; system colours resolve to
 // their usual light-theme values.
-QColor ToQColor(TColor color);
+QColor ToQColor(Color color);
+
+}  // namespace quitanza::platform

@@ -5,6 +5,8 @@
 
 #include <numeric>
 
+namespace quitanza::platform {
+
 RecordingCanvas::RecordingCanvas(int pixelsPerInchX, int pixelsPerInchY, bool printer)
     : PainterCanvas(RecordedDrawing::Painter, pixelsPerInchX, pixelsPerInchY, printer)
 {
@@ -17,7 +19,7 @@ const QPicture& RecordingCanvas::Finish()
   return Picture;
 }
 
-void RecordingCanvas::TextOut(int x, int y, int options, const TRect& clip, QStringView text, const double* advances)
+void RecordingCanvas::TextOut(int x, int y, int options, const platform::Rect& clip, QStringView text, const double* advances)
 {
   TextRun run;
   run.Text = text.toString();
@@ -32,6 +34,8 @@ void RecordingCanvas::TextOut(int x, int y, int options, const TRect& clip, QStr
   turn.rotate(-Font().Orientation / 10.0);
   const QRect box = turn.map(QPolygonF(QRectF(0, 0, width, Ascent() + Descent()))).boundingRect().toAlignedRect();
   run.Bounds = {box.left(), box.top(), box.left() + box.width(), box.top() + box.height()};
-  textRuns_.push_back(std::move(run));
+  m_textRuns.push_back(std::move(run));
   PainterCanvas::TextOut(x, y, options, clip, text, advances);
 }
+
+}  // namespace quitanza::platform

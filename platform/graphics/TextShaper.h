@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <vector>
 
-class FontFace;
 struct hb_buffer_t;
+
+namespace quitanza::platform {
+
+class FontFace;
 
 // One glyph of a shaped line, in the font's design units. Cluster is the
 // UTF-16 index of the first unit of the character cluster the glyph belongs to.
@@ -33,6 +36,8 @@ public:
 private:
   void ShapeRun(const FontFace& face, QStringView text, int start, int length, bool rightToLeft);
 
-  hb_buffer_t* buffer_;
-  std::vector<ShapedGlyph> glyphs_;
+  hb_buffer_t* m_buffer;
+  std::vector<ShapedGlyph> m_glyphs;
 };
+
+}  // namespace quitanza::platform

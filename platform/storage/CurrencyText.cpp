@@ -4,7 +4,9 @@
 #include <limits>
 #include <stdexcept>
 
-using namespace quitanza::doclib;
+namespace quitanza::platform {
+
+using namespace doclib;
 
 namespace {
 
@@ -118,3 +120,5 @@ Amount CurrencyFromText(QStringView text)
   if (magnitude > limit) throw AmountOutOfRange(text);
   return Amount::fromTicks(decimal.Negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude));
 }
+
+}  // namespace quitanza::platform

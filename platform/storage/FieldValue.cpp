@@ -4,7 +4,9 @@
 
 #include <stdexcept>
 
-using namespace quitanza::doclib;
+namespace quitanza::platform {
+
+using namespace doclib;
 
 namespace {
 
@@ -39,34 +41,36 @@ std::int32_t IntegerFromText(const QString& text)
 
 }  // namespace
 
-const TFieldDef* FindField(QStringView name)
+const FieldDef* FindField(QStringView name)
 {
-  for (const TFieldDef& field : ReceiptFields) {
+  for (const FieldDef& field : ReceiptFields) {
     if (field.Name.compare(name, Qt::CaseInsensitive) == 0) return &field;
   }
   return nullptr;
 }
 
-QString FieldText(const TReceiptRecord& record, const TFieldDef& field)
+QString FieldText(const ReceiptRecord& record, const FieldDef& field)
 {
   return std::visit(TOverloaded{
-                      [&](TTextMember member) { return record.*member; },
-                      [&](TCurrencyMember member) { return CurrencyToText(record.*member); },
-                      [&](TIntegerMember member) { return QString::number(record.*member); },
-                      [&](TDateTimeMember member) {
+                      [&](TextMember member) { return record.*member; },
+                      [&](CurrencyMember member) { return CurrencyToText(record.*member); },
+                      [&](IntegerMember member) { return QString::number(record.*member); },
+                      [&](DateTimeMember member) {
                         return (record.*member).isValid() ? (record.*member).toString(DateTimeForm) : QString();
                       },
                     },
                     field.Member);
 }
 
-void SetFieldText(TReceiptRecord& record, const TFieldDef& field, const QString& text)
+void SetFieldText(ReceiptRecord& record, const FieldDef& field, const QString& text)
 {
   std::visit(TOverloaded{
-               [&](TTextMember member) { record.*member = text; },
-               [&](TCurrencyMember member) { record.*member = CurrencyFromText(text); },
-               [&](TIntegerMember member) { record.*member = IntegerFromText(text); },
-               [&](TDateTimeMember member) { record.*member = DateTimeFromText(text); },
+               [&](TextMember member) { record.*member = text; },
+               [&](CurrencyMember member) { record.*member = CurrencyFromText(text); },
+               [&](IntegerMember member) { record.*member = IntegerFromText(text); },
+               [&](DateTimeMember member) { record.*member = DateTimeFromText(text); },
              },
              field.Member);
 }
+
+}  // namespace quitanza::platform

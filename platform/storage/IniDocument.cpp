@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+namespace quitanza::platform {
+
 namespace {
 
 bool IsComment(QStringView trimmedLine)
@@ -43,22 +45,22 @@ void CheckNoLineBreak(QStringView text, const char* what)
 
 }  // namespace
 
-TIniDocument::TIniDocument(const QString& text)
-  : FLineBreak(text.contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n"))
+IniDocument::IniDocument(const QString& text)
+  : m_lineBreak(text.contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n"))
 {
   if (text.isEmpty()) return;
-  FLines = text.split(u'\n');
-  if (FLines.last().isEmpty()) FLines.removeLast();  // the break that ends the last line
-  for (QString& line : FLines) {
+  m_lines = text.split(u'\n');
+  if (m_lines.last().isEmpty()) m_lines.removeLast();  // the break that ends the last line
+  for (QString& line : m_lines) {
     if (line.endsWith(u'\r')) line.chop(1);
   }
 }
 
-TIniDocument::TKeyLocation TIniDocument::Locate(QStringView section, QStringView key) const
+IniDocument::KeyLocation IniDocument::Locate(QStringView section, QStringView key) const
 {
-  TKeyLocation location;
-  for (qsizetype i = 0; i < FLines.size(); ++i) {
-    const QStringView line = FLines[i];
+  KeyLocation location;
+  for (qsizetype i = 0; i < m_lines.size(); ++i) {
+    const QStringView line = m_lines[i];
     if (const auto name = SectionName(line)) {
       if (location.SectionLine >= 0) break;  // end of the section we were in
       if (SameName(*name, section)) location.SectionLine = location.LastContentLine = i;
@@ -73,14 +75,14 @@ TIniDocument::TKeyLocation TIniDocument::Locate(QStringView section, QStringView
   return location;
 }
 
-std::optional<QString> TIniDocument::Value(QStringView section, QStringView key) const
+std::optional<QString> IniDocument::Value(QStringView section, QStringView key) const
 {
-  const TKeyLocation location = Locate(section, key);
+  const KeyLocation location = Locate(section, key);
   if (location.KeyLine < 0) return std::nullopt;
-  return KeyLine(FLines[location.KeyLine])->Value.toString();
+  return KeyLine(m_lines[location.KeyLine])->Value.toString();
 }
 
-void TIniDocument::SetValue(QStringView section, QStringView key, QStringView value)
+void IniDocument::SetValue(QStringView section, QStringView key, QStringView value)
 {
   CheckNoLineBreak(section, "section name");
   CheckNoLineBreak(key, "key");
@@ -89,19 +91,21 @@ void TIniDocument::SetValue(QStringView section, QStringView key, QStringView va
   if (key.contains(u'=') || key.trimmed().isEmpty()) throw std::invalid_argument("An INI key must be a name without '='");
 
   const auto keyLine = [value](QStringView name) { return name.toString() + u'=' + value.toString(); };
-  const TKeyLocation location = Locate(section, key);
+  const KeyLocation location = Locate(section, key);
   if (location.KeyLine >= 0) {
-    QString& line = FLines[location.KeyLine];
+    QString& line = m_lines[location.KeyLine];
     line = keyLine(KeyLine(line)->Key);  // the key as the file spells it
   } else if (location.SectionLine >= 0) {
-    FLines.insert(location.LastContentLine + 1, keyLine(key));
+    m_lines.insert(location.LastContentLine + 1, keyLine(key));
   } else {
-    FLines.append(u'[' + section.toString() + u']');
-    FLines.append(keyLine(key));
+    m_lines.append(u'[' + section.toString() + u']');
+    m_lines.append(keyLine(key));
   }
 }
 
-QString TIniDocument::ToText() const
+QString IniDocument::ToText() const
 {
-  return FLines.isEmpty() ? QString() : FLines.join(FLineBreak) + FLineBreak;
+  return m_lines.isEmpty() ? QString() : m_lines.join(m_lineBreak) + m_lineBreak;
 }
+
+}  // namespace quitanza::platform

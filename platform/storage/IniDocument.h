@@ -6,14 +6,16 @@
 
 #include <optional>
 
+namespace quitanza::platform {
+
 // The text of an INI file: "[SECTION]" headers and "KEY=value" lines. Section
 // and key names match without regard to letter case, and only the first
 // section of a name counts. Changing a value rewrites its one line, or adds
 // the key at the end of its section (the section at the end of the file), and
 // keeps every other line as it was, comments and blank lines included.
-class TIniDocument {
+class IniDocument {
 public:
-  explicit TIniDocument(const QString& text = {});
+  explicit IniDocument(const QString& text = {});
 
   // The value with surrounding blanks removed; nothing when the section or key is missing.
   std::optional<QString> Value(QStringView section, QStringView key) const;
@@ -25,13 +27,15 @@ public:
   QString ToText() const;
 
 private:
-  struct TKeyLocation {
+  struct KeyLocation {
     qsizetype SectionLine = -1;  // -1: no such section
     qsizetype KeyLine = -1;      // -1: no such key in it
     qsizetype LastContentLine = -1;  // last non-blank line of the section
   };
-  TKeyLocation Locate(QStringView section, QStringView key) const;
+  KeyLocation Locate(QStringView section, QStringView key) const;
 
-  QStringList FLines;
-  QString FLineBreak;
+  QStringList m_lines;
+  QString m_lineBreak;
 };
+
+}  // namespace quitanza::platform

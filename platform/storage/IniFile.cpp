@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+namespace quitanza::platform {
+
 namespace {
 
 QByteArrayView WithoutByteOrderMark(QByteArrayView bytes)
@@ -16,49 +18,51 @@ QByteArrayView WithoutByteOrderMark(QByteArrayView bytes)
 
 QString CutToMaxLength(QString value)
 {
-  if (value.size() <= TIniFile::MaxValueLength) return value;
-  value.truncate(TIniFile::MaxValueLength);
+  if (value.size() <= IniFile::MaxValueLength) return value;
+  value.truncate(IniFile::MaxValueLength);
   if (value.back().isHighSurrogate()) value.chop(1);  // never leave half a character
   return value;
 }
 
 }  // namespace
 
-TIniFile::TIniFile(QString fileName) : FFileName(QFileInfo(fileName).absoluteFilePath()) {}
+IniFile::IniFile(QString fileName) : m_fileName(QFileInfo(fileName).absoluteFilePath()) {}
 
-QString TIniFile::ReadText() const
+QString IniFile::ReadText() const
 {
-  if (!QFileInfo::exists(FFileName)) return {};
-  const QByteArray bytes = ReadWholeFile(FFileName);
+  if (!QFileInfo::exists(m_fileName)) return {};
+  const QByteArray bytes = ReadWholeFile(m_fileName);
   const QByteArrayView text = WithoutByteOrderMark(bytes);
   return DecodeText(text, DetectTextEncoding(text));
 }
 
-QString TIniFile::ReadString(QStringView section, QStringView key, const QString& defaultValue) const
+QString IniFile::ReadString(QStringView section, QStringView key, const QString& defaultValue) const
 {
-  const auto value = TIniDocument(ReadText()).Value(section, key);
+  const auto value = platform::IniDocument(ReadText()).Value(section, key);
   return value ? CutToMaxLength(*value) : defaultValue;
 }
 
-int TIniFile::ReadInteger(QStringView section, QStringView key, int defaultValue) const
+int IniFile::ReadInteger(QStringView section, QStringView key, int defaultValue) const
 {
   bool ok = false;
   const int value = ReadString(section, key).toInt(&ok, 10);
   return ok ? value : defaultValue;
 }
 
-void TIniFile::WriteString(QStringView section, QStringView key, QStringView value) const
+void IniFile::WriteString(QStringView section, QStringView key, QStringView value) const
 {
   try {
-    TIniDocument document(ReadText());
+    platform::IniDocument document(ReadText());
     document.SetValue(section, key, value);
-    WriteFileAtomically(FFileName, document.ToText().toUtf8());
-  } catch (const TFileError& error) {
-    throw TFileError(QStringLiteral("Unable to write to %1").arg(FFileName), FFileName, error.Reason());
+    WriteFileAtomically(m_fileName, document.ToText().toUtf8());
+  } catch (const FileError& error) {
+    throw FileError(QStringLiteral("Unable to write to %1").arg(m_fileName), m_fileName, error.Reason());
   }
 }
 
-void TIniFile::WriteInteger(QStringView section, QStringView key, int value) const
+void IniFile::WriteInteger(QStringView section, QStringView key, int value) const
 {
   WriteString(section, key, QString::number(value));
 }
+
+}  // namespace quitanza::platform

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace quitanza::platform {
+
 // A settings file in INI form, opened afresh by every call and released at its
 // end: nothing is cached, so a value written by one part of the program is what
 // the next read anywhere sees.
@@ -10,17 +12,17 @@
 // A missing file, section or key reads as the default (empty text, 0). Values
 // are cut to 2047 characters. A write creates the file and the section when
 // needed and replaces the file atomically; it fails with "Unable to write to
-// <full path>" (TFileError) and then leaves the file as it was. Files are
+// <full path>" (FileError) and then leaves the file as it was. Files are
 // written in UTF-8; one that is not valid UTF-8 is read as Windows-1252.
-class TIniFile {
+class IniFile {
 public:
   static constexpr qsizetype MaxValueLength = 2047;
 
-  explicit TIniFile(QString fileName);
+  explicit IniFile(QString fileName);
 
-  const QString& FileName() const { return FFileName; }
+  const QString& FileName() const { return m_fileName; }
 
-  // Throw TFileError (UnableToRead) when the file exists but cannot be read:
+  // Throw FileError (UnableToRead) when the file exists but cannot be read:
   // reading it as empty would, for one, hand out receipt numbers again.
   QString ReadString(QStringView section, QStringView key, const QString& defaultValue = {}) const;
   // The default also when the value is not a decimal 32-bit integer.
@@ -32,5 +34,7 @@ public:
 private:
   QString ReadText() const;
 
-  QString FFileName;
+  QString m_fileName;
 };
+
+}  // namespace quitanza::platform

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace quitanza::platform {
+
 bool IsValidUtf8(QByteArrayView bytes)
 {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -49,12 +51,14 @@ QString DecodeWindows1252(QByteArrayView bytes)
   return decoder.decode(bytes);
 }
 
-TTextEncoding DetectTextEncoding(QByteArrayView bytes)
+TextEncoding DetectTextEncoding(QByteArrayView bytes)
 {
-  return IsValidUtf8(bytes) ? TTextEncoding::teUtf8 : TTextEncoding::teWindows1252;
+  return IsValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
-QString DecodeText(QByteArrayView bytes, TTextEncoding encoding)
+QString DecodeText(QByteArrayView bytes, TextEncoding encoding)
 {
-  return encoding == TTextEncoding::teUtf8 ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
+  return encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
 }
+
+}  // namespace quitanza::platform

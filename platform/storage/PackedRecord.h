@@ -8,23 +8,27 @@
 #include <cstdint>
 #include <vector>
 
+namespace quitanza::platform {
+
 // A record as the register keeps it in memory: the four texts in one UTF-8
 // block. A register of many years of receipts then takes less than half the
 // memory four separate QStrings per row would.
-class TPackedRecord {
+class PackedRecord {
 public:
-  explicit TPackedRecord(const TReceiptRecord& record);
-  TReceiptRecord Unpack() const;
-  std::int32_t Codigo() const { return FCodigo; }
+  explicit PackedRecord(const ReceiptRecord& record);
+  ReceiptRecord Unpack() const;
+  std::int32_t Codigo() const { return m_codigo; }
 
 private:
-  QByteArray FTexts;                  // Cliente, CNPJ, Referente and Autenticacao, one after another
-  std::array<std::uint32_t, 3> FEnds; // where each of the first three ends in FTexts
-  std::int64_t FValor;  // Amount's ticks
-  std::int32_t FTipo;
-  std::int32_t FCodigo;
-  std::int64_t FData;   // milliseconds since the epoch; NullData for none
+  QByteArray m_texts;                  // Cliente, CNPJ, Referente and Autenticacao, one after another
+  std::array<std::uint32_t, 3> m_ends; // where each of the first three ends in m_texts
+  std::int64_t m_valor;  // Amount's ticks
+  std::int32_t m_tipo;
+  std::int32_t m_codigo;
+  std::int64_t m_data;   // milliseconds since the epoch; NullData for none
 };
 
-std::vector<TPackedRecord> Packed(const std::vector<TReceiptRecord>& records);
-std::vector<TReceiptRecord> Unpacked(const std::vector<TPackedRecord>& records);
+std::vector<PackedRecord> Packed(const std::vector<ReceiptRecord>& records);
+std::vector<ReceiptRecord> Unpacked(const std::vector<PackedRecord>& records);
+
+}  // namespace quitanza::platform

@@ -10,48 +10,52 @@
 #include <cstdint>
 #include <variant>
 
+namespace quitanza::platform {
+
 // One issued receipt: one row of the register.
-struct TReceiptRecord {
+struct ReceiptRecord {
   QString Cliente;
   QString CNPJ;
-  quitanza::doclib::Amount Valor;
+  doclib::Amount Valor;
   QString Referente;
   std::int32_t Tipo = 0;  // 0 = Recebimento, 1 = Pagamento
   std::int32_t Codigo = 0;
   QString Autenticacao;
   QDateTime Data;  // when it was issued; null for receipts stored before dates were kept
 
-  bool operator==(const TReceiptRecord&) const = default;
+  bool operator==(const ReceiptRecord&) const = default;
 };
 
-enum TFieldType { ftString, ftCurrency, ftMemo, ftInteger, ftDateTime };
+enum class FieldType { String, Currency, Memo, Integer, DateTime };
 
-using TTextMember = QString TReceiptRecord::*;
-using TCurrencyMember = quitanza::doclib::Amount TReceiptRecord::*;
-using TIntegerMember = std::int32_t TReceiptRecord::*;
-using TDateTimeMember = QDateTime TReceiptRecord::*;
+using TextMember = QString ReceiptRecord::*;
+using CurrencyMember = doclib::Amount ReceiptRecord::*;
+using IntegerMember = std::int32_t ReceiptRecord::*;
+using DateTimeMember = QDateTime ReceiptRecord::*;
 
-// A field of the register: its name, type, size (characters, for ftString),
+// A field of the register: its name, type, size (characters, for String),
 // the label lists show for it and where a record holds it.
-struct TFieldDef {
+struct FieldDef {
   QStringView Name;
-  TFieldType DataType;
+  platform::FieldType DataType;
   int Size;
   QStringView DisplayLabel;  // empty: lists show the name
-  std::variant<TTextMember, TCurrencyMember, TIntegerMember, TDateTimeMember> Member;
+  std::variant<TextMember, CurrencyMember, IntegerMember, DateTimeMember> Member;
   // Added after registers were first written: files without it still load,
   // and a row may leave it empty (null).
   bool MayBeMissing = false;
 };
 
 // The fields, in register order.
-inline constexpr std::array<TFieldDef, 8> ReceiptFields = {{
-  {u"Cliente", ftString, 200, u"Cliente:", &TReceiptRecord::Cliente},
-  {u"CNPJ", ftString, 20, u"CPF/CNPJ:", &TReceiptRecord::CNPJ},
-  {u"Valor", ftCurrency, 0, u"Valor:", &TReceiptRecord::Valor},
-  {u"Referente", ftMemo, 0, u"Referente:", &TReceiptRecord::Referente},
-  {u"Tipo", ftInteger, 0, u"Tipo:", &TReceiptRecord::Tipo},
-  {u"Codigo", ftInteger, 0, u"", &TReceiptRecord::Codigo},
-  {u"Autenticacao", ftString, 500, u"", &TReceiptRecord::Autenticacao},
-  {u"Data", ftDateTime, 0, u"Data:", &TReceiptRecord::Data, true},
+inline constexpr std::array<FieldDef, 8> ReceiptFields = {{
+  {u"Cliente", FieldType::String, 200, u"Cliente:", &ReceiptRecord::Cliente},
+  {u"CNPJ", FieldType::String, 20, u"CPF/CNPJ:", &ReceiptRecord::CNPJ},
+  {u"Valor", FieldType::Currency, 0, u"Valor:", &ReceiptRecord::Valor},
+  {u"Referente", FieldType::Memo, 0, u"Referente:", &ReceiptRecord::Referente},
+  {u"Tipo", FieldType::Integer, 0, u"Tipo:", &ReceiptRecord::Tipo},
+  {u"Codigo", FieldType::Integer, 0, u"", &ReceiptRecord::Codigo},
+  {u"Autenticacao", FieldType::String, 500, u"", &ReceiptRecord::Autenticacao},
+  {u"Data", FieldType::DateTime, 0, u"Data:", &ReceiptRecord::Data, true},
 }};
+
+}  // namespace quitanza::platform

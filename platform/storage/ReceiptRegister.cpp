@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-using namespace quitanza::doclib;
+namespace quitanza::platform {
+
+using namespace doclib;
 
 namespace {
 
@@ -28,163 +30,163 @@ QString FullPath(const QString& path)
 
 }  // namespace
 
-TReceiptRegister::TReceiptRegister(QString name) : FName(std::move(name)) {}
+ReceiptRegister::ReceiptRegister(QString name) : m_name(std::move(name)) {}
 
-std::runtime_error TReceiptRegister::Error(const QString& message) const
+std::runtime_error ReceiptRegister::Error(const QString& message) const
 {
-  return std::runtime_error(QStringLiteral("%1: %2").arg(FName, message).toStdString());
+  return std::runtime_error(QStringLiteral("%1: %2").arg(m_name, message).toStdString());
 }
 
-TReceiptRecord TReceiptRegister::Current() const
+ReceiptRecord ReceiptRegister::Current() const
 {
-  if (FInserting) return FInserted;
-  return FCurrent < 0 ? TReceiptRecord() : Record(FCurrent);
+  if (m_inserting) return m_inserted;
+  return m_current < 0 ? ReceiptRecord() : Record(m_current);
 }
 
-void TReceiptRegister::First()
+void ReceiptRegister::First()
 {
   CheckBrowseMode();
-  FCurrent = IsEmpty() ? -1 : 0;
+  m_current = IsEmpty() ? -1 : 0;
 }
 
-void TReceiptRegister::MoveTo(qsizetype index)
+void ReceiptRegister::MoveTo(qsizetype index)
 {
   CheckBrowseMode();
   if (index < 0 || index >= RecordCount()) throw Error(QStringLiteral("Row %1 does not exist").arg(index));
-  FCurrent = index;
+  m_current = index;
 }
 
-void TReceiptRegister::Insert()
+void ReceiptRegister::Insert()
 {
   CheckBrowseMode();
-  FInserted = TReceiptRecord();
-  FInserting = true;
+  m_inserted = ReceiptRecord();
+  m_inserting = true;
 }
 
-void TReceiptRegister::Post()
+void ReceiptRegister::Post()
 {
-  if (!FInserting) throw Error(QStringLiteral("Dataset not in insert mode"));
-  const qsizetype at = std::max<qsizetype>(FCurrent, 0);
-  FRecords.insert(FRecords.begin() + at, TPackedRecord(FInserted));
-  FCurrent = at;
-  FInserting = false;
+  if (!m_inserting) throw Error(QStringLiteral("Dataset not in insert mode"));
+  const qsizetype at = std::max<qsizetype>(m_current, 0);
+  m_records.insert(m_records.begin() + at, PackedRecord(m_inserted));
+  m_current = at;
+  m_inserting = false;
 }
 
-void TReceiptRegister::Cancel()
+void ReceiptRegister::Cancel()
 {
-  FInserting = false;
+  m_inserting = false;
 }
 
-void TReceiptRegister::Delete()
+void ReceiptRegister::Delete()
 {
-  if (FInserting) {
+  if (m_inserting) {
     Cancel();
     return;
   }
   if (IsEmpty()) throw Error(QStringLiteral("Cannot perform this operation on an empty dataset"));
-  FRecords.erase(FRecords.begin() + FCurrent);
-  FCurrent = std::min(FCurrent, RecordCount() - 1);
+  m_records.erase(m_records.begin() + m_current);
+  m_current = std::min(m_current, RecordCount() - 1);
 }
 
-void TReceiptRegister::CheckBrowseMode()
+void ReceiptRegister::CheckBrowseMode()
 {
-  if (FInserting) Post();
+  if (m_inserting) Post();
 }
 
-const TFieldDef& TReceiptRegister::Field(QStringView name) const
+const FieldDef& ReceiptRegister::Field(QStringView name) const
 {
-  const TFieldDef* field = FindField(name);
+  const FieldDef* field = FindField(name);
   if (field == nullptr) throw Error(QStringLiteral("Field '%1' not found").arg(name));
   return *field;
 }
 
-const TFieldDef& TReceiptRegister::FieldOfType(QStringView name, TFieldType type, const char* typeName) const
+const FieldDef& ReceiptRegister::FieldOfType(QStringView name, platform::FieldType type, const char* typeName) const
 {
-  const TFieldDef& field = Field(name);
+  const FieldDef& field = Field(name);
   if (field.DataType != type) {
     throw Error(QStringLiteral("Field '%1' is not %2 field").arg(field.Name, QLatin1String(typeName)));
   }
   return field;
 }
 
-TReceiptRecord& TReceiptRegister::Editable()
+ReceiptRecord& ReceiptRegister::Editable()
 {
-  if (!FInserting) throw Error(QStringLiteral("Dataset not in insert mode"));
-  return FInserted;
+  if (!m_inserting) throw Error(QStringLiteral("Dataset not in insert mode"));
+  return m_inserted;
 }
 
-QString TReceiptRegister::FieldAsString(QStringView field) const
+QString ReceiptRegister::FieldAsString(QStringView field) const
 {
   return FieldText(Current(), Field(field));
 }
 
-std::int32_t TReceiptRegister::FieldAsInteger(QStringView field) const
+std::int32_t ReceiptRegister::FieldAsInteger(QStringView field) const
 {
-  return Current().*std::get<TIntegerMember>(FieldOfType(field, ftInteger, "an integer").Member);
+  return Current().*std::get<IntegerMember>(FieldOfType(field, platform::FieldType::Integer, "an integer").Member);
 }
 
-Amount TReceiptRegister::FieldAsCurrency(QStringView field) const
+Amount ReceiptRegister::FieldAsCurrency(QStringView field) const
 {
-  return Current().*std::get<TCurrencyMember>(FieldOfType(field, ftCurrency, "a currency").Member);
+  return Current().*std::get<CurrencyMember>(FieldOfType(field, platform::FieldType::Currency, "a currency").Member);
 }
 
-QDateTime TReceiptRegister::FieldAsDateTime(QStringView field) const
+QDateTime ReceiptRegister::FieldAsDateTime(QStringView field) const
 {
-  return Current().*std::get<TDateTimeMember>(FieldOfType(field, ftDateTime, "a date and time").Member);
+  return Current().*std::get<DateTimeMember>(FieldOfType(field, platform::FieldType::DateTime, "a date and time").Member);
 }
 
-void TReceiptRegister::SetFieldAsString(QStringView field, const QString& value)
+void ReceiptRegister::SetFieldAsString(QStringView field, const QString& value)
 {
-  const TFieldDef& def = Field(field);
-  TReceiptRecord& record = Editable();
+  const FieldDef& def = Field(field);
+  ReceiptRecord& record = Editable();
   try {
-    SetFieldText(record, def, def.DataType == ftString ? CutToSize(value, def.Size) : value);
+    SetFieldText(record, def, def.DataType == platform::FieldType::String ? CutToSize(value, def.Size) : value);
   } catch (const std::exception& error) {
     throw Error(QStringLiteral("Field '%1': %2").arg(def.Name, QString::fromStdString(error.what())));
   }
 }
 
-void TReceiptRegister::SetFieldAsInteger(QStringView field, std::int32_t value)
+void ReceiptRegister::SetFieldAsInteger(QStringView field, std::int32_t value)
 {
-  const TFieldDef& def = FieldOfType(field, ftInteger, "an integer");
-  Editable().*std::get<TIntegerMember>(def.Member) = value;
+  const FieldDef& def = FieldOfType(field, platform::FieldType::Integer, "an integer");
+  Editable().*std::get<IntegerMember>(def.Member) = value;
 }
 
-void TReceiptRegister::SetFieldAsCurrency(QStringView field, Amount value)
+void ReceiptRegister::SetFieldAsCurrency(QStringView field, Amount value)
 {
-  const TFieldDef& def = FieldOfType(field, ftCurrency, "a currency");
-  Editable().*std::get<TCurrencyMember>(def.Member) = value;
+  const FieldDef& def = FieldOfType(field, platform::FieldType::Currency, "a currency");
+  Editable().*std::get<CurrencyMember>(def.Member) = value;
 }
 
-void TReceiptRegister::SetFieldAsDateTime(QStringView field, const QDateTime& value)
+void ReceiptRegister::SetFieldAsDateTime(QStringView field, const QDateTime& value)
 {
-  const TFieldDef& def = FieldOfType(field, ftDateTime, "a date and time");
-  Editable().*std::get<TDateTimeMember>(def.Member) = value;
+  const FieldDef& def = FieldOfType(field, platform::FieldType::DateTime, "a date and time");
+  Editable().*std::get<DateTimeMember>(def.Member) = value;
 }
 
-void TReceiptRegister::LoadFromFile(const QString& path)
+void ReceiptRegister::LoadFromFile(const QString& path)
 {
   CheckBrowseMode();
   try {
-    FRecords = ReadRegisterFile(path);
-  } catch (const TFileError&) {
-    if (QFileInfo::exists(path)) FUnreadableFile = FullPath(path);
+    m_records = ReadRegisterFile(path);
+  } catch (const FileError&) {
+    if (QFileInfo::exists(path)) m_unreadableFile = FullPath(path);
     throw;
   }
-  FUnreadableFile.clear();
-  FCurrent = IsEmpty() ? -1 : 0;
+  m_unreadableFile.clear();
+  m_current = IsEmpty() ? -1 : 0;
 }
 
-void TReceiptRegister::SaveToFile(const QString& path)
+void ReceiptRegister::SaveToFile(const QString& path)
 {
   CheckBrowseMode();
-  if (FullPath(path) == FUnreadableFile) {
-    throw Error(QStringLiteral("%1 could not be read and is not written over").arg(FUnreadableFile));
+  if (FullPath(path) == m_unreadableFile) {
+    throw Error(QStringLiteral("%1 could not be read and is not written over").arg(m_unreadableFile));
   }
-  WriteRegisterFile(path, FRecords);
+  WriteRegisterFile(path, m_records);
 }
 
-void TReceiptRegister::LoadOrCreate(const QString& path)
+void ReceiptRegister::LoadOrCreate(const QString& path)
 {
   if (QFileInfo::exists(path)) {
     LoadFromFile(path);
@@ -192,3 +194,5 @@ void TReceiptRegister::LoadOrCreate(const QString& path)
     SaveToFile(path);
   }
 }
+
+}  // namespace quitanza::platform

@@ -10,7 +10,9 @@
 #include <stdexcept>
 #include <vector>
 
-// The receipt register in memory: the fields of TReceiptRecord, rows in
+namespace quitanza::platform {
+
+// The receipt register in memory: the fields of ReceiptRecord, rows in
 // register order and a current row. It is always open.
 //
 // Issuing: Insert() starts a new row at the current row's position (the rows
@@ -19,28 +21,28 @@
 // Delete(), LoadFromFile() and SaveToFile() post a pending insert first, except
 // Delete(), which drops it. Errors are std::runtime_error whose message starts
 // with the register's name and ": ", as in "cdsReg: Cannot perform this
-// operation on an empty dataset"; file errors are TFileError.
-class TReceiptRegister {
+// operation on an empty dataset"; file errors are FileError.
+class ReceiptRegister {
 public:
-  explicit TReceiptRegister(QString name = QStringLiteral("cdsReg"));
+  explicit ReceiptRegister(QString name = QStringLiteral("cdsReg"));
 
-  const QString& Name() const { return FName; }
+  const QString& Name() const { return m_name; }
 
-  // Rows are kept packed (TPackedRecord); Record() and Current() hand out copies.
+  // Rows are kept packed (PackedRecord); Record() and Current() hand out copies.
   bool IsEmpty() const { return RecordCount() == 0; }
-  qsizetype RecordCount() const { return static_cast<qsizetype>(FRecords.size()); }
-  TReceiptRecord Record(qsizetype index) const { return FRecords.at(static_cast<std::size_t>(index)).Unpack(); }
+  qsizetype RecordCount() const { return static_cast<qsizetype>(m_records.size()); }
+  ReceiptRecord Record(qsizetype index) const { return m_records.at(static_cast<std::size_t>(index)).Unpack(); }
   // A row's number without unpacking its texts, for searches over the whole register.
-  std::int32_t CodigoAt(qsizetype index) const { return FRecords.at(static_cast<std::size_t>(index)).Codigo(); }
+  std::int32_t CodigoAt(qsizetype index) const { return m_records.at(static_cast<std::size_t>(index)).Codigo(); }
 
   // Index of the current row; -1 when the register is empty.
-  qsizetype CurrentIndex() const { return FCurrent; }
+  qsizetype CurrentIndex() const { return m_current; }
   // The current row, or the row being inserted; an empty record when there is neither.
-  TReceiptRecord Current() const;
+  ReceiptRecord Current() const;
   void First();
   void MoveTo(qsizetype index);
 
-  bool IsInserting() const { return FInserting; }
+  bool IsInserting() const { return m_inserting; }
   void Insert();
   void Post();
   void Cancel();
@@ -52,11 +54,11 @@ public:
   // fields to their size. Integer, currency and date access need a field of that type.
   QString FieldAsString(QStringView field) const;
   std::int32_t FieldAsInteger(QStringView field) const;
-  quitanza::doclib::Amount FieldAsCurrency(QStringView field) const;
+  doclib::Amount FieldAsCurrency(QStringView field) const;
   QDateTime FieldAsDateTime(QStringView field) const;
   void SetFieldAsString(QStringView field, const QString& value);
   void SetFieldAsInteger(QStringView field, std::int32_t value);
-  void SetFieldAsCurrency(QStringView field, quitanza::doclib::Amount value);
+  void SetFieldAsCurrency(QStringView field, doclib::Amount value);
   void SetFieldAsDateTime(QStringView field, const QDateTime& value);
 
   // Replaces every row with the file's; the first row becomes current. When
@@ -71,15 +73,17 @@ public:
 
 private:
   std::runtime_error Error(const QString& message) const;
-  const TFieldDef& Field(QStringView name) const;
-  const TFieldDef& FieldOfType(QStringView name, TFieldType type, const char* typeName) const;
-  TReceiptRecord& Editable();
+  const FieldDef& Field(QStringView name) const;
+  const FieldDef& FieldOfType(QStringView name, platform::FieldType type, const char* typeName) const;
+  ReceiptRecord& Editable();
   void CheckBrowseMode();
 
-  QString FName;
-  std::vector<TPackedRecord> FRecords;
-  qsizetype FCurrent = -1;
-  bool FInserting = false;
-  TReceiptRecord FInserted;
-  QString FUnreadableFile;  // full path of a register file that failed to load
+  QString m_name;
+  std::vector<PackedRecord> m_records;
+  qsizetype m_current = -1;
+  bool m_inserting = false;
+  ReceiptRecord m_inserted;
+  QString m_unreadableFile;  // full path of a register file that failed to load
 };
+
+}  // namespace quitanza::platform

@@ -15,7 +15,9 @@
 #include <sstream>
 #include <utility>
 
-using namespace quitanza::doclib;
+namespace quitanza::platform {
+
+using namespace doclib;
 
 namespace {
 
@@ -24,25 +26,25 @@ struct TXmlFieldType {
   const char* SubType;  // nullptr: none
 };
 
-TXmlFieldType XmlFieldType(TFieldType type)
+TXmlFieldType XmlFieldType(FieldType type)
 {
   switch (type) {
-    case ftString: return {"string", nullptr};
-    case ftCurrency: return {"r8", "Money"};
-    case ftMemo: return {"bin.hex", "Text"};
-    case ftInteger: return {"i4", nullptr};
-    case ftDateTime: return {"dateTime", nullptr};
+    case FieldType::String: return {"string", nullptr};
+    case FieldType::Currency: return {"r8", "Money"};
+    case FieldType::Memo: return {"bin.hex", "Text"};
+    case FieldType::Integer: return {"i4", nullptr};
+    case FieldType::DateTime: return {"dateTime", nullptr};
   }
   throw std::logic_error("Unknown field type");
 }
 
 class TSinkWriter : public pugi::xml_writer {
 public:
-  explicit TSinkWriter(const TByteSink& sink) : FSink(sink) {}
-  void write(const void* data, size_t size) override { FSink(QByteArrayView(static_cast<const char*>(data), static_cast<qsizetype>(size))); }
+  explicit TSinkWriter(const ByteSink& sink) : m_sink(sink) {}
+  void write(const void* data, size_t size) override { m_sink(QByteArrayView(static_cast<const char*>(data), static_cast<qsizetype>(size))); }
 
 private:
-  const TByteSink& FSink;
+  const ByteSink& m_sink;
 };
 
 // pugixml describes its errors in English; the operator reads Portuguese.
@@ -82,7 +84,7 @@ std::vector<const char*> FileFieldNames(pugi::xml_node packet)
   std::vector<const char*> names(ReceiptFields.size(), nullptr);
   for (pugi::xml_node field : packet.child("METADATA").child("FIELDS").children("FIELD")) {
     const char* name = field.attribute("attrname").value();
-    if (const TFieldDef* ours = FindField(QString::fromUtf8(name))) names[ours - ReceiptFields.data()] = name;
+    if (const FieldDef* ours = FindField(QString::fromUtf8(name))) names[ours - ReceiptFields.data()] = name;
   }
   for (std::size_t i = 0; i < names.size(); ++i) {
     if (names[i] == nullptr && !ReceiptFields[i].MayBeMissing) throw std::runtime_error("falta o campo " + ReceiptFields[i].Name.toString().toStdString());
@@ -90,9 +92,9 @@ std::vector<const char*> FileFieldNames(pugi::xml_node packet)
   return names;
 }
 
-TReceiptRecord ReadRow(pugi::xml_node row, const std::vector<const char*>& fieldNames, TTextEncoding encoding)
+ReceiptRecord ReadRow(pugi::xml_node row, const std::vector<const char*>& fieldNames, TextEncoding encoding)
 {
-  TReceiptRecord record;
+  ReceiptRecord record;
   for (std::size_t i = 0; i < ReceiptFields.size(); ++i) {
     if (fieldNames[i] == nullptr) continue;
     const pugi::xml_attribute value = row.attribute(fieldNames[i]);
@@ -106,13 +108,13 @@ TReceiptRecord ReadRow(pugi::xml_node row, const std::vector<const char*>& field
   return record;
 }
 
-std::vector<TPackedRecord> ReadPacket(const pugi::xml_document& document, TTextEncoding encoding)
+std::vector<PackedRecord> ReadPacket(const pugi::xml_document& document, TextEncoding encoding)
 {
   const pugi::xml_node packet = document.child("DATAPACKET");
   if (!packet) throw std::runtime_error("não é um registro de recibos (falta o elemento DATAPACKET)");
   const std::vector<const char*> fieldNames = FileFieldNames(packet);
   const auto rows = packet.child("ROWDATA").children("ROW");
-  std::vector<TPackedRecord> records;
+  std::vector<PackedRecord> records;
   records.reserve(static_cast<std::size_t>(std::distance(rows.begin(), rows.end())));
   for (pugi::xml_node row : rows) {
     try {
@@ -126,13 +128,13 @@ std::vector<TPackedRecord> ReadPacket(const pugi::xml_document& document, TTextE
 
 void AppendFieldDefinitions(pugi::xml_node fields)
 {
-  for (const TFieldDef& def : ReceiptFields) {
+  for (const FieldDef& def : ReceiptFields) {
     pugi::xml_node field = fields.append_child("FIELD");
     field.append_attribute("attrname").set_value(def.Name.toUtf8().constData());
     const TXmlFieldType type = XmlFieldType(def.DataType);
     field.append_attribute("fieldtype").set_value(type.FieldType);
     if (type.SubType != nullptr) field.append_attribute("SUBTYPE").set_value(type.SubType);
-    if (def.DataType == ftString) field.append_attribute("WIDTH").set_value(def.Size);
+    if (def.DataType == FieldType::String) field.append_attribute("WIDTH").set_value(def.Size);
   }
 }
 
@@ -140,13 +142,13 @@ void AppendFieldDefinitions(pugi::xml_node fields)
 // save needs no copy of the whole register in memory. A null value is an
 // attribute left out; only the last fields may be null, so the others keep
 // their order.
-void WriteRows(pugi::xml_writer& writer, const std::vector<TPackedRecord>& records)
+void WriteRows(pugi::xml_writer& writer, const std::vector<PackedRecord>& records)
 {
   pugi::xml_document scratch;
   pugi::xml_node row = scratch.append_child("ROW");
   std::array<pugi::xml_attribute, ReceiptFields.size()> values;
-  for (const TPackedRecord& packed : records) {
-    const TReceiptRecord record = packed.Unpack();
+  for (const PackedRecord& packed : records) {
+    const ReceiptRecord record = packed.Unpack();
     for (std::size_t i = 0; i < ReceiptFields.size(); ++i) {
       const QString text = FieldText(record, ReceiptFields[i]);
       if (text.isEmpty() && ReceiptFields[i].MayBeMissing) {
@@ -187,11 +189,11 @@ std::pair<std::string, std::string> PacketAroundRows()
 
 }  // namespace
 
-std::vector<TPackedRecord> ReadRegisterFile(const QString& path)
+std::vector<PackedRecord> ReadRegisterFile(const QString& path)
 {
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   QByteArray bytes = ReadWholeFile(fullPath);
-  const TTextEncoding encoding = DetectTextEncoding(bytes);
+  const TextEncoding encoding = DetectTextEncoding(bytes);
   pugi::xml_document document;
   // Parsed as raw bytes: Windows-1252 values pass through untouched and are decoded per value.
   const pugi::xml_parse_result parsed = document.load_buffer_inplace(bytes.data(), static_cast<size_t>(bytes.size()),
@@ -199,26 +201,28 @@ std::vector<TPackedRecord> ReadRegisterFile(const QString& path)
   if (!parsed) {
     // The parse has changed the buffer in place: lines are counted in the file as it is.
     const qsizetype line = LineAt(ReadWholeFile(fullPath), parsed.offset);
-    throw TFileError::UnableToRead(fullPath, QStringLiteral(u"XML inválido na linha %1: %2").arg(line).arg(XmlErrorText(parsed.status)));
+    throw FileError::UnableToRead(fullPath, QStringLiteral(u"XML inválido na linha %1: %2").arg(line).arg(XmlErrorText(parsed.status)));
   }
   try {
     return ReadPacket(document, encoding);
   } catch (const std::runtime_error& error) {
-    throw TFileError::UnableToRead(fullPath, QString::fromStdString(error.what()));
+    throw FileError::UnableToRead(fullPath, QString::fromStdString(error.what()));
   }
 }
 
-void WriteRegisterFile(const QString& path, const std::vector<TPackedRecord>& records)
+void WriteRegisterFile(const QString& path, const std::vector<PackedRecord>& records)
 {
   // Plain references, not a structured binding: clang 14 (the fuzz build)
   // cannot capture one.
   const auto packet = PacketAroundRows();
   const std::string& head = packet.first;
   const std::string& tail = packet.second;
-  WriteFileAtomically(path, [&](const TByteSink& sink) {
+  WriteFileAtomically(path, [&](const ByteSink& sink) {
     TSinkWriter writer(sink);
     sink(QByteArrayView(head.data(), static_cast<qsizetype>(head.size())));
     WriteRows(writer, records);
     sink(QByteArrayView(tail.data(), static_cast<qsizetype>(tail.size())));
   });
 }
+
+}  // namespace quitanza::platform

@@ -4,6 +4,8 @@
 #include "report/expressions/frxFormatData.h"
 #include "report/expressions/frxFormatDataConversion.h"
 
+using namespace quitanza::platform;
+
 namespace {
 
 TfrxFormatKind KindOf(QChar letter) {

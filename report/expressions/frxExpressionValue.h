@@ -13,7 +13,7 @@
 struct TfrxMemoExpressionSettings {
   TfrxFormat DisplayFormat;
   bool HideZeros = false;
-  std::uint8_t FontCharset = DEFAULT_CHARSET;
+  std::uint8_t FontCharset = quitanza::platform::DEFAULT_CHARSET;
   bool UseDefaultCharset = false;
 };
 

@@ -10,6 +10,8 @@
 
 #include <array>
 
+using namespace quitanza::platform;
+
 namespace {
 
 struct TGraphicInfo {

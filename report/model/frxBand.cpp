@@ -1,5 +1,7 @@
 #include "report/model/frxBand.h"
 
+using namespace quitanza::platform;
+
 const TfrxPropTable& TfrxBand::Props() const
 {
   static const TfrxPropTable table = TfrxPropTable::Select(

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+using namespace quitanza::platform;
+
 namespace {
 
 template <class T> TfrxComponent* Create(TfrxComponent* parent) { return new T(parent); }

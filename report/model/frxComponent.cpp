@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+using namespace quitanza::platform;
+
 TfrxComponent::TfrxComponent(TfrxComponent* parent)
 {
   if (parent)
@@ -185,7 +187,7 @@ long double TfrxComponent::AbsLeft() const { return FParent ? FLeft + FParent->A
 
 long double TfrxComponent::AbsTop() const { return FParent ? FTop + FParent->AbsTop() : FTop; }
 
-void TfrxComponent::SetFont(const TFont& font)
+void TfrxComponent::SetFont(const quitanza::platform::Font& font)
 {
   FFont = font;
   FontChanged();

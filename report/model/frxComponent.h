@@ -72,10 +72,10 @@ public:
   long double AbsTop() const;
 
   // --- font
-  const TFont& Font() const { return FFont; }
+  const quitanza::platform::Font& Font() const { return FFont; }
   // Assigning a font clears ParentFont and passes the font to children that
   // inherit theirs.
-  virtual void SetFont(const TFont& font);
+  virtual void SetFont(const quitanza::platform::Font& font);
   bool ParentFont() const { return FParentFont; }
   virtual void SetParentFont(bool value);
   // Called after the font was changed in place (e.g. while reading a file).
@@ -132,7 +132,7 @@ private:
   void PropagateFont();
   TfrxComponent* FindDescendant(const QString& name) const;
 
-  TFont FFont;
+  quitanza::platform::Font FFont;
   std::vector<TfrxComponent*> FObjects;
   TfrxComponent* FParent = nullptr;
   long double FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;

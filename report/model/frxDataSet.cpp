@@ -2,6 +2,8 @@
 
 #include "report/model/frxPropBuilder.h"
 
+using namespace quitanza::platform;
+
 const TfrxPropTable& TfrxDataSet::Props() const
 {
   static const TfrxPropTable table = [] {

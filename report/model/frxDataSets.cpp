@@ -3,6 +3,8 @@
 #include "report/model/frxDataSet.h"
 #include "report/model/frxPropBuilder.h"
 
+using namespace quitanza::platform;
+
 const TfrxPropTable& TfrxDataSetItem::Props()
 {
   static const TfrxPropTable table = [] {

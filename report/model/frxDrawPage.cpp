@@ -8,13 +8,15 @@
 
 #include <utility>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // Swaps a mirrored page's margins and limits a screen canvas to the paper for
 // one drawing, and undoes both however the drawing ends.
 class PageDrawingScope {
 public:
-  PageDrawingScope(TfrxReportPage& page, bool mirrored, Canvas& canvas, const TRect& paper)
+  PageDrawingScope(TfrxReportPage& page, bool mirrored, Canvas& canvas, const quitanza::platform::Rect& paper)
       : FPage(page), FMirrored(mirrored), FCanvas(canvas), FClipped(!canvas.IsPrinter())
   {
     if (FMirrored)
@@ -64,7 +66,7 @@ bool MayShow(const TfrxView& view, const Canvas& canvas, double scaleX, double s
 {
   const double left = static_cast<double>(view.AbsLeft());
   const double top = static_cast<double>(view.AbsTop());
-  const TRect area{frxRound(left * scaleX) - 20 + dx, frxRound(top * scaleY) - 20 + dy,
+  const Rect area{frxRound(left * scaleX) - 20 + dx, frxRound(top * scaleY) - 20 + dy,
                    frxRound((left + static_cast<double>(view.Width())) * scaleX + 20) + dx,
                    frxRound((top + static_cast<double>(view.Height())) * scaleY + 20) + dy};
   return canvas.RectVisible(area);
@@ -75,7 +77,7 @@ bool MayShow(const TfrxView& view, const Canvas& canvas, double scaleX, double s
 void frxDrawReportPage(TfrxReportPage& page, int index, Canvas& canvas, double scaleX, double scaleY, double offsetX,
                        double offsetY, const TfrxPageDrawInfo& info)
 {
-  const TRect paper{frxRound(offsetX), frxRound(offsetY),
+  const Rect paper{frxRound(offsetX), frxRound(offsetY),
                     frxRound(Pixels(page.PaperWidth()) * scaleX + offsetX) - 1,
                     frxRound(Pixels(page.PaperHeight()) * scaleY + offsetY) - 1};
   const PageDrawingScope scope(page, page.MirrorMargins && index % 2 == 1, canvas, paper);

@@ -1,6 +1,6 @@
 #pragma once
 
-class Canvas;
+namespace quitanza::platform { class Canvas; }
 class TfrxPageSource;
 class TfrxReportPage;
 
@@ -14,7 +14,7 @@ struct TfrxPageDrawInfo {
 // Draws prepared page `index` (0-based) of `pages` with the paper's corner at
 // (offsetX, offsetY) device pixels, scale device pixels per report pixel. An
 // index without a page draws nothing.
-void frxDrawPage(TfrxPageSource& pages, int index, Canvas& canvas, double scaleX, double scaleY,
+void frxDrawPage(TfrxPageSource& pages, int index, quitanza::platform::Canvas& canvas, double scaleX, double scaleY,
                  double offsetX, double offsetY);
 
 // Draws one page object as page `index` of a run: its background picture, then
@@ -22,5 +22,5 @@ void frxDrawPage(TfrxPageSource& pages, int index, Canvas& canvas, double scaleX
 // with mirror margins. On screen the drawing is clipped to the paper, and
 // views well outside the canvas's clip are skipped; on a printer views that
 // are not printable are left out.
-void frxDrawReportPage(TfrxReportPage& page, int index, Canvas& canvas, double scaleX, double scaleY, double offsetX,
+void frxDrawReportPage(TfrxReportPage& page, int index, quitanza::platform::Canvas& canvas, double scaleX, double scaleY, double offsetX,
                        double offsetY, const TfrxPageDrawInfo& info = {});

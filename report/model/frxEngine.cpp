@@ -10,6 +10,8 @@
 #include <QDateTime>
 #include <QScopeGuard>
 
+using namespace quitanza::platform;
+
 bool TfrxEngine::Run()
 {
   TfrxPreviewPages& pages = FReport.PreviewPages();

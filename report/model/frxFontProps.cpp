@@ -2,6 +2,8 @@
 
 #include "report/model/frxPropBuilder.h"
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr QStringView kPitchNames[] = {u"fpDefault", u"fpVariable", u"fpFixed"};
@@ -15,17 +17,17 @@ const TfrxPropTable& frxFontProps()
 {
   static const TfrxPropTable table = [] {
     TfrxPropTable t;
-    TfrxPropBuilder<TFont> b(t);
-    b.Int(QStringLiteral("Charset"), &TFont::Charset, std::nullopt);
-    b.Int(QStringLiteral("Color"), &TFont::Color, std::nullopt);
-    b.Int(QStringLiteral("Height"), &TFont::Height, std::nullopt);
-    b.Str(QStringLiteral("Name"), &TFont::Name);
-    b.Int(QStringLiteral("Orientation"), &TFont::Orientation, 0);
-    b.Enum(QStringLiteral("Pitch"), &TFont::Pitch, kPitchNames, fpDefault);
-    b.Set(QStringLiteral("Style"), &TFont::Style, 0);
-    b.Enum(QStringLiteral("Quality"), &TFont::Quality, kQualityNames, fqDefault);
-    b.Int(QStringLiteral("Size"), Access(&TFont::Size, &TFont::SetSize), std::nullopt);
-    b.When([](const TFont&) { return false; });
+    TfrxPropBuilder<Font> b(t);
+    b.Int(QStringLiteral("Charset"), &Font::Charset, std::nullopt);
+    b.Int(QStringLiteral("Color"), &Font::Color, std::nullopt);
+    b.Int(QStringLiteral("Height"), &Font::Height, std::nullopt);
+    b.Str(QStringLiteral("Name"), &Font::Name);
+    b.Int(QStringLiteral("Orientation"), &Font::Orientation, 0);
+    b.Enum(QStringLiteral("Pitch"), &Font::Pitch, kPitchNames, fpDefault);
+    b.Set(QStringLiteral("Style"), &Font::Style, 0);
+    b.Enum(QStringLiteral("Quality"), &Font::Quality, kQualityNames, fqDefault);
+    b.Int(QStringLiteral("Size"), Access(&Font::Size, &Font::SetSize), std::nullopt);
+    b.When([](const Font&) { return false; });
     return t;
   }();
   return table;

@@ -2,6 +2,8 @@
 
 #include "report/model/frxPropBuilder.h"
 
+using namespace quitanza::platform;
+
 TfrxFrame& TfrxFrame::operator=(const TfrxFrame& other)
 {
   DropShadow = other.DropShadow;
@@ -21,7 +23,7 @@ TfrxFrame& TfrxFrame::operator=(const TfrxFrame& other)
   return *this;
 }
 
-void TfrxFrame::SetColor(TColor color)
+void TfrxFrame::SetColor(quitanza::platform::Color color)
 {
   FColor = color;
   for (TfrxFrameLine* line : {&LeftLine, &TopLine, &RightLine, &BottomLine})

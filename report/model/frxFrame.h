@@ -15,7 +15,7 @@ public:
   // Widest members first: every view holds four lines, and padding between
   // them would be a tenth of a view's size.
   long double Width = 1;
-  TColor Color = clBlack;
+  quitanza::platform::Color Color = quitanza::platform::clBlack;
   TfrxFrameStyle Style = fsSolid;
 
   const TfrxFrame& Frame() const { return *FFrame; }
@@ -42,7 +42,7 @@ public:
   bool operator==(const TfrxFrame& other) const = default;
 
   long double ShadowWidth = 4;
-  TColor ShadowColor = clBlack;
+  quitanza::platform::Color ShadowColor = quitanza::platform::clBlack;
   bool DropShadow = false;
   TfrxFrameTypes Typ = 0;
   TfrxFrameLine LeftLine{*this};
@@ -50,8 +50,8 @@ public:
   TfrxFrameLine RightLine{*this};
   TfrxFrameLine BottomLine{*this};
 
-  TColor Color() const { return FColor; }
-  void SetColor(TColor color);
+  quitanza::platform::Color Color() const { return FColor; }
+  void SetColor(quitanza::platform::Color color);
   TfrxFrameStyle Style() const { return FStyle; }
   void SetStyle(TfrxFrameStyle style);
   long double Width() const { return FWidth; }
@@ -61,6 +61,6 @@ public:
 
 private:
   long double FWidth = 1;
-  TColor FColor = clBlack;
+  quitanza::platform::Color FColor = quitanza::platform::clBlack;
   TfrxFrameStyle FStyle = fsSolid;
 };

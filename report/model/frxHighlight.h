@@ -9,8 +9,8 @@
 class TfrxHighlight {
 public:
   bool Active = false;
-  TFont Font;
-  TColor Color = clNone;
+  quitanza::platform::Font Font;
+  quitanza::platform::Color Color = quitanza::platform::clNone;
   QString Condition;
 
   static const TfrxPropTable& Props();

@@ -2,6 +2,8 @@
 
 #include "report/model/frxPropBuilder.h"
 
+using namespace quitanza::platform;
+
 const TfrxPropTable& TfrxCustomLineView::LineProps()
 {
   static const TfrxPropTable table = [] {

@@ -19,7 +19,7 @@ public:
 
   // A line that is not diagonal is first made horizontal or vertical for
   // good and drawn as one frame side.
-  void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+  void Draw(quitanza::platform::Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
 
 private:
   // A head with its tip at (x, y), pointing away from (otherX, otherY).

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdlib>
 
+using namespace quitanza::platform;
+
 void TfrxCustomLineView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
 {
   if (!Diagonal) {

@@ -7,6 +7,8 @@
 #include "report/model/frxReport.h"
 #include "report/model/frxStrings.h"
 
+using namespace quitanza::platform;
+
 QString TfrxCustomMemoView::Text() const { return frxLinesToText(FLines); }
 
 void TfrxCustomMemoView::SetText(const QString& text) { FLines = frxSplitLines(text); }

@@ -80,25 +80,25 @@ public:
   void ExtractMacros();
   // Text through the text engine over background and frame; AutoWidth
   // settles the width first.
-  void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+  void Draw(quitanza::platform::Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
   // The text area of the last Draw, in device pixels.
-  const TRect& TextRect() const { return FTextRect; }
+  const quitanza::platform::Rect& TextRect() const { return FTextRect; }
 
   static const TfrxPropTable& MemoProps();
 
 protected:
   // Also computes the text area.
-  void ComputeDeviceRect(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+  void ComputeDeviceRect(quitanza::platform::Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
   // The area text is set in, inside the frame and the gaps of a device box.
-  TRect TextArea(const TRect& box, double scaleX, double scaleY) const;
+  quitanza::platform::Rect TextArea(const quitanza::platform::Rect& box, double scaleX, double scaleY) const;
 
 private:
-  void PrepareTextLayout(TfrxDrawText& engine, Canvas& canvas, double scaleX, double scaleY, double offsetX,
+  void PrepareTextLayout(TfrxDrawText& engine, quitanza::platform::Canvas& canvas, double scaleX, double scaleY, double offsetX,
                          double offsetY);
   void ApplyAutoWidth(TfrxDrawText& engine);
   void PaintUnderlines(const TfrxDrawText& engine);
 
-  TRect FTextRect;
+  quitanza::platform::Rect FTextRect;
   QStringList FLines;
   QStringList FSavedLines;
 };

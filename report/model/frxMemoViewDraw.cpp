@@ -7,13 +7,15 @@
 #include "report/model/frxViewPainting.h"
 #include "report/text/frxGraphicUtils.h"
 
+using namespace quitanza::platform;
+
 namespace {
 
 // Holds the process-wide text engine lock for one memo and gives the memo its
 // colour back, which an active highlight replaces while drawing.
 class TextEngineSession {
 public:
-  TextEngineSession(TfrxDrawText& engine, TColor& color) : FEngine(engine), FColor(color), FSavedColor(color)
+  TextEngineSession(TfrxDrawText& engine, quitanza::platform::Color& color) : FEngine(engine), FColor(color), FSavedColor(color)
   {
     FEngine.Lock();
   }
@@ -27,8 +29,8 @@ public:
 
 private:
   TfrxDrawText& FEngine;
-  TColor& FColor;
-  TColor FSavedColor;
+  quitanza::platform::Color& FColor;
+  quitanza::platform::Color FSavedColor;
 };
 
 }  // namespace
@@ -51,7 +53,7 @@ void TfrxCustomMemoView::ComputeDeviceRect(Canvas& canvas, double scaleX, double
   FTextRect = TextArea(DeviceRect(), scaleX, scaleY);
 }
 
-TRect TfrxCustomMemoView::TextArea(const TRect& box, double scaleX, double scaleY) const
+Rect TfrxCustomMemoView::TextArea(const quitanza::platform::Rect& box, double scaleX, double scaleY) const
 {
   const double w = static_cast<double>(Frame.Width());
   const double gapX = static_cast<double>(GapX);
@@ -92,9 +94,9 @@ void TfrxCustomMemoView::PrepareTextLayout(TfrxDrawText& engine, Canvas& canvas,
     ApplyAutoWidth(engine);
 
   ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
-  const TRect scaledRect = FTextRect;
+  const quitanza::platform::Rect scaledRect = FTextRect;
   ComputeDeviceRect(canvas, 1, 1, 0, 0);
-  const TRect originalRect = FTextRect;
+  const quitanza::platform::Rect originalRect = FTextRect;
   if (!IsPrinting())
     PrintScale = 1;
   engine.SetDimensions(scaleX, scaleY, PrintScale, originalRect, scaledRect);
@@ -104,7 +106,7 @@ void TfrxCustomMemoView::PrepareTextLayout(TfrxDrawText& engine, Canvas& canvas,
 
 void TfrxCustomMemoView::ApplyAutoWidth(TfrxDrawText& engine)
 {
-  const TRect unbounded{0, 0, 10000, 10000};
+  const quitanza::platform::Rect unbounded{0, 0, 10000, 10000};
   engine.SetDimensions(1, 1, 1, unbounded, unbounded);
   engine.SetText(Lines());
   const long double w = Frame.Width();
@@ -138,7 +140,7 @@ bool TfrxCustomMemoView::FitText()
   const TextEngineSession session(engine, Color);
   engine.SetUseDefaultCharset(UseDefaultCharset);
   engine.SetOptions(WordWrap, AllowHTMLTags, RTLReading, WordBreak, Clipped, Wysiwyg, Rotation);
-  TFont font = Font();
+  quitanza::platform::Font font = Font();
   const auto tryLayout = [&](int size, const Spacing& spacing) {
     font.SetSize(size);
     LineSpacing = spacing.Lines;
@@ -146,7 +148,7 @@ bool TfrxCustomMemoView::FitText()
     engine.SetFont(font);
     engine.SetGaps(static_cast<double>(ParagraphGap), static_cast<double>(CharSpacing),
                    static_cast<double>(LineSpacing));
-    const TRect area = TextArea(DeviceRectAt(1, 1, 0, 0), 1, 1);
+    const quitanza::platform::Rect area = TextArea(DeviceRectAt(1, 1, 0, 0), 1, 1);
     engine.SetDimensions(1, 1, 1, area, area);
     engine.SetText(Lines());
     return static_cast<int>(engine.Lines().size()) <= engine.FittingLines();

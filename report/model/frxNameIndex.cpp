@@ -1,5 +1,7 @@
 #include "report/model/frxNameIndex.h"
 
+using namespace quitanza::platform;
+
 std::size_t TfrxNameIndex::Hash(QStringView name)
 {
   std::size_t hash = 2166136261U;

@@ -16,6 +16,8 @@
 #include <unordered_map>
 #include <vector>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr long double kFloatTolerance = 0.0001L;

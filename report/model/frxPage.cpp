@@ -1,5 +1,7 @@
 #include "report/model/frxPage.h"
 
+using namespace quitanza::platform;
+
 TfrxDataPage::TfrxDataPage(TfrxComponent* parent) : TfrxPage(parent)
 {
   SetWidth(1000);

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+using namespace quitanza::platform;
+
 TfrxPictureView::TfrxPictureView(TfrxComponent* parent) : TfrxView(parent) { Color = clWhite; }
 
 void TfrxPictureView::SetAutoSize(bool value)

@@ -15,7 +15,7 @@ public:
   bool KeepAspectRatio = true;
   bool Stretched = true;
   bool HightQuality = false;
-  TColor TransparentColor = clWhite;
+  quitanza::platform::Color TransparentColor = quitanza::platform::clWhite;
   bool IsImageIndexStored = false;
   bool IsPictureStored = true;
   bool PictureChanged = false;
@@ -39,12 +39,12 @@ public:
 
   // The graphic stretched (keeping its aspect ratio) or at its own size,
   // over the background and under the frame.
-  void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+  void Draw(quitanza::platform::Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
 
 private:
   // The device rectangle the graphic is drawn into.
-  TRect GraphicTarget() const;
-  void PaintGraphic(const TRect& target);
+  quitanza::platform::Rect GraphicTarget() const;
+  void PaintGraphic(const quitanza::platform::Rect& target);
 
   // The page keeps its background picture in a picture view.
   friend class TfrxReportPage;

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // The graphic at its own size on white, as a plain bitmap: transparent areas
@@ -37,11 +39,11 @@ void TfrxPictureView::Draw(Canvas& canvas, double scaleX, double scaleY, double 
   PaintFrame();
 }
 
-TRect TfrxPictureView::GraphicTarget() const
+Rect TfrxPictureView::GraphicTarget() const
 {
   const double pictureWidth = FPicture.Width();
   const double pictureHeight = FPicture.Height();
-  TRect target{FX, FY, FX1, FY1};
+  quitanza::platform::Rect target{FX, FY, FX1, FY1};
   if (!Stretched) {
     target.Right = FX + frxRound(FScaleX * pictureWidth);
     target.Bottom = FY + frxRound(FScaleY * pictureHeight);
@@ -61,13 +63,13 @@ TRect TfrxPictureView::GraphicTarget() const
   return target;
 }
 
-void TfrxPictureView::PaintGraphic(const TRect& target)
+void TfrxPictureView::PaintGraphic(const quitanza::platform::Rect& target)
 {
   Canvas& canvas = *FCanvas;
   canvas.Brush = frxSolidBrush(clWhite);
   const QImage& image = FPicture.Image();
   const bool bitmap = FPicture.GraphicClass() == TGraphicClass::Bitmap;
-  const TColor transparentColor = FTransparent ? TransparentColor : clNone;
+  const quitanza::platform::Color transparentColor = FTransparent ? TransparentColor : clNone;
   // Printers, high quality and transparent non-bitmaps take the graphic
   // through a plain bitmap first; that one is smoothed when scaled unless
   // a colour of it is left out.

@@ -3,6 +3,8 @@
 #include "report/model/frxComponent.h"
 #include "report/model/frxXMLSerializer.h"
 
+using namespace quitanza::platform;
+
 void TfrxPreviewDictionary::Clear()
 {
   FEntries.clear();

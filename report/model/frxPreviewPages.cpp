@@ -16,6 +16,8 @@
 
 #include <QTemporaryFile>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const QString kPreparedReport = QStringLiteral("preparedreport");

@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <cctype>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const QString kReport = QStringLiteral("report");
@@ -139,7 +141,7 @@ void TfrxPreviewPages::SaveToStream(QIODevice& Stream)
 
 void TfrxPreviewPages::SaveToFile(const QString& FileName)
 {
-  TFileReplacement file(FileName);
+  FileReplacement file(FileName);
   SaveToStream(file.Device());
   file.Commit();
 }

@@ -14,6 +14,8 @@
 
 #include <cmath>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const QString kWholePage = QStringLiteral("TfrxReportPage");

@@ -22,6 +22,8 @@
 
 #include <unordered_set>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const QString kLoadedVersion = QStringLiteral("4.13.2");
@@ -265,7 +267,7 @@ void TfrxReport::SaveToFile(const QString& fileName)
                         (!ParentReport.isEmpty() && QDir::isAbsolutePath(ParentReport));
   if (absolute)
     ParentReport = QFileInfo(fileName).absoluteDir().relativeFilePath(ParentReport);
-  TFileReplacement file(fileName);
+  FileReplacement file(fileName);
   SaveToStream(file.Device());
   file.Commit();
 }

@@ -2,6 +2,8 @@
 
 #include "report/model/frxPropBuilder.h"
 
+using namespace quitanza::platform;
+
 void TfrxReportComponent::BeforePrint()
 {
   FOriginalRect = {Left(), Top(), Width(), Height()};

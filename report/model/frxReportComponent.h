@@ -2,7 +2,7 @@
 
 #include "report/model/frxComponent.h"
 
-class Canvas;
+namespace quitanza::platform { class Canvas; }
 
 // A component that takes part in preparation and printing.
 class TfrxReportComponent : public TfrxComponent {
@@ -28,7 +28,7 @@ public:
   // Paints the object with its page's printable-area corner at (offsetX,
   // offsetY) device pixels and scale device pixels per report pixel. A
   // component without a look of its own (a band) paints nothing.
-  virtual void Draw(Canvas& /*canvas*/, double /*scaleX*/, double /*scaleY*/, double /*offsetX*/,
+  virtual void Draw(quitanza::platform::Canvas& /*canvas*/, double /*scaleX*/, double /*scaleY*/, double /*offsetX*/,
                     double /*offsetY*/)
   {
   }

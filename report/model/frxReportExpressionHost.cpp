@@ -7,6 +7,8 @@
 #include "report/model/frxReport.h"
 #include "report/model/frxView.h"
 
+using namespace quitanza::platform;
+
 std::optional<QVariant> TfrxReportExpressionHost::FindDataFieldValue(const QString&)
 {
   // Data sets and their fields are not part of this engine.

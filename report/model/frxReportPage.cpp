@@ -9,6 +9,8 @@
 #include <cmath>
 #include <utility>
 
+using namespace quitanza::platform;
+
 namespace {
 
 long double RoundTo8Decimals(long double value) { return std::rint(value * 1e8L) / 1e8L; }
@@ -141,7 +143,7 @@ const TfrxPropTable& TfrxReportPage::Props() const
     b.Bool(QStringLiteral("BackPicturePrintable"), &C::BackPicturePrintable, true);
     b.Int(QStringLiteral("PageCount"), Access(&C::PageCount, &C::SetPageCount), 1);
     b.Int(QStringLiteral("Color"), Access([](const C& page) { return page.FBackPicture->Color; },
-                                         [](C& page, qint64 color) { page.FBackPicture->Color = TColor(color); }),
+                                         [](C& page, qint64 color) { page.FBackPicture->Color = quitanza::platform::Color(color); }),
           clNone);
     b.Ref<TfrxDataSet>(QStringLiteral("DataSet"), &C::DataSet);
     b.Str(QStringLiteral("DataSetName"), &C::DataSetName);

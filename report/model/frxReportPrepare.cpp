@@ -15,6 +15,8 @@
 #include <QTemporaryFile>
 #include <QTimer>
 
+using namespace quitanza::platform;
+
 QVariant TfrxReport::Calc(const QString& expression) { return FEvaluator->Calc(expression); }
 
 QVariant TfrxReport::Get(const QString& name) { return FEvaluator->Get(name); }

@@ -14,7 +14,7 @@ public:
   const TfrxPropTable& Props() const override;
 
   // A double frame draws the figure twice, the second time inside the first.
-  void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+  void Draw(quitanza::platform::Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
 
 private:
   void PaintShape();

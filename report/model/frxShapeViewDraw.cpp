@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // How far the inner figure of a double-framed shape lies inside the outer one,
@@ -50,14 +52,14 @@ void TfrxShapeView::Draw(Canvas& canvas, double scaleX, double scaleY, double of
 void TfrxShapeView::PaintShape()
 {
   Canvas& canvas = *FCanvas;
-  const TColor frameColor = Frame.Color();
+  const quitanza::platform::Color frameColor = Frame.Color();
   CanvasPen pen = frxThinPen(frameColor, Frame.Style());
   pen.Width = FFrameWidth;
   if (frameColor == clNone)
     pen.Style = PenStyle::Clear;
   canvas.TransparentBackground = true;
 
-  const TRect box{FX, FY, FX1 + 1, FY1 + 1};
+  const quitanza::platform::Rect box{FX, FY, FX1 + 1, FY1 + 1};
   const auto paintFigure = [&] {
     canvas.Pen = pen;
     switch (Shape) {

@@ -3,6 +3,8 @@
 #include "report/model/frxFontProps.h"
 #include "report/model/frxPropBuilder.h"
 
+using namespace quitanza::platform;
+
 const TfrxPropTable& TfrxStyleItem::Props()
 {
   static const TfrxPropTable table = [] {

@@ -13,8 +13,8 @@
 class TfrxStyleItem {
 public:
   QString Name;
-  TColor Color = clNone;
-  TFont Font;
+  quitanza::platform::Color Color = quitanza::platform::clNone;
+  quitanza::platform::Font Font;
   TfrxFrame Frame;
 
   static const TfrxPropTable& Props();

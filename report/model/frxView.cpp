@@ -6,6 +6,8 @@
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxReport.h"
 
+using namespace quitanza::platform;
+
 void TfrxView::BeforePrint()
 {
   TfrxReportComponent::BeforePrint();

@@ -13,7 +13,7 @@ public:
   using TfrxReportComponent::TfrxReportComponent;
 
   TBrushStyle BrushStyle = bsSolid;
-  TColor Color = clNone;
+  quitanza::platform::Color Color = quitanza::platform::clNone;
   int Cursor = 0;
   QString DataField;
   TfrxDataSet* DataSet = nullptr;
@@ -32,12 +32,12 @@ public:
   static const TfrxPropTable& ViewCatalog();
 
   // Device rectangle, then background, then frame.
-  void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+  void Draw(quitanza::platform::Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
   // Where the last Draw put the object: right and bottom are the device
   // positions of the right and bottom edges (shadow excluded).
-  TRect DeviceRect() const { return {FX, FY, FX1, FY1}; }
+  quitanza::platform::Rect DeviceRect() const { return {FX, FY, FX1, FY1}; }
   // Where a Draw at that scale and offset puts it.
-  TRect DeviceRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const;
+  quitanza::platform::Rect DeviceRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const;
 
 protected:
   // `text` with each bracketed expression replaced by its value's default text.
@@ -47,7 +47,7 @@ protected:
 
   // The three drawing steps every view shares. ComputeDeviceRect also keeps
   // the canvas, scale and offset for the two others.
-  virtual void ComputeDeviceRect(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY);
+  virtual void ComputeDeviceRect(quitanza::platform::Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY);
   virtual void PaintBackground();
   virtual void PaintFrame();
   // A line w device pixels thick, as w one-pixel lines with the current pen.
@@ -57,7 +57,7 @@ protected:
   int FDX = 0, FDY = 0;
   int FFrameWidth = 0;
   double FScaleX = 1, FScaleY = 1, FOffsetX = 0, FOffsetY = 0;
-  Canvas* FCanvas = nullptr;
+  quitanza::platform::Canvas* FCanvas = nullptr;
 
 private:
   QString FSavedTagStr;

@@ -4,6 +4,8 @@
 
 #include "report/model/frxViewPainting.h"
 
+using namespace quitanza::platform;
+
 void TfrxView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
 {
   ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
@@ -11,11 +13,11 @@ void TfrxView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX
   PaintFrame();
 }
 
-TRect TfrxView::DeviceRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const
+Rect TfrxView::DeviceRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const
 {
   const double left = static_cast<double>(AbsLeft());
   const double top = static_cast<double>(AbsTop());
-  TRect rect{frxRound(offsetX + scaleX * left), frxRound(offsetY + scaleY * top),
+  quitanza::platform::Rect rect{frxRound(offsetX + scaleX * left), frxRound(offsetY + scaleY * top),
              frxRound(offsetX + scaleX * (left + static_cast<double>(Width()))),
              frxRound(offsetY + scaleY * (top + static_cast<double>(Height())))};
   // The shadow is drawn inside the object's box.
@@ -33,7 +35,7 @@ void TfrxView::ComputeDeviceRect(Canvas& canvas, double scaleX, double scaleY, d
   FScaleY = scaleY;
   FOffsetX = offsetX;
   FOffsetY = offsetY;
-  const TRect rect = DeviceRectAt(scaleX, scaleY, offsetX, offsetY);
+  const quitanza::platform::Rect rect = DeviceRectAt(scaleX, scaleY, offsetX, offsetY);
   FX = rect.Left;
   FY = rect.Top;
   FX1 = rect.Right;

@@ -6,6 +6,8 @@
 
 #include <QPoint>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // One side of the frame from its start (the end nearer the origin) to its end.
@@ -21,7 +23,7 @@ struct FrameSide {
 
 class FrameSidePainter {
 public:
-  FrameSidePainter(Canvas& canvas, double scaleX, TColor fill) : FCanvas(canvas), FScaleX(scaleX), FFill(fill) {}
+  FrameSidePainter(Canvas& canvas, double scaleX, quitanza::platform::Color fill) : FCanvas(canvas), FScaleX(scaleX), FFill(fill) {}
 
   void Paint(const FrameSide& side) const
   {
@@ -71,7 +73,7 @@ private:
     FCanvas.LineTo(to.x(), to.y());
   }
 
-  void SquareLine(QPoint from, QPoint to, int width, TColor color) const
+  void SquareLine(QPoint from, QPoint to, int width, quitanza::platform::Color color) const
   {
     CanvasPen pen;
     pen.Color = color;
@@ -124,7 +126,7 @@ private:
 
   Canvas& FCanvas;
   double FScaleX;
-  TColor FFill;
+  quitanza::platform::Color FFill;
 };
 
 }  // namespace

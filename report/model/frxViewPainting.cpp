@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 
-CanvasPen frxThinPen(TColor color, TfrxFrameStyle style)
+using namespace quitanza::platform;
+
+CanvasPen frxThinPen(Color color, TfrxFrameStyle style)
 {
   CanvasPen pen;
   pen.Color = color;
@@ -20,7 +22,7 @@ CanvasPen frxThinPen(TColor color, TfrxFrameStyle style)
   return pen;
 }
 
-CanvasBrush frxSolidBrush(TColor color)
+CanvasBrush frxSolidBrush(Color color)
 {
   CanvasBrush brush;
   brush.Kind = color == clNone ? BrushKind::Clear : BrushKind::Solid;
@@ -28,7 +30,7 @@ CanvasBrush frxSolidBrush(TColor color)
   return brush;
 }
 
-CanvasBrush frxHatchBrush(TBrushStyle style, TColor color)
+CanvasBrush frxHatchBrush(TBrushStyle style, Color color)
 {
   CanvasBrush brush;
   brush.Color = color;

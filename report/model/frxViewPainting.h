@@ -9,11 +9,11 @@
 // A one-pixel pen of the frame style's dash kind; the styles without a dash
 // kind of their own draw like their nearest one (double: solid, alt-dot:
 // dotted, square: dashed).
-CanvasPen frxThinPen(TColor color, TfrxFrameStyle style);
+quitanza::platform::CanvasPen frxThinPen(quitanza::platform::Color color, TfrxFrameStyle style);
 // Solid fill in `color`, or no fill when the colour is none.
-CanvasBrush frxSolidBrush(TColor color);
+quitanza::platform::CanvasBrush frxSolidBrush(quitanza::platform::Color color);
 // The hatch of a brush style in `color`; bsSolid and bsClear give no fill.
-CanvasBrush frxHatchBrush(TBrushStyle style, TColor color);
+quitanza::platform::CanvasBrush frxHatchBrush(TBrushStyle style, quitanza::platform::Color color);
 // A line w device pixels thick as w one-pixel lines with the current pen,
 // offset across the line's main direction; w = 0 counts as 1.
-void frxPaintStrokeBand(Canvas& canvas, int x, int y, int x1, int y1, int w);
+void frxPaintStrokeBand(quitanza::platform::Canvas& canvas, int x, int y, int x1, int y1, int w);

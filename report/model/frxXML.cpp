@@ -9,6 +9,8 @@
 
 #include <QFile>
 
+using namespace quitanza::platform;
+
 TfrxXMLItem* TfrxXMLItem::Root()
 {
   TfrxXMLItem* item = this;
@@ -179,7 +181,7 @@ void TfrxXMLDocument::LoadFromFile(const QString& fileName)
 
 void TfrxXMLDocument::SaveToFile(const QString& fileName)
 {
-  TFileReplacement file(fileName);
+  FileReplacement file(fileName);
   SaveToStream(file.Device());
   file.Commit();
   LoadFromFile(fileName);

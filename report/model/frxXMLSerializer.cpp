@@ -20,6 +20,8 @@
 #include <cstring>
 #include <utility>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // The quote that closes a value starting at `from`. Most values are a few

@@ -15,6 +15,8 @@
 #include <cmath>
 #include <stdexcept>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr double kInchesPerMetre = 1 / 0.0254;
@@ -84,10 +86,10 @@ QStringList ExportPagesToPng(TfrxPageSource& pages, const QString& prefix, int d
     if (image.isNull())
       throw std::runtime_error(QStringLiteral(u"A página %1 não pôde ser lida.").arg(index + 1).toStdString());
     const QString fileName = PngPageFileName(prefix, index + 1);
-    TFileReplacement file(fileName);
+    FileReplacement file(fileName);
     QImageWriter writer(&file.Device(), "png");
     if (!writer.write(image))
-      throw TFileError::UnableToWrite(fileName, file.Device().errorString());
+      throw FileError::UnableToWrite(fileName, file.Device().errorString());
     file.Commit();
     written << fileName;
   }

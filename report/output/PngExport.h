@@ -21,5 +21,5 @@ QString PngPageFileName(const QString& prefix, int page);
 
 // Writes every prepared page as PREFIX-1.png, PREFIX-2.png, ... at `dpi` and
 // returns the file names written. A file that cannot be written throws
-// TFileError naming it; the pages before it stay written.
+// FileError naming it; the pages before it stay written.
 QStringList ExportPagesToPng(TfrxPageSource& pages, const QString& prefix, int dpi = 96);

@@ -22,6 +22,8 @@
 
 #include <map>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr double PointsPerMillimetre = 2.8346456692913384;
@@ -38,7 +40,7 @@ bool HasTagsToRender(const TfrxCustomMemoView& memo, bool htmlTags) {
 struct TfrxPDFExport::Run {
   // A file is written beside its final name and replaces it only when the
   // document is complete, so a failed export never leaves a cut file behind.
-  std::unique_ptr<TFileReplacement> file;
+  std::unique_ptr<FileReplacement> file;
   TfrxPDFWriter writer;
   TfrxPDFFonts fonts;
   std::optional<TfrxPDFEncryption> encryption;
@@ -51,7 +53,7 @@ struct TfrxPDFExport::Run {
   QByteArray pageLinks;
   TfrxPDFPageContent content;
 
-  Run(std::unique_ptr<TFileReplacement> output, QIODevice& device) : file(std::move(output)), writer(device) {}
+  Run(std::unique_ptr<FileReplacement> output, QIODevice& device) : file(std::move(output)), writer(device) {}
 
   const TfrxPDFEncryption* Protection() const { return encryption ? &*encryption : nullptr; }
 };
@@ -88,10 +90,10 @@ bool TfrxPDFExport::Start() {
   const QString fileName = OutputFileName();
   if (fileName.isEmpty() && !Stream)
     return false;
-  std::unique_ptr<TFileReplacement> file;
+  std::unique_ptr<FileReplacement> file;
   QIODevice* device = Stream;
   if (!device) {
-    file = std::make_unique<TFileReplacement>(fileName);
+    file = std::make_unique<FileReplacement>(fileName);
     device = &file->Device();
   }
   auto run = std::make_unique<Run>(std::move(file), *device);
@@ -116,7 +118,7 @@ void TfrxPDFExport::StartPage(TfrxReportPage& page, int) {
   geometry.MarginTop = double(page.TopMargin) * MarginShift;
   run.pageHeights.append(geometry.Height);
   run.content.Data.clear();
-  const TColor color = frxResolveColor(page.BackPicture().Color);
+  const quitanza::platform::Color color = frxResolveColor(page.BackPicture().Color);
   if (color == clNone)
     return;
   const double l = double(page.LeftMargin) * PointsPerMillimetre;

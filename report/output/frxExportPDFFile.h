@@ -18,7 +18,7 @@ struct TfrxPDFFileSettings {
 
 // Writes the selected prepared pages into fileName, without dialog or
 // progress window. The file is replaced only by a complete document. Throws
-// EfrxError, TFileError (the file cannot be written) or std::invalid_argument
+// EfrxError, FileError (the file cannot be written) or std::invalid_argument
 // (a bad page selection) with a message fit for the user.
 void frxExportPDFFile(TfrxPageSource& pages, const QString& fileName, const TfrxPDFFileSettings& settings);
 

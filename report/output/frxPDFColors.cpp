@@ -5,9 +5,11 @@
 #include <array>
 #include <stdexcept>
 
+using namespace quitanza::platform;
+
 namespace {
 
-std::array<int, 3> Components(TColor color) {
+std::array<int, 3> Components(Color color) {
   if ((quint32(color) & 0xFF000000u) == 0xFF000000u)
     throw std::invalid_argument("system colours must be resolved before they are written to PDF");
   return {ColorRed(color), ColorGreen(color), ColorBlue(color)};
@@ -23,7 +25,7 @@ QByteArray PageComponent(int value) {
 
 }  // namespace
 
-QByteArray PdfColorText(TColor color) {
+QByteArray PdfColorText(Color color) {
   if (color == clBlack)
     return QByteArrayLiteral("0 0 0");
   if (color == clWhite)
@@ -32,7 +34,7 @@ QByteArray PdfColorText(TColor color) {
   return PdfFloat(red / 255.0) + ' ' + PdfFloat(green / 255.0) + ' ' + PdfFloat(blue / 255.0);
 }
 
-QByteArray PdfPageColorText(TColor color) {
+QByteArray PdfPageColorText(Color color) {
   const auto [red, green, blue] = Components(color);
   return PageComponent(red) + ' ' + PageComponent(green) + ' ' + PageComponent(blue);
 }

@@ -9,8 +9,8 @@
 // decimals ("1.00 0.50 0.00"); clNone gives "1.00 1.00 1.00". System colours
 // (0xFF0000nn) must be resolved by the caller first: they throw
 // std::invalid_argument, since guessing would paint the wrong colour.
-QByteArray PdfColorText(TColor color);
+QByteArray PdfColorText(quitanza::platform::Color color);
 
 // The page background's form: per component "0" for 0, "1" for 255, else
 // "0." and v x 100 div 256 as two digits (128 -> "0.50", 10 -> "0.03").
-QByteArray PdfPageColorText(TColor color);
+QByteArray PdfPageColorText(quitanza::platform::Color color);

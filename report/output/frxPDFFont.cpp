@@ -8,9 +8,11 @@
 
 #include <algorithm>
 
+using namespace quitanza::platform;
+
 namespace {
 
-constexpr TFontStyles DrawnStyles = fsBold | fsItalic;
+constexpr FontStyles DrawnStyles = fsBold | fsItalic;
 // One em of the entry's font in pixels at 96 per inch: a size of 750 points.
 constexpr int EntrySizePoints = 750;
 constexpr double EntryPixelsPerEm = 1000.0;
@@ -40,14 +42,14 @@ bool IsTrueTypeFile(const QByteArray& file, int faceIndex) {
 
 }  // namespace
 
-TfrxPDFFont::TfrxPDFFont(const TFont& font, int index)
+TfrxPDFFont::TfrxPDFFont(const quitanza::platform::Font& font, int index)
     : FName("/F" + QByteArray::number(index)),
       FSourceFont(font),
       FSimulated(IsSimulatedStyleFont(font.Name)) {
   FSourceFont.SetSize(EntrySizePoints);
   // A simulated-style font is drawn bold or italic by the page content; its
   // regular face is the one to show, or the style would be applied twice.
-  const TFontStyles faceStyle = FSimulated ? TFontStyles(0) : TFontStyles(font.Style & DrawnStyles);
+  const FontStyles faceStyle = FSimulated ? FontStyles(0) : FontStyles(font.Style & DrawnStyles);
   FFace = &FontCatalog::Instance().Face(font.Name, faceStyle);
   FillOutlineTextMetrix();
 }
@@ -58,15 +60,15 @@ void TfrxPDFFont::FillOutlineTextMetrix() {
   FTextMetric = OutlineTextMetrics::Of(*FFace, EntryPixelsPerEm);
 }
 
-bool TfrxPDFFont::Serves(const TFont& font) const {
+bool TfrxPDFFont::Serves(const quitanza::platform::Font& font) const {
   return font.Name == FSourceFont.Name && (FSimulated || font.Style == FSourceFont.Style);
 }
 
-TFontStyles TfrxPDFFont::SimulatedStyles(TFontStyles requested) const {
-  const TFontStyles wanted = requested & DrawnStyles;
+FontStyles TfrxPDFFont::SimulatedStyles(FontStyles requested) const {
+  const FontStyles wanted = requested & DrawnStyles;
   if (FSimulated)
     return wanted;
-  TFontStyles missing = 0;
+  FontStyles missing = 0;
   if ((wanted & fsBold) && !FFace->IsBold())
     missing |= fsBold;
   if ((wanted & fsItalic) && !FFace->IsItalic())

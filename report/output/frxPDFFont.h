@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-class FontFace;
+namespace quitanza::platform { class FontFace; }
 
 // A glyph a document shows, with what its width table and its character map
 // say about it.
@@ -35,7 +35,7 @@ struct TfrxPDFShownGlyph {
 // to, and every glyph used with it so far, in order of first use.
 class TfrxPDFFont {
 public:
-  TfrxPDFFont(const TFont& font, int index);
+  TfrxPDFFont(const quitanza::platform::Font& font, int index);
   TfrxPDFFont(const TfrxPDFFont&) = delete;
   TfrxPDFFont& operator=(const TfrxPDFFont&) = delete;
 
@@ -43,17 +43,17 @@ public:
   const QByteArray& Name() const { return FName; }
   // The report font at 750 points, so one em is 1000 pixels at 96 per inch
   // and every measurement comes out in thousandths of an em.
-  const TFont& SourceFont() const { return FSourceFont; }
-  const FontFace& Face() const { return *FFace; }
+  const quitanza::platform::Font& SourceFont() const { return FSourceFont; }
+  const quitanza::platform::FontFace& Face() const { return *FFace; }
   // Outline metrics at the entry's size, thousandths of an em.
-  const OutlineTextMetrics& TextMetric() const { return FTextMetric; }
+  const quitanza::platform::OutlineTextMetrics& TextMetric() const { return FTextMetric; }
 
   // Whether this entry serves the report font: same name and style, or any
   // style of a simulated-style font.
-  bool Serves(const TFont& font) const;
+  bool Serves(const quitanza::platform::Font& font) const;
   // The styles of the request the page content must draw itself: bold and
   // italic of a simulated-style font, and those the resolved face lacks.
-  TFontStyles SimulatedStyles(TFontStyles requested) const;
+  quitanza::platform::FontStyles SimulatedStyles(quitanza::platform::FontStyles requested) const;
 
   // The glyph codes of a line in display order, one 16-bit unit per glyph,
   // recording the glyphs not used before. rightToLeft is the memo's
@@ -85,13 +85,13 @@ private:
   int NominalAdvance(std::uint16_t glyph) const;
 
   QByteArray FName;
-  TFont FSourceFont;
+  quitanza::platform::Font FSourceFont;
   bool FSimulated;
-  const FontFace* FFace;
-  OutlineTextMetrics FTextMetric;
+  const quitanza::platform::FontFace* FFace;
+  quitanza::platform::OutlineTextMetrics FTextMetric;
   std::vector<TfrxPDFGlyph> FUsedAlphabet;
   std::bitset<65536> FUsed;
   int FReference = 0;
   std::mutex FMeasuring;
-  TextShaper FShaper;
+  quitanza::platform::TextShaper FShaper;
 };

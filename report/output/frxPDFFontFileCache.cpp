@@ -10,6 +10,8 @@
 #include <mutex>
 #include <tuple>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // Enough for the faces of a few layouts in turn; a subset is tens of kilobytes.

@@ -5,6 +5,8 @@
 #include <QStringEncoder>
 #include <QStringList>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const QStringList& SimulatedStyleFonts() {
@@ -25,7 +27,7 @@ QByteArray FamilyBytes(const QString& family) {
   return bytes;
 }
 
-QByteArray StyleSuffix(TFontStyles style) {
+QByteArray StyleSuffix(FontStyles style) {
   QByteArray suffix;
   if (style & fsBold)
     suffix += "Bold";
@@ -40,7 +42,7 @@ bool IsSimulatedStyleFont(const QString& name) {
   return SimulatedStyleFonts().contains(name);
 }
 
-QByteArray GetFontName(const QString& family, TFontStyles style) {
+QByteArray GetFontName(const QString& family, FontStyles style) {
   QByteArray name = FamilyBytes(family);
   if (!IsSimulatedStyleFont(family)) {
     const QByteArray suffix = StyleSuffix(style);

@@ -15,4 +15,4 @@ bool IsSimulatedStyleFont(const QString& name);
 // ",BoldItalic" after it unless the style is simulated, and every delimiter,
 // blank and byte of 128 or more written as "#" and two hexadecimal digits.
 // Times New Roman in bold gives Times#20New#20Roman,Bold.
-QByteArray GetFontName(const QString& family, TFontStyles style);
+QByteArray GetFontName(const QString& family, quitanza::platform::FontStyles style);

@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // A character map block may hold at most 100 mappings.

@@ -12,6 +12,8 @@
 #include <memory>
 #include <mutex>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr int SubsetTagLength = 6;

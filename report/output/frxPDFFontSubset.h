@@ -6,15 +6,15 @@
 
 #include <vector>
 
-class FontFace;
+namespace quitanza::platform { class FontFace; }
 
 // A TrueType font program holding only the glyphs a document shows (and the
 // glyphs they are built from), each at its original index, so the glyph codes
 // of the page content and the /W widths stay valid for it. Empty when the
 // face has no TrueType outlines or cannot be subset.
-QByteArray frxSubsetFontProgram(const FontFace& face, const std::vector<TfrxPDFGlyph>& glyphs);
+QByteArray frxSubsetFontProgram(const quitanza::platform::FontFace& face, const std::vector<TfrxPDFGlyph>& glyphs);
 
 // The name a subset goes by in the document: a tag of six capital letters
 // drawn from the glyphs it holds, "+", and the face's PostScript name
 // ("KQFRHB+LiberationSans-Bold").
-QByteArray frxSubsetFontName(const FontFace& face, const std::vector<TfrxPDFGlyph>& glyphs);
+QByteArray frxSubsetFontName(const quitanza::platform::FontFace& face, const std::vector<TfrxPDFGlyph>& glyphs);

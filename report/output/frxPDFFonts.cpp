@@ -6,7 +6,9 @@
 
 #include <stdexcept>
 
-int TfrxPDFFonts::FindOrAdd(const TFont& font) {
+using namespace quitanza::platform;
+
+int TfrxPDFFonts::FindOrAdd(const quitanza::platform::Font& font) {
   for (std::size_t i = 0; i < FFonts.size(); ++i) {
     if (FFonts[i]->Serves(font))
       return int(i);

@@ -17,7 +17,7 @@ class TfrxPDFFonts {
 public:
   // The index of the entry that serves the font, made when there is none;
   // the entry's resource name is "/F" followed by the index.
-  int FindOrAdd(const TFont& font);
+  int FindOrAdd(const quitanza::platform::Font& font);
   TfrxPDFFont& operator[](int index) { return *FFonts.at(std::size_t(index)); }
   int Count() const { return int(FFonts.size()); }
   void Clear() { FFonts.clear(); }

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+using namespace quitanza::platform;
+
 namespace {
 
 QByteArray JpegOf(const QImage& bitmap, int quality) {

@@ -16,6 +16,8 @@
 #include <numbers>
 #include <numeric>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // The export's own lock, taken after the text engine's: the font registry's
@@ -43,11 +45,11 @@ struct MemoBox {
 
 bool Sideways(int angle) { return (angle >= 45 && angle <= 135) || (angle >= 225 && angle <= 315); }
 
-TRect TextRect(const TfrxCustomMemoView& memo, const MemoBox& box) {
+Rect TextRect(const TfrxCustomMemoView& memo, const MemoBox& box) {
   const TfrxFrame& frame = memo.Frame;
   const double fw = double(frame.Width());
   const double gapX = double(memo.GapX), gapY = double(memo.GapY);
-  TRect rect{frxRound(box.L) + frxRound(gapX), frxRound(box.T) + frxRound(gapY),
+  Rect rect{frxRound(box.L) + frxRound(gapX), frxRound(box.T) + frxRound(gapY),
              frxRound(box.L + box.W) - frxRound(gapX) + 1, frxRound(box.T + box.H) - frxRound(gapY) + 1};
   if (frame.Typ & ftLeft)
     rect.Left += frxRound((fw - 1) / 2);
@@ -207,13 +209,13 @@ void ShowLine(TfrxPDFPageContent& content, TfrxPDFFont& font, const QString& tex
 }
 
 void WriteLines(TfrxPDFPageContent& content, const TfrxCustomMemoView& memo, const MemoBox& box,
-                const TFont& font, TfrxDrawText& engine, TfrxPDFFonts& fonts) {
+                const Font& font, TfrxDrawText& engine, TfrxPDFFonts& fonts) {
   const std::vector<TfrxDrawText::TfrxWrappedLine>& lines = engine.Lines();
   const int count = engine.ShownLines();
   TfrxPDFFont& pdfFont = fonts[fonts.FindOrAdd(font)];
-  const TFontStyles simulated = pdfFont.SimulatedStyles(font.Style);
+  const FontStyles simulated = pdfFont.SimulatedStyles(font.Style);
   const int size = font.Size();
-  const TColor textColor = font.Color == clNone ? clBlack : font.Color;
+  const Color textColor = font.Color == clNone ? clBlack : font.Color;
   content.Text(pdfFont.Name()).Text(" ").Text(PdfInt(size)).Text(" Tf\r\n").Color(textColor, "rg");
   if (memo.CharSpacing != 0)
     content.Numbers({pt(double(memo.CharSpacing))}).Text("Tc\r\n");
@@ -261,14 +263,14 @@ void WritePDFMemoText(TfrxPDFPageContent& content, const TfrxCustomMemoView& mem
     TfrxDrawText& engine = frxDrawText();
     const EngineLock engineLock(engine);
     const std::lock_guard exportLock(ExportMutex());
-    const TFont& font = memo.Highlight.Active ? memo.Highlight.Font : memo.Font();
-    const TColor fill = memo.Highlight.Active ? memo.Highlight.Color : memo.Color;
+    const Font& font = memo.Highlight.Active ? memo.Highlight.Font : memo.Font();
+    const Color fill = memo.Highlight.Active ? memo.Highlight.Color : memo.Color;
     engine.SetUseDefaultCharset(memo.UseDefaultCharset);
     engine.SetFont(font);
     engine.SetOptions(memo.WordWrap, memo.AllowHTMLTags, memo.RTLReading, memo.WordBreak, memo.Clipped,
                       memo.Wysiwyg, memo.Rotation);
     engine.SetGaps(double(memo.ParagraphGap), double(memo.CharSpacing), double(memo.LineSpacing));
-    const TRect rect = TextRect(memo, box);
+    const Rect rect = TextRect(memo, box);
     engine.SetDimensions(1, 1, 1, rect, rect);
     engine.SetText(memo.Lines());
     const double lineHeight = engine.LineHeight();

@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr QByteArrayView CRLF = "\r\n";
@@ -18,7 +20,7 @@ bool Between(double value, double a, double b) { return (value >= a && value <= 
 
 }  // namespace
 
-TColor frxResolveColor(TColor color) {
+Color frxResolveColor(Color color) {
   if (color == clNone || (quint32(color) & 0xFF000000u) != 0xFF000000u)
     return color;
   const QColor resolved = ToQColor(color);
@@ -33,7 +35,7 @@ TfrxPDFPageContent& TfrxPDFPageContent::Numbers(std::initializer_list<double> va
   return *this;
 }
 
-TfrxPDFPageContent& TfrxPDFPageContent::Color(TColor color, QByteArrayView op) {
+TfrxPDFPageContent& TfrxPDFPageContent::Color(quitanza::platform::Color color, QByteArrayView op) {
   Data += PdfColorText(frxResolveColor(color));
   Data += ' ';
   Data += op;

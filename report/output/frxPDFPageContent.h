@@ -41,7 +41,7 @@ public:
     return *this;
   }
   // "RG" or "rg" with the colour's three numbers, then CR LF.
-  TfrxPDFPageContent& Color(TColor color, QByteArrayView op);
+  TfrxPDFPageContent& Color(quitanza::platform::Color color, QByteArrayView op);
   // The converted point and "m" or "l".
   TfrxPDFPageContent& Point(double x, double y, QByteArrayView op);
 
@@ -60,4 +60,4 @@ private:
 };
 
 // System colours resolved to the colour the drawing shows for them.
-TColor frxResolveColor(TColor color);
+quitanza::platform::Color frxResolveColor(quitanza::platform::Color color);

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPainter>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // The bitmap stands for a screen surface: layout follows the scale, not a

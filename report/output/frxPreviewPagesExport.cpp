@@ -10,6 +10,8 @@
 #include <exception>
 #include <vector>
 
+using namespace quitanza::platform;
+
 namespace {
 
 bool IsDataBand(const TfrxComponent* component) {
@@ -32,7 +34,7 @@ void SettleAutoWidth(TfrxCustomMemoView& memo) {
   engine.SetOptions(memo.WordWrap, memo.AllowHTMLTags, memo.RTLReading, memo.WordBreak, memo.Clipped, memo.Wysiwyg,
                     memo.Rotation);
   engine.SetGaps(double(memo.ParagraphGap), double(memo.CharSpacing), double(memo.LineSpacing));
-  const TRect unbounded{0, 0, 10000, 10000};
+  const Rect unbounded{0, 0, 10000, 10000};
   engine.SetDimensions(1, 1, 1, unbounded, unbounded);
   engine.SetText(memo.Lines());
   const TfrxFrame& frame = memo.Frame;

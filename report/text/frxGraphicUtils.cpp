@@ -8,6 +8,8 @@
 #include <cmath>
 #include <mutex>
 
+using namespace quitanza::platform;
+
 namespace {
 
 std::recursive_mutex& engineMutex()
@@ -18,7 +20,7 @@ std::recursive_mutex& engineMutex()
 
 constexpr double designPerReportPixel = 600.0 / 96.0;
 
-QString htmlColor(TColor color)
+QString htmlColor(Color color)
 {
   return QStringLiteral("#%1%2%3")
       .arg(ColorRed(color), 2, 16, QLatin1Char('0'))
@@ -41,10 +43,10 @@ void TfrxDrawText::Unlock()
   engineMutex().unlock();
 }
 
-void TfrxDrawText::SetFont(const TFont& font)
+void TfrxDrawText::SetFont(const quitanza::platform::Font& font)
 {
   FFontSize = font.Size();
-  TFont measuring = FCanvas.Font();
+  quitanza::platform::Font measuring = FCanvas.Font();
   measuring.Name = font.Name;
   measuring.Style = font.Style;
   measuring.Charset = font.Charset;
@@ -75,8 +77,8 @@ void TfrxDrawText::SetGaps(double paragraphGap, double charSpacing, double lineS
   FLineSpacing = lineSpacing;
 }
 
-void TfrxDrawText::SetDimensions(double scaleX, double scaleY, double printScale, const TRect& originalRect,
-                                 const TRect& scaledRect)
+void TfrxDrawText::SetDimensions(double scaleX, double scaleY, double printScale, const quitanza::platform::Rect& originalRect,
+                                 const quitanza::platform::Rect& scaledRect)
 {
   FScaleX = scaleX;
   FScaleY = scaleY;
@@ -131,7 +133,7 @@ void TfrxDrawText::SetText(const QStringList& text)
   FText.clear();
   if (text.isEmpty())
     return;
-  const TFontStyles measuringStyle = FCanvas.Font().Style;
+  const FontStyles measuringStyle = FCanvas.Font().Style;
   FHTMLTags.SetDefaults(FCanvas.Font().Color, FFontSize, measuringStyle);
   const bool sideways = (FRotation >= 90 && FRotation <= 179) || (FRotation >= 270 && FRotation <= 359);
   const int boxWidth = sideways ? FOriginalRect.Height() : FOriginalRect.Width();
@@ -256,7 +258,7 @@ double TfrxDrawText::CalcHeight()
 
 int TfrxDrawText::DesignLineWidth(std::size_t index)
 {
-  const TFontStyles measuringStyle = FCanvas.Font().Style;
+  const FontStyles measuringStyle = FCanvas.Font().Style;
   const TfrxWrappedLine& line = FText[index];
   const int width = MeasureCharWidths(FTempArray, line.Text, false, 0, FHTMLTags.Lines[index], FCanvas) +
                     frxRound(designPerReportPixel * double(line.Text.size()) * FCharSpacing);
@@ -278,7 +280,7 @@ double TfrxDrawText::CalcWidth()
 
 std::vector<int> TfrxDrawText::DesignAdvances(int index)
 {
-  const TFontStyles measuringStyle = FCanvas.Font().Style;
+  const FontStyles measuringStyle = FCanvas.Font().Style;
   std::vector<int> advances;
   const TfrxWrappedLine& line = FText[std::size_t(index)];
   MeasureCharWidths(advances, line.Text, false, frxRound(designPerReportPixel * FCharSpacing),

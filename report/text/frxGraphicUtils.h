@@ -10,7 +10,7 @@
 
 #include <vector>
 
-class Canvas;
+namespace quitanza::platform { class Canvas; }
 
 // Measures, wraps and places memo text. All measuring and wrapping happens at
 // a fixed design resolution of 600 pixels per inch; drawing then corrects the
@@ -33,16 +33,16 @@ public:
   void Lock();
   void Unlock();
 
-  void SetFont(const TFont& font);
+  void SetFont(const quitanza::platform::Font& font);
   void SetOptions(bool wordWrap, bool htmlTags, bool rtlReading, bool wordBreak, bool clipped, bool wysiwyg,
                   int rotation);
   void SetGaps(double paragraphGap, double charSpacing, double lineSpacing);
-  void SetDimensions(double scaleX, double scaleY, double printScale, const TRect& originalRect,
-                     const TRect& scaledRect);
+  void SetDimensions(double scaleX, double scaleY, double printScale, const quitanza::platform::Rect& originalRect,
+                     const quitanza::platform::Rect& scaledRect);
   void SetUseDefaultCharset(bool value) { FUseDefaultCharset = value; }
   void SetText(const QStringList& text);
   void SetParaBreaks(bool firstParaBreak, bool lastParaBreak);
-  void DrawText(Canvas& canvas, TfrxHAlign hAlign, TfrxVAlign vAlign);
+  void DrawText(quitanza::platform::Canvas& canvas, TfrxHAlign hAlign, TfrxVAlign vAlign);
 
   double CalcHeight();
   double CalcWidth();
@@ -72,7 +72,7 @@ public:
   // Returns the total width; widths[i] is the advance of character i (its
   // running position when `running`), spacing included.
   int MeasureCharWidths(std::vector<int>& widths, const QString& text, bool running, int spacing,
-                        const TfrxHTMLTags& tags, MeasuringSurface& surface);
+                        const TfrxHTMLTags& tags, quitanza::platform::MeasuringSurface& surface);
 
   static void SpreadEvenly(std::vector<int>& values, int lo, int hi, int one, int count);
 
@@ -87,14 +87,14 @@ private:
   void AddLine(const QString& text, const TfrxHTMLTags& tags, int from, int to, bool hyphen);
   int MeasuringHeight() const;
   int DesignLineWidth(std::size_t index);
-  TFont OutputFont(const Canvas& canvas, int size, int pixelsPerInch) const;
+  quitanza::platform::Font OutputFont(const quitanza::platform::Canvas& canvas, int size, int pixelsPerInch) const;
   BlockStart PlaceTextBlock(TfrxVAlign vAlign, int blockHeight);
-  void PaintTextLine(Canvas& canvas, int lineIndex, TfrxHAlign align, int lineLength, int y, int x);
+  void PaintTextLine(quitanza::platform::Canvas& canvas, int lineIndex, TfrxHAlign align, int lineLength, int y, int x);
 
   static constexpr int FDefPPI = 600;
   static constexpr int FScrPPI = 96;
 
-  MeasuringSurface FCanvas;
+  quitanza::platform::MeasuringSurface FCanvas;
   std::vector<int> FTempArray;
   std::vector<int> FLineAdvances;
   std::vector<double> FDeviceAdvances;
@@ -105,8 +105,8 @@ private:
   double FLineSpacing = 0;
   double FParagraphGap = 0;
   int FOptions = 0;
-  TRect FOriginalRect;
-  TRect FScaledRect;
+  quitanza::platform::Rect FOriginalRect;
+  quitanza::platform::Rect FScaledRect;
   QString FPlainText;
   double FPrintScale = 1;
   double FScaleX = 1;

@@ -9,6 +9,8 @@
 #include <numbers>
 #include <numeric>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr double designPerReportPixel = 600.0 / 96.0;
@@ -43,9 +45,9 @@ void TfrxDrawText::SpreadEvenly(std::vector<int>& values, int lo, int hi, int on
   SpreadEvenly(values, lo + half, hi, one, count - count / 2);
 }
 
-TFont TfrxDrawText::OutputFont(const Canvas& canvas, int size, int pixelsPerInch) const
+Font TfrxDrawText::OutputFont(const Canvas& canvas, int size, int pixelsPerInch) const
 {
-  TFont font = FCanvas.Font();
+  quitanza::platform::Font font = FCanvas.Font();
   font.Height = canvas.IsPrinter() ? -frxRound(pixelsPerInch * size * FPrintScale / 72)
                                    : -frxRound(size * FScaleY * FScrPPI / 72);
   font.Orientation = canvas.Font().Orientation;
@@ -58,7 +60,7 @@ void TfrxDrawText::DrawText(Canvas& canvas, TfrxHAlign hAlign, TfrxVAlign vAlign
   if (n == 0)
     return;
   const int ppiY = canvas.PixelsPerInchY();
-  TFont font = OutputFont(canvas, FFontSize, ppiY);
+  quitanza::platform::Font font = OutputFont(canvas, FFontSize, ppiY);
   if (TfrxHTMLTag& first = FHTMLTags.Lines[0][0]; !first.Default) {
     const int height = OutputFont(canvas, first.Size, ppiY).Height;
     font.Style = first.Style;
@@ -108,7 +110,7 @@ void TfrxDrawText::DrawText(Canvas& canvas, TfrxHAlign hAlign, TfrxVAlign vAlign
     block.y += frxRound(advances[i] * c);
     block.x += frxRound(advances[i] * s);
   }
-  TFont upright = canvas.Font();
+  quitanza::platform::Font upright = canvas.Font();
   upright.Orientation = 0;
   canvas.SetFont(upright);
 }
@@ -167,7 +169,7 @@ void TfrxDrawText::PaintTextLine(Canvas& canvas, int lineIndex, TfrxHAlign align
   if (n == 0)
     return;
   TfrxHTMLTags& tags = FHTMLTags.Lines[lineIndex];
-  const TFontStyles st0 = canvas.Font().Style;
+  const FontStyles st0 = canvas.Font().Style;
   FHTMLTags.FDefStyle = st0;
   FCanvas.SetFontStyle(st0);
 
@@ -235,7 +237,7 @@ void TfrxDrawText::PaintTextLine(Canvas& canvas, int lineIndex, TfrxHAlign align
     if (j < n) {
       TfrxHTMLTag& tag = tags[j];
       tag.Default = true;
-      TFont font = OutputFont(canvas, tag.Size, ppiX);
+      quitanza::platform::Font font = OutputFont(canvas, tag.Size, ppiX);
       font.Style = tag.Style;
       font.Color = tag.Color;
       canvas.SetFont(font);

@@ -5,11 +5,13 @@
 #include <array>
 #include <optional>
 
+using namespace quitanza::platform;
+
 namespace {
 
 struct NamedColor {
   const char16_t* name;
-  TColor color;
+  quitanza::platform::Color color;
 };
 
 // The colour names a font tag may use, without their "cl" prefix.
@@ -21,7 +23,7 @@ constexpr std::array<NamedColor, 20> colorTable{{
     {u"moneygreen", 0xC0DCC0}, {u"skyblue", 0xF0CAA6}, {u"cream", 0xF0FBFF}, {u"medgray", 0xA4A0A0},
 }};
 
-std::optional<TColor> colorFromValue(QStringView value)
+std::optional<Color> colorFromValue(QStringView value)
 {
   if (value.size() == 9 && value.startsWith(u"\"#") && value.endsWith(u'"')) {
     bool ok = false;
@@ -54,7 +56,7 @@ bool TfrxHTMLTag::SameFormat(const TfrxHTMLTag& other) const
          DontWRAP == other.DontWRAP;
 }
 
-void TfrxHTMLTagsList::SetDefaults(TColor color, int size, TFontStyles style)
+void TfrxHTMLTagsList::SetDefaults(quitanza::platform::Color color, int size, FontStyles style)
 {
   Lines.clear();
   FDefColor = FColor = color;
@@ -171,7 +173,7 @@ bool TfrxHTMLTagsList::ParseFontColor(const QString& text, int at, int close)
     return false;
   while (valueStart < close && text[valueStart] == u' ')
     ++valueStart;
-  const std::optional<TColor> color = colorFromValue(QStringView(text).mid(valueStart, close - valueStart));
+  const std::optional<quitanza::platform::Color> color = colorFromValue(QStringView(text).mid(valueStart, close - valueStart));
   if (!color)
     return false;
   FColor = *color;

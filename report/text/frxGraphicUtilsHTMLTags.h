@@ -12,8 +12,8 @@ struct TfrxHTMLTag {
   int Position = 0;  // 1-based index into the engine's plain text
   int Size = 0;      // points
   int AddY = 0;      // 1: subscript, drawn lower
-  TFontStyles Style = 0;
-  TColor Color = clBlack;
+  quitanza::platform::FontStyles Style = 0;
+  quitanza::platform::Color Color = quitanza::platform::clBlack;
   bool Default = false;  // formatted like the character before: no font change here
   bool Small = false;    // size differs from the memo's size
   bool DontWRAP = false;
@@ -31,13 +31,13 @@ using TfrxHTMLTags = std::vector<TfrxHTMLTag>;
 class TfrxHTMLTagsList {
 public:
   bool FAllowTags = true;
-  TColor FDefColor = clBlack;
+  quitanza::platform::Color FDefColor = quitanza::platform::clBlack;
   int FDefSize = 10;
-  TFontStyles FDefStyle = 0;
+  quitanza::platform::FontStyles FDefStyle = 0;
 
   std::vector<TfrxHTMLTags> Lines;
 
-  void SetDefaults(TColor color, int size, TFontStyles style);
+  void SetDefaults(quitanza::platform::Color color, int size, quitanza::platform::FontStyles style);
   // Removes recognised tags from text and fills tags with one entry per
   // remaining character; an empty result becomes a single space.
   void ExpandHTMLTags(QString& text, TfrxHTMLTags& tags);
@@ -49,10 +49,10 @@ private:
   TfrxHTMLTag CurrentTag() const;
 
   int FAddY = 0;
-  TColor FColor = clBlack;
+  quitanza::platform::Color FColor = quitanza::platform::clBlack;
   int FPosition = 1;
   int FSize = 10;
-  TFontStyles FStyle = 0;
+  quitanza::platform::FontStyles FStyle = 0;
   bool FDontWRAP = false;
   bool FHasPrevious = false;
   TfrxHTMLTag FPrevious;

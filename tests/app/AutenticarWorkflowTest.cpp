@@ -7,6 +7,7 @@
 #include <QFile>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 class AutenticarWorkflowTest : public WorkflowTest {
 protected:

@@ -6,6 +6,7 @@
 #include <QFile>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 class ConfiguracaoWorkflowTest : public WorkflowTest {
 protected:

@@ -4,12 +4,13 @@
 #include "tests/doclib/PrintQString.h"
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 using ::testing::ElementsAre;
 
 class ConsultaWorkflowTest : public WorkflowTest {
 protected:
-  void StartWith(const std::vector<TReceiptRecord>& records)
+  void StartWith(const std::vector<ReceiptRecord>& records)
   {
     WriteRegister(records);
     Principal.FormShow();

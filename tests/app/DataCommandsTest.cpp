@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 using ::testing::ElementsAre;
 
@@ -139,7 +140,7 @@ TEST_F(DataCommandsTest, AutenticarRefusesWhatTheWindowRefuses)
 
 TEST_F(DataCommandsTest, ListarShowsTheRegisterInItsOrder)
 {
-  TReceiptRecord pagamento = Receipt(2);
+  ReceiptRecord pagamento = Receipt(2);
   pagamento.Tipo = 1;
   pagamento.Cliente = QStringLiteral(u"D'ÁVILA");
   pagamento.Valor = Amount::fromBrazilianText(QStringLiteral("1.234,5"));
@@ -207,7 +208,7 @@ TEST_F(DataCommandsTest, ExcluirAsksAndRemovesTheFirstReceiptWithThatNumberFromT
   const ProcessResult confirmed = Quitanza({QStringLiteral("excluir"), QStringLiteral("2"), QStringLiteral("--sim")});
   EXPECT_EQ(confirmed.exitCode, 0) << confirmed.err.toStdString();
   EXPECT_EQ(confirmed.out, QStringLiteral(u"Recibo 2 excluído.\n"));
-  const std::vector<TReceiptRecord> left = Unpacked(ReadRegisterFile(PathOf(QStringLiteral("recibo.xml"))));
+  const std::vector<ReceiptRecord> left = Unpacked(ReadRegisterFile(PathOf(QStringLiteral("recibo.xml"))));
   EXPECT_THAT(Codigos(left), ElementsAre(1, 2, 3));
 }
 

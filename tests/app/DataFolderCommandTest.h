@@ -19,12 +19,12 @@ protected:
     return RunQuitanza(arguments << QStringLiteral("--dados") << Folder.path());
   }
   QString PathOf(const QString& name) const { return Folder.filePath(name); }
-  QByteArray Settings() const { return ReadWholeFile(PathOf(QStringLiteral("config.ini"))); }
-  QByteArray Register() const { return ReadWholeFile(PathOf(QStringLiteral("recibo.xml"))); }
-  void WriteSettings(const QByteArray& content) const { WriteFileAtomically(PathOf(QStringLiteral("config.ini")), content); }
-  void WriteRegister(const std::vector<TReceiptRecord>& records) const
+  QByteArray Settings() const { return quitanza::platform::ReadWholeFile(PathOf(QStringLiteral("config.ini"))); }
+  QByteArray Register() const { return quitanza::platform::ReadWholeFile(PathOf(QStringLiteral("recibo.xml"))); }
+  void WriteSettings(const QByteArray& content) const { quitanza::platform::WriteFileAtomically(PathOf(QStringLiteral("config.ini")), content); }
+  void WriteRegister(const std::vector<quitanza::platform::ReceiptRecord>& records) const
   {
-    WriteRegisterFile(PathOf(QStringLiteral("recibo.xml")), Packed(records));
+    quitanza::platform::WriteRegisterFile(PathOf(QStringLiteral("recibo.xml")), quitanza::platform::Packed(records));
   }
 
   QTemporaryDir Folder;

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 using DataModuleTest = WorkflowTest;
 
@@ -40,7 +41,7 @@ TEST_F(DataModuleTest, FieldObjectsNameAndLabelTheRegistersFields)
   EXPECT_EQ(names.join(u','), QStringLiteral("Cliente,CNPJ,Valor,Referente,Tipo,Codigo,Autenticacao"));
   EXPECT_EQ(labels.join(u','), QStringLiteral("Cliente:,CPF/CNPJ:,Valor:,Referente:,Tipo:,Codigo,Autenticacao"));
   EXPECT_EQ(Dm->cdsRegCliente.Size(), 200);
-  EXPECT_EQ(Dm->cdsRegValor.DataType(), ftCurrency);
+  EXPECT_EQ(Dm->cdsRegValor.DataType(), FieldType::Currency);
 }
 
 TEST_F(DataModuleTest, FieldObjectsFillTheInsertedRowAndReadTheCurrentOne)

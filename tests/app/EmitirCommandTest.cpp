@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 using EmitirCommandTest = DataFolderCommandTest;
 

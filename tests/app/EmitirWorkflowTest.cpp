@@ -8,6 +8,7 @@
 #include <QFile>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 using ::testing::ElementsAre;
 
@@ -96,7 +97,7 @@ TEST_F(EmitirWorkflowTest, TheNumberFollowsTheCounterAndTheReceiptIsStoredAsType
   EXPECT_EQ(PreparedText(QStringLiteral("Referente")), QStringLiteral(u"ALUGUEL DE MARÇO\r\nPARCELA ÚNICA"));
   EXPECT_EQ(PreparedText(QStringLiteral("MD5")), QStringLiteral(u"Autenticação: ") + code);
 
-  const std::vector<TReceiptRecord> stored = RegisterInFile();
+  const std::vector<ReceiptRecord> stored = RegisterInFile();
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(stored[0].Cliente, QStringLiteral(u"D'ÁVILA"));
   EXPECT_EQ(stored[0].CNPJ, QStringLiteral("123.456.789-09"));

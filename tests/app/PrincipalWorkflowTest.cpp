@@ -7,6 +7,7 @@
 #include <QFile>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 using ::testing::ElementsAre;
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 

@@ -9,11 +9,12 @@
 #include <QLocale>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 class ReimprimirWorkflowTest : public WorkflowTest {
 protected:
   // The register and settings as a previous run left them, the window open.
-  void StartWith(const std::vector<TReceiptRecord>& records, const QByteArray& settings)
+  void StartWith(const std::vector<ReceiptRecord>& records, const QByteArray& settings)
   {
     WriteRegister(records);
     WriteSettings(settings);
@@ -37,7 +38,7 @@ TEST_F(ReimprimirWorkflowTest, AnEmptyRegisterPrintsNothing)
 
 TEST_F(ReimprimirWorkflowTest, TheStoredReceiptIsPrintedWithItsDocumentAndAmountFormatted)
 {
-  TReceiptRecord record = Receipt(42);
+  ReceiptRecord record = Receipt(42);
   record.Cliente = QStringLiteral(u"D'ÁVILA");
   record.Valor = Amount::fromTicks(15000000);
   record.Referente = QStringLiteral(u"Aluguel de março");
@@ -65,7 +66,7 @@ TEST_F(ReimprimirWorkflowTest, TheStoredReceiptIsPrintedWithItsDocumentAndAmount
 // was kept shows today, as it always did.
 TEST_F(ReimprimirWorkflowTest, TheDateIsTheDayOfIssue)
 {
-  TReceiptRecord dated = Receipt(1);
+  ReceiptRecord dated = Receipt(1);
   dated.Data = QDateTime(QDate(2013, 9, 2), QTime(10, 30));
   StartWith({dated, Receipt(2)}, "[EMITENTE]\nCIDADE=Recife\n");
   Consulta.btnImprimirClick();
@@ -109,7 +110,7 @@ TEST_F(ReimprimirWorkflowTest, TheDocumentIsShownPunctuatedWhateverFormItWasStor
     {u"", u" - CLIENTE 1"},
   };
   for (const auto& c : cases) {
-    TReceiptRecord record = Receipt(1);
+    ReceiptRecord record = Receipt(1);
     record.CNPJ = QString::fromUtf16(c.stored);
     Dm->cdsReg.Insert();
     Dm->cdsRegCliente.SetAsString(record.Cliente);
@@ -122,7 +123,7 @@ TEST_F(ReimprimirWorkflowTest, TheDocumentIsShownPunctuatedWhateverFormItWasStor
 
 TEST_F(ReimprimirWorkflowTest, TheTemplateAndLogoFollowTheStoredTypeAndTheCurrentSettings)
 {
-  TReceiptRecord payment = Receipt(2);
+  ReceiptRecord payment = Receipt(2);
   payment.Tipo = 1;
   StartWith({Receipt(1), payment}, QStringLiteral("[EMITENTE]\nLOGO=%1\n").arg(WriteLogo()).toUtf8());
 
@@ -138,7 +139,7 @@ TEST_F(ReimprimirWorkflowTest, TheTemplateAndLogoFollowTheStoredTypeAndTheCurren
 
 TEST_F(ReimprimirWorkflowTest, ErrorsAreShownWithTheirOwnMessage)
 {
-  TReceiptRecord unknown = Receipt(1);
+  ReceiptRecord unknown = Receipt(1);
   unknown.Tipo = 7;
   StartWith({unknown}, "");
   Consulta.btnImprimirClick();

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 QString Template() { return QStringLiteral(QUITANZA_BINARY_DIR "/app/Recibo.fr3"); }

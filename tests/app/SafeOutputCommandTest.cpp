@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 using SafeOutputCommandTest = DataFolderCommandTest;
 

@@ -10,16 +10,17 @@
 #include <QImage>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 // The templates the build wrote beside the executable.
 WorkflowTest::WorkflowTest() : Dm(std::make_unique<TDm>(FFolder.path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"))) {}
 
-void WorkflowTest::WriteRegister(const std::vector<TReceiptRecord>& records) const
+void WorkflowTest::WriteRegister(const std::vector<ReceiptRecord>& records) const
 {
   WriteRegisterFile(RegisterPath(), Packed(records));
 }
 
-std::vector<TReceiptRecord> WorkflowTest::RegisterInFile() const
+std::vector<ReceiptRecord> WorkflowTest::RegisterInFile() const
 {
   return Unpacked(ReadRegisterFile(RegisterPath()));
 }
@@ -63,9 +64,9 @@ const TfrxPictureView* WorkflowTest::PreparedPicture(const QString& name) const
   return page ? dynamic_cast<const TfrxPictureView*>(page->FindObject(name)) : nullptr;
 }
 
-TReceiptRecord Receipt(std::int32_t codigo)
+ReceiptRecord Receipt(std::int32_t codigo)
 {
-  TReceiptRecord record;
+  ReceiptRecord record;
   record.Cliente = QStringLiteral("CLIENTE %1").arg(codigo);
   record.CNPJ = QStringLiteral("12345678000195");
   record.Valor = Amount::fromTicks(codigo * 10000LL);
@@ -75,10 +76,10 @@ TReceiptRecord Receipt(std::int32_t codigo)
   return record;
 }
 
-std::vector<std::int32_t> Codigos(const std::vector<TReceiptRecord>& records)
+std::vector<std::int32_t> Codigos(const std::vector<ReceiptRecord>& records)
 {
   std::vector<std::int32_t> codigos;
-  for (const TReceiptRecord& record : records)
+  for (const ReceiptRecord& record : records)
     codigos.push_back(record.Codigo);
   return codigos;
 }

@@ -26,8 +26,8 @@ protected:
   QString SettingsPath() const { return PathOf(QStringLiteral("config.ini")); }
 
   // Writes recibo.xml with these rows, as a previous run would have left it.
-  void WriteRegister(const std::vector<TReceiptRecord>& records) const;
-  std::vector<TReceiptRecord> RegisterInFile() const;
+  void WriteRegister(const std::vector<quitanza::platform::ReceiptRecord>& records) const;
+  std::vector<quitanza::platform::ReceiptRecord> RegisterInFile() const;
   void WriteSettings(const QByteArray& content) const;
   QByteArray SettingsInFile() const;
   // A 40 x 20 picture file in the data folder, for LOGO.
@@ -44,5 +44,5 @@ protected:
 };
 
 // A receipt numbered `codigo`, with a client named after it.
-TReceiptRecord Receipt(std::int32_t codigo);
-std::vector<std::int32_t> Codigos(const std::vector<TReceiptRecord>& records);
+quitanza::platform::ReceiptRecord Receipt(std::int32_t codigo);
+std::vector<std::int32_t> Codigos(const std::vector<quitanza::platform::ReceiptRecord>& records);

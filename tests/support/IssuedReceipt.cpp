@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const QHash<QString, QString>& ReceiptTexts()

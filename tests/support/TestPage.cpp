@@ -1,5 +1,7 @@
 #include "tests/support/TestPage.h"
 
+using namespace quitanza::platform;
+
 TestPage::TestPage() : m_band(new TfrxNullBand(&FPage))
 {
   FPage.SetPaperSize(9);

@@ -1,5 +1,7 @@
 #include "tests/support/TestPreviewPages.h"
 
+using namespace quitanza::platform;
+
 TestPage& TestPreviewPages::AddPage()
 {
   TestPage& page = *m_owned.emplace_back(std::make_unique<TestPage>());

@@ -10,6 +10,7 @@
 #include <memory>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 

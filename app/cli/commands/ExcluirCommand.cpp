@@ -8,6 +8,7 @@
 #include <memory>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 

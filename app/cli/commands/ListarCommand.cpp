@@ -10,6 +10,7 @@
 #include <variant>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 
@@ -27,22 +28,22 @@ QString TypeName(std::int32_t tipo)
 // A field as JSON: texts as strings, numbers as numbers, a date and time in
 // ISO 8601 or null. An amount is exact below a hundred billion reais,
 // fifteen digits being what a double holds.
-QJsonValue FieldAsJson(const TReceiptRecord& record, const TFieldDef& field)
+QJsonValue FieldAsJson(const ReceiptRecord& record, const FieldDef& field)
 {
-  if (const auto* amount = std::get_if<TCurrencyMember>(&field.Member))
+  if (const auto* amount = std::get_if<CurrencyMember>(&field.Member))
     return (record.**amount).toDouble();
-  if (const auto* integer = std::get_if<TIntegerMember>(&field.Member))
+  if (const auto* integer = std::get_if<IntegerMember>(&field.Member))
     return record.**integer;
-  if (const auto* moment = std::get_if<TDateTimeMember>(&field.Member))
+  if (const auto* moment = std::get_if<DateTimeMember>(&field.Member))
     return (record.**moment).isValid() ? QJsonValue((record.**moment).toString(Qt::ISODate)) : QJsonValue();
-  return record.*std::get<TTextMember>(field.Member);
+  return record.*std::get<TextMember>(field.Member);
 }
 
 // One object per row, the field names as keys.
-QJsonObject RowAsJson(const TReceiptRecord& record)
+QJsonObject RowAsJson(const ReceiptRecord& record)
 {
   QJsonObject row;
-  for (const TFieldDef& field : ReceiptFields)
+  for (const FieldDef& field : ReceiptFields)
     row.insert(field.Name, FieldAsJson(record, field));
   return row;
 }
@@ -50,7 +51,7 @@ QJsonObject RowAsJson(const TReceiptRecord& record)
 // A line per row, tab-separated: number, type, amount, document, client,
 // code and the day and time of issue (empty for receipts stored before
 // dates were kept).
-QString RowAsText(const TReceiptRecord& record)
+QString RowAsText(const ReceiptRecord& record)
 {
   return QStringList{QString::number(record.Codigo), TypeName(record.Tipo), record.Valor.toBrazilianText(2),
                      record.CNPJ, record.Cliente, record.Autenticacao,
@@ -74,7 +75,7 @@ public:
   {
     TDm dm(invocation.dataDirectory, {}, TDataAccess::Reading);
     dm.LoadRegisterIfPresent();
-    const TReceiptRegister& reg = dm.cdsReg;
+    const quitanza::platform::ReceiptRegister& reg = dm.cdsReg;
     if (invocation.parser.isSet(JsonOption)) {
       QJsonArray rows;
       for (qsizetype i = 0; i < reg.RecordCount(); ++i)

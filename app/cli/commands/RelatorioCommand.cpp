@@ -10,6 +10,8 @@
 #include <array>
 #include <memory>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const QString VariableOption = QStringLiteral("var");

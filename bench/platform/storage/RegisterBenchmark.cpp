@@ -16,6 +16,7 @@
 #include <string>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 
@@ -64,7 +65,7 @@ void LoadRegister(benchmark::State& state)
   const double before = StatusMegabytes("VmRSS");
   double held = 0;
   for (auto _ : state) {
-    TReceiptRegister reg;
+    ReceiptRegister reg;
     reg.LoadFromFile(path);
     malloc_trim(0);  // what the parse freed is not the register's
     held = StatusMegabytes("VmRSS") - before;
@@ -78,7 +79,7 @@ void LoadRegister(benchmark::State& state)
 
 void SaveRegister(benchmark::State& state)
 {
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   reg.LoadFromFile(Files().Original());
   ResetPeakMemory();
   const double before = StatusMegabytes("VmRSS");
@@ -89,11 +90,11 @@ void SaveRegister(benchmark::State& state)
 
 void IssueReceipt(benchmark::State& state)
 {
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   reg.LoadFromFile(Files().Original());
   int number = RegisterSize;
   for (auto _ : state) {
-    const TReceiptRecord receipt = SampleRecord(++number);
+    const ReceiptRecord receipt = SampleRecord(++number);
     reg.Insert();
     reg.SetFieldAsString(u"Cliente", receipt.Cliente);
     reg.SetFieldAsString(u"CNPJ", receipt.CNPJ);

@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 void DrawReceipt(benchmark::State& state)

@@ -10,6 +10,8 @@
 
 #include <sys/resource.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr int kPages = 10000;

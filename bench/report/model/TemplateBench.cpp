@@ -10,6 +10,8 @@
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr int kObjects = 5000;
@@ -44,7 +46,7 @@ void BuildLargeReport(TfrxReport& report)
       auto* memo = new TfrxMemoView(page);
       memo->SetText(QStringLiteral("Linha %1 de texto: [Valor] & R$ 1.234,56").arg(i));
       memo->HAlign = haCenter;
-      TFont font;
+      Font font;
       font.Style = fsBold;
       memo->SetFont(font);
       view = memo;

@@ -12,6 +12,8 @@
 
 #include <QBuffer>
 
+using namespace quitanza::platform;
+
 namespace {
 
 qint64 ExportInto(QBuffer& buffer, TfrxPreviewPages& pages, TfrxPDFExport& filter) {

@@ -12,6 +12,8 @@
 
 #include <QBuffer>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const char16_t ReceiptLine[] = u"Recebi(emos) de: JOÃO D'ÁVILA — a importância de R$ 1.234,56 (mil duzentos e trinta "
@@ -19,7 +21,7 @@ const char16_t ReceiptLine[] = u"Recebi(emos) de: JOÃO D'ÁVILA — a importân
 
 void RemapReceiptLine(benchmark::State& state) {
   TfrxPDFFonts fonts;
-  TfrxPDFFont& font = fonts[fonts.FindOrAdd(TFont())];
+  TfrxPDFFont& font = fonts[fonts.FindOrAdd(Font())];
   QByteArray hex;
   for (auto _ : state) {
     hex.clear();
@@ -32,7 +34,7 @@ BENCHMARK(RemapReceiptLine);
 void WriteFontObjects(benchmark::State& state) {
   const bool embedded = state.range(0) != 0;
   // The face itself, not a substitute, so embedding is up to the setting.
-  TFont named;
+  Font named;
   named.Name = QStringLiteral("Liberation Sans");
   TfrxPDFFonts fonts;
   fonts[fonts.FindOrAdd(named)].RemapString(ReceiptLine, false);
@@ -50,7 +52,7 @@ BENCHMARK(WriteFontObjects)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void SubsetReceiptGlyphs(benchmark::State& state) {
   TfrxPDFFonts fonts;
-  TfrxPDFFont& font = fonts[fonts.FindOrAdd(TFont())];
+  TfrxPDFFont& font = fonts[fonts.FindOrAdd(Font())];
   font.RemapString(ReceiptLine, false);
   TfrxPDFStreamEncoder encoder;
   for (auto _ : state) {

@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // Operators of the kind a receipt page holds, up to the given size.

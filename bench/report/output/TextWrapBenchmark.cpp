@@ -10,6 +10,8 @@
 
 #include <random>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const char16_t* const sentences[] = {
@@ -52,12 +54,12 @@ void WrapWithTextEngine(benchmark::State& state)
 {
   TfrxDrawText engine;
   engine.Lock();
-  TFont font;
+  Font font;
   font.SetSize(10);
   engine.SetFont(font);
   engine.SetOptions(true, false, false, false, true, true, 0);
   engine.SetGaps(0, 0, 2);
-  const TRect box{0, 0, static_cast<int>(std::lround(70 * 3.77953)), 100000};
+  const Rect box{0, 0, static_cast<int>(std::lround(70 * 3.77953)), 100000};
   engine.SetDimensions(1, 1, 1, box, box);
   std::size_t lines = 0;
   for (auto _ : state) {

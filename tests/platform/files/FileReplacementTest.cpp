@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 using ::testing::HasSubstr;
 
@@ -29,7 +30,7 @@ TEST_F(FileReplacementTest, ReplacesAWholeFileKeepingItsPermissions)
   WriteBytes(path, "old content");
   ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
   {
-    TFileReplacement file(path);
+    FileReplacement file(path);
     file.Write("new");
     EXPECT_EQ(ReadBytes(path), QByteArray("old content")) << "replaced before Commit()";
     file.Commit();
@@ -46,12 +47,12 @@ TEST_F(FileReplacementTest, WithoutCommitNothingChangesAndNothingIsLeft)
   const QString path = PathOf(QStringLiteral("a.txt"));
   WriteBytes(path, "old");
   {
-    TFileReplacement file(path);
+    FileReplacement file(path);
     file.Device().write("half of it");
   }
   EXPECT_EQ(ReadBytes(path), QByteArray("old"));
   {
-    TFileReplacement created(PathOf(QStringLiteral("new.txt")));
+    FileReplacement created(PathOf(QStringLiteral("new.txt")));
     created.Write("x");
   }
   EXPECT_EQ(Files(), QStringList{QStringLiteral("a.txt")});
@@ -66,7 +67,7 @@ TEST_F(FileReplacementTest, FollowsSymbolicLinksAndKeepsThem)
   ASSERT_TRUE(QFile::link(target, link));
   ASSERT_TRUE(QFile::link(PathOf(QStringLiteral("later.pdf")), dangling));
   for (const QString& path : {link, dangling}) {
-    TFileReplacement file(path);
+    FileReplacement file(path);
     file.Write("new");
     file.Commit();
     EXPECT_TRUE(QFileInfo(path).isSymLink()) << path.toStdString();
@@ -82,7 +83,7 @@ TEST_F(FileReplacementTest, WritesDevicesDirectlyAndLeavesThemDevices)
   ASSERT_EQ(::stat("/dev/null", &before), 0);
   if (!S_ISCHR(before.st_mode))
     GTEST_SKIP() << "/dev/null is no device here";
-  TFileReplacement file(QStringLiteral("/dev/null"));
+  FileReplacement file(QStringLiteral("/dev/null"));
   file.Write("discarded");
   file.Commit();
   struct stat after {};
@@ -95,18 +96,18 @@ TEST_F(FileReplacementTest, RefusesFoldersAndFilesItMayNotWrite)
 {
   ASSERT_TRUE(QDir(FolderPath()).mkdir(QStringLiteral("pasta")));
   try {
-    TFileReplacement file(PathOf(QStringLiteral("pasta")));
+    FileReplacement file(PathOf(QStringLiteral("pasta")));
     FAIL() << "a folder was opened for writing";
-  } catch (const TFileError& error) {
+  } catch (const FileError& error) {
     EXPECT_EQ(QString::fromUtf8(error.what()),
               QStringLiteral(u"Não foi possível gravar %1: é uma pasta").arg(PathOf(QStringLiteral("pasta"))));
   }
-  EXPECT_THROW(TFileReplacement(PathOf(QStringLiteral("falta/a.txt"))), TFileError);
+  EXPECT_THROW(FileReplacement(PathOf(QStringLiteral("falta/a.txt"))), FileError);
   if (::geteuid() != 0) {
     const QString readOnly = PathOf(QStringLiteral("somente-leitura.txt"));
     WriteBytes(readOnly, "kept");
     ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner));
-    EXPECT_THROW(TFileReplacement{readOnly}, TFileError);
+    EXPECT_THROW(FileReplacement{readOnly}, FileError);
     EXPECT_EQ(ReadBytes(readOnly), QByteArray("kept"));
   }
 }
@@ -125,7 +126,7 @@ TEST(FileReplacementOnAFullDisk, AFailedSaveKeepsTheOldFileAndLeavesNothingBehin
   try {
     WriteRegisterFile(path, Packed(SampleRecords(300)));
     FAIL() << "a save on a full disk succeeded";
-  } catch (const TFileError& error) {
+  } catch (const FileError& error) {
     EXPECT_THAT(error.what(), HasSubstr(QStringLiteral(u"Não foi possível gravar %1: não há espaço livre no disco")
                                           .arg(path)
                                           .toStdString()));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 std::vector<std::tuple<int, int, bool>> flatten(const std::vector<BidiRun>& runs)

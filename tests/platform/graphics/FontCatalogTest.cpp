@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
-const FontFace& face(const char* family, TFontStyles style = 0)
+const FontFace& face(const char* family, FontStyles style = 0)
 {
   return FontCatalog::Instance().Face(QString::fromUtf8(family), style);
 }
@@ -15,7 +17,7 @@ const FontFace& face(const char* family, TFontStyles style = 0)
 
 TEST(FontCatalog, ReportFontNamesLandOnMetricCompatibleFaces)
 {
-  const struct { const char* requested; TFontStyles style; const char* family; bool bold; bool italic; } cases[] = {
+  const struct { const char* requested; FontStyles style; const char* family; bool bold; bool italic; } cases[] = {
       {"Arial", 0, "Liberation Sans", false, false},
       {"Arial", fsBold, "Liberation Sans", true, false},
       {"Arial", fsBold | fsItalic | fsUnderline, "Liberation Sans", true, true},

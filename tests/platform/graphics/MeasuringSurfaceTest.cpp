@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 class MeasuringSurfaceTest : public testing::Test {
@@ -11,7 +13,7 @@ protected:
   std::vector<int> extentsOf(QStringView text, int height = -100, int ppi = 96, const char* family = "Arial")
   {
     MeasuringSurface surface(ppi, ppi);
-    TFont font;
+    quitanza::platform::Font font;
     font.Name = QString::fromUtf8(family);
     font.Height = height;
     surface.SetFont(font);
@@ -79,7 +81,7 @@ TEST_F(MeasuringSurfaceTest, VeryLongTextIsMeasuredWithoutLimit)
 TEST_F(MeasuringSurfaceTest, StyleChangesTheFace)
 {
   MeasuringSurface surface(600, 600);
-  TFont font;
+  Font font;
   font.Height = -100;
   surface.SetFont(font);
   std::vector<int> regular, bold;

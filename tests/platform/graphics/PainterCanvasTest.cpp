@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 class PainterCanvasTest : public testing::Test {
@@ -87,7 +89,7 @@ TEST_F(PainterCanvasTest, ClipRegionIsIntersectedAndRestored)
 TEST_F(PainterCanvasTest, TextIsDrawnAtTheGivenAdvancesAndClipped)
 {
   PainterCanvas canvas(painter);
-  TFont font;
+  Font font;
   font.Height = -20;
   canvas.SetFont(font);
   const double wide[] = {20, 20};
@@ -117,7 +119,7 @@ TEST_F(PainterCanvasTest, TransparentColourIsLeftOutOfAStretchedBitmap)
 TEST(RecordingCanvas, KeepsTextRunsWithTheirBoundsInDrawingOrder)
 {
   RecordingCanvas canvas;
-  TFont font;
+  Font font;
   font.Height = -20;
   canvas.SetFont(font);
   const double advances[] = {10, 10, 10};
@@ -130,7 +132,7 @@ TEST(RecordingCanvas, KeepsTextRunsWithTheirBoundsInDrawingOrder)
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_EQ(runs[0].Text, QStringLiteral("abc"));
   const int cell = canvas.Ascent() + canvas.Descent();
-  EXPECT_EQ(runs[0].Bounds, (TRect{5, 7, 35, 7 + cell}));
+  EXPECT_EQ(runs[0].Bounds, (Rect{5, 7, 35, 7 + cell}));
   EXPECT_EQ(runs[1].Text, QStringLiteral("de"));
   // Turned a quarter left about its start: the cells now rise from (50, 60).
   EXPECT_EQ(runs[1].Bounds.Left, 50);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 TEST(CurrencyText, WritesTheShortestExactForm)
 {

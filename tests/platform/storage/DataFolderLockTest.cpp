@@ -10,6 +10,8 @@
 
 #include <signal.h>
 
+using namespace quitanza::platform;
+
 class DataFolderLockTest : public FolderTest {
 protected:
   std::string InUseMessage() const
@@ -29,7 +31,7 @@ protected:
   std::string LockHereError() const
   {
     try {
-      TDataFolderLock lock(FolderPath());
+      DataFolderLock lock(FolderPath());
     } catch (const std::runtime_error& error) {
       return error.what();
     }
@@ -47,7 +49,7 @@ TEST_F(DataFolderLockTest, OnlyOneProcessAtATimeHoldsTheFolder)
   EXPECT_EQ(LockHereError(), "locked");
 
   {
-    const TDataFolderLock lock(FolderPath());
+    const DataFolderLock lock(FolderPath());
     const HelperRun other = RunHelper({QStringLiteral("try-lock"), FolderPath()});
     EXPECT_EQ(other.ExitCode, 2);
     EXPECT_EQ(other.Errors.toStdString(), InUseMessage());
@@ -60,14 +62,14 @@ TEST_F(DataFolderLockTest, ALockLeftByADeadProcessIsTakenOver)
   auto holder = HoldLockInOtherProcess();
   ::kill(static_cast<pid_t>(holder->processId()), SIGKILL);
   ASSERT_TRUE(holder->waitForFinished(30000));
-  EXPECT_TRUE(QFile::exists(PathOf(QString::fromUtf16(TDataFolderLock::LockFileName))));
+  EXPECT_TRUE(QFile::exists(PathOf(QString::fromUtf16(DataFolderLock::LockFileName))));
   EXPECT_EQ(LockHereError(), "locked");
 }
 
 TEST_F(DataFolderLockTest, ALiveProcessKeepsItsLockHoweverOld)
 {
   auto holder = HoldLockInOtherProcess();
-  QFile lockFile(PathOf(QString::fromUtf16(TDataFolderLock::LockFileName)));
+  QFile lockFile(PathOf(QString::fromUtf16(DataFolderLock::LockFileName)));
   ASSERT_TRUE(lockFile.open(QIODevice::ReadOnly));
   ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
   EXPECT_EQ(LockHereError(), InUseMessage());
@@ -77,5 +79,5 @@ TEST_F(DataFolderLockTest, ALiveProcessKeepsItsLockHoweverOld)
 
 TEST_F(DataFolderLockTest, AFolderWhereNoLockCanBeMadeIsAnError)
 {
-  EXPECT_THROW(TDataFolderLock(PathOf(QStringLiteral("no/such/folder"))), TFileError);
+  EXPECT_THROW(DataFolderLock(PathOf(QStringLiteral("no/such/folder"))), FileError);
 }

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const QString Settings = QStringLiteral(u"; issuer settings\n"
@@ -23,7 +25,7 @@ const QString Settings = QStringLiteral(u"; issuer settings\n"
 
 TEST(IniDocument, FindsValuesWithoutRegardToCase)
 {
-  const TIniDocument document(Settings);
+  const IniDocument document(Settings);
   const struct {
     const char16_t* section;
     const char16_t* key;
@@ -45,7 +47,7 @@ TEST(IniDocument, FindsValuesWithoutRegardToCase)
 
 TEST(IniDocument, ReplacesAValueInItsOwnLineKeepingEverythingElse)
 {
-  TIniDocument document(Settings);
+  IniDocument document(Settings);
   document.SetValue(u"emitente", u"empresa", u"Mercado Novo");
   QString expected = Settings;
   expected.replace(QStringLiteral(u"  Empresa =  Padaria São João  "), QStringLiteral(u"Empresa=Mercado Novo"));
@@ -54,7 +56,7 @@ TEST(IniDocument, ReplacesAValueInItsOwnLineKeepingEverythingElse)
 
 TEST(IniDocument, AddsANewKeyAtTheEndOfItsSection)
 {
-  TIniDocument document(Settings);
+  IniDocument document(Settings);
   document.SetValue(u"EMITENTE", u"CODIGO", u"1");
   QString expected = Settings;
   expected.replace(QStringLiteral(u"EMPTY=\n"), QStringLiteral(u"EMPTY=\nCODIGO=1\n"));
@@ -63,18 +65,18 @@ TEST(IniDocument, AddsANewKeyAtTheEndOfItsSection)
 
 TEST(IniDocument, AddsANewSectionAtTheEndOfTheFile)
 {
-  TIniDocument empty;
+  IniDocument empty;
   empty.SetValue(u"EMITENTE", u"CODIGO", u"1");
   EXPECT_EQ(empty.ToText(), QStringLiteral("[EMITENTE]\nCODIGO=1\n"));
 
-  TIniDocument withoutFinalBreak(QStringLiteral("[A]\r\nX=1"));
+  IniDocument withoutFinalBreak(QStringLiteral("[A]\r\nX=1"));
   withoutFinalBreak.SetValue(u"B", u"Y", u"2");
   EXPECT_EQ(withoutFinalBreak.ToText(), QStringLiteral("[A]\r\nX=1\r\n[B]\r\nY=2\r\n"));
 }
 
 TEST(IniDocument, RefusesNamesAndValuesThatWouldBreakTheFile)
 {
-  TIniDocument document(Settings);
+  IniDocument document(Settings);
   EXPECT_THROW(document.SetValue(u"EMITENTE", u"EMPRESA", u"two\nlines"), std::invalid_argument);
   EXPECT_THROW(document.SetValue(u"EMITENTE", u"EMPRESA", u"carriage\rreturn"), std::invalid_argument);
   EXPECT_THROW(document.SetValue(u"EMITENTE", u"A=B", u"x"), std::invalid_argument);

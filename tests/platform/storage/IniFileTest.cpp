@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFile>
 
+using namespace quitanza::platform;
+
 class IniFileTest : public FolderTest {
 protected:
-  TIniFile Ini() const { return TIniFile(PathOf(QStringLiteral("config.ini"))); }
+  quitanza::platform::IniFile Ini() const { return quitanza::platform::IniFile(PathOf(QStringLiteral("config.ini"))); }
   QByteArray Content() const { return ReadBytes(PathOf(QStringLiteral("config.ini"))); }
   void SetContent(const QByteArray& bytes) const { WriteBytes(PathOf(QStringLiteral("config.ini")), bytes); }
 };
@@ -82,9 +84,9 @@ TEST_F(IniFileTest, FailedWriteSaysUnableToWriteAndChangesNothing)
 {
   const QString inMissingFolder = PathOf(QStringLiteral("no/such/folder/config.ini"));
   try {
-    TIniFile(inMissingFolder).WriteInteger(u"EMITENTE", u"CODIGO", 1);
+    IniFile(inMissingFolder).WriteInteger(u"EMITENTE", u"CODIGO", 1);
     FAIL() << "no error";
-  } catch (const TFileError& error) {
+  } catch (const FileError& error) {
     EXPECT_EQ(QString::fromStdString(error.what()), QStringLiteral("Unable to write to ") + inMissingFolder);
   }
 
@@ -93,7 +95,7 @@ TEST_F(IniFileTest, FailedWriteSaysUnableToWriteAndChangesNothing)
   try {
     Ini().WriteInteger(u"EMITENTE", u"CODIGO", 1);
     FAIL() << "no error";
-  } catch (const TFileError& error) {
+  } catch (const FileError& error) {
     EXPECT_EQ(QString::fromStdString(error.what()), QStringLiteral("Unable to write to ") + PathOf(QStringLiteral("config.ini")));
   }
   EXPECT_TRUE(QFileInfo(PathOf(QStringLiteral("config.ini"))).isDir());
@@ -102,5 +104,5 @@ TEST_F(IniFileTest, FailedWriteSaysUnableToWriteAndChangesNothing)
 TEST_F(IniFileTest, AFileThatExistsButCannotBeReadIsAnErrorNotEmpty)
 {
   ASSERT_TRUE(QDir(FolderPath()).mkdir(QStringLiteral("config.ini")));
-  EXPECT_THROW(Ini().ReadInteger(u"EMITENTE", u"CODIGO"), TFileError);
+  EXPECT_THROW(Ini().ReadInteger(u"EMITENTE", u"CODIGO"), FileError);
 }

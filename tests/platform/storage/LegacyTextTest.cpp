@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 TEST(LegacyText, TellsValidUtf8FromOtherBytes)
 {
   const struct {
@@ -35,7 +37,7 @@ TEST(LegacyText, DecodesWindows1252IncludingItsOwnRange)
 TEST(LegacyText, OneWindows1252ByteMakesTheWholeTextWindows1252)
 {
   const QByteArray mixed = "\xC3\xA3 \xE3";  // looks like "ã" in UTF-8, then a Windows-1252 "ã"
-  ASSERT_EQ(DetectTextEncoding(mixed), TTextEncoding::teWindows1252);
-  EXPECT_EQ(DecodeText(mixed, TTextEncoding::teWindows1252), QStringLiteral(u"Ã£ ã"));
+  ASSERT_EQ(DetectTextEncoding(mixed), TextEncoding::Windows1252);
+  EXPECT_EQ(DecodeText(mixed, TextEncoding::Windows1252), QStringLiteral(u"Ã£ ã"));
   EXPECT_EQ(DecodeText("\xC3\xA3", DetectTextEncoding("\xC3\xA3")), QStringLiteral(u"ã"));
 }

@@ -9,19 +9,20 @@
 #include <stdexcept>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 using ::testing::HasSubstr;
 
 namespace {
 
-void InsertClient(TReceiptRegister& reg, const QString& client)
+void InsertClient(ReceiptRegister& reg, const QString& client)
 {
   reg.Insert();
   reg.SetFieldAsString(u"Cliente", client);
   reg.Post();
 }
 
-QStringList Clients(const TReceiptRegister& reg)
+QStringList Clients(const ReceiptRegister& reg)
 {
   QStringList clients;
   for (qsizetype i = 0; i < reg.RecordCount(); ++i) clients << reg.Record(i).Cliente;
@@ -42,7 +43,7 @@ std::string MessageOf(const std::function<void()>& action)
 
 TEST(ReceiptRegister, InsertPlacesTheNewRowAtTheCurrentRowAndMakesItCurrent)
 {
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   EXPECT_TRUE(reg.IsEmpty());
   EXPECT_EQ(reg.CurrentIndex(), -1);
 
@@ -61,7 +62,7 @@ TEST(ReceiptRegister, InsertPlacesTheNewRowAtTheCurrentRowAndMakesItCurrent)
 
 TEST(ReceiptRegister, DeleteRemovesTheCurrentRowAndNeedsOne)
 {
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   EXPECT_EQ(MessageOf([&] { reg.Delete(); }), "cdsReg: Cannot perform this operation on an empty dataset");
   for (const char* client : {"C", "B", "A"}) InsertClient(reg, QString::fromLatin1(client));
 
@@ -79,7 +80,7 @@ TEST(ReceiptRegister, DeleteRemovesTheCurrentRowAndNeedsOne)
 
 TEST(ReceiptRegister, InsertIsPendingUntilPostedOrCancelled)
 {
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   InsertClient(reg, QStringLiteral("A"));
   reg.Insert();
   reg.SetFieldAsString(u"Cliente", QStringLiteral("PENDING"));
@@ -101,7 +102,7 @@ TEST(ReceiptRegister, InsertIsPendingUntilPostedOrCancelled)
 
 TEST(ReceiptRegister, FieldsAreReadAndSetAsTextIntegerAndCurrency)
 {
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   reg.Insert();
   reg.SetFieldAsString(u"Cliente", QString(250, u'Ç'));
   reg.SetFieldAsString(u"CNPJ", QStringLiteral("123.456.789-09 and much more"));
@@ -124,7 +125,7 @@ TEST(ReceiptRegister, FieldsAreReadAndSetAsTextIntegerAndCurrency)
 
 TEST(ReceiptRegister, FieldMisuseIsAnErrorNamingTheRegister)
 {
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   EXPECT_EQ(reg.FieldAsString(u"Cliente"), QString());  // an empty register reads as empty
   EXPECT_EQ(reg.FieldAsCurrency(u"Valor").ticks(), 0);
   EXPECT_EQ(MessageOf([&] { reg.SetFieldAsString(u"Cliente", QStringLiteral("A")); }), "cdsReg: Dataset not in insert mode");
@@ -146,7 +147,7 @@ protected:
 TEST_F(ReceiptRegisterFileTest, LoadReplacesEveryRowAndGoesToTheFirst)
 {
   WriteRegisterFile(Register(), Packed(SampleRecords(3)));
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   InsertClient(reg, QStringLiteral("TO BE REPLACED"));
   reg.LoadFromFile(Register());
   EXPECT_EQ(reg.RecordCount(), 3);
@@ -157,7 +158,7 @@ TEST_F(ReceiptRegisterFileTest, LoadReplacesEveryRowAndGoesToTheFirst)
   reg.Delete();
   InsertClient(reg, QStringLiteral("NEW"));
   reg.SaveToFile(Register());
-  const std::vector<TReceiptRecord> saved = Unpacked(ReadRegisterFile(Register()));
+  const std::vector<ReceiptRecord> saved = Unpacked(ReadRegisterFile(Register()));
   ASSERT_EQ(saved.size(), 3u);
   EXPECT_EQ(saved[0].Codigo, 1);
   EXPECT_EQ(saved[1].Cliente, QStringLiteral("NEW"));
@@ -166,12 +167,12 @@ TEST_F(ReceiptRegisterFileTest, LoadReplacesEveryRowAndGoesToTheFirst)
 
 TEST_F(ReceiptRegisterFileTest, StartUpCreatesAMissingRegisterAndLoadsAnExistingOne)
 {
-  TReceiptRegister fresh;
+  ReceiptRegister fresh;
   fresh.LoadOrCreate(Register());
   EXPECT_TRUE(ReadRegisterFile(Register()).empty());
 
   WriteRegisterFile(Register(), Packed(SampleRecords(2)));
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   reg.LoadOrCreate(Register());
   EXPECT_EQ(reg.RecordCount(), 2);
 }
@@ -180,9 +181,9 @@ TEST_F(ReceiptRegisterFileTest, ARegisterThatCannotBeReadIsNeverSavedOver)
 {
   const QByteArray damaged = "<DATAPACKET><METADATA><FIELDS>";
   WriteBytes(Register(), damaged);
-  TReceiptRegister reg;
+  ReceiptRegister reg;
   InsertClient(reg, QStringLiteral("KEPT"));
-  EXPECT_THROW(reg.LoadOrCreate(Register()), TFileError);
+  EXPECT_THROW(reg.LoadOrCreate(Register()), FileError);
   EXPECT_EQ(Clients(reg), QStringList({QStringLiteral("KEPT")}));  // a failed load changes nothing
 
   EXPECT_THAT(MessageOf([&] { reg.SaveToFile(Register()); }), HasSubstr("could not be read and is not written over"));

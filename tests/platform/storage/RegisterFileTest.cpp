@@ -8,6 +8,7 @@
 #include <limits>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 using ::testing::HasSubstr;
 
@@ -18,7 +19,7 @@ protected:
 
 TEST_F(RegisterFileTest, WritesTheDataPacketForm)
 {
-  TReceiptRecord record;
+  ReceiptRecord record;
   record.Cliente = QStringLiteral(u"D'ÁVILA & <FILHOS>");
   record.CNPJ = QStringLiteral("12.345.678/0001-95");
   record.Valor = Amount::fromTicks(12345000);
@@ -27,7 +28,7 @@ TEST_F(RegisterFileTest, WritesTheDataPacketForm)
   record.Codigo = 42;
   record.Autenticacao = QStringLiteral("70350F6027BCE3713F6B76473084309B");
   record.Data = QDateTime(QDate(2026, 12, 11), QTime(14, 5, 9, 123));
-  WriteRegisterFile(Register(), Packed({record, TReceiptRecord(), record}));
+  WriteRegisterFile(Register(), Packed({record, ReceiptRecord(), record}));
 
   EXPECT_EQ(ReadBytes(Register()).toStdString(),
             QStringLiteral(u"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
@@ -61,7 +62,7 @@ TEST_F(RegisterFileTest, ReadsRegistersWithoutTheIssueDate)
              "<FIELD attrname=\"Valor\"/><FIELD attrname=\"Referente\"/><FIELD attrname=\"Tipo\"/>"
              "<FIELD attrname=\"Codigo\"/><FIELD attrname=\"Autenticacao\"/></FIELDS></METADATA>"
              "<ROWDATA><ROW Cliente=\"ANA\" Codigo=\"7\"/></ROWDATA></DATAPACKET>");
-  const std::vector<TReceiptRecord> read = Unpacked(ReadRegisterFile(Register()));
+  const std::vector<ReceiptRecord> read = Unpacked(ReadRegisterFile(Register()));
   ASSERT_EQ(read.size(), 1u);
   EXPECT_EQ(read[0].Cliente, QStringLiteral("ANA"));
   EXPECT_EQ(read[0].Codigo, 7);
@@ -78,15 +79,15 @@ TEST_F(RegisterFileTest, ReadsRegistersWithoutTheIssueDate)
   try {
     ReadRegisterFile(Register());
     ADD_FAILURE() << "an impossible date was read";
-  } catch (const TFileError& error) {
+  } catch (const FileError& error) {
     EXPECT_THAT(error.what(), HasSubstr("linha 1, campo Data: 'ontem' não é uma data e hora válida"));
   }
 }
 
 TEST_F(RegisterFileTest, ReadsBackWhatItWrote)
 {
-  std::vector<TReceiptRecord> records = SampleRecords(50);
-  TReceiptRecord unusual;
+  std::vector<ReceiptRecord> records = SampleRecords(50);
+  ReceiptRecord unusual;
   unusual.Cliente = QStringLiteral(u"ŁÓDŹ 中文 😀 ÇÃ");  // mostly beyond Windows-1252
   unusual.Referente = QStringLiteral(u"line\nbreaks\r\nof both kinds\tand a tab\n");
   unusual.Valor = Amount::fromTicks(std::numeric_limits<std::int64_t>::min());
@@ -94,7 +95,7 @@ TEST_F(RegisterFileTest, ReadsBackWhatItWrote)
   unusual.Codigo = std::numeric_limits<std::int32_t>::max();
   unusual.Data = QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59, 999));
   records.insert(records.begin() + 10, unusual);
-  records.push_back(TReceiptRecord());
+  records.push_back(ReceiptRecord());
 
   WriteRegisterFile(Register(), Packed(records));
   EXPECT_EQ(Unpacked(ReadRegisterFile(Register())), records);
@@ -102,7 +103,7 @@ TEST_F(RegisterFileTest, ReadsBackWhatItWrote)
 
 TEST_F(RegisterFileTest, ReadsWindows1252FilesOfOtherWritersSkippingWhatItDoesNotKnow)
 {
-  const std::vector<TReceiptRecord> records = Unpacked(ReadRegisterFile(TestDataFile(QStringLiteral("recibo-windows1252.xml"))));
+  const std::vector<ReceiptRecord> records = Unpacked(ReadRegisterFile(TestDataFile(QStringLiteral("recibo-windows1252.xml"))));
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[0].Cliente, QStringLiteral(u"JOSÉ DA CONCEIÇÃO"));
   EXPECT_EQ(records[0].CNPJ, QStringLiteral("123.456.789-09"));
@@ -139,12 +140,12 @@ TEST_F(RegisterFileTest, RefusesFilesItCannotReadSayingWhereAndWhy)
     try {
       ReadRegisterFile(Register());
       ADD_FAILURE() << "no error for " << c.content.toStdString();
-    } catch (const TFileError& error) {
+    } catch (const FileError& error) {
       EXPECT_THAT(error.what(), HasSubstr(QStringLiteral(u"Não foi possível ler %1: ").arg(Register()).toStdString()));
       EXPECT_THAT(error.what(), HasSubstr(c.reason));
     }
   }
-  EXPECT_THROW(ReadRegisterFile(PathOf(QStringLiteral("missing.xml"))), TFileError);
+  EXPECT_THROW(ReadRegisterFile(PathOf(QStringLiteral("missing.xml"))), FileError);
 }
 
 TEST_F(RegisterFileTest, AFailedSaveSaysSoAndLeavesWhatWasThere)
@@ -153,7 +154,7 @@ TEST_F(RegisterFileTest, AFailedSaveSaysSoAndLeavesWhatWasThere)
   try {
     WriteRegisterFile(Register(), Packed(SampleRecords(3)));
     FAIL() << "no error";
-  } catch (const TFileError& error) {
+  } catch (const FileError& error) {
     EXPECT_THAT(error.what(), HasSubstr(QStringLiteral(u"Não foi possível gravar %1: ").arg(Register()).toStdString()));
   }
   EXPECT_TRUE(QFileInfo(Register()).isDir());

@@ -3,10 +3,11 @@
 #include <QCryptographicHash>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
-TReceiptRecord SampleRecord(int number)
+ReceiptRecord SampleRecord(int number)
 {
-  TReceiptRecord record;
+  ReceiptRecord record;
   record.Cliente = QStringLiteral("PADARIA E CONFEITARIA SÃO JOÃO %1 LTDA").arg(number);
   record.CNPJ = QStringLiteral("12.345.678/%1-95").arg(number % 10000, 4, 10, QLatin1Char('0'));
   record.Valor = Amount::fromTicks((static_cast<std::int64_t>(number) * 1234567) % 100000000 - 1000000);
@@ -17,9 +18,9 @@ TReceiptRecord SampleRecord(int number)
   return record;
 }
 
-std::vector<TReceiptRecord> SampleRecords(int count)
+std::vector<ReceiptRecord> SampleRecords(int count)
 {
-  std::vector<TReceiptRecord> records;
+  std::vector<ReceiptRecord> records;
   records.reserve(static_cast<std::size_t>(count));
   for (int number = 1; number <= count; ++number) records.push_back(SampleRecord(number));
   return records;

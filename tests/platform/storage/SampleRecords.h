@@ -6,5 +6,5 @@
 
 // Receipts of realistic size and content (accents, two-line referente),
 // different from one another, for tests and benchmarks of the register.
-TReceiptRecord SampleRecord(int number);
-std::vector<TReceiptRecord> SampleRecords(int count);
+quitanza::platform::ReceiptRecord SampleRecord(int number);
+std::vector<quitanza::platform::ReceiptRecord> SampleRecords(int count);

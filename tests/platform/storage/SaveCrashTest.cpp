@@ -9,6 +9,7 @@
 #include <QDir>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 
@@ -30,7 +31,7 @@ QByteArray OldRegister(const QString& path)
 
 QByteArray OldSettings(const QString& path)
 {
-  TIniFile(path).WriteInteger(u"EMITENTE", u"CODIGO", 41);
+  IniFile(path).WriteInteger(u"EMITENTE", u"CODIGO", 41);
   return ReadBytes(path);
 }
 

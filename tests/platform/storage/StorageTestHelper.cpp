@@ -21,6 +21,7 @@
 #include <sys/resource.h>
 
 using namespace quitanza::doclib;
+using namespace quitanza::platform;
 
 namespace {
 
@@ -43,7 +44,7 @@ int Run(int argc, char** argv)
 {
   const std::string command = argv[1];
   if (command == "hold-lock" || command == "try-lock") {
-    TDataFolderLock lock(Arg(argv[2]));
+    DataFolderLock lock(Arg(argv[2]));
     std::cout << "locked" << std::endl;
     if (command == "hold-lock") {
       std::string line;
@@ -58,7 +59,7 @@ int Run(int argc, char** argv)
     return 0;
   }
   if (command == "write-ini") {
-    TIniFile(Arg(argv[2])).WriteString(u"EMITENTE", u"EMPRESA", QString(std::stoi(argv[3]), u'x'));
+    IniFile(Arg(argv[2])).WriteString(u"EMITENTE", u"EMPRESA", QString(std::stoi(argv[3]), u'x'));
     return 0;
   }
   return 64;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 class MemoExpansionTest : public testing::Test {

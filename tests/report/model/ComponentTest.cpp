@@ -6,6 +6,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace quitanza::platform;
+
 namespace {
 
 class ReportTree : public testing::Test {
@@ -21,7 +23,7 @@ TEST_F(ReportTree, NewObjectsJoinTheirParentAndInheritItsFont)
   EXPECT_EQ(memo->Report(), &report);
   EXPECT_EQ(memo->Page(), page);
   EXPECT_TRUE(memo->ParentFont());
-  EXPECT_EQ(memo->Font(), TFont());
+  EXPECT_EQ(memo->Font(), Font());
   EXPECT_EQ(memo->Font().Name, QStringLiteral("Arial"));
   EXPECT_EQ(memo->Font().Size(), 10);
   EXPECT_EQ(memo->BaseName(), QStringLiteral("Memo"));
@@ -32,12 +34,12 @@ TEST_F(ReportTree, NewObjectsJoinTheirParentAndInheritItsFont)
 TEST_F(ReportTree, ChangingAFontPassesItToInheritingChildrenOnly)
 {
   auto* own = new TfrxMemoView(page);
-  TFont bold;
+  Font bold;
   bold.Style = fsBold;
   own->SetFont(bold);
   EXPECT_FALSE(own->ParentFont());
 
-  TFont big;
+  Font big;
   big.SetSize(12);
   page->SetFont(big);
   EXPECT_EQ(memo->Font().Height, -16);
@@ -51,7 +53,7 @@ TEST_F(ReportTree, ChangingAFontPassesItToInheritingChildrenOnly)
 TEST_F(ReportTree, MovingToAnotherParentReappliesParentFont)
 {
   auto* other = new TfrxReportPage(&report);
-  TFont font;
+  Font font;
   font.Name = QStringLiteral("Courier New");
   other->SetFont(font);
   memo->SetParent(other);

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 QImage drawPage(TfrxReportPage& page, double scale)

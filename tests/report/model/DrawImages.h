@@ -9,12 +9,12 @@
 #include <functional>
 
 // A white image of `size` that `paint` has drawn on through a PainterCanvas.
-inline QImage Painted(QSize size, const std::function<void(Canvas&)>& paint, int dpi = 96)
+inline QImage Painted(QSize size, const std::function<void(quitanza::platform::Canvas&)>& paint, int dpi = 96)
 {
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
-  PainterCanvas canvas(painter, dpi, dpi, false);
+  quitanza::platform::PainterCanvas canvas(painter, dpi, dpi, false);
   paint(canvas);
   return image;
 }

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr int kLeftMarginPixels = 38;  // Round(10 x 3.77953)

@@ -8,12 +8,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 struct TextAreaCase {
   double scale;
   TfrxFrameTypes sides;
-  TRect inset;  // text area minus the device rectangle: left, top, right, bottom
+  quitanza::platform::Rect inset;  // text area minus the device rectangle: left, top, right, bottom
 };
 
 class MemoTextAreaTest : public testing::TestWithParam<TextAreaCase> {};
@@ -28,8 +30,8 @@ TEST_P(MemoTextAreaTest, LiesInsideGapsAndFrame)
   RecordingCanvas canvas;
   memo.Draw(canvas, c.scale, c.scale, 0, 0);
 
-  const TRect device = memo.DeviceRect();
-  const TRect text = memo.TextRect();
+  const Rect device = memo.DeviceRect();
+  const Rect text = memo.TextRect();
   EXPECT_EQ(text.Left - device.Left, c.inset.Left);
   EXPECT_EQ(text.Top - device.Top, c.inset.Top);
   EXPECT_EQ(text.Right - device.Right, c.inset.Right);
@@ -57,11 +59,11 @@ TEST(ViewDeviceRect, RoundsHalfToEvenAndKeepsTheShadowInside)
   auto& shape = page.Add<TfrxShapeView>(2.5L, 3.5L, 10, 10);
   RecordingCanvas canvas;
   shape.Draw(canvas, 1, 1, 0, 0);
-  EXPECT_EQ(shape.DeviceRect(), (TRect{2, 4, 12, 14}));
+  EXPECT_EQ(shape.DeviceRect(), (Rect{2, 4, 12, 14}));
 
   shape.Frame.DropShadow = true;
   shape.Draw(canvas, 1, 1, 0, 0);
-  EXPECT_EQ(shape.DeviceRect(), (TRect{2, 4, 8, 10}));
+  EXPECT_EQ(shape.DeviceRect(), (Rect{2, 4, 8, 10}));
 }
 
 struct FrameCase {
@@ -80,7 +82,7 @@ TEST_P(FrameSidesTest, CloseTheBoxAtTheScaledWidth)
   auto& view = page.Add<TfrxMemoView>(10, 10, 20, 10);
   view.Frame.Typ = kAllSides;
   const QImage image = Painted({100, 100}, [&](Canvas& canvas) { view.Draw(canvas, c.scale, c.scale, 0, 0); });
-  const TRect box = view.DeviceRect();
+  const Rect box = view.DeviceRect();
   const int t = c.thickness;
   // Each side is centred on the edge, the right and bottom ones on the last pixel.
   const QRect expected(QPoint(box.Left - t / 2, box.Top - t / 2),

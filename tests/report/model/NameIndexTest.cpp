@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // Names are found ignoring case, whether the characters are ASCII, other

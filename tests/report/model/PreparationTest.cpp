@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 class PreparedReceiptTest : public testing::Test {

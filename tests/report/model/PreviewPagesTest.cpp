@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 class PreviewPagesTest : public testing::Test {

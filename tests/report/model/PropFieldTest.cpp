@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // The writer's quick test of a member against its default gives the same

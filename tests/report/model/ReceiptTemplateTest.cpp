@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 class ReceiptTemplate : public testing::Test {

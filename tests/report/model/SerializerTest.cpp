@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // Counts the messages the report shows instead of printing them.
@@ -333,7 +335,7 @@ void BuildRichReport(TfrxReport& report)
   memo->FlowTo = first;
   memo->Restrictions = rfDontDelete;
   memo->SetVisible(false);
-  TFont font;
+  Font font;
   font.Name = QStringLiteral("Courier New");
   font.Height = -20;
   memo->SetFont(font);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // Moves one property away from the value a fresh object holds.

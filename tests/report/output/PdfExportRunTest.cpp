@@ -21,6 +21,8 @@
 
 #include <algorithm>
 
+using namespace quitanza::platform;
+
 namespace {
 
 QByteArray ReadFile(const QString& path) {
@@ -196,7 +198,7 @@ TEST_F(PdfExportRun, OwnerPasswordAloneLetsEveryoneOpenButOwnsTheRights) {
 TEST_F(PdfExportRun, TheNamedFamilyIsEmbeddedWholeOnlyWhenAsked) {
   TfrxMemoView& memo = FPages.AddPage().Add<TfrxMemoView>(20, 20, 300, 20);
   memo.SetText(QStringLiteral(u"Conteúdo em Liberation Sans"));
-  TFont font = memo.Font();
+  Font font = memo.Font();
   font.Name = QStringLiteral("Liberation Sans");
   memo.SetFont(font);
   for (const bool asked : {false, true}) {
@@ -344,7 +346,7 @@ TEST_F(PdfExportRun, UnwritableFileGoesToTheReportsErrorsOrToTheCaller) {
   EXPECT_TRUE(report.Errors.Items()[0].startsWith(QStringLiteral(u"Não foi possível gravar ") + path))
       << report.Errors.Text().toStdString();
 
-  EXPECT_THROW(frxExportPDFFile(FPages, path, {}), TFileError);
+  EXPECT_THROW(frxExportPDFFile(FPages, path, {}), FileError);
 }
 
 TEST_F(PdfExportRun, NoFileNameAndNoStreamWritesNothingButSucceeds) {

@@ -18,6 +18,8 @@
 
 #include <optional>
 
+using namespace quitanza::platform;
+
 namespace {
 
 const QString RegularLine = QStringLiteral(u"Recebi(emos) de: JOÃO D'ÁVILA — R$ 1.234,56");
@@ -91,8 +93,8 @@ public:
   }
 
 private:
-  QByteArray ShowLine(const QString& text, TFontStyles style, int y) {
-    TFont font;
+  QByteArray ShowLine(const QString& text, FontStyles style, int y) {
+    quitanza::platform::Font font;
     font.Name = m_settings.family == Family::Named ? QStringLiteral("Liberation Sans") : QStringLiteral("Arial");
     font.Style = style;
     const int index = FFonts.FindOrAdd(font);

@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 
+using namespace quitanza::platform;
+
 namespace {
 
 class PdfPageContent : public testing::Test {
@@ -186,7 +188,7 @@ TEST_F(PdfPageContent, DropShadowShrinksTheBoxOfFillAndFrame) {
 
 TEST_F(PdfPageContent, UnderlinedAndStruckOutFontsDrawTheirLines) {
   TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 300, 20);
-  TFont font;
+  Font font;
   font.Style = fsUnderline | fsStrikeOut;
   memo.SetFont(font);
   memo.SetText(QStringLiteral("Total"));

@@ -19,6 +19,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace quitanza::platform;
+
 namespace {
 
 constexpr int Dpi = 150;

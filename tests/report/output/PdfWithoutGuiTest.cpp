@@ -15,6 +15,8 @@
 
 #include <memory>
 
+using namespace quitanza::platform;
+
 namespace {
 
 class CoreApplicationEnvironment : public testing::Environment {

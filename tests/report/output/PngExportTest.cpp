@@ -14,6 +14,8 @@
 
 #include <stdexcept>
 
+using namespace quitanza::platform;
+
 namespace {
 
 int inkedPixels(const QImage& image)
@@ -84,7 +86,7 @@ TEST_F(PngExportTest, UnwritableFolderNamesTheFile)
   try {
     ExportPagesToPng(pages, missing);
     FAIL() << "no error";
-  } catch (const TFileError& error) {
+  } catch (const FileError& error) {
     EXPECT_EQ(error.Path(), missing + QStringLiteral("-1.png"));
   }
 }

@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace quitanza::platform;
+
 namespace {
 
 // Texts longer than their boxes take at the template's sizes.

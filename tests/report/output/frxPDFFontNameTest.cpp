@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::platform;
+
 namespace {
 
 struct FontNameCase {
   const char16_t* family;
-  TFontStyles style;
+  FontStyles style;
   const char* pdfName;
 };
 

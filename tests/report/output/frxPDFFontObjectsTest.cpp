@@ -15,6 +15,7 @@
 
 #include <hb.h>
 
+using namespace quitanza::platform;
 
 namespace {
 
@@ -42,7 +43,7 @@ protected:
   // face itself unless asked otherwise.
   QByteArray Write(const char16_t* text, bool compressed, bool embedded,
                    const TfrxPDFEncryption* encryption = nullptr, const QString& family = LiberationSans) {
-    TFont requested;
+    quitanza::platform::Font requested;
     requested.Name = family;
     TfrxPDFFont& font = FFonts[FFonts.FindOrAdd(requested)];
     font.RemapString(text, false);

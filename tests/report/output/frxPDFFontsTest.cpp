@@ -6,17 +6,19 @@
 
 #include <QBuffer>
 
+using namespace quitanza::platform;
+
 namespace {
 
-TFont MakeFont(const QString& name, TFontStyles style = 0, int size = 10) {
-  TFont font;
+Font MakeFont(const QString& name, FontStyles style = 0, int size = 10) {
+  Font font;
   font.Name = name;
   font.Style = style;
   font.SetSize(size);
   return font;
 }
 
-TFont Arial(TFontStyles style = 0) { return MakeFont(QStringLiteral("Arial"), style); }
+Font Arial(FontStyles style = 0) { return MakeFont(QStringLiteral("Arial"), style); }
 
 QString UnicodeOf(const TfrxPDFFont& font, char16_t glyph) {
   for (const TfrxPDFGlyph& used : font.UsedAlphabet()) {

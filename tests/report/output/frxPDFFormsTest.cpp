@@ -12,6 +12,8 @@
 #include <limits>
 #include <stdexcept>
 
+using namespace quitanza::platform;
+
 namespace {
 
 TEST(PDFNumbers, WritesTwoDecimalsRoundedHalfAwayFromZero) {
@@ -77,7 +79,7 @@ TEST(PDFColors, WritesThePageBackgroundForm) {
 }
 
 TEST(PDFColors, RefusesUnresolvedSystemColours) {
-  const TColor buttonFace = TColor(0xFF00000F);
+  const Color buttonFace = Color(0xFF00000F);
   EXPECT_THROW(PdfColorText(buttonFace), std::invalid_argument);
   EXPECT_THROW(PdfPageColorText(buttonFace), std::invalid_argument);
 }

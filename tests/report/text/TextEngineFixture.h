@@ -26,12 +26,12 @@ protected:
 
   void setUp(int boxWidth, int boxHeight = 1000, bool tags = false, bool wordBreak = false)
   {
-    TFont font;
+    quitanza::platform::Font font;
     font.SetSize(10);
     engine.SetFont(font);
     engine.SetOptions(true, tags, false, wordBreak, true, true, 0);
     engine.SetGaps(0, 0, 2);
-    const TRect box{0, 0, boxWidth, boxHeight};
+    const quitanza::platform::Rect box{0, 0, boxWidth, boxHeight};
     engine.SetDimensions(1, 1, 1, box, box);
   }
 
@@ -47,8 +47,8 @@ protected:
   // Running widths of a text's characters at the design resolution (600 per inch).
   static std::vector<int> designExtents(const QString& text)
   {
-    MeasuringSurface surface(600, 600);
-    TFont font;
+    quitanza::platform::MeasuringSurface surface(600, 600);
+    quitanza::platform::Font font;
     font.Height = -83;
     surface.SetFont(font);
     std::vector<int> extents;

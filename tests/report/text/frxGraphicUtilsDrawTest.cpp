@@ -10,15 +10,17 @@
 #include <cmath>
 #include <numeric>
 
+using namespace quitanza::platform;
+
 namespace {
 
 struct Memo {
   QStringList text;
-  TRect box;  // report pixels
+  quitanza::platform::Rect box;  // report pixels
   TfrxHAlign hAlign = haLeft;
   TfrxVAlign vAlign = vaTop;
   int rotation = 0;
-  TFontStyles style = 0;
+  FontStyles style = 0;
   bool tags = false;
 };
 
@@ -38,14 +40,14 @@ class TextDrawingTest : public TextEngineTest {
 protected:
   void draw(Canvas& canvas, const Memo& memo, double scale)
   {
-    TFont font;
+    quitanza::platform::Font font;
     font.SetSize(10);
     font.Style = memo.style;
     engine.SetFont(font);
     engine.SetOptions(true, memo.tags, false, false, true, true, memo.rotation);
     engine.SetGaps(0, 0, 2);
     const auto device = [scale](int v) { return static_cast<int>(std::nearbyint(v * scale)); };
-    const TRect scaled{device(memo.box.Left), device(memo.box.Top), device(memo.box.Right), device(memo.box.Bottom)};
+    const quitanza::platform::Rect scaled{device(memo.box.Left), device(memo.box.Top), device(memo.box.Right), device(memo.box.Bottom)};
     engine.SetDimensions(scale, scale, 1, memo.box, scaled);
     engine.SetText(memo.text);
     engine.DrawText(canvas, memo.hAlign, memo.vAlign);
