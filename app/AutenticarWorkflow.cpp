@@ -4,8 +4,7 @@
 #include "app/IssuerSettings.h"
 #include "app/TextFunctions.h"
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
 
 namespace {
 
@@ -21,24 +20,26 @@ QString WithoutLeadingZeros(const QString& typed)
 
 }  // namespace
 
-std::optional<QString> TAutenticarWorkflow::BitBtn1Click(const TAuthenticationEntry& entry)
+std::optional<QString> AutenticarWorkflow::BitBtn1Click(const AuthenticationEntry& entry)
 {
   if (entry.Codigo.isEmpty()) {
-    WarnAndFocus(FUi, QStringLiteral("Informe o código do recibo."), QStringLiteral("edtCodigo"));
+    WarnAndFocus(m_ui, QStringLiteral("Informe o código do recibo."), QStringLiteral("edtCodigo"));
     return std::nullopt;
   }
   if (entry.Cliente.isEmpty()) {
-    WarnAndFocus(FUi, QStringLiteral("Informe o Cliente."), QStringLiteral("edtCliente"));
+    WarnAndFocus(m_ui, QStringLiteral("Informe o Cliente."), QStringLiteral("edtCliente"));
     return std::nullopt;
   }
   std::optional<QString> code;
-  RunShowingErrors(FUi, [&] {
+  RunShowingErrors(m_ui, [&] {
     if (StringToFloat(entry.Valor) == 0) {
-      WarnAndFocus(FUi, QStringLiteral("Informe o Valor."), QStringLiteral("edtValor"));
+      WarnAndFocus(m_ui, QStringLiteral("Informe o Valor."), QStringLiteral("edtValor"));
       return;
     }
-    const QString issuerDocument = FDm.Settings().ReadString(IssuerSection, u"CFP_CNPJ");
+    const QString issuerDocument = m_dm.Settings().ReadString(IssuerSection, u"CFP_CNPJ");
     code = CodigoAutenticacao(entry.Valor, issuerDocument, WithoutLeadingZeros(entry.Codigo), entry.Cliente);
   });
   return code;
 }
+
+}  // namespace quitanza::app

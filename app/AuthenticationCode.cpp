@@ -2,6 +2,8 @@
 
 #include <QCryptographicHash>
 
+namespace quitanza::app {
+
 QByteArray Md5DeTexto(const QString& texto)
 {
   QByteArray bytes;
@@ -30,3 +32,5 @@ QString CodigoAutenticacao(const QString& valor, const QString& documentoEmitent
 {
   return Md5ParaHex(Md5DeTexto(valor + documentoEmitente + numero + cliente));
 }
+
+}  // namespace quitanza::app

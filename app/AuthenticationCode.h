@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace quitanza::app {
+
 // The authentication code printed on every receipt and stored in the register.
 // Codes already printed depend on its exact byte selection, so it must never
 // change: the MD5 of only the first n bytes of the UTF-16LE encoding of an
@@ -23,3 +25,5 @@ QString CodigoAutenticacao(const QString& valor, const QString& documentoEmitent
 // The same with the number as the operator typed it: leading zeros change the code.
 QString CodigoAutenticacao(const QString& valor, const QString& documentoEmitente, const QString& numero,
                            const QString& cliente);
+
+}  // namespace quitanza::app

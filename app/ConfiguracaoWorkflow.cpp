@@ -1,37 +1,38 @@
 #include "app/ConfiguracaoWorkflow.h"
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
 
-TIssuerSettings TConfiguracaoWorkflow::LerConfiguracao() const
+IssuerSettings ConfiguracaoWorkflow::LerConfiguracao() const
 {
-  const quitanza::platform::IniFile settings = FDm.Settings();
-  TIssuerSettings values;
-  for (const TIssuerKey& key : IssuerKeys)
+  const platform::IniFile settings = m_dm.Settings();
+  IssuerSettings values;
+  for (const IssuerKey& key : IssuerKeys)
     values.*key.Member = settings.ReadString(IssuerSection, key.Name);
   return values;
 }
 
-void TConfiguracaoWorkflow::GravarConfiguracao(const TIssuerSettings& values, const QStringList& keys) const
+void ConfiguracaoWorkflow::GravarConfiguracao(const IssuerSettings& values, const QStringList& keys) const
 {
-  const quitanza::platform::IniFile settings = FDm.Settings();
-  for (const TIssuerKey& key : IssuerKeys) {
+  const platform::IniFile settings = m_dm.Settings();
+  for (const IssuerKey& key : IssuerKeys) {
     if (keys.contains(key.Name))
       settings.WriteString(IssuerSection, key.Name, values.*key.Member);
   }
 }
 
-TIssuerSettings TConfiguracaoWorkflow::FormShow()
+IssuerSettings ConfiguracaoWorkflow::FormShow()
 {
-  TIssuerSettings values;
-  RunShowingErrors(FUi, [&] { values = LerConfiguracao(); });
+  IssuerSettings values;
+  RunShowingErrors(m_ui, [&] { values = LerConfiguracao(); });
   return values;
 }
 
-bool TConfiguracaoWorkflow::BitBtn2Click(const TIssuerSettings& values, const QStringList& keys)
+bool ConfiguracaoWorkflow::BitBtn2Click(const IssuerSettings& values, const QStringList& keys)
 {
-  if (!RunShowingErrors(FUi, [&] { GravarConfiguracao(values, keys); }))
+  if (!RunShowingErrors(m_ui, [&] { GravarConfiguracao(values, keys); }))
     return false;
-  FUi.Information(QStringLiteral("Configuração salva com sucesso!"));
+  m_ui.Information(QStringLiteral("Configuração salva com sucesso!"));
   return true;
 }
+
+}  // namespace quitanza::app

@@ -5,48 +5,51 @@
 #include "app/TextFunctions.h"
 #include "app/ValorPorExtenso.h"
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
 
-void TConsultaWorkflow::FormShow()
+using namespace doclib;
+
+void ConsultaWorkflow::FormShow()
 {
-  FDm.cdsReg.First();
+  m_dm.cdsReg.First();
 }
 
-bool TConsultaWorkflow::BitBtn2Click()
+bool ConsultaWorkflow::BitBtn2Click()
 {
-  if (!FUi.Question(QStringLiteral("Deseja realmente excluir?")))
+  if (!m_ui.Question(QStringLiteral("Deseja realmente excluir?")))
     return false;
-  return RunShowingErrors(FUi, [&] { FDm.cdsReg.Delete(); });
+  return RunShowingErrors(m_ui, [&] { m_dm.cdsReg.Delete(); });
 }
 
-void TConsultaWorkflow::btnImprimirClick()
+void ConsultaWorkflow::btnImprimirClick()
 {
-  if (FDm.cdsReg.IsEmpty())
+  if (m_dm.cdsReg.IsEmpty())
     return;
-  FDm.fImagem.clear();
-  RunShowingErrors(FUi, [&] { Reprint(); });
+  m_dm.fImagem.clear();
+  RunShowingErrors(m_ui, [&] { Reprint(); });
 }
 
-void TConsultaWorkflow::Reprint()
+void ConsultaWorkflow::Reprint()
 {
-  const quitanza::platform::IniFile settings = FDm.Settings();
-  FDm.LoadReceiptTemplate(FDm.cdsRegTipo.AsInteger());
-  const Amount valor = FDm.cdsRegValor.AsCurrency();
-  TfrxReport& report = FDm.frxReport;
+  const platform::IniFile settings = m_dm.Settings();
+  m_dm.LoadReceiptTemplate(m_dm.cdsRegTipo.AsInteger());
+  const Amount valor = m_dm.cdsRegValor.AsCurrency();
+  TfrxReport& report = m_dm.frxReport;
   SetIssuerVariables(report, settings);
-  SetReceiptVariable(report, u"Cliente", FDm.cdsRegCliente.AsString());
-  SetReceiptVariable(report, u"CPF_CNPJ", FormatarCpfCnpj(FDm.cdsRegCNPJ.AsString()));
-  SetReceiptVariable(report, u"Referente", FDm.cdsRegReferente.AsString().toUpper());
+  SetReceiptVariable(report, u"Cliente", m_dm.cdsRegCliente.AsString());
+  SetReceiptVariable(report, u"CPF_CNPJ", FormatarCpfCnpj(m_dm.cdsRegCNPJ.AsString()));
+  SetReceiptVariable(report, u"Referente", m_dm.cdsRegReferente.AsString().toUpper());
   SetReceiptVariable(report, u"Valor", valor.toBrazilianText(2));
   SetReceiptVariable(report, u"CNPJ_Empresa", FormatarCpfCnpj(settings.ReadString(IssuerSection, u"CFP_CNPJ")));
   SetReceiptVariable(report, u"Informacao", ValorPorExtenso(valor).toUpper());
-  SetReceiptVariable(report, u"MD5", FDm.cdsRegAutenticacao.AsString());
-  SetReceiptVariable(report, u"Codigo", ReceiptNumberText(FDm.cdsRegCodigo.AsInteger()));
+  SetReceiptVariable(report, u"MD5", m_dm.cdsRegAutenticacao.AsString());
+  SetReceiptVariable(report, u"Codigo", ReceiptNumberText(m_dm.cdsRegCodigo.AsInteger()));
   // The day it was issued; receipts stored before dates were kept show today.
-  const QDateTime issuedAt = FDm.cdsRegData.AsDateTime();
+  const QDateTime issuedAt = m_dm.cdsRegData.AsDateTime();
   report.PreparationTime = issuedAt.isValid() ? std::optional(issuedAt) : std::nullopt;
   report.PrepareReport(true);
-  CautionAboutCutTexts(FUi, report);
-  FUi.Preview(report);
+  CautionAboutCutTexts(m_ui, report);
+  m_ui.Preview(report);
 }
+
+}  // namespace quitanza::app

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "app/DataModule.h"
 #include "app/UserInterface.h"
-#include "app/uDm.h"
+
+namespace quitanza::app {
 
 // The register lookup window's steps. It works on the register's current
 // row, which the grid follows and which stays current after the window
 // closes.
-class TConsultaWorkflow {
+class ConsultaWorkflow {
 public:
-  TConsultaWorkflow(TDm& dm, TUserInterface& ui) : FDm(dm), FUi(ui) {}
+  ConsultaWorkflow(DataModule& dm, UserInterface& ui) : m_dm(dm), m_ui(ui) {}
 
   // The first row becomes current.
   void FormShow();
@@ -29,6 +31,8 @@ public:
 private:
   void Reprint();
 
-  TDm& FDm;
-  TUserInterface& FUi;
+  DataModule& m_dm;
+  UserInterface& m_ui;
 };
+
+}  // namespace quitanza::app

@@ -1,6 +1,8 @@
 #include "app/EntryFields.h"
 
-using namespace quitanza::doclib;
+namespace quitanza::app {
+
+using namespace doclib;
 
 EditSettings EditField(Check check, Caracters caracter)
 {
@@ -47,3 +49,5 @@ QString TextAsLeft(const EditSettings& field, const QString& typed)
 {
   return TextOnFocusLost(ApplyCharCase(field.Check, typed), field);
 }
+
+}  // namespace quitanza::app

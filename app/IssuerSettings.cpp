@@ -1,9 +1,13 @@
 #include "app/IssuerSettings.h"
 
+namespace quitanza::app {
+
 QStringList IssuerKeyNames()
 {
   QStringList names;
-  for (const TIssuerKey& key : IssuerKeys)
+  for (const IssuerKey& key : IssuerKeys)
     names << key.Name.toString();
   return names;
 }
+
+}  // namespace quitanza::app

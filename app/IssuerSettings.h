@@ -6,9 +6,11 @@
 
 #include <array>
 
+namespace quitanza::app {
+
 // The issuer's data as section EMITENTE of config.ini holds it: what the
 // configuration window edits and every receipt prints.
-struct TIssuerSettings {
+struct IssuerSettings {
   QString Empresa;
   QString Endereco;
   QString Bairro;
@@ -19,30 +21,32 @@ struct TIssuerSettings {
   QString Site;
   QString Logo;  // full path of the logo picture; empty for none
 
-  bool operator==(const TIssuerSettings&) const = default;
+  bool operator==(const IssuerSettings&) const = default;
 };
 
 inline constexpr QStringView IssuerSection = u"EMITENTE";
 // The number of the last issued receipt, beside the issuer's keys.
 inline constexpr QStringView CounterKey = u"CODIGO";
 
-struct TIssuerKey {
+struct IssuerKey {
   QStringView Name;
-  QString TIssuerSettings::*Member;
+  QString IssuerSettings::*Member;
 };
 
 // The keys in the order the configuration window saves them, so a file it
 // creates lists them in this order.
-inline constexpr std::array<TIssuerKey, 9> IssuerKeys = {{
-  {u"EMPRESA", &TIssuerSettings::Empresa},
-  {u"ENDERECO", &TIssuerSettings::Endereco},
-  {u"CIDADE", &TIssuerSettings::Cidade},
-  {u"TELEFONE", &TIssuerSettings::Telefone},
-  {u"EMAIL", &TIssuerSettings::Email},
-  {u"SITE", &TIssuerSettings::Site},
-  {u"LOGO", &TIssuerSettings::Logo},
-  {u"BAIRRO", &TIssuerSettings::Bairro},
-  {u"CFP_CNPJ", &TIssuerSettings::CfpCnpj},
+inline constexpr std::array<IssuerKey, 9> IssuerKeys = {{
+  {u"EMPRESA", &IssuerSettings::Empresa},
+  {u"ENDERECO", &IssuerSettings::Endereco},
+  {u"CIDADE", &IssuerSettings::Cidade},
+  {u"TELEFONE", &IssuerSettings::Telefone},
+  {u"EMAIL", &IssuerSettings::Email},
+  {u"SITE", &IssuerSettings::Site},
+  {u"LOGO", &IssuerSettings::Logo},
+  {u"BAIRRO", &IssuerSettings::Bairro},
+  {u"CFP_CNPJ", &IssuerSettings::CfpCnpj},
 }};
 
 QStringList IssuerKeyNames();
+
+}  // namespace quitanza::app

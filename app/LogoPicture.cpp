@@ -2,17 +2,21 @@
 
 #include <QFileInfo>
 
-const TPicture& TLogoPicture::Load(const QString& path)
+namespace quitanza::app {
+
+const TPicture& LogoPicture::Load(const QString& path)
 {
   const QFileInfo file(path);
   const QDateTime modified = file.lastModified();
   const qint64 size = file.size();
-  if (path == FPath && modified == FModified && size == FSize)
-    return FPicture;
-  FPath.clear();  // a file that fails to load is read again next time
-  FPicture.LoadFromFile(path);
-  FPath = path;
-  FModified = modified;
-  FSize = size;
-  return FPicture;
+  if (path == m_path && modified == m_modified && size == m_size)
+    return m_picture;
+  m_path.clear();  // a file that fails to load is read again next time
+  m_picture.LoadFromFile(path);
+  m_path = path;
+  m_modified = modified;
+  m_size = size;
+  return m_picture;
 }
+
+}  // namespace quitanza::app

@@ -5,18 +5,22 @@
 #include <QDateTime>
 #include <QString>
 
+namespace quitanza::app {
+
 // The issuer's logo as its file holds it. The before-print handler asks for
 // it for every object of every receipt; the file is read again only when it
 // is another file or has changed since.
-class TLogoPicture {
+class LogoPicture {
 public:
   // The picture in the file at `path`. Throws EfrxError when the file cannot
   // be read as a picture.
   const TPicture& Load(const QString& path);
 
 private:
-  QString FPath;
-  QDateTime FModified;
-  qint64 FSize = -1;
-  TPicture FPicture;
+  QString m_path;
+  QDateTime m_modified;
+  qint64 m_size = -1;
+  TPicture m_picture;
 };
+
+}  // namespace quitanza::app

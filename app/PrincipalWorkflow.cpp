@@ -10,8 +10,9 @@
 #include <limits>
 #include <stdexcept>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace doclib;
 
 namespace {
 
@@ -33,38 +34,38 @@ std::int32_t NextCodigo(std::int32_t codigo)
 
 }  // namespace
 
-void TPrincipalWorkflow::FormShow()
+void PrincipalWorkflow::FormShow()
 {
-  FUi.FocusField(QStringLiteral("edtCliente"));
-  RunShowingErrors(FUi, [&] { FDm.LoadOrCreateRegister(); });
+  m_ui.FocusField(QStringLiteral("edtCliente"));
+  RunShowingErrors(m_ui, [&] { m_dm.LoadOrCreateRegister(); });
 }
 
-bool TPrincipalWorkflow::FormClose()
+bool PrincipalWorkflow::FormClose()
 {
-  return RunShowingErrors(FUi, [&] { FDm.SaveRegister(); });
+  return RunShowingErrors(m_ui, [&] { m_dm.SaveRegister(); });
 }
 
-void TPrincipalWorkflow::btnLimparClick()
+void PrincipalWorkflow::btnLimparClick()
 {
-  FUi.ClearFields();
-  FUi.FocusField(QStringLiteral("edtCliente"));
+  m_ui.ClearFields();
+  m_ui.FocusField(QStringLiteral("edtCliente"));
 }
 
-std::optional<TIssuedReceipt> TPrincipalWorkflow::btnEmitirClick(const TReceiptEntry& entry)
+std::optional<IssuedReceipt> PrincipalWorkflow::btnEmitirClick(const ReceiptEntry& entry)
 {
   if (entry.Cliente.isEmpty()) {
-    WarnAndFocus(FUi, QStringLiteral("Informe o Cliente."), QStringLiteral("edtCliente"));
+    WarnAndFocus(m_ui, QStringLiteral("Informe o Cliente."), QStringLiteral("edtCliente"));
     return std::nullopt;
   }
   double valor = 0;
-  if (!RunShowingErrors(FUi, [&] { valor = StringToFloat(entry.Valor); }))
+  if (!RunShowingErrors(m_ui, [&] { valor = StringToFloat(entry.Valor); }))
     return std::nullopt;
   if (valor == 0) {
-    WarnAndFocus(FUi, QStringLiteral("Informe o Valor."), QStringLiteral("edtValor"));
+    WarnAndFocus(m_ui, QStringLiteral("Informe o Valor."), QStringLiteral("edtValor"));
     return std::nullopt;
   }
 
-  std::optional<TIssuedReceipt> issued;
+  std::optional<app::IssuedReceipt> issued;
   std::optional<std::runtime_error> failure;
   try {
     issued = Issue(entry);
@@ -73,27 +74,27 @@ std::optional<TIssuedReceipt> TPrincipalWorkflow::btnEmitirClick(const TReceiptE
   }
   // The error box comes after the clean-up, as the error leaves the handler.
   btnLimparClick();
-  FUi.HideProgress();
+  m_ui.HideProgress();
   if (failure)
-    FUi.Error(*failure);
+    m_ui.Error(*failure);
   return issued;
 }
 
-TIssuedReceipt TPrincipalWorkflow::Issue(const TReceiptEntry& entry)
+IssuedReceipt PrincipalWorkflow::Issue(const ReceiptEntry& entry)
 {
-  const quitanza::platform::IniFile settings = FDm.Settings();
-  FUi.ShowProgress();
-  FDm.fImagem.clear();
+  const platform::IniFile settings = m_dm.Settings();
+  m_ui.ShowProgress();
+  m_dm.fImagem.clear();
   const QString informacao = ValorPorExtenso(AmountOf(entry.Valor)).toUpper();
   // The register is saved before the counter: a run that ends between the two
   // has stored a number CODIGO does not know yet, and must not issue it again.
   const std::int32_t fCodigo =
-    NextCodigo(std::max(settings.ReadInteger(IssuerSection, CounterKey), FDm.HighestCodigo()));
+    NextCodigo(std::max(settings.ReadInteger(IssuerSection, CounterKey), m_dm.HighestCodigo()));
   const QString autenticacao =
     CodigoAutenticacao(entry.Valor, settings.ReadString(IssuerSection, u"CFP_CNPJ"), fCodigo, entry.Cliente);
 
-  FDm.LoadReceiptTemplate(entry.Tipo);
-  TfrxReport& report = FDm.frxReport;
+  m_dm.LoadReceiptTemplate(entry.Tipo);
+  TfrxReport& report = m_dm.frxReport;
   // The moment the receipt shows is the one the register keeps, for reprints.
   const QDateTime issuedAt = QDateTime::currentDateTime();
   report.PreparationTime = issuedAt;
@@ -108,21 +109,23 @@ TIssuedReceipt TPrincipalWorkflow::Issue(const TReceiptEntry& entry)
   SetReceiptVariable(report, u"Codigo", ReceiptNumberText(fCodigo));
   // What preparation reports, the engine shows itself; only what it raises stops the issue.
   report.PrepareReport(true);
-  CautionAboutCutTexts(FUi, report);
-  FUi.Preview(report);
+  CautionAboutCutTexts(m_ui, report);
+  m_ui.Preview(report);
 
-  FDm.SetRegisterActive();
-  FDm.cdsReg.Insert();
-  FDm.cdsRegCliente.SetAsString(entry.Cliente);
-  FDm.cdsRegCNPJ.SetAsString(entry.CNPJ);
-  FDm.cdsRegValor.SetAsCurrency(AmountOf(entry.Valor));
-  FDm.cdsRegReferente.SetAsString(entry.Referente);
-  FDm.cdsRegTipo.SetAsInteger(entry.Tipo);
-  FDm.cdsRegCodigo.SetAsInteger(fCodigo);
-  FDm.cdsRegAutenticacao.SetAsString(autenticacao);
-  FDm.cdsRegData.SetAsDateTime(issuedAt);
-  FDm.cdsReg.Post();
-  FDm.SaveRegister();
+  m_dm.SetRegisterActive();
+  m_dm.cdsReg.Insert();
+  m_dm.cdsRegCliente.SetAsString(entry.Cliente);
+  m_dm.cdsRegCNPJ.SetAsString(entry.CNPJ);
+  m_dm.cdsRegValor.SetAsCurrency(AmountOf(entry.Valor));
+  m_dm.cdsRegReferente.SetAsString(entry.Referente);
+  m_dm.cdsRegTipo.SetAsInteger(entry.Tipo);
+  m_dm.cdsRegCodigo.SetAsInteger(fCodigo);
+  m_dm.cdsRegAutenticacao.SetAsString(autenticacao);
+  m_dm.cdsRegData.SetAsDateTime(issuedAt);
+  m_dm.cdsReg.Post();
+  m_dm.SaveRegister();
   settings.WriteInteger(IssuerSection, CounterKey, fCodigo);
   return {fCodigo, autenticacao};
 }
+
+}  // namespace quitanza::app

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "app/DataModule.h"
 #include "app/UserInterface.h"
-#include "app/uDm.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <optional>
 
+namespace quitanza::app {
+
 // The main window's entry fields as they hold them when Emitir is pressed.
-struct TReceiptEntry {
+struct ReceiptEntry {
   QString Cliente;    // edtCliente
   QString CNPJ;       // edtCNPJ: punctuated once left, bare digits while focused
   QString Valor;      // edtValor, in the form it shows at that moment (1.500,00)
@@ -18,16 +20,16 @@ struct TReceiptEntry {
 };
 
 // What an issue that ran to its end stored.
-struct TIssuedReceipt {
+struct IssuedReceipt {
   std::int32_t Codigo = 0;
   QString Autenticacao;
 };
 
 // The main window's steps: the register loaded when the window is first
 // shown and saved when it closes, Limpar, and issuing.
-class TPrincipalWorkflow {
+class PrincipalWorkflow {
 public:
-  TPrincipalWorkflow(TDm& dm, TUserInterface& ui) : FDm(dm), FUi(ui) {}
+  PrincipalWorkflow(DataModule& dm, UserInterface& ui) : m_dm(dm), m_ui(ui) {}
 
   // Focus to edtCliente, then recibo.xml loaded, or created when missing.
   // A file that cannot be read gives the error box, leaves the register
@@ -49,11 +51,13 @@ public:
   // error box "Erro ao gerar recibo: " and the failure's message, after the
   // clean-up (fields cleared, progress bar hidden) that follows every issue.
   // Empty unless the receipt was stored and the counter advanced.
-  std::optional<TIssuedReceipt> btnEmitirClick(const TReceiptEntry& entry);
+  std::optional<app::IssuedReceipt> btnEmitirClick(const ReceiptEntry& entry);
 
 private:
-  TIssuedReceipt Issue(const TReceiptEntry& entry);
+  app::IssuedReceipt Issue(const ReceiptEntry& entry);
 
-  TDm& FDm;
-  TUserInterface& FUi;
+  DataModule& m_dm;
+  UserInterface& m_ui;
 };
+
+}  // namespace quitanza::app

@@ -11,7 +11,9 @@
 
 #include <map>
 
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace platform;
 
 void SetReceiptVariable(TfrxReport& report, QStringView name, const QString& text)
 {
@@ -59,7 +61,7 @@ QString TextLabel(const QString& objectName)
 
 }  // namespace
 
-void CautionAboutCutTexts(TUserInterface& ui, const TfrxReport& report)
+void CautionAboutCutTexts(UserInterface& ui, const TfrxReport& report)
 {
   QStringList labels;
   for (const QString& name : report.TextsCut) {
@@ -70,3 +72,5 @@ void CautionAboutCutTexts(TUserInterface& ui, const TfrxReport& report)
   if (!labels.isEmpty())
     ui.Caution(QStringLiteral(u"Não coube inteiro no recibo, nem em letra menor: %1.").arg(labels.join(QStringLiteral(", "))));
 }
+
+}  // namespace quitanza::app

@@ -6,8 +6,11 @@
 #include <cstdint>
 
 namespace quitanza::platform { class IniFile; }
-class TUserInterface;
 class TfrxReport;
+
+namespace quitanza::app {
+
+class UserInterface;
 
 // Gives a report variable a text. The report evaluates variable values as
 // expressions, so the text goes as a quoted literal: D'ÁVILA stays D'ÁVILA.
@@ -16,7 +19,7 @@ void SetReceiptVariable(TfrxReport& report, QStringView name, const QString& tex
 // The issuer's lines, from the settings as they are now, in the order every
 // receipt sets them: Empresa (in capitals), Endereco, Cidade (telephone and
 // city), CidadeData and Email_Site.
-void SetIssuerVariables(TfrxReport& report, const quitanza::platform::IniFile& settings);
+void SetIssuerVariables(TfrxReport& report, const platform::IniFile& settings);
 
 // The receipt number as printed: "N°: 0000000042".
 QString ReceiptNumberText(std::int32_t codigo);
@@ -25,4 +28,6 @@ QString ReceiptNumberText(std::int32_t codigo);
 // whole even in smaller letters ("Não coube inteiro no recibo, nem em letra
 // menor: o cliente."), before the receipt is shown or stored; nothing when
 // all fit.
-void CautionAboutCutTexts(TUserInterface& ui, const TfrxReport& report);
+void CautionAboutCutTexts(UserInterface& ui, const TfrxReport& report);
+
+}  // namespace quitanza::app

@@ -4,8 +4,10 @@
 
 #include <stdexcept>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace doclib;
+using namespace platform;
 
 namespace {
 
@@ -19,12 +21,14 @@ const FieldDef& FieldNamed(const ReceiptRegister& dataSet, QStringView name)
 
 }  // namespace
 
-TRegisterField::TRegisterField(quitanza::platform::ReceiptRegister& dataSet, QStringView fieldName)
-  : FDataSet(dataSet), FDef(FieldNamed(dataSet, fieldName))
+RegisterField::RegisterField(platform::ReceiptRegister& dataSet, QStringView fieldName)
+  : m_dataSet(dataSet), m_def(FieldNamed(dataSet, fieldName))
 {
 }
 
-QString TRegisterField::DisplayLabel() const
+QString RegisterField::DisplayLabel() const
 {
-  return (FDef.DisplayLabel.isEmpty() ? FDef.Name : FDef.DisplayLabel).toString();
+  return (m_def.DisplayLabel.isEmpty() ? m_def.Name : m_def.DisplayLabel).toString();
 }
+
+}  // namespace quitanza::app

@@ -9,31 +9,35 @@
 
 #include <cstdint>
 
+namespace quitanza::app {
+
 // One field of the register bound to it, as windows and workflows use it:
 // reads the current row (or the row being inserted), writes the row being
 // inserted. Errors are the register's.
-class TRegisterField {
+class RegisterField {
 public:
-  TRegisterField(quitanza::platform::ReceiptRegister& dataSet, QStringView fieldName);
-  TRegisterField(const TRegisterField&) = delete;
-  TRegisterField& operator=(const TRegisterField&) = delete;
+  RegisterField(platform::ReceiptRegister& dataSet, QStringView fieldName);
+  RegisterField(const RegisterField&) = delete;
+  RegisterField& operator=(const RegisterField&) = delete;
 
-  QStringView FieldName() const { return FDef.Name; }
+  QStringView FieldName() const { return m_def.Name; }
   // The title lists give the field: its label, or its name when it has none.
   QString DisplayLabel() const;
-  quitanza::platform::FieldType DataType() const { return FDef.DataType; }
-  int Size() const { return FDef.Size; }
+  platform::FieldType DataType() const { return m_def.DataType; }
+  int Size() const { return m_def.Size; }
 
-  QString AsString() const { return FDataSet.FieldAsString(FDef.Name); }
-  std::int32_t AsInteger() const { return FDataSet.FieldAsInteger(FDef.Name); }
-  quitanza::doclib::Amount AsCurrency() const { return FDataSet.FieldAsCurrency(FDef.Name); }
-  QDateTime AsDateTime() const { return FDataSet.FieldAsDateTime(FDef.Name); }
-  void SetAsString(const QString& value) { FDataSet.SetFieldAsString(FDef.Name, value); }
-  void SetAsInteger(std::int32_t value) { FDataSet.SetFieldAsInteger(FDef.Name, value); }
-  void SetAsCurrency(quitanza::doclib::Amount value) { FDataSet.SetFieldAsCurrency(FDef.Name, value); }
-  void SetAsDateTime(const QDateTime& value) { FDataSet.SetFieldAsDateTime(FDef.Name, value); }
+  QString AsString() const { return m_dataSet.FieldAsString(m_def.Name); }
+  std::int32_t AsInteger() const { return m_dataSet.FieldAsInteger(m_def.Name); }
+  doclib::Amount AsCurrency() const { return m_dataSet.FieldAsCurrency(m_def.Name); }
+  QDateTime AsDateTime() const { return m_dataSet.FieldAsDateTime(m_def.Name); }
+  void SetAsString(const QString& value) { m_dataSet.SetFieldAsString(m_def.Name, value); }
+  void SetAsInteger(std::int32_t value) { m_dataSet.SetFieldAsInteger(m_def.Name, value); }
+  void SetAsCurrency(doclib::Amount value) { m_dataSet.SetFieldAsCurrency(m_def.Name, value); }
+  void SetAsDateTime(const QDateTime& value) { m_dataSet.SetFieldAsDateTime(m_def.Name, value); }
 
 private:
-  quitanza::platform::ReceiptRegister& FDataSet;
-  const quitanza::platform::FieldDef& FDef;
+  platform::ReceiptRegister& m_dataSet;
+  const platform::FieldDef& m_def;
 };
+
+}  // namespace quitanza::app

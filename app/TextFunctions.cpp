@@ -2,7 +2,9 @@
 
 #include "doclib/Formatting.h"
 
-using namespace quitanza::doclib;
+namespace quitanza::app {
+
+using namespace doclib;
 
 double StringToFloat(const QString& s)
 {
@@ -26,3 +28,4 @@ QString QuotedStr(const QString& texto)
   return QLatin1Char('\'') + quoted + QLatin1Char('\'');
 }
 
+}  // namespace quitanza::app

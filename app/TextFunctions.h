@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace quitanza::app {
+
 // Text functions of the receipt windows, shared by the issuing, lookup and
 // check windows and the command line.
 
@@ -20,3 +22,5 @@ QString FormatarCpfCnpj(const QString& cpfCnpj);
 // The text as a quoted literal, the form report variables take their texts in:
 // enclosed in single quotes, each quote inside doubled (D'ÁVILA gives 'D''ÁVILA').
 QString QuotedStr(const QString& texto);
+
+}  // namespace quitanza::app

@@ -1,6 +1,8 @@
 #include "app/UserInterface.h"
 
-bool RunShowingErrors(TUserInterface& ui, const std::function<void()>& handler)
+namespace quitanza::app {
+
+bool RunShowingErrors(UserInterface& ui, const std::function<void()>& handler)
 {
   try {
     handler();
@@ -11,8 +13,10 @@ bool RunShowingErrors(TUserInterface& ui, const std::function<void()>& handler)
   }
 }
 
-void WarnAndFocus(TUserInterface& ui, const QString& text, const QString& field)
+void WarnAndFocus(UserInterface& ui, const QString& text, const QString& field)
 {
   ui.Warning(text);
   ui.FocusField(field);
 }
+
+}  // namespace quitanza::app

@@ -7,14 +7,16 @@
 
 class TfrxReport;
 
+namespace quitanza::app {
+
 // What the receipt workflows need from whoever shows them to the operator:
 // the windows, the command line or a test script. The workflows never throw
 // to their caller; what the operator must see goes through these calls, as a
 // window's event handler would show it, and the implementations never throw
 // back into a workflow, except Preview where it cannot show the report at all.
-class TUserInterface {
+class UserInterface {
 public:
-  virtual ~TUserInterface() = default;
+  virtual ~UserInterface() = default;
 
   // A refused input: caption "Atenção", an OK button, the exclamation icon.
   virtual void Warning(const QString& text) = 0;
@@ -45,8 +47,10 @@ public:
 
 // An input refused as the windows refuse one: the "Atenção" box, then the
 // focus on the offending field.
-void WarnAndFocus(TUserInterface& ui, const QString& text, const QString& field);
+void WarnAndFocus(UserInterface& ui, const QString& text, const QString& field);
 
 // Runs an event handler the way the toolkit does: an exception that escapes
 // it is shown in the standard error box. False when that happened.
-bool RunShowingErrors(TUserInterface& ui, const std::function<void()>& handler);
+bool RunShowingErrors(UserInterface& ui, const std::function<void()>& handler);
+
+}  // namespace quitanza::app

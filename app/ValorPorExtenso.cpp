@@ -2,10 +2,14 @@
 
 #include "doclib/Extenso.h"
 
-using namespace quitanza::doclib;
+namespace quitanza::app {
+
+using namespace doclib;
 
 QString ValorPorExtenso(Amount valor)
 {
   return Extenso(valor, QStringLiteral("Real"), QStringLiteral("Reais"), QStringLiteral("Centavo"),
                  QStringLiteral("Centavos"));
 }
+
+}  // namespace quitanza::app

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace quitanza::app {
+
 // The amount in words as receipts print it, in reais and centavos:
 // "Um Mil, Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos".
-QString ValorPorExtenso(quitanza::doclib::Amount valor);
+QString ValorPorExtenso(doclib::Amount valor);
+
+}  // namespace quitanza::app

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+using namespace quitanza::app;
+
 namespace {
 
 // Commands that draw get a QGuiApplication, on the offscreen platform when
@@ -57,5 +59,5 @@ int main(int argc, char* argv[])
   QTextStream err(stderr);
   // Without arguments the desktop program will start here; until it exists,
   // the usage is shown.
-  return RunCommandLine(application->arguments(), out, err);
+  return static_cast<int>(RunCommandLine(application->arguments(), out, err));
 }

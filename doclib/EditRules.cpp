@@ -3,8 +3,8 @@
 #include "doclib/Amount.h"
 #include "doclib/CpfCnpjCharacters.h"
 #include "doclib/InvalidInputError.h"
-#include "doclib/Validar.h"
 #include "doclib/TextPieces.h"
+#include "doclib/Validar.h"
 
 #include <algorithm>
 

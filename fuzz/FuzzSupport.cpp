@@ -14,7 +14,7 @@ void StartApplication()
   static QCoreApplication application(argc, argv);
 }
 
-FuzzFile::FuzzFile(const QString& fileName) : FPath(FFolder.filePath(fileName))
+FuzzFile::FuzzFile(const QString& fileName) : m_path(FFolder.filePath(fileName))
 {
   if (!FFolder.isValid()) {
     std::fprintf(stderr, "Cannot create a temporary folder: %s\n", qPrintable(FFolder.errorString()));
@@ -29,12 +29,12 @@ QString FuzzFile::Sibling(const QString& fileName) const
 
 void FuzzFile::Write(const std::uint8_t* data, std::size_t size) const
 {
-  QFile file(FPath);
+  QFile file(m_path);
   const auto length = static_cast<qint64>(size);
   // A file that cannot be written would fuzz nothing: stop at once.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       file.write(reinterpret_cast<const char*>(data), length) != length) {
-    std::fprintf(stderr, "Cannot write %s: %s\n", qPrintable(FPath), qPrintable(file.errorString()));
+    std::fprintf(stderr, "Cannot write %s: %s\n", qPrintable(m_path), qPrintable(file.errorString()));
     std::abort();
   }
 }

@@ -20,12 +20,12 @@ class FuzzFile {
 public:
   explicit FuzzFile(const QString& fileName);
 
-  const QString& Path() const { return FPath; }
+  const QString& Path() const { return m_path; }
   // Another path in the same folder, for what the target writes.
   QString Sibling(const QString& fileName) const;
   void Write(const std::uint8_t* data, std::size_t size) const;
 
 private:
   QTemporaryDir FFolder;
-  QString FPath;
+  QString m_path;
 };

@@ -14,13 +14,14 @@
 #include <vector>
 
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 namespace {
 
 std::vector<QString> IssuerValues(const IniFile& settings)
 {
   std::vector<QString> values;
-  for (const TIssuerKey& key : IssuerKeys)
+  for (const IssuerKey& key : IssuerKeys)
     values.push_back(settings.ReadString(IssuerSection, key.Name));
   return values;
 }

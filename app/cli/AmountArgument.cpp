@@ -5,7 +5,9 @@
 
 #include <QRegularExpression>
 
-using namespace quitanza::doclib;
+namespace quitanza::app {
+
+using namespace doclib;
 
 namespace {
 
@@ -30,3 +32,5 @@ QString AmountAsLeft(const QCommandLineParser& parser, const QString& option)
         .arg(typed));
   return TextAsLeft(AmountField(), typed);
 }
+
+}  // namespace quitanza::app

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTextStream>
 
+namespace quitanza::app {
+
 // One positional argument of a command, as shown in its help.
 struct PositionalArgument {
   QString name;         // VALOR
@@ -45,3 +47,5 @@ public:
 
   virtual void run(const CommandInvocation& invocation) const = 0;
 };
+
+}  // namespace quitanza::app

@@ -9,7 +9,9 @@
 
 #include <algorithm>
 
-using namespace quitanza::doclib;
+namespace quitanza::app {
+
+using namespace doclib;
 
 namespace {
 
@@ -101,7 +103,7 @@ QString dataDirectoryFrom(const QCommandLineParser& parser)
                                                : QCoreApplication::applicationDirPath();
 }
 
-int runCommand(const Command& command, const SplitArguments& split, QTextStream& out, QTextStream& err)
+ExitCode runCommand(const Command& command, const SplitArguments& split, QTextStream& out, QTextStream& err)
 {
   const QList<QCommandLineOption> options = command.options() + globalOptions();
   QCommandLineParser parser;
@@ -111,11 +113,11 @@ int runCommand(const Command& command, const SplitArguments& split, QTextStream&
     throw UsageError(parser.errorText());
   if (parser.isSet(QStringLiteral("help"))) {
     out << CommandHelp(command, globalOptions());
-    return ExitDone;
+    return ExitCode::Done;
   }
   checkArgumentCount(command, split.positionals);
   command.run(CommandInvocation{parser, split.positionals, dataDirectoryFrom(parser), out, err});
-  return ExitDone;
+  return ExitCode::Done;
 }
 
 }  // namespace
@@ -125,7 +127,7 @@ const Command* CommandNamedIn(const QStringList& arguments)
   return FindCommand(split(arguments, globalOptions()).commandName);
 }
 
-int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
+ExitCode RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
   const SplitArguments globalSplit = split(arguments, globalOptions());
   const Command* command = FindCommand(globalSplit.commandName);
@@ -133,12 +135,12 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
     const bool helpAsked = globalSplit.options.contains(u"--help") || globalSplit.options.contains(u"-h");
     if (globalSplit.commandName.isEmpty() && helpAsked) {
       out << GlobalHelp(globalOptions());
-      return ExitDone;
+      return ExitCode::Done;
     }
     if (!globalSplit.commandName.isEmpty())
       err << QStringLiteral("Comando desconhecido: %1\n\n").arg(globalSplit.commandName);
     err << GlobalHelp(globalOptions());
-    return ExitUsage;
+    return ExitCode::Usage;
   }
 
   try {
@@ -146,12 +148,14 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
   } catch (const UsageError& error) {
     err << error.message() << u'\n'
         << QStringLiteral("\"quitanza %1 --help\" mostra como usar o comando.\n").arg(command->name());
-    return ExitUsage;
+    return ExitCode::Usage;
   } catch (const InvalidInputError& error) {
     err << error.message() << u'\n';
-    return ExitRefused;
+    return ExitCode::Refused;
   } catch (const std::exception& error) {
     err << QString::fromUtf8(error.what()) << u'\n';
-    return ExitFileOrEngine;
+    return ExitCode::FileOrEngine;
   }
 }
+
+}  // namespace quitanza::app

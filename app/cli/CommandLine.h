@@ -5,8 +5,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+namespace quitanza::app {
+
 // The exit codes of every command.
-enum ExitCode { ExitDone = 0, ExitRefused = 1, ExitUsage = 2, ExitFileOrEngine = 3 };
+enum class ExitCode { Done = 0, Refused = 1, Usage = 2, FileOrEngine = 3 };
 
 // The command the arguments name (the program's name first), or null when
 // they name none or an unknown one. Needs no application object, so that the
@@ -15,4 +17,6 @@ const Command* CommandNamedIn(const QStringList& arguments);
 
 // Parses the arguments (the program's name first), runs the command they name
 // and returns its exit code. Messages for the operator go to `err`.
-int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+ExitCode RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+}  // namespace quitanza::app

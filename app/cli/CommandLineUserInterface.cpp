@@ -6,75 +6,79 @@
 
 #include <stdexcept>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
 
-void TCommandLineUserInterface::Warning(const QString& text)
+using namespace doclib;
+using namespace platform;
+
+void CommandLineUserInterface::Warning(const QString& text)
 {
-  Stop(TStop::Refused, text);
+  Stop(StopKind::Refused, text);
 }
 
-bool TCommandLineUserInterface::Question(const QString& text)
+bool CommandLineUserInterface::Question(const QString& text)
 {
-  if (!FConfirmed)
-    Stop(TStop::Refused, text + QStringLiteral(" Confirme com --sim."));
-  return FConfirmed;
+  if (!m_confirmed)
+    Stop(StopKind::Refused, text + QStringLiteral(" Confirme com --sim."));
+  return m_confirmed;
 }
 
-void TCommandLineUserInterface::Error(const std::exception& error)
+void CommandLineUserInterface::Error(const std::exception& error)
 {
   const bool refusal = dynamic_cast<const InvalidInputError*>(&error) != nullptr;
-  Stop(refusal ? TStop::Refused : TStop::Failed, QString::fromUtf8(error.what()));
+  Stop(refusal ? StopKind::Refused : StopKind::Failed, QString::fromUtf8(error.what()));
 }
 
-void TCommandLineUserInterface::Information(const QString& text)
+void CommandLineUserInterface::Information(const QString& text)
 {
-  FOut << text << u'\n';
+  m_out << text << u'\n';
 }
 
-void TCommandLineUserInterface::Caution(const QString& text)
+void CommandLineUserInterface::Caution(const QString& text)
 {
-  FErr << QStringLiteral("Aviso: ") << text << u'\n';
-  FErr.flush();
+  m_err << QStringLiteral("Aviso: ") << text << u'\n';
+  m_err.flush();
 }
 
-void TCommandLineUserInterface::ExportPreviewTo(TfrxPDFExport& filter, const QString& fileName,
-                                                const TfrxPDFFileSettings& settings)
+void CommandLineUserInterface::ExportPreviewTo(TfrxPDFExport& filter, const QString& fileName,
+                                               const TfrxPDFFileSettings& settings)
 {
-  FPdfFilter = &filter;
-  FPdfFileName = fileName;
-  FPdfSettings = settings;
+  m_pdfFilter = &filter;
+  m_pdfFileName = fileName;
+  m_pdfSettings = settings;
 }
 
-void TCommandLineUserInterface::Preview(TfrxReport& report)
+void CommandLineUserInterface::Preview(TfrxReport& report)
 {
-  if (!FPdfFilter)
+  if (!m_pdfFilter)
     return;
-  auto file = std::make_unique<FileReplacement>(FPdfFileName);
-  frxExportPDFStream(*FPdfFilter, report.PreviewPages(), file->Device(), FPdfSettings);
-  FPendingPdf = std::move(file);
+  auto file = std::make_unique<FileReplacement>(m_pdfFileName);
+  frxExportPDFStream(*m_pdfFilter, report.PreviewPages(), file->Device(), m_pdfSettings);
+  m_pendingPdf = std::move(file);
 }
 
-void TCommandLineUserInterface::CommitPreview()
+void CommandLineUserInterface::CommitPreview()
 {
-  if (FPendingPdf)
-    FPendingPdf->Commit();
-  FPendingPdf.reset();
+  if (m_pendingPdf)
+    m_pendingPdf->Commit();
+  m_pendingPdf.reset();
 }
 
-void TCommandLineUserInterface::Stop(TStop kind, const QString& message)
+void CommandLineUserInterface::Stop(StopKind kind, const QString& message)
 {
-  if (FStop != TStop::None)
+  if (m_stop != StopKind::None)
     return;
-  FStop = kind;
-  FMessage = message;
+  m_stop = kind;
+  m_message = message;
 }
 
-void TCommandLineUserInterface::ThrowIfStopped() const
+void CommandLineUserInterface::ThrowIfStopped() const
 {
-  switch (FStop) {
-  case TStop::None: return;
-  case TStop::Refused: throw InvalidInputError(FMessage);
-  case TStop::Failed: throw std::runtime_error(FMessage.toStdString());
+  switch (m_stop) {
+  case StopKind::None: return;
+  case StopKind::Refused: throw InvalidInputError(m_message);
+  case StopKind::Failed: throw std::runtime_error(m_message.toStdString());
   }
 }
+
+}  // namespace quitanza::app

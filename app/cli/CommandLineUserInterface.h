@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace quitanza::app {
+
 // The workflows' user interface on the command line. What would stop the
 // action in a window is kept and raised by ThrowIfStopped once the workflow
 // has returned, so the workflow runs exactly as under a window: a warning
@@ -18,11 +20,11 @@
 // bar; its preview is the PDF export when it was given a file, else nothing.
 // The PDF takes its place only when the command says its work is done, so a
 // receipt that was not stored leaves no valid-looking PDF behind.
-class TCommandLineUserInterface final : public TUserInterface {
+class CommandLineUserInterface final : public UserInterface {
 public:
   // `confirmed`: the operator answered Yes beforehand (--sim).
-  TCommandLineUserInterface(QTextStream& out, QTextStream& err, bool confirmed)
-    : FOut(out), FErr(err), FConfirmed(confirmed)
+  CommandLineUserInterface(QTextStream& out, QTextStream& err, bool confirmed)
+    : m_out(out), m_err(err), m_confirmed(confirmed)
   {
   }
 
@@ -51,16 +53,18 @@ public:
   void ThrowIfStopped() const;
 
 private:
-  enum class TStop { None, Refused, Failed };
-  void Stop(TStop kind, const QString& message);
+  enum class StopKind { None, Refused, Failed };
+  void Stop(StopKind kind, const QString& message);
 
-  QTextStream& FOut;
-  QTextStream& FErr;
-  bool FConfirmed;
-  TStop FStop = TStop::None;
-  QString FMessage;
-  TfrxPDFExport* FPdfFilter = nullptr;
-  QString FPdfFileName;
-  TfrxPDFFileSettings FPdfSettings;
-  std::unique_ptr<quitanza::platform::FileReplacement> FPendingPdf;
+  QTextStream& m_out;
+  QTextStream& m_err;
+  bool m_confirmed;
+  StopKind m_stop = StopKind::None;
+  QString m_message;
+  TfrxPDFExport* m_pdfFilter = nullptr;
+  QString m_pdfFileName;
+  TfrxPDFFileSettings m_pdfSettings;
+  std::unique_ptr<platform::FileReplacement> m_pendingPdf;
 };
+
+}  // namespace quitanza::app

@@ -1,5 +1,7 @@
 #include "app/cli/CommandTable.h"
 
+namespace quitanza::app {
+
 // Each command lives in its own file under commands/ and defines its factory.
 std::unique_ptr<Command> CreateAutenticarCommand();
 std::unique_ptr<Command> CreateConfigurarCommand();
@@ -32,3 +34,5 @@ const Command* FindCommand(const QString& name)
       return command.get();
   return nullptr;
 }
+
+}  // namespace quitanza::app

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace quitanza::app {
+
 namespace {
 
 using Row = std::pair<QString, QString>;
@@ -66,3 +68,5 @@ QString CommandHelp(const Command& command, const QList<QCommandLineOption>& glo
     text += QStringLiteral("\nArgumentos:\n") + twoColumns(argumentRows);
   return text + u'\n' + optionsSection(command.options() + globalOptions);
 }
+
+}  // namespace quitanza::app

@@ -2,7 +2,9 @@
 
 #include "doclib/Validar.h"
 
-using namespace quitanza::doclib;
+namespace quitanza::app {
+
+using namespace doclib;
 
 QCommandLineOption StateOption()
 {
@@ -22,3 +24,5 @@ QString StateFor(const QString& kind, const CommandInvocation& invocation)
     throw UsageError(QStringLiteral("UF desconhecida: %1").arg(uf));
   return uf;
 }
+
+}  // namespace quitanza::app

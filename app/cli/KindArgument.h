@@ -7,6 +7,8 @@
 
 #include <map>
 
+namespace quitanza::app {
+
 // The entry of a TIPO argument in a command's table of kinds; an unknown kind
 // is a usage error that lists the known ones.
 template <typename Entry>
@@ -27,3 +29,5 @@ QCommandLineOption StateOption();
 // The state given with --uf, in capitals. Kind `ie` needs one and no other
 // kind takes one; an unknown state code is a usage error.
 QString StateFor(const QString& kind, const CommandInvocation& invocation);
+
+}  // namespace quitanza::app

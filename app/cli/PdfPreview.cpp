@@ -1,12 +1,13 @@
 #include "app/cli/PdfPreview.h"
 
+#include "app/DataModule.h"
 #include "app/cli/CommandLineUserInterface.h"
 #include "app/cli/ProtectedFiles.h"
 #include "app/cli/UsageError.h"
-#include "app/uDm.h"
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace platform;
 
 namespace {
 
@@ -27,15 +28,17 @@ bool PdfPreviewRequested(const QCommandLineParser& parser)
   return parser.isSet(PdfOption);
 }
 
-void SetUpPdfPreview(TCommandLineUserInterface& ui, TDm& dm, const QCommandLineParser& parser)
+void SetUpPdfPreview(CommandLineUserInterface& ui, DataModule& dm, const QCommandLineParser& parser)
 {
   if (!parser.isSet(PdfOption)) {
     if (parser.isSet(PasswordOption))
       throw UsageError(QStringLiteral("--senha protege o PDF: informe também --pdf ARQ."));
     return;
   }
-  TProtectedFiles(dm.DataFolder()).RefuseAsOutput(parser.value(PdfOption));
+  ProtectedFiles(dm.DataFolder()).RefuseAsOutput(parser.value(PdfOption));
   TfrxPDFFileSettings settings;
   settings.UserPassword = parser.value(PasswordOption);
   ui.ExportPreviewTo(dm.frxPDFExport, parser.value(PdfOption), settings);
 }
+
+}  // namespace quitanza::app

@@ -1,8 +1,8 @@
 #include "app/cli/ProtectedFiles.h"
 
+#include "app/DataModule.h"
 #include "app/IssuerSettings.h"
 #include "app/receipt/ReceiptTemplates.h"
-#include "app/uDm.h"
 #include "doclib/InvalidInputError.h"
 #include "platform/storage/DataFolderLock.h"
 #include "platform/storage/IniFile.h"
@@ -13,8 +13,10 @@
 
 #include <sys/stat.h>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace doclib;
+using namespace platform;
 
 namespace {
 
@@ -30,26 +32,28 @@ bool SameFile(const QString& a, const QString& b)
 
 }  // namespace
 
-TProtectedFiles::TProtectedFiles(const QString& dataFolder)
+ProtectedFiles::ProtectedFiles(const QString& dataFolder)
 {
   const QDir data(dataFolder);
   const QDir program(QCoreApplication::applicationDirPath());
   for (const ReceiptKind kind : {ReceiptKind::Recebimento, ReceiptKind::Pagamento}) {
-    FPaths << data.filePath(ReceiptTemplateFileName(kind)) << program.filePath(ReceiptTemplateFileName(kind));
+    m_paths << data.filePath(ReceiptTemplateFileName(kind)) << program.filePath(ReceiptTemplateFileName(kind));
   }
-  FPaths << data.filePath(TDm::RegisterFileName.toString()) << data.filePath(TDm::SettingsFileName.toString())
+  m_paths << data.filePath(DataModule::RegisterFileName.toString()) << data.filePath(DataModule::SettingsFileName.toString())
          << data.filePath(QString::fromUtf16(DataFolderLock::LockFileName));
-  const QString logo = quitanza::platform::IniFile(data.filePath(TDm::SettingsFileName.toString())).ReadString(IssuerSection, u"LOGO");
+  const QString logo = platform::IniFile(data.filePath(DataModule::SettingsFileName.toString())).ReadString(IssuerSection, u"LOGO");
   if (!logo.isEmpty())
-    FPaths << logo;
+    m_paths << logo;
 }
 
-void TProtectedFiles::RefuseAsOutput(const QString& target) const
+void ProtectedFiles::RefuseAsOutput(const QString& target) const
 {
-  for (const QString& path : FPaths) {
+  for (const QString& path : m_paths) {
     if (SameFile(target, path))
       throw InvalidInputError(QStringLiteral(u"%1 é um arquivo de que o Quitanza precisa (%2): escolha outro nome "
                                              u"para a saída.")
                                   .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(path)));
   }
 }
+
+}  // namespace quitanza::app

@@ -1,12 +1,13 @@
 #include "app/cli/ReceiptSelection.h"
 
-#include "app/uDm.h"
+#include "app/DataModule.h"
 #include "doclib/InvalidInputError.h"
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
 
-void SelectReceipt(TDm& dm, const QString& numero)
+using namespace doclib;
+
+void SelectReceipt(DataModule& dm, const QString& numero)
 {
   bool ok = false;
   const std::int32_t codigo = numero.toInt(&ok, 10);
@@ -16,3 +17,5 @@ void SelectReceipt(TDm& dm, const QString& numero)
   if (!dm.LocateCodigo(codigo))
     throw InvalidInputError(QStringLiteral("O recibo %1 não está no registro.").arg(codigo));
 }
+
+}  // namespace quitanza::app

@@ -9,7 +9,9 @@
 
 #include <stdexcept>
 
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace platform;
 
 namespace {
 
@@ -18,7 +20,7 @@ ReportOutput PreparedReportFile()
   return {QCommandLineOption(QStringLiteral("fp3"), QStringLiteral("Grava o relatório preparado nesse arquivo (.fp3)."),
                              QStringLiteral("ARQ")),
           {},
-          [](TfrxReport& report, const QString& target, const QCommandLineParser&, const TProtectedFiles&) {
+          [](TfrxReport& report, const QString& target, const QCommandLineParser&, const ProtectedFiles&) {
             report.PreviewPages().SaveToFile(target);
           }};
 }
@@ -40,7 +42,7 @@ ReportOutput PdfFile()
   return {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("Exporta as páginas preparadas para esse PDF."),
                              QStringLiteral("ARQ")),
           {PageSelection, UserPassword, OwnerPassword, Uncompressed, EmbeddedFonts},
-          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser, const TProtectedFiles&) {
+          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser, const ProtectedFiles&) {
             TfrxPDFFileSettings settings;
             settings.PageNumbers = parser.value(PageSelection);
             settings.UserPassword = parser.value(UserPassword);
@@ -66,7 +68,7 @@ ReportOutput PngPages()
                              QStringLiteral("PREFIXO")),
           {Resolution},
           [](TfrxReport& report, const QString& target, const QCommandLineParser& parser,
-             const TProtectedFiles& protectedFiles) {
+             const ProtectedFiles& protectedFiles) {
             bool isNumber = false;
             const int dpi = parser.value(Resolution).toInt(&isNumber);
             if (!isNumber || dpi < kPngMinDpi || dpi > kPngMaxDpi)
@@ -87,3 +89,5 @@ const QList<ReportOutput>& ReportOutputs()
   static const QList<ReportOutput> outputs = {PreparedReportFile(), PdfFile(), PngPages()};
   return outputs;
 }
+
+}  // namespace quitanza::app

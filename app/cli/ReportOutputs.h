@@ -8,7 +8,10 @@
 #include <functional>
 
 class TfrxReport;
-class TProtectedFiles;
+
+namespace quitanza::app {
+
+class ProtectedFiles;
 
 // One output of `quitanza relatorio`: the option naming its target, further
 // options it reads (a resolution, say), and what it writes from the report's
@@ -20,8 +23,10 @@ struct ReportOutput {
   QCommandLineOption option;
   QList<QCommandLineOption> settings;
   std::function<void(TfrxReport& report, const QString& target, const QCommandLineParser& parser,
-                     const TProtectedFiles& protectedFiles)>
+                     const ProtectedFiles& protectedFiles)>
     write;
 };
 
 const QList<ReportOutput>& ReportOutputs();
+
+}  // namespace quitanza::app

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace quitanza::app {
+
 // A command line that cannot be carried out as written: unknown command,
 // missing argument, unknown kind.
 class UsageError : public std::runtime_error {
@@ -15,3 +17,5 @@ public:
 private:
   QString fMessage;
 };
+
+}  // namespace quitanza::app

@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+using namespace quitanza::app;
+
 int main(int argc, char* argv[])
 {
   if (argc != 2) {

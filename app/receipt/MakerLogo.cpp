@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace quitanza::app {
+
 QImage DrawMakerLogo()
 {
   // 44 x 32 pixels: a receipt slip with a folded corner and a check mark.
@@ -37,3 +39,5 @@ QImage DrawMakerLogo()
   painter.drawPath(check);
   return image;
 }
+
+}  // namespace quitanza::app

@@ -5,7 +5,9 @@
 
 #include <array>
 
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace platform;
 
 namespace {
 
@@ -227,3 +229,5 @@ void BuildReceiptLayout(TfrxReport& report, ReceiptKind kind)
   if (kind == ReceiptKind::Pagamento)
     WordForPayment(report);
 }
+
+}  // namespace quitanza::app

@@ -5,6 +5,8 @@
 
 class TfrxReport;
 
+namespace quitanza::app {
+
 // Which receipt a layout prints: money received or money paid.
 enum class ReceiptKind { Recebimento, Pagamento };
 
@@ -15,3 +17,5 @@ void BuildReceiptLayout(TfrxReport& report, ReceiptKind kind);
 // The first copy's object a second-copy object repeats ("Memo27" gives
 // "Informacao"); any other name as it is.
 QString FirstCopyName(QStringView objectName);
+
+}  // namespace quitanza::app

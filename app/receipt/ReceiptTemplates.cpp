@@ -4,7 +4,9 @@
 
 #include <QDate>
 
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace platform;
 
 void SaveReceiptTemplate(ReceiptKind kind, const QString& fileName)
 {
@@ -21,3 +23,5 @@ QString ReceiptTemplateFileName(ReceiptKind kind)
 {
   return kind == ReceiptKind::Recebimento ? QStringLiteral("Recibo.fr3") : QStringLiteral("Pagar.fr3");
 }
+
+}  // namespace quitanza::app

@@ -2,9 +2,9 @@
 // template loaded, filled and prepared, the row inserted, the register saved,
 // the counter written), on a fresh register and on one of 100,000 receipts;
 // with the PDF export in the preview's place as the command line does it.
+#include "app/DataModule.h"
 #include "app/PrincipalWorkflow.h"
 #include "app/cli/CommandLineUserInterface.h"
-#include "app/uDm.h"
 #include "platform/files/AtomicFile.h"
 #include "platform/storage/RegisterFile.h"
 #include "tests/platform/storage/SampleRecords.h"
@@ -19,6 +19,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 namespace {
 
@@ -45,16 +46,16 @@ private:
 void IssueReceipt(benchmark::State& state)
 {
   const TIssueFolder folder(static_cast<int>(state.range(0)));
-  TDm dm(folder.Path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"));
+  DataModule dm(folder.Path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"));
   dm.LoadRegisterIfPresent();
   QString discarded;
   QTextStream out(&discarded);
-  TCommandLineUserInterface ui(out, out, false);
+  CommandLineUserInterface ui(out, out, false);
   if (state.range(1))
     ui.ExportPreviewTo(dm.frxPDFExport, folder.PdfPath(), {});
-  TPrincipalWorkflow principal(dm, ui);
+  PrincipalWorkflow principal(dm, ui);
 
-  TReceiptEntry entry;
+  ReceiptEntry entry;
   entry.Cliente = QStringLiteral("MARIA DA CONCEIÇÃO");
   entry.CNPJ = QStringLiteral("111.444.777-35");
   entry.Valor = QStringLiteral("1.500,00");

@@ -1,7 +1,7 @@
 #include "platform/storage/ReceiptRegister.h"
 
-#include "platform/storage/FieldValue.h"
 #include "platform/files/FileError.h"
+#include "platform/storage/FieldValue.h"
 #include "platform/storage/RegisterFile.h"
 
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "platform/storage/RegisterFile.h"
 
 #include "platform/files/AtomicFile.h"
-#include "platform/storage/FieldValue.h"
 #include "platform/files/FileError.h"
+#include "platform/storage/FieldValue.h"
 #include "platform/storage/LegacyText.h"
 
 #include <QFileInfo>

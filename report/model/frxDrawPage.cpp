@@ -1,7 +1,7 @@
 #include "report/model/frxDrawPage.h"
 
-#include "report/model/frxPageSource.h"
 #include "report/model/frxMemoView.h"
+#include "report/model/frxPageSource.h"
 #include "report/model/frxReportPage.h"
 #include "report/model/frxUnits.h"
 #include "report/model/frxViewPainting.h"

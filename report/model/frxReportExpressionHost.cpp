@@ -1,7 +1,7 @@
 #include "report/model/frxReportExpressionHost.h"
 
-#include "report/model/frxEngine.h"
 #include "report/expressions/frxExpressionSystemVariables.h"
+#include "report/model/frxEngine.h"
 #include "report/model/frxGlobalVariables.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxReport.h"

@@ -1,8 +1,8 @@
 #include "report/model/frxView.h"
 
-#include "report/model/frxDataSet.h"
 #include "report/expressions/frxExpressionExpander.h"
 #include "report/expressions/frxFormatDataText.h"
+#include "report/model/frxDataSet.h"
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxReport.h"
 

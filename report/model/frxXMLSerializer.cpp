@@ -10,8 +10,8 @@
 #include "report/model/frxReport.h"
 #include "report/model/frxXML.h"
 #include "report/model/frxXMLElementList.h"
-#include "report/model/frxXMLWriter.h"
 #include "report/model/frxXMLEscape.h"
+#include "report/model/frxXMLWriter.h"
 
 #include <array>
 #include <bit>

@@ -2,7 +2,6 @@
 
 #include "platform/files/FileReplacement.h"
 #include "report/model/frxClass.h"
-#include "report/text/frxGraphicUtilsRound.h"
 #include "report/output/frxPDFColors.h"
 #include "report/output/frxPDFDocumentObjects.h"
 #include "report/output/frxPDFFileId.h"
@@ -13,6 +12,7 @@
 #include "report/output/frxPDFPageContent.h"
 #include "report/output/frxPDFViewPainter.h"
 #include "report/output/frxPDFWriter.h"
+#include "report/text/frxGraphicUtilsRound.h"
 
 #include <QDesktopServices>
 #include <QDir>

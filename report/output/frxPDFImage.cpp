@@ -2,9 +2,9 @@
 
 #include "report/model/frxErrors.h"
 #include "report/model/frxView.h"
-#include "report/text/frxGraphicUtilsRound.h"
 #include "report/output/frxPDFNumbers.h"
 #include "report/output/frxPDFPageContent.h"
+#include "report/text/frxGraphicUtilsRound.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -1,12 +1,12 @@
 #include "report/output/frxPDFMemoText.h"
 
 #include "report/model/frxMemoView.h"
-#include "report/text/frxGraphicUtils.h"
-#include "report/text/frxGraphicUtilsRound.h"
 #include "report/output/frxPDFFonts.h"
 #include "report/output/frxPDFNumbers.h"
 #include "report/output/frxPDFPageContent.h"
 #include "report/output/frxPDFStrings.h"
+#include "report/text/frxGraphicUtils.h"
+#include "report/text/frxGraphicUtilsRound.h"
 
 #include <QPointF>
 

@@ -1,8 +1,8 @@
 #include "report/output/frxPreviewPagesExport.h"
 
+#include "report/expressions/frxExpressionMacros.h"
 #include "report/model/frxClass.h"
 #include "report/model/frxPageSource.h"
-#include "report/expressions/frxExpressionMacros.h"
 #include "report/output/ParsePageNumbers.h"
 #include "report/output/frxExportFilter.h"
 #include "report/text/frxGraphicUtils.h"

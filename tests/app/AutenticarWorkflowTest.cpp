@@ -8,6 +8,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 class AutenticarWorkflowTest : public WorkflowTest {
 protected:
@@ -18,7 +19,7 @@ protected:
     return Autenticacao.BitBtn1Click({codigo, cliente, valor});
   }
 
-  TAutenticarWorkflow Autenticacao{*Dm, Ui};
+  AutenticarWorkflow Autenticacao{*Dm, Ui};
 };
 
 TEST_F(AutenticarWorkflowTest, ReproducesTheCodeOfIssuingUnderTheStoredIssuerDocument)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::app;
+
 // Known answers: MD5 of the first n bytes of the UTF-16LE form of n units.
 TEST(AuthenticationCode, HashesTheFirstHalfOfTheUtf16Bytes)
 {

@@ -1,19 +1,20 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/ValorPorExtenso.h"
-#include "doclib/Formatting.h"
 #include "doclib/EditRules.h"
+#include "doclib/Formatting.h"
 #include "tests/app/TestApplication.h"
 #include "tests/doclib/PrintQString.h"
 
 #include <gtest/gtest.h>
 
 using namespace quitanza::doclib;
+using namespace quitanza::app;
 
 namespace {
 
 struct Outcome {
-  int exitCode;
+  ExitCode exitCode;
   QString out;
   QString err;
 };
@@ -25,7 +26,7 @@ Outcome runQuitanza(const QStringList& arguments)
   QString err;
   QTextStream outStream(&out);
   QTextStream errStream(&err);
-  const int exitCode = RunCommandLine(QStringList{QStringLiteral("quitanza")} + arguments, outStream, errStream);
+  const ExitCode exitCode = RunCommandLine(QStringList{QStringLiteral("quitanza")} + arguments, outStream, errStream);
   outStream.flush();
   errStream.flush();
   return {exitCode, out, err};
@@ -43,7 +44,7 @@ TEST(CommandLine, WritesAmountsInWordsLikeTheLibrary)
   for (const char16_t* amount : {u"1.234,56", u"0,01", u"R$ 1.000.000,00", u"-5,00", u"1,9999", u"0"}) {
     const QString text = QString::fromUtf16(amount);
     const Outcome outcome = runQuitanza({QStringLiteral("extenso"), text});
-    EXPECT_EQ(outcome.exitCode, ExitDone) << text.toStdString();
+    EXPECT_EQ(outcome.exitCode, ExitCode::Done) << text.toStdString();
     EXPECT_EQ(outcome.out, line(ValorPorExtenso(Amount::fromBrazilianText(text))));
   }
   EXPECT_EQ(runQuitanza({QStringLiteral("extenso"), QStringLiteral("1.234,56")}).out,
@@ -69,7 +70,7 @@ TEST(CommandLine, FormatsLikeTheMaskFunctions)
   for (const auto& c : cases) {
     const Outcome outcome =
       runQuitanza({QStringLiteral("formatar"), QString::fromLatin1(c.kind), QString::fromUtf16(c.text)});
-    EXPECT_EQ(outcome.exitCode, ExitDone) << c.kind;
+    EXPECT_EQ(outcome.exitCode, ExitCode::Done) << c.kind;
     EXPECT_EQ(outcome.out, line(c.expected)) << c.kind;
   }
   const Outcome ie = runQuitanza({QStringLiteral("formatar"), QStringLiteral("ie"), QStringLiteral("123456789012"),
@@ -95,7 +96,7 @@ TEST(CommandLine, ValidatesLikeTheEditFieldLeavingTheText)
   for (const auto& c : cases) {
     const Outcome outcome =
       runQuitanza({QStringLiteral("validar"), QString::fromLatin1(c.kind), QString::fromUtf16(c.text)});
-    EXPECT_EQ(outcome.exitCode, ExitDone) << c.kind << " " << outcome.err.toStdString();
+    EXPECT_EQ(outcome.exitCode, ExitCode::Done) << c.kind << " " << outcome.err.toStdString();
     EXPECT_EQ(outcome.out, line(QString::fromUtf16(c.shown))) << c.kind;
   }
   const Outcome ie = runQuitanza({QStringLiteral("validar"), QStringLiteral("--uf"), QStringLiteral("SP"),
@@ -121,7 +122,7 @@ TEST(CommandLine, RefusesInputWithTheFieldsMessageOnStandardError)
   };
   for (const auto& c : cases) {
     const Outcome outcome = runQuitanza(c.arguments);
-    EXPECT_EQ(outcome.exitCode, ExitRefused) << c.arguments.join(u' ').toStdString();
+    EXPECT_EQ(outcome.exitCode, ExitCode::Refused) << c.arguments.join(u' ').toStdString();
     EXPECT_EQ(outcome.err, line(QString::fromUtf16(c.message)));
     EXPECT_TRUE(outcome.out.isEmpty());
   }
@@ -140,10 +141,10 @@ TEST(CommandLine, AcceptsTheDataFolderBeforeOrAfterTheCommand)
 {
   EXPECT_EQ(runQuitanza({QStringLiteral("--dados"), QStringLiteral("/tmp"), QStringLiteral("extenso"), QStringLiteral("1")})
               .exitCode,
-            ExitDone);
+            ExitCode::Done);
   EXPECT_EQ(runQuitanza({QStringLiteral("validar"), QStringLiteral("valor"), QStringLiteral("1"), QStringLiteral("--dados=/tmp")})
               .exitCode,
-            ExitDone);
+            ExitCode::Done);
 }
 
 TEST(CommandLine, ReportsUsageErrorsWithExitCodeTwo)
@@ -162,7 +163,7 @@ TEST(CommandLine, ReportsUsageErrorsWithExitCodeTwo)
   };
   for (const QStringList& arguments : cases) {
     const Outcome outcome = runQuitanza(arguments);
-    EXPECT_EQ(outcome.exitCode, ExitUsage) << arguments.join(u' ').toStdString();
+    EXPECT_EQ(outcome.exitCode, ExitCode::Usage) << arguments.join(u' ').toStdString();
     EXPECT_FALSE(outcome.err.isEmpty()) << arguments.join(u' ').toStdString();
     EXPECT_TRUE(outcome.out.isEmpty()) << arguments.join(u' ').toStdString();
   }
@@ -171,13 +172,13 @@ TEST(CommandLine, ReportsUsageErrorsWithExitCodeTwo)
 TEST(CommandLine, HelpListsTheCommandsAndEachCommandsArguments)
 {
   const Outcome help = runQuitanza({QStringLiteral("--help")});
-  EXPECT_EQ(help.exitCode, ExitDone);
+  EXPECT_EQ(help.exitCode, ExitCode::Done);
   for (const char* command : {"extenso", "formatar", "validar"})
     EXPECT_TRUE(help.out.contains(QString::fromLatin1(command))) << command;
   EXPECT_TRUE(help.out.contains(QStringLiteral("--dados PASTA")));
 
   const Outcome validarHelp = runQuitanza({QStringLiteral("validar"), QStringLiteral("--help")});
-  EXPECT_EQ(validarHelp.exitCode, ExitDone);
+  EXPECT_EQ(validarHelp.exitCode, ExitCode::Done);
   EXPECT_TRUE(validarHelp.out.startsWith(QStringLiteral("Uso: quitanza validar [opções] TIPO VALOR\n")));
   EXPECT_TRUE(validarHelp.out.contains(QStringLiteral("--uf UF")));
 }

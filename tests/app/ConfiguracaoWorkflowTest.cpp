@@ -7,22 +7,23 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 class ConfiguracaoWorkflowTest : public WorkflowTest {
 protected:
-  TConfiguracaoWorkflow Configuracao{*Dm, Ui};
+  ConfiguracaoWorkflow Configuracao{*Dm, Ui};
 };
 
 TEST_F(ConfiguracaoWorkflowTest, WithoutSettingsFileEveryFieldIsEmptyAndNothingIsCreated)
 {
-  EXPECT_EQ(Configuracao.FormShow(), TIssuerSettings());
+  EXPECT_EQ(Configuracao.FormShow(), IssuerSettings());
   EXPECT_TRUE(Ui.Seen.isEmpty());
   EXPECT_FALSE(QFile::exists(SettingsPath()));
 }
 
 TEST_F(ConfiguracaoWorkflowTest, SavingEmptyFieldsWritesTheNineKeysInTheWindowsOrder)
 {
-  EXPECT_TRUE(Configuracao.BitBtn2Click(TIssuerSettings()));
+  EXPECT_TRUE(Configuracao.BitBtn2Click(IssuerSettings()));
   EXPECT_EQ(Ui.Seen, QStringList{QStringLiteral("Mensagem: Configuração salva com sucesso!")});
   EXPECT_EQ(SettingsInFile(), QByteArray("[EMITENTE]\nEMPRESA=\nENDERECO=\nCIDADE=\nTELEFONE=\nEMAIL=\nSITE=\nLOGO=\n"
                                          "BAIRRO=\nCFP_CNPJ=\n"));
@@ -31,7 +32,7 @@ TEST_F(ConfiguracaoWorkflowTest, SavingEmptyFieldsWritesTheNineKeysInTheWindowsO
 TEST_F(ConfiguracaoWorkflowTest, SavedValuesAreWhatTheNextOpeningShowsAndTheCounterStays)
 {
   WriteSettings("[EMITENTE]\nCODIGO=41\n");
-  TIssuerSettings values;
+  IssuerSettings values;
   values.Empresa = QStringLiteral("Padaria São João");
   values.Endereco = QStringLiteral("Rua das Flores, 10");
   values.Bairro = QStringLiteral("Centro");
@@ -50,7 +51,7 @@ TEST_F(ConfiguracaoWorkflowTest, SavedValuesAreWhatTheNextOpeningShowsAndTheCoun
 TEST_F(ConfiguracaoWorkflowTest, ANamedSelectionOfKeysLeavesTheOthersAsTheyWere)
 {
   WriteSettings("[EMITENTE]\nEMPRESA=Antiga\nSITE=www.antigo.com\n");
-  TIssuerSettings values;
+  IssuerSettings values;
   values.Empresa = QStringLiteral("Nova");
   values.Cidade = QStringLiteral("Imperatriz");
   ASSERT_TRUE(Configuracao.BitBtn2Click(values, {QStringLiteral("CIDADE"), QStringLiteral("EMPRESA")}));
@@ -60,7 +61,7 @@ TEST_F(ConfiguracaoWorkflowTest, ANamedSelectionOfKeysLeavesTheOthersAsTheyWere)
 TEST_F(ConfiguracaoWorkflowTest, AFailedWriteShowsTheErrorWithoutConfirmationAndKeepsTheWindowOpen)
 {
   ASSERT_TRUE(QDir(FFolder.path()).mkdir(QStringLiteral("config.ini")));
-  EXPECT_FALSE(Configuracao.BitBtn2Click(TIssuerSettings()));
+  EXPECT_FALSE(Configuracao.BitBtn2Click(IssuerSettings()));
   ASSERT_EQ(Ui.Seen.size(), 1);
   EXPECT_TRUE(Ui.Seen.at(0).startsWith(QStringLiteral("Erro: Unable to ")));
 }

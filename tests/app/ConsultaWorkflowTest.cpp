@@ -5,6 +5,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 using ::testing::ElementsAre;
 
@@ -17,8 +18,8 @@ protected:
     Ui.Seen.clear();
   }
 
-  TPrincipalWorkflow Principal{*Dm, Ui};
-  TConsultaWorkflow Consulta{*Dm, Ui};
+  PrincipalWorkflow Principal{*Dm, Ui};
+  ConsultaWorkflow Consulta{*Dm, Ui};
   const QString Asked = QStringLiteral("Pergunta: Deseja realmente excluir?");
 };
 

@@ -1,5 +1,5 @@
 #include "app/AuthenticationCode.h"
-#include "app/uDm.h"
+#include "app/DataModule.h"
 #include "platform/files/AtomicFile.h"
 #include "platform/storage/RegisterFile.h"
 #include "tests/app/DataFolderCommandTest.h"
@@ -24,6 +24,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 using ::testing::ElementsAre;
 
@@ -221,7 +222,7 @@ TEST_F(DataCommandsTest, AFolderInUseByAnotherProcessStopsWritersButNotReaders)
   WriteRegister({Receipt(1)});
   const QByteArray settings = Settings();
   const QByteArray receipts = Register();
-  const TDm holder(Folder.path());
+  const DataModule holder(Folder.path());
 
   const QStringList writers[] = {
     {QStringLiteral("configurar"), QStringLiteral("--empresa"), QStringLiteral("Outra")},
@@ -255,7 +256,7 @@ TEST_F(DataCommandsTest, AFolderInUseByAnotherProcessStopsWritersButNotReaders)
 // A writer that meets the folder in use waits for it to be let go.
 TEST_F(DataCommandsTest, AWriterWaitsForTheFolderToBeLetGo)
 {
-  auto holder = std::make_unique<TDm>(Folder.path());
+  auto holder = std::make_unique<DataModule>(Folder.path());
   const std::unique_ptr<QProcess> writer = StartQuitanza(
     {QStringLiteral("configurar"), QStringLiteral("--empresa"), QStringLiteral("Outra"), QStringLiteral("--dados"),
      Folder.path()});

@@ -1,4 +1,4 @@
-#include "app/uDm.h"
+#include "app/DataModule.h"
 #include "report/model/frxPictureView.h"
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
@@ -11,6 +11,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 using DataModuleTest = WorkflowTest;
 
@@ -19,7 +20,7 @@ namespace {
 std::string CreationError(const QString& folder)
 {
   try {
-    TDm dm(folder);
+    DataModule dm(folder);
   } catch (const std::runtime_error& error) {
     return error.what();
   }
@@ -30,11 +31,11 @@ std::string CreationError(const QString& folder)
 
 TEST_F(DataModuleTest, FieldObjectsNameAndLabelTheRegistersFields)
 {
-  const TRegisterField* fields[] = {&Dm->cdsRegCliente, &Dm->cdsRegCNPJ,   &Dm->cdsRegValor,       &Dm->cdsRegReferente,
+  const RegisterField* fields[] = {&Dm->cdsRegCliente, &Dm->cdsRegCNPJ,   &Dm->cdsRegValor,       &Dm->cdsRegReferente,
                                     &Dm->cdsRegTipo,    &Dm->cdsRegCodigo, &Dm->cdsRegAutenticacao};
   QStringList names;
   QStringList labels;
-  for (const TRegisterField* field : fields) {
+  for (const RegisterField* field : fields) {
     names << field->FieldName().toString();
     labels << field->DisplayLabel();
   }
@@ -74,7 +75,7 @@ TEST_F(DataModuleTest, AMissingDataFolderIsNamed)
 
 TEST_F(DataModuleTest, FilesOfTheDataFolder)
 {
-  EXPECT_EQ(Dm->FilePath(TDm::RegisterFileName), RegisterPath());
+  EXPECT_EQ(Dm->FilePath(DataModule::RegisterFileName), RegisterPath());
   EXPECT_EQ(Dm->Settings().FileName(), SettingsPath());
 }
 
@@ -123,7 +124,7 @@ TEST_F(DataModuleTest, AMissingTemplateLeavesTheReportEmptyAndAnUnknownTypeIsRef
 {
   const QTemporaryDir noTemplates;
   const QTemporaryDir data;
-  TDm dm(data.path(), noTemplates.path());
+  DataModule dm(data.path(), noTemplates.path());
   dm.LoadReceiptTemplate(1);
   EXPECT_EQ(dm.frxReport.FindObject(QStringLiteral("Memo1")), nullptr);
   EXPECT_THROW(dm.LoadReceiptTemplate(2), std::runtime_error);

@@ -9,20 +9,21 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 using ::testing::ElementsAre;
 
 class EmitirWorkflowTest : public WorkflowTest {
 protected:
-  static TReceiptEntry Entry(const QString& cliente, const QString& valor)
+  static ReceiptEntry Entry(const QString& cliente, const QString& valor)
   {
-    TReceiptEntry entry;
+    ReceiptEntry entry;
     entry.Cliente = cliente;
     entry.Valor = valor;
     return entry;
   }
 
-  TPrincipalWorkflow Principal{*Dm, Ui};
+  PrincipalWorkflow Principal{*Dm, Ui};
   // What the operator sees of an issue that runs to its end.
   const QStringList Completed = {QStringLiteral("progresso"), QStringLiteral(u"visualização"),
                                  QStringLiteral("campos limpos"), QStringLiteral("foco: edtCliente"),
@@ -58,7 +59,7 @@ TEST_F(EmitirWorkflowTest, TheFirstReceiptIsNumberOneAndLeavesOnlyTheCounterInTh
   ASSERT_TRUE(QFile::exists(RegisterPath()));
   Ui.Seen.clear();
 
-  const std::optional<TIssuedReceipt> issued = Principal.btnEmitirClick(Entry(QStringLiteral("JOÃO"), QStringLiteral("150,00")));
+  const std::optional<IssuedReceipt> issued = Principal.btnEmitirClick(Entry(QStringLiteral("JOÃO"), QStringLiteral("150,00")));
   ASSERT_TRUE(issued);
   EXPECT_EQ(issued->Codigo, 1);
   EXPECT_EQ(Ui.Seen, Completed);
@@ -75,11 +76,11 @@ TEST_F(EmitirWorkflowTest, TheNumberFollowsTheCounterAndTheReceiptIsStoredAsType
 {
   WriteSettings("[EMITENTE]\nCODIGO=41\nCFP_CNPJ=12345678000195\nEMPRESA=Padaria São João\n");
   Principal.FormShow();
-  TReceiptEntry entry = Entry(QStringLiteral(u"D'ÁVILA"), QStringLiteral("1.500,00"));
+  ReceiptEntry entry = Entry(QStringLiteral(u"D'ÁVILA"), QStringLiteral("1.500,00"));
   entry.CNPJ = QStringLiteral("123.456.789-09");
   entry.Referente = QStringLiteral("Aluguel de março\nparcela única");
 
-  const std::optional<TIssuedReceipt> issued = Principal.btnEmitirClick(entry);
+  const std::optional<IssuedReceipt> issued = Principal.btnEmitirClick(entry);
   ASSERT_TRUE(issued);
   const QString code =
     CodigoAutenticacao(QStringLiteral("1.500,00"), QStringLiteral("12345678000195"), 42, QStringLiteral(u"D'ÁVILA"));
@@ -125,7 +126,7 @@ TEST_F(EmitirWorkflowTest, ReceiptsAreInsertedAtTheCurrentRow)
 TEST_F(EmitirWorkflowTest, AReceiptPrintsTheLogoInBothCopiesAndAPaymentNone)
 {
   WriteSettings(QStringLiteral("[EMITENTE]\nLOGO=%1\n").arg(WriteLogo()).toUtf8());
-  TReceiptEntry entry = Entry(QStringLiteral("JOÃO"), QStringLiteral("10,00"));
+  ReceiptEntry entry = Entry(QStringLiteral("JOÃO"), QStringLiteral("10,00"));
   ASSERT_TRUE(Principal.btnEmitirClick(entry));
   for (const QString& name : {QStringLiteral("Picture1"), QStringLiteral("Picture3")}) {
     const TfrxPictureView* logo = PreparedPicture(name);

@@ -8,12 +8,13 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 using ::testing::ElementsAre;
 
 class PrincipalWorkflowTest : public WorkflowTest {
 protected:
-  TPrincipalWorkflow Principal{*Dm, Ui};
+  PrincipalWorkflow Principal{*Dm, Ui};
 };
 
 TEST_F(PrincipalWorkflowTest, FirstRunCreatesAnEmptyRegisterFileAtOnce)

@@ -10,6 +10,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 class ReimprimirWorkflowTest : public WorkflowTest {
 protected:
@@ -23,8 +24,8 @@ protected:
     Ui.Seen.clear();
   }
 
-  TPrincipalWorkflow Principal{*Dm, Ui};
-  TConsultaWorkflow Consulta{*Dm, Ui};
+  PrincipalWorkflow Principal{*Dm, Ui};
+  ConsultaWorkflow Consulta{*Dm, Ui};
 };
 
 TEST_F(ReimprimirWorkflowTest, AnEmptyRegisterPrintsNothing)
@@ -84,7 +85,7 @@ TEST_F(ReimprimirWorkflowTest, AnIssuedReceiptKeepsItsDate)
 {
   StartWith({}, "[EMITENTE]\nCIDADE=Recife\n");
   const QDateTime before = QDateTime::currentDateTime();
-  TReceiptEntry entry;
+  ReceiptEntry entry;
   entry.Cliente = QStringLiteral("ANA");
   entry.Valor = QStringLiteral("10,00");
   ASSERT_TRUE(Principal.btnEmitirClick(entry));

@@ -1,7 +1,7 @@
 // What the commands do when their input or their files are not what they
 // expect: refused amounts, outputs aimed at the data folder's own files,
 // devices and links as outputs, and a disk that fills up while issuing.
-#include "app/uDm.h"
+#include "app/DataModule.h"
 #include "tests/app/DataFolderCommandTest.h"
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
@@ -17,6 +17,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 using SafeOutputCommandTest = DataFolderCommandTest;
 

@@ -10,7 +10,7 @@
 // The user interface of the workflow tests: writes down what the operator
 // would see, one line per call ("Atenção: Informe o Cliente.", "foco:
 // edtCliente"), and answers the questions from a script (No when it runs out).
-class ScriptedUserInterface final : public TUserInterface {
+class ScriptedUserInterface final : public quitanza::app::UserInterface {
 public:
   QStringList Seen;
   std::deque<bool> Answers;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace quitanza::doclib;
+using namespace quitanza::app;
 
 TEST(FormatarCpfCnpj, LaysOutTheNumberWithItsPunctuation)
 {

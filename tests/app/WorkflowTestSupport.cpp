@@ -11,9 +11,10 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 // The templates the build wrote beside the executable.
-WorkflowTest::WorkflowTest() : Dm(std::make_unique<TDm>(FFolder.path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"))) {}
+WorkflowTest::WorkflowTest() : Dm(std::make_unique<DataModule>(FFolder.path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"))) {}
 
 void WorkflowTest::WriteRegister(const std::vector<ReceiptRecord>& records) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/uDm.h"
+#include "app/DataModule.h"
 #include "platform/storage/ReceiptRecord.h"
 #include "tests/app/ScriptedUserInterface.h"
 
@@ -39,7 +39,7 @@ protected:
   const TfrxPictureView* PreparedPicture(const QString& name) const;
 
   QTemporaryDir FFolder;
-  std::unique_ptr<TDm> Dm;
+  std::unique_ptr<quitanza::app::DataModule> Dm;
   ScriptedUserInterface Ui;
 };
 

@@ -1,5 +1,5 @@
-#include "doclib/InvalidInputError.h"
 #include "doclib/EditRules.h"
+#include "doclib/InvalidInputError.h"
 
 #include "tests/doclib/PrintQString.h"
 

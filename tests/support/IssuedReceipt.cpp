@@ -11,6 +11,7 @@
 #include <vector>
 
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 namespace {
 

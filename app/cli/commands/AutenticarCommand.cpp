@@ -1,16 +1,18 @@
 #include "app/AutenticarWorkflow.h"
+#include "app/DataModule.h"
 #include "app/EntryFields.h"
 #include "app/cli/AmountArgument.h"
 #include "app/cli/Command.h"
 #include "app/cli/CommandLineUserInterface.h"
-#include "app/uDm.h"
-#include "doclib/InvalidInputError.h"
 #include "doclib/Formatting.h"
+#include "doclib/InvalidInputError.h"
 
 #include <memory>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace doclib;
+using namespace platform;
 
 namespace {
 
@@ -49,14 +51,14 @@ public:
 
   void run(const CommandInvocation& invocation) const override
   {
-    const TAuthenticationEntry entry{
+    const AuthenticationEntry entry{
       CheckedReceiptNumber(invocation.parser.value(NumberOption)),
       TextAsLeft(NameField(), invocation.parser.value(ClientOption)),
       AmountAsLeft(invocation.parser, AmountOption),
     };
-    TDm dm(invocation.dataDirectory, {}, TDataAccess::Reading);
-    TCommandLineUserInterface ui(invocation.out, invocation.err, false);
-    const std::optional<QString> code = TAutenticarWorkflow(dm, ui).BitBtn1Click(entry);
+    DataModule dm(invocation.dataDirectory, {}, DataAccess::Reading);
+    CommandLineUserInterface ui(invocation.out, invocation.err, false);
+    const std::optional<QString> code = AutenticarWorkflow(dm, ui).BitBtn1Click(entry);
     ui.ThrowIfStopped();
     invocation.out << *code << u'\n';
   }
@@ -68,3 +70,5 @@ std::unique_ptr<Command> CreateAutenticarCommand()
 {
   return std::make_unique<AutenticarCommand>();
 }
+
+}  // namespace quitanza::app

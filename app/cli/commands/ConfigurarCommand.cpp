@@ -1,8 +1,8 @@
 #include "app/ConfiguracaoWorkflow.h"
+#include "app/DataModule.h"
 #include "app/EntryFields.h"
 #include "app/cli/Command.h"
 #include "app/cli/CommandLineUserInterface.h"
-#include "app/uDm.h"
 #include "doclib/InvalidInputError.h"
 
 #include <QFileInfo>
@@ -11,8 +11,10 @@
 #include <functional>
 #include <memory>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace doclib;
+using namespace platform;
 
 namespace {
 
@@ -69,18 +71,18 @@ const QList<SettingOption>& settingOptions()
   return table;
 }
 
-QString& memberFor(TIssuerSettings& values, QStringView key)
+QString& memberFor(IssuerSettings& values, QStringView key)
 {
-  for (const TIssuerKey& issuerKey : IssuerKeys) {
+  for (const IssuerKey& issuerKey : IssuerKeys) {
     if (issuerKey.Name == key)
       return values.*issuerKey.Member;
   }
   throw std::logic_error("no issuer key " + key.toString().toStdString());
 }
 
-void printSettings(const TIssuerSettings& values, QTextStream& out)
+void printSettings(const IssuerSettings& values, QTextStream& out)
 {
-  for (const TIssuerKey& key : IssuerKeys)
+  for (const IssuerKey& key : IssuerKeys)
     out << key.Name << u'=' << values.*key.Member << u'\n';
 }
 
@@ -106,7 +108,7 @@ public:
 
   void run(const CommandInvocation& invocation) const override
   {
-    TIssuerSettings values;
+    IssuerSettings values;
     QStringList keys;
     for (const SettingOption& setting : settingOptions()) {
       if (invocation.parser.isSet(setting.option)) {
@@ -115,11 +117,11 @@ public:
       }
     }
 
-    TDm dm(invocation.dataDirectory, {}, keys.isEmpty() ? TDataAccess::Reading : TDataAccess::Writing);
-    TCommandLineUserInterface ui(invocation.out, invocation.err, false);
-    TConfiguracaoWorkflow configuracao(dm, ui);
+    DataModule dm(invocation.dataDirectory, {}, keys.isEmpty() ? DataAccess::Reading : DataAccess::Writing);
+    CommandLineUserInterface ui(invocation.out, invocation.err, false);
+    ConfiguracaoWorkflow configuracao(dm, ui);
     if (keys.isEmpty()) {
-      const TIssuerSettings stored = configuracao.FormShow();
+      const IssuerSettings stored = configuracao.FormShow();
       ui.ThrowIfStopped();
       printSettings(stored, invocation.out);
       return;
@@ -135,3 +137,5 @@ std::unique_ptr<Command> CreateConfigurarCommand()
 {
   return std::make_unique<ConfigurarCommand>();
 }
+
+}  // namespace quitanza::app

@@ -1,3 +1,4 @@
+#include "app/DataModule.h"
 #include "app/EntryFields.h"
 #include "app/PrincipalWorkflow.h"
 #include "app/ReceiptVariables.h"
@@ -6,13 +7,14 @@
 #include "app/cli/CommandLineUserInterface.h"
 #include "app/cli/KindArgument.h"
 #include "app/cli/PdfPreview.h"
-#include "app/uDm.h"
 
 #include <map>
 #include <memory>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace doclib;
+using namespace platform;
 
 namespace {
 
@@ -29,9 +31,9 @@ const std::map<QString, std::int32_t> ReceiptTypes = {
 
 // The main window's fields as the operator left them: the client in
 // capitals, the amount formatted, the document checked and punctuated.
-TReceiptEntry EntryFrom(const QCommandLineParser& parser)
+ReceiptEntry EntryFrom(const QCommandLineParser& parser)
 {
-  TReceiptEntry entry;
+  ReceiptEntry entry;
   entry.Cliente = TextAsLeft(NameField(), parser.value(ClientOption));
   entry.Valor = AmountAsLeft(parser, AmountOption);
   if (parser.isSet(DocumentOption))
@@ -67,18 +69,18 @@ public:
 
   void run(const CommandInvocation& invocation) const override
   {
-    const TReceiptEntry entry = EntryFrom(invocation.parser);
-    TDm dm(invocation.dataDirectory);
+    const ReceiptEntry entry = EntryFrom(invocation.parser);
+    DataModule dm(invocation.dataDirectory);
     // What a window would show in a box stops the issue here: no receipt is
     // stored without the PDF it was asked for.
     dm.frxReport.EngineOptions.NewSilentMode = simReThrow;
-    TCommandLineUserInterface ui(invocation.out, invocation.err, false);
+    CommandLineUserInterface ui(invocation.out, invocation.err, false);
     SetUpPdfPreview(ui, dm, invocation.parser);
 
     // Unlike the window's first showing, a missing register is not written
     // yet: a refused issue leaves the folder as it was.
     dm.LoadRegisterIfPresent();
-    const std::optional<TIssuedReceipt> issued = TPrincipalWorkflow(dm, ui).btnEmitirClick(entry);
+    const std::optional<app::IssuedReceipt> issued = PrincipalWorkflow(dm, ui).btnEmitirClick(entry);
     ui.ThrowIfStopped();
     ui.CommitPreview();
     invocation.out << QStringLiteral("Recibo ") << ReceiptNumberText(issued->Codigo) << u'\n'
@@ -92,3 +94,5 @@ std::unique_ptr<Command> CreateEmitirCommand()
 {
   return std::make_unique<EmitirCommand>();
 }
+
+}  // namespace quitanza::app

@@ -1,14 +1,15 @@
 #include "app/ConsultaWorkflow.h"
+#include "app/DataModule.h"
 #include "app/PrincipalWorkflow.h"
 #include "app/cli/Command.h"
 #include "app/cli/CommandLineUserInterface.h"
 #include "app/cli/ReceiptSelection.h"
-#include "app/uDm.h"
 
 #include <memory>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace platform;
 
 namespace {
 
@@ -35,13 +36,13 @@ public:
 
   void run(const CommandInvocation& invocation) const override
   {
-    TDm dm(invocation.dataDirectory);
+    DataModule dm(invocation.dataDirectory);
     SelectReceipt(dm, invocation.arguments.at(0));
     const std::int32_t codigo = dm.cdsRegCodigo.AsInteger();
 
-    TCommandLineUserInterface ui(invocation.out, invocation.err, invocation.parser.isSet(ConfirmOption));
-    if (TConsultaWorkflow(dm, ui).BitBtn2Click())
-      TPrincipalWorkflow(dm, ui).FormClose();
+    CommandLineUserInterface ui(invocation.out, invocation.err, invocation.parser.isSet(ConfirmOption));
+    if (ConsultaWorkflow(dm, ui).BitBtn2Click())
+      PrincipalWorkflow(dm, ui).FormClose();
     ui.ThrowIfStopped();
     invocation.out << QStringLiteral("Recibo %1 excluído.\n").arg(codigo);
   }
@@ -53,3 +54,5 @@ std::unique_ptr<Command> CreateExcluirCommand()
 {
   return std::make_unique<ExcluirCommand>();
 }
+
+}  // namespace quitanza::app

@@ -4,7 +4,9 @@
 
 #include <memory>
 
-using namespace quitanza::doclib;
+namespace quitanza::app {
+
+using namespace doclib;
 
 namespace {
 
@@ -31,3 +33,5 @@ std::unique_ptr<Command> CreateExtensoCommand()
 {
   return std::make_unique<ExtensoCommand>();
 }
+
+}  // namespace quitanza::app

@@ -5,7 +5,9 @@
 #include <functional>
 #include <memory>
 
-using namespace quitanza::doclib;
+namespace quitanza::app {
+
+using namespace doclib;
 
 namespace {
 
@@ -56,3 +58,5 @@ std::unique_ptr<Command> CreateFormatarCommand()
 {
   return std::make_unique<FormatarCommand>();
 }
+
+}  // namespace quitanza::app

@@ -1,5 +1,5 @@
+#include "app/DataModule.h"
 #include "app/cli/Command.h"
-#include "app/uDm.h"
 #include "platform/storage/ReceiptRecord.h"
 
 #include <QJsonArray>
@@ -9,8 +9,10 @@
 #include <memory>
 #include <variant>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace doclib;
+using namespace platform;
 
 namespace {
 
@@ -73,9 +75,9 @@ public:
 
   void run(const CommandInvocation& invocation) const override
   {
-    TDm dm(invocation.dataDirectory, {}, TDataAccess::Reading);
+    DataModule dm(invocation.dataDirectory, {}, DataAccess::Reading);
     dm.LoadRegisterIfPresent();
-    const quitanza::platform::ReceiptRegister& reg = dm.cdsReg;
+    const platform::ReceiptRegister& reg = dm.cdsReg;
     if (invocation.parser.isSet(JsonOption)) {
       QJsonArray rows;
       for (qsizetype i = 0; i < reg.RecordCount(); ++i)
@@ -94,3 +96,5 @@ std::unique_ptr<Command> CreateListarCommand()
 {
   return std::make_unique<ListarCommand>();
 }
+
+}  // namespace quitanza::app

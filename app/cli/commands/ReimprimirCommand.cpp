@@ -1,16 +1,17 @@
 #include "app/ConsultaWorkflow.h"
+#include "app/DataModule.h"
 #include "app/ReceiptVariables.h"
 #include "app/cli/Command.h"
 #include "app/cli/CommandLineUserInterface.h"
 #include "app/cli/PdfPreview.h"
 #include "app/cli/ReceiptSelection.h"
 #include "app/cli/UsageError.h"
-#include "app/uDm.h"
 
 #include <memory>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace platform;
 
 namespace {
 
@@ -33,12 +34,12 @@ public:
   {
     if (!PdfPreviewRequested(invocation.parser))
       throw UsageError(QStringLiteral("Informe o PDF a gravar: --pdf ARQ."));
-    TDm dm(invocation.dataDirectory, {}, TDataAccess::Reading);
+    DataModule dm(invocation.dataDirectory, {}, DataAccess::Reading);
     dm.frxReport.EngineOptions.NewSilentMode = simReThrow;
     SelectReceipt(dm, invocation.arguments.at(0));
-    TCommandLineUserInterface ui(invocation.out, invocation.err, false);
+    CommandLineUserInterface ui(invocation.out, invocation.err, false);
     SetUpPdfPreview(ui, dm, invocation.parser);
-    TConsultaWorkflow(dm, ui).btnImprimirClick();
+    ConsultaWorkflow(dm, ui).btnImprimirClick();
     ui.ThrowIfStopped();
     ui.CommitPreview();
     invocation.out << QStringLiteral("Recibo ") << ReceiptNumberText(dm.cdsRegCodigo.AsInteger()) << u'\n';
@@ -51,3 +52,5 @@ std::unique_ptr<Command> CreateReimprimirCommand()
 {
   return std::make_unique<ReimprimirCommand>();
 }
+
+}  // namespace quitanza::app

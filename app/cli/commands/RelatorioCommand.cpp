@@ -10,7 +10,9 @@
 #include <array>
 #include <memory>
 
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace platform;
 
 namespace {
 
@@ -85,7 +87,7 @@ public:
       throw UsageError(QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ, --png PREFIXO)."));
 
     // Nor may an output replace the file it was made from.
-    TProtectedFiles protectedFiles(invocation.dataDirectory);
+    ProtectedFiles protectedFiles(invocation.dataDirectory);
     protectedFiles.Add(prepared ? parser.value(PreparedOption) : invocation.arguments.constFirst());
     for (const ReportOutput* output : requested)
       protectedFiles.RefuseAsOutput(parser.value(output->option.names().constFirst()));
@@ -112,3 +114,5 @@ std::unique_ptr<Command> CreateRelatorioCommand()
 {
   return std::make_unique<RelatorioCommand>();
 }
+
+}  // namespace quitanza::app

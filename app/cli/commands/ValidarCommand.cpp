@@ -4,7 +4,9 @@
 
 #include <memory>
 
-using namespace quitanza::doclib;
+namespace quitanza::app {
+
+using namespace doclib;
 
 namespace {
 
@@ -60,3 +62,5 @@ std::unique_ptr<Command> CreateValidarCommand()
 {
   return std::make_unique<ValidarCommand>();
 }
+
+}  // namespace quitanza::app

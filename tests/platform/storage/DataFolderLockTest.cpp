@@ -1,5 +1,5 @@
-#include "platform/storage/DataFolderLock.h"
 #include "platform/files/FileError.h"
+#include "platform/storage/DataFolderLock.h"
 #include "tests/platform/storage/StorageTestSupport.h"
 
 #include <QDateTime>

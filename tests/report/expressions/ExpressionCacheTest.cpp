@@ -1,5 +1,5 @@
-#include "ExpressionTestPrinting.h"
 #include "ExpressionTestHost.h"
+#include "ExpressionTestPrinting.h"
 
 #include "report/expressions/frxExpressionError.h"
 #include "report/expressions/frxExpressionEvaluator.h"

@@ -1,6 +1,6 @@
 // The pieces together, as a memo's GetData will use them on the receipt templates.
-#include "ExpressionTestPrinting.h"
 #include "ExpressionTestHost.h"
+#include "ExpressionTestPrinting.h"
 
 #include "report/expressions/frxExpressionError.h"
 #include "report/expressions/frxExpressionEvaluator.h"

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 namespace {
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 using namespace quitanza::platform;
+using namespace quitanza::app;
 
 namespace {
 

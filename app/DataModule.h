@@ -17,23 +17,25 @@
 
 class TfrxReportComponent;
 
+namespace quitanza::app {
+
 // What a data module does with its folder's files. A reader needs no lock:
 // every file it reads is replaced whole by its writers, never changed in
 // place, so it sees either the old file or the new one.
-enum class TDataAccess { Reading, Writing };
+enum class DataAccess { Reading, Writing };
 
 // The data module: the receipt register, the receipt report and the files of
 // one data folder (config.ini, recibo.xml, the receipt templates), for the
 // whole run of the desktop program or the length of a command's work. It
 // holds the folder's lock all that time, so no other Quitanza process changes
 // the same files; one that only reads takes no lock.
-class TDm {
-  std::optional<quitanza::platform::DataFolderLock> FLock;  // a writer takes it before anything is read
-  TDataAccess FAccess;
-  QString FDataFolder;
-  QString FProgramFolder;
-  bool FRegisterActive = true;
-  TLogoPicture FLogo;
+class DataModule {
+  std::optional<platform::DataFolderLock> m_lock;  // a writer takes it before anything is read
+  DataAccess m_access;
+  QString m_dataFolder;
+  QString m_programFolder;
+  bool m_registerActive = true;
+  LogoPicture m_logo;
 
 public:
   static constexpr QStringView RegisterFileName = u"recibo.xml";
@@ -49,36 +51,36 @@ public:
   // open, with no rows; the report holds the receipt layout. `programFolder`
   // holds the templates that the data folder lacks: the executable's folder
   // unless given.
-  explicit TDm(const QString& dataFolder, const QString& programFolder = {},
-               TDataAccess access = TDataAccess::Writing);
-  TDm(const TDm&) = delete;
-  TDm& operator=(const TDm&) = delete;
+  explicit DataModule(const QString& dataFolder, const QString& programFolder = {},
+                      DataAccess access = DataAccess::Writing);
+  DataModule(const DataModule&) = delete;
+  DataModule& operator=(const DataModule&) = delete;
 
-  const QString& DataFolder() const { return FDataFolder; }
+  const QString& DataFolder() const { return m_dataFolder; }
   // The full path of a file of the data folder.
   QString FilePath(QStringView fileName) const;
   // config.ini, opened afresh by every read and write.
-  quitanza::platform::IniFile Settings() const;
+  platform::IniFile Settings() const;
   // A receipt template: the data folder's own when it has one, else the one
   // beside the program, so a fresh data folder still prints real receipts.
   QString TemplatePath(QStringView fileName) const;
 
-  quitanza::platform::ReceiptRegister cdsReg;
-  TRegisterField cdsRegCliente;
-  TRegisterField cdsRegCNPJ;
-  TRegisterField cdsRegValor;
-  TRegisterField cdsRegReferente;
-  TRegisterField cdsRegTipo;
-  TRegisterField cdsRegCodigo;
-  TRegisterField cdsRegAutenticacao;
-  TRegisterField cdsRegData;
+  platform::ReceiptRegister cdsReg;
+  RegisterField cdsRegCliente;
+  RegisterField cdsRegCNPJ;
+  RegisterField cdsRegValor;
+  RegisterField cdsRegReferente;
+  RegisterField cdsRegTipo;
+  RegisterField cdsRegCodigo;
+  RegisterField cdsRegAutenticacao;
+  RegisterField cdsRegData;
 
   // Whether the register is open. A load that fails leaves it closed:
   // closed, it is saved nowhere, so closing the program neither fails
   // forever nor writes over the file that could not be read.
-  bool RegisterActive() const { return FRegisterActive; }
+  bool RegisterActive() const { return m_registerActive; }
   // Opens the register (no effect when it is open).
-  void SetRegisterActive() { FRegisterActive = true; }
+  void SetRegisterActive() { m_registerActive = true; }
 
   // The start-up step: loads recibo.xml when it exists, else creates it from
   // the register, which has no rows yet.
@@ -117,3 +119,5 @@ public:
 private:
   void LoadRegister();
 };
+
+}  // namespace quitanza::app

@@ -1,4 +1,4 @@
-#include "app/uDm.h"
+#include "app/DataModule.h"
 
 #include "app/IssuerSettings.h"
 #include "app/receipt/ReceiptTemplates.h"
@@ -11,8 +11,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-using namespace quitanza::doclib;
-using namespace quitanza::platform;
+namespace quitanza::app {
+
+using namespace platform;
 
 namespace {
 
@@ -25,10 +26,10 @@ void RequireExistingFolder(const QString& folder)
 
 }  // namespace
 
-TDm::TDm(const QString& dataFolder, const QString& programFolder, TDataAccess access)
-  : FAccess(access),
-    FDataFolder(QDir(dataFolder).absolutePath()),
-    FProgramFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder),
+DataModule::DataModule(const QString& dataFolder, const QString& programFolder, DataAccess access)
+  : m_access(access),
+    m_dataFolder(QDir(dataFolder).absolutePath()),
+    m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder),
     cdsReg(QStringLiteral("cdsReg")),
     cdsRegCliente(cdsReg, u"Cliente"),
     cdsRegCNPJ(cdsReg, u"CNPJ"),
@@ -40,29 +41,29 @@ TDm::TDm(const QString& dataFolder, const QString& programFolder, TDataAccess ac
     cdsRegData(cdsReg, u"Data")
 {
   RequireExistingFolder(dataFolder);
-  if (access == TDataAccess::Writing)
-    FLock.emplace(dataFolder, LockPatience);
+  if (access == DataAccess::Writing)
+    m_lock.emplace(dataFolder, LockPatience);
   BuildReceiptLayout(frxReport, ReceiptKind::Recebimento);
   frxReport.OnBeforePrint = [this](TfrxReportComponent* sender) { frxReportBeforePrint(sender); };
 }
 
-QString TDm::FilePath(QStringView fileName) const
+QString DataModule::FilePath(QStringView fileName) const
 {
-  return QDir(FDataFolder).filePath(fileName.toString());
+  return QDir(m_dataFolder).filePath(fileName.toString());
 }
 
-IniFile TDm::Settings() const
+IniFile DataModule::Settings() const
 {
-  return quitanza::platform::IniFile(FilePath(SettingsFileName));
+  return platform::IniFile(FilePath(SettingsFileName));
 }
 
-QString TDm::TemplatePath(QStringView fileName) const
+QString DataModule::TemplatePath(QStringView fileName) const
 {
   const QString own = FilePath(fileName);
-  return QFileInfo(own).isFile() ? own : QDir(FProgramFolder).filePath(fileName.toString());
+  return QFileInfo(own).isFile() ? own : QDir(m_programFolder).filePath(fileName.toString());
 }
 
-void TDm::LoadReceiptTemplate(std::int32_t tipo)
+void DataModule::LoadReceiptTemplate(std::int32_t tipo)
 {
   switch (tipo) {
   case 0:
@@ -76,7 +77,7 @@ void TDm::LoadReceiptTemplate(std::int32_t tipo)
   throw std::runtime_error(QStringLiteral("Tipo de recibo desconhecido: %1").arg(tipo).toStdString());
 }
 
-void TDm::frxReportBeforePrint(TfrxReportComponent*)
+void DataModule::frxReportBeforePrint(TfrxReportComponent*)
 {
   if (fImagem.isEmpty() || !QFileInfo::exists(fImagem))
     return;
@@ -86,11 +87,11 @@ void TDm::frxReportBeforePrint(TfrxReportComponent*)
       continue;
     picture->SetHeight(83.15L);
     picture->SetWidth(143.62L);
-    picture->SetPicture(FLogo.Load(fImagem));
+    picture->SetPicture(m_logo.Load(fImagem));
   }
 }
 
-void TDm::LoadOrCreateRegister()
+void DataModule::LoadOrCreateRegister()
 {
   if (QFileInfo::exists(FilePath(RegisterFileName)))
     LoadRegister();
@@ -98,20 +99,20 @@ void TDm::LoadOrCreateRegister()
     SaveRegister();
 }
 
-void TDm::LoadRegisterIfPresent()
+void DataModule::LoadRegisterIfPresent()
 {
   if (QFileInfo::exists(FilePath(RegisterFileName)))
     LoadRegister();
 }
 
-void TDm::LoadRegister()
+void DataModule::LoadRegister()
 {
-  FRegisterActive = false;  // closed while its content is replaced
+  m_registerActive = false;  // closed while its content is replaced
   cdsReg.LoadFromFile(FilePath(RegisterFileName));
-  FRegisterActive = true;
+  m_registerActive = true;
 }
 
-std::int32_t TDm::HighestCodigo() const
+std::int32_t DataModule::HighestCodigo() const
 {
   std::int32_t highest = 0;
   for (qsizetype row = 0; row < cdsReg.RecordCount(); ++row)
@@ -119,7 +120,7 @@ std::int32_t TDm::HighestCodigo() const
   return highest;
 }
 
-bool TDm::LocateCodigo(std::int32_t codigo)
+bool DataModule::LocateCodigo(std::int32_t codigo)
 {
   for (qsizetype row = 0; row < cdsReg.RecordCount(); ++row) {
     if (cdsReg.CodigoAt(row) == codigo) {
@@ -130,10 +131,12 @@ bool TDm::LocateCodigo(std::int32_t codigo)
   return false;
 }
 
-void TDm::SaveRegister()
+void DataModule::SaveRegister()
 {
-  if (FAccess == TDataAccess::Reading)
+  if (m_access == DataAccess::Reading)
     throw std::logic_error("A data module that only reads saved the register");
-  if (FRegisterActive)
+  if (m_registerActive)
     cdsReg.SaveToFile(FilePath(RegisterFileName));
 }
+
+}  // namespace quitanza::app
