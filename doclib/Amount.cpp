@@ -91,11 +91,11 @@ std::int64_t Amount::roundedToDecimals(int decimals) const
   if (decimals < 0 || decimals > 4)
     throw std::invalid_argument("Amount::roundedToDecimals: decimals must be 0 to 4");
   const std::int64_t factor = powerOfTen(4 - decimals);
-  const std::int64_t quotient = fTicks / factor;
-  const std::int64_t remainder = fTicks % factor;
+  const std::int64_t quotient = m_ticks / factor;
+  const std::int64_t remainder = m_ticks % factor;
   // |remainder| * 2 cannot overflow: |remainder| < factor <= 10000.
   if (std::abs(remainder) * 2 >= factor)
-    return quotient + (fTicks < 0 ? -1 : 1);
+    return quotient + (m_ticks < 0 ? -1 : 1);
   return quotient;
 }
 

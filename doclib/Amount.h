@@ -27,8 +27,8 @@ public:
   // Throws InvalidInputError when nothing numeric is left or it is out of range.
   static Amount fromBrazilianText(const QString& text);
 
-  constexpr std::int64_t ticks() const { return fTicks; }
-  double toDouble() const { return static_cast<double>(fTicks) / TicksPerUnit; }
+  constexpr std::int64_t ticks() const { return m_ticks; }
+  double toDouble() const { return static_cast<double>(m_ticks) / TicksPerUnit; }
 
   // The count rounded to the given number of decimals (0 to 4), half away
   // from zero, expressed in units of that many decimals: 1,005 -> 101 at 2.
@@ -42,9 +42,9 @@ public:
   constexpr auto operator<=>(const Amount&) const = default;
 
 private:
-  constexpr explicit Amount(std::int64_t ticks) : fTicks(ticks) {}
+  constexpr explicit Amount(std::int64_t ticks) : m_ticks(ticks) {}
 
-  std::int64_t fTicks = 0;
+  std::int64_t m_ticks = 0;
 };
 
 }  // namespace quitanza::doclib

@@ -11,12 +11,15 @@ namespace quitanza::doclib {
 // message is written for the operator, in Portuguese.
 class InvalidInputError : public std::runtime_error {
 public:
-  explicit InvalidInputError(const QString& message);
+  explicit InvalidInputError(const QString& message)
+    : std::runtime_error(message.toStdString()), m_message(message)
+  {
+  }
 
-  QString message() const { return fMessage; }
+  QString message() const { return m_message; }
 
 private:
-  QString fMessage;
+  QString m_message;
 };
 
 }  // namespace quitanza::doclib

@@ -10,12 +10,12 @@ namespace quitanza::app {
 // missing argument, unknown kind.
 class UsageError : public std::runtime_error {
 public:
-  explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()), fMessage(message) {}
+  explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
 
-  QString message() const { return fMessage; }
+  QString message() const { return m_message; }
 
 private:
-  QString fMessage;
+  QString m_message;
 };
 
 }  // namespace quitanza::app
