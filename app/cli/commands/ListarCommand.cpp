@@ -50,6 +50,21 @@ QJsonObject RowAsJson(const ReceiptRecord& record)
   return row;
 }
 
+// The rows as a JSON array, written one row at a time: each row is formatted
+// as QJsonDocument indents it inside an array, so the text is the same as the
+// whole array's without the whole register ever being one document.
+void WriteRowsAsJson(const platform::ReceiptRegister& reg, QTextStream& out)
+{
+  out << QStringLiteral("[\n");
+  for (qsizetype i = 0; i < reg.RecordCount(); ++i) {
+    const QByteArray array = QJsonDocument(QJsonArray{RowAsJson(reg.Record(i))}).toJson(QJsonDocument::Indented);
+    // "[\n", the row, "\n]\n"
+    out << QString::fromUtf8(array.sliced(2, array.size() - 5))
+        << (i + 1 < reg.RecordCount() ? QStringLiteral(",\n") : QStringLiteral("\n"));
+  }
+  out << QStringLiteral("]\n");
+}
+
 // A line per row, tab-separated: number, type, amount, document, client,
 // code and the day and time of issue (empty for receipts stored before
 // dates were kept).
@@ -79,10 +94,7 @@ public:
     dm.LoadRegisterIfPresent();
     const platform::ReceiptRegister& reg = dm.cdsReg;
     if (invocation.parser.isSet(JsonOption)) {
-      QJsonArray rows;
-      for (qsizetype i = 0; i < reg.RecordCount(); ++i)
-        rows.append(RowAsJson(reg.Record(i)));
-      invocation.out << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented));
+      WriteRowsAsJson(reg, invocation.out);
       return;
     }
     for (qsizetype i = 0; i < reg.RecordCount(); ++i)
