@@ -6,9 +6,7 @@
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxReport.h"
 #include "report/model/frxXML.h"
-#include "report/model/frxXMLElementList.h"
 #include "report/model/frxXMLSerializer.h"
-#include "report/model/frxXMLWriter.h"
 
 #include <algorithm>
 
@@ -246,17 +244,18 @@ void TfrxComponent::AssignAll(const TfrxComponent& source)
 
 void TfrxComponent::SaveToStream(QIODevice& stream, bool saveChildren, bool saveDefaults) const
 {
-  TfrxXMLWriter writer(stream, true);
-  writer.WriteHeader();
-  TfrxXMLSerializer(Report()).WriteRootComponent(*this, writer, saveChildren, saveDefaults);
-  writer.Flush();
+  TfrxXMLDocument document;
+  TfrxXMLSerializer(Report()).WriteRootComponent(*this, document.Root(), saveChildren, saveDefaults);
+  document.SaveToStream(stream);
 }
 
 void TfrxComponent::LoadFromStream(QIODevice& stream)
 {
-  TfrxXMLElementList document;
-  document.Load(stream);
-  TfrxXMLSerializer(Report()).ReadRootComponent(*this, document);
+  TfrxXMLDocument document;
+  document.LoadFromStream(stream);
+  TfrxXMLSerializer serializer(Report());
+  serializer.SetOldFormat(document.OldVersion());
+  serializer.ReadRootComponent(*this, document.Root());
 }
 
 const TfrxPropTable& TfrxComponent::ComponentCatalog()
@@ -272,10 +271,6 @@ const TfrxPropTable& TfrxComponent::ComponentCatalog()
     b.Float(QStringLiteral("Top"), Access(&C::Top, &C::SetTop));
     b.Float(QStringLiteral("Width"), Access(&C::Width, &C::SetWidth));
     b.Float(QStringLiteral("Height"), Access(&C::Height, &C::SetHeight));
-    t.MarkGeometry(u"Left", TfrxGeometry::Left);
-    t.MarkGeometry(u"Top", TfrxGeometry::Top);
-    t.MarkGeometry(u"Width", TfrxGeometry::Width);
-    t.MarkGeometry(u"Height", TfrxGeometry::Height);
     b.Int(QStringLiteral("GroupIndex"), &C::GroupIndex, 0);
     b.Set(QStringLiteral("Restrictions"), &C::Restrictions, 0);
     b.Bool(QStringLiteral("Visible"), Access(&C::Visible, &C::SetVisible), true);

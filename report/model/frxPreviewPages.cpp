@@ -244,8 +244,11 @@ void TfrxPreviewPages::StoreObject(TfrxXMLItem& parent, TfrxComponent& object,
     item.Name = object.ClassName();
     FDiff = TfrxXMLSerializer().ComponentAttributes(object, true, false).toStdString();
     if (dynamic_cast<TfrxNullBand*>(&object)) {
-      FDiff += " l=\"" + frxFloatToStr(object.Left(), QLatin1Char('.')).toStdString() + "\" t=\"" +
-               frxFloatToStr(object.Top(), QLatin1Char('.')).toStdString() + '"';
+      FDiff += " l=\"";
+      frxAppendFloat(FDiff, object.Left(), QLatin1Char('.'));
+      FDiff += "\" t=\"";
+      frxAppendFloat(FDiff, object.Top(), QLatin1Char('.'));
+      FDiff += '"';
     }
   }
   item.Text = QByteArray(FDiff.data(), static_cast<qsizetype>(FDiff.size()));

@@ -12,7 +12,7 @@
 #include "report/model/frxErrors.h"
 #include "report/model/frxPage.h"
 #include "report/model/frxPropBuilder.h"
-#include "report/model/frxXMLElementList.h"
+#include "report/model/frxXML.h"
 #include "report/model/frxXMLSerializer.h"
 
 #include <QDir>
@@ -213,9 +213,11 @@ void TfrxReport::LoadFromStream(QIODevice& stream)
   try {
     // The whole document is read before any object is made, so a damaged
     // file leaves the report empty.
-    TfrxXMLElementList document;
-    document.Load(stream);
-    TfrxXMLSerializer(this).ReadRootComponent(*this, document);
+    TfrxXMLDocument document;
+    document.LoadFromStream(stream);
+    TfrxXMLSerializer serializer(this);
+    serializer.SetOldFormat(document.OldVersion());
+    serializer.ReadRootComponent(*this, document.Root());
   } catch (const EfrxError& error) {
     Errors.Add(error.Message());
   }
