@@ -78,6 +78,13 @@ long double frxStrToFloat(QByteArrayView text)
   return value;
 }
 
+long double frxFileFloat(long double value)
+{
+  std::string text;
+  frxAppendFloat(text, value, QLatin1Char('.'));
+  return frxStrToFloat(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 long double frxStrToFloat(QStringView text) { return frxStrToFloat(QByteArrayView(text.toUtf8())); }
 
 qint64 frxStrToInt(QStringView text)

@@ -19,6 +19,9 @@ void frxSetDecimalSeparator(QChar separator);
 QString frxFloatToStr(long double value, QChar decimalSeparator);
 void frxAppendFloat(std::string& out, long double value, QChar decimalSeparator);
 
+// The value a file keeps of `value`: what reading its text gives back.
+long double frxFileFloat(long double value);
+
 // Accepts both a point and a comma as the decimal separator and ignores
 // spaces. Throws EfrxError when the text is not a number.
 long double frxStrToFloat(QStringView text);

@@ -33,11 +33,6 @@ QString AliasPrefix(const TfrxComponent& object)
   return object.BaseName().left(1).toLower();
 }
 
-QByteArray PageAttributes(const TfrxReportPage& page)
-{
-  return TfrxXMLSerializer().ComponentAttributes(page, true, true).toUtf8();
-}
-
 }  // namespace
 
 TfrxPreviewPages::TfrxPreviewPages(TfrxReport& report) : FReport(report) { Clear(); }
@@ -120,15 +115,12 @@ void TfrxPreviewPages::AddSourcePage(TfrxReportPage& Page)
 {
   const int sourceIndex = SourcePageCount();
   auto copy = std::make_unique<TfrxReportPage>();
-  copy->Assign(Page);
+  copy->Assign(Page, AsInFiles());
   copy->SetName(Page.Name());
   copy->OriginalComponent = &Page;
   Page.OriginalComponent = copy.get();
   CopySourceObjects(Page, *copy, sourceIndex);
-  SourceCopy source;
-  source.Attributes = PageAttributes(*copy);
-  source.Page = std::move(copy);
-  FSourcePages.push_back(std::move(source));
+  FSourcePages.push_back({std::move(copy)});
 }
 
 void TfrxPreviewPages::CopySourceObjects(const TfrxComponent& from, TfrxComponent& to, int sourceIndex)
@@ -140,7 +132,7 @@ void TfrxPreviewPages::CopySourceObjects(const TfrxComponent& from, TfrxComponen
     if (!factory)
       throw EfrxError(QStringLiteral("Cannot find class ") + object->ClassName());
     TfrxComponent* copy = factory(&to);
-    copy->Assign(*object);
+    copy->Assign(*object, AsInFiles());
     copy->SetName(object->Name());
     // Graphics reach prepared pages through the picture cache only.
     if (auto* picture = dynamic_cast<TfrxPictureView*>(copy))
@@ -173,7 +165,6 @@ void TfrxPreviewPages::UpdatePageDimensions(TfrxReportPage& Page, long double Wi
 {
   SourceCopy& source = FSourcePages[static_cast<std::size_t>(SourceIndexOf(Page))];
   source.Page->SetSizeAndDimensions(256, Width / fr1mm, Height / fr1mm);
-  source.Attributes = PageAttributes(*source.Page);
 }
 
 // ---------------------------------------------------------------- passes and pages

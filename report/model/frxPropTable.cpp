@@ -1,6 +1,15 @@
 #include "report/model/frxPropTable.h"
 
+#include "report/model/frxComponent.h"
 #include "report/model/frxErrors.h"
+#include "report/model/frxFloat.h"
+
+bool TfrxPropInfo::AtDefault(const void* object) const
+{
+  if (frxIsOrdinalKind(Kind))
+    return Default && GetOrd(object) == *Default;
+  return Kind == TfrxPropKind::String && GetStr(object).isEmpty();
+}
 
 const TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
 {
@@ -44,4 +53,57 @@ const TfrxPropInfo& TfrxPropTable::Get(QStringView name) const
   if (!info)
     throw EfrxError(QStringLiteral("No published property ") + name.toString());
   return *info;
+}
+
+void TfrxPropTable::Copy(void* to, const void* from, TfrxPropCopy& copy) const
+{
+  Copy(to, from, copy, [] {});
+}
+
+void TfrxPropTable::Copy(void* to, const void* from, TfrxPropCopy& copy, const std::function<void()>& changed) const
+{
+  for (const TfrxPropInfo& property : FProps) {
+    if (!property.IsStored(from) || (!copy.IncludeDefaults && property.AtDefault(from)))
+      continue;
+    switch (property.Kind) {
+    case TfrxPropKind::Integer:
+    case TfrxPropKind::Set:
+    case TfrxPropKind::Enum:
+    case TfrxPropKind::Boolean:
+      property.SetOrd(to, property.GetOrd(from));
+      break;
+    case TfrxPropKind::Float: {
+      const long double value = property.GetFloat(from);
+      property.SetFloat(to, copy.FileFloats ? frxFileFloat(value) : value);
+      break;
+    }
+    case TfrxPropKind::String:
+    case TfrxPropKind::MemoText:
+    case TfrxPropKind::StringList:
+      property.SetStr(to, property.GetStr(from));
+      break;
+    case TfrxPropKind::Variant:
+      property.SetVariant(to, property.GetVariant(from));
+      break;
+    case TfrxPropKind::Component: {
+      // Like the writer, a reference to nothing is left out.
+      const TfrxComponent* target = property.GetRef(from);
+      if (!target)
+        continue;
+      copy.References.push_back({to, &property, target->Name()});
+      break;
+    }
+    case TfrxPropKind::Object:
+      // Reading calls the same accessor on the source; it does not change it.
+      property.SubTable->Copy(property.Sub(to), property.Sub(const_cast<void*>(from)), copy, [&] {
+        if (property.SubChanged)
+          property.SubChanged(to);
+        changed();
+      });
+      continue;
+    }
+    changed();
+  }
+  if (Defined && Defined.Copy(to, from, copy))
+    changed();
 }

@@ -67,6 +67,25 @@ struct TfrxPropInfo {
   std::function<void(void*)> SubChanged;
 
   bool IsStored(const void* object) const { return !Stored || Stored(object); }
+  // The writer leaves the property out unless defaults are asked for.
+  bool AtDefault(const void* object) const;
+};
+
+// A reference met while copying, to be resolved by name once the copy is
+// whole: it may point at an object copied after it.
+struct TfrxPropReference {
+  void* Object;
+  const TfrxPropInfo* Property;
+  QString Name;
+};
+
+// How TfrxPropTable::Copy copies, and the references it met.
+struct TfrxPropCopy {
+  // Properties at their defaults are copied too.
+  bool IncludeDefaults = true;
+  // Floats are rounded to the 15 significant digits a file keeps of them.
+  bool FileFloats = false;
+  std::vector<TfrxPropReference> References;
 };
 
 // Data a class keeps outside its published properties, written as PropData.
@@ -75,7 +94,10 @@ struct TfrxDefinedProps {
   // Reads the value of property `name` (UTF-8); false when the name is not
   // known.
   std::function<bool(void*, QByteArrayView name, TfrxBinaryReader&, TfrxXMLSerializer&)> Read;
-  explicit operator bool() const { return Write && Read; }
+  // Copies the data from the second object to the first as writing it and
+  // reading it back would; false when there was nothing to copy.
+  std::function<bool(void*, const void*, TfrxPropCopy&)> Copy;
+  explicit operator bool() const { return Write && Read && Copy; }
 };
 
 // The published properties of one class in declared order, with an index by
@@ -95,10 +117,17 @@ public:
   const TfrxPropInfo* Find(QStringView name) const;
   const TfrxPropInfo* Find(QByteArrayView utf8Name) const;
   const TfrxPropInfo& Get(QStringView name) const;
+  // Copies what the writer would write of `from` onto `to` (both of this
+  // table's class), in the table's order and with the side effects of
+  // reading it back: the owner of a sub-object is told after each of its
+  // properties. Component references are gathered in `copy`, not set.
+  void Copy(void* to, const void* from, TfrxPropCopy& copy) const;
 
   TfrxDefinedProps Defined;
 
 private:
+  void Copy(void* to, const void* from, TfrxPropCopy& copy, const std::function<void()>& changed) const;
+
   std::vector<TfrxPropInfo> FProps;
   QHash<QString, std::size_t> FIndex;  // by case-folded name
 };

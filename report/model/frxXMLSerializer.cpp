@@ -150,13 +150,8 @@ void TfrxXMLSerializer::AppendAttributes(std::string& out, const void* object, c
   for (const TfrxPropInfo& property : table.Props()) {
     if (!property.IsStored(object))
       continue;
-    if (!includeDefaults) {
-      const bool atDefault = frxIsOrdinalKind(property.Kind)
-                                 ? property.Default && property.GetOrd(object) == *property.Default
-                                 : property.Kind == TfrxPropKind::String && property.GetStr(object).isEmpty();
-      if (atDefault)
-        continue;
-    }
+    if (!includeDefaults && property.AtDefault(object))
+      continue;
     AppendValue(out, object, property, prefix, includeDefaults);
   }
   if (!table.Defined)
@@ -250,7 +245,7 @@ void TfrxXMLSerializer::SetValue(void* object, const TfrxPropInfo& property, QBy
     property.SetVariant(object, QVariant(frxXMLToStr(value)));
     return;
   case TfrxPropKind::Component:
-    FFixups.push_back({object, &property, frxXMLToStr(value)});
+    FReferences.push_back({object, &property, frxXMLToStr(value)});
     return;
   case TfrxPropKind::StringList:  // only through Name.Text
   case TfrxPropKind::Object:      // only through its own properties
@@ -405,14 +400,8 @@ void TfrxXMLSerializer::ReadElement(TfrxComponent& component, const TfrxXMLItem&
 
 void TfrxXMLSerializer::ResolveReferences(const TfrxComponent& scope)
 {
-  const TfrxComponent& top = FReport ? static_cast<const TfrxComponent&>(*FReport) : scope;
-  for (const Fixup& fixup : FFixups) {
-    TfrxComponent* target = top.FindObject(fixup.name);
-    if (!target && &top != &scope)
-      target = scope.FindObject(fixup.name);
-    fixup.property->SetRef(fixup.object, target);
-  }
-  FFixups.clear();
+  TfrxComponent::ResolveReferences(FReferences, FReport ? static_cast<const TfrxComponent&>(*FReport) : scope, scope);
+  FReferences.clear();
 }
 
 void TfrxXMLSerializer::FinishLoading()

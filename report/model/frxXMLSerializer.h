@@ -55,12 +55,6 @@ public:
   const TfrxErrorList& Errors() const { return FErrors; }
 
 private:
-  struct Fixup {
-    void* object;
-    const TfrxPropInfo* property;
-    QString name;
-  };
-
   // Attribute text as UTF-8, each attribute after a space; `prefix` is the
   // dotted path of sub-objects.
   void AppendAttributes(std::string& out, const void* object, const TfrxPropTable& table, const std::string& prefix,
@@ -90,7 +84,7 @@ private:
   QChar FDecimalSeparator;
   bool FOldFormat = false;
   TfrxErrorList FErrors;
-  std::vector<Fixup> FFixups;
+  std::vector<TfrxPropReference> FReferences;
   std::vector<TfrxComponent*> FLoaded;
   // Objects read so far, by case-folded name.
   QHash<QString, TfrxComponent*> FNamed;
