@@ -199,6 +199,13 @@ const TfrxPropTable& TPicture::Props()
       static_cast<TPicture*>(object)->SetStreamData(reader.ReadBinary());
       return true;
     };
+    t.Defined.Copy = [](void* to, const void* from, TfrxPropCopy&) {
+      const auto& picture = *static_cast<const TPicture*>(from);
+      if (picture.IsEmpty())
+        return false;
+      static_cast<TPicture*>(to)->SetStreamData(picture.StreamData());
+      return true;
+    };
     return t;
   }();
   return table;

@@ -4,10 +4,7 @@
 
 #include <QtEndian>
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -25,17 +22,6 @@ void TfrxBinaryWriter::WriteInt32(qint32 value)
 
 void TfrxBinaryWriter::WritePropName(QStringView name)
 {
-  // Names are short identifiers: plain ASCII goes in with its length byte in
-  // one append, without a UTF-8 temporary.
-  char bytes[256];
-  const bool ascii = std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
-  if (ascii && name.size() < qsizetype(sizeof bytes)) {
-    bytes[0] = static_cast<char>(name.size());
-    for (qsizetype i = 0; i < name.size(); ++i)
-      bytes[i + 1] = static_cast<char>(name[i].unicode());
-    FData.append(bytes, name.size() + 1);
-    return;
-  }
   const QByteArray utf8 = name.toUtf8();
   FData.append(static_cast<char>(utf8.size()));
   FData.append(utf8);
@@ -88,7 +74,6 @@ void TfrxBinaryWriter::WriteString(const QString& value)
 
 void TfrxBinaryWriter::WriteBinary(const QByteArray& data)
 {
-  FData.reserve(FData.size() + 5 + data.size());
   FData.append(char(vaBinary));
   WriteInt32(static_cast<qint32>(data.size()));
   FData.append(data);
@@ -217,69 +202,21 @@ void TfrxBinaryReader::SkipValue()
   }
 }
 
-namespace {
-
-// Eight upper-case digits at once: the writer's own form, which is what
-// templates hold. Decodes them into four bytes and checks them by writing the
-// bytes back; false for anything else (lower case included), which the
-// table takes.
-bool DecodeUpperHexWord(const unsigned char* digits, char* out)
+QByteArray frxHexToBin(QByteArrayView text)
 {
-  constexpr std::uint64_t kLow = 0x0F0F0F0F0F0F0F0FULL;
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  std::uint64_t word;
-  std::memcpy(&word, digits, sizeof word);
-  word = qFromLittleEndian(word);
-  // '0'-'9' have bit 6 clear, 'A'-'F' set: their low four bits plus 9.
-  const std::uint64_t nibbles = (word & kLow) + ((word >> 6) & kOnes) * 9;
-  // 'G'-'O' come out as 16-24, which would write themselves back.
-  if (((nibbles + 0x70 * kOnes) & (0x80 * kOnes)) != 0)
-    return false;
-  const std::uint64_t letters = ((nibbles + 6 * kOnes) >> 4) & kOnes;  // nibbles above 9
-  if (nibbles + 0x30 * kOnes + letters * 7 != word)
-    return false;
-  const std::uint64_t pairs = ((nibbles << 4) | (nibbles >> 8)) & 0x00FF00FF00FF00FFULL;
-  const std::uint64_t packed = (pairs | (pairs >> 8)) & 0x0000FFFF0000FFFFULL;
-  const auto value = static_cast<std::uint32_t>(packed | (packed >> 16));
-  const std::uint32_t little = qToLittleEndian(value);
-  std::memcpy(out, &little, sizeof little);
-  return true;
-}
-
-}  // namespace
-
-void frxHexToBin(QByteArrayView text, QByteArray& bytes)
-{
-  static const std::array<std::int8_t, 256> kNibbles = [] {
-    std::array<std::int8_t, 256> table{};
-    table.fill(-1);
-    for (int i = 0; i < 10; ++i)
-      table[static_cast<std::size_t>('0' + i)] = static_cast<std::int8_t>(i);
-    for (int i = 0; i < 6; ++i) {
-      table[static_cast<std::size_t>('A' + i)] = static_cast<std::int8_t>(10 + i);
-      table[static_cast<std::size_t>('a' + i)] = static_cast<std::int8_t>(10 + i);
-    }
-    return table;
-  }();
+  auto nibble = [](char c) {
+    if (c >= '0' && c <= '9')
+      return c - '0';
+    if (c >= 'A' && c <= 'F')
+      return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+      return c - 'a' + 10;
+    throw DamagedBlock();
+  };
   if (text.size() % 2 != 0)
     throw DamagedBlock();
-  const qsizetype size = text.size() / 2;
-  bytes.resize(size);
-  const auto* digits = reinterpret_cast<const unsigned char*>(text.data());
-  // Written through the raw pointer, up to a local count: indexing the array
-  // checks for sharing, and its size may alias what is written.
-  char* out = bytes.data();
-  qsizetype i = 0;
-  while (i + 4 <= size && DecodeUpperHexWord(digits + 2 * i, out + i))
-    i += 4;
-  int bad = 0;
-  for (; i < size; ++i) {
-    const unsigned char high = digits[2 * i], low = digits[2 * i + 1];
-    const int h = kNibbles[high];
-    const int l = kNibbles[low];
-    bad |= h | l;
-    out[i] = static_cast<char>((h << 4) | (l & 15));
-  }
-  if (bad < 0)
-    throw DamagedBlock();
+  QByteArray bytes(text.size() / 2, Qt::Uninitialized);
+  for (qsizetype i = 0; i < bytes.size(); ++i)
+    bytes[i] = static_cast<char>(nibble(text[2 * i]) << 4 | nibble(text[2 * i + 1]));
+  return bytes;
 }

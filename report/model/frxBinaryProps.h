@@ -16,8 +16,6 @@ enum TValueType : std::uint8_t {
 
 class TfrxBinaryWriter {
 public:
-  // Most blocks are a few short values: room for them from the start.
-  TfrxBinaryWriter() { FData.reserve(256); }
   void WritePropName(QStringView name);
   void WriteInteger(qint32 value);
   void WriteString(const QString& value);
@@ -61,5 +59,4 @@ private:
 
 // PropData text is two hexadecimal digits per byte (written upper case);
 // reading accepts either case and fails on anything else.
-// Decodes into `bytes`, whose storage is reused from call to call.
-void frxHexToBin(QByteArrayView text, QByteArray& bytes);
+QByteArray frxHexToBin(QByteArrayView text);

@@ -1,14 +1,13 @@
 #include "report/model/frxComponent.h"
 
+#include "report/model/frxClassRegistry.h"
 #include "report/model/frxErrors.h"
 #include "report/model/frxFontProps.h"
 #include "report/model/frxPage.h"
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxReport.h"
 #include "report/model/frxXML.h"
-#include "report/model/frxXMLElementList.h"
 #include "report/model/frxXMLSerializer.h"
-#include "report/model/frxXMLWriter.h"
 
 #include <algorithm>
 
@@ -230,35 +229,87 @@ QString TfrxComponent::BaseNameOf(const QString& className)
   return name;
 }
 
-void TfrxComponent::Assign(const TfrxComponent& source)
+void TfrxComponent::ResolveReferences(const std::vector<TfrxPropReference>& references, const TfrxComponent& top,
+                                      const TfrxComponent& scope)
 {
-  TfrxXMLSerializer serializer(Report());
-  const QString attributes = serializer.ComponentAttributes(source, true, true);
+  for (const TfrxPropReference& reference : references) {
+    TfrxComponent* target = top.FindObject(reference.Name);
+    if (!target && &top != &scope)
+      target = scope.FindObject(reference.Name);
+    reference.Property->SetRef(reference.Object, target);
+  }
+}
+
+const TfrxComponent& TfrxComponent::ReferenceScope() const
+{
+  const TfrxReport* report = Report();
+  return report ? static_cast<const TfrxComponent&>(*report) : *this;
+}
+
+void TfrxComponent::Assign(const TfrxComponent& source, TfrxPropCopy copy)
+{
+  if (&source.Props() != &Props())
+    throw EfrxError(QStringLiteral("Cannot assign %1 to %2").arg(source.ClassName(), ClassName()));
+  Props().Copy(this, &source, copy);
   Clear();
-  serializer.ReadAttributes(*this, attributes);
+  ResolveReferences(copy.References, ReferenceScope(), *this);
+}
+
+void TfrxComponent::CopyTree(const TfrxComponent& source, TfrxPropCopy& copy, std::vector<TfrxComponent*>& copied)
+{
+  SetLoading(true);
+  copied.push_back(this);
+  Props().Copy(this, &source, copy);
+  for (const TfrxComponent* child : source.Objects()) {
+    TfrxComponentFactory factory = frxFindClass(child->ClassName());
+    if (!factory)
+      throw EfrxError(QStringLiteral("Cannot find class ") + child->ClassName());
+    TfrxComponent* made = factory(this);
+    made->SetName(child->Name());
+    made->CopyTree(*child, copy, copied);
+  }
 }
 
 void TfrxComponent::AssignAll(const TfrxComponent& source)
 {
-  TfrxXMLSerializer serializer(Report());
-  TfrxXMLItem item;
-  serializer.WriteRootComponent(source, item, true, true);
-  serializer.ReadRootComponent(*this, item);
+  if (&source.Props() != &Props())
+    throw EfrxError(QStringLiteral("Cannot assign %1 to %2").arg(source.ClassName(), ClassName()));
+  Clear();
+  TfrxPropCopy copy;
+  std::vector<TfrxComponent*> copied;
+  // As after reading a file, whether or not the copy went through.
+  auto finish = [&copied] {
+    for (TfrxComponent* component : copied)
+      component->SetLoading(false);
+    for (TfrxComponent* component : copied) {
+      if (!component->AsReport())
+        component->Loaded();
+    }
+  };
+  try {
+    CopyTree(source, copy, copied);
+    ResolveReferences(copy.References, ReferenceScope(), *this);
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
 }
 
 void TfrxComponent::SaveToStream(QIODevice& stream, bool saveChildren, bool saveDefaults) const
 {
-  TfrxXMLWriter writer(stream, true);
-  writer.WriteHeader();
-  TfrxXMLSerializer(Report()).WriteRootComponent(*this, writer, saveChildren, saveDefaults);
-  writer.Flush();
+  TfrxXMLDocument document;
+  TfrxXMLSerializer(Report()).WriteRootComponent(*this, document.Root(), saveChildren, saveDefaults);
+  document.SaveToStream(stream);
 }
 
 void TfrxComponent::LoadFromStream(QIODevice& stream)
 {
-  TfrxXMLElementList document;
-  document.Load(stream);
-  TfrxXMLSerializer(Report()).ReadRootComponent(*this, document);
+  TfrxXMLDocument document;
+  document.LoadFromStream(stream);
+  TfrxXMLSerializer serializer(Report());
+  serializer.SetOldFormat(document.OldVersion());
+  serializer.ReadRootComponent(*this, document.Root());
 }
 
 const TfrxPropTable& TfrxComponent::ComponentCatalog()
@@ -274,10 +325,6 @@ const TfrxPropTable& TfrxComponent::ComponentCatalog()
     b.Float(QStringLiteral("Top"), Access(&C::Top, &C::SetTop));
     b.Float(QStringLiteral("Width"), Access(&C::Width, &C::SetWidth));
     b.Float(QStringLiteral("Height"), Access(&C::Height, &C::SetHeight));
-    t.MarkGeometry(u"Left", TfrxGeometry::Left);
-    t.MarkGeometry(u"Top", TfrxGeometry::Top);
-    t.MarkGeometry(u"Width", TfrxGeometry::Width);
-    t.MarkGeometry(u"Height", TfrxGeometry::Height);
     b.Int(QStringLiteral("GroupIndex"), &C::GroupIndex, 0);
     b.Set(QStringLiteral("Restrictions"), &C::Restrictions, 0);
     b.Bool(QStringLiteral("Visible"), Access(&C::Visible, &C::SetVisible), true);

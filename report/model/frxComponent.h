@@ -105,10 +105,18 @@ public:
   void SetWriting(bool value) { FIsWriting = value; }
 
   // --- copying and storage (template file format)
-  // Copies the published properties, not the children.
-  void Assign(const TfrxComponent& source);
-  // Copies the published properties and the children.
+  // Copies the published properties of `source`, an object of the same
+  // class, through the property table, as writing them and reading them back
+  // would; the children are freed and the name stays. `copy` tells what is
+  // copied: by default every property, floats exactly.
+  void Assign(const TfrxComponent& source, TfrxPropCopy copy = {});
+  // Copies the published properties and the children, which are made anew,
+  // named as the source's and told Loaded().
   void AssignAll(const TfrxComponent& source);
+  // Sets references gathered by a copy or a read: each target is looked for
+  // by name among the descendants of `top`, then of `scope`.
+  static void ResolveReferences(const std::vector<TfrxPropReference>& references, const TfrxComponent& top,
+                                const TfrxComponent& scope);
   // The component as the root element of a document.
   virtual void SaveToStream(QIODevice& stream, bool saveChildren = true, bool saveDefaults = false) const;
   virtual void LoadFromStream(QIODevice& stream);
@@ -131,6 +139,10 @@ private:
   // Hands this component's font to the children that inherit theirs.
   void PropagateFont();
   TfrxComponent* FindDescendant(const QString& name) const;
+  // The object references are resolved in: the report, or this component.
+  const TfrxComponent& ReferenceScope() const;
+  // AssignAll below the root: `copied` gathers every object made or filled.
+  void CopyTree(const TfrxComponent& source, TfrxPropCopy& copy, std::vector<TfrxComponent*>& copied);
 
   quitanza::platform::Font FFont;
   std::vector<TfrxComponent*> FObjects;

@@ -55,12 +55,6 @@ const TfrxPropTable& TfrxFrameLine::Props()
     b.When([](const TfrxFrameLine& l) { return l.Style != l.Frame().Style(); });
     b.Float(QStringLiteral("Width"), &TfrxFrameLine::Width);
     b.When([](const TfrxFrameLine& l) { return l.Width != l.Frame().Width(); });
-    // A line that follows its frame is the usual case, even in a frame that is not.
-    t.WritesNothing = [](const void* o) {
-      const auto& line = *static_cast<const TfrxFrameLine*>(o);
-      return line.Color == line.Frame().Color() && line.Style == line.Frame().Style() &&
-             line.Width == line.Frame().Width();
-    };
     return t;
   }();
   return table;
@@ -85,12 +79,6 @@ const TfrxPropTable& TfrxFrame::Props()
     b.Sub(QStringLiteral("TopLine"), &TfrxFrame::TopLine, TfrxFrameLine::Props());
     b.Sub(QStringLiteral("RightLine"), &TfrxFrame::RightLine, TfrxFrameLine::Props());
     b.Sub(QStringLiteral("BottomLine"), &TfrxFrame::BottomLine, TfrxFrameLine::Props());
-    // Most views keep the default frame: one comparison instead of a visit
-    // of every property and line.
-    t.WritesNothing = [](const void* o) {
-      static const TfrxFrame kDefault;
-      return *static_cast<const TfrxFrame*>(o) == kDefault;
-    };
     return t;
   }();
   return table;

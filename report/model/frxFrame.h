@@ -19,12 +19,6 @@ public:
   TfrxFrameStyle Style = fsSolid;
 
   const TfrxFrame& Frame() const { return *FFrame; }
-  // Same colour, style and width; which frame a line belongs to is not part
-  // of its value.
-  bool operator==(const TfrxFrameLine& other) const
-  {
-    return Color == other.Color && Style == other.Style && Width == other.Width;
-  }
   static const TfrxPropTable& Props();
 
 private:
@@ -39,7 +33,6 @@ public:
   TfrxFrame() = default;
   TfrxFrame(const TfrxFrame& other) { *this = other; }
   TfrxFrame& operator=(const TfrxFrame& other);
-  bool operator==(const TfrxFrame& other) const = default;
 
   long double ShadowWidth = 4;
   quitanza::platform::Color ShadowColor = quitanza::platform::clBlack;

@@ -116,11 +116,7 @@ void AppendInteger(std::string& out, qint64 value)
   out.append(digits, static_cast<std::size_t>(end - digits));
 }
 
-void AppendFloat(std::string& out, long double value)
-{
-  char text[kFloatTextSize];
-  out.append(text, static_cast<std::size_t>(frxFormatFloat(text, value, frxDecimalSeparator().toLatin1())));
-}
+void AppendFloat(std::string& out, long double value) { frxAppendFloat(out, value, frxDecimalSeparator()); }
 
 void AppendFloatIfChanged(std::string& out, const char* attribute, long double value, long double original,
                           bool always = false)

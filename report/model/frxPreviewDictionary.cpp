@@ -1,7 +1,6 @@
 #include "report/model/frxPreviewDictionary.h"
 
 #include "report/model/frxComponent.h"
-#include "report/model/frxXMLSerializer.h"
 
 using namespace quitanza::platform;
 
@@ -30,7 +29,6 @@ const TfrxSourceObject& TfrxPreviewDictionary::Add(const QString& alias, const Q
   entry.SourceName = sourceName;
   entry.Object = &object;
   entry.Factory = frxFindClass(object.ClassName());
-  entry.Attributes = TfrxXMLSerializer().ComponentAttributes(object, true, false).toUtf8();
   const int index = Count();
   FEntries.push_back(std::move(entry));
   FByAlias.insert(alias, index);

@@ -2,7 +2,6 @@
 
 #include "report/model/frxClassRegistry.h"
 
-#include <QByteArray>
 #include <QHash>
 #include <QString>
 
@@ -12,14 +11,13 @@
 class TfrxComponent;
 
 // One source object of the prepared pages: its alias, its name among the
-// source pages ("Page0.Memo1"), the object, and its serialised text from which
-// stored objects are rebuilt.
+// source pages ("Page0.Memo1") and the object, from which stored objects are
+// rebuilt.
 struct TfrxSourceObject {
   QString Alias;
   QString SourceName;
   TfrxComponent* Object = nullptr;
   TfrxComponentFactory Factory = nullptr;
-  QByteArray Attributes;  // UTF-8, as the template dialect writes them
 };
 
 // Alias -> source object, in the order the aliases were made.
@@ -33,7 +31,7 @@ public:
   // sequence. Starting at 10000 and halving, the first taken number is where
   // counting upwards starts.
   QString UniqueAlias(const QString& prefix) const;
-  // Adds an entry and serialises `object` for rebuilding.
+  // Adds an entry.
   const TfrxSourceObject& Add(const QString& alias, const QString& sourceName, TfrxComponent& object);
   const TfrxSourceObject* Find(const QString& alias) const;
   // The entry whose object is `object` (a source copy), or nullptr.

@@ -35,11 +35,6 @@ QString AliasPrefix(const TfrxComponent& object)
   return object.BaseName().left(1).toLower();
 }
 
-QByteArray PageAttributes(const TfrxReportPage& page)
-{
-  return TfrxXMLSerializer().ComponentAttributes(page, true, true).toUtf8();
-}
-
 }  // namespace
 
 TfrxPreviewPages::TfrxPreviewPages(TfrxReport& report) : FReport(report) { Clear(); }
@@ -122,15 +117,12 @@ void TfrxPreviewPages::AddSourcePage(TfrxReportPage& Page)
 {
   const int sourceIndex = SourcePageCount();
   auto copy = std::make_unique<TfrxReportPage>();
-  copy->Assign(Page);
+  copy->Assign(Page, AsInFiles());
   copy->SetName(Page.Name());
   copy->OriginalComponent = &Page;
   Page.OriginalComponent = copy.get();
   CopySourceObjects(Page, *copy, sourceIndex);
-  SourceCopy source;
-  source.Attributes = PageAttributes(*copy);
-  source.Page = std::move(copy);
-  FSourcePages.push_back(std::move(source));
+  FSourcePages.push_back({std::move(copy)});
 }
 
 void TfrxPreviewPages::CopySourceObjects(const TfrxComponent& from, TfrxComponent& to, int sourceIndex)
@@ -142,7 +134,7 @@ void TfrxPreviewPages::CopySourceObjects(const TfrxComponent& from, TfrxComponen
     if (!factory)
       throw EfrxError(QStringLiteral("Cannot find class ") + object->ClassName());
     TfrxComponent* copy = factory(&to);
-    copy->Assign(*object);
+    copy->Assign(*object, AsInFiles());
     copy->SetName(object->Name());
     // Graphics reach prepared pages through the picture cache only.
     if (auto* picture = dynamic_cast<TfrxPictureView*>(copy))
@@ -175,7 +167,6 @@ void TfrxPreviewPages::UpdatePageDimensions(TfrxReportPage& Page, long double Wi
 {
   SourceCopy& source = FSourcePages[static_cast<std::size_t>(SourceIndexOf(Page))];
   source.Page->SetSizeAndDimensions(256, Width / fr1mm, Height / fr1mm);
-  source.Attributes = PageAttributes(*source.Page);
 }
 
 // ---------------------------------------------------------------- passes and pages
@@ -246,8 +237,11 @@ void TfrxPreviewPages::StoreObject(TfrxXMLItem& parent, TfrxComponent& object,
     item.Name = object.ClassName();
     FDiff = TfrxXMLSerializer().ComponentAttributes(object, true, false).toStdString();
     if (dynamic_cast<TfrxNullBand*>(&object)) {
-      FDiff += " l=\"" + frxFloatToStr(object.Left(), QLatin1Char('.')).toStdString() + "\" t=\"" +
-               frxFloatToStr(object.Top(), QLatin1Char('.')).toStdString() + '"';
+      FDiff += " l=\"";
+      frxAppendFloat(FDiff, object.Left(), QLatin1Char('.'));
+      FDiff += "\" t=\"";
+      frxAppendFloat(FDiff, object.Top(), QLatin1Char('.'));
+      FDiff += '"';
     }
   }
   item.Text = QByteArray(FDiff.data(), static_cast<qsizetype>(FDiff.size()));

@@ -81,7 +81,6 @@ public:
 private:
   struct SourceCopy {
     std::unique_ptr<TfrxReportPage> Page;
-    QByteArray Attributes;  // the page's properties, assigned to each rebuilt page
   };
   using CachedPage = std::pair<int, std::unique_ptr<TfrxReportPage>>;
 
@@ -93,6 +92,15 @@ private:
   bool CountsLogicalPages() const;
 
   // --- adding
+  // How source copies are made, and pages rebuilt from them: their floats as
+  // a prepared report file holds them, so that a report prepared here shows
+  // the same as one saved and loaded again.
+  static TfrxPropCopy AsInFiles()
+  {
+    TfrxPropCopy copy;
+    copy.FileFloats = true;
+    return copy;
+  }
   void CopySourceObjects(const TfrxComponent& from, TfrxComponent& to, int sourceIndex);
   int SourceIndexOf(const TfrxReportPage& page) const;
   void StoreObject(TfrxXMLItem& parent, TfrxComponent& object, const std::vector<TfrxComponent*>& children);

@@ -192,10 +192,7 @@ void TfrxPreviewPages::ReadSourcePages()
     serializer.ReadRootComponent(*page, element);
     for (const QString& error : serializer.Errors().Items())
       FReport.Errors.Add(error);
-    SourceCopy source;
-    source.Attributes = TfrxXMLSerializer().ComponentAttributes(*page, true, true).toUtf8();
-    source.Page = std::move(page);
-    FSourcePages.push_back(std::move(source));
+    FSourcePages.push_back({std::move(page)});
   }
   section->Clear();
 }

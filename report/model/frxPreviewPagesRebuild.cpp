@@ -90,7 +90,7 @@ std::unique_ptr<TfrxReportPage> TfrxPreviewPages::RebuildPage(TfrxXMLItem& item)
     return page;
   }
   const SourceCopy& source = SourcePageOfItem(item);
-  serializer.ReadAttributes(*page, QByteArrayView(source.Attributes));
+  page->Assign(*source.Page, AsInFiles());
   page->SetName(source.Page->Name());
   RebuildChildren(item, *page, 0);
   return page;
@@ -107,7 +107,10 @@ void TfrxPreviewPages::RebuildChildren(const TfrxXMLItem& item, TfrxComponent& p
     std::unique_ptr<TfrxComponent> object;
     if (const TfrxSourceObject* source = FDictionary.Find(child.Name)) {
       object.reset(source->Factory(nullptr));
-      serializer.ReadAttributes(*object, QByteArrayView(source->Attributes));
+      // What the source writes of itself, then how the object differs.
+      TfrxPropCopy copy;
+      copy.IncludeDefaults = false;
+      object->Assign(*source->Object, copy);
       serializer.ReadAttributes(*object, QByteArrayView(child.Text));
       object->SetName(source->Object->Name());
       if (auto* picture = dynamic_cast<TfrxPictureView*>(object.get()); picture && picture->Picture().IsEmpty()) {

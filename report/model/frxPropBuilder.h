@@ -69,8 +69,6 @@ public:
     auto a = ToAccess(access);
     info.GetStr = [a](const void* o) { return QString(std::invoke(a.get, Self(o))); };
     info.SetStr = [a](void* o, const QString& v) { Assign(Self(o), a.set, v); };
-    if constexpr (std::is_member_object_pointer_v<A>)
-      info.Field = TfrxPropField::Of(access);
     return FTable.Add(std::move(info));
   }
 
@@ -161,8 +159,6 @@ private:
     auto a = ToAccess(access);
     info.GetOrd = [a](const void* o) { return static_cast<qint64>(std::invoke(a.get, Self(o))); };
     info.SetOrd = [a](void* o, qint64 v) { Assign(Self(o), a.set, v); };
-    if constexpr (std::is_member_object_pointer_v<A>)
-      info.Field = TfrxPropField::Of(access);
     return FTable.Add(std::move(info));
   }
 

@@ -1,98 +1,25 @@
 #include "report/model/frxPropTable.h"
 
+#include "report/model/frxComponent.h"
 #include "report/model/frxErrors.h"
+#include "report/model/frxFloat.h"
 
-#include <algorithm>
-#include <bit>
+using namespace quitanza::platform;
 
-namespace {
-
-int CompareNames(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive); }
-
-// Length and three characters tell the few dozen names of a class apart as
-// well as a hash of every byte does, at a fraction of the cost: the index is
-// consulted for every attribute read.
-std::size_t NameHash(QByteArrayView name)
+bool TfrxPropInfo::AtDefault(const void* object) const
 {
-  if (name.isEmpty())
-    return 0;
-  const auto at = [name](qsizetype i) { return static_cast<std::size_t>(static_cast<unsigned char>(name[i])); };
-  const auto size = static_cast<std::size_t>(name.size());
-  return ((size * 31 + at(0)) * 31 + at(name.size() / 2)) * 31 + at(name.size() - 1);
-}
-
-// Names are a few bytes long: a loop in place beats a library call.
-bool SameBytes(const char* a, const char* b, int size)
-{
-  for (int i = 0; i < size; ++i) {
-    if (a[i] != b[i])
-      return false;
-  }
-  return true;
-}
-
-}  // namespace
-
-TfrxDefaultCheck TfrxDefaultCheck::For(const TfrxPropInfo& property)
-{
-  TfrxDefaultCheck check;
-  check.FField = property.Field;
-  if (frxIsOrdinalKind(property.Kind) && property.Default && property.Field.IsOrdinal()) {
-    const TfrxPropField& field = property.Field;
-    const qint64 value = *property.Default;
-    check.FValue = static_cast<std::uint64_t>(value);
-    check.FRule = Rule::Ordinal;
-    // Comparing the member's bytes with the default's low bytes is only the
-    // same as comparing values when the member can hold the default, and
-    // when the member's bytes are the low bytes of the word read.
-    const int bits = 8 * field.Size();
-    if (std::endian::native == std::endian::little && field.WordInside() && field.CanHold(value)) {
-      check.FMask = bits == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << bits) - 1;
-      check.FValue &= check.FMask;
-      check.FRule = Rule::Word;
-    }
-  } else if (property.Kind == TfrxPropKind::String && property.Field.IsString()) {
-    check.FRule = Rule::EmptyString;
-  }
-  return check;
+  if (frxIsOrdinalKind(Kind))
+    return Default && GetOrd(object) == *Default;
+  return Kind == TfrxPropKind::String && GetStr(object).isEmpty();
 }
 
 const TfrxPropInfo& TfrxPropTable::Add(TfrxPropInfo info)
 {
-  info.Utf8Name = info.Name.toUtf8();
-  info.Utf8Attribute = ' ' + info.Utf8Name + (info.Kind == TfrxPropKind::StringList ? ".Text=\"" : "=\"");
-  info.Utf8NamedAttributes.clear();
-  if (info.Kind == TfrxPropKind::Enum || info.Kind == TfrxPropKind::Boolean) {
-    for (QStringView value : info.EnumNames)
-      info.Utf8NamedAttributes.push_back(info.Utf8Attribute.toStdString() + value.toUtf8().toStdString() + '"');
-  }
-  FGeometry |= (info.Geometry == TfrxGeometry::None ? 0U : 1U) << static_cast<int>(info.Geometry);
-  FDefaultChecks.push_back(TfrxDefaultCheck::For(info));
+  const QString key = info.Name.toCaseFolded();
+  if (!FIndex.contains(key))
+    FIndex.insert(key, FProps.size());
   FProps.push_back(std::move(info));
-  const std::size_t index = FProps.size() - 1;
-  auto at = std::lower_bound(FSorted.begin(), FSorted.end(), index, [this](std::size_t a, std::size_t b) {
-    return CompareNames(FProps[a].Name, FProps[b].Name) < 0;
-  });
-  FSorted.insert(at, index);
-  RebuildExactIndex();
   return FProps.back();
-}
-
-void TfrxPropTable::RebuildExactIndex()
-{
-  std::size_t size = kMinExactSlots;
-  while (size < FProps.size() * 2)
-    size *= 2;
-  FExact.assign(size, ExactSlot{});
-  FExactNames.clear();
-  for (std::size_t i = 0; i < FProps.size(); ++i) {
-    const QByteArray& name = FProps[i].Utf8Name;
-    std::size_t slot = NameHash(name) & (size - 1);
-    while (FExact[slot].Index >= 0)
-      slot = (slot + 1) & (size - 1);
-    FExact[slot] = {static_cast<int>(i), static_cast<int>(FExactNames.size()), static_cast<int>(name.size())};
-    FExactNames.append(name.constData(), static_cast<std::size_t>(name.size()));
-  }
 }
 
 void TfrxPropTable::Append(const TfrxPropTable& other)
@@ -113,32 +40,13 @@ TfrxPropTable TfrxPropTable::Select(const TfrxPropTable& catalog, std::initializ
 
 const TfrxPropInfo* TfrxPropTable::Find(QByteArrayView utf8Name) const
 {
-  const std::size_t mask = FExact.size() - 1;
-  const auto size = static_cast<int>(utf8Name.size());
-  for (std::size_t slot = NameHash(utf8Name) & mask;; slot = (slot + 1) & mask) {
-    const ExactSlot& entry = FExact[slot];
-    if (entry.Index < 0)
-      break;
-    if (entry.NameSize == size && SameBytes(FExactNames.data() + entry.NameOffset, utf8Name.data(), size))
-      return &FProps[static_cast<std::size_t>(entry.Index)];
-  }
   return Find(QStringView(QString::fromUtf8(utf8Name)));
 }
 
 const TfrxPropInfo* TfrxPropTable::Find(QStringView name) const
 {
-  auto at = std::lower_bound(FSorted.begin(), FSorted.end(), name, [this](std::size_t index, QStringView key) {
-    return CompareNames(FProps[index].Name, key) < 0;
-  });
-  if (at == FSorted.end() || CompareNames(FProps[*at].Name, name) != 0)
-    return nullptr;
-  return &FProps[*at];
-}
-
-void TfrxPropTable::MarkGeometry(QStringView name, TfrxGeometry geometry)
-{
-  FProps[static_cast<std::size_t>(&Get(name) - FProps.data())].Geometry = geometry;
-  FGeometry |= 1U << static_cast<int>(geometry);
+  const auto found = FIndex.constFind(name.toString().toCaseFolded());
+  return found == FIndex.constEnd() ? nullptr : &FProps[*found];
 }
 
 const TfrxPropInfo& TfrxPropTable::Get(QStringView name) const
@@ -147,4 +55,57 @@ const TfrxPropInfo& TfrxPropTable::Get(QStringView name) const
   if (!info)
     throw EfrxError(QStringLiteral("No published property ") + name.toString());
   return *info;
+}
+
+void TfrxPropTable::Copy(void* to, const void* from, TfrxPropCopy& copy) const
+{
+  Copy(to, from, copy, [] {});
+}
+
+void TfrxPropTable::Copy(void* to, const void* from, TfrxPropCopy& copy, const std::function<void()>& changed) const
+{
+  for (const TfrxPropInfo& property : FProps) {
+    if (!property.IsStored(from) || (!copy.IncludeDefaults && property.AtDefault(from)))
+      continue;
+    switch (property.Kind) {
+    case TfrxPropKind::Integer:
+    case TfrxPropKind::Set:
+    case TfrxPropKind::Enum:
+    case TfrxPropKind::Boolean:
+      property.SetOrd(to, property.GetOrd(from));
+      break;
+    case TfrxPropKind::Float: {
+      const long double value = property.GetFloat(from);
+      property.SetFloat(to, copy.FileFloats ? frxFileFloat(value) : value);
+      break;
+    }
+    case TfrxPropKind::String:
+    case TfrxPropKind::MemoText:
+    case TfrxPropKind::StringList:
+      property.SetStr(to, property.GetStr(from));
+      break;
+    case TfrxPropKind::Variant:
+      property.SetVariant(to, property.GetVariant(from));
+      break;
+    case TfrxPropKind::Component: {
+      // Like the writer, a reference to nothing is left out.
+      const TfrxComponent* target = property.GetRef(from);
+      if (!target)
+        continue;
+      copy.References.push_back({to, &property, target->Name()});
+      break;
+    }
+    case TfrxPropKind::Object:
+      // Reading calls the same accessor on the source; it does not change it.
+      property.SubTable->Copy(property.Sub(to), property.Sub(const_cast<void*>(from)), copy, [&] {
+        if (property.SubChanged)
+          property.SubChanged(to);
+        changed();
+      });
+      continue;
+    }
+    changed();
+  }
+  if (Defined && Defined.Copy(to, from, copy))
+    changed();
 }

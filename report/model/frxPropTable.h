@@ -1,19 +1,16 @@
 #pragma once
 
-#include "report/model/frxPropField.h"
-
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <QVariant>
 
-#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <optional>
 #include <span>
-#include <string>
 #include <vector>
 
 class TfrxBinaryReader;
@@ -36,36 +33,22 @@ enum class TfrxPropKind : std::uint8_t {
   MemoText     // the memo's text: always written after everything else
 };
 
-// Integer, Enum, Boolean and Set come first in TfrxPropKind: one comparison
-// instead of a jump through a table for every property visited.
 constexpr bool frxIsOrdinalKind(TfrxPropKind kind)
 {
-  static_assert(TfrxPropKind::Integer < TfrxPropKind::Set && TfrxPropKind::Enum < TfrxPropKind::Set &&
-                TfrxPropKind::Boolean < TfrxPropKind::Set);
-  return kind <= TfrxPropKind::Set;
+  return kind == TfrxPropKind::Integer || kind == TfrxPropKind::Enum || kind == TfrxPropKind::Boolean ||
+         kind == TfrxPropKind::Set;
 }
 
 using TfrxEnumNames = std::span<const QStringView>;
-
-// The coordinates every component has. Reading sets them straight, without
-// the general property path, wherever a class publishes them.
-enum class TfrxGeometry : std::uint8_t { None, Left, Top, Width, Height };
 
 // One published property. Accessors take the object as the type-erased
 // pointer of the table's root type (see TfrxPropBuilder).
 struct TfrxPropInfo {
   QString Name;
-  QByteArray Utf8Name;       // filled by TfrxPropTable::Add
-  QByteArray Utf8Attribute;  // ' Name="', the start of a top-level attribute
-  // Enumerations and booleans: ' Name="value"' whole for each named value.
-  std::vector<std::string> Utf8NamedAttributes;
   TfrxPropKind Kind = TfrxPropKind::Integer;
-  TfrxGeometry Geometry = TfrxGeometry::None;
   std::optional<qint64> Default;  // ordinal kinds only; none = always written
   TfrxEnumNames EnumNames;
   bool (*Stored)(const void*) = nullptr;  // none = always stored
-  // Set when the value is a plain data member: read and written in place.
-  TfrxPropField Field;
 
   std::function<qint64(const void*)> GetOrd;
   std::function<void(void*, qint64)> SetOrd;
@@ -84,51 +67,25 @@ struct TfrxPropInfo {
   std::function<void(void*)> SubChanged;
 
   bool IsStored(const void* object) const { return !Stored || Stored(object); }
-  // Ordinal value, in place when it is a plain member.
-  qint64 Ordinal(const void* object) const { return Field.IsOrdinal() ? Field.Ordinal(object) : GetOrd(object); }
-  void SetOrdinal(void* object, qint64 value) const
-  {
-    if (Field.IsOrdinal())
-      Field.SetOrdinal(object, value);
-    else
-      SetOrd(object, value);
-  }
-  bool IsEmptyString(const void* object) const
-  {
-    return Field.IsString() ? Field.String(object).isEmpty() : GetStr(object).isEmpty();
-  }
+  // The writer leaves the property out unless defaults are asked for.
+  bool AtDefault(const void* object) const;
 };
 
-// Whether a property holds its default, told from the object's bytes where
-// the property is a plain member. The writer asks it of every property of
-// every object and the answer is mostly yes: the checks of a table are packed
-// apart from the descriptors, so a pass over them reads a few cache lines.
-class TfrxDefaultCheck {
-public:
-  static TfrxDefaultCheck For(const TfrxPropInfo& property);
+// A reference met while copying, to be resolved by name once the copy is
+// whole: it may point at an object copied after it.
+struct TfrxPropReference {
+  void* Object;
+  const TfrxPropInfo* Property;
+  QString Name;
+};
 
-  // False when the value differs or when only the accessors can tell.
-  bool Holds(const void* object) const
-  {
-    // Most members are read as a word and masked to their width: no jump
-    // through a table for each property.
-    if (FRule == Rule::Word) {
-      std::uint64_t word;
-      std::memcpy(&word, static_cast<const unsigned char*>(object) + FField.Offset(), sizeof word);
-      return (word & FMask) == FValue;
-    }
-    if (FRule == Rule::EmptyString)
-      return FField.String(object).isEmpty();
-    return FRule == Rule::Ordinal && FField.Ordinal(object) == static_cast<qint64>(FValue);
-  }
-
-private:
-  enum class Rule : std::uint8_t { None, Word, Ordinal, EmptyString };
-
-  TfrxPropField FField;
-  std::uint64_t FMask = 0;
-  std::uint64_t FValue = 0;  // the default; masked for Word
-  Rule FRule = Rule::None;
+// How TfrxPropTable::Copy copies, and the references it met.
+struct TfrxPropCopy {
+  // Properties at their defaults are copied too.
+  bool IncludeDefaults = true;
+  // Floats are rounded to the 15 significant digits a file keeps of them.
+  bool FileFloats = false;
+  std::vector<TfrxPropReference> References;
 };
 
 // Data a class keeps outside its published properties, written as PropData.
@@ -137,11 +94,14 @@ struct TfrxDefinedProps {
   // Reads the value of property `name` (UTF-8); false when the name is not
   // known.
   std::function<bool(void*, QByteArrayView name, TfrxBinaryReader&, TfrxXMLSerializer&)> Read;
-  explicit operator bool() const { return Write && Read; }
+  // Copies the data from the second object to the first as writing it and
+  // reading it back would; false when there was nothing to copy.
+  std::function<bool(void*, const void*, TfrxPropCopy&)> Copy;
+  explicit operator bool() const { return Write && Read && Copy; }
 };
 
-// The published properties of one class in declared order, with a
-// case-insensitive index for reading.
+// The published properties of one class in declared order, with an index by
+// name ignoring case for reading.
 class TfrxPropTable {
 public:
   const TfrxPropInfo& Add(TfrxPropInfo info);
@@ -151,43 +111,23 @@ public:
   void Append(const TfrxPropTable& other);
 
   const std::vector<TfrxPropInfo>& Props() const { return FProps; }
-  // The check of each property, in the order of Props().
-  const std::vector<TfrxDefaultCheck>& DefaultChecks() const { return FDefaultChecks; }
   // Restricts the property added last: it is written only when `stored`.
   void SetLastStored(bool (*stored)(const void*)) { FProps.back().Stored = stored; }
-  // Names compare ignoring case; the UTF-8 form looks up the exact spelling
-  // first, which is what files hold.
+  // Names compare ignoring case; the UTF-8 form is a name as files spell it.
   const TfrxPropInfo* Find(QStringView name) const;
   const TfrxPropInfo* Find(QByteArrayView utf8Name) const;
   const TfrxPropInfo& Get(QStringView name) const;
-  // Marks a property as one of the component coordinates.
-  void MarkGeometry(QStringView name, TfrxGeometry geometry);
-  bool Publishes(TfrxGeometry geometry) const { return (FGeometry >> static_cast<int>(geometry)) & 1; }
+  // Copies what the writer would write of `from` onto `to` (both of this
+  // table's class), in the table's order and with the side effects of
+  // reading it back: the owner of a sub-object is told after each of its
+  // properties. Component references are gathered in `copy`, not set.
+  void Copy(void* to, const void* from, TfrxPropCopy& copy) const;
 
   TfrxDefinedProps Defined;
-  // Optional shortcut for sub-objects: true when the object would write no
-  // attribute unless defaults are asked for, so the writer need not visit
-  // each property. It must agree with the properties it stands for.
-  bool (*WritesNothing)(const void* object) = nullptr;
 
 private:
-  void RebuildExactIndex();
+  void Copy(void* to, const void* from, TfrxPropCopy& copy, const std::function<void()>& changed) const;
 
   std::vector<TfrxPropInfo> FProps;
-  std::vector<TfrxDefaultCheck> FDefaultChecks;
-  unsigned FGeometry = 0;  // bit per TfrxGeometry published
-  std::vector<std::size_t> FSorted;  // indexes in case-insensitive name order
-  // Open-addressed index of the exact names: the usual spelling is found
-  // without comparing strings ignoring case, and without leaving the few
-  // cache lines of the slots and the names packed one after another.
-  struct ExactSlot {
-    int Index = -1;
-    int NameOffset = 0;  // in FExactNames
-    int NameSize = 0;
-  };
-  static constexpr std::size_t kMinExactSlots = 16;
-  // A lookup ends at the first free slot: there are free slots even in a
-  // table without properties (a picture's, whose data is all PropData).
-  std::vector<ExactSlot> FExact = std::vector<ExactSlot>(kMinExactSlots);
-  std::string FExactNames;
+  QHash<QString, std::size_t> FIndex;  // by case-folded name
 };

@@ -12,7 +12,7 @@
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxReportExpressionHost.h"
-#include "report/model/frxXMLElementList.h"
+#include "report/model/frxXML.h"
 #include "report/model/frxXMLSerializer.h"
 
 #include <QDir>
@@ -95,6 +95,29 @@ bool ReadDefined(TfrxReport& report, QByteArrayView name, TfrxBinaryReader& read
   } else {
     return false;
   }
+  return true;
+}
+
+// The collections as reading what WriteDefined writes leaves them: the
+// position stays, the collections are replaced by the source's, whose items
+// are written without their defaults.
+bool CopyDefined(TfrxReport& to, const TfrxReport& from, TfrxPropCopy& copy)
+{
+  TfrxPropCopy items;
+  items.IncludeDefaults = false;
+  items.FileFloats = copy.FileFloats;
+  to.DataSets.Clear();
+  // Room first: the references gathered point into the items.
+  to.DataSets.Items.reserve(from.DataSets.Items.size());
+  for (const TfrxDataSetItem& item : from.DataSets.Items)
+    TfrxDataSetItem::Props().Copy(&to.DataSets.Items.emplace_back(), &item, items);
+  to.Variables.Clear();
+  for (int i = 0; i < from.Variables.Count(); ++i)
+    TfrxVariable::Props().Copy(&to.Variables.Add(), &from.Variables.Items(i), items);
+  to.Styles.Clear();
+  for (const TfrxStyleItem& item : from.Styles.Items)
+    TfrxStyleItem::Props().Copy(&to.Styles.Items.emplace_back(), &item, items);
+  copy.References.insert(copy.References.end(), items.References.begin(), items.References.end());
   return true;
 }
 
@@ -215,9 +238,11 @@ void TfrxReport::LoadFromStream(QIODevice& stream)
   try {
     // The whole document is read before any object is made, so a damaged
     // file leaves the report empty.
-    TfrxXMLElementList document;
-    document.Load(stream);
-    TfrxXMLSerializer(this).ReadRootComponent(*this, document);
+    TfrxXMLDocument document;
+    document.LoadFromStream(stream);
+    TfrxXMLSerializer serializer(this);
+    serializer.SetOldFormat(document.OldVersion());
+    serializer.ReadRootComponent(*this, document.Root());
   } catch (const EfrxError& error) {
     Errors.Add(error.Message());
   }
@@ -317,6 +342,10 @@ const TfrxPropTable& TfrxReport::Props() const
     };
     t.Defined.Read = [](void* object, QByteArrayView name, TfrxBinaryReader& reader, TfrxXMLSerializer& serializer) {
       return ReadDefined(TfrxPropBuilder<C, TfrxComponent>::Self(object), name, reader, serializer);
+    };
+    t.Defined.Copy = [](void* to, const void* from, TfrxPropCopy& copy) {
+      return CopyDefined(TfrxPropBuilder<C, TfrxComponent>::Self(to), TfrxPropBuilder<C, TfrxComponent>::Self(from),
+                         copy);
     };
     return t;
   }();

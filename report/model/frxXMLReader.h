@@ -1,22 +1,21 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 
 #include <array>
 
 class QIODevice;
-class TfrxXMLElementList;
 class TfrxXMLItem;
 
-// Reads a template document one tag at a time through a 4096-byte buffer,
-// or straight from a document held whole in memory. Every structural fault
-// raises TfrxInvalidXMLException.
+// Reads a template document one tag at a time through a 4096-byte buffer.
+// The dialect departs from XML: attribute text is kept raw, as it stands in
+// the tag (a tag ends at its first '>', and a '<' inside one is an error),
+// end tags match their element ignoring case, old files are 8-bit text, and
+// prepared pages may mark elements whose children are read later. Every
+// structural fault raises TfrxInvalidXMLException.
 class TfrxXMLReader {
 public:
-  explicit TfrxXMLReader(QIODevice& stream) : FStream(&stream) {}
-  // Tags are then views into `whole`, valid as long as it is.
-  explicit TfrxXMLReader(QByteArrayView whole) : FBuffer(whole.data()), FSize(whole.size()) {}
+  explicit TfrxXMLReader(QIODevice& stream) : FStream(stream) {}
 
   // With partial loading, the children of elements marked ld="0" are skipped:
   // such an element is left unloaded, with the stream position of its tag in
@@ -27,42 +26,29 @@ public:
   bool ReadHeader();
   // Reads the root element and all its descendants into `root`.
   void ReadRootItem(TfrxXMLItem& root, bool oldVersion);
-  // The same into a flat list, for building objects straight away.
-  void ReadRootElements(TfrxXMLElementList& elements, bool oldVersion);
 
   // Deeper nesting than this is refused rather than risking the stack.
   static constexpr int kMaxDepth = 1000;
 
-  // A start tag taken apart; the views point into the reader's buffers.
-  struct Tag {
-    QByteArrayView Name;
-    QByteArrayView Text;
-    qsizetype Marker = -1;  // position of the partial-loading marker in Text
-    bool Childless = false;
-  };
-
 private:
-  template <class Tree> void ReadTree(Tree& tree);
+  // The next byte, or -1 at the end of the stream.
+  int Next();
   // Makes FTag the next tag's text (between '<' and '>'); false at the end of
   // the stream before any further tag.
   bool ReadTag();
-  // The tag's text when it does not lie whole in the buffer, or is a comment.
-  bool ReadSplitTag();
-  bool Fill();
   void SkipComment(QByteArrayView alreadyRead);
   // Skips the children and the end tag of the element just read.
   void SkipChildren();
-  // Takes FTag apart; the partial-loading marker is looked for on request.
-  Tag SplitTag(bool findMarker) const;
+  // Fills `item` from the start tag in FTag; true when the tag closes the
+  // element itself ("<Name .../>").
+  bool FillItem(TfrxXMLItem& item, bool oldVersion) const;
 
-  QIODevice* FStream = nullptr;  // none when reading a document in memory
-  std::array<char, 4096> FChunk{};
-  const char* FBuffer = FChunk.data();  // FChunk, or the whole document
+  QIODevice& FStream;
+  std::array<char, 4096> FBuffer{};
   qsizetype FPos = 0;
   qsizetype FSize = 0;
   qint64 FBufferStart = 0;  // stream position of FBuffer[0]
   qint64 FTagStart = 0;     // stream position of the last tag's '<'
   bool FPartialLoading = false;
-  QByteArrayView FTag;  // into FBuffer, or into FSplitTag
-  QByteArray FSplitTag;
+  QByteArray FTag;
 };

@@ -57,17 +57,6 @@ void TfrxXMLWriter::StartTag(int level, std::string_view name, std::string_view 
 void TfrxXMLWriter::OpenElement(int level, std::string_view name, std::string_view attributes, bool hasChildren)
 {
   StartTag(level, name, attributes);
-  EndOpenElement(hasChildren);
-}
-
-TfrxXMLText& TfrxXMLWriter::BeginOpenElement(int level, std::string_view name)
-{
-  StartTag(level, name, {});
-  return FBuffer;
-}
-
-void TfrxXMLWriter::EndOpenElement(bool hasChildren)
-{
   FBuffer.append(hasChildren ? ">" : "/>");
   LineEnd();
   FlushIfFull();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "report/model/frxXMLText.h"
-
 #include <string>
 #include <string_view>
 
@@ -21,10 +19,6 @@ public:
   // attribute text is UTF-8, already escaped.
   void OpenElement(int level, std::string_view name, std::string_view attributes, bool hasChildren);
   void CloseElement(int level, std::string_view name);
-  // The same in two steps, for attributes appended straight to the returned
-  // buffer (each after a space) instead of being copied in.
-  TfrxXMLText& BeginOpenElement(int level, std::string_view name);
-  void EndOpenElement(bool hasChildren);
   void Flush();
 
 private:
@@ -36,5 +30,5 @@ private:
 
   QIODevice& FStream;
   bool FAutoIndent;
-  TfrxXMLText FBuffer;
+  std::string FBuffer;
 };

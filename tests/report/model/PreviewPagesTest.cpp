@@ -1,5 +1,6 @@
 #include "report/model/frxClass.h"
 #include "report/model/frxErrors.h"
+#include "report/model/frxFloat.h"
 #include "tests/support/IssuedReceipt.h"
 
 #include "report/model/frxPreviewPages.h"
@@ -126,6 +127,54 @@ TEST_F(PreviewPagesTest, PicturesComeBackFromTheCache)
   EXPECT_GE(maker->ImageIndex, 1);
   // One entry per picture that was stored with a graphic.
   EXPECT_EQ(report.PreviewPages().PictureCache().Count(), 2);
+}
+
+// The prepared pages' source copies, and pages rebuilt from them, hold
+// floats as a prepared report file holds them, so that a report shows the
+// same prepared here as saved and loaded again; a plain copy keeps them exact.
+TEST_F(PreviewPagesTest, SourceCopiesHoldFloatsAsFilesDo)
+{
+  FillReceipt(report);
+  auto* page = dynamic_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Page1")));
+  ASSERT_NE(page, nullptr);
+  page->SetPageCount(1);
+  TfrxMemoView* memo = nullptr;
+  for (TfrxComponent* object : page->AllObjects()) {
+    if (!memo && !object->Name().isEmpty())
+      memo = dynamic_cast<TfrxMemoView*>(object);
+  }
+  ASSERT_NE(memo, nullptr);
+  const long double width = 100.0L / 3;
+  const long double margin = 10.0L / 3;
+  ASSERT_NE(frxFileFloat(width), width);
+  memo->SetWidth(width);
+  page->LeftMargin = margin;
+
+  TfrxMemoView copy;
+  copy.Assign(*memo);
+  EXPECT_EQ(copy.Width(), width);
+
+  const QString name = memo->Name();
+  ASSERT_TRUE(report.PrepareReport());
+  TfrxPreviewPages& pages = report.PreviewPages();
+  const TfrxComponent* source = pages.SourcePage(0).FindObject(name);
+  ASSERT_NE(source, nullptr);
+  EXPECT_EQ(source->Width(), frxFileFloat(width));
+  TfrxReportPage* rebuilt = pages.GetPage(0);
+  const TfrxComponent* shown = rebuilt->FindObject(name);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->Width(), frxFileFloat(width));
+  EXPECT_EQ(rebuilt->LeftMargin, frxFileFloat(margin));
+
+  TfrxReport loaded;
+  QBuffer buffer;
+  buffer.setData(Saved());
+  buffer.open(QIODevice::ReadOnly);
+  ASSERT_TRUE(loaded.PreviewPages().LoadFromStream(buffer));
+  TfrxReportPage* reread = loaded.PreviewPages().GetPage(0);
+  ASSERT_NE(reread->FindObject(name), nullptr);
+  EXPECT_EQ(reread->FindObject(name)->Width(), shown->Width());
+  EXPECT_EQ(reread->LeftMargin, rebuilt->LeftMargin);
 }
 
 TEST(PreviewDictionary, AliasesCountUpPerPrefix)

@@ -71,6 +71,41 @@ TEST_F(Loading, ARepeatedNameReadsIntoTheObjectAlreadyRead)
   EXPECT_TRUE(reporter->messages.isEmpty());
 }
 
+// A later element finds an object read earlier by its name ignoring case,
+// non-ASCII letters and signs that fold to a letter included; other names
+// make new objects.
+TEST_F(Loading, ALaterElementFindsAnEarlierObjectByNameIgnoringCase)
+{
+  const struct {
+    const char* stored;
+    const char* asked;
+    bool same;
+  } cases[] = {
+      {"Memo1", "MEMO1", true},
+      {"CidadeData", "cidadedata", true},
+      {"Informa\xC3\xA7\xC3\xA3o", "INFORMA\xC3\x87\xC3\x83O", true},
+      {"\xE2\x84\xAA" "elvin", "kELVIN", true},  // Kelvin sign
+      {"A", "a", true},
+      {"Memo2", "Memo3", false},
+      {"Informa\xC3\xA7\xC3\xA3o", "Informacao", false},
+      {"A", "@", false},
+      {"A", "`", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.asked);
+    const QByteArray text = QByteArray("<TfrxReport><TfrxReportPage Name=\"Page1\"><TfrxMemoView Name=\"") + c.stored +
+                            "\" Left=\"1\"/><TfrxMemoView Name=\"" + c.asked +
+                            "\" Top=\"2\"/></TfrxReportPage></TfrxReport>";
+    Load(Template(text.constData()));
+    const TfrxComponent* page = report.FindObject(QStringLiteral("Page1"));
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->Objects().size(), c.same ? 1U : 2U);
+    const TfrxComponent* first = page->Objects().front();
+    EXPECT_EQ(first->Left(), 1);
+    EXPECT_EQ(first->Top(), c.same ? 2 : 0);
+  }
+}
+
 TEST_F(Loading, CoordinatesNamesAndCommentsReadAsWritten)
 {
   Load(Template("<TfrxReport Left=\"12\" Tag=\"3\"><!-- a <remark> --><TfrxReportPage Name=\"Page1\">"
@@ -248,7 +283,7 @@ qint64 OrdinalAt(TfrxComponent& component, QStringView path)
     if (!property)
       throw EfrxError(QStringLiteral("No property ") + path.toString());
   }
-  return property->Ordinal(object);
+  return property->GetOrd(object);
 }
 
 TEST_F(Loading, OrdinalsNoNameStandsForAreKeptAsReadThroughASaveAndALoad)
