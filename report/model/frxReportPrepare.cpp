@@ -1,10 +1,10 @@
 // TfrxReport: expressions, preparation and progress.
 #include "report/model/frxReport.h"
 
-#include "report/model/frxEngine.h"
-#include "report/model/frxErrors.h"
 #include "report/expressions/frxExpressionError.h"
 #include "report/expressions/frxExpressionEvaluator.h"
+#include "report/format/frxErrors.h"
+#include "report/model/frxEngine.h"
 #include "report/model/frxPictureCache.h"
 #include "report/model/frxPreviewControl.h"
 #include "report/model/frxPreviewPages.h"

@@ -1,10 +1,10 @@
 #include "report/output/frxPDFImage.h"
 
-#include "report/model/frxErrors.h"
+#include "report/format/frxErrors.h"
 #include "report/model/frxView.h"
-#include "report/text/frxGraphicUtilsRound.h"
 #include "report/output/frxPDFNumbers.h"
 #include "report/output/frxPDFPageContent.h"
+#include "report/text/frxGraphicUtilsRound.h"
 
 #include <QBuffer>
 #include <QImageWriter>

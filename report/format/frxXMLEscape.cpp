@@ -1,4 +1,4 @@
-#include "report/model/frxXMLEscape.h"
+#include "report/format/frxXMLEscape.h"
 
 #include <QStringDecoder>
 
