@@ -2,7 +2,7 @@
 // command line opens one, and each of its pages rebuilt, as the outputs do.
 #include "fuzz/FuzzSupport.h"
 
-#include "report/model/frxErrors.h"
+#include "report/format/frxErrors.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxReport.h"
 

@@ -2,7 +2,7 @@
 // Recibo.fr3 and the templates given to the command line.
 #include "fuzz/FuzzSupport.h"
 
-#include "report/model/frxErrors.h"
+#include "report/format/frxErrors.h"
 #include "report/model/frxReport.h"
 
 #include <QBuffer>

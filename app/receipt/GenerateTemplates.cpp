@@ -1,7 +1,7 @@
 // Build step: writes Recibo.fr3 and Pagar.fr3 into the folder given as the
 // only argument (the folder of the quitanza executable).
 #include "app/receipt/ReceiptTemplates.h"
-#include "report/model/frxErrors.h"
+#include "report/format/frxErrors.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #include "report/model/Picture.h"
 
 #include "platform/files/AtomicFile.h"
-#include "report/model/frxBinaryProps.h"
-#include "report/model/frxErrors.h"
+#include "report/format/frxBinaryProps.h"
+#include "report/format/frxErrors.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,12 +1,12 @@
 #include "report/model/frxComponent.h"
 
+#include "report/format/frxErrors.h"
+#include "report/format/frxXML.h"
 #include "report/model/frxClassRegistry.h"
-#include "report/model/frxErrors.h"
 #include "report/model/frxFontProps.h"
 #include "report/model/frxPage.h"
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxReport.h"
-#include "report/model/frxXML.h"
 #include "report/model/frxXMLSerializer.h"
 
 #include <algorithm>

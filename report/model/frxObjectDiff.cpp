@@ -1,12 +1,12 @@
 #include "report/model/frxObjectDiff.h"
 
+#include "report/format/frxFloat.h"
+#include "report/format/frxXMLEscape.h"
 #include "report/model/frxBand.h"
-#include "report/model/frxFloat.h"
 #include "report/model/frxMemoView.h"
 #include "report/model/frxPictureView.h"
 #include "report/model/frxShapeView.h"
 #include "report/model/frxStrings.h"
-#include "report/model/frxXMLEscape.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "report/model/frxPictureCache.h"
 
+#include "report/format/frxErrors.h"
 #include "report/model/Picture.h"
-#include "report/model/frxErrors.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,16 +2,16 @@
 // numbers and page editing.
 #include "report/model/frxPreviewPages.h"
 
+#include "report/format/frxErrors.h"
+#include "report/format/frxFloat.h"
+#include "report/format/frxXMLItemStorage.h"
 #include "report/model/frxBand.h"
 #include "report/model/frxEngine.h"
-#include "report/model/frxErrors.h"
-#include "report/model/frxFloat.h"
 #include "report/model/frxMemoView.h"
 #include "report/model/frxObjectDiff.h"
 #include "report/model/frxReport.h"
 #include "report/model/frxReportPage.h"
 #include "report/model/frxUnits.h"
-#include "report/model/frxXMLItemStorage.h"
 #include "report/model/frxXMLSerializer.h"
 
 #include <QTemporaryFile>

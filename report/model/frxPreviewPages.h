@@ -1,10 +1,10 @@
 #pragma once
 
+#include "report/format/frxXML.h"
 #include "report/model/frxCustomPreviewPages.h"
 #include "report/model/frxPictureCache.h"
 #include "report/model/frxPreviewDictionary.h"
 #include "report/model/frxReportPage.h"
-#include "report/model/frxXML.h"
 
 #include <QByteArray>
 

@@ -3,14 +3,14 @@
 
 #include "platform/files/FileReplacement.h"
 #include "platform/files/SystemError.h"
-#include "report/model/frxBinaryProps.h"
-#include "report/model/frxErrors.h"
+#include "report/format/frxBinaryProps.h"
+#include "report/format/frxErrors.h"
+#include "report/format/frxXMLEscape.h"
+#include "report/format/frxXMLReader.h"
+#include "report/format/frxXMLWriter.h"
 #include "report/model/frxReport.h"
 #include "report/model/frxReportPage.h"
-#include "report/model/frxXMLEscape.h"
-#include "report/model/frxXMLReader.h"
 #include "report/model/frxXMLSerializer.h"
-#include "report/model/frxXMLWriter.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,13 +1,13 @@
 // TfrxPreviewPages: rebuilding prepared pages and the page cache.
 #include "report/model/frxPreviewPages.h"
 
+#include "report/format/frxErrors.h"
+#include "report/format/frxXMLItemStorage.h"
+#include "report/format/frxXMLReader.h"
 #include "report/model/frxEngine.h"
-#include "report/model/frxErrors.h"
 #include "report/model/frxPictureView.h"
 #include "report/model/frxReport.h"
 #include "report/model/frxReportPage.h"
-#include "report/model/frxXMLItemStorage.h"
-#include "report/model/frxXMLReader.h"
 #include "report/model/frxXMLSerializer.h"
 
 #include <QTemporaryFile>

@@ -1,8 +1,8 @@
 #include "report/model/frxPropTable.h"
 
+#include "report/format/frxErrors.h"
+#include "report/format/frxFloat.h"
 #include "report/model/frxComponent.h"
-#include "report/model/frxErrors.h"
-#include "report/model/frxFloat.h"
 
 using namespace quitanza::platform;
 

@@ -4,15 +4,15 @@
 #include "platform/files/SystemError.h"
 #include "report/expressions/frxExpressionEvaluator.h"
 #include "report/expressions/frxExpressionLiteralCompiler.h"
-#include "report/model/frxBinaryProps.h"
+#include "report/format/frxBinaryProps.h"
+#include "report/format/frxErrors.h"
+#include "report/format/frxXML.h"
 #include "report/model/frxDataSet.h"
 #include "report/model/frxEngine.h"
-#include "report/model/frxErrors.h"
 #include "report/model/frxPage.h"
 #include "report/model/frxPreviewPages.h"
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxReportExpressionHost.h"
-#include "report/model/frxXML.h"
 #include "report/model/frxXMLSerializer.h"
 
 #include <QDir>

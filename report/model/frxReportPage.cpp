@@ -1,7 +1,7 @@
 #include "report/model/frxReportPage.h"
 
+#include "report/format/frxFloat.h"
 #include "report/model/frxDataSet.h"
-#include "report/model/frxFloat.h"
 #include "report/model/frxPaperSizes.h"
 #include "report/model/frxPropBuilder.h"
 #include "report/model/frxUnits.h"

@@ -3,8 +3,8 @@
 
 #include "report/expressions/frxExpressionError.h"
 #include "report/expressions/frxExpressionEvaluator.h"
+#include "report/format/frxErrors.h"
 #include "report/model/frxEngine.h"
-#include "report/model/frxErrors.h"
 #include "report/model/frxPictureCache.h"
 #include "report/model/frxPreviewControl.h"
 #include "report/model/frxPreviewPages.h"

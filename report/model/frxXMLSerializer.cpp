@@ -1,15 +1,15 @@
 #include "report/model/frxXMLSerializer.h"
 
-#include "report/model/frxBinaryProps.h"
+#include "report/format/frxBinaryProps.h"
+#include "report/format/frxCodePage.h"
+#include "report/format/frxErrors.h"
+#include "report/format/frxFloat.h"
+#include "report/format/frxXML.h"
+#include "report/format/frxXMLEscape.h"
 #include "report/model/frxClassRegistry.h"
-#include "report/model/frxCodePage.h"
 #include "report/model/frxComponent.h"
-#include "report/model/frxErrors.h"
-#include "report/model/frxFloat.h"
 #include "report/model/frxMemoView.h"
 #include "report/model/frxReport.h"
-#include "report/model/frxXML.h"
-#include "report/model/frxXMLEscape.h"
 
 #include <utility>
 

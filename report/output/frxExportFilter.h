@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/model/frxErrors.h"
+#include "report/format/frxErrors.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "report/output/frxPDFImage.h"
 
-#include "report/model/frxErrors.h"
+#include "report/format/frxErrors.h"
 #include "report/model/frxView.h"
 #include "report/output/frxPDFNumbers.h"
 #include "report/output/frxPDFPageContent.h"

@@ -1,7 +1,7 @@
 #include "report/output/frxPDFViewPainter.h"
 
 #include "platform/graphics/PainterCanvas.h"
-#include "report/model/frxErrors.h"
+#include "report/format/frxErrors.h"
 #include "report/model/frxView.h"
 
 #include <QImage>

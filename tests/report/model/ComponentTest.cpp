@@ -1,5 +1,5 @@
+#include "report/format/frxErrors.h"
 #include "report/model/frxClass.h"
-#include "report/model/frxErrors.h"
 
 #include <gtest/gtest.h>
 

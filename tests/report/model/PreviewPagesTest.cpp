@@ -1,6 +1,6 @@
+#include "report/format/frxErrors.h"
+#include "report/format/frxFloat.h"
 #include "report/model/frxClass.h"
-#include "report/model/frxErrors.h"
-#include "report/model/frxFloat.h"
 #include "tests/support/IssuedReceipt.h"
 
 #include "report/model/frxPreviewPages.h"

@@ -1,8 +1,8 @@
 #include "TestStreams.h"
 
+#include "report/format/frxErrors.h"
+#include "report/format/frxFloat.h"
 #include "report/model/frxClass.h"
-#include "report/model/frxErrors.h"
-#include "report/model/frxFloat.h"
 #include "report/model/frxXMLSerializer.h"
 
 #include <QBuffer>

@@ -2,8 +2,8 @@
 // QCoreApplication, as the lean commands start) cannot draw glyphs: a PDF
 // export that has to draw text into an image must say so, not crash. What
 // needs no glyphs still exports.
+#include "report/format/frxErrors.h"
 #include "report/model/frxClass.h"
-#include "report/model/frxErrors.h"
 #include "report/output/frxExportPDFFile.h"
 #include "tests/support/TestPreviewPages.h"
 

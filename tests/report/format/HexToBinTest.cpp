@@ -1,5 +1,5 @@
-#include "report/model/frxBinaryProps.h"
-#include "report/model/frxErrors.h"
+#include "report/format/frxBinaryProps.h"
+#include "report/format/frxErrors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "report/model/frxXMLWriter.h"
+#include "report/format/frxXMLWriter.h"
 
-#include "report/model/frxErrors.h"
-#include "report/model/frxXML.h"
-#include "report/model/frxXMLEscape.h"
+#include "report/format/frxErrors.h"
+#include "report/format/frxXML.h"
+#include "report/format/frxXMLEscape.h"
 
 #include <QIODevice>
 

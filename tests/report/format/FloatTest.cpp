@@ -1,5 +1,5 @@
-#include "report/model/frxErrors.h"
-#include "report/model/frxFloat.h"
+#include "report/format/frxErrors.h"
+#include "report/format/frxFloat.h"
 
 #include <QRandomGenerator>
 

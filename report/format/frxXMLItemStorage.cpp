@@ -1,9 +1,9 @@
-#include "report/model/frxXMLItemStorage.h"
+#include "report/format/frxXMLItemStorage.h"
 
-#include "report/model/frxErrors.h"
-#include "report/model/frxXML.h"
-#include "report/model/frxXMLReader.h"
-#include "report/model/frxXMLWriter.h"
+#include "report/format/frxErrors.h"
+#include "report/format/frxXML.h"
+#include "report/format/frxXMLReader.h"
+#include "report/format/frxXMLWriter.h"
 
 #include <QIODevice>
 

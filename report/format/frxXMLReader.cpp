@@ -1,8 +1,8 @@
-#include "report/model/frxXMLReader.h"
+#include "report/format/frxXMLReader.h"
 
-#include "report/model/frxCodePage.h"
-#include "report/model/frxErrors.h"
-#include "report/model/frxXML.h"
+#include "report/format/frxCodePage.h"
+#include "report/format/frxErrors.h"
+#include "report/format/frxXML.h"
 
 #include <QIODevice>
 

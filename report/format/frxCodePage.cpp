@@ -1,4 +1,4 @@
-#include "report/model/frxCodePage.h"
+#include "report/format/frxCodePage.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "report/model/frxBinaryProps.h"
+#include "report/format/frxBinaryProps.h"
 
-#include "report/model/frxErrors.h"
+#include "report/format/frxErrors.h"
 
 #include <QtEndian>
 

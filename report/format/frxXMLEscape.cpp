@@ -1,4 +1,4 @@
-#include "report/model/frxXMLEscape.h"
+#include "report/format/frxXMLEscape.h"
 
 #include <QStringDecoder>
 
@@ -116,6 +116,18 @@ qsizetype AppendUtf8(std::string& out, QStringView value, qsizetype i)
 void frxAppendXMLUtf8(std::string& out, QStringView value)
 {
   for (qsizetype i = 0; i < value.size();) {
+    // Plain ASCII, most of what values hold, goes in a run at a time.
+    qsizetype run = i;
+    while (run < value.size() && value[run].unicode() < 0x80 && !NeedsEscape(value[run].unicode()))
+      ++run;
+    if (run > i) {
+      const std::size_t at = out.size();
+      out.resize(at + static_cast<std::size_t>(run - i));
+      for (qsizetype k = i; k < run; ++k)
+        out[at + static_cast<std::size_t>(k - i)] = static_cast<char>(value[k].unicode());
+      i = run;
+      continue;
+    }
     if (!NeedsEscape(value[i].unicode())) {
       i += AppendUtf8(out, value, i);
       continue;

@@ -1,11 +1,11 @@
-#include "report/model/frxXML.h"
+#include "report/format/frxXML.h"
 
 #include "platform/files/FileReplacement.h"
 #include "platform/files/SystemError.h"
-#include "report/model/frxErrors.h"
-#include "report/model/frxXMLEscape.h"
-#include "report/model/frxXMLReader.h"
-#include "report/model/frxXMLWriter.h"
+#include "report/format/frxErrors.h"
+#include "report/format/frxXMLEscape.h"
+#include "report/format/frxXMLReader.h"
+#include "report/format/frxXMLWriter.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "report/model/frxErrors.h"
-#include "report/model/frxXML.h"
-#include "report/model/frxXMLEscape.h"
-#include "report/model/frxXMLReader.h"
+#include "report/format/frxErrors.h"
+#include "report/format/frxXML.h"
+#include "report/format/frxXMLEscape.h"
+#include "report/format/frxXMLReader.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "report/model/frxFloat.h"
+#include "report/format/frxFloat.h"
 
-#include "report/model/frxErrors.h"
+#include "report/format/frxErrors.h"
 
 #include <algorithm>
 #include <charconv>
