@@ -6,6 +6,10 @@
 
 namespace quitanza::app {
 
+using namespace doclib;
+using namespace platform;
+using namespace report;
+
 namespace {
 
 // The number printed on a receipt carries leading zeros (N°: 0000000042)

@@ -2,6 +2,10 @@
 
 namespace quitanza::app {
 
+using namespace doclib;
+using namespace platform;
+using namespace report;
+
 IssuerSettings ConfiguracaoWorkflow::LerConfiguracao() const
 {
   const platform::IniFile settings = m_dm.Settings();

@@ -8,6 +8,8 @@
 namespace quitanza::app {
 
 using namespace doclib;
+using namespace platform;
+using namespace report;
 
 void ConsultaWorkflow::FormShow()
 {
@@ -34,7 +36,7 @@ void ConsultaWorkflow::Reprint()
   const platform::IniFile settings = m_dm.Settings();
   m_dm.LoadReceiptTemplate(m_dm.cdsRegTipo.AsInteger());
   const Amount valor = m_dm.cdsRegValor.AsCurrency();
-  TfrxReport& report = m_dm.frxReport;
+  quitanza::report::Report& report = m_dm.frxReport;
   SetIssuerVariables(report, settings);
   SetReceiptVariable(report, u"Cliente", m_dm.cdsRegCliente.AsString());
   SetReceiptVariable(report, u"CPF_CNPJ", FormatarCpfCnpj(m_dm.cdsRegCNPJ.AsString()));

@@ -2,7 +2,7 @@
 
 #include "app/IssuerSettings.h"
 #include "app/receipt/ReceiptTemplates.h"
-#include "report/model/frxPictureView.h"
+#include "report/model/PictureView.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +13,9 @@
 
 namespace quitanza::app {
 
+using namespace doclib;
 using namespace platform;
+using namespace report;
 
 namespace {
 
@@ -44,7 +46,7 @@ DataModule::DataModule(const QString& dataFolder, const QString& programFolder, 
   if (access == DataAccess::Writing)
     m_lock.emplace(dataFolder, LockPatience);
   BuildReceiptLayout(frxReport, ReceiptKind::Recebimento);
-  frxReport.OnBeforePrint = [this](TfrxReportComponent* sender) { frxReportBeforePrint(sender); };
+  frxReport.OnBeforePrint = [this](ReportComponent* sender) { frxReportBeforePrint(sender); };
 }
 
 QString DataModule::FilePath(QStringView fileName) const
@@ -77,12 +79,12 @@ void DataModule::LoadReceiptTemplate(std::int32_t tipo)
   throw std::runtime_error(QStringLiteral("Tipo de recibo desconhecido: %1").arg(tipo).toStdString());
 }
 
-void DataModule::frxReportBeforePrint(TfrxReportComponent*)
+void DataModule::frxReportBeforePrint(ReportComponent*)
 {
   if (fImagem.isEmpty() || !QFileInfo::exists(fImagem))
     return;
   for (const QString& name : {QStringLiteral("Picture1"), QStringLiteral("Picture3")}) {
-    auto* picture = dynamic_cast<TfrxPictureView*>(frxReport.FindObject(name));
+    auto* picture = dynamic_cast<report::PictureView*>(frxReport.FindObject(name));
     if (!picture)
       continue;
     picture->SetHeight(83.15L);

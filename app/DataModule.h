@@ -5,8 +5,8 @@
 #include "platform/storage/DataFolderLock.h"
 #include "platform/storage/IniFile.h"
 #include "platform/storage/ReceiptRegister.h"
-#include "report/model/frxReport.h"
-#include "report/output/frxExportPDF.h"
+#include "report/model/Report.h"
+#include "report/output/ExportPDF.h"
 
 #include <QString>
 #include <QStringView>
@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <optional>
 
-class TfrxReportComponent;
+namespace quitanza::report { class ReportComponent; }
 
 namespace quitanza::app {
 
@@ -100,15 +100,15 @@ public:
 
   // The one report of issuing and reprint. Loading a template replaces the
   // layout it holds from creation; frxReportBeforePrint stays connected.
-  TfrxReport frxReport;
+  report::Report frxReport;
   // The logo for the report being prepared; empty for none.
   QString fImagem;
   // Before every band and object is printed: the logo fImagem names, when
   // that file exists, into Picture1 and Picture3, each made 143.62 x 83.15
   // where it stands. The sender is not looked at.
-  void frxReportBeforePrint(TfrxReportComponent* sender);
+  void frxReportBeforePrint(report::ReportComponent* sender);
   // The receipts' PDF export, with their stored settings.
-  TfrxPDFExport frxPDFExport;
+  report::PDFExport frxPDFExport;
 
   // Issuing and reprint, by receipt type: 0 loads Recibo.fr3 and takes the
   // logo from the settings (LOGO), 1 loads Pagar.fr3 and leaves fImagem as

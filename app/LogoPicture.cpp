@@ -4,7 +4,9 @@
 
 namespace quitanza::app {
 
-const TPicture& LogoPicture::Load(const QString& path)
+using namespace report;
+
+const Picture& LogoPicture::Load(const QString& path)
 {
   const QFileInfo file(path);
   const QDateTime modified = file.lastModified();

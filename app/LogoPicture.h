@@ -12,15 +12,15 @@ namespace quitanza::app {
 // is another file or has changed since.
 class LogoPicture {
 public:
-  // The picture in the file at `path`. Throws EfrxError when the file cannot
+  // The picture in the file at `path`. Throws ReportError when the file cannot
   // be read as a picture.
-  const TPicture& Load(const QString& path);
+  const report::Picture& Load(const QString& path);
 
 private:
   QString m_path;
   QDateTime m_modified;
   qint64 m_size = -1;
-  TPicture m_picture;
+  report::Picture m_picture;
 };
 
 }  // namespace quitanza::app

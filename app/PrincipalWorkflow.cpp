@@ -13,6 +13,8 @@
 namespace quitanza::app {
 
 using namespace doclib;
+using namespace platform;
+using namespace report;
 
 namespace {
 
@@ -94,7 +96,7 @@ IssuedReceipt PrincipalWorkflow::Issue(const ReceiptEntry& entry)
     CodigoAutenticacao(entry.Valor, settings.ReadString(IssuerSection, u"CFP_CNPJ"), fCodigo, entry.Cliente);
 
   m_dm.LoadReceiptTemplate(entry.Tipo);
-  TfrxReport& report = m_dm.frxReport;
+  quitanza::report::Report& report = m_dm.frxReport;
   // The moment the receipt shows is the one the register keeps, for reprints.
   const QDateTime issuedAt = QDateTime::currentDateTime();
   report.PreparationTime = issuedAt;

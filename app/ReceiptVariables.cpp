@@ -5,7 +5,7 @@
 #include "app/UserInterface.h"
 #include "app/receipt/ReceiptLayout.h"
 #include "platform/storage/IniFile.h"
-#include "report/model/frxReport.h"
+#include "report/model/Report.h"
 
 #include <QStringList>
 
@@ -14,13 +14,14 @@
 namespace quitanza::app {
 
 using namespace platform;
+using namespace report;
 
-void SetReceiptVariable(TfrxReport& report, QStringView name, const QString& text)
+void SetReceiptVariable(Report& report, QStringView name, const QString& text)
 {
   report.Variables.SetValue(name.toString(), QuotedStr(text));
 }
 
-void SetIssuerVariables(TfrxReport& report, const IniFile& settings)
+void SetIssuerVariables(Report& report, const IniFile& settings)
 {
   // Each key is read when its variable is set, as the settings are never cached.
   const auto setting = [&](QStringView key) { return settings.ReadString(IssuerSection, key); };
@@ -61,7 +62,7 @@ QString TextLabel(const QString& objectName)
 
 }  // namespace
 
-void CautionAboutCutTexts(UserInterface& ui, const TfrxReport& report)
+void CautionAboutCutTexts(UserInterface& ui, const Report& report)
 {
   QStringList labels;
   for (const QString& name : report.TextsCut) {

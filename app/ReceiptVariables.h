@@ -6,7 +6,7 @@
 #include <cstdint>
 
 namespace quitanza::platform { class IniFile; }
-class TfrxReport;
+namespace quitanza::report { class Report; }
 
 namespace quitanza::app {
 
@@ -14,12 +14,12 @@ class UserInterface;
 
 // Gives a report variable a text. The report evaluates variable values as
 // expressions, so the text goes as a quoted literal: D'ÁVILA stays D'ÁVILA.
-void SetReceiptVariable(TfrxReport& report, QStringView name, const QString& text);
+void SetReceiptVariable(quitanza::report::Report& report, QStringView name, const QString& text);
 
 // The issuer's lines, from the settings as they are now, in the order every
 // receipt sets them: Empresa (in capitals), Endereco, Cidade (telephone and
 // city), CidadeData and Email_Site.
-void SetIssuerVariables(TfrxReport& report, const platform::IniFile& settings);
+void SetIssuerVariables(quitanza::report::Report& report, const platform::IniFile& settings);
 
 // The receipt number as printed: "N°: 0000000042".
 QString ReceiptNumberText(std::int32_t codigo);
@@ -28,6 +28,6 @@ QString ReceiptNumberText(std::int32_t codigo);
 // whole even in smaller letters ("Não coube inteiro no recibo, nem em letra
 // menor: o cliente."), before the receipt is shown or stored; nothing when
 // all fit.
-void CautionAboutCutTexts(UserInterface& ui, const TfrxReport& report);
+void CautionAboutCutTexts(UserInterface& ui, const quitanza::report::Report& report);
 
 }  // namespace quitanza::app

@@ -5,7 +5,7 @@
 #include <exception>
 #include <functional>
 
-class TfrxReport;
+namespace quitanza::report { class Report; }
 
 namespace quitanza::app {
 
@@ -37,7 +37,7 @@ public:
   // The report preview of the prepared pages; returns when the operator
   // closes it. Throws when the report cannot be shown (the command line's PDF
   // export failing): the workflow's step failed.
-  virtual void Preview(TfrxReport& report) = 0;
+  virtual void Preview(quitanza::report::Report& report) = 0;
 
   // Empties the entry fields (an amount field shows "0,00" again).
   virtual void ClearFields() = 0;

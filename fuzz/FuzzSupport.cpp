@@ -14,17 +14,17 @@ void StartApplication()
   static QCoreApplication application(argc, argv);
 }
 
-FuzzFile::FuzzFile(const QString& fileName) : m_path(FFolder.filePath(fileName))
+FuzzFile::FuzzFile(const QString& fileName) : m_path(m_folder.filePath(fileName))
 {
-  if (!FFolder.isValid()) {
-    std::fprintf(stderr, "Cannot create a temporary folder: %s\n", qPrintable(FFolder.errorString()));
+  if (!m_folder.isValid()) {
+    std::fprintf(stderr, "Cannot create a temporary folder: %s\n", qPrintable(m_folder.errorString()));
     std::abort();
   }
 }
 
 QString FuzzFile::Sibling(const QString& fileName) const
 {
-  return FFolder.filePath(fileName);
+  return m_folder.filePath(fileName);
 }
 
 void FuzzFile::Write(const std::uint8_t* data, std::size_t size) const

@@ -26,6 +26,6 @@ public:
   void Write(const std::uint8_t* data, std::size_t size) const;
 
 private:
-  QTemporaryDir FFolder;
+  QTemporaryDir m_folder;
   QString m_path;
 };

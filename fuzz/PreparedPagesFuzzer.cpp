@@ -2,11 +2,12 @@
 // command line opens one, and each of its pages rebuilt, as the outputs do.
 #include "fuzz/FuzzSupport.h"
 
-#include "report/format/frxErrors.h"
-#include "report/model/frxPreviewPages.h"
-#include "report/model/frxReport.h"
+#include "report/format/Errors.h"
+#include "report/model/PreviewPages.h"
+#include "report/model/Report.h"
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -18,19 +19,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
   static const FuzzFile file(QStringLiteral("prepared.fp3"));
   file.Write(data, size);
-  TfrxReport report;
+  quitanza::report::Report report;
   report.EngineOptions.NewSilentMode = simReThrow;
-  TfrxPreviewPages& pages = report.PreviewPages();
+  quitanza::report::PreviewPages& pages = report.PreviewPages();
   try {
     pages.LoadFromFile(file.Path(), true);
-  } catch (const EfrxError&) {
+  } catch (const quitanza::report::ReportError&) {
     return 0;
   }
   // A damaged page throws on its own; the others are still read.
   for (int i = 0; i < pages.Count(); ++i) {
     try {
       pages.GetPage(i);
-    } catch (const EfrxError&) {
+    } catch (const quitanza::report::ReportError&) {
     }
   }
   return 0;

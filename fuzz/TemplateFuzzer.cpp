@@ -2,12 +2,13 @@
 // Recibo.fr3 and the templates given to the command line.
 #include "fuzz/FuzzSupport.h"
 
-#include "report/format/frxErrors.h"
-#include "report/model/frxReport.h"
+#include "report/format/Errors.h"
+#include "report/model/Report.h"
 
 #include <QBuffer>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-  TfrxReport report;
+  quitanza::report::Report report;
   // As on the command line: what the reader lists comes back as one error.
   report.EngineOptions.NewSilentMode = simReThrow;
   QBuffer file;
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   file.open(QIODevice::ReadOnly);
   try {
     report.LoadFromStream(file);
-  } catch (const EfrxError&) {
+  } catch (const quitanza::report::ReportError&) {
   }
   return 0;
 }

@@ -1,8 +1,8 @@
 #include "app/cli/CommandLineUserInterface.h"
 
 #include "doclib/InvalidInputError.h"
-#include "report/model/frxPreviewPages.h"
-#include "report/model/frxReport.h"
+#include "report/model/PreviewPages.h"
+#include "report/model/Report.h"
 
 #include <stdexcept>
 
@@ -10,6 +10,7 @@ namespace quitanza::app {
 
 using namespace doclib;
 using namespace platform;
+using namespace report;
 
 void CommandLineUserInterface::Warning(const QString& text)
 {
@@ -40,20 +41,20 @@ void CommandLineUserInterface::Caution(const QString& text)
   m_err.flush();
 }
 
-void CommandLineUserInterface::ExportPreviewTo(TfrxPDFExport& filter, const QString& fileName,
-                                               const TfrxPDFFileSettings& settings)
+void CommandLineUserInterface::ExportPreviewTo(PDFExport& filter, const QString& fileName,
+                                               const PDFFileSettings& settings)
 {
   m_pdfFilter = &filter;
   m_pdfFileName = fileName;
   m_pdfSettings = settings;
 }
 
-void CommandLineUserInterface::Preview(TfrxReport& report)
+void CommandLineUserInterface::Preview(quitanza::report::Report& report)
 {
   if (!m_pdfFilter)
     return;
   auto file = std::make_unique<FileReplacement>(m_pdfFileName);
-  frxExportPDFStream(*m_pdfFilter, report.PreviewPages(), file->Device(), m_pdfSettings);
+  ExportPDFStream(*m_pdfFilter, report.PreviewPages(), file->Device(), m_pdfSettings);
   m_pendingPdf = std::move(file);
 }
 

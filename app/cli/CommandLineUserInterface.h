@@ -2,7 +2,7 @@
 
 #include "app/UserInterface.h"
 #include "platform/files/FileReplacement.h"
-#include "report/output/frxExportPDFFile.h"
+#include "report/output/ExportPDFFile.h"
 
 #include <QString>
 #include <QTextStream>
@@ -38,13 +38,13 @@ public:
   void HideProgress() override {}
   // Throws the export's error: the command's only output failed. The file
   // stays pending until CommitPreview().
-  void Preview(TfrxReport& report) override;
+  void Preview(quitanza::report::Report& report) override;
   void ClearFields() override {}
   void FocusField(const QString&) override {}
 
   // From now on the preview exports the prepared pages into `fileName`
   // through `filter`, with these settings.
-  void ExportPreviewTo(TfrxPDFExport& filter, const QString& fileName, const TfrxPDFFileSettings& settings);
+  void ExportPreviewTo(quitanza::report::PDFExport& filter, const QString& fileName, const quitanza::report::PDFFileSettings& settings);
   // Puts the PDF the preview wrote in place; without this call it is removed.
   void CommitPreview();
 
@@ -61,9 +61,9 @@ private:
   bool m_confirmed;
   StopKind m_stop = StopKind::None;
   QString m_message;
-  TfrxPDFExport* m_pdfFilter = nullptr;
+  quitanza::report::PDFExport* m_pdfFilter = nullptr;
   QString m_pdfFileName;
-  TfrxPDFFileSettings m_pdfSettings;
+  quitanza::report::PDFFileSettings m_pdfSettings;
   std::unique_ptr<platform::FileReplacement> m_pendingPdf;
 };
 

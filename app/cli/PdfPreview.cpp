@@ -7,7 +7,9 @@
 
 namespace quitanza::app {
 
+using namespace doclib;
 using namespace platform;
+using namespace report;
 
 namespace {
 
@@ -36,7 +38,7 @@ void SetUpPdfPreview(CommandLineUserInterface& ui, DataModule& dm, const QComman
     return;
   }
   ProtectedFiles(dm.DataFolder()).RefuseAsOutput(parser.value(PdfOption));
-  TfrxPDFFileSettings settings;
+  PDFFileSettings settings;
   settings.UserPassword = parser.value(PasswordOption);
   ui.ExportPreviewTo(dm.frxPDFExport, parser.value(PdfOption), settings);
 }

@@ -6,6 +6,8 @@
 namespace quitanza::app {
 
 using namespace doclib;
+using namespace platform;
+using namespace report;
 
 void SelectReceipt(DataModule& dm, const QString& numero)
 {

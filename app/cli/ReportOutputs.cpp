@@ -2,16 +2,17 @@
 
 #include "app/cli/ProtectedFiles.h"
 #include "app/cli/UsageError.h"
-#include "report/model/frxPreviewPages.h"
-#include "report/model/frxReport.h"
+#include "report/model/PreviewPages.h"
+#include "report/model/Report.h"
 #include "report/output/PngExport.h"
-#include "report/output/frxExportPDFFile.h"
+#include "report/output/ExportPDFFile.h"
 
 #include <stdexcept>
 
 namespace quitanza::app {
 
 using namespace platform;
+using namespace report;
 
 namespace {
 
@@ -20,7 +21,7 @@ ReportOutput PreparedReportFile()
   return {QCommandLineOption(QStringLiteral("fp3"), QStringLiteral("Grava o relatório preparado nesse arquivo (.fp3)."),
                              QStringLiteral("ARQ")),
           {},
-          [](TfrxReport& report, const QString& target, const QCommandLineParser&, const ProtectedFiles&) {
+          [](Report& report, const QString& target, const QCommandLineParser&, const ProtectedFiles&) {
             report.PreviewPages().SaveToFile(target);
           }};
 }
@@ -42,15 +43,15 @@ ReportOutput PdfFile()
   return {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("Exporta as páginas preparadas para esse PDF."),
                              QStringLiteral("ARQ")),
           {PageSelection, UserPassword, OwnerPassword, Uncompressed, EmbeddedFonts},
-          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser, const ProtectedFiles&) {
-            TfrxPDFFileSettings settings;
+          [](Report& report, const QString& target, const QCommandLineParser& parser, const ProtectedFiles&) {
+            PDFFileSettings settings;
             settings.PageNumbers = parser.value(PageSelection);
             settings.UserPassword = parser.value(UserPassword);
             settings.OwnerPassword = parser.value(OwnerPassword);
             settings.Compressed = !parser.isSet(Uncompressed);
             settings.EmbeddedFonts = parser.isSet(EmbeddedFonts);
             try {
-              frxExportPDFFile(report.PreviewPages(), target, settings);
+              ExportPDFFile(report.PreviewPages(), target, settings);
             } catch (const std::invalid_argument& badSelection) {
               throw UsageError(QString::fromStdString(badSelection.what()));
             }
@@ -67,7 +68,7 @@ ReportOutput PngPages()
                              QStringLiteral("Grava cada página como PREFIXO-1.png, PREFIXO-2.png, ..."),
                              QStringLiteral("PREFIXO")),
           {Resolution},
-          [](TfrxReport& report, const QString& target, const QCommandLineParser& parser,
+          [](Report& report, const QString& target, const QCommandLineParser& parser,
              const ProtectedFiles& protectedFiles) {
             bool isNumber = false;
             const int dpi = parser.value(Resolution).toInt(&isNumber);

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-class TfrxReport;
+namespace quitanza::report { class Report; }
 
 namespace quitanza::app {
 
@@ -22,7 +22,7 @@ class ProtectedFiles;
 struct ReportOutput {
   QCommandLineOption option;
   QList<QCommandLineOption> settings;
-  std::function<void(TfrxReport& report, const QString& target, const QCommandLineParser& parser,
+  std::function<void(quitanza::report::Report& report, const QString& target, const QCommandLineParser& parser,
                      const ProtectedFiles& protectedFiles)>
     write;
 };

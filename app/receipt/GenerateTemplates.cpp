@@ -1,12 +1,13 @@
 // Build step: writes Recibo.fr3 and Pagar.fr3 into the folder given as the
 // only argument (the folder of the quitanza executable).
 #include "app/receipt/ReceiptTemplates.h"
-#include "report/format/frxErrors.h"
+#include "report/format/Errors.h"
 
 #include <QDir>
 
 #include <cstdio>
 
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 int main(int argc, char* argv[])
@@ -19,7 +20,7 @@ int main(int argc, char* argv[])
   try {
     for (ReceiptKind kind : {ReceiptKind::Recebimento, ReceiptKind::Pagamento})
       SaveReceiptTemplate(kind, folder.filePath(ReceiptTemplateFileName(kind)));
-  } catch (const EfrxError& error) {
+  } catch (const ReportError& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;
   }

@@ -1,13 +1,14 @@
 #include "app/receipt/ReceiptLayout.h"
 
 #include "app/receipt/MakerLogo.h"
-#include "report/model/frxClass.h"
+#include "report/model/Class.h"
 
 #include <array>
 
 namespace quitanza::app {
 
 using namespace platform;
+using namespace report;
 
 namespace {
 
@@ -23,7 +24,7 @@ struct ObjectSpec {
   long double left, top, width, height;
   int fontPixels;  // 0: the page's font
   bool bold;
-  TfrxHAlign align;
+  quitanza::report::HAlign align;
   QStringView text;
 };
 
@@ -93,24 +94,24 @@ constexpr std::array<QStringView, 14> kVariables = {
     u"Empresa", u"Endereco", u"Cidade",   u"Telefone", u"Email_Site", u"Informacao",   u"Valor",
     u"Cliente", u"Referente", u"CPF_CNPJ", u"Codigo",   u"MD5",        u"CNPJ_Empresa", u"CidadeData"};
 
-TfrxComponent* CreateObject(const ObjectSpec& spec, TfrxReportPage& page)
+Component* CreateObject(const ObjectSpec& spec, ReportPage& page)
 {
-  TfrxView* view = nullptr;
+  View* view = nullptr;
   switch (spec.kind) {
   case ObjectKind::Shape:
-    view = new TfrxShapeView(&page);
+    view = new ShapeView(&page);
     break;
   case ObjectKind::Line: {
-    auto* line = new TfrxLineView(&page);
+    auto* line = new LineView(&page);
     line->Diagonal = true;
     view = line;
     break;
   }
   case ObjectKind::Picture:
-    view = new TfrxPictureView(&page);
+    view = new PictureView(&page);
     break;
   case ObjectKind::Memo: {
-    auto* memo = new TfrxMemoView(&page);
+    auto* memo = new MemoView(&page);
     memo->HAlign = spec.align;
     memo->SetText(spec.text.toString());
     if (spec.fontPixels != 0) {
@@ -128,7 +129,7 @@ TfrxComponent* CreateObject(const ObjectSpec& spec, TfrxReportPage& page)
   return view;
 }
 
-void SetVariables(TfrxReport& report)
+void SetVariables(Report& report)
 {
   report.Variables.Clear();
   report.Variables.SetValue(QStringLiteral(" Sistema"), QString());
@@ -136,43 +137,43 @@ void SetVariables(TfrxReport& report)
     report.Variables.SetValue(name.toString(), QString());
 }
 
-void BuildFirstCopy(TfrxReport& report, TfrxReportPage& page)
+void BuildFirstCopy(Report& report, ReportPage& page)
 {
   for (const ObjectSpec& spec : kFirstCopy)
     CreateObject(spec, page);
 
-  auto* shape2 = static_cast<TfrxShapeView*>(report.FindObject(QStringLiteral("Shape2")));
+  auto* shape2 = static_cast<ShapeView*>(report.FindObject(QStringLiteral("Shape2")));
   shape2->Color = clSilver;
-  static_cast<TfrxPictureView*>(report.FindObject(QStringLiteral("Picture1")))->Center = true;
-  TPicture logo;
+  static_cast<PictureView*>(report.FindObject(QStringLiteral("Picture1")))->Center = true;
+  Picture logo;
   logo.SetImage(DrawMakerLogo());
-  static_cast<TfrxPictureView*>(report.FindObject(QStringLiteral("Picture2")))->SetPicture(logo);
+  static_cast<PictureView*>(report.FindObject(QStringLiteral("Picture2")))->SetPicture(logo);
   for (const auto& [name, points] : kSmallestSizes)
-    static_cast<TfrxMemoView*>(report.FindObject(name.toString()))->MinFontSize = points;
-  auto* date = static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Date")));
+    static_cast<MemoView*>(report.FindObject(name.toString()))->MinFontSize = points;
+  auto* date = static_cast<MemoView*>(report.FindObject(QStringLiteral("Date")));
   date->DisplayFormat.Kind = fkDateTime;
   date->DisplayFormat.FormatStr = QStringLiteral("dddd, dd \"de\" mmmm \"de\" yyyy");
 }
 
-void BuildCutLine(TfrxReportPage& page)
+void BuildCutLine(ReportPage& page)
 {
-  auto* cut = new TfrxLineView(&page);
+  auto* cut = new LineView(&page);
   cut->SetName(QStringLiteral("Line6"));
   cut->SetBounds(0, 525.13L, mm(190), 0);
   cut->Diagonal = true;
   cut->Frame.SetStyle(fsDot);
 }
 
-void BuildSecondCopy(TfrxReport& report, TfrxReportPage& page)
+void BuildSecondCopy(Report& report, ReportPage& page)
 {
   for (const auto& [twinName, originalName] : kTwins) {
-    TfrxComponent* original = report.FindObject(originalName.toString());
-    TfrxComponent* twin = frxFindClass(original->ClassName())(&page);
+    Component* original = report.FindObject(originalName.toString());
+    Component* twin = FindClass(original->ClassName())(&page);
     twin->Assign(*original);
     twin->SetName(twinName.toString());
     twin->SetTop(original->Top() + kCopyPitch);
   }
-  auto* via = static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Memo23")));
+  auto* via = static_cast<MemoView*>(report.FindObject(QStringLiteral("Memo23")));
   via->SetText(QStringLiteral("2° Via"));
   via->SetTop(417.53L + 605.95L);
   report.FindObject(QStringLiteral("Memo24"))->SetLeft(550.49L);
@@ -183,17 +184,17 @@ void BuildSecondCopy(TfrxReport& report, TfrxReportPage& page)
 }
 
 // The payment receipt says who was paid instead of who paid.
-void WordForPayment(TfrxReport& report)
+void WordForPayment(Report& report)
 {
   for (QStringView name : {u"Memo1", u"Memo10"}) {
-    auto* title = static_cast<TfrxMemoView*>(report.FindObject(name.toString()));
+    auto* title = static_cast<MemoView*>(report.FindObject(name.toString()));
     title->SetText(QStringLiteral("RECIBO DE PAGAMENTO"));
     Font font = title->Font();
     font.Height = -12;
     title->SetFont(font);
   }
   for (QStringView name : {u"Memo3", u"Memo25"})
-    static_cast<TfrxMemoView*>(report.FindObject(name.toString()))->SetText(QStringLiteral("Pagamos a:"));
+    static_cast<MemoView*>(report.FindObject(name.toString()))->SetText(QStringLiteral("Pagamos a:"));
 }
 
 }  // namespace
@@ -207,18 +208,18 @@ QString FirstCopyName(QStringView objectName)
   return objectName.toString();
 }
 
-void BuildReceiptLayout(TfrxReport& report, ReceiptKind kind)
+void BuildReceiptLayout(Report& report, ReceiptKind kind)
 {
   report.Clear();
-  report.PreviewOptions.Buttons = frxAllPreviewButtons;
+  report.PreviewOptions.Buttons = AllPreviewButtons;
   report.PreviewOptions.Zoom = 1;
   report.PrintOptions.Printer = QStringLiteral("Default");
   report.DotMatrixReport = false;
   SetVariables(report);
 
-  auto* data = new TfrxDataPage(&report);
+  auto* data = new DataPage(&report);
   data->SetName(QStringLiteral("Data"));
-  auto* page = new TfrxReportPage(&report);
+  auto* page = new ReportPage(&report);
   page->SetName(QStringLiteral("Page1"));
   page->SetPaperSize(9);
   page->LeftMargin = page->RightMargin = page->TopMargin = page->BottomMargin = 10;

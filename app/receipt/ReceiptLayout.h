@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-class TfrxReport;
+namespace quitanza::report { class Report; }
 
 namespace quitanza::app {
 
@@ -12,7 +12,7 @@ enum class ReceiptKind { Recebimento, Pagamento };
 
 // Fills `report` with the two-copy A4 receipt: its variables, its settings and
 // every object of both copies. The report is cleared first.
-void BuildReceiptLayout(TfrxReport& report, ReceiptKind kind);
+void BuildReceiptLayout(quitanza::report::Report& report, ReceiptKind kind);
 
 // The first copy's object a second-copy object repeats ("Memo27" gives
 // "Informacao"); any other name as it is.

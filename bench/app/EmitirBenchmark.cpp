@@ -19,6 +19,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 namespace {
@@ -33,14 +34,14 @@ public:
       "TELEFONE=(98)3210-4567\nCFP_CNPJ=12.345.678/0001-95\nLOGO=%1\nCODIGO=%2\n")
       .arg(QStringLiteral(QUITANZA_TEST_DATA "/draw/logo.png"))
       .arg(receipts);
-    WriteFileAtomically(FFolder.filePath(QStringLiteral("config.ini")), settings.toUtf8());
-    WriteRegisterFile(FFolder.filePath(QStringLiteral("recibo.xml")), Packed(SampleRecords(receipts)));
+    WriteFileAtomically(m_folder.filePath(QStringLiteral("config.ini")), settings.toUtf8());
+    WriteRegisterFile(m_folder.filePath(QStringLiteral("recibo.xml")), Packed(SampleRecords(receipts)));
   }
-  QString Path() const { return FFolder.path(); }
-  QString PdfPath() const { return FFolder.filePath(QStringLiteral("recibo.pdf")); }
+  QString Path() const { return m_folder.path(); }
+  QString PdfPath() const { return m_folder.filePath(QStringLiteral("recibo.pdf")); }
 
 private:
-  QTemporaryDir FFolder;
+  QTemporaryDir m_folder;
 };
 
 void IssueReceipt(benchmark::State& state)

@@ -1,8 +1,8 @@
 #include "report/model/Picture.h"
 
 #include "platform/files/AtomicFile.h"
-#include "report/format/frxBinaryProps.h"
-#include "report/format/frxErrors.h"
+#include "report/format/BinaryProps.h"
+#include "report/format/Errors.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -10,24 +10,26 @@
 
 #include <array>
 
-using namespace quitanza::platform;
+namespace quitanza::report {
+
+using namespace platform;
 
 namespace {
 
 struct TGraphicInfo {
-  TGraphicClass graphicClass;
+  report::GraphicClass graphicClass;
   QLatin1String name;
   const char* format;
 };
 
 constexpr std::array<TGraphicInfo, 4> kGraphics = {{
-    {TGraphicClass::Png, QLatin1String("TPngImage"), "png"},
-    {TGraphicClass::Bitmap, QLatin1String("TBitmap"), "bmp"},
-    {TGraphicClass::Jpeg, QLatin1String("TJPEGImage"), "jpeg"},
-    {TGraphicClass::Icon, QLatin1String("TIcon"), "ico"},
+    {GraphicClass::Png, QLatin1String("TPngImage"), "png"},
+    {GraphicClass::Bitmap, QLatin1String("TBitmap"), "bmp"},
+    {GraphicClass::Jpeg, QLatin1String("TJPEGImage"), "jpeg"},
+    {GraphicClass::Icon, QLatin1String("TIcon"), "ico"},
 }};
 
-const TGraphicInfo* InfoOf(TGraphicClass graphicClass)
+const TGraphicInfo* InfoOf(GraphicClass graphicClass)
 {
   for (const TGraphicInfo& info : kGraphics) {
     if (info.graphicClass == graphicClass)
@@ -36,71 +38,71 @@ const TGraphicInfo* InfoOf(TGraphicClass graphicClass)
   return nullptr;
 }
 
-TGraphicClass DetectClass(const QByteArray& data)
+GraphicClass DetectClass(const QByteArray& data)
 {
   if (data.startsWith("\x89PNG\r\n\x1a\n"))
-    return TGraphicClass::Png;
+    return GraphicClass::Png;
   if (data.startsWith("BM"))
-    return TGraphicClass::Bitmap;
+    return GraphicClass::Bitmap;
   if (data.startsWith("\xFF\xD8"))
-    return TGraphicClass::Jpeg;
+    return GraphicClass::Jpeg;
   if (data.startsWith(QByteArray("\x00\x00\x01\x00", 4)))
-    return TGraphicClass::Icon;
-  return TGraphicClass::None;
+    return GraphicClass::Icon;
+  return GraphicClass::None;
 }
 
-EfrxError UnreadablePicture() { return EfrxError(QStringLiteral(u"formato de imagem não suportado")); }
+ReportError UnreadablePicture() { return ReportError(QStringLiteral(u"formato de imagem não suportado")); }
 
 }  // namespace
 
-QString TPicture::GraphicClassName() const
+QString Picture::GraphicClassName() const
 {
-  const TGraphicInfo* info = InfoOf(FClass);
+  const TGraphicInfo* info = InfoOf(m_class);
   return info ? QString(info->name) : QString();
 }
 
-void TPicture::Clear()
+void Picture::Clear()
 {
-  FClass = TGraphicClass::None;
-  FData.clear();
-  FImage = QImage();
-  FDecoded = false;
+  m_class = report::GraphicClass::None;
+  m_data.clear();
+  m_image = QImage();
+  m_decoded = false;
 }
 
-const QImage& TPicture::Image() const
+const QImage& Picture::Image() const
 {
-  if (!FDecoded && FClass != TGraphicClass::None)
-    FImage.loadFromData(FData, InfoOf(FClass)->format);
-  FDecoded = true;
-  return FImage;
+  if (!m_decoded && m_class != report::GraphicClass::None)
+    m_image.loadFromData(m_data, InfoOf(m_class)->format);
+  m_decoded = true;
+  return m_image;
 }
 
-void TPicture::Hold(TGraphicClass graphicClass, const QByteArray& data, bool check)
+void Picture::Hold(report::GraphicClass graphicClass, const QByteArray& data, bool check)
 {
   QImage image;
   if (check && !image.loadFromData(data, InfoOf(graphicClass)->format))
     throw UnreadablePicture();
-  FClass = graphicClass;
-  FData = data;
-  FImage = image;
-  FDecoded = check;
+  m_class = graphicClass;
+  m_data = data;
+  m_image = image;
+  m_decoded = check;
 }
 
-void TPicture::LoadFromFile(const QString& fileName)
+void Picture::LoadFromFile(const QString& fileName)
 {
   const QByteArray data = ReadWholeFile(fileName);
   // The picture's own errors do not know which file they came from.
   try {
     LoadFromData(data);
-  } catch (const EfrxError& error) {
-    throw EfrxError(QStringLiteral(u"A imagem %1 não pode ser lida: %2").arg(fileName, error.Message()));
+  } catch (const ReportError& error) {
+    throw ReportError(QStringLiteral(u"A imagem %1 não pode ser lida: %2").arg(fileName, error.Message()));
   }
 }
 
-void TPicture::LoadFromData(const QByteArray& data)
+void Picture::LoadFromData(const QByteArray& data)
 {
-  const TGraphicClass graphicClass = DetectClass(data);
-  if (graphicClass != TGraphicClass::None) {
+  const report::GraphicClass graphicClass = DetectClass(data);
+  if (graphicClass != report::GraphicClass::None) {
     Hold(graphicClass, data, true);
     return;
   }
@@ -110,17 +112,17 @@ void TPicture::LoadFromData(const QByteArray& data)
   SetImage(image);
 }
 
-bool TPicture::SetGraphicData(const QByteArray& data)
+bool Picture::SetGraphicData(const QByteArray& data)
 {
   Clear();
-  const TGraphicClass graphicClass = DetectClass(data);
-  if (graphicClass == TGraphicClass::None)
+  const report::GraphicClass graphicClass = DetectClass(data);
+  if (graphicClass == report::GraphicClass::None)
     return false;
   Hold(graphicClass, data, false);
   return true;
 }
 
-void TPicture::SetImage(const QImage& image)
+void Picture::SetImage(const QImage& image)
 {
   if (image.isNull()) {
     Clear();
@@ -130,33 +132,33 @@ void TPicture::SetImage(const QImage& image)
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "png"))
-    throw EfrxError(QStringLiteral(u"Não foi possível codificar a imagem"));
-  FClass = TGraphicClass::Png;
-  FData = png;
-  FImage = image;
-  FDecoded = true;
+    throw ReportError(QStringLiteral(u"Não foi possível codificar a imagem"));
+  m_class = report::GraphicClass::Png;
+  m_data = png;
+  m_image = image;
+  m_decoded = true;
 }
 
-QByteArray TPicture::StreamData() const
+QByteArray Picture::StreamData() const
 {
-  const TGraphicInfo* info = InfoOf(FClass);
+  const TGraphicInfo* info = InfoOf(m_class);
   if (!info)
     return {};
   QByteArray payload;
-  payload.reserve(1 + info->name.size() + 4 + FData.size());
+  payload.reserve(1 + info->name.size() + 4 + m_data.size());
   payload.append(static_cast<char>(info->name.size()));
   payload.append(info->name.data(), info->name.size());
   // A PNG graphic is its file; the others carry their size first.
-  if (FClass != TGraphicClass::Png) {
+  if (m_class != report::GraphicClass::Png) {
     char size[4];
-    qToLittleEndian(static_cast<quint32>(FData.size()), size);
+    qToLittleEndian(static_cast<quint32>(m_data.size()), size);
     payload.append(size, 4);
   }
-  payload.append(FData);
+  payload.append(m_data);
   return payload;
 }
 
-void TPicture::SetStreamData(QByteArrayView payload)
+void Picture::SetStreamData(QByteArrayView payload)
 {
   Clear();
   if (payload.isEmpty())
@@ -169,7 +171,7 @@ void TPicture::SetStreamData(QByteArrayView payload)
   for (const TGraphicInfo& info : kGraphics) {
     if (name != QByteArrayView(info.name.data(), info.name.size()))
       continue;
-    if (info.graphicClass != TGraphicClass::Png) {
+    if (info.graphicClass != report::GraphicClass::Png) {
       if (data.size() < 4)
         throw UnreadablePicture();
       const quint32 size = qFromLittleEndian<quint32>(data.constData());
@@ -182,31 +184,33 @@ void TPicture::SetStreamData(QByteArrayView payload)
   }
 }
 
-const TfrxPropTable& TPicture::Props()
+const PropTable& Picture::Props()
 {
-  static const TfrxPropTable table = [] {
-    TfrxPropTable t;
-    t.Defined.Write = [](const void* object, TfrxBinaryWriter& writer, const TfrxXMLSerializer&) {
-      const auto& picture = *static_cast<const TPicture*>(object);
+  static const PropTable table = [] {
+    PropTable t;
+    t.Defined.Write = [](const void* object, BinaryWriter& writer, const XMLSerializer&) {
+      const auto& picture = *static_cast<const report::Picture*>(object);
       if (picture.IsEmpty())
         return;
       writer.WritePropName(QStringLiteral("Data"));
       writer.WriteBinary(picture.StreamData());
     };
-    t.Defined.Read = [](void* object, QByteArrayView name, TfrxBinaryReader& reader, TfrxXMLSerializer&) {
+    t.Defined.Read = [](void* object, QByteArrayView name, BinaryReader& reader, XMLSerializer&) {
       if (name != "Data")
         return false;
-      static_cast<TPicture*>(object)->SetStreamData(reader.ReadBinary());
+      static_cast<report::Picture*>(object)->SetStreamData(reader.ReadBinary());
       return true;
     };
-    t.Defined.Copy = [](void* to, const void* from, TfrxPropCopy&) {
-      const auto& picture = *static_cast<const TPicture*>(from);
+    t.Defined.Copy = [](void* to, const void* from, PropCopy&) {
+      const auto& picture = *static_cast<const report::Picture*>(from);
       if (picture.IsEmpty())
         return false;
-      static_cast<TPicture*>(to)->SetStreamData(picture.StreamData());
+      static_cast<report::Picture*>(to)->SetStreamData(picture.StreamData());
       return true;
     };
     return t;
   }();
   return table;
 }
+
+}  // namespace quitanza::report

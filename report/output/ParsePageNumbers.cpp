@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace quitanza::report {
+
 namespace {
 
 class SelectionError : public std::invalid_argument {
@@ -59,3 +61,5 @@ QList<int> ParsePageNumbers(const QString& pageNumbers, int total) {
   }
   return pages;
 }
+
+}  // namespace quitanza::report

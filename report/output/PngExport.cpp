@@ -3,11 +3,11 @@
 #include "platform/files/FileError.h"
 #include "platform/files/FileReplacement.h"
 #include "platform/graphics/PainterCanvas.h"
-#include "report/model/frxDrawPage.h"
-#include "report/model/frxPageSource.h"
-#include "report/model/frxReportPage.h"
-#include "report/model/frxUnits.h"
-#include "report/text/frxGraphicUtilsRound.h"
+#include "report/model/DrawPage.h"
+#include "report/model/PageSource.h"
+#include "report/model/ReportPage.h"
+#include "report/model/Units.h"
+#include "report/text/GraphicUtilsRound.h"
 
 #include <QImageWriter>
 #include <QPainter>
@@ -15,7 +15,9 @@
 #include <cmath>
 #include <stdexcept>
 
-using namespace quitanza::platform;
+namespace quitanza::report {
+
+using namespace platform;
 
 namespace {
 
@@ -37,10 +39,10 @@ void CheckResolution(int dpi)
 
 }  // namespace
 
-QImage RenderPage(TfrxPageSource& pages, int index, int dpi)
+QImage RenderPage(PageSource& pages, int index, int dpi)
 {
   CheckResolution(dpi);
-  TfrxReportPage* page = pages.GetPage(index);
+  ReportPage* page = pages.GetPage(index);
   if (!page)
     return {};
   const double scale = dpi / 96.0;
@@ -58,7 +60,7 @@ QImage RenderPage(TfrxPageSource& pages, int index, int dpi)
                                  .arg(kMaxPixelsPerSide)
                                  .arg(kMaxPixels / 1e6)
                                  .toStdString());
-  QImage image(frxRound(width), frxRound(height), QImage::Format_RGB32);
+  QImage image(Round(width), Round(height), QImage::Format_RGB32);
   if (image.isNull())
     throw std::runtime_error(
         QStringLiteral(u"Falta memória para a imagem da página %1 (%2 x %3 pixels).").arg(index + 1).arg(width).arg(height).toStdString());
@@ -68,7 +70,7 @@ QImage RenderPage(TfrxPageSource& pages, int index, int dpi)
   image.setDotsPerMeterY(dotsPerMetre);
   QPainter painter(&image);
   PainterCanvas canvas(painter, dpi, dpi, false);
-  frxDrawPage(pages, index, canvas, scale, scale, 0, 0);
+  DrawPage(pages, index, canvas, scale, scale, 0, 0);
   return image;
 }
 
@@ -77,7 +79,7 @@ QString PngPageFileName(const QString& prefix, int page)
   return QStringLiteral("%1-%2.png").arg(prefix).arg(page);
 }
 
-QStringList ExportPagesToPng(TfrxPageSource& pages, const QString& prefix, int dpi)
+QStringList ExportPagesToPng(PageSource& pages, const QString& prefix, int dpi)
 {
   CheckResolution(dpi);
   QStringList written;
@@ -95,3 +97,5 @@ QStringList ExportPagesToPng(TfrxPageSource& pages, const QString& prefix, int d
   }
   return written;
 }
+
+}  // namespace quitanza::report

@@ -8,6 +8,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 class AutenticarWorkflowTest : public WorkflowTest {
@@ -97,7 +98,7 @@ TEST_F(AutenticarWorkflowTest, AnAmountThatIsNoNumberGivesTheConversionError)
 TEST_F(AutenticarWorkflowTest, AnUnreadableSettingsFileIsAnErrorNotAnEmptyIssuerDocument)
 {
   ASSERT_TRUE(QFile::remove(SettingsPath()));
-  ASSERT_TRUE(QDir(FFolder.path()).mkdir(QStringLiteral("config.ini")));
+  ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("config.ini")));
   EXPECT_EQ(Autenticar(QStringLiteral("1"), QStringLiteral("ANA"), QStringLiteral("1,00")), std::nullopt);
   ASSERT_EQ(Ui.Seen.size(), 1);
   EXPECT_TRUE(Ui.Seen.at(0).startsWith(QStringLiteral(u"Erro: Não foi possível ler "))) << Ui.Seen.at(0).toStdString();

@@ -7,6 +7,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 class ConfiguracaoWorkflowTest : public WorkflowTest {
@@ -60,7 +61,7 @@ TEST_F(ConfiguracaoWorkflowTest, ANamedSelectionOfKeysLeavesTheOthersAsTheyWere)
 
 TEST_F(ConfiguracaoWorkflowTest, AFailedWriteShowsTheErrorWithoutConfirmationAndKeepsTheWindowOpen)
 {
-  ASSERT_TRUE(QDir(FFolder.path()).mkdir(QStringLiteral("config.ini")));
+  ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("config.ini")));
   EXPECT_FALSE(Configuracao.BitBtn2Click(IssuerSettings()));
   ASSERT_EQ(Ui.Seen.size(), 1);
   EXPECT_TRUE(Ui.Seen.at(0).startsWith(QStringLiteral("Erro: Unable to ")));

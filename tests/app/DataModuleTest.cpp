@@ -1,5 +1,5 @@
 #include "app/DataModule.h"
-#include "report/model/frxPictureView.h"
+#include "report/model/PictureView.h"
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
 
@@ -11,6 +11,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 using DataModuleTest = WorkflowTest;
@@ -61,10 +62,10 @@ TEST_F(DataModuleTest, FieldObjectsFillTheInsertedRowAndReadTheCurrentOne)
 TEST_F(DataModuleTest, TheDataFolderIsOneProcessesAtATime)
 {
   const QString inUse =
-    QStringLiteral(u"Os dados em %1 estão em uso por outro processo do Quitanza.").arg(QDir(FFolder.path()).absolutePath());
-  EXPECT_EQ(CreationError(FFolder.path()), inUse.toStdString());
+    QStringLiteral(u"Os dados em %1 estão em uso por outro processo do Quitanza.").arg(QDir(m_folder.path()).absolutePath());
+  EXPECT_EQ(CreationError(m_folder.path()), inUse.toStdString());
   Dm.reset();
-  EXPECT_EQ(CreationError(FFolder.path()), "created");
+  EXPECT_EQ(CreationError(m_folder.path()), "created");
 }
 
 TEST_F(DataModuleTest, AMissingDataFolderIsNamed)
@@ -89,7 +90,7 @@ TEST_F(DataModuleTest, TheReportHoldsTheReceiptLayoutFromCreation)
 
 TEST_F(DataModuleTest, ThePdfExportHasTheReceiptsStoredSettings)
 {
-  const TfrxPDFExport& pdf = Dm->frxPDFExport;
+  const PDFExport& pdf = Dm->frxPDFExport;
   EXPECT_TRUE(pdf.Compressed);
   EXPECT_FALSE(pdf.EmbeddedFonts);
   EXPECT_FALSE(pdf.Outline);
@@ -109,7 +110,7 @@ TEST_F(DataModuleTest, TemplatesComeFromTheDataFolderWhenItHasThem)
   const QString beside = QStringLiteral(QUITANZA_BINARY_DIR "/app/Recibo.fr3");
   EXPECT_EQ(Dm->TemplatePath(u"Recibo.fr3"), beside);
 
-  TfrxReport own;
+  Report own;
   ASSERT_TRUE(own.LoadFromFile(beside));
   own.FindObject(QStringLiteral("Memo1"))->SetName(QStringLiteral("Titulo"));
   own.SaveToFile(PathOf(QStringLiteral("Recibo.fr3")));
@@ -133,7 +134,7 @@ TEST_F(DataModuleTest, AMissingTemplateLeavesTheReportEmptyAndAnUnknownTypeIsRef
 TEST_F(DataModuleTest, BeforePrintPutsAnExistingLogoIntoBothCopiesOnly)
 {
   const auto logoWidth = [&](const QString& name) {
-    return static_cast<const TfrxPictureView*>(Dm->frxReport.FindObject(name))->Picture().Width();
+    return static_cast<const PictureView*>(Dm->frxReport.FindObject(name))->Picture().Width();
   };
   Dm->fImagem = PathOf(QStringLiteral("nao-existe.png"));
   Dm->frxReportBeforePrint(nullptr);

@@ -1,6 +1,6 @@
 #include "app/AuthenticationCode.h"
 #include "app/PrincipalWorkflow.h"
-#include "report/model/frxPictureView.h"
+#include "report/model/PictureView.h"
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
 
@@ -9,6 +9,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 using ::testing::ElementsAre;
@@ -129,7 +130,7 @@ TEST_F(EmitirWorkflowTest, AReceiptPrintsTheLogoInBothCopiesAndAPaymentNone)
   ReceiptEntry entry = Entry(QStringLiteral("JOÃO"), QStringLiteral("10,00"));
   ASSERT_TRUE(Principal.btnEmitirClick(entry));
   for (const QString& name : {QStringLiteral("Picture1"), QStringLiteral("Picture3")}) {
-    const TfrxPictureView* logo = PreparedPicture(name);
+    const PictureView* logo = PreparedPicture(name);
     ASSERT_NE(logo, nullptr) << name.toStdString();
     EXPECT_EQ(logo->Picture().Width(), 40);
     EXPECT_NEAR(static_cast<double>(logo->Width()), 143.62, 1e-9);
@@ -153,7 +154,7 @@ TEST_F(EmitirWorkflowTest, ARegisterThatCannotBeWrittenEndsTheIssueAfterThePrevi
   WriteSettings("[EMITENTE]\nCODIGO=7\n");
   Principal.FormShow();
   ASSERT_TRUE(QFile::remove(RegisterPath()));
-  ASSERT_TRUE(QDir(FFolder.path()).mkdir(QStringLiteral("recibo.xml")));
+  ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("recibo.xml")));
   Ui.Seen.clear();
 
   EXPECT_FALSE(Principal.btnEmitirClick(Entry(QStringLiteral("JOÃO"), QStringLiteral("10,00"))));

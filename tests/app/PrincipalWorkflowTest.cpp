@@ -8,6 +8,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 using ::testing::ElementsAre;
@@ -64,14 +65,14 @@ TEST_F(PrincipalWorkflowTest, AFailedSaveAtClosingShowsTheErrorAndKeepsTheProgra
   Dm->cdsReg.Post();
   // A folder where the register file should be: the save cannot replace it.
   ASSERT_TRUE(QFile::remove(RegisterPath()));
-  ASSERT_TRUE(QDir(FFolder.path()).mkdir(QStringLiteral("recibo.xml")));
+  ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("recibo.xml")));
 
   EXPECT_FALSE(Principal.FormClose());
   ASSERT_EQ(Ui.Seen.size(), 2);
   EXPECT_TRUE(Ui.Seen.at(1).startsWith(QStringLiteral(u"Erro: Não foi possível gravar ") + RegisterPath()))
     << Ui.Seen.at(1).toStdString();
 
-  ASSERT_TRUE(QDir(FFolder.path()).rmdir(QStringLiteral("recibo.xml")));
+  ASSERT_TRUE(QDir(m_folder.path()).rmdir(QStringLiteral("recibo.xml")));
   EXPECT_TRUE(Principal.FormClose());
   EXPECT_THAT(Codigos(RegisterInFile()), ElementsAre(7));
 }

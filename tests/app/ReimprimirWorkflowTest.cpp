@@ -1,8 +1,8 @@
 #include "app/ConsultaWorkflow.h"
 #include "app/PrincipalWorkflow.h"
 #include "platform/files/AtomicFile.h"
-#include "report/model/frxPictureView.h"
-#include "report/model/frxPreviewPages.h"
+#include "report/model/PictureView.h"
+#include "report/model/PreviewPages.h"
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
 
@@ -10,6 +10,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 class ReimprimirWorkflowTest : public WorkflowTest {

@@ -1,6 +1,6 @@
 #include "tests/app/RunQuitanza.h"
 
-#include "report/model/frxClass.h"
+#include "report/model/Class.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -102,11 +103,11 @@ TEST(RelatorioCommand, APdfDrawsATaggedMemoIntoAnImageWithoutADisplay)
   QTemporaryDir dir;
   const QString model = dir.filePath(QStringLiteral("negrito.fr3"));
   {
-    TfrxReport report;
-    auto* page = new TfrxReportPage(&report);
+    quitanza::report::Report report;
+    auto* page = new quitanza::report::ReportPage(&report);
     page->SetName(QStringLiteral("Page1"));
     page->SetPaperSize(9);
-    auto* memo = new TfrxMemoView(page);
+    auto* memo = new quitanza::report::MemoView(page);
     memo->SetName(QStringLiteral("Memo1"));
     memo->SetBounds(20, 20, 300, 20);
     memo->AllowHTMLTags = true;

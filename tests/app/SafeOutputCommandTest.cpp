@@ -17,6 +17,7 @@
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 using SafeOutputCommandTest = DataFolderCommandTest;

@@ -30,7 +30,7 @@ public:
   void Caution(const QString& text) override { Seen << QStringLiteral("Aviso: ") + text; }
   void ShowProgress() override { Seen << QStringLiteral("progresso"); }
   void HideProgress() override { Seen << QStringLiteral("progresso oculto"); }
-  void Preview(TfrxReport&) override { Seen << QStringLiteral("visualização"); }
+  void Preview(quitanza::report::Report&) override { Seen << QStringLiteral("visualização"); }
   void ClearFields() override { Seen << QStringLiteral("campos limpos"); }
   void FocusField(const QString& name) override { Seen << QStringLiteral("foco: ") + name; }
 };

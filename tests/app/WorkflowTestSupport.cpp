@@ -2,19 +2,20 @@
 
 #include "platform/files/AtomicFile.h"
 #include "platform/storage/RegisterFile.h"
-#include "report/model/frxMemoView.h"
-#include "report/model/frxPictureView.h"
-#include "report/model/frxPreviewPages.h"
-#include "report/model/frxReportPage.h"
+#include "report/model/MemoView.h"
+#include "report/model/PictureView.h"
+#include "report/model/PreviewPages.h"
+#include "report/model/ReportPage.h"
 
 #include <QImage>
 
 using namespace quitanza::doclib;
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 // The templates the build wrote beside the executable.
-WorkflowTest::WorkflowTest() : Dm(std::make_unique<DataModule>(FFolder.path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"))) {}
+WorkflowTest::WorkflowTest() : Dm(std::make_unique<DataModule>(m_folder.path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"))) {}
 
 void WorkflowTest::WriteRegister(const std::vector<ReceiptRecord>& records) const
 {
@@ -47,8 +48,8 @@ QString WorkflowTest::WriteLogo() const
 
 QString WorkflowTest::PreparedText(const QString& name) const
 {
-  TfrxReportPage* page = Dm->frxReport.PreviewPages().GetPage(0);
-  const auto* memo = page ? dynamic_cast<const TfrxMemoView*>(page->FindObject(name)) : nullptr;
+  quitanza::report::ReportPage* page = Dm->frxReport.PreviewPages().GetPage(0);
+  const auto* memo = page ? dynamic_cast<const MemoView*>(page->FindObject(name)) : nullptr;
   if (!memo) {
     ADD_FAILURE() << "no prepared memo " << name.toStdString();
     return {};
@@ -59,10 +60,10 @@ QString WorkflowTest::PreparedText(const QString& name) const
   return text;
 }
 
-const TfrxPictureView* WorkflowTest::PreparedPicture(const QString& name) const
+const PictureView* WorkflowTest::PreparedPicture(const QString& name) const
 {
-  TfrxReportPage* page = Dm->frxReport.PreviewPages().GetPage(0);
-  return page ? dynamic_cast<const TfrxPictureView*>(page->FindObject(name)) : nullptr;
+  quitanza::report::ReportPage* page = Dm->frxReport.PreviewPages().GetPage(0);
+  return page ? dynamic_cast<const quitanza::report::PictureView*>(page->FindObject(name)) : nullptr;
 }
 
 ReceiptRecord Receipt(std::int32_t codigo)

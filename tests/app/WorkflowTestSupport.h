@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-class TfrxPictureView;
+namespace quitanza::report { class PictureView; }
 
 // A workflow test: an empty data folder of its own, its data module and a
 // scripted operator.
@@ -21,7 +21,7 @@ class WorkflowTest : public ::testing::Test {
 protected:
   WorkflowTest();
 
-  QString PathOf(const QString& name) const { return FFolder.filePath(name); }
+  QString PathOf(const QString& name) const { return m_folder.filePath(name); }
   QString RegisterPath() const { return PathOf(QStringLiteral("recibo.xml")); }
   QString SettingsPath() const { return PathOf(QStringLiteral("config.ini")); }
 
@@ -36,9 +36,9 @@ protected:
   // What the data module's report prepared last, on its first page: a memo's
   // text without its final line break, a picture object (null when absent).
   QString PreparedText(const QString& name) const;
-  const TfrxPictureView* PreparedPicture(const QString& name) const;
+  const quitanza::report::PictureView* PreparedPicture(const QString& name) const;
 
-  QTemporaryDir FFolder;
+  QTemporaryDir m_folder;
   std::unique_ptr<quitanza::app::DataModule> Dm;
   ScriptedUserInterface Ui;
 };

@@ -2,8 +2,8 @@
 
 #include "app/TextFunctions.h"
 #include "app/receipt/ReceiptLayout.h"
-#include "report/model/frxClass.h"
-#include "report/model/frxPreviewPages.h"
+#include "report/model/Class.h"
+#include "report/model/PreviewPages.h"
 
 #include <QHash>
 
@@ -11,6 +11,7 @@
 #include <vector>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 namespace {
@@ -39,9 +40,9 @@ const QHash<QString, QString>& ReceiptTexts()
   return texts;
 }
 
-TfrxPictureView& Picture(TfrxReport& report, const QString& name)
+quitanza::report::PictureView& PictureNamed(quitanza::report::Report& report, const QString& name)
 {
-  return *static_cast<TfrxPictureView*>(report.FindObject(name));
+  return *static_cast<quitanza::report::PictureView*>(report.FindObject(name));
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ QString ReceiptText(const QString& variable)
   return ReceiptTexts().value(variable);
 }
 
-void FillReceipt(TfrxReport& report)
+void FillReceipt(quitanza::report::Report& report)
 {
   BuildReceiptLayout(report, ReceiptKind::Recebimento);
   report.EngineOptions.NewSilentMode = simSilent;
@@ -63,17 +64,17 @@ void FillReceipt(TfrxReport& report)
 
 IssuedReceipt::IssuedReceipt(const IssuedReceiptOptions& options)
 {
-  FillReceipt(FReport);
-  FReport.EngineOptions.NewSilentMode = simReThrow;
-  auto* page = static_cast<TfrxReportPage*>(FReport.FindObject(QStringLiteral("Page1")));
+  FillReceipt(m_report);
+  m_report.EngineOptions.NewSilentMode = simReThrow;
+  auto* page = static_cast<quitanza::report::ReportPage*>(m_report.FindObject(QStringLiteral("Page1")));
   page->SetPageCount(options.Pages);
   if (!options.Pictures) {
-    for (TfrxComponent* object : std::vector<TfrxComponent*>(page->Objects()))
-      if (dynamic_cast<TfrxPictureView*>(object))
+    for (quitanza::report::Component* object : std::vector<quitanza::report::Component*>(page->Objects()))
+      if (dynamic_cast<quitanza::report::PictureView*>(object))
         delete object;
   } else if (options.Logo) {
     for (const QString& name : {QStringLiteral("Picture1"), QStringLiteral("Picture3")}) {
-      TfrxPictureView& logo = Picture(FReport, name);
+      quitanza::report::PictureView& logo = PictureNamed(m_report, name);
       logo.SetHeight(83.15L);
       logo.SetWidth(143.62L);
       logo.LoadPictureFromFile(QStringLiteral(QUITANZA_TEST_DATA "/draw/logo.png"));
@@ -81,16 +82,16 @@ IssuedReceipt::IssuedReceipt(const IssuedReceiptOptions& options)
   }
   if (options.IssueDate.isValid()) {
     // The long date is printed; a fixed day keeps the page the same every day.
-    FReport.SystemVariables.removeAll(QStringLiteral("Date"));
-    FReport.OnGetValue = [date = options.IssueDate](const QString& name) {
+    m_report.SystemVariables.removeAll(QStringLiteral("Date"));
+    m_report.OnGetValue = [date = options.IssueDate](const QString& name) {
       return name.compare(QLatin1String("Date"), Qt::CaseInsensitive) == 0 ? QVariant(date) : QVariant();
     };
   }
-  if (!FReport.PrepareReport())
+  if (!m_report.PrepareReport())
     throw std::runtime_error("the receipt could not be prepared");
 }
 
-TfrxPreviewPages& IssuedReceipt::Pages()
+quitanza::report::PreviewPages& IssuedReceipt::Pages()
 {
-  return FReport.PreviewPages();
+  return m_report.PreviewPages();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "report/model/frxReport.h"
+#include "report/model/Report.h"
 
 #include <QDate>
 #include <QString>
 
-class TfrxPreviewPages;
+namespace quitanza::report { class PreviewPages; }
 
 // The text issuing gives a receipt variable (Empresa, Cliente, Referente ...):
 // one realistic receipt with accents and a reference long enough to wrap.
@@ -13,7 +13,7 @@ QString ReceiptText(const QString& variable);
 
 // The receipt layout with its thirteen variables set as issuing sets them,
 // as quoted literals; not prepared.
-void FillReceipt(TfrxReport& report);
+void FillReceipt(quitanza::report::Report& report);
 
 // What a receipt needs besides its texts.
 struct IssuedReceiptOptions {
@@ -32,9 +32,9 @@ class IssuedReceipt {
 public:
   explicit IssuedReceipt(const IssuedReceiptOptions& options = {});
 
-  TfrxReport& Report() { return FReport; }
-  TfrxPreviewPages& Pages();
+  quitanza::report::Report& Report() { return m_report; }
+  quitanza::report::PreviewPages& Pages();
 
 private:
-  TfrxReport FReport;
+  quitanza::report::Report m_report;
 };

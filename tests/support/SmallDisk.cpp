@@ -11,13 +11,13 @@
 SmallDisk::SmallDisk(int kilobytes)
 {
   const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";
-  m_mounted = ::mount("tmpfs", QFile::encodeName(FFolder.path()).constData(), "tmpfs", 0, options.constData()) == 0;
+  m_mounted = ::mount("tmpfs", QFile::encodeName(m_folder.path()).constData(), "tmpfs", 0, options.constData()) == 0;
 }
 
 SmallDisk::~SmallDisk()
 {
   if (m_mounted)
-    ::umount2(QFile::encodeName(FFolder.path()).constData(), MNT_DETACH);
+    ::umount2(QFile::encodeName(m_folder.path()).constData(), MNT_DETACH);
 }
 
 void SmallDisk::Fill(qint64 leftBytes) const

@@ -15,14 +15,14 @@ public:
   SmallDisk& operator=(const SmallDisk&) = delete;
 
   bool Mounted() const { return m_mounted; }
-  QString Path() const { return FFolder.path(); }
-  QString FilePath(const QString& name) const { return FFolder.filePath(name); }
+  QString Path() const { return m_folder.path(); }
+  QString FilePath(const QString& name) const { return m_folder.filePath(name); }
 
   // Fills what is left of the disk with a file of its own, but for
   // `leftBytes` (the disk hands out whole pages of 4 KB).
   void Fill(qint64 leftBytes = 0) const;
 
 private:
-  QTemporaryDir FFolder;
+  QTemporaryDir m_folder;
   bool m_mounted = false;
 };

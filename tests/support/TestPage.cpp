@@ -1,9 +1,10 @@
 #include "tests/support/TestPage.h"
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
-TestPage::TestPage() : m_band(new TfrxNullBand(&FPage))
+TestPage::TestPage() : m_band(new NullBand(&m_page))
 {
-  FPage.SetPaperSize(9);
-  FPage.LeftMargin = FPage.RightMargin = FPage.TopMargin = FPage.BottomMargin = 10;
+  m_page.SetPaperSize(9);
+  m_page.LeftMargin = m_page.RightMargin = m_page.TopMargin = m_page.BottomMargin = 10;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/model/frxBand.h"
-#include "report/model/frxReportPage.h"
+#include "report/model/Band.h"
+#include "report/model/ReportPage.h"
 
 // A page as preparation leaves it, built in code: A4 with 10 mm margins and a
 // null band that carries the objects.
@@ -11,8 +11,8 @@ public:
   TestPage(const TestPage&) = delete;
   TestPage& operator=(const TestPage&) = delete;
 
-  TfrxReportPage& Page() { return FPage; }
-  TfrxNullBand& Band() { return *m_band; }
+  quitanza::report::ReportPage& Page() { return m_page; }
+  quitanza::report::NullBand& Band() { return *m_band; }
   template <class View>
   View& Add(long double left, long double top, long double width, long double height)
   {
@@ -22,6 +22,6 @@ public:
   }
 
 private:
-  TfrxReportPage FPage;
-  TfrxNullBand* m_band;
+  quitanza::report::ReportPage m_page;
+  quitanza::report::NullBand* m_band;
 };

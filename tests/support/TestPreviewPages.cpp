@@ -1,6 +1,7 @@
 #include "tests/support/TestPreviewPages.h"
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 TestPage& TestPreviewPages::AddPage()
 {
@@ -9,13 +10,13 @@ TestPage& TestPreviewPages::AddPage()
   return page;
 }
 
-TfrxReportPage* TestPreviewPages::GetPage(int index)
+ReportPage* TestPreviewPages::GetPage(int index)
 {
-  return index >= 0 && index < Count() ? FPages[static_cast<std::size_t>(index)] : nullptr;
+  return index >= 0 && index < Count() ? m_pages[static_cast<std::size_t>(index)] : nullptr;
 }
 
 QSize TestPreviewPages::GetPageSize(int index)
 {
-  const TfrxReportPage* page = GetPage(index);
+  const quitanza::report::ReportPage* page = GetPage(index);
   return page ? QSize(static_cast<int>(page->Width()), static_cast<int>(page->Height())) : QSize();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/model/frxPageSource.h"
+#include "report/model/PageSource.h"
 #include "tests/support/TestPage.h"
 
 #include <memory>
@@ -8,20 +8,20 @@
 
 // Prepared pages held in memory, standing in for the store where a test
 // builds its pages in code.
-class TestPreviewPages : public TfrxPageSource {
+class TestPreviewPages : public quitanza::report::PageSource {
 public:
   // A new page owned by the list.
   TestPage& AddPage();
   // A page the caller keeps.
-  void Add(TfrxReportPage& page) { FPages.push_back(&page); }
+  void Add(quitanza::report::ReportPage& page) { m_pages.push_back(&page); }
   int Copy = 0;
 
-  int Count() const override { return static_cast<int>(FPages.size()); }
-  TfrxReportPage* GetPage(int index) override;
+  int Count() const override { return static_cast<int>(m_pages.size()); }
+  quitanza::report::ReportPage* GetPage(int index) override;
   QSize GetPageSize(int index) override;
   int CopyNo() const override { return Copy; }
 
 private:
   std::vector<std::unique_ptr<TestPage>> m_owned;
-  std::vector<TfrxReportPage*> FPages;
+  std::vector<quitanza::report::ReportPage*> m_pages;
 };

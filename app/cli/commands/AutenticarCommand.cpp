@@ -13,6 +13,7 @@ namespace quitanza::app {
 
 using namespace doclib;
 using namespace platform;
+using namespace report;
 
 namespace {
 

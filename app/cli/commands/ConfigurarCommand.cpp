@@ -15,6 +15,7 @@ namespace quitanza::app {
 
 using namespace doclib;
 using namespace platform;
+using namespace report;
 
 namespace {
 

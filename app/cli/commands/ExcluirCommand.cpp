@@ -9,7 +9,9 @@
 
 namespace quitanza::app {
 
+using namespace doclib;
 using namespace platform;
+using namespace report;
 
 namespace {
 

@@ -11,7 +11,9 @@
 
 namespace quitanza::app {
 
+using namespace doclib;
 using namespace platform;
+using namespace report;
 
 namespace {
 

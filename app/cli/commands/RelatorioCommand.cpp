@@ -3,8 +3,8 @@
 #include "app/cli/ProtectedFiles.h"
 #include "app/cli/ReportOutputs.h"
 #include "app/cli/UsageError.h"
-#include "report/model/frxPreviewPages.h"
-#include "report/model/frxReport.h"
+#include "report/model/PreviewPages.h"
+#include "report/model/Report.h"
 
 #include <algorithm>
 #include <array>
@@ -13,6 +13,7 @@
 namespace quitanza::app {
 
 using namespace platform;
+using namespace report;
 
 namespace {
 
@@ -21,7 +22,7 @@ const QString PreparedOption = QStringLiteral("preparado");
 const std::array<QString, 2> DrawingOutputs = {QStringLiteral("--png"), QStringLiteral("--pdf")};
 
 // Sets each --var NOME=TEXTO as the application does: the text as a quoted literal.
-void SetVariables(TfrxReport& report, const QStringList& assignments)
+void SetVariables(Report& report, const QStringList& assignments)
 {
   for (const QString& assignment : assignments) {
     const qsizetype equals = assignment.indexOf(QLatin1Char('='));
@@ -92,7 +93,7 @@ public:
     for (const ReportOutput* output : requested)
       protectedFiles.RefuseAsOutput(parser.value(output->option.names().constFirst()));
 
-    auto report = std::make_unique<TfrxReport>();
+    auto report = std::make_unique<quitanza::report::Report>();
     // Errors reach the command line as one message and exit status 3.
     report->EngineOptions.NewSilentMode = simReThrow;
     if (prepared) {

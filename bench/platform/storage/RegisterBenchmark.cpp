@@ -45,11 +45,11 @@ public:
   {
     WriteRegisterFile(Original(), Packed(SampleRecords(RegisterSize)));
   }
-  QString Original() const { return FFolder.filePath(QStringLiteral("original.xml")); }
-  QString Copy() const { return FFolder.filePath(QStringLiteral("recibo.xml")); }
+  QString Original() const { return m_folder.filePath(QStringLiteral("original.xml")); }
+  QString Copy() const { return m_folder.filePath(QStringLiteral("recibo.xml")); }
 
 private:
-  QTemporaryDir FFolder;
+  QTemporaryDir m_folder;
 };
 
 const TRegisterFiles& Files()

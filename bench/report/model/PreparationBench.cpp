@@ -4,22 +4,23 @@
 // benchmark alone (--benchmark_filter) to read its peak memory.
 #include "tests/support/IssuedReceipt.h"
 
-#include "report/model/frxPreviewPages.h"
+#include "report/model/PreviewPages.h"
 
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
 constexpr int kPages = 10000;
 
-void FillReceiptPages(TfrxReport& report)
+void FillReceiptPages(quitanza::report::Report& report)
 {
   FillReceipt(report);
-  dynamic_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(kPages);
+  dynamic_cast<quitanza::report::ReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(kPages);
 }
 
 double PeakMegabytes()
@@ -31,7 +32,7 @@ double PeakMegabytes()
 
 void Prepare(benchmark::State& state, bool fileCache)
 {
-  TfrxReport report;
+  quitanza::report::Report report;
   FillReceiptPages(report);
   report.EngineOptions.UseFileCache = fileCache;
   report.EngineOptions.MaxMemSize = 10;
@@ -53,11 +54,11 @@ BENCHMARK(BM_PrepareReceiptPagesWithFileCache)->Unit(benchmark::kMillisecond);
 
 void BM_RebuildEveryPage(benchmark::State& state)
 {
-  TfrxReport report;
+  quitanza::report::Report report;
   FillReceiptPages(report);
   if (!report.PrepareReport())
     state.SkipWithError("preparation failed");
-  TfrxPreviewPages& pages = report.PreviewPages();
+  quitanza::report::PreviewPages& pages = report.PreviewPages();
   for (auto _ : state) {
     for (int i = 0; i < pages.Count(); ++i)
       benchmark::DoNotOptimize(pages.GetPage(i));

@@ -1,7 +1,7 @@
 // Loading and saving a large template, with a general XML parser reading the
 // same bytes as the yardstick. Targets: load within 4x and save within 3x of
 // the yardstick's parse time.
-#include "report/model/frxClass.h"
+#include "report/model/Class.h"
 
 #include <QBuffer>
 
@@ -11,6 +11,7 @@
 #include <pugixml.hpp>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -25,25 +26,25 @@ QImage SmallImage()
 
 // 5,000 objects in equal parts memos, lines, shapes and pictures, on pages
 // of 250 objects each.
-void BuildLargeReport(TfrxReport& report)
+void BuildLargeReport(quitanza::report::Report& report)
 {
-  TPicture picture;
+  quitanza::report::Picture picture;
   picture.SetImage(SmallImage());
   report.Variables.SetValue(QStringLiteral(" Sistema"), QString());
   report.Variables.SetValue(QStringLiteral("Valor"), QString());
-  auto* data = new TfrxDataPage(&report);
+  auto* data = new quitanza::report::DataPage(&report);
   data->SetName(QStringLiteral("Data"));
-  TfrxReportPage* page = nullptr;
+  quitanza::report::ReportPage* page = nullptr;
   for (int i = 0; i < kObjects; ++i) {
     if (i % 250 == 0) {
-      page = new TfrxReportPage(&report);
+      page = new quitanza::report::ReportPage(&report);
       page->SetName(QStringLiteral("Page%1").arg(i / 250 + 1));
     }
     const long double top = (i % 250) * 4.1234567L;
-    TfrxView* view = nullptr;
+    quitanza::report::View* view = nullptr;
     switch (i % 4) {
     case 0: {
-      auto* memo = new TfrxMemoView(page);
+      auto* memo = new quitanza::report::MemoView(page);
       memo->SetText(QStringLiteral("Linha %1 de texto: [Valor] & R$ 1.234,56").arg(i));
       memo->HAlign = haCenter;
       Font font;
@@ -53,15 +54,15 @@ void BuildLargeReport(TfrxReport& report)
       break;
     }
     case 1:
-      view = new TfrxLineView(page);
-      static_cast<TfrxLineView*>(view)->Diagonal = true;
+      view = new quitanza::report::LineView(page);
+      static_cast<quitanza::report::LineView*>(view)->Diagonal = true;
       break;
     case 2:
-      view = new TfrxShapeView(page);
+      view = new quitanza::report::ShapeView(page);
       view->Color = clSilver;
       break;
     default: {
-      auto* pictureView = new TfrxPictureView(page);
+      auto* pictureView = new quitanza::report::PictureView(page);
       pictureView->SetPicture(picture);
       view = pictureView;
       break;
@@ -75,7 +76,7 @@ void BuildLargeReport(TfrxReport& report)
 const QByteArray& LargeTemplate()
 {
   static const QByteArray bytes = [] {
-    TfrxReport report;
+    quitanza::report::Report report;
     BuildLargeReport(report);
     QByteArray out;
     QBuffer buffer(&out);
@@ -106,7 +107,7 @@ void BM_TemplateLoad(benchmark::State& state)
   const QByteArray& bytes = LargeTemplate();
   for (auto _ : state) {
     state.PauseTiming();
-    auto report = std::make_unique<TfrxReport>();
+    auto report = std::make_unique<quitanza::report::Report>();
     report->EngineOptions.NewSilentMode = simReThrow;
     QBuffer buffer;
     buffer.setData(bytes);
@@ -126,7 +127,7 @@ void BM_TemplateLoad(benchmark::State& state)
 void BM_TemplateReload(benchmark::State& state)
 {
   const QByteArray& bytes = LargeTemplate();
-  TfrxReport report;
+  quitanza::report::Report report;
   report.EngineOptions.NewSilentMode = simReThrow;
   for (auto _ : state) {
     QBuffer buffer;
@@ -140,7 +141,7 @@ void BM_TemplateReload(benchmark::State& state)
 
 void BM_TemplateSave(benchmark::State& state)
 {
-  TfrxReport report;
+  quitanza::report::Report report;
   BuildLargeReport(report);
   for (auto _ : state) {
     QByteArray out;

@@ -3,9 +3,9 @@
 // it, plain, with embedded fonts and protected. The batch leaves the
 // pictures out (the target is for pages without pictures); the
 // single receipt keeps the maker's logo, and once the issuer's logo too.
-#include "report/model/frxPreviewPages.h"
-#include "report/output/frxExportPDF.h"
-#include "report/output/frxPreviewPagesExport.h"
+#include "report/model/PreviewPages.h"
+#include "report/output/ExportPDF.h"
+#include "report/output/PreviewPagesExport.h"
 #include "tests/support/IssuedReceipt.h"
 
 #include <benchmark/benchmark.h>
@@ -13,21 +13,22 @@
 #include <QBuffer>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
-qint64 ExportInto(QBuffer& buffer, TfrxPreviewPages& pages, TfrxPDFExport& filter) {
+qint64 ExportInto(QBuffer& buffer, PreviewPages& pages, PDFExport& filter) {
   buffer.setData(QByteArray());
   buffer.open(QIODevice::WriteOnly);
   filter.Stream = &buffer;
-  frxExportPreviewPages(pages, &filter, {});
+  ExportPreviewPages(pages, &filter, {});
   buffer.close();
   return buffer.size();
 }
 
 void ExportReceiptPagesWithoutPictures(benchmark::State& state) {
   IssuedReceipt receipt({.Pages = int(state.range(0)), .Pictures = false});
-  TfrxPDFExport filter;
+  PDFExport filter;
   QBuffer buffer;
   qint64 size = 0;
   for (auto _ : state)
@@ -41,7 +42,7 @@ enum Variant { Plain, EmbeddedFonts, Protected, IssuerLogo };
 
 void ExportSingleReceipt(benchmark::State& state) {
   IssuedReceipt receipt({.Logo = state.range(0) == IssuerLogo});
-  TfrxPDFExport filter;
+  PDFExport filter;
   filter.EmbeddedFonts = state.range(0) == EmbeddedFonts;
   if (state.range(0) == Protected)
     filter.UserPassword = "recibo";

@@ -1,18 +1,19 @@
 // Costs of the PDF fonts: turning a receipt line into glyph codes (shaping
 // included), writing the objects of a font, embedded and not, and making the
 // subset of a substitute face when the process has not made it before.
-#include "report/output/frxPDFFontObjects.h"
-#include "report/output/frxPDFFontSubset.h"
-#include "report/output/frxPDFFonts.h"
-#include "report/output/frxPDFStreamEncoder.h"
-#include "report/output/frxPDFStrings.h"
-#include "report/output/frxPDFWriter.h"
+#include "report/output/PDFFontObjects.h"
+#include "report/output/PDFFontSubset.h"
+#include "report/output/PDFFonts.h"
+#include "report/output/PDFStreamEncoder.h"
+#include "report/output/PDFStrings.h"
+#include "report/output/PDFWriter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -20,8 +21,8 @@ const char16_t ReceiptLine[] = u"Recebi(emos) de: JOÃO D'ÁVILA — a importân
                                u"e quatro reais e cinquenta e seis centavos)";
 
 void RemapReceiptLine(benchmark::State& state) {
-  TfrxPDFFonts fonts;
-  TfrxPDFFont& font = fonts[fonts.FindOrAdd(Font())];
+  PDFFonts fonts;
+  PDFFont& font = fonts[fonts.FindOrAdd(Font())];
   QByteArray hex;
   for (auto _ : state) {
     hex.clear();
@@ -36,13 +37,13 @@ void WriteFontObjects(benchmark::State& state) {
   // The face itself, not a substitute, so embedding is up to the setting.
   Font named;
   named.Name = QStringLiteral("Liberation Sans");
-  TfrxPDFFonts fonts;
+  PDFFonts fonts;
   fonts[fonts.FindOrAdd(named)].RemapString(ReceiptLine, false);
-  TfrxPDFStreamEncoder encoder;
+  PDFStreamEncoder encoder;
   for (auto _ : state) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    TfrxPDFWriter writer(buffer);
+    PDFWriter writer(buffer);
     fonts[0].SetReference(0);
     fonts.Write({writer, encoder, true, embedded, nullptr});
     benchmark::DoNotOptimize(buffer.data().size());
@@ -51,12 +52,12 @@ void WriteFontObjects(benchmark::State& state) {
 BENCHMARK(WriteFontObjects)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void SubsetReceiptGlyphs(benchmark::State& state) {
-  TfrxPDFFonts fonts;
-  TfrxPDFFont& font = fonts[fonts.FindOrAdd(Font())];
+  PDFFonts fonts;
+  PDFFont& font = fonts[fonts.FindOrAdd(Font())];
   font.RemapString(ReceiptLine, false);
-  TfrxPDFStreamEncoder encoder;
+  PDFStreamEncoder encoder;
   for (auto _ : state) {
-    const QByteArray subset = frxSubsetFontProgram(font.Face(), font.UsedAlphabet());
+    const QByteArray subset = SubsetFontProgram(font.Face(), font.UsedAlphabet());
     benchmark::DoNotOptimize(encoder.Encode(subset, true, nullptr, 0).size());
   }
 }

@@ -1,11 +1,11 @@
 // Costs of the PDF writing stages: deflating one page's content, encrypting
 // it, and writing a small file through the object writer.
-#include "report/output/frxPDFColors.h"
-#include "report/output/frxPDFEncryption.h"
-#include "report/output/frxPDFFileId.h"
-#include "report/output/frxPDFNumbers.h"
-#include "report/output/frxPDFStreamEncoder.h"
-#include "report/output/frxPDFWriter.h"
+#include "report/output/PDFColors.h"
+#include "report/output/PDFEncryption.h"
+#include "report/output/PDFFileId.h"
+#include "report/output/PDFNumbers.h"
+#include "report/output/PDFStreamEncoder.h"
+#include "report/output/PDFWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -34,7 +35,7 @@ QByteArray PageContent(int size) {
 
 void DeflateContent3KB(benchmark::State& state) {
   const QByteArray content = PageContent(3 * 1024);
-  TfrxPDFStreamEncoder encoder;
+  PDFStreamEncoder encoder;
   for (auto _ : state)
     benchmark::DoNotOptimize(encoder.Encode(content, true, nullptr, 2));
   state.SetBytesProcessed(state.iterations() * content.size());
@@ -45,14 +46,14 @@ BENCHMARK(DeflateContent3KB);
 void DeflateContent3KBNewEncoder(benchmark::State& state) {
   const QByteArray content = PageContent(3 * 1024);
   for (auto _ : state)
-    benchmark::DoNotOptimize(TfrxPDFStreamEncoder().Encode(content, true, nullptr, 2));
+    benchmark::DoNotOptimize(PDFStreamEncoder().Encode(content, true, nullptr, 2));
 }
 BENCHMARK(DeflateContent3KBNewEncoder);
 
 void DeflateAndEncryptContent3KB(benchmark::State& state) {
   const QByteArray content = PageContent(3 * 1024);
-  const TfrxPDFEncryption encryption("user", "", PdfPermissionValue(AllPDFEncBits), NewPdfFileId());
-  TfrxPDFStreamEncoder encoder;
+  const PDFEncryption encryption("user", "", PdfPermissionValue(AllPDFEncBits), NewPdfFileId());
+  PDFStreamEncoder encoder;
   for (auto _ : state)
     benchmark::DoNotOptimize(encoder.Encode(content, true, &encryption, 2));
   state.SetBytesProcessed(state.iterations() * content.size());
@@ -62,14 +63,14 @@ BENCHMARK(DeflateAndEncryptContent3KB);
 void SetUpEncryption(benchmark::State& state) {
   const QByteArray fileId = NewPdfFileId();
   for (auto _ : state)
-    benchmark::DoNotOptimize(TfrxPDFEncryption("user", "owner", -4, fileId));
+    benchmark::DoNotOptimize(quitanza::report::PDFEncryption("user", "owner", -4, fileId));
 }
 BENCHMARK(SetUpEncryption);
 
 // A 10 KB file: header, twenty 500-byte objects, table and trailer.
 void WriteFile10KB(QIODevice& device, const QByteArray& fileId) {
   static const QByteArray body(480, 'x');
-  TfrxPDFWriter writer(device);
+  PDFWriter writer(device);
   writer.WriteLine("%PDF-1.5");
   for (int i = 0; i < 20; ++i) {
     writer.WriteLine(PdfInt(writer.NewObject()) + " 0 obj");

@@ -1,7 +1,7 @@
 // Wrapping 1 MB of Portuguese prose into 70 mm lines at 10 pt, against the
 // floor of shaping the same paragraphs with HarfBuzz alone.
 #include "platform/graphics/FontCatalog.h"
-#include "report/text/frxGraphicUtils.h"
+#include "report/text/GraphicUtils.h"
 
 #include <QStringList>
 
@@ -11,6 +11,7 @@
 #include <random>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -52,7 +53,7 @@ const QStringList& prose()
 
 void WrapWithTextEngine(benchmark::State& state)
 {
-  TfrxDrawText engine;
+  TextEngine engine;
   engine.Lock();
   Font font;
   font.SetSize(10);

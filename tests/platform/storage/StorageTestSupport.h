@@ -18,11 +18,11 @@ QString TestDataFile(const QString& name);
 // A test with a fresh, empty folder of its own.
 class FolderTest : public ::testing::Test {
 protected:
-  QString PathOf(const QString& name) const { return FFolder.filePath(name); }
-  QString FolderPath() const { return FFolder.path(); }
+  QString PathOf(const QString& name) const { return m_folder.filePath(name); }
+  QString FolderPath() const { return m_folder.path(); }
 
 private:
-  QTemporaryDir FFolder;
+  QTemporaryDir m_folder;
 };
 
 // The storage test helper program run as a second process (see StorageTestHelper.cpp).

@@ -1,42 +1,44 @@
 #include "ExpressionTestHost.h"
 #include "ExpressionTestPrinting.h"
 
-#include "report/expressions/frxExpressionError.h"
-#include "report/expressions/frxExpressionEvaluator.h"
-#include "report/expressions/frxExpressionFunctionText.h"
+#include "report/expressions/ExpressionError.h"
+#include "report/expressions/ExpressionEvaluator.h"
+#include "report/expressions/ExpressionFunctionText.h"
 
 #include <gtest/gtest.h>
+
+using namespace quitanza::report;
 
 namespace {
 
 // A stand-in script engine: every expression compiles, except "bad"; running gives
 // the compiled function's name, or fails for "1/0" and "boom".
-class StandInEngine : public TfrxExpressionCompiler {
+class StandInEngine : public ExpressionCompiler {
 public:
   QStringList& Compiled;
   int& Clears;
 
   StandInEngine(QStringList& compiled, int& clears) : Compiled(compiled), Clears(clears) {}
 
-  std::unique_ptr<TfrxCompiledExpression> Compile(const TfrxExpressionFunction& function) override {
-    if (function.Expression == u"bad") throw TfrxExpressionCompileError(QStringLiteral("Syntax error"));
+  std::unique_ptr<CompiledExpression> Compile(const quitanza::report::ExpressionFunction& function) override {
+    if (function.Expression == u"bad") throw ExpressionCompileError(QStringLiteral("Syntax error"));
     Compiled.append(function.Text);
     return std::make_unique<Function>(function);
   }
   void Clear() override { ++Clears; }
 
 private:
-  class Function : public TfrxCompiledExpression {
+  class Function : public CompiledExpression {
   public:
-    explicit Function(TfrxExpressionFunction function) : m_function(std::move(function)) {}
+    explicit Function(quitanza::report::ExpressionFunction function) : m_function(std::move(function)) {}
     QVariant Run() override {
-      if (m_function.Expression == u"1/0") throw TfrxExpressionRuntimeError(DivisionByZeroMessage());
-      if (m_function.Expression == u"boom") throw TfrxExpressionRuntimeError(QStringLiteral("Boom"));
+      if (m_function.Expression == u"1/0") throw ExpressionRuntimeError(DivisionByZeroMessage());
+      if (m_function.Expression == u"boom") throw ExpressionRuntimeError(QStringLiteral("Boom"));
       return m_function.Name;
     }
 
   private:
-    TfrxExpressionFunction m_function;
+    quitanza::report::ExpressionFunction m_function;
   };
 };
 
@@ -45,7 +47,7 @@ protected:
   ExpressionTestHost Host;
   QStringList Compiled;
   int Clears = 0;
-  TfrxExpressionEvaluator Evaluator{Host, std::make_unique<StandInEngine>(Compiled, Clears)};
+  ExpressionEvaluator Evaluator{Host, std::make_unique<StandInEngine>(Compiled, Clears)};
 
   QString Calc(const QString& expression) { return Evaluator.Calc(expression).toString(); }
 };
@@ -74,7 +76,7 @@ TEST_F(ExpressionCacheTest, MatchesCaseSensitivelyWhenTheReportAsks) {
 
 TEST_F(ExpressionCacheTest, ForgetsFailedAndClearedFunctions) {
   Host.CurrentObject = QStringLiteral("Memo2");
-  EXPECT_THROW(Calc(QStringLiteral("bad")), TfrxExpressionError);
+  EXPECT_THROW(Calc(QStringLiteral("bad")), ExpressionError);
   EXPECT_EQ(Host.Errors, QStringList({QStringLiteral("Memo2: Error in expression 'bad': Syntax error")}));
   EXPECT_EQ(Calc(QStringLiteral("a")), QStringLiteral("fr3f0"));
   Evaluator.ClearCache();
@@ -84,15 +86,15 @@ TEST_F(ExpressionCacheTest, ForgetsFailedAndClearedFunctions) {
 
 TEST_F(ExpressionCacheTest, ReportsRunTimeErrorsWithTheEngineMessage) {
   Host.CurrentObject = QStringLiteral("Memo3");
-  EXPECT_THROW(Calc(QStringLiteral("boom")), TfrxExpressionError);
-  EXPECT_THROW(Calc(QStringLiteral("1/0")), TfrxExpressionError);
+  EXPECT_THROW(Calc(QStringLiteral("boom")), ExpressionError);
+  EXPECT_THROW(Calc(QStringLiteral("1/0")), ExpressionError);
   EXPECT_EQ(Host.Errors, QStringList({QStringLiteral("Memo3: Boom"), QStringLiteral("Memo3: Division by zero")}));
 }
 
 TEST_F(ExpressionCacheTest, DivisionByZeroGivesNullWhenIgnored) {
   Host.IgnoreDivisionByZero = true;
   EXPECT_FALSE(Evaluator.Calc(QStringLiteral("1/0")).isValid());
-  EXPECT_THROW(Calc(QStringLiteral("boom")), TfrxExpressionError);
+  EXPECT_THROW(Calc(QStringLiteral("boom")), ExpressionError);
   EXPECT_EQ(Host.Errors, QStringList({QStringLiteral("Boom")}));
 }
 
@@ -101,19 +103,19 @@ TEST_F(ExpressionCacheTest, WritesFunctionsInTheReportScriptLanguage) {
   Calc(QStringLiteral("x"));
   EXPECT_EQ(Compiled.back(), QStringLiteral("function fr3f0() { return x; }"));
   Host.Language = QStringLiteral("Lua");
-  EXPECT_THROW(Calc(QStringLiteral("y")), TfrxExpressionError);
+  EXPECT_THROW(Calc(QStringLiteral("y")), ExpressionError);
   EXPECT_EQ(Host.Errors.back(), QStringLiteral("Error in expression 'y': Unknown script language 'Lua'"));
 }
 
-TEST(ExpressionFunction, FollowsEachLanguageSyntax) {
+TEST(MakeExpressionFunction, FollowsEachLanguageSyntax) {
   const QString e = QStringLiteral("'a'");
-  EXPECT_EQ(ExpressionFunction(QStringLiteral("PascalScript"), 3, e).Text,
+  EXPECT_EQ(MakeExpressionFunction(QStringLiteral("PascalScript"), 3, e).Text,
             QStringLiteral("function fr3f3: Variant; begin Result := 'a' end; begin end."));
-  EXPECT_EQ(ExpressionFunction(QStringLiteral("C++Script"), 3, e).Text, QStringLiteral("Variant fr3f3() { return 'a'; } {}"));
-  EXPECT_EQ(ExpressionFunction(QStringLiteral("BasicScript"), 3, e).Text,
+  EXPECT_EQ(MakeExpressionFunction(QStringLiteral("C++Script"), 3, e).Text, QStringLiteral("Variant fr3f3() { return 'a'; } {}"));
+  EXPECT_EQ(MakeExpressionFunction(QStringLiteral("BasicScript"), 3, e).Text,
             QStringLiteral("function fr3f3\r\nreturn 'a'\r\nend function"));
-  EXPECT_EQ(ExpressionFunction(QStringLiteral("JScript"), 12, e).Text, QStringLiteral("function fr3f12() { return 'a'; }"));
-  EXPECT_EQ(ExpressionFunction(QStringLiteral("JScript"), 12, e).Name, QStringLiteral("fr3f12"));
+  EXPECT_EQ(MakeExpressionFunction(QStringLiteral("JScript"), 12, e).Text, QStringLiteral("function fr3f12() { return 'a'; }"));
+  EXPECT_EQ(MakeExpressionFunction(QStringLiteral("JScript"), 12, e).Name, QStringLiteral("fr3f12"));
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include "ExpressionTestPrinting.h"
 #include "ExpressionTestHost.h"
 
-#include "report/expressions/frxExpressionError.h"
-#include "report/expressions/frxExpressionEvaluator.h"
-#include "report/expressions/frxExpressionLiteralCompiler.h"
+#include "report/expressions/ExpressionError.h"
+#include "report/expressions/ExpressionEvaluator.h"
+#include "report/expressions/ExpressionLiteralCompiler.h"
 
 #include <gtest/gtest.h>
+
+using namespace quitanza::report;
 
 namespace {
 
@@ -15,13 +17,13 @@ QVariant Literal(const char16_t* text) { return QString::fromUtf16(text); }
 class EvaluatorTest : public testing::Test {
 protected:
   ExpressionTestHost Host;
-  TfrxExpressionEvaluator Evaluator{Host, std::make_unique<TfrxLiteralCompiler>()};
+  ExpressionEvaluator Evaluator{Host, std::make_unique<LiteralCompiler>()};
 
   // The error text Calc fails with; empty when it does not fail.
   QString ErrorOf(const QString& expression) {
     try {
       Evaluator.Calc(expression);
-    } catch (const TfrxExpressionError& error) {
+    } catch (const ExpressionError& error) {
       return error.Message();
     }
     return {};
@@ -129,7 +131,7 @@ TEST_F(EvaluatorTest, GetReportsUnknownNamesWithoutFailing) {
 }
 
 TEST_F(EvaluatorTest, GetEvaluatesAggregateCalls) {
-  EXPECT_THROW(Evaluator.Get(QStringLiteral(" sum (Valor)")), TfrxExpressionError);
+  EXPECT_THROW(Evaluator.Get(QStringLiteral(" sum (Valor)")), ExpressionError);
   EXPECT_EQ(Host.Errors, QStringList({QStringLiteral("Error in expression ' sum (Valor)': Undeclared identifier: 'sum'")}));
 }
 

@@ -1,10 +1,12 @@
 #include "ExpressionTestPrinting.h"
 
-#include "report/expressions/frxExpressionExpander.h"
+#include "report/expressions/ExpressionExpander.h"
 
 #include <QStringList>
 
 #include <gtest/gtest.h>
+
+using namespace quitanza::report;
 
 namespace {
 
@@ -14,7 +16,7 @@ protected:
   QStringList Seen;
 
   QString Expand(const QString& text, const QString& delimiters = QStringLiteral("[,]")) {
-    return ExpandExpressions(text, TfrxExpressionDelimiters::Parse(delimiters), [this](const QString& expression) {
+    return ExpandExpressions(text, quitanza::report::ExpressionDelimiters::Parse(delimiters), [this](const QString& expression) {
       Seen.append(expression);
       return expression.toUpper();
     });
@@ -47,7 +49,7 @@ TEST_F(ExpanderTest, QuotesBeforeTheOpeningDelimiterDoNotCount) {
 }
 
 TEST_F(ExpanderTest, NeverScansAnInsertedValueAgain) {
-  const QString expanded = ExpandExpressions(QStringLiteral("[a][b]"), TfrxExpressionDelimiters::Parse(QStringLiteral("[,]")),
+  const QString expanded = ExpandExpressions(QStringLiteral("[a][b]"), ExpressionDelimiters::Parse(QStringLiteral("[,]")),
                                              [this](const QString& expression) {
                                                Seen.append(expression);
                                                return QStringLiteral("[X]");
@@ -70,11 +72,11 @@ TEST_F(ExpanderTest, UsesTheMemoDelimiters) {
 }
 
 TEST(ExpressionDelimiters, SplitAtTheFirstComma) {
-  const auto delimiters = TfrxExpressionDelimiters::Parse(QStringLiteral("<,>,>"));
+  const auto delimiters = ExpressionDelimiters::Parse(QStringLiteral("<,>,>"));
   EXPECT_EQ(delimiters.Open, QStringLiteral("<"));
   EXPECT_EQ(delimiters.Close, QStringLiteral(">,>"));
-  EXPECT_EQ(TfrxExpressionDelimiters::Parse(QStringLiteral("[,") + QString(300, u']')).Close.size(), 255);
-  EXPECT_FALSE(TfrxExpressionDelimiters::Parse(QStringLiteral(",]")).IsUsable());
+  EXPECT_EQ(ExpressionDelimiters::Parse(QStringLiteral("[,") + QString(300, u']')).Close.size(), 255);
+  EXPECT_FALSE(ExpressionDelimiters::Parse(QStringLiteral(",]")).IsUsable());
 }
 
 }  // namespace

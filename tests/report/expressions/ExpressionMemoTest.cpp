@@ -2,30 +2,31 @@
 #include "ExpressionTestHost.h"
 #include "ExpressionTestPrinting.h"
 
-#include "report/expressions/frxExpressionError.h"
-#include "report/expressions/frxExpressionEvaluator.h"
-#include "report/expressions/frxExpressionExpander.h"
-#include "report/expressions/frxExpressionLiteralCompiler.h"
-#include "report/expressions/frxExpressionMacros.h"
-#include "report/expressions/frxExpressionSystemVariables.h"
-#include "report/expressions/frxExpressionValue.h"
+#include "report/expressions/ExpressionError.h"
+#include "report/expressions/ExpressionEvaluator.h"
+#include "report/expressions/ExpressionExpander.h"
+#include "report/expressions/ExpressionLiteralCompiler.h"
+#include "report/expressions/ExpressionMacros.h"
+#include "report/expressions/ExpressionSystemVariables.h"
+#include "report/expressions/ExpressionValue.h"
 
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
 class MemoExpansionTest : public testing::Test {
 protected:
   ExpressionTestHost Host;
-  TfrxExpressionEvaluator Evaluator{Host, std::make_unique<TfrxLiteralCompiler>()};
-  TfrxMemoExpressionSettings Memo;
+  ExpressionEvaluator Evaluator{Host, std::make_unique<LiteralCompiler>()};
+  MemoExpressionSettings Memo;
   QVariant LastValue;
 
   void SetUp() override {
     Host.CurrentObject = QStringLiteral("Memo1");
-    TfrxSystemVariableValues system;
+    SystemVariableValues system;
     system.PreparationStart = QDateTime(QDate(2024, 12, 27), QTime(9, 15));
     for (const QString& name : SystemVariableNames()) {
       Host.SystemVariables.append({name, *SystemVariableValue(name, system)});
@@ -35,8 +36,8 @@ protected:
   void SetVariable(const QString& name, const QString& expression) { Evaluator.Set(name, expression); }
 
   QString Expand(const QString& text) {
-    return ExpandExpressions(text, TfrxExpressionDelimiters::Parse(QStringLiteral("[,]")), [this](const QString& e) {
-      const TfrxExpressionText value = ExpressionValueText(e, Memo, [this](const QString& x) { return Evaluator.Calc(x); });
+    return ExpandExpressions(text, quitanza::report::ExpressionDelimiters::Parse(QStringLiteral("[,]")), [this](const QString& e) {
+      const ExpressionText value = ExpressionValueText(e, Memo, [this](const QString& x) { return Evaluator.Calc(x); });
       if (value.Value) LastValue = *value.Value;
       return value.Text;
     });
@@ -57,7 +58,7 @@ TEST_F(MemoExpansionTest, AnUnquotedVariableFailsAsAnUndeclaredIdentifier) {
   try {
     Expand(QStringLiteral("[Cliente]"));
     FAIL() << "an unquoted name must not evaluate";
-  } catch (const TfrxExpressionError& error) {
+  } catch (const ExpressionError& error) {
     EXPECT_EQ(error.Message(), QStringLiteral("Memo1: Error in expression 'ANA': Undeclared identifier: 'ANA'"));
   }
 }
@@ -92,7 +93,7 @@ TEST_F(MemoExpansionTest, FormatsANumberWithTheBracketFormat) {
 }
 
 TEST(SystemVariables, ShowThePreparationState) {
-  TfrxSystemVariableValues values;
+  SystemVariableValues values;
   values.PreparationStart = QDateTime(QDate(2024, 12, 27), QTime(9, 15));
   values.PhysicalPage = 2;
   values.CopyName0 = QStringLiteral("Via 1");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/expressions/frxExpressionHost.h"
+#include "report/expressions/ExpressionHost.h"
 
 #include <QList>
 #include <QPair>
@@ -8,11 +8,11 @@
 
 // A report as expression evaluation sees it, kept in memory: variables by name
 // (ignoring case), the current object and the collected errors.
-class ExpressionTestHost : public TfrxExpressionHost {
+class ExpressionTestHost : public quitanza::report::ExpressionHost {
 public:
-  using Variables = QList<QPair<QString, QVariant>>;
+  using VariablesTest = QList<QPair<QString, QVariant>>;
 
-  Variables DataFields, SystemVariables, CallbackValues, ReportVariables, GlobalVariables, ScriptVariables;
+  VariablesTest DataFields, SystemVariables, CallbackValues, ReportVariables, GlobalVariables, ScriptVariables;
   QString CurrentObject;
   QStringList Errors;
   bool IgnoreDivisionByZero = false;
@@ -41,7 +41,7 @@ public:
   QString ScriptLanguage() const override { return Language; }
 
 private:
-  static std::optional<QVariant> Find(const Variables& variables, const QString& name) {
+  static std::optional<QVariant> Find(const VariablesTest& variables, const QString& name) {
     for (const auto& [variableName, value] : variables) {
       if (variableName.compare(name, Qt::CaseInsensitive) == 0) return value;
     }

@@ -1,30 +1,31 @@
 #include "ExpressionTestPrinting.h"
 
-#include "report/expressions/frxExpressionMacros.h"
-#include "report/expressions/frxExpressionValue.h"
+#include "report/expressions/ExpressionMacros.h"
+#include "report/expressions/ExpressionValue.h"
 
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
 struct SplitCase {
   const char16_t* BracketText;
   const char16_t* Expression;
-  std::optional<TfrxFormat> Format;
+  std::optional<quitanza::report::Format> Format;
 };
 
 void PrintTo(const SplitCase& c, std::ostream* os) { *os << QString::fromUtf16(c.BracketText).toStdString(); }
 
-TfrxFormat Format(TfrxFormatKind kind, const QString& formatStr, const QString& decimal = {}) {
+Format Format(FormatKind kind, const QString& formatStr, const QString& decimal = {}) {
   return {decimal, {}, formatStr, kind};
 }
 
 class FormatSplitTest : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(FormatSplitTest, SeparatesExpressionAndFormat) {
-  const auto split = TfrxExpressionWithFormat::Split(QString::fromUtf16(GetParam().BracketText));
+  const auto split = ExpressionWithFormat::Split(QString::fromUtf16(GetParam().BracketText));
   EXPECT_EQ(split.Expression, QString::fromUtf16(GetParam().Expression));
   EXPECT_EQ(split.Format, GetParam().Format);
 }
@@ -47,9 +48,9 @@ class ExpressionValueTest : public testing::Test {
 protected:
   QVariant Result;
   QStringList Asked;
-  TfrxMemoExpressionSettings Settings;
+  MemoExpressionSettings Settings;
 
-  TfrxExpressionText Evaluate(const QString& bracketText) {
+  ExpressionText Evaluate(const QString& bracketText) {
     return ExpressionValueText(bracketText, Settings, [this](const QString& expression) {
       Asked.append(expression);
       return Result;
@@ -78,7 +79,7 @@ TEST_F(ExpressionValueTest, HidesNumericZerosOnly) {
   Settings.HideZeros = true;
   for (const QVariant& zero : {QVariant(0), QVariant(0.0)}) {
     Result = zero;
-    const TfrxExpressionText text = Evaluate(QStringLiteral("X"));
+    const ExpressionText text = Evaluate(QStringLiteral("X"));
     EXPECT_EQ(text.Text, QString());
     EXPECT_EQ(text.Value, zero);
   }

@@ -1,8 +1,10 @@
 #include "ExpressionTestPrinting.h"
 
-#include "report/expressions/frxFormatDataDateTime.h"
+#include "report/expressions/FormatDataDateTime.h"
 
 #include <gtest/gtest.h>
+
+using namespace quitanza::report;
 
 namespace {
 
@@ -14,7 +16,7 @@ struct DateTimeCase {
 void PrintTo(const DateTimeCase& c, std::ostream* os) { *os << QString::fromUtf16(c.Pattern).toStdString(); }
 
 // Tuesday, 5 March 2024, 14:07:09.045
-const TfrxDateTimeValue Afternoon{QDate(2024, 3, 5), QTime(14, 7, 9, 45)};
+const DateTimeValue Afternoon{QDate(2024, 3, 5), QTime(14, 7, 9, 45)};
 
 class DateTimePatternTest : public testing::TestWithParam<DateTimeCase> {};
 

@@ -1,8 +1,10 @@
 #include "ExpressionTestPrinting.h"
 
-#include "report/expressions/frxFormatDataFloatPattern.h"
+#include "report/expressions/FormatDataFloatPattern.h"
 
 #include <gtest/gtest.h>
+
+using namespace quitanza::report;
 
 namespace {
 

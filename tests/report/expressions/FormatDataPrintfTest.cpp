@@ -1,15 +1,17 @@
 #include "ExpressionTestPrinting.h"
 
-#include "report/expressions/frxFormatDataConversion.h"
-#include "report/expressions/frxFormatDataPrintf.h"
+#include "report/expressions/FormatDataConversion.h"
+#include "report/expressions/FormatDataPrintf.h"
 
 #include <gtest/gtest.h>
+
+using namespace quitanza::report;
 
 namespace {
 
 struct PrintfCase {
   const char16_t* Format;
-  TfrxPrintfArgument Argument;
+  PrintfArgument Argument;
   const char16_t* Expected;
 };
 
@@ -36,11 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
         PrintfCase{u"%s", qint64(9), u"9"}, PrintfCase{u"no specifier", 1.0, u"no specifier"}));
 
 TEST(Printf, RefusesSpecifiersThatDoNotFitTheArgument) {
-  EXPECT_THROW(FormatPrintf(QStringLiteral("%f"), qint64(1)), TfrxFormatConversionError);
-  EXPECT_THROW(FormatPrintf(QStringLiteral("%d"), 1.5), TfrxFormatConversionError);
-  EXPECT_THROW(FormatPrintf(QStringLiteral("%d %d"), qint64(1)), TfrxFormatConversionError);
-  EXPECT_THROW(FormatPrintf(QStringLiteral("%q"), 1.5), TfrxFormatConversionError);
-  EXPECT_THROW(FormatPrintf(QStringLiteral("%5"), 1.5), TfrxFormatConversionError);
+  EXPECT_THROW(FormatPrintf(QStringLiteral("%f"), qint64(1)), FormatConversionError);
+  EXPECT_THROW(FormatPrintf(QStringLiteral("%d"), 1.5), FormatConversionError);
+  EXPECT_THROW(FormatPrintf(QStringLiteral("%d %d"), qint64(1)), FormatConversionError);
+  EXPECT_THROW(FormatPrintf(QStringLiteral("%q"), 1.5), FormatConversionError);
+  EXPECT_THROW(FormatPrintf(QStringLiteral("%5"), 1.5), FormatConversionError);
 }
 
 }  // namespace

@@ -1,22 +1,24 @@
 #include "ExpressionTestPrinting.h"
 
-#include "report/expressions/frxFormatData.h"
+#include "report/expressions/FormatData.h"
 
 #include <QDateTime>
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::report;
+
 namespace {
 
-TfrxFormat Format(TfrxFormatKind kind, const QString& formatStr, const QString& decimal = {},
-                  const QString& thousands = {}) {
+Format Format(FormatKind kind, const QString& formatStr, const QString& decimal = {},
+              const QString& thousands = {}) {
   return {decimal, thousands, formatStr, kind};
 }
 
 struct FormatCase {
   const char* Name;
   QVariant Value;
-  TfrxFormat DisplayFormat;
+  quitanza::report::Format DisplayFormat;
   QString Expected;
 };
 

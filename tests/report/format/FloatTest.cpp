@@ -1,11 +1,13 @@
-#include "report/format/frxErrors.h"
-#include "report/format/frxFloat.h"
+#include "report/format/Errors.h"
+#include "report/format/Float.h"
 
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+
+using namespace quitanza::report;
 
 namespace {
 
@@ -19,10 +21,10 @@ class FloatFormat : public testing::TestWithParam<FloatCase> {};
 TEST_P(FloatFormat, WritesShortestGeneralFormWithTheGivenSeparator)
 {
   const FloatCase c = GetParam();
-  EXPECT_EQ(frxFloatToStr(c.value, QLatin1Char('.')), QString::fromLatin1(c.point));
+  EXPECT_EQ(FloatToStr(c.value, QLatin1Char('.')), QString::fromLatin1(c.point));
   QString comma = QString::fromLatin1(c.point);
   comma.replace(QLatin1Char('.'), QLatin1Char(','));
-  EXPECT_EQ(frxFloatToStr(c.value, QLatin1Char(',')), comma);
+  EXPECT_EQ(FloatToStr(c.value, QLatin1Char(',')), comma);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, FloatFormat,
@@ -34,19 +36,19 @@ INSTANTIATE_TEST_SUITE_P(Values, FloatFormat,
 
 TEST(FloatParse, AcceptsPointAndCommaAndIgnoresSpaces)
 {
-  EXPECT_EQ(frxStrToFloat(u"7.55906"), 7.55906L);
-  EXPECT_EQ(frxStrToFloat(u"7,55906"), 7.55906L);
-  EXPECT_EQ(frxStrToFloat(u" 1 000,5"), 1000.5L);
-  EXPECT_EQ(frxStrToFloat(u"1E-5"), 0.00001L);
+  EXPECT_EQ(StrToFloat(u"7.55906"), 7.55906L);
+  EXPECT_EQ(StrToFloat(u"7,55906"), 7.55906L);
+  EXPECT_EQ(StrToFloat(u" 1 000,5"), 1000.5L);
+  EXPECT_EQ(StrToFloat(u"1E-5"), 0.00001L);
 }
 
 TEST(FloatParse, RejectsTextThatIsNotANumber)
 {
   for (QStringView text : {u"", u"abc", u"1.2.3", u"12px", u"١٢"}) {
     try {
-      frxStrToFloat(text);
+      StrToFloat(text);
       ADD_FAILURE() << text.toString().toStdString();
-    } catch (const EfrxError& error) {
+    } catch (const ReportError& error) {
       EXPECT_TRUE(error.Message().endsWith(QStringLiteral("is not a valid floating point value")));
     }
   }
@@ -54,7 +56,7 @@ TEST(FloatParse, RejectsTextThatIsNotANumber)
 
 TEST(FloatSetting, TheProgramSeparatorIsAPointUnlessChanged)
 {
-  EXPECT_EQ(frxDecimalSeparator(), QLatin1Char('.'));
+  EXPECT_EQ(DecimalSeparator(), QLatin1Char('.'));
 }
 
 }  // namespace
@@ -90,7 +92,7 @@ TEST(FloatFormat, AgreesWithTheLibraryGeneralFormat)
         millimetres * 3.77953L / (1 << scale), millimetres / 7.0L, random.generateDouble() * 1e-3,
         random.generateDouble() * 1e14, (millimetres + 0.5L) * 37.7953L};
     for (long double value : candidates)
-      ASSERT_EQ(frxFloatToStr(value, QLatin1Char('.')), Reference(value)) << static_cast<double>(value);
+      ASSERT_EQ(FloatToStr(value, QLatin1Char('.')), Reference(value)) << static_cast<double>(value);
   }
 }
 

@@ -1,7 +1,9 @@
-#include "report/format/frxBinaryProps.h"
-#include "report/format/frxErrors.h"
+#include "report/format/BinaryProps.h"
+#include "report/format/Errors.h"
 
 #include <gtest/gtest.h>
+
+using namespace quitanza::report;
 
 namespace {
 
@@ -14,16 +16,16 @@ TEST(HexToBin, DecodesEitherCaseAndRefusesAnythingElse)
                                  QByteArray("AB"), QByteArray("0123456789ABCDEF"), QByteArray("ABCDEF0")}) {
     SCOPED_TRACE(text.toStdString());
     if (text.size() % 2 != 0) {
-      EXPECT_THROW(frxHexToBin(text), EfrxError);
+      EXPECT_THROW(HexToBin(text), ReportError);
       continue;
     }
-    EXPECT_EQ(frxHexToBin(text), QByteArray::fromHex(text));
+    EXPECT_EQ(HexToBin(text), QByteArray::fromHex(text));
   }
   for (qsizetype at : {qsizetype(0), qsizetype(3), qsizetype(7), qsizetype(8), qsizetype(15), upper.size() - 1}) {
     for (char bad : {'G', 'g', ' ', '/', ':', '@', '`', '\xC3'}) {
       QByteArray text = upper;
       text[at] = bad;
-      EXPECT_THROW(frxHexToBin(text), EfrxError) << "at " << at << " '" << bad << "'";
+      EXPECT_THROW(HexToBin(text), ReportError) << "at " << at << " '" << bad << "'";
     }
   }
 }

@@ -1,7 +1,7 @@
-#include "report/format/frxErrors.h"
-#include "report/format/frxXML.h"
-#include "report/format/frxXMLEscape.h"
-#include "report/format/frxXMLReader.h"
+#include "report/format/Errors.h"
+#include "report/format/XML.h"
+#include "report/format/XMLEscape.h"
+#include "report/format/XMLReader.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,12 +11,14 @@
 
 #include <memory>
 
+using namespace quitanza::report;
+
 namespace {
 
 QString Escaped(const QString& value)
 {
   std::string utf8;
-  frxAppendXMLUtf8(utf8, value);
+  AppendXMLUtf8(utf8, value);
   return QString::fromStdString(utf8);
 }
 
@@ -53,10 +55,10 @@ TEST(Escaping, WhatIsWrittenReadsBackAsItWas)
   for (const QString& value : {QStringLiteral("R&#65;Z"), QStringLiteral("&amp;&lt;&gt;"), QStringLiteral("A & B;"),
                                QStringLiteral("&#38;"), QStringLiteral("&&#233;&"), kLongWithAmpersand,
                                QStringLiteral("x &#34; y in a value of more than thirty-two characters")}) {
-    EXPECT_EQ(frxXMLToStr(Escaped(value)), value) << value.toStdString();
+    EXPECT_EQ(XMLToStr(Escaped(value)), value) << value.toStdString();
     std::string utf8;
-    frxAppendXMLUtf8(utf8, value);
-    EXPECT_EQ(frxXMLToStr(QByteArrayView(utf8)), value) << value.toStdString();
+    AppendXMLUtf8(utf8, value);
+    EXPECT_EQ(XMLToStr(QByteArrayView(utf8)), value) << value.toStdString();
   }
 }
 
@@ -88,9 +90,9 @@ TEST(Unescaping, DecodesReferencesAndKeepsOtherAmpersands)
       {QStringLiteral("&#99999999999;"), QStringLiteral("&#99999999999;")},
   };
   for (const auto& [escaped, expected] : cases) {
-    EXPECT_EQ(frxXMLToStr(QStringView(escaped)), expected) << escaped.toStdString();
+    EXPECT_EQ(XMLToStr(QStringView(escaped)), expected) << escaped.toStdString();
     const QByteArray utf8 = escaped.toUtf8();
-    EXPECT_EQ(frxXMLToStr(QByteArrayView(utf8)), expected) << escaped.toStdString();
+    EXPECT_EQ(XMLToStr(QByteArrayView(utf8)), expected) << escaped.toStdString();
   }
 }
 
@@ -99,9 +101,9 @@ TEST(Unescaping, DecodesReferencesAndKeepsOtherAmpersands)
 TEST(Unescaping, DecodesBadUtf8AsQtDoes)
 {
   for (const QByteArray& bytes : {QByteArray("\xC3\xA9\xFF"), QByteArray("ab\xC3"), QByteArray("\xE2\x82")}) {
-    EXPECT_EQ(frxXMLToStr(QByteArrayView(bytes)), QString::fromUtf8(bytes)) << bytes.toHex().toStdString();
+    EXPECT_EQ(XMLToStr(QByteArrayView(bytes)), QString::fromUtf8(bytes)) << bytes.toHex().toStdString();
     const QByteArray around = bytes + "&amp;" + bytes;
-    EXPECT_EQ(frxXMLToStr(QByteArrayView(around)), QString::fromUtf8(bytes) + u'&' + QString::fromUtf8(bytes))
+    EXPECT_EQ(XMLToStr(QByteArrayView(around)), QString::fromUtf8(bytes) + u'&' + QString::fromUtf8(bytes))
         << around.toHex().toStdString();
   }
 }
@@ -111,20 +113,20 @@ TEST(Unescaping, DecodesBadUtf8AsQtDoes)
 TEST(Unescaping, KeepsALeadingZeroWidthNoBreakSpace)
 {
   const QString expected = QChar(0xFEFF) + QStringLiteral("x&");
-  EXPECT_EQ(frxXMLToStr(QByteArrayView("\xEF\xBB\xBFx&amp;")), expected);
+  EXPECT_EQ(XMLToStr(QByteArrayView("\xEF\xBB\xBFx&amp;")), expected);
 }
 
-std::unique_ptr<TfrxXMLDocument> Read(const QByteArray& bytes)
+std::unique_ptr<XMLDocument> Read(const QByteArray& bytes)
 {
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
-  auto document = std::make_unique<TfrxXMLDocument>();
+  auto document = std::make_unique<XMLDocument>();
   document->LoadFromStream(buffer);
   return document;
 }
 
-QByteArray Write(const TfrxXMLDocument& document)
+QByteArray Write(const XMLDocument& document)
 {
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -141,7 +143,7 @@ TEST(XMLReader, ReadsElementsAttributesAndSkipsCommentsAndText)
                                     "<Root A=\"1\">text between tags<Child B=\"x&#34;y\"/><Empty/>"
                                     "<Nested><Leaf/></Nested></Root>";
   auto document = Read(text);
-  const TfrxXMLItem& root = document->Root();
+  const XMLItem& root = document->Root();
   EXPECT_EQ(root.Name, QStringLiteral("Root"));
   EXPECT_EQ(root.Text, QByteArray("A=\"1\""));
   ASSERT_EQ(root.Count(), 3);
@@ -172,11 +174,11 @@ TEST_P(BrokenDocument, FailsAsInvalidFileFormatAndStaysEmpty)
   QBuffer buffer;
   buffer.setData(GetParam());
   buffer.open(QIODevice::ReadOnly);
-  TfrxXMLDocument document;
+  XMLDocument document;
   try {
     document.LoadFromStream(buffer);
     FAIL() << "accepted";
-  } catch (const TfrxInvalidXMLException& error) {
+  } catch (const InvalidXMLException& error) {
     EXPECT_EQ(error.Message(), QStringLiteral("Invalid file format"));
   }
   EXPECT_EQ(document.Root().Count(), 0);
@@ -194,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                     kHeader + "<Root>", kHeader + "<Root><Child/>", kHeader + "<Root A=\"1\"",
                     kHeader + "<Root><Child></Other></Root>", kHeader + "<Root <Child/>",
                     kHeader + "<!-- never closed", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
-                    DeeplyNested(TfrxXMLReader::kMaxDepth + 1)));
+                    DeeplyNested(quitanza::report::XMLReader::kMaxDepth + 1)));
 
 TEST(XMLReader, RandomBytesNeverCrash)
 {
@@ -206,10 +208,10 @@ TEST(XMLReader, RandomBytesNeverCrash)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    TfrxXMLDocument document;
+    XMLDocument document;
     try {
       document.LoadFromStream(buffer);
-    } catch (const TfrxInvalidXMLException&) {
+    } catch (const InvalidXMLException&) {
       EXPECT_EQ(document.Root().Count(), 0);
     }
   }
@@ -217,7 +219,7 @@ TEST(XMLReader, RandomBytesNeverCrash)
 
 TEST(XMLReader, AcceptsNestingUpToTheLimit)
 {
-  auto document = Read(DeeplyNested(TfrxXMLReader::kMaxDepth));
+  auto document = Read(DeeplyNested(XMLReader::kMaxDepth));
   EXPECT_EQ(document->Root().Count(), 1);
 }
 
@@ -230,10 +232,10 @@ TEST(XMLReader, TagsLongerThanTheBufferAreRead)
 
 TEST(XMLWriter, WritesTheTemplateLayout)
 {
-  TfrxXMLDocument document;
+  XMLDocument document;
   document.Root().Name = QStringLiteral("R");
   document.Root().Text = "A=\"1\"";
-  TfrxXMLItem& page = document.Root().Add(QStringLiteral("P"));
+  XMLItem& page = document.Root().Add(QStringLiteral("P"));
   page.Text = "Name=\"Page1\"";
   page.Add(QStringLiteral("M")).Text = "Name=\"Memo1\"";
   document.Root().Add(QStringLiteral("D")).Text = "Name=\"Data\"";
@@ -246,7 +248,7 @@ TEST(XMLWriter, WritesTheTemplateLayout)
 
 TEST(XMLItem, AttributesAreReadAndWrittenOnTheRawText)
 {
-  TfrxXMLItem item;
+  XMLItem item;
   item.Text = "Name=\"a\" Left=\"1\"";
   EXPECT_EQ(item.Prop("left"), QStringLiteral("1"));
   EXPECT_EQ(item.Prop("Top"), QString());
@@ -263,7 +265,7 @@ TEST(XMLItem, AttributesAreReadAndWrittenOnTheRawText)
 TEST(XMLDocument, SaveToFileReplacesTheFileAndReadsItBack)
 {
   const QString fileName = QStringLiteral(QUITANZA_BINARY_DIR "/xml_document_test.xml");
-  TfrxXMLDocument document;
+  XMLDocument document;
   document.Root().Name = QStringLiteral("R");
   document.SaveToFile(fileName);
   document.Root().Name = QStringLiteral("S");

@@ -1,5 +1,5 @@
-#include "report/format/frxErrors.h"
-#include "report/model/frxClass.h"
+#include "report/format/Errors.h"
+#include "report/model/Class.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +7,15 @@
 #include <memory>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
 class ReportTree : public testing::Test {
 protected:
-  TfrxReport report;
-  TfrxReportPage* page = new TfrxReportPage(&report);
-  TfrxMemoView* memo = new TfrxMemoView(page);
+  quitanza::report::Report report;
+  quitanza::report::ReportPage* page = new quitanza::report::ReportPage(&report);
+  quitanza::report::MemoView* memo = new quitanza::report::MemoView(page);
 };
 
 TEST_F(ReportTree, NewObjectsJoinTheirParentAndInheritItsFont)
@@ -28,12 +29,12 @@ TEST_F(ReportTree, NewObjectsJoinTheirParentAndInheritItsFont)
   EXPECT_EQ(memo->Font().Size(), 10);
   EXPECT_EQ(memo->BaseName(), QStringLiteral("Memo"));
   EXPECT_EQ(page->BaseName(), QStringLiteral("Page"));
-  EXPECT_EQ(TfrxLineView().BaseName(), QStringLiteral("Line"));
+  EXPECT_EQ(quitanza::report::LineView().BaseName(), QStringLiteral("Line"));
 }
 
 TEST_F(ReportTree, ChangingAFontPassesItToInheritingChildrenOnly)
 {
-  auto* own = new TfrxMemoView(page);
+  auto* own = new quitanza::report::MemoView(page);
   Font bold;
   bold.Style = fsBold;
   own->SetFont(bold);
@@ -52,7 +53,7 @@ TEST_F(ReportTree, ChangingAFontPassesItToInheritingChildrenOnly)
 
 TEST_F(ReportTree, MovingToAnotherParentReappliesParentFont)
 {
-  auto* other = new TfrxReportPage(&report);
+  auto* other = new quitanza::report::ReportPage(&report);
   Font font;
   font.Name = QStringLiteral("Courier New");
   other->SetFont(font);
@@ -65,11 +66,11 @@ TEST_F(ReportTree, MovingToAnotherParentReappliesParentFont)
 TEST_F(ReportTree, NamesAreUniqueWithinTheReportIgnoringCase)
 {
   memo->SetName(QStringLiteral("Picture1"));
-  auto* second = new TfrxMemoView(page);
+  auto* second = new quitanza::report::MemoView(page);
   try {
     second->SetName(QStringLiteral("picture1"));
     FAIL() << "duplicate accepted";
-  } catch (const EDuplicateName& error) {
+  } catch (const quitanza::report::DuplicateNameError& error) {
     EXPECT_EQ(error.Message(), QStringLiteral("prDupl"));
   }
   EXPECT_TRUE(second->Name().isEmpty());
@@ -78,16 +79,16 @@ TEST_F(ReportTree, NamesAreUniqueWithinTheReportIgnoringCase)
 
   second->CreateUniqueName();
   EXPECT_EQ(second->Name(), QStringLiteral("Memo1"));
-  auto* third = new TfrxMemoView(page);
+  auto* third = new quitanza::report::MemoView(page);
   third->CreateUniqueName();
   EXPECT_EQ(third->Name(), QStringLiteral("Memo2"));
 }
 
 TEST_F(ReportTree, AllObjectsListsParentsBeforeChildrenAndFreeingDetaches)
 {
-  auto* band = new TfrxNullBand(page);
-  auto* inBand = new TfrxShapeView(band);
-  const std::vector<TfrxComponent*> expected = {page, memo, band, inBand};
+  auto* band = new quitanza::report::NullBand(page);
+  auto* inBand = new quitanza::report::ShapeView(band);
+  const std::vector<quitanza::report::Component*> expected = {page, memo, band, inBand};
   EXPECT_EQ(report.AllObjects(), expected);
   delete band;
   EXPECT_EQ(page->Objects().size(), 1U);
@@ -96,9 +97,9 @@ TEST_F(ReportTree, AllObjectsListsParentsBeforeChildrenAndFreeingDetaches)
 
 TEST_F(ReportTree, AbsolutePositionAddsTheParents)
 {
-  auto* band = new TfrxNullBand(page);
+  auto* band = new quitanza::report::NullBand(page);
   band->SetTop(100);
-  auto* shape = new TfrxShapeView(band);
+  auto* shape = new quitanza::report::ShapeView(band);
   shape->SetBounds(5, 7, 10, 10);
   EXPECT_EQ(shape->AbsLeft(), 5);
   EXPECT_EQ(shape->AbsTop(), 107);
@@ -132,10 +133,10 @@ TEST(ClassRegistry, FindsClassesIgnoringCase)
       {QLatin1StringView(""), QString()},
   };
   for (const auto& [asked, created] : cases) {
-    const TfrxComponentFactory factory = frxFindClass(asked);
+    const quitanza::report::ComponentFactory factory = FindClass(asked);
     ASSERT_EQ(factory != nullptr, !created.isEmpty()) << asked.toString().toStdString();
     if (factory) {
-      std::unique_ptr<TfrxComponent> component(factory(nullptr));
+      std::unique_ptr<quitanza::report::Component> component(factory(nullptr));
       EXPECT_EQ(component->ClassName(), created);
     }
   }
@@ -143,7 +144,7 @@ TEST(ClassRegistry, FindsClassesIgnoringCase)
 
 TEST(MemoText, LinesAndTextFollowTheLineBreakRules)
 {
-  TfrxMemoView memo;
+  quitanza::report::MemoView memo;
   memo.SetText(QStringLiteral("a\r\nb"));
   EXPECT_EQ(memo.Lines(), QStringList({QStringLiteral("a"), QStringLiteral("b")}));
   EXPECT_EQ(memo.Text(), QStringLiteral("a\r\nb\r\n"));
@@ -158,9 +159,9 @@ TEST(MemoText, LinesAndTextFollowTheLineBreakRules)
 
 TEST(PrintCycle, AfterPrintRestoresWhatBeforePrintSaved)
 {
-  TfrxReport report;
-  auto* page = new TfrxReportPage(&report);
-  auto* memo = new TfrxMemoView(page);
+  quitanza::report::Report report;
+  auto* page = new quitanza::report::ReportPage(&report);
+  auto* memo = new quitanza::report::MemoView(page);
   memo->SetBounds(1, 2, 3, 4);
   memo->SetText(QStringLiteral("[Valor]"));
   memo->TagStr = QStringLiteral("tag");
@@ -178,7 +179,7 @@ TEST(PrintCycle, AfterPrintRestoresWhatBeforePrintSaved)
 
 TEST(PictureView, TransparencyDecidesTheBackgroundColour)
 {
-  TfrxPictureView picture;
+  quitanza::report::PictureView picture;
   EXPECT_EQ(picture.Color, clWhite);
   picture.SetTransparent(true);
   EXPECT_EQ(picture.Color, clNone);
@@ -188,10 +189,10 @@ TEST(PictureView, TransparencyDecidesTheBackgroundColour)
 
 TEST(PictureView, AutoSizeTakesTheGraphicSizeOnEveryChange)
 {
-  TfrxPictureView view;
+  quitanza::report::PictureView view;
   QImage image(12, 7, QImage::Format_RGB32);
   image.fill(Qt::red);
-  TPicture picture;
+  quitanza::report::Picture picture;
   picture.SetImage(image);
   view.SetAutoSize(true);
   view.SetPicture(picture);
@@ -202,7 +203,7 @@ TEST(PictureView, AutoSizeTakesTheGraphicSizeOnEveryChange)
 
 TEST(ReportPage, A4WithTenMillimetreMargins)
 {
-  TfrxReportPage page;
+  quitanza::report::ReportPage page;
   page.LeftMargin = page.RightMargin = page.TopMargin = page.BottomMargin = 10;
   EXPECT_EQ(page.PaperSize(), 9);
   EXPECT_EQ(page.Width(), 794);
@@ -215,7 +216,7 @@ TEST(ReportPage, A4WithTenMillimetreMargins)
 
 TEST(ReportPage, LandscapeSwapsPaperAndTurnsMargins)
 {
-  TfrxReportPage page;
+  quitanza::report::ReportPage page;
   page.LeftMargin = 1;
   page.RightMargin = 2;
   page.TopMargin = 3;
@@ -236,7 +237,7 @@ TEST(ReportPage, LandscapeSwapsPaperAndTurnsMargins)
 
 TEST(ReportPage, PaperSizeCodes)
 {
-  TfrxReportPage page;
+  quitanza::report::ReportPage page;
   page.SetPaperWidth(100.123456789);
   EXPECT_EQ(page.PaperSize(), 256);
   EXPECT_EQ(page.PaperWidth(), std::rint(100.123456789L * 1e8L) / 1e8L);
@@ -256,7 +257,7 @@ TEST(ReportPage, PaperSizeCodes)
 
 TEST(ReportPage, PageCountBelowOneIsIgnoredAndColumnsSplitTheWidth)
 {
-  TfrxReportPage page;
+  quitanza::report::ReportPage page;
   page.SetPageCount(0);
   EXPECT_EQ(page.PageCount(), 1);
   page.LeftMargin = page.RightMargin = 5;
@@ -267,8 +268,8 @@ TEST(ReportPage, PageCountBelowOneIsIgnoredAndColumnsSplitTheWidth)
 
 TEST(Report, ClearResetsToTheEmptyReport)
 {
-  TfrxReport report;
-  new TfrxReportPage(&report);
+  quitanza::report::Report report;
+  new quitanza::report::ReportPage(&report);
   report.Variables.SetValue(QStringLiteral("Valor"), QStringLiteral("'1'"));
   report.ScriptLanguage = QStringLiteral("JScript");
   report.PrintOptions.Copies = 3;
@@ -290,12 +291,12 @@ namespace {
 
 TEST(References, FreeingAnObjectClearsTheReferencesToIt)
 {
-  TfrxReport report;
-  auto* first = new TfrxReportPage(&report);
-  auto* second = new TfrxReportPage(&report);
-  auto* source = new TfrxMemoView(first);
-  auto* target = new TfrxMemoView(second);
-  auto* data = new TfrxDataSet(new TfrxDataPage(&report));
+  quitanza::report::Report report;
+  auto* first = new quitanza::report::ReportPage(&report);
+  auto* second = new quitanza::report::ReportPage(&report);
+  auto* source = new quitanza::report::MemoView(first);
+  auto* target = new quitanza::report::MemoView(second);
+  auto* data = new quitanza::report::DataSet(new quitanza::report::DataPage(&report));
   source->FlowTo = target;
   source->DataSet = data;
   report.DataSets.Items.push_back({data, QStringLiteral("Dados")});

@@ -5,19 +5,20 @@
 #include "tests/support/TestPage.h"
 
 #include "platform/graphics/PainterCanvas.h"
-#include "report/model/frxClass.h"
-#include "report/model/frxDrawPage.h"
-#include "report/model/frxPreviewPages.h"
+#include "report/model/Class.h"
+#include "report/model/DrawPage.h"
+#include "report/model/PreviewPages.h"
 
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
-QImage drawPage(TfrxReportPage& page, double scale)
+QImage drawPage(ReportPage& page, double scale)
 {
   QImage image(static_cast<int>(std::lround(static_cast<double>(page.Width()) * scale)),
                static_cast<int>(std::lround(static_cast<double>(page.Height()) * scale)), QImage::Format_RGB32);
@@ -25,14 +26,14 @@ QImage drawPage(TfrxReportPage& page, double scale)
   QPainter painter(&image);
   const int dpi = static_cast<int>(std::lround(96 * scale));
   PainterCanvas canvas(painter, dpi, dpi, false);
-  frxDrawReportPage(page, 0, canvas, scale, scale, 0, 0);
+  DrawReportPage(page, 0, canvas, scale, scale, 0, 0);
   return image;
 }
 
 // Columns of objects, one per frame style, then shapes, fills and lines.
 void BuildStylePage(TestPage& test)
 {
-  TfrxReportPage& page = test.Page();
+  ReportPage& page = test.Page();
   page.SetPaperWidth(150);
   page.SetPaperHeight(130);
   page.LeftMargin = page.RightMargin = page.TopMargin = page.BottomMargin = 5;
@@ -40,9 +41,9 @@ void BuildStylePage(TestPage& test)
   for (int style = fsSolid; style <= fsSquare; ++style) {
     const long double x = 8 + style * 66;
     for (int row = 0; row < 3; ++row) {
-      auto& memo = test.Add<TfrxMemoView>(x, 8 + row * 50, 54, 38);
+      auto& memo = test.Add<MemoView>(x, 8 + row * 50, 54, 38);
       memo.Frame.Typ = ftLeft | ftRight | ftTop | ftBottom;
-      memo.Frame.SetStyle(static_cast<TfrxFrameStyle>(style));
+      memo.Frame.SetStyle(static_cast<FrameStyle>(style));
       memo.Frame.SetWidth(row == 0 ? 1 : 3);
       if (row == 2) {
         memo.Color = RGBColor(0xFF, 0xF2, 0xCC);
@@ -55,8 +56,8 @@ void BuildStylePage(TestPage& test)
 
   for (int kind = skRectangle; kind <= skDiagonal2; ++kind) {
     for (int variant = 0; variant < 2; ++variant) {
-      auto& shape = test.Add<TfrxShapeView>(8 + kind * 75, 170 + variant * 70, 62, 56);
-      shape.Shape = static_cast<TfrxShapeKind>(kind);
+      auto& shape = test.Add<ShapeView>(8 + kind * 75, 170 + variant * 70, 62, 56);
+      shape.Shape = static_cast<ShapeKind>(kind);
       if (variant == 1) {
         shape.Frame.SetStyle(fsDouble);
         shape.Frame.SetWidth(2);
@@ -66,8 +67,8 @@ void BuildStylePage(TestPage& test)
   }
 
   for (int brush = bsClear; brush <= bsDiagCross; ++brush) {
-    auto& shape = test.Add<TfrxShapeView>(8 + (brush - 1) * 75, 310, 62, 40);
-    shape.BrushStyle = static_cast<TBrushStyle>(brush);
+    auto& shape = test.Add<ShapeView>(8 + (brush - 1) * 75, 310, 62, 40);
+    shape.BrushStyle = static_cast<BrushStyle>(brush);
     shape.Color = brush % 2 ? clNone : RGBColor(0xCC, 0xE5, 0xFF);
     shape.Frame.SetColor(clRed);
   }
@@ -82,7 +83,7 @@ void BuildStylePage(TestPage& test)
       {180, 395, 3, 40, false, false, false, false},
   };
   for (const auto& l : lines) {
-    auto& line = test.Add<TfrxLineView>(l.left, l.top, l.width, l.height);
+    auto& line = test.Add<LineView>(l.left, l.top, l.width, l.height);
     line.Diagonal = l.diagonal;
     line.ArrowStart = l.start;
     line.ArrowEnd = l.end;

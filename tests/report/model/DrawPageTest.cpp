@@ -4,22 +4,23 @@
 #include "tests/support/TestPreviewPages.h"
 
 #include "platform/graphics/RecordingCanvas.h"
-#include "report/model/frxClass.h"
-#include "report/model/frxDrawPage.h"
-#include "report/model/frxGlobalVariables.h"
+#include "report/model/Class.h"
+#include "report/model/DrawPage.h"
+#include "report/model/GlobalVariables.h"
 
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
 constexpr int kLeftMarginPixels = 38;  // Round(10 x 3.77953)
 
-QStringList drawnTexts(TfrxReportPage& page, bool printer, int index = 0)
+QStringList drawnTexts(ReportPage& page, bool printer, int index = 0)
 {
   RecordingCanvas canvas(96, 96, printer);
-  frxDrawReportPage(page, index, canvas, 1, 1, 0, 0);
+  DrawReportPage(page, index, canvas, 1, 1, 0, 0);
   QStringList texts;
   for (const auto& run : canvas.TextRuns())
     texts << run.Text;
@@ -29,8 +30,8 @@ QStringList drawnTexts(TfrxReportPage& page, bool printer, int index = 0)
 TEST(DrawPage, NonPrintableObjectsAreLeftOutOnPrintersOnly)
 {
   TestPage page;
-  page.Add<TfrxMemoView>(0, 0, 200, 20).SetText(QStringLiteral("sempre"));
-  auto& hidden = page.Add<TfrxMemoView>(0, 30, 200, 20);
+  page.Add<MemoView>(0, 0, 200, 20).SetText(QStringLiteral("sempre"));
+  auto& hidden = page.Add<MemoView>(0, 30, 200, 20);
   hidden.SetText(QStringLiteral("só na tela"));
   hidden.Printable = false;
   EXPECT_EQ(drawnTexts(page.Page(), false), (QStringList{QStringLiteral("sempre"), QStringLiteral("só na tela")}));
@@ -40,9 +41,9 @@ TEST(DrawPage, NonPrintableObjectsAreLeftOutOnPrintersOnly)
 TEST(DrawPage, ObjectsAreDrawnInsideThePrintableArea)
 {
   TestPage page;
-  page.Add<TfrxMemoView>(0, 0, 200, 20).SetText(QStringLiteral("canto"));
+  page.Add<MemoView>(0, 0, 200, 20).SetText(QStringLiteral("canto"));
   RecordingCanvas canvas;
-  frxDrawReportPage(page.Page(), 0, canvas, 1, 1, 5, 7);
+  DrawReportPage(page.Page(), 0, canvas, 1, 1, 5, 7);
   ASSERT_EQ(canvas.TextRuns().size(), 1u);
   EXPECT_EQ(canvas.TextRuns()[0].X, 5 + kLeftMarginPixels + 2);
   EXPECT_EQ(canvas.TextRuns()[0].Y, 7 + kLeftMarginPixels + 1);
@@ -53,10 +54,10 @@ TEST(DrawPage, MirrorMarginsSwapOnEvenPagesOnly)
   TestPage page;
   page.Page().MirrorMargins = true;
   page.Page().LeftMargin = 30;
-  page.Add<TfrxMemoView>(0, 0, 200, 20).SetText(QStringLiteral("margem"));
+  page.Add<MemoView>(0, 0, 200, 20).SetText(QStringLiteral("margem"));
   const auto firstX = [&](int index) {
     RecordingCanvas canvas;
-    frxDrawReportPage(page.Page(), index, canvas, 1, 1, 0, 0);
+    DrawReportPage(page.Page(), index, canvas, 1, 1, 0, 0);
     return canvas.TextRuns().at(0).X;
   };
   EXPECT_EQ(firstX(0), 113 + 2);  // Round(30 x 3.77953)
@@ -70,10 +71,10 @@ TEST(DrawPage, ObjectsOutsideTheClipAreNotDrawn)
 {
   // Drawing expands a memo's page macros, so an unexpanded one was skipped.
   TestPage page;
-  auto& inside = page.Add<TfrxMemoView>(0, 0, 100, 20);
-  auto& withinSlack = page.Add<TfrxMemoView>(200, 0, 100, 20);
-  auto& outside = page.Add<TfrxMemoView>(300, 0, 100, 20);
-  for (TfrxMemoView* memo : {&inside, &withinSlack, &outside})
+  auto& inside = page.Add<MemoView>(0, 0, 100, 20);
+  auto& withinSlack = page.Add<MemoView>(200, 0, 100, 20);
+  auto& outside = page.Add<MemoView>(300, 0, 100, 20);
+  for (MemoView* memo : {&inside, &withinSlack, &outside})
     memo->SetText(QStringLiteral("[TotalPages#]"));
   QImage image(400, 100, QImage::Format_RGB32);
   QPainter painter(&image);
@@ -81,7 +82,7 @@ TEST(DrawPage, ObjectsOutsideTheClipAreNotDrawn)
   // The clip ends one pixel after 38 + 200 - 20, where the widened second memo starts.
   canvas.SaveClip();
   canvas.IntersectClipRect({0, 0, kLeftMarginPixels + 181, 100});
-  frxDrawReportPage(page.Page(), 0, canvas, 1, 1, 0, 0, {3, 0, 1});
+  DrawReportPage(page.Page(), 0, canvas, 1, 1, 0, 0, {3, 0, 1});
   canvas.RestoreClip();
   EXPECT_EQ(inside.Text(), QStringLiteral("3\r\n"));
   EXPECT_EQ(withinSlack.Text(), QStringLiteral("3\r\n"));
@@ -91,16 +92,16 @@ TEST(DrawPage, ObjectsOutsideTheClipAreNotDrawn)
 TEST(DrawPage, PageMacrosTakeThePageCountAndCopyName)
 {
   TestPage first, second;
-  auto& memo = first.Add<TfrxMemoView>(0, 0, 300, 20);
+  auto& memo = first.Add<MemoView>(0, 0, 300, 20);
   memo.SetText(QStringLiteral("Página 1 de [TOTALPAGES#] - [copyname#]"));
   TestPreviewPages pages;
   pages.Add(first.Page());
   pages.Add(second.Page());
   pages.Copy = 1;
-  frxGlobalVariables().SetValue(QStringLiteral("CopyName1"), QStringLiteral("Via do cliente"));
+  GlobalVariables().SetValue(QStringLiteral("CopyName1"), QStringLiteral("Via do cliente"));
   RecordingCanvas canvas;
-  frxDrawPage(pages, 0, canvas, 1, 1, 0, 0);
-  frxGlobalVariables().Clear();
+  DrawPage(pages, 0, canvas, 1, 1, 0, 0);
+  GlobalVariables().Clear();
   EXPECT_EQ(memo.Text(), QStringLiteral("Página 1 de 2 - Via do cliente\r\n"));
   ASSERT_EQ(canvas.TextRuns().size(), 1u);
   EXPECT_EQ(canvas.TextRuns()[0].Text, QStringLiteral("Página 1 de 2 - Via do cliente"));
@@ -109,7 +110,7 @@ TEST(DrawPage, PageMacrosTakeThePageCountAndCopyName)
 TEST(DrawPage, MacrosStayWhenExpressionsAreOff)
 {
   TestPage page;
-  auto& memo = page.Add<TfrxMemoView>(0, 0, 300, 20);
+  auto& memo = page.Add<MemoView>(0, 0, 300, 20);
   memo.SetText(QStringLiteral("[TotalPages#]"));
   memo.AllowExpressions = false;
   drawnTexts(page.Page(), false);
@@ -119,12 +120,12 @@ TEST(DrawPage, MacrosStayWhenExpressionsAreOff)
 TEST(DrawPage, AnIndexWithoutAPageDrawsNothing)
 {
   TestPage page;
-  page.Add<TfrxMemoView>(0, 0, 200, 20).SetText(QStringLiteral("x"));
+  page.Add<MemoView>(0, 0, 200, 20).SetText(QStringLiteral("x"));
   TestPreviewPages pages;
   pages.Add(page.Page());
   RecordingCanvas canvas;
-  frxDrawPage(pages, 1, canvas, 1, 1, 0, 0);
-  frxDrawPage(pages, -1, canvas, 1, 1, 0, 0);
+  DrawPage(pages, 1, canvas, 1, 1, 0, 0);
+  DrawPage(pages, -1, canvas, 1, 1, 0, 0);
   EXPECT_TRUE(canvas.TextRuns().empty());
 }
 
@@ -137,7 +138,7 @@ TEST(DrawPage, BackgroundFillsThePrintableAreaUnlessHiddenOnPaper)
     image.fill(Qt::white);
     QPainter painter(&image);
     PainterCanvas canvas(painter, 96, 96, printer);
-    frxDrawReportPage(page.Page(), 0, canvas, 1, 1, 0, 0);
+    DrawReportPage(page.Page(), 0, canvas, 1, 1, 0, 0);
     return image;
   };
   // 190 x 277 mm from the 10 mm corner.
@@ -150,14 +151,14 @@ TEST(DrawPage, BackgroundFillsThePrintableAreaUnlessHiddenOnPaper)
 TEST(DrawPage, ScreenDrawingStaysOnThePaper)
 {
   TestPage page;
-  auto& shape = page.Add<TfrxShapeView>(-60, -60, 100, 100);
+  auto& shape = page.Add<ShapeView>(-60, -60, 100, 100);
   shape.Color = clSilver;
   QImage image(900, 1200, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     QPainter painter(&image);
     PainterCanvas canvas(painter, 96, 96, false);
-    frxDrawReportPage(page.Page(), 0, canvas, 1, 1, 20, 30);
+    DrawReportPage(page.Page(), 0, canvas, 1, 1, 20, 30);
   }
   EXPECT_EQ(InkBounds(image).topLeft(), QPoint(20, 30));
 }

@@ -4,17 +4,18 @@
 #include "tests/support/TestPreviewPages.h"
 
 #include "platform/graphics/RecordingCanvas.h"
-#include "report/model/frxClass.h"
+#include "report/model/Class.h"
 
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
 struct TextAreaCase {
   double scale;
-  TfrxFrameTypes sides;
+  FrameTypes sides;
   quitanza::platform::Rect inset;  // text area minus the device rectangle: left, top, right, bottom
 };
 
@@ -24,7 +25,7 @@ TEST_P(MemoTextAreaTest, LiesInsideGapsAndFrame)
 {
   const TextAreaCase& c = GetParam();
   TestPage page;
-  auto& memo = page.Add<TfrxMemoView>(10, 20, 200, 40);
+  auto& memo = page.Add<MemoView>(10, 20, 200, 40);
   memo.SetText(QStringLiteral("Recibo"));
   memo.Frame.Typ = c.sides;
   RecordingCanvas canvas;
@@ -42,7 +43,7 @@ TEST_P(MemoTextAreaTest, LiesInsideGapsAndFrame)
   EXPECT_EQ(canvas.TextRuns()[0].Y, text.Top);
 }
 
-constexpr TfrxFrameTypes kAllSides = ftLeft | ftRight | ftTop | ftBottom;
+constexpr FrameTypes kAllSides = ftLeft | ftRight | ftTop | ftBottom;
 
 INSTANTIATE_TEST_SUITE_P(Gaps, MemoTextAreaTest,
                          testing::Values(TextAreaCase{1, 0, {2, 1, -1, 0}},
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Gaps, MemoTextAreaTest,
 TEST(ViewDeviceRect, RoundsHalfToEvenAndKeepsTheShadowInside)
 {
   TestPage page;
-  auto& shape = page.Add<TfrxShapeView>(2.5L, 3.5L, 10, 10);
+  auto& shape = page.Add<ShapeView>(2.5L, 3.5L, 10, 10);
   RecordingCanvas canvas;
   shape.Draw(canvas, 1, 1, 0, 0);
   EXPECT_EQ(shape.DeviceRect(), (Rect{2, 4, 12, 14}));
@@ -79,7 +80,7 @@ TEST_P(FrameSidesTest, CloseTheBoxAtTheScaledWidth)
 {
   const FrameCase& c = GetParam();
   TestPage page;
-  auto& view = page.Add<TfrxMemoView>(10, 10, 20, 10);
+  auto& view = page.Add<MemoView>(10, 10, 20, 10);
   view.Frame.Typ = kAllSides;
   const QImage image = Painted({100, 100}, [&](Canvas& canvas) { view.Draw(canvas, c.scale, c.scale, 0, 0); });
   const Rect box = view.DeviceRect();
@@ -99,11 +100,11 @@ TEST_P(FrameSidesTest, CloseTheBoxAtTheScaledWidth)
 
 INSTANTIATE_TEST_SUITE_P(Scales, FrameSidesTest, testing::Values(FrameCase{1, 1}, FrameCase{2, 2}));
 
-TPicture RedPicture(int width, int height)
+Picture RedPicture(int width, int height)
 {
   QImage red(width, height, QImage::Format_RGB32);
   red.fill(Qt::red);
-  TPicture picture;
+  Picture picture;
   picture.SetImage(red);
   return picture;
 }
@@ -111,7 +112,7 @@ TPicture RedPicture(int width, int height)
 TEST(PictureDraw, KeepsTheAspectRatioAndCentres)
 {
   TestPage page;
-  auto& view = page.Add<TfrxPictureView>(10, 10, 124, 83);
+  auto& view = page.Add<PictureView>(10, 10, 124, 83);
   view.Center = true;
   view.SetPicture(RedPicture(200, 100));
   const QImage image = Painted({200, 200}, [&](Canvas& canvas) { view.Draw(canvas, 1, 1, 0, 0); });
@@ -122,7 +123,7 @@ TEST(PictureDraw, KeepsTheAspectRatioAndCentres)
 TEST(PictureDraw, UnstretchedPictureIsClippedToItsBox)
 {
   TestPage page;
-  auto& view = page.Add<TfrxPictureView>(10, 10, 30, 20);
+  auto& view = page.Add<PictureView>(10, 10, 30, 20);
   view.Stretched = false;
   view.SetPicture(RedPicture(200, 100));
   const QImage image = Painted({200, 200}, [&](Canvas& canvas) { view.Draw(canvas, 1, 1, 0, 0); });
@@ -132,12 +133,12 @@ TEST(PictureDraw, UnstretchedPictureIsClippedToItsBox)
 TEST(PictureDraw, TransparentColourLeavesWhatLiesBeneath)
 {
   TestPage page;
-  auto& view = page.Add<TfrxPictureView>(0, 0, 20, 20);
+  auto& view = page.Add<PictureView>(0, 0, 20, 20);
   view.SetTransparent(true);
   QImage picture(20, 20, QImage::Format_RGB32);
   picture.fill(Qt::white);
   picture.setPixel(5, 5, qRgb(0, 0, 255));
-  TPicture holder;
+  Picture holder;
   holder.SetImage(picture);
   view.SetPicture(holder);
   const QImage image = Painted({20, 20}, [&](Canvas& canvas) {
@@ -154,11 +155,11 @@ TEST(PictureDraw, TransparentLogoShowsTheBackgroundThroughOnScreenAndPaper)
   QImage logo(20, 20, QImage::Format_ARGB32);
   logo.fill(Qt::transparent);
   logo.setPixel(5, 5, qRgba(0, 0, 255, 255));
-  TPicture holder;
+  Picture holder;
   holder.SetImage(logo);
   for (bool printer : {false, true}) {
     TestPage page;
-    auto& view = page.Add<TfrxPictureView>(0, 0, 40, 40);
+    auto& view = page.Add<PictureView>(0, 0, 40, 40);
     view.SetTransparent(true);
     view.SetPicture(holder);
     QImage image(40, 40, QImage::Format_RGB32);
@@ -176,7 +177,7 @@ TEST(PictureDraw, TransparentLogoShowsTheBackgroundThroughOnScreenAndPaper)
 TEST(PictureDraw, WithoutPictureOnlyBackgroundAndFrame)
 {
   TestPage page;
-  auto& view = page.Add<TfrxPictureView>(10, 10, 20, 20);
+  auto& view = page.Add<PictureView>(10, 10, 20, 20);
   view.Color = clSilver;
   const QImage image = Painted({50, 50}, [&](Canvas& canvas) { view.Draw(canvas, 1, 1, 0, 0); });
   EXPECT_EQ(InkBounds(image), QRect(10, 10, 20, 20));
@@ -184,7 +185,7 @@ TEST(PictureDraw, WithoutPictureOnlyBackgroundAndFrame)
 
 struct AxisLineCase {
   long double width, height;
-  TfrxFrameTypes side;
+  FrameTypes side;
   QRect ink;
 };
 
@@ -194,7 +195,7 @@ TEST_P(AxisLineTest, BecomesOneFrameSide)
 {
   const AxisLineCase& c = GetParam();
   TestPage page;
-  auto& line = page.Add<TfrxLineView>(10, 10, c.width, c.height);
+  auto& line = page.Add<LineView>(10, 10, c.width, c.height);
   const QImage image = Painted({800, 200}, [&](Canvas& canvas) { line.Draw(canvas, 1, 1, 0, 0); });
   EXPECT_EQ(line.Frame.Typ, c.side);
   EXPECT_EQ(c.side == ftTop ? line.Height() : line.Width(), 0);
@@ -210,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Receipt, AxisLineTest,
 TEST(LineDraw, DiagonalLineRunsCornerToCornerWithoutItsEndPoint)
 {
   TestPage page;
-  auto& line = page.Add<TfrxLineView>(10, 10, 20, 20);
+  auto& line = page.Add<LineView>(10, 10, 20, 20);
   line.Diagonal = true;
   const QImage image = Painted({50, 50}, [&](Canvas& canvas) { line.Draw(canvas, 1, 1, 0, 0); });
   EXPECT_EQ(InkBounds(image), QRect(10, 10, 20, 20));
@@ -220,7 +221,7 @@ TEST(LineDraw, DiagonalLineRunsCornerToCornerWithoutItsEndPoint)
 TEST(LineDraw, ArrowHeadsSpreadAcrossTheLineAtBothEnds)
 {
   TestPage page;
-  auto& line = page.Add<TfrxLineView>(50, 50, 100, 0);
+  auto& line = page.Add<LineView>(50, 50, 100, 0);
   line.Diagonal = true;
   line.ArrowStart = true;
   line.ArrowEnd = true;
@@ -236,7 +237,7 @@ TEST(LineDraw, ArrowHeadsSpreadAcrossTheLineAtBothEnds)
 TEST(LineDraw, VerticalArrowStandsStraightOnItsTip)
 {
   TestPage page;
-  auto& line = page.Add<TfrxLineView>(50, 10, 4, 80);
+  auto& line = page.Add<LineView>(50, 10, 4, 80);
   line.Diagonal = true;
   line.ArrowEnd = true;
   const QImage image = Painted({100, 100}, [&](Canvas& canvas) { line.Draw(canvas, 1, 1, 0, 0); });
@@ -248,7 +249,7 @@ TEST(LineDraw, VerticalArrowStandsStraightOnItsTip)
 TEST(ShapeDraw, DoubleFrameDrawsTheFigureAgainInside)
 {
   TestPage page;
-  auto& shape = page.Add<TfrxShapeView>(10, 10, 40, 40);
+  auto& shape = page.Add<ShapeView>(10, 10, 40, 40);
   shape.Frame.SetStyle(fsDouble);
   const QImage image = Painted({60, 60}, [&](Canvas& canvas) { shape.Draw(canvas, 1, 1, 0, 0); });
   int edges = 0;
@@ -264,7 +265,7 @@ TEST(ShapeDraw, DoubleFrameDrawsTheFigureAgainInside)
 TEST(ShapeDraw, HatchGoesOverTheFillInTheFrameColour)
 {
   TestPage page;
-  auto& shape = page.Add<TfrxShapeView>(0, 0, 40, 40);
+  auto& shape = page.Add<ShapeView>(0, 0, 40, 40);
   shape.Color = clSilver;
   shape.BrushStyle = bsCross;
   shape.Frame.SetColor(clRed);
@@ -282,7 +283,7 @@ TEST(ShapeDraw, HatchGoesOverTheFillInTheFrameColour)
 TEST(ViewBackground, HatchedBackgroundKeepsTheColourBetweenItsLines)
 {
   TestPage page;
-  auto& memo = page.Add<TfrxMemoView>(0, 0, 30, 30);
+  auto& memo = page.Add<MemoView>(0, 0, 30, 30);
   memo.Color = clSilver;
   memo.BrushStyle = bsHorizontal;
   const QImage image = Painted({40, 40}, [&](Canvas& canvas) { memo.Draw(canvas, 1, 1, 0, 0); });
@@ -297,7 +298,7 @@ TEST(ViewBackground, HatchedBackgroundKeepsTheColourBetweenItsLines)
 TEST(MemoDraw, AutoWidthKeepsTheRightEdgeOfARightAlignedMemo)
 {
   TestPage page;
-  auto& memo = page.Add<TfrxMemoView>(100, 10, 300, 20);
+  auto& memo = page.Add<MemoView>(100, 10, 300, 20);
   memo.SetText(QStringLiteral("1° Via"));
   memo.AutoWidth = true;
   memo.HAlign = haRight;
@@ -311,7 +312,7 @@ TEST(MemoDraw, AutoWidthKeepsTheRightEdgeOfARightAlignedMemo)
 TEST(MemoDraw, NegativeLineHeightDrawsNoUnderlines)
 {
   TestPage page;
-  auto& memo = page.Add<TfrxMemoView>(0, 0, 100, 50);
+  auto& memo = page.Add<MemoView>(0, 0, 100, 50);
   memo.SetText(QStringLiteral("a"));
   memo.Underlines = true;
   memo.LineSpacing = -40;
@@ -322,7 +323,7 @@ TEST(MemoDraw, NegativeLineHeightDrawsNoUnderlines)
 TEST(MemoDraw, UnderlinesFollowTheLinePitch)
 {
   TestPage page;
-  auto& memo = page.Add<TfrxMemoView>(0, 0, 100, 50);
+  auto& memo = page.Add<MemoView>(0, 0, 100, 50);
   memo.Underlines = true;
   const QImage image = Painted({120, 60}, [&](Canvas& canvas) { memo.Draw(canvas, 1, 1, 0, 0); });
   // Arial 10 pt: line height 83 / 6.25 + 2 = 15.28; first at 15.28 + (1 - 2 + 1).
@@ -336,7 +337,7 @@ TEST(MemoDraw, UnderlinesFollowTheLinePitch)
 TEST(MemoDraw, HighlightColourLastsOnlyWhileDrawing)
 {
   TestPage page;
-  auto& memo = page.Add<TfrxMemoView>(0, 0, 20, 20);
+  auto& memo = page.Add<MemoView>(0, 0, 20, 20);
   memo.Highlight.Active = true;
   memo.Highlight.Color = clRed;
   const QImage image = Painted({30, 30}, [&](Canvas& canvas) { memo.Draw(canvas, 1, 1, 0, 0); });

@@ -1,9 +1,9 @@
-#include "report/format/frxErrors.h"
-#include "report/model/frxClass.h"
+#include "report/format/Errors.h"
+#include "report/model/Class.h"
 #include "tests/support/IssuedReceipt.h"
 
-#include "report/model/frxEngine.h"
-#include "report/model/frxPreviewPages.h"
+#include "report/model/Engine.h"
+#include "report/model/PreviewPages.h"
 
 #include <QDate>
 #include <QLocale>
@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -19,28 +20,28 @@ class PreparedReceiptTest : public testing::Test {
 protected:
   void SetUp() override { FillReceipt(report); }
 
-  TfrxMemoView& PreparedMemo(const QString& name, int page = 0)
+  quitanza::report::MemoView& PreparedMemo(const QString& name, int page = 0)
   {
-    TfrxReportPage* prepared = report.PreviewPages().GetPage(page);
+    quitanza::report::ReportPage* prepared = report.PreviewPages().GetPage(page);
     EXPECT_NE(prepared, nullptr);
-    auto* memo = dynamic_cast<TfrxMemoView*>(prepared->FindObject(name));
+    auto* memo = dynamic_cast<quitanza::report::MemoView*>(prepared->FindObject(name));
     EXPECT_NE(memo, nullptr) << name.toStdString();
     return *memo;
   }
 
-  TfrxReport report;
+  quitanza::report::Report report;
 };
 
 TEST_F(PreparedReceiptTest, StoresOnePageWithOneNullBandHoldingTheVisibleObjects)
 {
   ASSERT_TRUE(report.PrepareReport());
-  TfrxPreviewPages& pages = report.PreviewPages();
+  quitanza::report::PreviewPages& pages = report.PreviewPages();
   ASSERT_EQ(pages.Count(), 1);
-  const TfrxXMLItem& page = pages.PagesItem().Items(0);
+  const quitanza::report::XMLItem& page = pages.PagesItem().Items(0);
   EXPECT_EQ(page.Name, u"page0");
   ASSERT_EQ(page.Count(), 1);
   EXPECT_EQ(page.Items(0).Name, u"TfrxNullBand");
-  const auto* templatePage = dynamic_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Page1")));
+  const auto* templatePage = dynamic_cast<quitanza::report::ReportPage*>(report.FindObject(QStringLiteral("Page1")));
   ASSERT_NE(templatePage, nullptr);
   EXPECT_EQ(page.Items(0).Count(), static_cast<int>(templatePage->Objects().size()));
   EXPECT_EQ(pages.GetPageSize(0), QSize(794, 1123));
@@ -50,7 +51,7 @@ TEST_F(PreparedReceiptTest, StoresOnePageWithOneNullBandHoldingTheVisibleObjects
 TEST_F(PreparedReceiptTest, NullBandCoversThePrintableArea)
 {
   ASSERT_TRUE(report.PrepareReport());
-  const TfrxComponent* band = report.PreviewPages().GetPage(0)->Objects().at(0);
+  const quitanza::report::Component* band = report.PreviewPages().GetPage(0)->Objects().at(0);
   EXPECT_NEAR(static_cast<double>(band->Width()), 718.1107, 0.001);
   EXPECT_NEAR(static_cast<double>(band->Height()), 1046.92981, 0.001);
   EXPECT_EQ(band->Left(), 0);
@@ -73,7 +74,7 @@ TEST_F(PreparedReceiptTest, MemosShowTheExpandedTexts)
 TEST_F(PreparedReceiptTest, TheTemplateKeepsItsExpressions)
 {
   ASSERT_TRUE(report.PrepareReport());
-  auto* cliente = dynamic_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Cliente")));
+  auto* cliente = dynamic_cast<quitanza::report::MemoView*>(report.FindObject(QStringLiteral("Cliente")));
   ASSERT_NE(cliente, nullptr);
   EXPECT_EQ(cliente->Text(), u"[CPF_CNPJ] - [Cliente]\r\n");
 }
@@ -96,7 +97,7 @@ TEST_F(PreparedReceiptTest, ErrorsAreRaisedAsOneMessageWhenAsked)
   try {
     report.PrepareReport();
     FAIL() << "no error raised";
-  } catch (const EfrxError& error) {
+  } catch (const quitanza::report::ReportError& error) {
     EXPECT_EQ(error.Message(), QStringLiteral("The following error(s) have occured:\r\n"
                                               "Cliente: Error in expression 'ANA': Undeclared identifier: 'ANA'"));
   }
@@ -110,10 +111,10 @@ TEST_F(PreparedReceiptTest, ChangesMadeWhilePreparingDoNotStayInTheReport)
   image.fill(Qt::red);
   ASSERT_TRUE(image.save(logo));
   int calls = 0;
-  report.OnBeforePrint = [&](TfrxReportComponent*) {
+  report.OnBeforePrint = [&](quitanza::report::ReportComponent*) {
     ++calls;
     for (const char16_t* name : {u"Picture1", u"Picture3"}) {
-      if (auto* picture = dynamic_cast<TfrxPictureView*>(report.FindObject(QString::fromUtf16(name)))) {
+      if (auto* picture = dynamic_cast<quitanza::report::PictureView*>(report.FindObject(QString::fromUtf16(name)))) {
         picture->SetBounds(picture->Left(), picture->Top(), 143.62L, 83.15L);
         picture->LoadPictureFromFile(logo);
       }
@@ -122,10 +123,10 @@ TEST_F(PreparedReceiptTest, ChangesMadeWhilePreparingDoNotStayInTheReport)
   ASSERT_TRUE(report.PrepareReport());
   const int objects = static_cast<int>(report.FindObject(QStringLiteral("Page1"))->Objects().size());
   EXPECT_EQ(calls, objects + 1);
-  auto* templatePicture = dynamic_cast<TfrxPictureView*>(report.FindObject(QStringLiteral("Picture1")));
+  auto* templatePicture = dynamic_cast<quitanza::report::PictureView*>(report.FindObject(QStringLiteral("Picture1")));
   ASSERT_NE(templatePicture, nullptr);
   EXPECT_TRUE(templatePicture->Picture().IsEmpty());
-  auto* prepared = dynamic_cast<TfrxPictureView*>(report.PreviewPages().GetPage(0)->FindObject(QStringLiteral("Picture1")));
+  auto* prepared = dynamic_cast<quitanza::report::PictureView*>(report.PreviewPages().GetPage(0)->FindObject(QStringLiteral("Picture1")));
   ASSERT_NE(prepared, nullptr);
   EXPECT_EQ(prepared->Picture().Width(), 8);
   EXPECT_NEAR(static_cast<double>(prepared->Width()), 143.62, 0.0001);
@@ -135,7 +136,7 @@ TEST_F(PreparedReceiptTest, BeforePrintSeesTheNullBandFirstThenEveryObjectInvisi
 {
   report.FindObject(QStringLiteral("Memo3"))->SetVisible(false);
   QStringList seen;
-  report.OnBeforePrint = [&](TfrxReportComponent* sender) { seen.append(sender->Name()); };
+  report.OnBeforePrint = [&](quitanza::report::ReportComponent* sender) { seen.append(sender->Name()); };
   ASSERT_TRUE(report.PrepareReport());
   ASSERT_FALSE(seen.isEmpty());
   EXPECT_EQ(seen.first(), QString());
@@ -146,7 +147,7 @@ TEST_F(PreparedReceiptTest, BeforePrintSeesTheNullBandFirstThenEveryObjectInvisi
 
 TEST_F(PreparedReceiptTest, PageCountProducesEvaluatedCopies)
 {
-  dynamic_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(2);
+  dynamic_cast<quitanza::report::ReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(2);
   ASSERT_TRUE(report.PrepareReport());
   ASSERT_EQ(report.PreviewPages().Count(), 2);
   EXPECT_EQ(PreparedMemo(QStringLiteral("Cliente"), 1).Text(), u"123.456.789-09 - JOÃO D'ÁVILA\r\n");
@@ -155,20 +156,20 @@ TEST_F(PreparedReceiptTest, PageCountProducesEvaluatedCopies)
 TEST_F(PreparedReceiptTest, PreparingAgainWithoutClearingAppendsPagesWithContinuedAliases)
 {
   ASSERT_TRUE(report.PrepareReport(true));
-  const TfrxPreviewDictionary& dictionary = report.PreviewPages().Dictionary();
+  const quitanza::report::PreviewDictionary& dictionary = report.PreviewPages().Dictionary();
   const int aliases = dictionary.Count();
   int memos = 0;
   for (int i = 0; i < aliases; ++i)
     memos += dictionary.Items(i).Alias.startsWith(QLatin1Char('m')) ? 1 : 0;
   ASSERT_TRUE(report.PrepareReport(false));
-  TfrxPreviewPages& pages = report.PreviewPages();
+  quitanza::report::PreviewPages& pages = report.PreviewPages();
   ASSERT_EQ(pages.Count(), 2);
   EXPECT_EQ(pages.SourcePageCount(), 2);
   EXPECT_EQ(pages.PagesItem().Items(0).Name, u"page0");
   EXPECT_EQ(pages.PagesItem().Items(1).Name, u"page1");
   EXPECT_EQ(pages.Dictionary().Count(), 2 * aliases);
   // The first memo of the second run continues the numbering of the first.
-  const TfrxSourceObject* next = pages.Dictionary().Find(QLatin1Char('m') + QString::number(memos + 1));
+  const quitanza::report::SourceObject* next = pages.Dictionary().Find(QLatin1Char('m') + QString::number(memos + 1));
   ASSERT_NE(next, nullptr);
   EXPECT_EQ(next->SourceName, u"Page1.Empresa");
   EXPECT_EQ(PreparedMemo(QStringLiteral("Cliente"), 1).Text(), u"123.456.789-09 - JOÃO D'ÁVILA\r\n");
@@ -177,7 +178,7 @@ TEST_F(PreparedReceiptTest, PreparingAgainWithoutClearingAppendsPagesWithContinu
 TEST_F(PreparedReceiptTest, TitleMemoIsStoredAsItsTextOnly)
 {
   ASSERT_TRUE(report.PrepareReport());
-  const TfrxXMLItem& band = report.PreviewPages().PagesItem().Items(0).Items(0);
+  const quitanza::report::XMLItem& band = report.PreviewPages().PagesItem().Items(0).Items(0);
   const QString alias = report.PreviewPages().Dictionary().Items(0).Alias;
   bool found = false;
   for (int i = 0; i < band.Count(); ++i) {
@@ -197,7 +198,7 @@ TEST_F(PreparedReceiptTest, TextsThatLookLikeReferencesSurvivePreparation)
   for (const QString& text : {QStringLiteral("R&#65;Z"), QStringLiteral("A &amp; B"), QStringLiteral("&lt;x&gt;"),
                               QStringLiteral("P & F")}) {
     // Preparation reloads the report: the object is found again every round.
-    auto* title = dynamic_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Memo1")));
+    auto* title = dynamic_cast<quitanza::report::MemoView*>(report.FindObject(QStringLiteral("Memo1")));
     ASSERT_NE(title, nullptr);
     title->SetText(text);
     report.PreviewPages().Clear();
@@ -208,7 +209,7 @@ TEST_F(PreparedReceiptTest, TextsThatLookLikeReferencesSurvivePreparation)
 
 TEST(Preparation, AnEmptyReportPreparesNoPages)
 {
-  TfrxReport report;
+  quitanza::report::Report report;
   EXPECT_TRUE(report.PrepareReport());
   EXPECT_EQ(report.PreviewPages().Count(), 0);
   EXPECT_EQ(report.PreviewPages().GetPage(0), nullptr);
@@ -216,11 +217,11 @@ TEST(Preparation, AnEmptyReportPreparesNoPages)
 
 TEST(Preparation, ProgressOfKindZeroCountsThePages)
 {
-  TfrxReport report;
+  quitanza::report::Report report;
   FillReceipt(report);
-  dynamic_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(3);
+  dynamic_cast<quitanza::report::ReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(3);
   QList<int> progress;
-  report.OnProgress = [&](TfrxReport*, int kind, int page) {
+  report.OnProgress = [&](quitanza::report::Report*, int kind, int page) {
     EXPECT_EQ(kind, 0);
     progress.append(page);
   };
@@ -230,10 +231,10 @@ TEST(Preparation, ProgressOfKindZeroCountsThePages)
 
 TEST(Preparation, TerminatedStopsAfterTheCurrentPage)
 {
-  TfrxReport report;
+  quitanza::report::Report report;
   FillReceipt(report);
-  dynamic_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(5);
-  report.OnProgress = [&](TfrxReport* r, int, int page) {
+  dynamic_cast<quitanza::report::ReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(5);
+  report.OnProgress = [&](quitanza::report::Report* r, int, int page) {
     if (page == 2)
       r->Terminated = true;
   };

@@ -1,9 +1,9 @@
-#include "report/format/frxErrors.h"
-#include "report/format/frxFloat.h"
-#include "report/model/frxClass.h"
+#include "report/format/Errors.h"
+#include "report/format/Float.h"
+#include "report/model/Class.h"
 #include "tests/support/IssuedReceipt.h"
 
-#include "report/model/frxPreviewPages.h"
+#include "report/model/PreviewPages.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -19,7 +20,7 @@ protected:
   void Prepare(int pageCount)
   {
     FillReceipt(report);
-    dynamic_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(pageCount);
+    dynamic_cast<quitanza::report::ReportPage*>(report.FindObject(QStringLiteral("Page1")))->SetPageCount(pageCount);
     ASSERT_TRUE(report.PrepareReport());
   }
 
@@ -33,23 +34,23 @@ protected:
   }
 
   // Texts of every memo of a page, in page order.
-  static QStringList MemoTexts(TfrxReportPage& page)
+  static QStringList MemoTexts(quitanza::report::ReportPage& page)
   {
     QStringList texts;
-    for (TfrxComponent* object : page.AllObjects()) {
-      if (auto* memo = dynamic_cast<TfrxMemoView*>(object))
+    for (quitanza::report::Component* object : page.AllObjects()) {
+      if (auto* memo = dynamic_cast<quitanza::report::MemoView*>(object))
         texts.append(memo->Name() + QLatin1Char('=') + memo->Text());
     }
     return texts;
   }
 
-  TfrxReport report;
+  quitanza::report::Report report;
 };
 
 TEST_F(PreviewPagesTest, AtMostPagesInCacheRebuiltPagesAreKept)
 {
   Prepare(60);
-  TfrxPreviewPages& pages = report.PreviewPages();
+  quitanza::report::PreviewPages& pages = report.PreviewPages();
   for (int i = 0; i < pages.Count(); ++i)
     ASSERT_NE(pages.GetPage(i), nullptr);
   EXPECT_EQ(pages.PageCacheCount(), 50);
@@ -71,7 +72,7 @@ TEST_F(PreviewPagesTest, ASavedFileLoadsBackIntoTheSamePages)
   EXPECT_TRUE(file.contains("<dictionary><s1 name=\"Page0.Shape1\"/>")) << file.mid(file.indexOf("<dictionary"), 80).toStdString();
 
   for (bool partial : {false, true}) {
-    TfrxReport loaded;
+    quitanza::report::Report loaded;
     loaded.EngineOptions.NewSilentMode = simSilent;
     QBuffer buffer;
     buffer.setData(file);
@@ -92,7 +93,7 @@ TEST_F(PreviewPagesTest, FilesOnDiskRoundTripWithPartialLoading)
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("recibo.fp3"));
   report.PreviewPages().SaveToFile(path);
-  TfrxReport loaded;
+  quitanza::report::Report loaded;
   ASSERT_TRUE(loaded.PreviewPages().LoadFromFile(path));
   EXPECT_FALSE(loaded.PreviewPages().PagesItem().Items(3).Loaded);
   EXPECT_EQ(MemoTexts(*loaded.PreviewPages().GetPage(3)), MemoTexts(*report.PreviewPages().GetPage(3)));
@@ -104,13 +105,13 @@ TEST_F(PreviewPagesTest, UnloadedPagesComeBackFromTheTemporaryFile)
   report.EngineOptions.UseFileCache = true;
   report.EngineOptions.MaxMemSize = 0;
   Prepare(6);
-  TfrxPreviewPages& pages = report.PreviewPages();
+  quitanza::report::PreviewPages& pages = report.PreviewPages();
   EXPECT_FALSE(pages.PagesItem().Items(3).Loaded);
   EXPECT_TRUE(pages.PagesItem().Items(1).Loaded);
   EXPECT_TRUE(MemoTexts(*pages.GetPage(3)).contains(QStringLiteral(u"Cliente=123.456.789-09 - JOÃO D'ÁVILA\r\n")));
   // Saving reads unloaded pages back too.
   const QByteArray file = Saved();
-  TfrxReport loaded;
+  quitanza::report::Report loaded;
   QBuffer buffer;
   buffer.setData(file);
   buffer.open(QIODevice::ReadOnly);
@@ -121,7 +122,7 @@ TEST_F(PreviewPagesTest, UnloadedPagesComeBackFromTheTemporaryFile)
 TEST_F(PreviewPagesTest, PicturesComeBackFromTheCache)
 {
   Prepare(1);
-  auto* maker = dynamic_cast<TfrxPictureView*>(report.PreviewPages().GetPage(0)->FindObject(QStringLiteral("Picture2")));
+  auto* maker = dynamic_cast<quitanza::report::PictureView*>(report.PreviewPages().GetPage(0)->FindObject(QStringLiteral("Picture2")));
   ASSERT_NE(maker, nullptr);
   EXPECT_FALSE(maker->Picture().IsEmpty());
   EXPECT_GE(maker->ImageIndex, 1);
@@ -135,43 +136,43 @@ TEST_F(PreviewPagesTest, PicturesComeBackFromTheCache)
 TEST_F(PreviewPagesTest, SourceCopiesHoldFloatsAsFilesDo)
 {
   FillReceipt(report);
-  auto* page = dynamic_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Page1")));
+  auto* page = dynamic_cast<quitanza::report::ReportPage*>(report.FindObject(QStringLiteral("Page1")));
   ASSERT_NE(page, nullptr);
   page->SetPageCount(1);
-  TfrxMemoView* memo = nullptr;
-  for (TfrxComponent* object : page->AllObjects()) {
+  quitanza::report::MemoView* memo = nullptr;
+  for (quitanza::report::Component* object : page->AllObjects()) {
     if (!memo && !object->Name().isEmpty())
-      memo = dynamic_cast<TfrxMemoView*>(object);
+      memo = dynamic_cast<quitanza::report::MemoView*>(object);
   }
   ASSERT_NE(memo, nullptr);
   const long double width = 100.0L / 3;
   const long double margin = 10.0L / 3;
-  ASSERT_NE(frxFileFloat(width), width);
+  ASSERT_NE(FileFloat(width), width);
   memo->SetWidth(width);
   page->LeftMargin = margin;
 
-  TfrxMemoView copy;
+  quitanza::report::MemoView copy;
   copy.Assign(*memo);
   EXPECT_EQ(copy.Width(), width);
 
   const QString name = memo->Name();
   ASSERT_TRUE(report.PrepareReport());
-  TfrxPreviewPages& pages = report.PreviewPages();
-  const TfrxComponent* source = pages.SourcePage(0).FindObject(name);
+  quitanza::report::PreviewPages& pages = report.PreviewPages();
+  const quitanza::report::Component* source = pages.SourcePage(0).FindObject(name);
   ASSERT_NE(source, nullptr);
-  EXPECT_EQ(source->Width(), frxFileFloat(width));
-  TfrxReportPage* rebuilt = pages.GetPage(0);
-  const TfrxComponent* shown = rebuilt->FindObject(name);
+  EXPECT_EQ(source->Width(), FileFloat(width));
+  quitanza::report::ReportPage* rebuilt = pages.GetPage(0);
+  const quitanza::report::Component* shown = rebuilt->FindObject(name);
   ASSERT_NE(shown, nullptr);
-  EXPECT_EQ(shown->Width(), frxFileFloat(width));
-  EXPECT_EQ(rebuilt->LeftMargin, frxFileFloat(margin));
+  EXPECT_EQ(shown->Width(), FileFloat(width));
+  EXPECT_EQ(rebuilt->LeftMargin, FileFloat(margin));
 
-  TfrxReport loaded;
+  quitanza::report::Report loaded;
   QBuffer buffer;
   buffer.setData(Saved());
   buffer.open(QIODevice::ReadOnly);
   ASSERT_TRUE(loaded.PreviewPages().LoadFromStream(buffer));
-  TfrxReportPage* reread = loaded.PreviewPages().GetPage(0);
+  quitanza::report::ReportPage* reread = loaded.PreviewPages().GetPage(0);
   ASSERT_NE(reread->FindObject(name), nullptr);
   EXPECT_EQ(reread->FindObject(name)->Width(), shown->Width());
   EXPECT_EQ(reread->LeftMargin, rebuilt->LeftMargin);
@@ -179,8 +180,8 @@ TEST_F(PreviewPagesTest, SourceCopiesHoldFloatsAsFilesDo)
 
 TEST(PreviewDictionary, AliasesCountUpPerPrefix)
 {
-  TfrxPreviewDictionary dictionary;
-  TfrxMemoView memo;
+  quitanza::report::PreviewDictionary dictionary;
+  quitanza::report::MemoView memo;
   EXPECT_EQ(dictionary.UniqueAlias(QStringLiteral("m")), u"m1");
   for (int i = 1; i <= 30; ++i)
     dictionary.Add(dictionary.UniqueAlias(QStringLiteral("m")), QString(), memo);
@@ -198,7 +199,7 @@ class DamagedPreparedReport : public PreviewPagesTest, public testing::WithParam
 
 TEST_P(DamagedPreparedReport, IsRefusedWithAnInvalidFormatError)
 {
-  TfrxReport loaded;
+  quitanza::report::Report loaded;
   loaded.EngineOptions.NewSilentMode = simSilent;
   QBuffer buffer;
   buffer.setData(GetParam().content);
@@ -207,7 +208,7 @@ TEST_P(DamagedPreparedReport, IsRefusedWithAnInvalidFormatError)
   if (ok) {
     // Accepted files fail when a damaged page is rebuilt, with an error.
     for (int i = 0; i < loaded.PreviewPages().Count(); ++i)
-      EXPECT_THROW(loaded.PreviewPages().GetPage(i), EfrxError);
+      EXPECT_THROW(loaded.PreviewPages().GetPage(i), quitanza::report::ReportError);
     return;
   }
   ASSERT_FALSE(loaded.Errors.IsEmpty());
@@ -248,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DamagedPictureIndex, GivesAnEmptyPicture)
 {
-  TfrxReport report;
+  quitanza::report::Report report;
   report.EngineOptions.NewSilentMode = simSilent;
   QBuffer buffer;
   buffer.setData(Header() +
@@ -259,13 +260,13 @@ TEST(DamagedPictureIndex, GivesAnEmptyPicture)
                  "</page0></previewpages></preparedreport>");
   buffer.open(QIODevice::ReadOnly);
   ASSERT_TRUE(report.PreviewPages().LoadFromStream(buffer));
-  TfrxReportPage* page = report.PreviewPages().GetPage(0);
+  quitanza::report::ReportPage* page = report.PreviewPages().GetPage(0);
   ASSERT_NE(page, nullptr);
   ASSERT_EQ(page->Objects().size(), 4u);
   for (int i = 0; i < 3; ++i)
-    EXPECT_TRUE(dynamic_cast<TfrxPictureView*>(page->Objects().at(i))->Picture().IsEmpty());
+    EXPECT_TRUE(dynamic_cast<quitanza::report::PictureView*>(page->Objects().at(i))->Picture().IsEmpty());
   // A bitmap header that does not decode stays a bitmap that draws as nothing.
-  EXPECT_FALSE(dynamic_cast<TfrxPictureView*>(page->Objects().at(3))->Picture().IsEmpty());
+  EXPECT_FALSE(dynamic_cast<quitanza::report::PictureView*>(page->Objects().at(3))->Picture().IsEmpty());
 }
 
 }  // namespace

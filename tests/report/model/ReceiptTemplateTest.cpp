@@ -2,13 +2,14 @@
 
 #include "app/receipt/ReceiptLayout.h"
 #include "app/receipt/ReceiptTemplates.h"
-#include "report/model/frxClass.h"
+#include "report/model/Class.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 namespace {
@@ -23,7 +24,7 @@ protected:
 
   QList<QByteArray> Lines() const { return saved.split('\n'); }
 
-  TfrxReport report;
+  quitanza::report::Report report;
   QByteArray saved;
 };
 
@@ -67,24 +68,24 @@ TEST_F(ReceiptTemplate, ReportElementHoldsTheExpectedAttributesInOrder)
 
 TEST_F(ReceiptTemplate, LoadSaveLoadKeepsEveryObjectPictureAndVariable)
 {
-  TfrxReport copy;
+  quitanza::report::Report copy;
   LoadFromBytes(copy, saved);
   EXPECT_TRUE(copy.Errors.IsEmpty()) << copy.Errors.Text().toStdString();
   EXPECT_EQ(SaveToBytes(copy), saved);
   EXPECT_EQ(copy.AllObjects().size(), report.AllObjects().size());
   EXPECT_EQ(copy.Pages(1)->Objects().size(), 63U);
   for (const char* name : {"Picture2", "Picture4"}) {
-    const auto* original = static_cast<TfrxPictureView*>(report.FindObject(QString::fromLatin1(name)));
-    const auto* loaded = static_cast<TfrxPictureView*>(copy.FindObject(QString::fromLatin1(name)));
+    const auto* original = static_cast<quitanza::report::PictureView*>(report.FindObject(QString::fromLatin1(name)));
+    const auto* loaded = static_cast<quitanza::report::PictureView*>(copy.FindObject(QString::fromLatin1(name)));
     EXPECT_FALSE(loaded->Picture().IsEmpty());
     EXPECT_EQ(loaded->Picture().FileData(), original->Picture().FileData());
   }
-  EXPECT_TRUE(static_cast<TfrxPictureView*>(copy.FindObject(QStringLiteral("Picture1")))->Picture().IsEmpty());
+  EXPECT_TRUE(static_cast<quitanza::report::PictureView*>(copy.FindObject(QStringLiteral("Picture1")))->Picture().IsEmpty());
 }
 
 TEST_F(ReceiptTemplate, HoldsFifteenVariablesUnderSistema)
 {
-  TfrxReport copy;
+  quitanza::report::Report copy;
   LoadFromBytes(copy, saved);
   const QStringList expected = {QStringLiteral(" Sistema"), QStringLiteral("Empresa"),  QStringLiteral("Endereco"),
                                 QStringLiteral("Cidade"),   QStringLiteral("Telefone"), QStringLiteral("Email_Site"),
@@ -108,26 +109,26 @@ TEST_F(ReceiptTemplate, SecondCopyIsTheFirstMovedDown)
   EXPECT_NEAR(top("Memo10") - top("Memo1"), 604.72, 0.005);
   EXPECT_NEAR(top("Memo23") - top("Memo8"), 605.95, 0.005);
   EXPECT_NEAR(static_cast<double>(report.FindObject(QStringLiteral("Memo24"))->Left()), 550.49, 0.005);
-  const auto* date = static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Memo22")));
+  const auto* date = static_cast<quitanza::report::MemoView*>(report.FindObject(QStringLiteral("Memo22")));
   EXPECT_EQ(date->DisplayFormat.Kind, fkDateTime);
   EXPECT_EQ(date->DisplayFormat.FormatStr, QStringLiteral("dddd, dd \"de\" mmmm \"de\" yyyy"));
-  EXPECT_EQ(static_cast<TfrxShapeView*>(report.FindObject(QStringLiteral("Shape4")))->Color, clSilver);
-  EXPECT_EQ(static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Memo18")))->Text(),
+  EXPECT_EQ(static_cast<quitanza::report::ShapeView*>(report.FindObject(QStringLiteral("Shape4")))->Color, clSilver);
+  EXPECT_EQ(static_cast<quitanza::report::MemoView*>(report.FindObject(QStringLiteral("Memo18")))->Text(),
             QStringLiteral("[CPF_CNPJ] - [Cliente]\r\n"));
 }
 
 TEST(PaymentTemplate, UsesTheSameVariablesAndNamesWordedForMoneyPaid)
 {
-  TfrxReport received;
-  TfrxReport paid;
+  quitanza::report::Report received;
+  quitanza::report::Report paid;
   BuildReceiptLayout(received, ReceiptKind::Recebimento);
   BuildReceiptLayout(paid, ReceiptKind::Pagamento);
   ASSERT_EQ(paid.Variables.Count(), received.Variables.Count());
-  for (TfrxComponent* object : received.AllObjects())
+  for (quitanza::report::Component* object : received.AllObjects())
     EXPECT_NE(paid.FindObject(object->Name()), nullptr) << object->Name().toStdString();
-  EXPECT_EQ(static_cast<TfrxMemoView*>(paid.FindObject(QStringLiteral("Memo10")))->Text(),
+  EXPECT_EQ(static_cast<quitanza::report::MemoView*>(paid.FindObject(QStringLiteral("Memo10")))->Text(),
             QStringLiteral("RECIBO DE PAGAMENTO\r\n"));
-  EXPECT_EQ(static_cast<TfrxMemoView*>(paid.FindObject(QStringLiteral("Memo3")))->Text(),
+  EXPECT_EQ(static_cast<quitanza::report::MemoView*>(paid.FindObject(QStringLiteral("Memo3")))->Text(),
             QStringLiteral("Pagamos a:\r\n"));
 }
 
@@ -136,7 +137,7 @@ TEST(ShippedTemplates, TheBuildPutsBothBesideTheExecutableAndTheyLoadCleanly)
   for (ReceiptKind kind : {ReceiptKind::Recebimento, ReceiptKind::Pagamento}) {
     const QString fileName = QStringLiteral(QUITANZA_BINARY_DIR "/app/") + ReceiptTemplateFileName(kind);
     ASSERT_TRUE(QFile::exists(fileName)) << fileName.toStdString();
-    TfrxReport report;
+    quitanza::report::Report report;
     Silence(report);
     EXPECT_TRUE(report.LoadFromFile(fileName));
     EXPECT_TRUE(report.Errors.IsEmpty());

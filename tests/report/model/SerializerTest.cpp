@@ -1,9 +1,9 @@
 #include "TestStreams.h"
 
-#include "report/format/frxErrors.h"
-#include "report/format/frxFloat.h"
-#include "report/model/frxClass.h"
-#include "report/model/frxXMLSerializer.h"
+#include "report/format/Errors.h"
+#include "report/format/Float.h"
+#include "report/model/Class.h"
+#include "report/model/XMLSerializer.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,11 +11,12 @@
 #include <gtest/gtest.h>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
 // Counts the messages the report shows instead of printing them.
-class RecordingReporter : public TfrxErrorReporter {
+class RecordingReporter : public quitanza::report::ErrorReporter {
 public:
   void ShowError(const QString& title, const QString& message) override
   {
@@ -31,7 +32,7 @@ protected:
   void SetUp() override { report.SetErrorReporter(reporter); }
   void Load(const QByteArray& bytes) { LoadFromBytes(report, bytes); }
 
-  TfrxReport report;
+  quitanza::report::Report report;
   std::shared_ptr<RecordingReporter> reporter = std::make_shared<RecordingReporter>();
 };
 
@@ -42,7 +43,7 @@ TEST_F(Loading, EnumerationsReadOrdinalsAndNamesIgnoringCase)
                 "<TfrxMemoView Name=\"C\" HAlign=\"haNowhere\" WordWrap=\"false\"/>"
                 "</TfrxReportPage></TfrxReport>"));
   auto memo = [this](const char* name) {
-    return static_cast<TfrxMemoView*>(report.FindObject(QString::fromLatin1(name)));
+    return static_cast<quitanza::report::MemoView*>(report.FindObject(QString::fromLatin1(name)));
   };
   EXPECT_EQ(memo("A")->HAlign, haCenter);
   EXPECT_EQ(memo("B")->HAlign, haCenter);
@@ -61,7 +62,7 @@ TEST_F(Loading, ARepeatedNameReadsIntoTheObjectAlreadyRead)
                          "<TfrxMemoView Name=\"MEMO7\" Top=\"3\"/><inherited Name=\"memo150\" Top=\"4\"/>"
                          "<inherited Name=\"Missing\" Top=\"5\"/></TfrxReportPage></TfrxReport>";
   Load(Template(text.constData()));
-  const TfrxComponent* page = report.FindObject(QStringLiteral("Page1"));
+  const quitanza::report::Component* page = report.FindObject(QStringLiteral("Page1"));
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->Objects().size(), 200U);
   EXPECT_EQ(report.FindObject(QStringLiteral("Memo7"))->Left(), 7);
@@ -97,10 +98,10 @@ TEST_F(Loading, ALaterElementFindsAnEarlierObjectByNameIgnoringCase)
                             "\" Left=\"1\"/><TfrxMemoView Name=\"" + c.asked +
                             "\" Top=\"2\"/></TfrxReportPage></TfrxReport>";
     Load(Template(text.constData()));
-    const TfrxComponent* page = report.FindObject(QStringLiteral("Page1"));
+    const quitanza::report::Component* page = report.FindObject(QStringLiteral("Page1"));
     ASSERT_NE(page, nullptr);
     ASSERT_EQ(page->Objects().size(), c.same ? 1U : 2U);
-    const TfrxComponent* first = page->Objects().front();
+    const quitanza::report::Component* first = page->Objects().front();
     EXPECT_EQ(first->Left(), 1);
     EXPECT_EQ(first->Top(), c.same ? 2 : 0);
   }
@@ -114,7 +115,7 @@ TEST_F(Loading, CoordinatesNamesAndCommentsReadAsWritten)
   // The report publishes no coordinates: its Left attribute is not applied.
   EXPECT_EQ(report.Left(), 0);
   EXPECT_EQ(report.Tag, 3);
-  const TfrxComponent* memo = report.FindObject(QStringLiteral("M&1"));
+  const quitanza::report::Component* memo = report.FindObject(QStringLiteral("M&1"));
   ASSERT_NE(memo, nullptr);
   EXPECT_EQ(memo->Left(), 5.5L);
   EXPECT_EQ(memo->Top(), 7);
@@ -137,20 +138,20 @@ TEST_F(Loading, EachElementReadsItsOwnAttributesWhateverTheOrder)
   struct Expected {
     const char* name;
     const char* fontName;
-    TfrxHAlign align;
+    quitanza::report::HAlign align;
     long double top;
   };
   for (const Expected& e : {Expected{"A", "Courier New", haRight, 1}, Expected{"B", "Tahoma", haCenter, 2},
                             Expected{"C", "Verdana", haBlock, 0}, Expected{"D", "Arial", haLeft, 0}}) {
     SCOPED_TRACE(e.name);
-    const auto* memo = dynamic_cast<const TfrxMemoView*>(report.FindObject(QString::fromLatin1(e.name)));
+    const auto* memo = dynamic_cast<const quitanza::report::MemoView*>(report.FindObject(QString::fromLatin1(e.name)));
     ASSERT_NE(memo, nullptr);
     EXPECT_EQ(memo->Font().Name, QString::fromLatin1(e.fontName));
     EXPECT_FALSE(memo->ParentFont());
     EXPECT_EQ(memo->HAlign, e.align);
     EXPECT_EQ(memo->Top(), e.top);
   }
-  EXPECT_EQ(static_cast<const TfrxMemoView*>(report.FindObject(QStringLiteral("D")))->Text().trimmed(), QStringLiteral("d"));
+  EXPECT_EQ(static_cast<const quitanza::report::MemoView*>(report.FindObject(QStringLiteral("D")))->Text().trimmed(), QStringLiteral("d"));
 }
 
 // Values of every length up to and past two words end at their own quote,
@@ -163,7 +164,7 @@ TEST_F(Loading, ValuesOfEveryLengthEndAtTheirQuote)
                 "\" TagStr=\"t\"/>";
   Load(Template("<TfrxReport><TfrxReportPage Name=\"Page1\">" + elements + "</TfrxReportPage></TfrxReport>"));
   for (int length = 0; length <= 24; ++length) {
-    const auto* memo = dynamic_cast<const TfrxMemoView*>(report.FindObject(QStringLiteral("M%1").arg(length)));
+    const auto* memo = dynamic_cast<const quitanza::report::MemoView*>(report.FindObject(QStringLiteral("M%1").arg(length)));
     ASSERT_NE(memo, nullptr) << length;
     EXPECT_EQ(memo->Hint, QString(length, u'h'));
     EXPECT_EQ(memo->TagStr, QStringLiteral("t"));
@@ -174,8 +175,8 @@ TEST_F(Loading, PaperSizeCodeDecidesAfterTheDimensions)
 {
   Load(Template("<TfrxReport><TfrxReportPage Name=\"Custom\" PaperWidth=\"100\" PaperHeight=\"50\"/>"
                 "<TfrxReportPage Name=\"A4\" PaperWidth=\"100\" PaperHeight=\"50\" PaperSize=\"9\"/></TfrxReport>"));
-  auto* custom = static_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("Custom")));
-  auto* a4 = static_cast<TfrxReportPage*>(report.FindObject(QStringLiteral("A4")));
+  auto* custom = static_cast<quitanza::report::ReportPage*>(report.FindObject(QStringLiteral("Custom")));
+  auto* a4 = static_cast<quitanza::report::ReportPage*>(report.FindObject(QStringLiteral("A4")));
   EXPECT_EQ(custom->PaperSize(), 256);
   EXPECT_EQ(custom->PaperWidth(), 100);
   EXPECT_EQ(custom->Height(), 189);
@@ -218,7 +219,7 @@ TEST_F(Loading, SilentModesDecideHowErrorsAreReported)
   EXPECT_TRUE(reporter->messages.isEmpty());
   EXPECT_EQ(report.Errors.Count(), 1);
   report.EngineOptions.NewSilentMode = simReThrow;
-  EXPECT_THROW(Load(QByteArray("garbage")), EfrxError);
+  EXPECT_THROW(Load(QByteArray("garbage")), quitanza::report::ReportError);
 }
 
 TEST_F(Loading, VersionIsNotTakenFromTheFileAndADataPageIsAdded)
@@ -227,7 +228,7 @@ TEST_F(Loading, VersionIsNotTakenFromTheFileAndADataPageIsAdded)
   EXPECT_EQ(report.Version, QStringLiteral("4.13.2"));
   EXPECT_EQ(report.ScriptLanguage, QStringLiteral("JScript"));
   ASSERT_EQ(report.PagesCount(), 2);
-  EXPECT_NE(dynamic_cast<TfrxDataPage*>(report.Pages(0)), nullptr);
+  EXPECT_NE(dynamic_cast<quitanza::report::DataPage*>(report.Pages(0)), nullptr);
   EXPECT_EQ(report.Pages(0)->Name(), QStringLiteral("DataPage1"));
 }
 
@@ -244,19 +245,19 @@ TEST_F(Loading, OldFormatMemoTextIsUtf8)
 {
   Load("<?xml version=\"1.0\"?><TfrxReport><TfrxReportPage Name=\"P\">"
        "<TfrxMemoView Name=\"M\" Text=\"Jo\xC3\xA3o\" Hint=\"Jo\xE3o\"/></TfrxReportPage></TfrxReport>");
-  auto* memo = static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("M")));
+  auto* memo = static_cast<quitanza::report::MemoView*>(report.FindObject(QStringLiteral("M")));
   EXPECT_EQ(memo->Text(), QStringLiteral("João\r\n"));
   EXPECT_EQ(memo->Hint, QStringLiteral("João"));
 }
 
 TEST_F(Loading, MissingFileLeavesAnEmptyReport)
 {
-  new TfrxReportPage(&report);
+  new quitanza::report::ReportPage(&report);
   const QString missing = QStringLiteral(QUITANZA_BINARY_DIR "/no-such-template.fr3");
   EXPECT_FALSE(report.LoadFromFile(missing));
   EXPECT_EQ(report.PagesCount(), 0);
   EXPECT_TRUE(report.FileName.isEmpty());
-  EXPECT_THROW(report.LoadFromFile(missing, true), EfrxError);
+  EXPECT_THROW(report.LoadFromFile(missing, true), quitanza::report::ReportError);
 }
 
 TEST_F(Loading, CommaAndPointFilesReadAlike)
@@ -269,11 +270,11 @@ TEST_F(Loading, CommaAndPointFilesReadAlike)
 }
 
 // The ordinal of a published property reached by a dotted path ("Frame.Style").
-qint64 OrdinalAt(TfrxComponent& component, QStringView path)
+qint64 OrdinalAt(quitanza::report::Component& component, QStringView path)
 {
   void* object = &component;
-  const TfrxPropTable* table = &component.Props();
-  const TfrxPropInfo* property = nullptr;
+  const quitanza::report::PropTable* table = &component.Props();
+  const quitanza::report::PropInfo* property = nullptr;
   for (QStringView part : path.tokenize(u'.')) {
     if (property) {
       object = property->Sub(object);
@@ -281,7 +282,7 @@ qint64 OrdinalAt(TfrxComponent& component, QStringView path)
     }
     property = table->Find(part);
     if (!property)
-      throw EfrxError(QStringLiteral("No property ") + path.toString());
+      throw quitanza::report::ReportError(QStringLiteral("No property ") + path.toString());
   }
   return property->GetOrd(object);
 }
@@ -305,7 +306,7 @@ TEST_F(Loading, OrdinalsNoNameStandsForAreKeptAsReadThroughASaveAndALoad)
   ASSERT_TRUE(report.LoadFromFile(QStringLiteral(QUITANZA_TEST_DATA "/templates/enum-out-of-range.fr3")));
   for (int pass = 0; pass < 2; ++pass) {
     for (const Case& c : cases) {
-      TfrxComponent* object = report.FindObject(QString::fromLatin1(c.object));
+      quitanza::report::Component* object = report.FindObject(QString::fromLatin1(c.object));
       ASSERT_NE(object, nullptr) << c.object;
       EXPECT_EQ(OrdinalAt(*object, QStringView(c.property)), c.ordinal)
           << c.object << '.' << QStringView(c.property).toString().toStdString() << " after " << pass << " saves";
@@ -338,23 +339,23 @@ INSTANTIATE_TEST_SUITE_P(Templates, UnknownPictureAttribute,
                                          PictureTemplate{"backpicture-subproperty.fr3", "Page1"}));
 
 // A report using every kind of property, with values off their defaults.
-void BuildRichReport(TfrxReport& report)
+void BuildRichReport(quitanza::report::Report& report)
 {
   report.ReportOptions.Password = QStringLiteral("segredo");
   report.ReportOptions.Description = {QStringLiteral("linha 1"), QStringLiteral("linha 2")};
-  report.Styles.Items.push_back(TfrxStyleItem());
+  report.Styles.Items.push_back(quitanza::report::StyleItem());
   report.Styles.Items.back().Name = QStringLiteral("Title");
   report.Variables.SetValue(QStringLiteral(" Sistema"), QString());
   report.Variables.SetValue(QStringLiteral("Valor"), QStringLiteral("'1.500,00' & <x>"));
-  new TfrxDataPage(&report);
-  auto* page = new TfrxReportPage(&report);
+  new quitanza::report::DataPage(&report);
+  auto* page = new quitanza::report::ReportPage(&report);
   page->SetName(QStringLiteral("Page1"));
   page->SetOrientation(poLandscape);
   page->BackPicture().Color = clSilver;
   page->HGuides = {QStringLiteral("10"), QStringLiteral("20")};
-  auto* first = new TfrxMemoView(page);
+  auto* first = new quitanza::report::MemoView(page);
   first->SetName(QStringLiteral("First"));
-  auto* memo = new TfrxMemoView(page);
+  auto* memo = new quitanza::report::MemoView(page);
   memo->SetName(QStringLiteral("Memo1"));
   memo->SetBounds(1.5L, 2.25L, 100, 18.89765L);
   memo->SetText(QStringLiteral("Autenticação: [MD5]\r\n\"quoted\" & more text beyond thirty-two characters"));
@@ -374,15 +375,15 @@ void BuildRichReport(TfrxReport& report)
   font.Name = QStringLiteral("Courier New");
   font.Height = -20;
   memo->SetFont(font);
-  auto* shape = new TfrxShapeView(page);
+  auto* shape = new quitanza::report::ShapeView(page);
   shape->SetName(QStringLiteral("Shape1"));
   shape->Shape = skRoundRectangle;
   shape->Curve = 4;
-  auto* line = new TfrxLineView(page);
+  auto* line = new quitanza::report::LineView(page);
   line->SetName(QStringLiteral("Line1"));
   line->ArrowEnd = true;
   line->ArrowLength = 30;
-  auto* picture = new TfrxPictureView(page);
+  auto* picture = new quitanza::report::PictureView(page);
   picture->SetName(QStringLiteral("Picture1"));
   QImage image(3, 2, QImage::Format_RGB32);
   image.fill(Qt::blue);
@@ -390,26 +391,26 @@ void BuildRichReport(TfrxReport& report)
   QBuffer buffer(&bmp);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "bmp");
-  TPicture graphic;
+  quitanza::report::Picture graphic;
   graphic.LoadFromData(bmp);
   picture->SetPicture(graphic);
   picture->SetTransparent(true);
-  auto* sys = new TfrxSysMemoView(page);
+  auto* sys = new quitanza::report::SysMemoView(page);
   sys->SetName(QStringLiteral("SysMemo1"));
 }
 
 TEST(RoundTrip, SaveLoadSaveGivesTheSameBytesAndObjects)
 {
-  TfrxReport original;
+  quitanza::report::Report original;
   BuildRichReport(original);
   const QByteArray saved = SaveToBytes(original);
 
-  TfrxReport copy;
+  quitanza::report::Report copy;
   LoadFromBytes(copy, saved);
   EXPECT_TRUE(copy.Errors.IsEmpty()) << copy.Errors.Text().toStdString();
   EXPECT_EQ(SaveToBytes(copy), saved);
 
-  auto* memo = static_cast<TfrxMemoView*>(copy.FindObject(QStringLiteral("Memo1")));
+  auto* memo = static_cast<quitanza::report::MemoView*>(copy.FindObject(QStringLiteral("Memo1")));
   ASSERT_NE(memo, nullptr);
   EXPECT_EQ(memo->Lines().size(), 2);
   EXPECT_EQ(memo->FlowTo, copy.FindObject(QStringLiteral("First")));
@@ -418,15 +419,15 @@ TEST(RoundTrip, SaveLoadSaveGivesTheSameBytesAndObjects)
   EXPECT_EQ(memo->Font().Name, QStringLiteral("Courier New"));
   EXPECT_FALSE(memo->ParentFont());
   EXPECT_EQ(memo->Highlight.Font.Style, fsItalic);
-  auto* picture = static_cast<TfrxPictureView*>(copy.FindObject(QStringLiteral("Picture1")));
-  const auto* originalPicture = static_cast<TfrxPictureView*>(original.FindObject(QStringLiteral("Picture1")));
-  EXPECT_EQ(picture->Picture().GraphicClass(), TGraphicClass::Bitmap);
+  auto* picture = static_cast<quitanza::report::PictureView*>(copy.FindObject(QStringLiteral("Picture1")));
+  const auto* originalPicture = static_cast<quitanza::report::PictureView*>(original.FindObject(QStringLiteral("Picture1")));
+  EXPECT_EQ(picture->Picture().GraphicClass(), quitanza::report::GraphicClass::Bitmap);
   EXPECT_EQ(picture->Picture().FileData(), originalPicture->Picture().FileData());
   EXPECT_EQ(picture->Color, clNone);
   EXPECT_EQ(copy.Variables.Value(QStringLiteral("Valor")).toString(), QStringLiteral("'1.500,00' & <x>"));
   EXPECT_EQ(copy.ReportOptions.Password, QStringLiteral("segredo"));
   EXPECT_EQ(copy.Styles.Items.size(), 1U);
-  auto* page = static_cast<TfrxReportPage*>(copy.FindObject(QStringLiteral("Page1")));
+  auto* page = static_cast<quitanza::report::ReportPage*>(copy.FindObject(QStringLiteral("Page1")));
   EXPECT_EQ(page->Orientation(), poLandscape);
   EXPECT_EQ(page->PaperWidth(), 297);
   EXPECT_EQ(page->BackPicture().Color, clSilver);
@@ -434,20 +435,20 @@ TEST(RoundTrip, SaveLoadSaveGivesTheSameBytesAndObjects)
 
 TEST(RoundTrip, PasswordIsStoredShifted)
 {
-  TfrxReport report;
+  quitanza::report::Report report;
   report.ReportOptions.Password = QStringLiteral("kl");
   EXPECT_TRUE(SaveToBytes(report).contains("ReportOptions.Password=\"ab\""));
 }
 
 TEST(RoundTrip, ACommaSeparatorFileLoadsUnderThePointSetting)
 {
-  TfrxReport original;
+  quitanza::report::Report original;
   BuildRichReport(original);
-  frxSetDecimalSeparator(QLatin1Char(','));
+  SetDecimalSeparator(QLatin1Char(','));
   const QByteArray comma = SaveToBytes(original);
-  frxSetDecimalSeparator(QLatin1Char('.'));
+  SetDecimalSeparator(QLatin1Char('.'));
   EXPECT_TRUE(comma.contains("Left=\"1,5\""));
-  TfrxReport copy;
+  quitanza::report::Report copy;
   LoadFromBytes(copy, comma);
   EXPECT_TRUE(copy.Errors.IsEmpty());
   EXPECT_EQ(SaveToBytes(copy), SaveToBytes(original));
@@ -455,10 +456,10 @@ TEST(RoundTrip, ACommaSeparatorFileLoadsUnderThePointSetting)
 
 TEST(Assign, CopiesPropertiesWithoutChildrenAndAssignAllWithThem)
 {
-  TfrxReport report;
+  quitanza::report::Report report;
   BuildRichReport(report);
-  auto* source = static_cast<TfrxMemoView*>(report.FindObject(QStringLiteral("Memo1")));
-  TfrxMemoView copy;
+  auto* source = static_cast<quitanza::report::MemoView*>(report.FindObject(QStringLiteral("Memo1")));
+  quitanza::report::MemoView copy;
   copy.Assign(*source);
   EXPECT_EQ(copy.Text(), source->Text());
   EXPECT_EQ(copy.Font(), source->Font());
@@ -467,7 +468,7 @@ TEST(Assign, CopiesPropertiesWithoutChildrenAndAssignAllWithThem)
   EXPECT_TRUE(copy.Name().isEmpty());
 
   auto* page = report.Pages(1);
-  TfrxReportPage pageCopy;
+  quitanza::report::ReportPage pageCopy;
   pageCopy.Assign(*page);
   EXPECT_TRUE(pageCopy.Objects().empty());
   pageCopy.AssignAll(*page);
@@ -477,19 +478,19 @@ TEST(Assign, CopiesPropertiesWithoutChildrenAndAssignAllWithThem)
 
 TEST(ComponentText, ClassNameAndAttributesWithCompactForms)
 {
-  TfrxXMLSerializer serializer;
-  TfrxMemoView memo;
+  quitanza::report::XMLSerializer serializer;
+  quitanza::report::MemoView memo;
   memo.SetText(QStringLiteral("RECIBO"));
   memo.SetBounds(1, 2, 3, 4);
   const QString text = serializer.WriteComponentStr(memo);
   EXPECT_TRUE(text.startsWith(QStringLiteral("TfrxMemoView Left=\"1\"")));
   auto copy = serializer.ReadComponentStr(text + QStringLiteral(" l=\"10,5\" u=\"Jo&#227;o\""));
-  auto* memoCopy = dynamic_cast<TfrxMemoView*>(copy.get());
+  auto* memoCopy = dynamic_cast<quitanza::report::MemoView*>(copy.get());
   ASSERT_NE(memoCopy, nullptr);
   EXPECT_EQ(memoCopy->Left(), 10.5L);
   EXPECT_EQ(memoCopy->Top(), 2);
   EXPECT_EQ(memoCopy->Text(), QStringLiteral("João\r\n"));
-  EXPECT_THROW(serializer.ReadComponentStr(QStringLiteral("TfrxNoSuchView l=\"1\"")), EfrxError);
+  EXPECT_THROW(serializer.ReadComponentStr(QStringLiteral("TfrxNoSuchView l=\"1\"")), quitanza::report::ReportError);
 }
 
 }  // namespace

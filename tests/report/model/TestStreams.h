@@ -1,13 +1,13 @@
 #pragma once
 
-#include "report/model/frxComponent.h"
-#include "report/model/frxReport.h"
+#include "report/model/Component.h"
+#include "report/model/Report.h"
 
 #include <QBuffer>
 #include <QByteArray>
 
 // Saving and loading through memory instead of files.
-inline QByteArray SaveToBytes(const TfrxComponent& component)
+inline QByteArray SaveToBytes(const quitanza::report::Component& component)
 {
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -16,7 +16,7 @@ inline QByteArray SaveToBytes(const TfrxComponent& component)
   return bytes;
 }
 
-inline void LoadFromBytes(TfrxComponent& component, const QByteArray& bytes)
+inline void LoadFromBytes(quitanza::report::Component& component, const QByteArray& bytes)
 {
   QBuffer buffer;
   buffer.setData(bytes);
@@ -25,9 +25,9 @@ inline void LoadFromBytes(TfrxComponent& component, const QByteArray& bytes)
 }
 
 // A report that keeps its error messages instead of printing them.
-inline void Silence(TfrxReport& report)
+inline void Silence(quitanza::report::Report& report)
 {
-  report.EngineOptions.NewSilentMode = simSilent;
+  report.EngineOptions.NewSilentMode = quitanza::report::simSilent;
 }
 
 inline QByteArray Template(const char* body)

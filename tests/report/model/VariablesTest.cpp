@@ -1,10 +1,12 @@
-#include "report/model/frxVariables.h"
+#include "report/model/Variables.h"
 
 #include <gtest/gtest.h>
 
+using namespace quitanza::report;
+
 namespace {
 
-class Variables : public testing::Test {
+class VariablesTest : public testing::Test {
 protected:
   void SetUp() override
   {
@@ -14,10 +16,10 @@ protected:
     list.SetValue(QStringLiteral(" Outros"), QString());
     list.SetValue(QStringLiteral("Extra"), QString());
   }
-  TfrxVariables list;
+  quitanza::report::Variables list;
 };
 
-TEST_F(Variables, SettingTwiceKeepsOneItemAndUnknownNamesAreAppended)
+TEST_F(VariablesTest, SettingTwiceKeepsOneItemAndUnknownNamesAreAppended)
 {
   list.SetValue(QStringLiteral("valor"), QStringLiteral("'1,00'"));
   list.SetValue(QStringLiteral("Valor"), QStringLiteral("'2,00'"));
@@ -29,7 +31,7 @@ TEST_F(Variables, SettingTwiceKeepsOneItemAndUnknownNamesAreAppended)
   EXPECT_FALSE(list.Value(QStringLiteral("Missing")).isValid());
 }
 
-TEST_F(Variables, CategoriesGroupTheFollowingVariables)
+TEST_F(VariablesTest, CategoriesGroupTheFollowingVariables)
 {
   EXPECT_EQ(list.GetCategoriesList(), QStringList({QStringLiteral("Sistema"), QStringLiteral("Outros")}));
   EXPECT_EQ(list.GetVariablesList(QStringLiteral("Sistema")),

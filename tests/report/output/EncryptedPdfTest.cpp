@@ -1,12 +1,12 @@
 // Writes small but complete PDF files with the writing primitives and has
 // independent readers (qpdf, pdfinfo, pdftotext) open them.
 #include "PdfTools.h"
-#include "report/output/frxPDFEncryption.h"
-#include "report/output/frxPDFFileId.h"
-#include "report/output/frxPDFNumbers.h"
-#include "report/output/frxPDFStreamEncoder.h"
-#include "report/output/frxPDFStrings.h"
-#include "report/output/frxPDFWriter.h"
+#include "report/output/PDFEncryption.h"
+#include "report/output/PDFFileId.h"
+#include "report/output/PDFNumbers.h"
+#include "report/output/PDFStreamEncoder.h"
+#include "report/output/PDFStrings.h"
+#include "report/output/PDFWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <optional>
+
+using namespace quitanza::report;
 
 namespace {
 
@@ -32,17 +34,17 @@ QString InfoField(const QString& output, const QString& name) {
 
 class PdfFile {
 public:
-  explicit PdfFile(const std::optional<TfrxPDFEncryption>& encryption) : m_encryption(encryption) {}
+  explicit PdfFile(const std::optional<quitanza::report::PDFEncryption>& encryption) : m_encryption(encryption) {}
 
   // One page with one line of text, an information dictionary and a catalog,
   // in the order the export writes them.
   void Write(QIODevice& device, const QByteArray& fileId) {
-    TfrxPDFWriter writer(device);
+    quitanza::report::PDFWriter writer(device);
     writer.WriteLine("%PDF-1.5");
     const int pages = writer.ReserveObject();
 
     const int content = writer.NewObject();
-    const QByteArray data = TfrxPDFStreamEncoder().Encode(Content, true, Encryption(), content);
+    const QByteArray data = PDFStreamEncoder().Encode(Content, true, Encryption(), content);
     writer.WriteLine(PdfInt(content) + " 0 obj");
     writer.WriteLine("<< /Filter /FlateDecode /Length " + PdfInt(data.size()) + " /Length1 " +
                      PdfInt(Content.size()) + " >>");
@@ -88,7 +90,7 @@ public:
   }
 
 private:
-  const TfrxPDFEncryption* Encryption() const { return m_encryption ? &*m_encryption : nullptr; }
+  const quitanza::report::PDFEncryption* Encryption() const { return m_encryption ? &*m_encryption : nullptr; }
 
   QByteArray Text(const QString& text, int object) const {
     return m_encryption ? m_encryption->EncryptText(text, object) : PdfTextHexString(text);
@@ -98,7 +100,7 @@ private:
     return m_encryption ? m_encryption->EncryptString(bytes, object) : PdfLiteralString(bytes);
   }
 
-  std::optional<TfrxPDFEncryption> m_encryption;
+  std::optional<quitanza::report::PDFEncryption> m_encryption;
 };
 
 class EncryptedPdf : public testing::Test {
@@ -106,7 +108,7 @@ protected:
   QString WritePdf(const QString& name, const QByteArray& user, const QByteArray& owner,
                    qint32 permissions) {
     const QByteArray fileId = NewPdfFileId();
-    std::optional<TfrxPDFEncryption> encryption;
+    std::optional<quitanza::report::PDFEncryption> encryption;
     if (!user.isEmpty() || !owner.isEmpty())
       encryption.emplace(user, owner, permissions, fileId);
     const QString path = m_dir.filePath(name);

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+using namespace quitanza::report;
+
 namespace {
 
 struct Selection {

@@ -3,11 +3,11 @@
 #include "PdfFile.h"
 #include "PdfTools.h"
 #include "platform/files/FileError.h"
-#include "report/model/frxClass.h"
-#include "report/model/frxPreviewPages.h"
-#include "report/output/frxExportPDF.h"
-#include "report/output/frxExportPDFFile.h"
-#include "report/output/frxPreviewPagesExport.h"
+#include "report/model/Class.h"
+#include "report/model/PreviewPages.h"
+#include "report/output/ExportPDF.h"
+#include "report/output/ExportPDFFile.h"
+#include "report/output/PreviewPagesExport.h"
 #include "tests/support/IssuedReceipt.h"
 #include "tests/support/TestPreviewPages.h"
 
@@ -22,6 +22,7 @@
 #include <algorithm>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -49,11 +50,11 @@ QString PdfText(const QString& path, const QStringList& options = {}) {
 
 // A page whose only object is a memo naming the page.
 void AddNumberedPage(TestPreviewPages& pages, int number) {
-  pages.AddPage().Add<TfrxMemoView>(20, 20, 300, 20).SetText(QStringLiteral("Conteúdo da página %1").arg(number));
+  pages.AddPage().Add<quitanza::report::MemoView>(20, 20, 300, 20).SetText(QStringLiteral("Conteúdo da página %1").arg(number));
 }
 
-TfrxExportContext WithReport(TfrxReport& report, TfrxExportProgress* progress = nullptr) {
-  TfrxExportContext context;
+quitanza::report::ExportContext WithReport(quitanza::report::Report& report, quitanza::report::ExportProgress* progress = nullptr) {
+  quitanza::report::ExportContext context;
   context.Report = &report;
   context.Progress = progress;
   return context;
@@ -64,13 +65,13 @@ protected:
   QString Path(const QString& name) const { return m_dir.filePath(name); }
 
   QTemporaryDir m_dir;
-  TestPreviewPages FPages;
+  TestPreviewPages m_pages;
 };
 
 TEST_F(PdfExportRun, ReceiptPageIsValidWithItsAccentedTextsAndTheReceiptsForms) {
   IssuedReceipt receipt;
   const QString path = Path(QStringLiteral("recibo.pdf"));
-  frxExportPDFFile(receipt.Pages(), path, {});
+  ExportPDFFile(receipt.Pages(), path, {});
 
   ExpectValidPdf(path);
   const QString text = PdfText(path);
@@ -119,7 +120,7 @@ int InkIn(const QImage& page, QRect rect) {
 TEST_F(PdfExportRun, RenderedReceiptShowsLinesAndTextWhereTheLayoutPutsThem) {
   IssuedReceipt receipt;
   const QString path = Path(QStringLiteral("recibo.pdf"));
-  frxExportPDFFile(receipt.Pages(), path, {});
+  ExportPDFFile(receipt.Pages(), path, {});
   const QImage page = RenderPdfPage(path, 1, 96);
   ASSERT_EQ(page.size(), QSize(794, 1123));
   // Positions below add the 10 mm margin (37.80 pixels) to the layout's.
@@ -137,7 +138,7 @@ struct ProtectionCase {
   const char* name;
   const char* user;
   const char* owner;
-  TfrxPDFEncBits flags;
+  quitanza::report::PDFEncBits flags;
   const char* permissions;
 };
 
@@ -146,13 +147,13 @@ class ProtectedPdfExport : public PdfExportRun, public testing::WithParamInterfa
 TEST_P(ProtectedPdfExport, OpensWithThePasswordOnlyAndEmbedsTheFonts) {
   const ProtectionCase& c = GetParam();
   IssuedReceipt receipt;
-  TfrxPDFExport filter;
+  quitanza::report::PDFExport filter;
   filter.ShowDialog = false;
   filter.FileName = Path(QStringLiteral("protegido.pdf"));
   filter.UserPassword = c.user;
   filter.OwnerPassword = c.owner;
   filter.ProtectionFlags = c.flags;
-  ASSERT_TRUE(frxExportPreviewPages(receipt.Pages(), &filter, {}));
+  ASSERT_TRUE(ExportPreviewPages(receipt.Pages(), &filter, {}));
 
   const QByteArray file = ReadFile(filter.FileName);
   EXPECT_TRUE(file.contains(QByteArray("/P ") + c.permissions + "\r\n"));
@@ -184,11 +185,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ProtectionCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PdfExportRun, OwnerPasswordAloneLetsEveryoneOpenButOwnsTheRights) {
-  AddNumberedPage(FPages, 1);
+  AddNumberedPage(m_pages, 1);
   const QString path = Path(QStringLiteral("dono.pdf"));
-  TfrxPDFFileSettings settings;
+  quitanza::report::PDFFileSettings settings;
   settings.OwnerPassword = QStringLiteral("dono");
-  frxExportPDFFile(FPages, path, settings);
+  ExportPDFFile(m_pages, path, settings);
   ExpectValidPdf(path);
   EXPECT_TRUE(PdfText(path).contains(QStringLiteral(u"Conteúdo da página 1")));
 }
@@ -196,17 +197,17 @@ TEST_F(PdfExportRun, OwnerPasswordAloneLetsEveryoneOpenButOwnsTheRights) {
 // A face that is the very family the document names is the reader's to
 // supply unless embedding is asked for, and then it goes in whole.
 TEST_F(PdfExportRun, TheNamedFamilyIsEmbeddedWholeOnlyWhenAsked) {
-  TfrxMemoView& memo = FPages.AddPage().Add<TfrxMemoView>(20, 20, 300, 20);
+  quitanza::report::MemoView& memo = m_pages.AddPage().Add<quitanza::report::MemoView>(20, 20, 300, 20);
   memo.SetText(QStringLiteral(u"Conteúdo em Liberation Sans"));
   Font font = memo.Font();
   font.Name = QStringLiteral("Liberation Sans");
   memo.SetFont(font);
   for (const bool asked : {false, true}) {
     const QString path = Path(asked ? QStringLiteral("embutido.pdf") : QStringLiteral("nomeado.pdf"));
-    TfrxPDFFileSettings settings;
+    quitanza::report::PDFFileSettings settings;
     settings.Compressed = false;
     settings.EmbeddedFonts = asked;
-    frxExportPDFFile(FPages, path, settings);
+    ExportPDFFile(m_pages, path, settings);
     ExpectValidPdf(path);
     const ToolResult fonts = RunTool(QStringLiteral("pdffonts"), {path});
     const QRegularExpression line(QStringLiteral("^Liberation Sans +CID TrueType +Identity-H +") +
@@ -218,12 +219,12 @@ TEST_F(PdfExportRun, TheNamedFamilyIsEmbeddedWholeOnlyWhenAsked) {
 }
 
 TEST_F(PdfExportRun, PageSelectionBeyondTheLastPageKeepsThePagesThatExist) {
-  AddNumberedPage(FPages, 1);
-  AddNumberedPage(FPages, 2);
+  AddNumberedPage(m_pages, 1);
+  AddNumberedPage(m_pages, 2);
   const QString path = Path(QStringLiteral("selecao.pdf"));
-  TfrxPDFFileSettings settings;
+  quitanza::report::PDFFileSettings settings;
   settings.PageNumbers = QStringLiteral("2-3");
-  frxExportPDFFile(FPages, path, settings);
+  ExportPDFFile(m_pages, path, settings);
   ExpectValidPdf(path);
   const QByteArray file = ReadFile(path);
   EXPECT_TRUE(file.contains("/Count 1\r\n"));
@@ -233,17 +234,17 @@ TEST_F(PdfExportRun, PageSelectionBeyondTheLastPageKeepsThePagesThatExist) {
 }
 
 TEST_F(PdfExportRun, BadPageSelectionIsAnErrorAndWritesNothing) {
-  AddNumberedPage(FPages, 1);
+  AddNumberedPage(m_pages, 1);
   const QString path = Path(QStringLiteral("nada.pdf"));
-  TfrxPDFFileSettings settings;
+  quitanza::report::PDFFileSettings settings;
   settings.PageNumbers = QStringLiteral("1;2");
-  EXPECT_THROW(frxExportPDFFile(FPages, path, settings), std::invalid_argument);
+  EXPECT_THROW(ExportPDFFile(m_pages, path, settings), std::invalid_argument);
   EXPECT_FALSE(QFile::exists(path));
 }
 
 // Cancel pressed while page `cancelDuring` is written is seen when the next
 // page's progress is shown.
-class CancellingProgress : public TfrxExportProgress {
+class CancellingProgress : public quitanza::report::ExportProgress {
 public:
   explicit CancellingProgress(int cancelDuring) : m_cancelDuring(cancelDuring) {}
   void Start() override { ++m_started; }
@@ -261,13 +262,13 @@ public:
 
 TEST_F(PdfExportRun, CancelDuringPageThreeOfFiveGivesAValidFileOfFourPages) {
   for (int number = 1; number <= 5; ++number)
-    AddNumberedPage(FPages, number);
-  TfrxReport report;
+    AddNumberedPage(m_pages, number);
+  quitanza::report::Report report;
   CancellingProgress progress(3);
-  TfrxPDFExport filter;
+  quitanza::report::PDFExport filter;
   filter.ShowDialog = false;
   filter.FileName = Path(QStringLiteral("cancelado.pdf"));
-  EXPECT_TRUE(frxExportPreviewPages(FPages, &filter, WithReport(report, &progress)));
+  EXPECT_TRUE(ExportPreviewPages(m_pages, &filter, WithReport(report, &progress)));
 
   EXPECT_TRUE(report.Terminated);
   EXPECT_TRUE(report.Errors.IsEmpty());
@@ -282,22 +283,22 @@ TEST_F(PdfExportRun, CancelDuringPageThreeOfFiveGivesAValidFileOfFourPages) {
   const QString fourth = PdfText(filter.FileName, {QStringLiteral("-f"), QStringLiteral("4"), QStringLiteral("-l"),
                                                    QStringLiteral("4")});
   EXPECT_FALSE(fourth.contains(QStringLiteral(u"Conteúdo"))) << "the page after the Cancel has no objects";
-  for (int page = 0; page < FPages.Count(); ++page)
-    EXPECT_EQ(FPages.GetPage(page)->Left(), 0) << "page offsets restored";
+  for (int page = 0; page < m_pages.Count(); ++page)
+    EXPECT_EQ(m_pages.GetPage(page)->Left(), 0) << "page offsets restored";
 }
 
 TEST_F(PdfExportRun, CallersStreamIsWrittenAndLeftOpen) {
-  AddNumberedPage(FPages, 1);
+  AddNumberedPage(m_pages, 1);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   buffer.write("prefix");
-  TfrxPDFExport filter;
+  quitanza::report::PDFExport filter;
   filter.Stream = &buffer;
-  filter.OnShowDialog = [](TfrxPDFExport&) -> int {
+  filter.OnShowDialog = [](quitanza::report::PDFExport&) -> int {
     ADD_FAILURE() << "no dialog for a stream";
     return mrCancel;
   };
-  EXPECT_TRUE(frxExportPreviewPages(FPages, &filter, {}));
+  EXPECT_TRUE(ExportPreviewPages(m_pages, &filter, {}));
   EXPECT_TRUE(buffer.isOpen());
   EXPECT_TRUE(buffer.data().startsWith("prefix%PDF-1.5"));
   EXPECT_TRUE(buffer.data().endsWith("%%EOF\r\n"));
@@ -308,66 +309,66 @@ TEST_F(PdfExportRun, CallersStreamIsWrittenAndLeftOpen) {
 }
 
 TEST_F(PdfExportRun, CancelledDialogWritesNothing) {
-  AddNumberedPage(FPages, 1);
-  TfrxReport report;
+  AddNumberedPage(m_pages, 1);
+  quitanza::report::Report report;
   report.ReportOptions.Name = QStringLiteral("Recibo");
-  TfrxPDFExport filter;
+  quitanza::report::PDFExport filter;
   filter.FileName = Path(QStringLiteral("cancelado.pdf"));
-  filter.OnShowDialog = [](TfrxPDFExport& export_) {
+  filter.OnShowDialog = [](quitanza::report::PDFExport& export_) {
     EXPECT_EQ(export_.Title, QStringLiteral("Recibo")) << "an empty title takes the report's name";
     return int(mrCancel);
   };
-  EXPECT_FALSE(frxExportPreviewPages(FPages, &filter, WithReport(report)));
+  EXPECT_FALSE(ExportPreviewPages(m_pages, &filter, WithReport(report)));
   EXPECT_FALSE(QFile::exists(filter.FileName));
 }
 
 TEST_F(PdfExportRun, TitleAddsDisplayDocTitleBeforePrintScaling) {
-  AddNumberedPage(FPages, 1);
-  TfrxPDFExport filter;
+  AddNumberedPage(m_pages, 1);
+  quitanza::report::PDFExport filter;
   filter.ShowDialog = false;
   filter.Title = QStringLiteral("Recibo");
   filter.FileName = Path(QStringLiteral("titulo.pdf"));
-  ASSERT_TRUE(frxExportPreviewPages(FPages, &filter, {}));
+  ASSERT_TRUE(ExportPreviewPages(m_pages, &filter, {}));
   const QByteArray file = ReadFile(filter.FileName);
   EXPECT_TRUE(file.contains("/ViewerPreferences <<\r\n/DisplayDocTitle true\r\n/PrintScaling /None\r\n>>"));
   EXPECT_TRUE(file.contains("/Title <FEFF00520065006300690062006F>"));
 }
 
 TEST_F(PdfExportRun, UnwritableFileGoesToTheReportsErrorsOrToTheCaller) {
-  AddNumberedPage(FPages, 1);
+  AddNumberedPage(m_pages, 1);
   const QString path = Path(QStringLiteral("falta/recibo.pdf"));
-  TfrxReport report;
+  quitanza::report::Report report;
   report.EngineOptions.NewSilentMode = simSilent;
-  TfrxPDFExport filter;
+  quitanza::report::PDFExport filter;
   filter.ShowDialog = false;
   filter.FileName = path;
-  EXPECT_FALSE(frxExportPreviewPages(FPages, &filter, WithReport(report)));
+  EXPECT_FALSE(ExportPreviewPages(m_pages, &filter, WithReport(report)));
   ASSERT_EQ(report.Errors.Count(), 1);
   EXPECT_TRUE(report.Errors.Items()[0].startsWith(QStringLiteral(u"Não foi possível gravar ") + path))
       << report.Errors.Text().toStdString();
 
-  EXPECT_THROW(frxExportPDFFile(FPages, path, {}), FileError);
+  EXPECT_THROW(ExportPDFFile(m_pages, path, {}), FileError);
 }
 
 TEST_F(PdfExportRun, NoFileNameAndNoStreamWritesNothingButSucceeds) {
-  AddNumberedPage(FPages, 1);
-  TfrxPDFExport filter;
+  AddNumberedPage(m_pages, 1);
+  quitanza::report::PDFExport filter;
   filter.ShowDialog = false;
-  EXPECT_TRUE(frxExportPreviewPages(FPages, &filter, {}));
+  EXPECT_TRUE(ExportPreviewPages(m_pages, &filter, {}));
 }
 
 TEST_F(PdfExportRun, MirrorMarginsShiftEverySecondPageByTheRightMargin) {
   for (int number = 1; number <= 2; ++number) {
-    TestPage& page = FPages.AddPage();
+    TestPage& page = m_pages.AddPage();
     page.Page().MirrorMargins = true;
     page.Page().RightMargin = 20;
-    page.Add<TfrxLineView>(0, 0, 100, 0);
+    page.Add<quitanza::report::LineView>(0, 0, 100, 0);
   }
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
-  TfrxPDFExport filter;
+  quitanza::report::PDFExport filter;
   filter.Stream = &buffer;
-  ASSERT_TRUE(frxExportPreviewPages(FPages, &filter, {}));
+  ASSERT_TRUE(ExportPreviewPages(m_pages, &filter, {}));
   const QList<QByteArray> contents = PdfPageContents(buffer.data());
   ASSERT_EQ(contents.size(), 2);
   // x = margin mm x 3.77953 x 0.75 + 10 mm x 0.05
@@ -376,14 +377,14 @@ TEST_F(PdfExportRun, MirrorMarginsShiftEverySecondPageByTheRightMargin) {
 }
 
 TEST(PdfExportFilter, EntersTheProgramWideListWhileItLives) {
-  const std::size_t before = frxExportFilters().size();
+  const std::size_t before = ExportFilters().size();
   {
-    TfrxPDFExport filter;
-    ASSERT_EQ(frxExportFilters().size(), before + 1);
-    EXPECT_EQ(frxExportFilters().back(), &filter);
+    quitanza::report::PDFExport filter;
+    ASSERT_EQ(ExportFilters().size(), before + 1);
+    EXPECT_EQ(ExportFilters().back(), &filter);
     EXPECT_EQ(filter.GetDescription(), QStringLiteral("PDF file"));
   }
-  EXPECT_EQ(frxExportFilters().size(), before);
+  EXPECT_EQ(ExportFilters().size(), before);
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
 // Writes one-page documents whose text is shown with the font objects and has
 // the independent readers (qpdf, pdffonts, pdftotext) open them.
 #include "PdfTools.h"
-#include "report/output/frxPDFEncryption.h"
-#include "report/output/frxPDFFileId.h"
-#include "report/output/frxPDFFontObjects.h"
-#include "report/output/frxPDFFonts.h"
-#include "report/output/frxPDFNumbers.h"
-#include "report/output/frxPDFStreamEncoder.h"
-#include "report/output/frxPDFStrings.h"
-#include "report/output/frxPDFWriter.h"
+#include "report/output/PDFEncryption.h"
+#include "report/output/PDFFileId.h"
+#include "report/output/PDFFontObjects.h"
+#include "report/output/PDFFonts.h"
+#include "report/output/PDFNumbers.h"
+#include "report/output/PDFStreamEncoder.h"
+#include "report/output/PDFStrings.h"
+#include "report/output/PDFWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +19,7 @@
 #include <optional>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -46,21 +47,21 @@ public:
 
   void Write(QIODevice& device) {
     const QByteArray fileId = NewPdfFileId();
-    std::optional<TfrxPDFEncryption> encryption;
+    std::optional<quitanza::report::PDFEncryption> encryption;
     bool embedded = m_settings.embeddedFonts;
     if (*m_settings.userPassword) {
       encryption.emplace(m_settings.userPassword, "", PdfPermissionValue(AllPDFEncBits), fileId);
       embedded = m_settings.embedFontsIfProtected;
     }
-    const TfrxPDFEncryption* protection = encryption ? &*encryption : nullptr;
+    const quitanza::report::PDFEncryption* protection = encryption ? &*encryption : nullptr;
 
-    TfrxPDFWriter writer(device);
+    quitanza::report::PDFWriter writer(device);
     writer.WriteLine("%PDF-1.5");
     const int pages = writer.ReserveObject();
 
     const QByteArray content = ShowLine(RegularLine, 0, 780) + ShowLine(BoldLine, fsBold, 760);
     const int contentObject = writer.NewObject();
-    const QByteArray data = FEncoder.Encode(content, m_settings.compressed, protection, contentObject);
+    const QByteArray data = m_encoder.Encode(content, m_settings.compressed, protection, contentObject);
     writer.WriteLine(PdfInt(contentObject) + " 0 obj");
     writer.WriteLine("<< /Length " + PdfInt(data.size()) + (m_settings.compressed ? " /Filter /FlateDecode" : "") +
                      " >>");
@@ -70,15 +71,15 @@ public:
     writer.WriteLine("endstream");
     writer.WriteLine("endobj");
 
-    FFonts.Reserve(writer);
+    m_fonts.Reserve(writer);
     const int page = writer.NewObject();
     writer.WriteLine(PdfInt(page) + " 0 obj");
     writer.WriteLine("<< /Type /Page /Parent " + PdfInt(pages) + " 0 R /MediaBox [0 0 595.50 842.25 ]");
-    writer.WriteLine("/Resources << /Font << " + FFonts.ResourceEntries() + ">> >> /Contents " +
+    writer.WriteLine("/Resources << /Font << " + m_fonts.ResourceEntries() + ">> >> /Contents " +
                      PdfInt(contentObject) + " 0 R >>");
     writer.WriteLine("endobj");
 
-    FFonts.Write({writer, FEncoder, m_settings.compressed, embedded, protection});
+    m_fonts.Write({writer, m_encoder, m_settings.compressed, embedded, protection});
 
     writer.UpdateObject(pages);
     writer.WriteLine(PdfInt(pages) + " 0 obj");
@@ -97,16 +98,16 @@ private:
     quitanza::platform::Font font;
     font.Name = m_settings.family == Family::Named ? QStringLiteral("Liberation Sans") : QStringLiteral("Arial");
     font.Style = style;
-    const int index = FFonts.FindOrAdd(font);
+    const int index = m_fonts.FindOrAdd(font);
     QByteArray glyphs;
-    AppendPdfHexUnits(glyphs, FFonts[index].RemapString(text, false));
-    return "BT\r\n" + FFonts[index].Name() + " 12 Tf\r\n56.70 " + PdfInt(y) + ".00 Td\r\n<" + glyphs +
+    AppendPdfHexUnits(glyphs, m_fonts[index].RemapString(text, false));
+    return "BT\r\n" + m_fonts[index].Name() + " 12 Tf\r\n56.70 " + PdfInt(y) + ".00 Td\r\n<" + glyphs +
            "> Tj\r\nET\r\n";
   }
 
   ExportSettings m_settings;
-  TfrxPDFFonts FFonts;
-  TfrxPDFStreamEncoder FEncoder;
+  PDFFonts m_fonts;
+  PDFStreamEncoder m_encoder;
 };
 
 class PdfFontsWithTools : public testing::TestWithParam<ExportSettings> {

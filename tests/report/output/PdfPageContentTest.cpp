@@ -1,9 +1,9 @@
 // The operators each kind of report object becomes in a page's content.
 #include "PdfFile.h"
 #include "PdfTools.h"
-#include "report/model/frxClass.h"
-#include "report/output/frxExportPDF.h"
-#include "report/output/frxPreviewPagesExport.h"
+#include "report/model/Class.h"
+#include "report/output/ExportPDF.h"
+#include "report/output/PreviewPagesExport.h"
 #include "tests/support/TestPreviewPages.h"
 
 #include <gtest/gtest.h>
@@ -13,34 +13,35 @@
 #include <QTemporaryFile>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
 class PdfPageContent : public testing::Test {
 protected:
   PdfPageContent() {
-    FPage = &FPages.AddPage();
-    FFilter.Stream = &FBuffer;
-    FFilter.Compressed = false;
+    m_page = &m_pages.AddPage();
+    m_filter.Stream = &m_buffer;
+    m_filter.Compressed = false;
   }
 
   template <class View>
   View& Add(double left, double top, double width, double height) {
-    return FPage->Add<View>(left, top, width, height);
+    return m_page->Add<View>(left, top, width, height);
   }
 
   // The whole file, checked by qpdf.
   QByteArray Export() {
-    FBuffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(frxExportPreviewPages(FPages, &FFilter, {}));
-    FBuffer.close();
+    m_buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(ExportPreviewPages(m_pages, &m_filter, {}));
+    m_buffer.close();
     QTemporaryFile file;
     EXPECT_TRUE(file.open());
-    file.write(FBuffer.data());
+    file.write(m_buffer.data());
     file.close();
     const ToolResult checked = RunTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), file.fileName()});
     EXPECT_EQ(checked.exitCode, 0) << checked.output.toStdString();
-    return FBuffer.data();
+    return m_buffer.data();
   }
 
   QByteArray Content() {
@@ -49,23 +50,23 @@ protected:
     return contents.value(0);
   }
 
-  TestPreviewPages FPages;
-  TestPage* FPage;
-  QBuffer FBuffer;
-  TfrxPDFExport FFilter;
+  TestPreviewPages m_pages;
+  TestPage* m_page;
+  QBuffer m_buffer;
+  quitanza::report::PDFExport m_filter;
 };
 
 // Page positions: x = (pixels + 37.7953) x 0.75 + 0.5, y = 841.75 - (pixels + 37.7953) x 0.75.
 
 struct DashCase {
-  TfrxFrameStyle style;
+  quitanza::report::FrameStyle style;
   const char* dash;
 };
 
 class PdfDashLines : public PdfPageContent, public testing::WithParamInterface<DashCase> {};
 
 TEST_P(PdfDashLines, FrameStyleGivesTheDashPatternOfALine) {
-  Add<TfrxLineView>(0, 0, 100, 0).Frame.SetStyle(GetParam().style);
+  Add<quitanza::report::LineView>(0, 0, 100, 0).Frame.SetStyle(GetParam().style);
   EXPECT_EQ(Content(), QByteArray(GetParam().dash) + "\r\n0 0 0 RG\r\n0.75 w\r\n28.85 813.40 m\r\n103.85 813.40 l\r\nS\r\n");
 }
 
@@ -76,20 +77,20 @@ INSTANTIATE_TEST_SUITE_P(Styles, PdfDashLines,
                                          DashCase{fsDashDot, "[6.00 6.00 2.00 6.00 ] 0 d"},
                                          DashCase{fsDashDotDot, "[6.00 6.00 2.00 6.00 2.00 6.00 ] 0 d"}),
                          [](const testing::TestParamInfo<DashCase>& info) {
-                           return frxFrameStyleNames[info.param.style].toString().toStdString();
+                           return FrameStyleNames[info.param.style].toString().toStdString();
                          });
 
 TEST_F(PdfPageContent, ColoursAreBlackWhiteOrComponentsOverTwoFiftyFive) {
-  Add<TfrxLineView>(0, 0, 10, 0).Frame.SetColor(clWhite);
-  Add<TfrxLineView>(0, 0, 10, 0).Frame.SetColor(RGBColor(255, 128, 0));
+  Add<quitanza::report::LineView>(0, 0, 10, 0).Frame.SetColor(clWhite);
+  Add<quitanza::report::LineView>(0, 0, 10, 0).Frame.SetColor(RGBColor(255, 128, 0));
   const QByteArray content = Content();
   EXPECT_TRUE(content.contains("\r\n1 1 1 RG\r\n"));
   EXPECT_TRUE(content.contains("\r\n1.00 0.50 0.00 RG\r\n"));
 }
 
 TEST_F(PdfPageContent, ShapeWithoutFillIsStrokedOnlyAndFilledShapeBoth) {
-  Add<TfrxShapeView>(0, 0, 100, 40);
-  TfrxShapeView& filled = Add<TfrxShapeView>(0, 100, 100, 40);
+  Add<quitanza::report::ShapeView>(0, 0, 100, 40);
+  quitanza::report::ShapeView& filled = Add<quitanza::report::ShapeView>(0, 100, 100, 40);
   filled.Color = clSilver;
   EXPECT_EQ(Content(),
             "[] 0 d\r\n0 0 0 RG\r\n0.75 w\r\n1.00 1.00 1.00 rg\r\n28.85 783.40 \r\n75.00 30.00 re\r\nS\r\n"
@@ -97,15 +98,15 @@ TEST_F(PdfPageContent, ShapeWithoutFillIsStrokedOnlyAndFilledShapeBoth) {
 }
 
 TEST_F(PdfPageContent, EveryShapeIsAClosedOrOpenPath) {
-  for (TfrxShapeKind kind : {skRoundRectangle, skEllipse, skTriangle, skDiamond, skDiagonal1, skDiagonal2})
-    Add<TfrxShapeView>(0, 0, 100, 40).Shape = kind;
+  for (quitanza::report::ShapeKind kind : {skRoundRectangle, skEllipse, skTriangle, skDiamond, skDiagonal1, skDiagonal2})
+    Add<quitanza::report::ShapeView>(0, 0, 100, 40).Shape = kind;
   const QByteArray content = Content();
   EXPECT_EQ(content.count(" c\r\n"), 4 + 4);
   EXPECT_EQ(content.count("S\r\n"), 6);
 }
 
 TEST_F(PdfPageContent, MemoWithoutTextStillWritesClipFillAndFrame) {
-  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 100, 20);
+  quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 100, 20);
   memo.Color = clWhite;
   memo.Frame.Typ = ftTop;
   EXPECT_EQ(Content(), "q\r\n28.10 797.65 76.50 16.50 re\r\nW\r\nn\r\n1 1 1 rg\r\n28.85 798.40 75.00 15.00 re\r\nf\r\n"
@@ -113,7 +114,7 @@ TEST_F(PdfPageContent, MemoWithoutTextStillWritesClipFillAndFrame) {
 }
 
 TEST_F(PdfPageContent, MemoLinesShowGlyphCodesAtTheirBaselines) {
-  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 300, 40);
+  quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 300, 40);
   memo.SetText(QStringLiteral(u"Açúcar\r\nCafé"));
   const QByteArray content = Content();
   EXPECT_TRUE(content.contains("\r\n/F0 10 Tf\r\n0 0 0 rg\r\n")) << content.toStdString();
@@ -143,7 +144,7 @@ QList<double> LineStarts(const QByteArray& content) {
 }
 
 TEST_F(PdfPageContent, JustifiedLinesAllStartAtTheLeftEdge) {
-  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 120, 100);
+  quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 120, 100);
   memo.HAlign = haBlock;
   memo.SetText(QStringLiteral("uma frase longa que quebra em algumas linhas de texto"));
   const QList<double> starts = LineStarts(Content());
@@ -153,7 +154,7 @@ TEST_F(PdfPageContent, JustifiedLinesAllStartAtTheLeftEdge) {
 }
 
 TEST_F(PdfPageContent, ParagraphIndentOnlyOnTheMemosFirstLine) {
-  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 300, 100);
+  quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 300, 100);
   memo.ParagraphGap = 20;
   memo.SetText(QStringLiteral("primeiro\r\nsegundo\r\nterceiro"));
   const QList<double> starts = LineStarts(Content());
@@ -163,8 +164,8 @@ TEST_F(PdfPageContent, ParagraphIndentOnlyOnTheMemosFirstLine) {
 }
 
 TEST_F(PdfPageContent, RightAndCentredLinesEndAtTheRightAndSitInTheMiddle) {
-  for (TfrxHAlign align : {haLeft, haRight, haCenter}) {
-    TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 300, 20);
+  for (quitanza::report::HAlign align : {haLeft, haRight, haCenter}) {
+    quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 300, 20);
     memo.HAlign = align;
     memo.SetText(QStringLiteral("Assinatura"));
   }
@@ -176,7 +177,7 @@ TEST_F(PdfPageContent, RightAndCentredLinesEndAtTheRightAndSitInTheMiddle) {
 }
 
 TEST_F(PdfPageContent, DropShadowShrinksTheBoxOfFillAndFrame) {
-  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 100, 20);
+  quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 100, 20);
   memo.Color = clWhite;
   memo.Frame.DropShadow = true;
   const QByteArray content = Content();
@@ -187,7 +188,7 @@ TEST_F(PdfPageContent, DropShadowShrinksTheBoxOfFillAndFrame) {
 }
 
 TEST_F(PdfPageContent, UnderlinedAndStruckOutFontsDrawTheirLines) {
-  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 300, 20);
+  quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 300, 20);
   Font font;
   font.Style = fsUnderline | fsStrikeOut;
   memo.SetFont(font);
@@ -197,20 +198,20 @@ TEST_F(PdfPageContent, UnderlinedAndStruckOutFontsDrawTheirLines) {
 }
 
 TEST_F(PdfPageContent, RotatedMemoTurnsAroundItsCentre) {
-  TfrxMemoView& memo = Add<TfrxMemoView>(0, 0, 20, 100);
+  quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 20, 100);
   memo.Rotation = 90;
   memo.SetText(QStringLiteral("Vertical"));
   EXPECT_TRUE(Content().contains("0.00 1.00 -1.00 0.00 36.35 775.90 cm\r\n"));
 }
 
 TEST_F(PdfPageContent, TaggedMemoBecomesAnImageDrawnAtScaleTwoShiftedTwoPixels) {
-  TfrxMemoView& tagged = Add<TfrxMemoView>(10, 10, 100, 20);
+  quitanza::report::MemoView& tagged = Add<quitanza::report::MemoView>(10, 10, 100, 20);
   tagged.AllowHTMLTags = true;
   tagged.SetText(QStringLiteral("<b>negrito</b>"));
-  TfrxMemoView& plain = Add<TfrxMemoView>(10, 40, 100, 20);
+  quitanza::report::MemoView& plain = Add<quitanza::report::MemoView>(10, 40, 100, 20);
   plain.SetText(QStringLiteral("a < b"));
   int painted = 0;
-  FFilter.ObjectPainter = [&](TfrxView& view, QImage& bitmap, double scale, double offsetX, double offsetY) {
+  m_filter.ObjectPainter = [&](quitanza::report::View& view, QImage& bitmap, double scale, double offsetX, double offsetY) {
     ++painted;
     EXPECT_EQ(&view, &tagged);
     EXPECT_EQ(view.Frame.Width(), 0) << "the frame is written as vector lines";
@@ -245,7 +246,7 @@ int DarkPixels(const QImage& image, int top, int rows) {
 }
 
 TEST_F(PdfPageContent, ByDefaultTheMemosOwnDrawingMakesTheImageOfItsTaggedText) {
-  TfrxMemoView& tagged = Add<TfrxMemoView>(10, 10, 100, 20);
+  quitanza::report::MemoView& tagged = Add<quitanza::report::MemoView>(10, 10, 100, 20);
   tagged.AllowHTMLTags = true;
   tagged.SetText(QStringLiteral("<b>negrito</b> e <i>itálico</i>"));
   const QByteArray content = Content();
@@ -258,7 +259,7 @@ TEST_F(PdfPageContent, ByDefaultTheMemosOwnDrawingMakesTheImageOfItsTaggedText) 
 }
 
 TEST_F(PdfPageContent, AHatchedMemoIsAnImageWithItsHatching) {
-  TfrxMemoView& hatched = Add<TfrxMemoView>(10, 10, 100, 20);
+  quitanza::report::MemoView& hatched = Add<quitanza::report::MemoView>(10, 10, 100, 20);
   hatched.BrushStyle = bsHorizontal;
   const QImage image = FirstImage(Content());
   ASSERT_EQ(image.size(), QSize(202, 42));
@@ -266,24 +267,24 @@ TEST_F(PdfPageContent, AHatchedMemoIsAnImageWithItsHatching) {
 }
 
 TEST_F(PdfPageContent, WithoutAWayToDrawImagesTheExportFailsClearly) {
-  Add<TfrxMemoView>(10, 10, 100, 20).BrushStyle = bsCross;
-  FFilter.ObjectPainter = nullptr;
-  FBuffer.open(QIODevice::WriteOnly);
-  TfrxReport report;
-  TfrxExportContext context;
+  Add<quitanza::report::MemoView>(10, 10, 100, 20).BrushStyle = bsCross;
+  m_filter.ObjectPainter = nullptr;
+  m_buffer.open(QIODevice::WriteOnly);
+  quitanza::report::Report report;
+  quitanza::report::ExportContext context;
   context.Report = &report;
   report.EngineOptions.NewSilentMode = simSilent;
-  EXPECT_FALSE(frxExportPreviewPages(FPages, &FFilter, context));
+  EXPECT_FALSE(ExportPreviewPages(m_pages, &m_filter, context));
   EXPECT_TRUE(report.Errors.Text().contains(QStringLiteral("has no way to draw"))) << report.Errors.Text().toStdString();
 }
 
 TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
   QImage logo(40, 20, QImage::Format_RGB32);
   logo.fill(Qt::red);
-  TPicture picture;
+  quitanza::report::Picture picture;
   picture.SetImage(logo);
-  Add<TfrxPictureView>(0, 0, 80, 40).SetPicture(picture);
-  FFilter.Quality = 50;
+  Add<quitanza::report::PictureView>(0, 0, 80, 40).SetPicture(picture);
+  m_filter.Quality = 50;
   const QImage decoded = FirstImage(Content());
   ASSERT_EQ(decoded.size(), QSize(162, 82));
   const QColor middle = decoded.pixelColor(80, 40);
@@ -292,16 +293,16 @@ TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
 }
 
 TEST_F(PdfPageContent, PageColourFillsThePrintableArea) {
-  FPage->Page().BackPicture().Color = clSilver;
+  m_page->Page().BackPicture().Color = clSilver;
   EXPECT_EQ(Content(), "0.00 w\r\n0.75 0.75 0.75 RG\r\n0.75 0.75 0.75 rg\r\n28.35 28.35 m\r\n567.15 28.35 l\r\n"
                        "567.15 813.90 l\r\n28.35 813.90 l\r\nB\r\n");
 }
 
 TEST_F(PdfPageContent, LinksBecomeAnnotationsOfThePage) {
-  Add<TfrxMemoView>(0, 0, 100, 20).URL = QStringLiteral("https://exemplo.com.br/recibo?n=(42)");
-  Add<TfrxMemoView>(0, 30, 100, 20).URL = QStringLiteral(u"https://exemplo.com.br/ação");
-  Add<TfrxMemoView>(0, 60, 100, 20).URL = QStringLiteral("@1");
-  Add<TfrxMemoView>(0, 90, 100, 20).URL = QStringLiteral("#sem-ancora");
+  Add<quitanza::report::MemoView>(0, 0, 100, 20).URL = QStringLiteral("https://exemplo.com.br/recibo?n=(42)");
+  Add<quitanza::report::MemoView>(0, 30, 100, 20).URL = QStringLiteral(u"https://exemplo.com.br/ação");
+  Add<quitanza::report::MemoView>(0, 60, 100, 20).URL = QStringLiteral("@1");
+  Add<quitanza::report::MemoView>(0, 90, 100, 20).URL = QStringLiteral("#sem-ancora");
   const QByteArray file = Export();
   EXPECT_TRUE(file.contains("/Annots [\r\n2 0 R\r\n3 0 R\r\n4 0 R\r\n]\r\n"));
   EXPECT_TRUE(file.contains("/Rect [28.85 798.40 103.85 813.40]\r\n/BS << /W 0 >>\r\n/A <<\r\n"
@@ -311,7 +312,7 @@ TEST_F(PdfPageContent, LinksBecomeAnnotationsOfThePage) {
 }
 
 TEST_F(PdfPageContent, SolidArrowHeadIsFilledWithTheLineColour) {
-  TfrxLineView& line = Add<TfrxLineView>(0, 0, 100, 0);
+  quitanza::report::LineView& line = Add<quitanza::report::LineView>(0, 0, 100, 0);
   line.ArrowEnd = true;
   line.ArrowSolid = true;
   const QByteArray content = Content();

@@ -4,11 +4,11 @@
 // glyphs and round edges differently, so ink is compared per object, within
 // a small tolerance, never pixel by pixel.
 #include "PdfTools.h"
-#include "report/model/frxClass.h"
-#include "report/model/frxPreviewPages.h"
-#include "report/model/frxUnits.h"
+#include "report/model/Class.h"
+#include "report/model/PreviewPages.h"
+#include "report/model/Units.h"
 #include "report/output/PngExport.h"
-#include "report/output/frxExportPDFFile.h"
+#include "report/output/ExportPDFFile.h"
 #include "tests/support/IssuedReceipt.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +20,7 @@
 #include <vector>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -83,17 +84,17 @@ struct ObjectArea {
 // Every view of the prepared page, as device rectangles on the paper: memos by
 // the inside of their box, off the frame lines and neighbours around them,
 // other objects by their box grown by a pixel or two for the width of lines.
-std::vector<ObjectArea> ObjectAreas(TfrxReportPage& page) {
+std::vector<ObjectArea> ObjectAreas(ReportPage& page) {
   const double left = double(page.LeftMargin * fr1mm), top = double(page.TopMargin * fr1mm);
   std::vector<ObjectArea> areas;
-  for (TfrxComponent* band : page.Objects())
-    for (TfrxComponent* object : band->Objects()) {
-      auto* view = dynamic_cast<TfrxView*>(object);
+  for (Component* band : page.Objects())
+    for (Component* object : band->Objects()) {
+      auto* view = dynamic_cast<View*>(object);
       if (!view)
         continue;
       const QRectF rect((double(view->AbsLeft()) + left) * Scale, (double(view->AbsTop()) + top) * Scale,
                         double(view->Width()) * Scale, double(view->Height()) * Scale);
-      const bool memo = dynamic_cast<TfrxMemoView*>(view) != nullptr;
+      const bool memo = dynamic_cast<MemoView*>(view) != nullptr;
       const QRect box = rect.toAlignedRect();
       areas.push_back({view->Name(), memo ? box.adjusted(3, 2, -3, -2) : box.adjusted(-2, -2, 2, 2), memo});
     }
@@ -116,7 +117,7 @@ class PdfRendering : public testing::Test {
 protected:
   void SetUp() override {
     const QString path = m_dir.filePath(QStringLiteral("recibo.pdf"));
-    frxExportPDFFile(m_receipt.Pages(), path, {});
+    ExportPDFFile(m_receipt.Pages(), path, {});
     m_reader = RenderPdfPage(path, 1, Dpi).convertToFormat(QImage::Format_RGB32);
     m_ours = RenderPage(m_receipt.Pages(), 0, Dpi).convertToFormat(QImage::Format_RGB32);
     if (qEnvironmentVariableIsSet("QUITANZA_KEEP_RENDERINGS")) {

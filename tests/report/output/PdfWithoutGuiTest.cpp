@@ -2,9 +2,9 @@
 // QCoreApplication, as the lean commands start) cannot draw glyphs: a PDF
 // export that has to draw text into an image must say so, not crash. What
 // needs no glyphs still exports.
-#include "report/format/frxErrors.h"
-#include "report/model/frxClass.h"
-#include "report/output/frxExportPDFFile.h"
+#include "report/format/Errors.h"
+#include "report/model/Class.h"
+#include "report/output/ExportPDFFile.h"
 #include "tests/support/TestPreviewPages.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +16,7 @@
 #include <memory>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 
@@ -41,19 +42,19 @@ protected:
   QString Path() const { return m_dir.filePath(QStringLiteral("recibo.pdf")); }
 
   QTemporaryDir m_dir;
-  TestPreviewPages FPages;
-  TestPage& FPage = FPages.AddPage();
+  TestPreviewPages m_pages;
+  TestPage& m_page = m_pages.AddPage();
 };
 
 TEST_F(PdfWithoutGui, ATaggedMemoFailsWithAClearError) {
-  TfrxMemoView& memo = FPage.Add<TfrxMemoView>(10, 10, 200, 20);
+  MemoView& memo = m_page.Add<MemoView>(10, 10, 200, 20);
   memo.SetName(QStringLiteral("Memo1"));
   memo.AllowHTMLTags = true;
   memo.SetText(QStringLiteral("<b>negrito</b>"));
   try {
-    frxExportPDFFile(FPages, Path(), {});
+    ExportPDFFile(m_pages, Path(), {});
     FAIL() << "exported without a way to draw glyphs";
-  } catch (const EfrxError& error) {
+  } catch (const ReportError& error) {
     EXPECT_TRUE(error.Message().startsWith(QStringLiteral(u"Não foi possível desenhar \"Memo1\" no PDF: ")));
     EXPECT_TRUE(error.Message().contains(QStringLiteral("QGuiApplication"))) << error.Message().toStdString();
   }
@@ -62,14 +63,14 @@ TEST_F(PdfWithoutGui, ATaggedMemoFailsWithAClearError) {
 TEST_F(PdfWithoutGui, PicturesShapesAndPlainTextNeedNoWindowSystem) {
   QImage logo(40, 20, QImage::Format_RGB32);
   logo.fill(Qt::blue);
-  TPicture picture;
+  Picture picture;
   picture.SetImage(logo);
-  FPage.Add<TfrxPictureView>(0, 0, 80, 40).SetPicture(picture);
-  FPage.Add<TfrxShapeView>(0, 50, 80, 40);
-  FPage.Add<TfrxMemoView>(0, 100, 200, 20).SetText(QStringLiteral(u"Conteúdo"));
-  TfrxPDFFileSettings uncompressed;
+  m_page.Add<PictureView>(0, 0, 80, 40).SetPicture(picture);
+  m_page.Add<ShapeView>(0, 50, 80, 40);
+  m_page.Add<MemoView>(0, 100, 200, 20).SetText(QStringLiteral(u"Conteúdo"));
+  PDFFileSettings uncompressed;
   uncompressed.Compressed = false;
-  frxExportPDFFile(FPages, Path(), uncompressed);
+  ExportPDFFile(m_pages, Path(), uncompressed);
   QFile file(Path());
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray pdf = file.readAll();

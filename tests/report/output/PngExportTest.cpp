@@ -1,6 +1,6 @@
 #include "platform/files/FileError.h"
-#include "report/model/frxClass.h"
-#include "report/model/frxPreviewPages.h"
+#include "report/model/Class.h"
+#include "report/model/PreviewPages.h"
 #include "report/output/PngExport.h"
 #include "tests/support/IssuedReceipt.h"
 #include "tests/support/TestPage.h"
@@ -15,6 +15,7 @@
 #include <stdexcept>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 
 namespace {
 

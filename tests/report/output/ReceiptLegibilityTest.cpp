@@ -4,10 +4,10 @@
 #include "PdfTools.h"
 #include "app/TextFunctions.h"
 #include "platform/graphics/PainterCanvas.h"
-#include "report/model/frxClass.h"
-#include "report/model/frxPreviewPages.h"
+#include "report/model/Class.h"
+#include "report/model/PreviewPages.h"
 #include "report/output/PngExport.h"
-#include "report/output/frxExportPDFFile.h"
+#include "report/output/ExportPDFFile.h"
 #include "tests/support/IssuedReceipt.h"
 
 #include <QImage>
@@ -20,6 +20,7 @@
 #include <vector>
 
 using namespace quitanza::platform;
+using namespace quitanza::report;
 using namespace quitanza::app;
 
 namespace {
@@ -35,7 +36,7 @@ const std::pair<const char*, const char16_t*> kLongTexts[] = {
                    u"E SETE REAIS E SETENTA E SETE CENTAVOS"},
 };
 
-void FillLongReceipt(TfrxReport& report)
+void FillLongReceipt(quitanza::report::Report& report)
 {
   FillReceipt(report);
   for (const auto& [name, text] : kLongTexts)
@@ -70,7 +71,7 @@ QRect InkBox(const QImage& image)
 // (its box): what is drawn outside the piece is lost, so the piece reaches a
 // generous margin beyond the box.
 constexpr int Margin = 40;
-QImage DrawOnly(const TfrxReportPage& page, TfrxView& shown, const QRect& area)
+QImage DrawOnly(const quitanza::report::ReportPage& page, quitanza::report::View& shown, const QRect& area)
 {
   const QRect piece = area.adjusted(-Margin, -Margin, Margin, Margin);
   QImage image(piece.size(), QImage::Format_RGB32);
@@ -83,7 +84,7 @@ QImage DrawOnly(const TfrxReportPage& page, TfrxView& shown, const QRect& area)
   return image;
 }
 
-QRect PaperRect(const TfrxReportPage& page, const TfrxView& view)
+QRect PaperRect(const quitanza::report::ReportPage& page, const quitanza::report::View& view)
 {
   const double left = double(page.LeftMargin * fr1mm), top = double(page.TopMargin * fr1mm);
   return QRectF((double(view.AbsLeft()) + left) * Scale, (double(view.AbsTop()) + top) * Scale,
@@ -95,31 +96,31 @@ class ReceiptLegibility : public testing::Test {
 protected:
   void SetUp() override
   {
-    FillLongReceipt(FReport);
-    ASSERT_TRUE(FReport.PrepareReport());
-    FPage = FReport.PreviewPages().GetPage(0);
-    ASSERT_NE(FPage, nullptr);
+    FillLongReceipt(m_report);
+    ASSERT_TRUE(m_report.PrepareReport());
+    m_page = m_report.PreviewPages().GetPage(0);
+    ASSERT_NE(m_page, nullptr);
   }
 
-  std::vector<TfrxMemoView*> Memos() const
+  std::vector<quitanza::report::MemoView*> Memos() const
   {
-    std::vector<TfrxMemoView*> memos;
-    for (TfrxComponent* band : FPage->Objects())
-      for (TfrxComponent* object : band->Objects())
-        if (auto* memo = dynamic_cast<TfrxMemoView*>(object); memo && !memo->Text().trimmed().isEmpty())
+    std::vector<quitanza::report::MemoView*> memos;
+    for (quitanza::report::Component* band : m_page->Objects())
+      for (quitanza::report::Component* object : band->Objects())
+        if (auto* memo = dynamic_cast<quitanza::report::MemoView*>(object); memo && !memo->Text().trimmed().isEmpty())
           memos.push_back(memo);
     return memos;
   }
 
-  TfrxReport FReport;
-  TfrxReportPage* FPage = nullptr;
+  quitanza::report::Report m_report;
+  quitanza::report::ReportPage* m_page = nullptr;
 };
 
 TEST_F(ReceiptLegibility, LongTextsAreShrunkToFitWholeAndNoneIsCut)
 {
-  EXPECT_TRUE(FReport.TextsCut.isEmpty()) << FReport.TextsCut.join(u' ').toStdString();
+  EXPECT_TRUE(m_report.TextsCut.isEmpty()) << m_report.TextsCut.join(u' ').toStdString();
   for (const auto& [name, text] : kLongTexts) {
-    const auto* memo = dynamic_cast<TfrxMemoView*>(FPage->FindObject(QString::fromLatin1(name)));
+    const auto* memo = dynamic_cast<quitanza::report::MemoView*>(m_page->FindObject(QString::fromLatin1(name)));
     ASSERT_NE(memo, nullptr) << name;
     EXPECT_LT(memo->Font().Size(), 10) << name;
     EXPECT_GE(memo->Font().Size(), memo->MinFontSize) << name;
@@ -130,10 +131,10 @@ TEST_F(ReceiptLegibility, LongTextsAreShrunkToFitWholeAndNoneIsCut)
 // of a hidden line, spills onto the objects around it.
 TEST_F(ReceiptLegibility, EveryTextsInkStaysInsideItsBox)
 {
-  for (TfrxMemoView* memo : Memos()) {
-    const QRect area = PaperRect(*FPage, *memo);
+  for (quitanza::report::MemoView* memo : Memos()) {
+    const QRect area = PaperRect(*m_page, *memo);
     const QRect box = QRect(QPoint(Margin, Margin), area.size()).adjusted(-1, -1, 1, 1);
-    const QRect ink = InkBox(DrawOnly(*FPage, *memo, area));
+    const QRect ink = InkBox(DrawOnly(*m_page, *memo, area));
     EXPECT_TRUE(box.contains(ink)) << memo->Name().toStdString() << ": ink (" << ink.left() << ", " << ink.top()
                                    << ")-(" << ink.right() << ", " << ink.bottom() << ") outside its box ("
                                    << box.left() << ", " << box.top() << ")-(" << box.right() << ", "
@@ -149,9 +150,9 @@ TEST_F(ReceiptLegibility, PdfLinesCoverWhatTheDrawingCovers)
 {
   QTemporaryDir folder;
   const QString pdf = folder.filePath(QStringLiteral("recibo.pdf"));
-  frxExportPDFFile(FReport.PreviewPages(), pdf, {});
+  ExportPDFFile(m_report.PreviewPages(), pdf, {});
   const QImage reader = RenderPdfPage(pdf, 1, Dpi).convertToFormat(QImage::Format_RGB32);
-  const QImage ours = RenderPage(FReport.PreviewPages(), 0, Dpi).convertToFormat(QImage::Format_RGB32);
+  const QImage ours = RenderPage(m_report.PreviewPages(), 0, Dpi).convertToFormat(QImage::Format_RGB32);
   ASSERT_FALSE(reader.isNull());
   if (qEnvironmentVariableIsSet("QUITANZA_KEEP_RENDERINGS")) {
     reader.save(QStringLiteral(QUITANZA_BINARY_DIR "/legible_pdftoppm.png"));
@@ -159,18 +160,18 @@ TEST_F(ReceiptLegibility, PdfLinesCoverWhatTheDrawingCovers)
   }
   // Texts whose boxes overlap another's (the issuer's address and city lines
   // do) share rows of ink with it; the others are compared line by line.
-  const std::vector<TfrxMemoView*> memos = Memos();
-  const auto overlapsAnother = [&](const TfrxMemoView* memo) {
-    return std::any_of(memos.begin(), memos.end(), [&](const TfrxMemoView* other) {
-      return other != memo && PaperRect(*FPage, *other).intersects(PaperRect(*FPage, *memo));
+  const std::vector<quitanza::report::MemoView*> memos = Memos();
+  const auto overlapsAnother = [&](const quitanza::report::MemoView* memo) {
+    return std::any_of(memos.begin(), memos.end(), [&](const quitanza::report::MemoView* other) {
+      return other != memo && PaperRect(*m_page, *other).intersects(PaperRect(*m_page, *memo));
     });
   };
   int compared = 0;
-  for (const TfrxMemoView* memo : memos) {
+  for (const quitanza::report::MemoView* memo : memos) {
     if (overlapsAnother(memo))
       continue;
     const std::string name = memo->Name().toStdString();
-    const QRect area = PaperRect(*FPage, *memo);
+    const QRect area = PaperRect(*m_page, *memo);
     const QRect drawn = InkBox(ours.copy(area)), exported = InkBox(reader.copy(area));
     ASSERT_EQ(drawn.isNull(), exported.isNull()) << name;
     EXPECT_NEAR(exported.left(), drawn.left(), 3) << name;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/text/frxGraphicUtils.h"
+#include "report/text/GraphicUtils.h"
 
 #include <QStringList>
 
@@ -19,7 +19,7 @@ inline void PrintTo(const QString& text, std::ostream* out)
 // line spacing 2, at scale 1 in a box of the given width.
 class TextEngineTest : public testing::Test {
 protected:
-  TfrxDrawText engine;
+  quitanza::report::TextEngine engine;
 
   void SetUp() override { engine.Lock(); }
   void TearDown() override { engine.Unlock(); }

@@ -1,0 +1,27 @@
+#include "report/model/PrintOptions.h"
+
+#include "report/model/PropBuilder.h"
+
+namespace quitanza::report {
+
+const PropTable& PrintOptions::Props()
+{
+  static const PropTable table = [] {
+    using O = report::PrintOptions;
+    PropTable t;
+    TfrxPropBuilder<O> b(t);
+    b.Int(QStringLiteral("Copies"), &O::Copies, 1);
+    b.Bool(QStringLiteral("Collate"), &O::Collate, true);
+    b.Str(QStringLiteral("PageNumbers"), &O::PageNumbers);
+    b.Str(QStringLiteral("Printer"), &O::Printer);
+    b.Enum(QStringLiteral("PrintMode"), &O::PrintMode, PrintModeNames, pmDefault);
+    b.Int(QStringLiteral("PrintOnSheet"), &O::PrintOnSheet, std::nullopt);
+    b.Enum(QStringLiteral("PrintPages"), &O::PrintPages, PrintPagesNames, ppAll);
+    b.Bool(QStringLiteral("Reverse"), &O::Reverse, false);
+    b.Bool(QStringLiteral("ShowDialog"), &O::ShowDialog, true);
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace quitanza::report

@@ -1,0 +1,104 @@
+#include "report/model/ShapeView.h"
+
+#include "report/model/ViewPainting.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quitanza::report {
+
+using namespace platform;
+
+namespace {
+
+// How far the inner figure of a double-framed shape lies inside the outer one,
+// in frame widths: left and top move in, width and height shrink.
+struct DoubleInset {
+  int Left, Top, Width, Height;
+};
+
+constexpr std::array<DoubleInset, 7> kDoubleInsets = {{
+    {2, 2, 4, 4},  // skRectangle
+    {2, 2, 4, 4},  // skRoundRectangle
+    {2, 2, 4, 4},  // skEllipse
+    {4, 4, 8, 6},  // skTriangle
+    {3, 3, 6, 6},  // skDiamond
+    {2, 0, 0, 0},  // skDiagonal1
+    {2, 0, 0, 0},  // skDiagonal2
+}};
+
+}  // namespace
+
+void ShapeView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
+{
+  if (Frame.Style() != fsDouble) {
+    ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
+    PaintShape();
+    return;
+  }
+  const report::Frame frame = Frame;
+  const report::Bounds bounds{Left(), Top(), Width(), Height()};
+  Frame.SetStyle(fsSolid);
+  ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
+  PaintShape();
+  const long double w = frame.Width();
+  const DoubleInset& inset = kDoubleInsets.at(static_cast<std::size_t>(Shape));
+  SetBounds(bounds.Left + inset.Left * w, bounds.Top + inset.Top * w, bounds.Width - inset.Width * w,
+            bounds.Height - inset.Height * w);
+  ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
+  PaintShape();
+  Frame = frame;
+  SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
+}
+
+void ShapeView::PaintShape()
+{
+  Canvas& canvas = *m_canvas;
+  const platform::Color frameColor = Frame.Color();
+  CanvasPen pen = ThinPen(frameColor, Frame.Style());
+  pen.Width = m_frameWidth;
+  if (frameColor == clNone)
+    pen.Style = PenStyle::Clear;
+  canvas.TransparentBackground = true;
+
+  const platform::Rect box{m_x, FY, FX1 + 1, FY1 + 1};
+  const auto paintFigure = [&] {
+    canvas.Pen = pen;
+    switch (Shape) {
+      case skRectangle: canvas.Rectangle(box); break;
+      case skRoundRectangle: {
+        const int corner = Curve != 0 ? report::Round(Curve * m_scaleX * 10) : std::min(m_dx, FDY) / 4;
+        canvas.RoundRect(box, corner, corner);
+        break;
+      }
+      case skEllipse: canvas.Ellipse(box); break;
+      case skTriangle: canvas.Polygon({{FX1, FY1}, {m_x, FY1}, {m_x + m_dx / 2, FY}, {FX1, FY1}}); break;
+      case skDiamond:
+        canvas.Polygon({{m_x + m_dx / 2, FY}, {FX1, FY + FDY / 2}, {m_x + m_dx / 2, FY1}, {m_x, FY + FDY / 2}});
+        break;
+      // The diagonals are bands of one-pixel lines as thick as the frame.
+      case skDiagonal1:
+        canvas.Pen.Width = 1;
+        PaintStrokeBand(m_x, FY1, FX1, FY, m_frameWidth);
+        break;
+      case skDiagonal2:
+        canvas.Pen.Width = 1;
+        PaintStrokeBand(m_x, FY, FX1, FY1, m_frameWidth);
+        break;
+    }
+  };
+
+  if (BrushStyle == bsSolid) {
+    canvas.Brush = SolidBrush(Color);
+    paintFigure();
+    return;
+  }
+  if (Color != clNone) {
+    canvas.Brush = SolidBrush(Color);
+    paintFigure();
+  }
+  canvas.Brush = HatchBrush(BrushStyle, frameColor);
+  paintFigure();
+}
+
+}  // namespace quitanza::report

@@ -1,7 +1,0 @@
-#include "report/model/frxGlobalVariables.h"
-
-TfrxVariables& frxGlobalVariables()
-{
-  static TfrxVariables variables;
-  return variables;
-}
