@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const FuzzFile file(QStringLiteral("prepared.fp3"));
   file.Write(data, size);
   quitanza::report::Report report;
-  report.EngineOptions.NewSilentMode = simReThrow;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::ReThrow;
   quitanza::report::PreviewPages& pages = report.PreviewPages();
   try {
     pages.LoadFromFile(file.Path(), true);

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
   quitanza::report::Report report;
   // As on the command line: what the reader lists comes back as one error.
-  report.EngineOptions.NewSilentMode = simReThrow;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::ReThrow;
   QBuffer file;
   file.setData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   file.open(QIODevice::ReadOnly);

@@ -12,11 +12,11 @@ namespace {
 
 FormatKind KindOf(QChar letter) {
   switch (letter.toLower().unicode()) {
-    case u'n': return fkNumeric;
+    case u'n': return FormatKind::Numeric;
     case u'd':
-    case u't': return fkDateTime;
-    case u'b': return fkBoolean;
-    default: return fkText;
+    case u't': return FormatKind::DateTime;
+    case u'b': return FormatKind::Boolean;
+    default: return FormatKind::Text;
   }
 }
 
@@ -25,7 +25,7 @@ Format FormatOf(const QString& formatPart) {
   if (formatPart.isEmpty()) return format;
   format.Kind = KindOf(formatPart.front());
   format.FormatStr = formatPart.mid(1);
-  if (format.Kind == fkNumeric) {
+  if (format.Kind == FormatKind::Numeric) {
     for (QChar& c : format.FormatStr) {
       if (c == u',' || c == u'-' || c == u'.') {
         format.DecimalSeparator = c;

@@ -5,13 +5,13 @@
 namespace quitanza::report {
 
 // Display format of a memo's values.
-enum FormatKind : int { fkText, fkNumeric, fkDateTime, fkBoolean };
+enum class FormatKind : int { Text, Numeric, DateTime, Boolean };
 
 struct Format {
   QString DecimalSeparator;
   QString ThousandSeparator;
   QString FormatStr;
-  FormatKind Kind = fkText;
+  FormatKind Kind = FormatKind::Text;
 
   bool operator==(const report::Format&) const = default;
 };

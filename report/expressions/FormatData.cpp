@@ -52,14 +52,14 @@ QString BooleanText(const QVariant& value, const QString& formatStr) {
 
 QString FormattedText(const QVariant& value, const Format& format) {
   switch (format.Kind) {
-    case fkNumeric: return WithSeparators(NumericText(value, format.FormatStr), format);
-    case fkDateTime: {
+    case FormatKind::Numeric: return WithSeparators(NumericText(value, format.FormatStr), format);
+    case FormatKind::DateTime: {
       // No pattern means the general date and time form.
       const QString pattern = format.FormatStr.isEmpty() ? QStringLiteral("c") : format.FormatStr;
       return FormatDateTimePattern(pattern, FormatConversion::ToDateTime(value));
     }
-    case fkBoolean: return BooleanText(value, format.FormatStr);
-    case fkText: break;
+    case FormatKind::Boolean: return BooleanText(value, format.FormatStr);
+    case FormatKind::Text: break;
   }
   return FormatText::DefaultText(value);
 }

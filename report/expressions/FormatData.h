@@ -9,14 +9,14 @@ namespace quitanza::report {
 
 // The text of a memo value under a display format:
 //   Null                      empty text
-//   fkText                    the value's default text form (see FormatText::DefaultText)
-//   fkNumeric                 FormatStr containing '#' or starting with '0': numeric pattern
+//   Text                    the value's default text form (see FormatText::DefaultText)
+//   Numeric                 FormatStr containing '#' or starting with '0': numeric pattern
 //                             (frxFormatDataFloatPattern.h); else containing 'd' or 'u': printf-style
 //                             with the value as an integer; else printf-style with it as a float.
 //                             One-character DecimalSeparator / ThousandSeparator then replace
 //                             the Brazilian ones.
-//   fkDateTime                date-time pattern (frxFormatDataDateTime.h)
-//   fkBoolean                 FormatStr "yes text,no text"
+//   DateTime                date-time pattern (frxFormatDataDateTime.h)
+//   Boolean                 FormatStr "yes text,no text"
 // A value that does not convert to what the format needs shows its default text form,
 // so a text that is not a date stays unchanged under a date format.
 QString FormatData(const QVariant& value, const Format& format);

@@ -32,15 +32,15 @@ void BinaryWriter::WritePropName(QStringView name)
 void BinaryWriter::WriteInteger(qint32 value)
 {
   if (value >= std::numeric_limits<qint8>::min() && value <= std::numeric_limits<qint8>::max()) {
-    m_data.append(char(vaInt8));
+    m_data.append(char(ValueType::Int8));
     m_data.append(static_cast<char>(value));
   } else if (value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max()) {
-    m_data.append(char(vaInt16));
+    m_data.append(char(ValueType::Int16));
     char bytes[2];
     qToLittleEndian(static_cast<qint16>(value), bytes);
     m_data.append(bytes, 2);
   } else {
-    m_data.append(char(vaInt32));
+    m_data.append(char(ValueType::Int32));
     WriteInt32(value);
   }
 }
@@ -49,7 +49,7 @@ void BinaryWriter::WriteString(const QString& value)
 {
   const QByteArray utf8 = value.toUtf8();
   if (utf8.size() >= 2 * value.size()) {
-    m_data.append(char(vaWString));
+    m_data.append(char(ValueType::WString));
     WriteInt32(static_cast<qint32>(value.size()));
     for (QChar c : value) {
       char bytes[2];
@@ -62,13 +62,13 @@ void BinaryWriter::WriteString(const QString& value)
   for (char b : utf8)
     eightBit = eightBit || static_cast<unsigned char>(b) >= 128;
   if (eightBit) {
-    m_data.append(char(vaUTF8String));
+    m_data.append(char(ValueType::UTF8String));
     WriteInt32(static_cast<qint32>(utf8.size()));
   } else if (utf8.size() >= 256) {
-    m_data.append(char(vaLString));
+    m_data.append(char(ValueType::LString));
     WriteInt32(static_cast<qint32>(utf8.size()));
   } else {
-    m_data.append(char(vaString));
+    m_data.append(char(ValueType::String));
     m_data.append(static_cast<char>(utf8.size()));
   }
   m_data.append(utf8);
@@ -76,7 +76,7 @@ void BinaryWriter::WriteString(const QString& value)
 
 void BinaryWriter::WriteBinary(const QByteArray& data)
 {
-  m_data.append(char(vaBinary));
+  m_data.append(char(ValueType::Binary));
   WriteInt32(static_cast<qint32>(data.size()));
   m_data.append(data);
 }
@@ -111,7 +111,7 @@ qint64 BinaryReader::ReadInt(int size)
 ValueType BinaryReader::ReadValueType()
 {
   const std::uint8_t type = ReadByte();
-  if (type > vaDouble)
+  if (type > static_cast<std::uint8_t>(ValueType::Double))
     throw DamagedBlock();
   return static_cast<ValueType>(type);
 }
@@ -132,9 +132,9 @@ QByteArrayView BinaryReader::ReadPropName()
 qint32 BinaryReader::ReadInteger()
 {
   switch (ReadValueType()) {
-  case vaInt8: return static_cast<qint32>(ReadInt(1));
-  case vaInt16: return static_cast<qint32>(ReadInt(2));
-  case vaInt32: return static_cast<qint32>(ReadInt(4));
+  case ValueType::Int8: return static_cast<qint32>(ReadInt(1));
+  case ValueType::Int16: return static_cast<qint32>(ReadInt(2));
+  case ValueType::Int32: return static_cast<qint32>(ReadInt(4));
   default: throw DamagedBlock();
   }
 }
@@ -142,10 +142,10 @@ qint32 BinaryReader::ReadInteger()
 QString BinaryReader::ReadString()
 {
   switch (ReadValueType()) {
-  case vaString: return QString::fromLatin1(ReadBytes(ReadByte()));
-  case vaLString: return QString::fromLatin1(ReadBytes(ReadInt(4)));
-  case vaUTF8String: return QString::fromUtf8(ReadBytes(ReadInt(4)));
-  case vaWString: {
+  case ValueType::String: return QString::fromLatin1(ReadBytes(ReadByte()));
+  case ValueType::LString: return QString::fromLatin1(ReadBytes(ReadInt(4)));
+  case ValueType::UTF8String: return QString::fromUtf8(ReadBytes(ReadInt(4)));
+  case ValueType::WString: {
     const qint64 count = ReadInt(4);
     const QByteArrayView units = ReadBytes(count * 2);
     QString text(count, Qt::Uninitialized);
@@ -159,43 +159,43 @@ QString BinaryReader::ReadString()
 
 QByteArrayView BinaryReader::ReadBinary()
 {
-  if (ReadValueType() != vaBinary)
+  if (ReadValueType() != ValueType::Binary)
     throw DamagedBlock();
   return ReadBytes(ReadInt(4));
 }
 
 void BinaryReader::ReadListBegin()
 {
-  if (ReadValueType() != vaList)
+  if (ReadValueType() != ValueType::List)
     throw DamagedBlock();
 }
 
 void BinaryReader::ReadListEnd()
 {
-  if (ReadValueType() != vaNull)
+  if (ReadValueType() != ValueType::Null)
     throw DamagedBlock();
 }
 
 void BinaryReader::SkipValue()
 {
   switch (NextValue()) {
-  case vaList:
+  case ValueType::List:
     ReadListBegin();
     while (!EndOfList())
       SkipValue();
     ReadListEnd();
     return;
-  case vaInt8: case vaInt16: case vaInt32:
+  case ValueType::Int8: case ValueType::Int16: case ValueType::Int32:
     ReadInteger();
     return;
-  case vaString: case vaLString: case vaUTF8String: case vaWString:
+  case ValueType::String: case ValueType::LString: case ValueType::UTF8String: case ValueType::WString:
     ReadString();
     return;
-  case vaBinary:
+  case ValueType::Binary:
     ReadValueType();
     ReadBytes(ReadInt(4));
     return;
-  case vaNull: case vaFalse: case vaTrue: case vaNil:
+  case ValueType::Null: case ValueType::False: case ValueType::True: case ValueType::Nil:
     ReadValueType();
     return;
   default:

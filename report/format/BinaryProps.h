@@ -9,11 +9,11 @@ namespace quitanza::report {
 
 // The binary property format of PropData blocks: a sequence of properties,
 // each a length-prefixed name followed by one tagged value.
-enum ValueType : std::uint8_t {
-  vaNull = 0, vaList = 1, vaInt8 = 2, vaInt16 = 3, vaInt32 = 4, vaExtended = 5, vaString = 6,
-  vaIdent = 7, vaFalse = 8, vaTrue = 9, vaBinary = 10, vaSet = 11, vaLString = 12, vaNil = 13,
-  vaCollection = 14, vaSingle = 15, vaCurrency = 16, vaDate = 17, vaWString = 18, vaInt64 = 19,
-  vaUTF8String = 20, vaDouble = 21
+enum class ValueType : std::uint8_t {
+  Null = 0, List = 1, Int8 = 2, Int16 = 3, Int32 = 4, Extended = 5, String = 6,
+  Ident = 7, False = 8, True = 9, Binary = 10, Set = 11, LString = 12, Nil = 13,
+  Collection = 14, Single = 15, Currency = 16, Date = 17, WString = 18, Int64 = 19,
+  UTF8String = 20, Double = 21
 };
 
 class BinaryWriter {
@@ -22,8 +22,8 @@ public:
   void WriteInteger(qint32 value);
   void WriteString(const QString& value);
   void WriteBinary(const QByteArray& data);
-  void WriteListBegin() { m_data.append(char(vaList)); }
-  void WriteListEnd() { m_data.append(char(vaNull)); }
+  void WriteListBegin() { m_data.append(char(ValueType::List)); }
+  void WriteListEnd() { m_data.append(char(ValueType::Null)); }
   const QByteArray& Data() const { return m_data; }
 
 private:
@@ -45,7 +45,7 @@ public:
   QString ReadString();
   QByteArrayView ReadBinary();
   void ReadListBegin();
-  bool EndOfList() const { return NextValue() == vaNull; }
+  bool EndOfList() const { return NextValue() == ValueType::Null; }
   void ReadListEnd();
   void SkipValue();
 

@@ -18,5 +18,4 @@
 
 namespace quitanza::report {
 
-
 }  // namespace quitanza::report

@@ -322,7 +322,7 @@ const PropTable& Component::ComponentCatalog()
     TfrxPropBuilder<C> b(t);
     b.Int(QStringLiteral("Tag"), &C::Tag, 0);
     b.Str(QStringLiteral("Description"), &C::Description);
-    b.Enum(QStringLiteral("Align"), &C::Align, AlignNames, baNone);
+    b.Enum(QStringLiteral("Align"), &C::Align, AlignNames, Align::None);
     b.Float(QStringLiteral("Left"), Access(&C::Left, &C::SetLeft));
     b.Float(QStringLiteral("Top"), Access(&C::Top, &C::SetTop));
     b.Float(QStringLiteral("Width"), Access(&C::Width, &C::SetWidth));

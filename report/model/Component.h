@@ -87,7 +87,7 @@ public:
   // --- other state
   int Tag = 0;
   QString Description;
-  report::Align Align = baNone;
+  report::Align Align = Align::None;
   int GroupIndex = 0;
   report::Restrictions Restrictions = 0;
   QString AliasName;

@@ -17,7 +17,7 @@ class Report;
 class ReportPage;
 
 // Whether the engine's next page is appended or written over the current one.
-enum AddPageAction { apWriteOver, apAdd };
+enum class AddPageAction { WriteOver, Add };
 
 // Prepared pages as the preparation engine fills them and the preview edits
 // them; the prepared pages store implements it.
@@ -56,7 +56,7 @@ public:
   virtual bool LoadFromFile(const QString& FileName, bool ExceptionIfNotFound = false) = 0;
   virtual void SaveToFile(const QString& FileName) = 0;
 
-  report::AddPageAction AddPageAction = apAdd;
+  report::AddPageAction AddPageAction = AddPageAction::Add;
   // Index of the current prepared page; -1 when there is none.
   int CurPage = -1;
   int CurPreviewPage = 0;

@@ -18,7 +18,7 @@ bool Engine::Run()
 {
   report::PreviewPages& pages = m_report.PreviewPages();
   pages.Initialize();
-  pages.AddPageAction = apAdd;
+  pages.AddPageAction = AddPageAction::Add;
   const QDateTime now = m_report.PreparationTime.value_or(QDateTime::currentDateTime());
   StartDate = now.date();
   StartTime = now.time();

@@ -22,7 +22,7 @@ const PropTable& EngineOptions::Props()
     b.Int(QStringLiteral("MaxMemSize"), &O::MaxMemSize, 10);
     b.Bool(QStringLiteral("PrintIfEmpty"), &O::PrintIfEmpty, true);
     b.Bool(QStringLiteral("SilentMode"), Access(&O::SilentMode, &O::SetSilentMode), false);
-    b.Enum(QStringLiteral("NewSilentMode"), &O::NewSilentMode, SilentModeNames, simMessageBoxes);
+    b.Enum(QStringLiteral("NewSilentMode"), &O::NewSilentMode, SilentModeNames, SilentMode::MessageBoxes);
     b.Str(QStringLiteral("TempDir"), &O::TempDir);
     b.Bool(QStringLiteral("UseFileCache"), &O::UseFileCache, false);
     b.Bool(QStringLiteral("IgnoreDevByZero"), &O::IgnoreDevByZero, false);

@@ -13,7 +13,7 @@ public:
   bool DoublePass = false;
   int MaxMemSize = 10;  // megabytes of prepared pages before the file cache is used
   bool PrintIfEmpty = true;
-  report::SilentMode NewSilentMode = simMessageBoxes;
+  report::SilentMode NewSilentMode = SilentMode::MessageBoxes;
   QString TempDir;
   bool UseFileCache = false;
   bool IgnoreDevByZero = false;
@@ -21,9 +21,9 @@ public:
   // made while preparing do not stay in the template.
   bool RestoreReportAfterPreparing = true;
 
-  // The older switch: true means simSilent.
-  bool SilentMode() const { return NewSilentMode == simSilent; }
-  void SetSilentMode(bool silent) { NewSilentMode = silent ? simSilent : simMessageBoxes; }
+  // The older switch: true means Silent.
+  bool SilentMode() const { return NewSilentMode == SilentMode::Silent; }
+  void SetSilentMode(bool silent) { NewSilentMode = silent ? SilentMode::Silent : SilentMode::MessageBoxes; }
 
   // What clearing the report resets.
   void Clear();

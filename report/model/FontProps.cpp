@@ -43,7 +43,7 @@ const PropTable& FormatProps()
     b.Str(QStringLiteral("DecimalSeparator"), &Format::DecimalSeparator);
     b.Str(QStringLiteral("ThousandSeparator"), &Format::ThousandSeparator);
     b.Str(QStringLiteral("FormatStr"), &Format::FormatStr);
-    b.Enum(QStringLiteral("Kind"), &Format::Kind, kFormatKindNames, fkText);
+    b.Enum(QStringLiteral("Kind"), &Format::Kind, kFormatKindNames, FormatKind::Text);
     return t;
   }();
   return table;

@@ -72,7 +72,7 @@ const PropTable& Frame::Props()
     b.Int(QStringLiteral("ShadowColor"), &report::Frame::ShadowColor, clBlack);
     b.Float(QStringLiteral("ShadowWidth"), &report::Frame::ShadowWidth);
     b.When([](const report::Frame& f) { return f.ShadowWidth != 4; });
-    b.Enum(QStringLiteral("Style"), Access(&report::Frame::Style, &report::Frame::SetStyle), FrameStyleNames, fsSolid);
+    b.Enum(QStringLiteral("Style"), Access(&report::Frame::Style, &report::Frame::SetStyle), FrameStyleNames, FrameStyle::Solid);
     b.Set(QStringLiteral("Typ"), &report::Frame::Typ, 0);
     b.When([](const report::Frame& f) { return f.Typ != 0; });
     b.Float(QStringLiteral("Width"), Access(&report::Frame::Width, &report::Frame::SetWidth));

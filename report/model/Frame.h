@@ -18,7 +18,7 @@ public:
   // them would be a tenth of a view's size.
   long double Width = 1;
   platform::Color Color = platform::clBlack;
-  FrameStyle Style = fsSolid;
+  FrameStyle Style = FrameStyle::Solid;
 
   const report::Frame& Frame() const { return *m_frame; }
   static const PropTable& Props();
@@ -57,7 +57,7 @@ public:
 private:
   long double m_width = 1;
   platform::Color m_color = platform::clBlack;
-  FrameStyle m_style = fsSolid;
+  FrameStyle m_style = FrameStyle::Solid;
 };
 
 }  // namespace quitanza::report

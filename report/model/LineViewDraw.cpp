@@ -57,7 +57,7 @@ void CustomLineView::PaintArrow(int x, int y, int otherX, int otherY)
   const QPoint wing1 = device(base + wingOffset);
   const QPoint wing2 = device(base - wingOffset);
   Canvas& canvas = *m_canvas;
-  canvas.Pen = ThinPen(Frame.Color(), fsSolid);
+  canvas.Pen = ThinPen(Frame.Color(), FrameStyle::Solid);
   if (ArrowSolid) {
     canvas.Brush = SolidBrush(Frame.Color());
     canvas.Polygon({tip, wing1, wing2, tip});

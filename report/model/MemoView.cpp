@@ -78,7 +78,7 @@ const PropTable& CustomMemoView::MemoProps()
     b.When([](const C& m) { return m.GapX != 2; });
     b.Float(QStringLiteral("GapY"), &C::GapY);
     b.When([](const C& m) { return m.GapY != 1; });
-    b.Enum(QStringLiteral("HAlign"), &C::HAlign, HAlignNames, haLeft);
+    b.Enum(QStringLiteral("HAlign"), &C::HAlign, HAlignNames, HAlign::Left);
     b.Bool(QStringLiteral("HideZeros"), &C::HideZeros, false);
     b.Sub(QStringLiteral("Highlight"), &C::Highlight, quitanza::report::Highlight::Props());
     b.When([](const C& m) { return !m.Highlight.Condition.trimmed().isEmpty(); });
@@ -96,7 +96,7 @@ const PropTable& CustomMemoView::MemoProps()
     b.Bool(QStringLiteral("WordBreak"), &C::WordBreak, false);
     b.Bool(QStringLiteral("WordWrap"), &C::WordWrap, true);
     b.Bool(QStringLiteral("Wysiwyg"), &C::Wysiwyg, true);
-    b.Enum(QStringLiteral("VAlign"), &C::VAlign, VAlignNames, vaTop);
+    b.Enum(QStringLiteral("VAlign"), &C::VAlign, VAlignNames, VAlign::Top);
     // The whole text without its final line break.
     b.Str(QStringLiteral("Text"), Access([](const C& m) { return JoinLines(m.m_lines); }, &C::SetText),
           PropKind::MemoText);

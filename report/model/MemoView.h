@@ -29,7 +29,7 @@ public:
   bool LastParaBreak = false;
   long double GapX = 2;
   long double GapY = 1;
-  report::HAlign HAlign = haLeft;
+  report::HAlign HAlign = HAlign::Left;
   bool HideZeros = false;
   report::Highlight Highlight;
   long double LineSpacing = 2;
@@ -46,7 +46,7 @@ public:
   bool WordBreak = false;
   bool WordWrap = true;
   bool Wysiwyg = true;
-  report::VAlign VAlign = vaTop;
+  report::VAlign VAlign = VAlign::Top;
   // The last computed expression value.
   QVariant Value;
 

@@ -122,9 +122,9 @@ void CustomMemoView::ApplyAutoWidth(TextEngine& engine)
   const long double oldLeft = Left();
   const long double oldWidth = Width();
   SetWidth(width);
-  if (HAlign == haRight)
+  if (HAlign == HAlign::Right)
     SetLeft(oldLeft + oldWidth - width);
-  else if (HAlign == haCenter)
+  else if (HAlign == HAlign::Center)
     SetLeft(oldLeft + (oldWidth - width) / 2);
 }
 
@@ -177,7 +177,7 @@ void CustomMemoView::PaintUnderlines(const TextEngine& engine)
   // A line height of zero or less would never reach the bottom.
   if (step <= 0)
     return;
-  CanvasPen pen = ThinPen(Frame.Color(), fsSolid);
+  CanvasPen pen = ThinPen(Frame.Color(), FrameStyle::Solid);
   pen.Width = m_frameWidth;
   m_canvas->Pen = pen;
   for (double y = FY + step + (static_cast<double>(GapY - LineSpacing) + 1) * m_scaleY; y < FY1; y += step) {

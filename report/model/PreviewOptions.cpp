@@ -32,7 +32,7 @@ const PropTable& PreviewOptions::Props()
     b.Bool(QStringLiteral("ThumbnailVisible"), &O::ThumbnailVisible, false);
     b.Bool(QStringLiteral("ShowCaptions"), &O::ShowCaptions, false);
     b.Float(QStringLiteral("Zoom"), &O::Zoom);
-    b.Enum(QStringLiteral("ZoomMode"), &O::ZoomMode, ZoomModeNames, zmDefault);
+    b.Enum(QStringLiteral("ZoomMode"), &O::ZoomMode, ZoomModeNames, ZoomMode::Default);
     b.Bool(QStringLiteral("PictureCacheInFile"), &O::PictureCacheInFile, false);
     return t;
   }();

@@ -20,7 +20,7 @@ public:
   bool ThumbnailVisible = false;
   bool ShowCaptions = false;
   long double Zoom = 1;
-  report::ZoomMode ZoomMode = zmDefault;
+  report::ZoomMode ZoomMode = ZoomMode::Default;
   bool PictureCacheInFile = false;
 
   // What clearing the report resets.

@@ -193,20 +193,20 @@ void PreviewPages::ClearFirstPassPages()
   while (numbers.Count() > m_firstPageIndex + 1)
     numbers.TakeItem(numbers.Count() - 1);
   CurPage = m_firstPageIndex;
-  AddPageAction = apAdd;
+  AddPageAction = AddPageAction::Add;
 }
 
 void PreviewPages::AddPage(quitanza::report::ReportPage& Page)
 {
   ++CurPage;
-  if (CurPage < Count() && AddPageAction == apWriteOver)
+  if (CurPage < Count() && AddPageAction == AddPageAction::WriteOver)
     return;
   ApplyMemoryLimit();
   quitanza::report::XMLItem& item = PagesItem().Add(kPageItem + QString::number(SourceIndexOf(Page)));
   if (Count() > 2)
     item.Unloadable = true;
   m_report.InternalOnProgress(0, CurPage + 1);
-  AddPageAction = apWriteOver;
+  AddPageAction = AddPageAction::WriteOver;
   CurPage = Count() - 1;
   IncLogicalPageNumber();
 }

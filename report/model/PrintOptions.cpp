@@ -14,9 +14,9 @@ const PropTable& PrintOptions::Props()
     b.Bool(QStringLiteral("Collate"), &O::Collate, true);
     b.Str(QStringLiteral("PageNumbers"), &O::PageNumbers);
     b.Str(QStringLiteral("Printer"), &O::Printer);
-    b.Enum(QStringLiteral("PrintMode"), &O::PrintMode, PrintModeNames, pmDefault);
+    b.Enum(QStringLiteral("PrintMode"), &O::PrintMode, PrintModeNames, PrintMode::Default);
     b.Int(QStringLiteral("PrintOnSheet"), &O::PrintOnSheet, std::nullopt);
-    b.Enum(QStringLiteral("PrintPages"), &O::PrintPages, PrintPagesNames, ppAll);
+    b.Enum(QStringLiteral("PrintPages"), &O::PrintPages, PrintPagesNames, PrintPages::All);
     b.Bool(QStringLiteral("Reverse"), &O::Reverse, false);
     b.Bool(QStringLiteral("ShowDialog"), &O::ShowDialog, true);
     return t;

@@ -13,9 +13,9 @@ public:
   bool Collate = true;
   QString PageNumbers;
   QString Printer = QStringLiteral("Default");
-  report::PrintMode PrintMode = pmDefault;
+  report::PrintMode PrintMode = PrintMode::Default;
   int PrintOnSheet = 0;
-  report::PrintPages PrintPages = ppAll;
+  report::PrintPages PrintPages = PrintPages::All;
   bool Reverse = false;
   bool ShowDialog = true;
   bool SwapPageSize = false;  // never stored

@@ -39,12 +39,19 @@ public:
   {
     return Ordinal(std::move(name), PropKind::Integer, access, def, {});
   }
-  template <class A> const PropInfo& Enum(QString name, A access, report::EnumNames names, std::optional<qint64> def)
+  // `def` is the enumeration's default value, or std::nullopt when the
+  // property is written whatever its value.
+  template <class A, class D> const PropInfo& Enum(QString name, A access, report::EnumNames names, D def)
   {
     using T = std::remove_cvref_t<std::invoke_result_t<decltype(ToAccess(access).get), const C&>>;
-    // Files may give any ordinal, kept as read: see frxTypes.h.
+    // Files may give any ordinal, kept as read: see Types.h.
     static_assert(std::is_same_v<std::underlying_type_t<T>, int>, "an enumeration read from files has the type int");
-    return Ordinal(std::move(name), PropKind::Enum, access, def, names);
+    std::optional<qint64> ordinal;
+    if constexpr (std::is_same_v<D, T>)
+      ordinal = static_cast<qint64>(def);
+    else
+      static_assert(std::is_same_v<D, std::nullopt_t>, "the default is a value of the property's enumeration");
+    return Ordinal(std::move(name), PropKind::Enum, access, ordinal, names);
   }
   template <class A> const PropInfo& Bool(QString name, A access, std::optional<qint64> def)
   {

@@ -303,12 +303,12 @@ void Report::ReportErrors()
 {
   const QString message = QStringLiteral("The following error(s) have occured:\r\n") + Errors.Text();
   switch (EngineOptions.NewSilentMode) {
-  case simMessageBoxes:
+  case SilentMode::MessageBoxes:
     m_errorReporter->ShowError(QStringLiteral("Error"), message);
     break;
-  case simSilent:
+  case SilentMode::Silent:
     break;
-  case simReThrow:
+  case SilentMode::ReThrow:
     throw ReportError(message);
   }
 }

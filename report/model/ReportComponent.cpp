@@ -24,7 +24,7 @@ const PropTable& ReportComponent::ReportComponentCatalog()
     t.Append(ComponentCatalog());
     TfrxPropBuilder<C, report::Component> b(t);
     b.Bool(QStringLiteral("Printable"), &C::Printable, true);
-    b.Enum(QStringLiteral("ShiftMode"), &C::ShiftMode, ShiftModeNames, smAlways);
+    b.Enum(QStringLiteral("ShiftMode"), &C::ShiftMode, ShiftModeNames, ShiftMode::Always);
     b.Str(QStringLiteral("OnAfterData"), &C::OnAfterData);
     b.Str(QStringLiteral("OnAfterPrint"), &C::OnAfterPrint);
     b.Str(QStringLiteral("OnBeforePrint"), &C::OnBeforePrint);

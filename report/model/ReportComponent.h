@@ -12,7 +12,7 @@ public:
   using report::Component::Component;
 
   bool Printable = true;
-  report::ShiftMode ShiftMode = smAlways;
+  report::ShiftMode ShiftMode = ShiftMode::Always;
   QString Hint;
   bool ShowHint = false;
   // Names of script procedures; kept and saved, never run.

@@ -58,7 +58,7 @@ void ReportPage::SetPaperSize(int code)
   if (const report::PaperSize* paper = FindPaperSize(code)) {
     m_paperWidth = paper->Width / 10.0L;
     m_paperHeight = paper->Height / 10.0L;
-    if (m_orientation == poLandscape)
+    if (m_orientation == PrinterOrientation::Landscape)
       std::swap(m_paperWidth, m_paperHeight);
   }
   UpdateDimensions();
@@ -79,7 +79,7 @@ void ReportPage::SetOrientation(PrinterOrientation orientation)
   m_orientation = orientation;
   std::swap(m_paperWidth, m_paperHeight);
   const long double left = LeftMargin, right = RightMargin, top = TopMargin, bottom = BottomMargin;
-  if (orientation == poLandscape) {
+  if (orientation == PrinterOrientation::Landscape) {
     LeftMargin = top;
     RightMargin = bottom;
     TopMargin = right;
@@ -96,7 +96,7 @@ void ReportPage::SetOrientation(PrinterOrientation orientation)
 void ReportPage::SetDefaults()
 {
   LeftMargin = RightMargin = TopMargin = BottomMargin = 10;
-  SetOrientation(poPortrait);
+  SetOrientation(PrinterOrientation::Portrait);
   SetPaperSize(9);
 }
 
@@ -125,7 +125,7 @@ const PropTable& ReportPage::Props() const
     t.Append(PropTable::Select(ComponentCatalog(), {u"Tag", u"Font", u"Visible"}));
     TfrxPropBuilder<C, report::Component> b(t);
     b.Enum(QStringLiteral("Orientation"), Access(&C::Orientation, &C::SetOrientation), OrientationNames,
-           poPortrait);
+           PrinterOrientation::Portrait);
     b.Float(QStringLiteral("PaperWidth"), Access(&C::PaperWidth, &C::SetPaperWidth));
     b.Float(QStringLiteral("PaperHeight"), Access(&C::PaperHeight, &C::SetPaperHeight));
     b.Int(QStringLiteral("PaperSize"), Access(&C::PaperSize, &C::SetPaperSize), std::nullopt);
@@ -149,7 +149,7 @@ const PropTable& ReportPage::Props() const
           clNone);
     b.Ref<report::DataSet>(QStringLiteral("DataSet"), &C::DataSet);
     b.Str(QStringLiteral("DataSetName"), &C::DataSetName);
-    b.Enum(QStringLiteral("Duplex"), &C::Duplex, DuplexModeNames, dmNone);
+    b.Enum(QStringLiteral("Duplex"), &C::Duplex, DuplexModeNames, DuplexMode::None);
     b.Sub(QStringLiteral("Frame"), [](C& page) -> report::Frame& { return page.m_backPicture->Frame; },
           report::Frame::Props());
     b.Bool(QStringLiteral("EndlessHeight"), &C::EndlessHeight, false);

@@ -28,7 +28,7 @@ public:
   bool BackPicturePrintable = true;
   report::DataSet* DataSet = nullptr;
   QString DataSetName;
-  DuplexMode Duplex = dmNone;
+  DuplexMode Duplex = DuplexMode::None;
   bool EndlessHeight = false;
   bool EndlessWidth = false;
   bool LargeDesignHeight = false;
@@ -73,7 +73,7 @@ public:
 private:
   void UpdateDimensions();
 
-  PrinterOrientation m_orientation = poPortrait;
+  PrinterOrientation m_orientation = PrinterOrientation::Portrait;
   long double m_paperWidth = 0;
   long double m_paperHeight = 0;
   int m_paperSize = 0;

@@ -102,7 +102,7 @@ bool Report::PrepareReport(bool clearLastReport)
       // prepared pages keep their own copies.
       const ErrorList errors = Errors;
       const report::SilentMode silentMode = EngineOptions.NewSilentMode;
-      EngineOptions.NewSilentMode = simSilent;
+      EngineOptions.NewSilentMode = SilentMode::Silent;
       snapshot->seek(0);
       LoadFromStream(*snapshot);
       EngineOptions.NewSilentMode = silentMode;

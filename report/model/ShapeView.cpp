@@ -14,7 +14,7 @@ const PropTable& ShapeView::Props() const
     catalog.Append(ViewCatalog());
     TfrxPropBuilder<C, report::Component> b(catalog);
     b.Int(QStringLiteral("Curve"), &C::Curve, 0);
-    b.Enum(QStringLiteral("Shape"), &C::Shape, ShapeKindNames, skRectangle);
+    b.Enum(QStringLiteral("Shape"), &C::Shape, ShapeKindNames, ShapeKind::Rectangle);
 
     PropTable t;
     t.Append(ViewHead());

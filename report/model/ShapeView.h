@@ -10,7 +10,7 @@ public:
   using report::View::View;
 
   int Curve = 0;
-  ShapeKind Shape = skRectangle;
+  ShapeKind Shape = ShapeKind::Rectangle;
 
   QString ClassName() const override { return QStringLiteral("TfrxShapeView"); }
   const PropTable& Props() const override;

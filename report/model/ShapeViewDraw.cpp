@@ -18,27 +18,27 @@ struct DoubleInset {
 };
 
 constexpr std::array<DoubleInset, 7> kDoubleInsets = {{
-    {2, 2, 4, 4},  // skRectangle
-    {2, 2, 4, 4},  // skRoundRectangle
-    {2, 2, 4, 4},  // skEllipse
-    {4, 4, 8, 6},  // skTriangle
-    {3, 3, 6, 6},  // skDiamond
-    {2, 0, 0, 0},  // skDiagonal1
-    {2, 0, 0, 0},  // skDiagonal2
+    {2, 2, 4, 4},  // Rectangle
+    {2, 2, 4, 4},  // RoundRectangle
+    {2, 2, 4, 4},  // Ellipse
+    {4, 4, 8, 6},  // Triangle
+    {3, 3, 6, 6},  // Diamond
+    {2, 0, 0, 0},  // Diagonal1
+    {2, 0, 0, 0},  // Diagonal2
 }};
 
 }  // namespace
 
 void ShapeView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
 {
-  if (Frame.Style() != fsDouble) {
+  if (Frame.Style() != FrameStyle::Double) {
     ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
     PaintShape();
     return;
   }
   const report::Frame frame = Frame;
   const report::Bounds bounds{Left(), Top(), Width(), Height()};
-  Frame.SetStyle(fsSolid);
+  Frame.SetStyle(FrameStyle::Solid);
   ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
   PaintShape();
   const long double w = frame.Width();
@@ -65,30 +65,30 @@ void ShapeView::PaintShape()
   const auto paintFigure = [&] {
     canvas.Pen = pen;
     switch (Shape) {
-      case skRectangle: canvas.Rectangle(box); break;
-      case skRoundRectangle: {
+      case ShapeKind::Rectangle: canvas.Rectangle(box); break;
+      case ShapeKind::RoundRectangle: {
         const int corner = Curve != 0 ? report::Round(Curve * m_scaleX * 10) : std::min(m_dx, FDY) / 4;
         canvas.RoundRect(box, corner, corner);
         break;
       }
-      case skEllipse: canvas.Ellipse(box); break;
-      case skTriangle: canvas.Polygon({{FX1, FY1}, {m_x, FY1}, {m_x + m_dx / 2, FY}, {FX1, FY1}}); break;
-      case skDiamond:
+      case ShapeKind::Ellipse: canvas.Ellipse(box); break;
+      case ShapeKind::Triangle: canvas.Polygon({{FX1, FY1}, {m_x, FY1}, {m_x + m_dx / 2, FY}, {FX1, FY1}}); break;
+      case ShapeKind::Diamond:
         canvas.Polygon({{m_x + m_dx / 2, FY}, {FX1, FY + FDY / 2}, {m_x + m_dx / 2, FY1}, {m_x, FY + FDY / 2}});
         break;
       // The diagonals are bands of one-pixel lines as thick as the frame.
-      case skDiagonal1:
+      case ShapeKind::Diagonal1:
         canvas.Pen.Width = 1;
         PaintStrokeBand(m_x, FY1, FX1, FY, m_frameWidth);
         break;
-      case skDiagonal2:
+      case ShapeKind::Diagonal2:
         canvas.Pen.Width = 1;
         PaintStrokeBand(m_x, FY, FX1, FY1, m_frameWidth);
         break;
     }
   };
 
-  if (BrushStyle == bsSolid) {
+  if (BrushStyle == BrushStyle::Solid) {
     canvas.Brush = SolidBrush(Color);
     paintFigure();
     return;

@@ -14,14 +14,14 @@ namespace quitanza::report {
 // (an unknown name reads as -1), which an enumeration without a fixed type
 // cannot hold.
 
-enum Align : int { baNone, baLeft, baRight, baCenter, baWidth, baBottom, baClient };
+enum class Align : int { None, Left, Right, Center, Width, Bottom, Client };
 inline constexpr QStringView AlignNames[] = {u"baNone", u"baLeft", u"baRight", u"baCenter",
                                                 u"baWidth", u"baBottom", u"baClient"};
 
-enum ShiftMode : int { smDontShift, smAlways, smWhenOverlapped };
+enum class ShiftMode : int { DontShift, Always, WhenOverlapped };
 inline constexpr QStringView ShiftModeNames[] = {u"smDontShift", u"smAlways", u"smWhenOverlapped"};
 
-enum StretchMode : int { smDontStretch, smActualHeight, smMaxHeight };
+enum class StretchMode : int { DontStretch, ActualHeight, MaxHeight };
 inline constexpr QStringView StretchModeNames[] = {u"smDontStretch", u"smActualHeight", u"smMaxHeight"};
 
 // Set bits: element i has value 2^i.
@@ -31,11 +31,11 @@ using Restrictions = std::uint8_t;
 enum ComponentStyle : std::uint8_t { csContainer = 1, csPreviewVisible = 2, csDefaultDiff = 4 };
 using ComponentStyles = std::uint8_t;
 
-enum BrushStyle : int { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum class BrushStyle : int { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
 inline constexpr QStringView BrushStyleNames[] = {u"bsSolid", u"bsClear", u"bsHorizontal", u"bsVertical",
                                                      u"bsFDiagonal", u"bsBDiagonal", u"bsCross", u"bsDiagCross"};
 
-enum FrameStyle : int { fsSolid, fsDash, fsDot, fsDashDot, fsDashDotDot, fsDouble, fsAltDot, fsSquare };
+enum class FrameStyle : int { Solid, Dash, Dot, DashDot, DashDotDot, Double, AltDot, Square };
 inline constexpr QStringView FrameStyleNames[] = {u"fsSolid", u"fsDash", u"fsDot", u"fsDashDot",
                                                      u"fsDashDotDot", u"fsDouble", u"fsAltDot", u"fsSquare"};
 
@@ -46,26 +46,26 @@ inline constexpr QStringView HAlignNames[] = {u"haLeft", u"haRight", u"haCenter"
 
 inline constexpr QStringView VAlignNames[] = {u"vaTop", u"vaBottom", u"vaCenter"};
 
-enum ShapeKind : int { skRectangle, skRoundRectangle, skEllipse, skTriangle, skDiamond, skDiagonal1, skDiagonal2 };
+enum class ShapeKind : int { Rectangle, RoundRectangle, Ellipse, Triangle, Diamond, Diagonal1, Diagonal2 };
 inline constexpr QStringView ShapeKindNames[] = {u"skRectangle", u"skRoundRectangle", u"skEllipse", u"skTriangle",
                                                     u"skDiamond", u"skDiagonal1", u"skDiagonal2"};
 
-enum PrinterOrientation : int { poPortrait, poLandscape };
+enum class PrinterOrientation : int { Portrait, Landscape };
 inline constexpr QStringView OrientationNames[] = {u"poPortrait", u"poLandscape"};
 
-enum DuplexMode : int { dmNone, dmVertical, dmHorizontal, dmSimplex };
+enum class DuplexMode : int { None, Vertical, Horizontal, Simplex };
 inline constexpr QStringView DuplexModeNames[] = {u"dmNone", u"dmVertical", u"dmHorizontal", u"dmSimplex"};
 
-enum SilentMode : int { simMessageBoxes, simSilent, simReThrow };
+enum class SilentMode : int { MessageBoxes, Silent, ReThrow };
 inline constexpr QStringView SilentModeNames[] = {u"simMessageBoxes", u"simSilent", u"simReThrow"};
 
-enum ZoomMode : int { zmDefault, zmWholePage, zmPageWidth, zmManyPages };
+enum class ZoomMode : int { Default, WholePage, PageWidth, ManyPages };
 inline constexpr QStringView ZoomModeNames[] = {u"zmDefault", u"zmWholePage", u"zmPageWidth", u"zmManyPages"};
 
-enum PrintMode : int { pmDefault, pmSplit, pmJoin, pmScale };
+enum class PrintMode : int { Default, Split, Join, Scale };
 inline constexpr QStringView PrintModeNames[] = {u"pmDefault", u"pmSplit", u"pmJoin", u"pmScale"};
 
-enum PrintPages : int { ppAll, ppOdd, ppEven };
+enum class PrintPages : int { All, Odd, Even };
 inline constexpr QStringView PrintPagesNames[] = {u"ppAll", u"ppOdd", u"ppEven"};
 
 enum PreviewButton : std::uint16_t {

@@ -49,7 +49,7 @@ const PropTable& View::ViewCatalog()
     {
       using C = quitanza::report::View;
       TfrxPropBuilder<C, quitanza::report::Component> b(t);
-      b.Enum(QStringLiteral("BrushStyle"), &C::BrushStyle, BrushStyleNames, bsSolid);
+      b.Enum(QStringLiteral("BrushStyle"), &C::BrushStyle, BrushStyleNames, BrushStyle::Solid);
       b.Int(QStringLiteral("Color"), &C::Color, clNone);
       b.Int(QStringLiteral("Cursor"), &C::Cursor, 0);
       b.Str(QStringLiteral("DataField"), &C::DataField);
@@ -61,7 +61,7 @@ const PropTable& View::ViewCatalog()
     }
     using S = Stretcheable;
     TfrxPropBuilder<S, quitanza::report::Component> b(t);
-    b.Enum(QStringLiteral("StretchMode"), &S::StretchMode, StretchModeNames, smDontStretch);
+    b.Enum(QStringLiteral("StretchMode"), &S::StretchMode, StretchModeNames, StretchMode::DontStretch);
     return t;
   }();
   return table;

@@ -14,7 +14,7 @@ class View : public ReportComponent {
 public:
   using ReportComponent::ReportComponent;
 
-  report::BrushStyle BrushStyle = bsSolid;
+  report::BrushStyle BrushStyle = BrushStyle::Solid;
   platform::Color Color = platform::clNone;
   int Cursor = 0;
   QString DataField;
@@ -71,7 +71,7 @@ class Stretcheable : public View {
 public:
   using report::View::View;
 
-  report::StretchMode StretchMode = smDontStretch;
+  report::StretchMode StretchMode = StretchMode::DontStretch;
 };
 
 }  // namespace quitanza::report

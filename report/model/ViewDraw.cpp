@@ -54,7 +54,7 @@ void View::PaintBackground()
     canvas.Brush = SolidBrush(Color);
     canvas.FillRect({m_x, FY, FX1, FY1});
   }
-  if (BrushStyle != bsSolid) {
+  if (BrushStyle != BrushStyle::Solid) {
     const CanvasBrush previous = canvas.Brush;
     canvas.Brush = HatchBrush(BrushStyle, Frame.Color());
     canvas.Pen.Style = PenStyle::Clear;

@@ -33,27 +33,27 @@ public:
     QPoint from = side.From;
     QPoint to = side.To;
     switch (side.Line.Style) {
-      case fsSolid:
-      case fsDouble:
+      case FrameStyle::Solid:
+      case FrameStyle::Double:
         // A side whose neighbour is missing ends flush with the object's edge.
         if (!side.NearPresent)
           from = Along(side, from, t / 2);
         if (!side.FarPresent)
           to = Along(side, to, -(t / 2));
-        if (side.Line.Style == fsSolid)
+        if (side.Line.Style == FrameStyle::Solid)
           SquareLine(from, to, t, side.Line.Color);
         else
           DoubleLine(side, from, to, t);
         break;
-      case fsDash:
-      case fsDot:
-      case fsDashDot:
-      case fsDashDotDot:
+      case FrameStyle::Dash:
+      case FrameStyle::Dot:
+      case FrameStyle::DashDot:
+      case FrameStyle::DashDotDot:
         m_canvas.Pen = ThinPen(side.Line.Color, side.Line.Style);
         report::PaintStrokeBand(m_canvas, from.x(), from.y(), to.x(), to.y(), t);
         break;
-      case fsAltDot:
-      case fsSquare:
+      case FrameStyle::AltDot:
+      case FrameStyle::Square:
         StampedLine(side, from, to, t);
         break;
     }
@@ -106,7 +106,7 @@ private:
   void StampedLine(const FrameSide& side, QPoint from, QPoint to, int t) const
   {
     if (m_fill != clNone) {
-      m_canvas.Pen = ThinPen(m_fill, fsSolid);
+      m_canvas.Pen = ThinPen(m_fill, FrameStyle::Solid);
       report::PaintStrokeBand(m_canvas, from.x(), from.y(), to.x(), to.y(), t);
     }
     CanvasPen pen;
@@ -116,7 +116,7 @@ private:
     pen.Cap = PenCap::Flat;
     if (t <= 1)
       pen.DashPattern = {1, 1};
-    else if (side.Line.Style == fsSquare)
+    else if (side.Line.Style == FrameStyle::Square)
       pen.DashPattern = {t, t};
     else {
       pen.DashPattern = {0, 2 * t};
@@ -137,7 +137,7 @@ void View::PaintFrame()
 {
   Canvas& canvas = *m_canvas;
   if (Frame.DropShadow) {
-    canvas.Pen = ThinPen(Frame.ShadowColor, fsSolid);
+    canvas.Pen = ThinPen(Frame.ShadowColor, FrameStyle::Solid);
     int s = report::Round(static_cast<double>(Frame.ShadowWidth) * m_scaleX);
     PaintStrokeBand(FX1 + s / 2, FY + s, FX1 + s / 2, FY1, s);
     s = report::Round(static_cast<double>(Frame.ShadowWidth) * m_scaleY);
@@ -150,11 +150,11 @@ void View::PaintFrame()
 
   const bool left = Frame.Typ & ftLeft, right = Frame.Typ & ftRight;
   const bool top = Frame.Typ & ftTop, bottom = Frame.Typ & ftBottom;
-  const bool framePatterned = Frame.Style() != fsSolid;
+  const bool framePatterned = Frame.Style() != FrameStyle::Solid;
   // The pen width a side is drawn with decides how far the left side reaches
   // up and the bottom side reaches right, where patterned frames meet.
   const auto penWidth = [this](const FrameLine& line) {
-    return line.Style == fsSolid || line.Style == fsDouble ? report::Round(static_cast<double>(line.Width) * m_scaleX) : 1;
+    return line.Style == FrameStyle::Solid || line.Style == FrameStyle::Double ? report::Round(static_cast<double>(line.Width) * m_scaleX) : 1;
   };
   const FrameSidePainter painter(canvas, m_scaleX, Color);
   if (left) {

@@ -12,14 +12,14 @@ CanvasPen ThinPen(Color color, FrameStyle style)
   pen.Color = color;
   pen.Width = 1;
   switch (style) {
-    case fsDash:
-    case fsSquare: pen.Style = PenStyle::Dash; break;
-    case fsDot:
-    case fsAltDot: pen.Style = PenStyle::Dot; break;
-    case fsDashDot: pen.Style = PenStyle::DashDot; break;
-    case fsDashDotDot: pen.Style = PenStyle::DashDotDot; break;
-    case fsSolid:
-    case fsDouble: pen.Style = PenStyle::Solid; break;
+    case FrameStyle::Dash:
+    case FrameStyle::Square: pen.Style = PenStyle::Dash; break;
+    case FrameStyle::Dot:
+    case FrameStyle::AltDot: pen.Style = PenStyle::Dot; break;
+    case FrameStyle::DashDot: pen.Style = PenStyle::DashDot; break;
+    case FrameStyle::DashDotDot: pen.Style = PenStyle::DashDotDot; break;
+    case FrameStyle::Solid:
+    case FrameStyle::Double: pen.Style = PenStyle::Solid; break;
   }
   return pen;
 }
@@ -36,13 +36,13 @@ CanvasBrush HatchBrush(BrushStyle style, Color color)
 {
   CanvasBrush brush;
   brush.Color = color;
-  if (style == bsSolid || style == bsClear) {
+  if (style == BrushStyle::Solid || style == BrushStyle::Clear) {
     brush.Kind = BrushKind::Clear;
     return brush;
   }
   brush.Kind = BrushKind::Hatch;
-  // The hatch kinds follow bsHorizontal .. bsDiagCross in order.
-  brush.Hatch = static_cast<HatchStyle>(style - bsHorizontal);
+  // The hatch kinds follow Horizontal .. DiagCross in order.
+  brush.Hatch = static_cast<HatchStyle>(static_cast<int>(style) - static_cast<int>(BrushStyle::Horizontal));
   return brush;
 }
 

@@ -14,7 +14,7 @@ namespace quitanza::report {
 platform::CanvasPen ThinPen(platform::Color color, FrameStyle style);
 // Solid fill in `color`, or no fill when the colour is none.
 platform::CanvasBrush SolidBrush(platform::Color color);
-// The hatch of a brush style in `color`; bsSolid and bsClear give no fill.
+// The hatch of a brush style in `color`; Solid and Clear give no fill.
 platform::CanvasBrush HatchBrush(BrushStyle style, platform::Color color);
 // A line w device pixels thick as w one-pixel lines with the current pen,
 // offset across the line's main direction; w = 0 counts as 1.

@@ -24,7 +24,7 @@ public:
 };
 
 // Modal results of an export filter's dialog.
-enum ModalResult { mrOk = 1, mrCancel = 2 };
+enum class ModalResult { Ok = 1, Cancel = 2 };
 
 // Base of the export filters. A filter enters the program-wide list
 // (ExportFilters) when it is made, so the preview finds it, and leaves it
@@ -60,8 +60,8 @@ public:
   report::Report* Report = nullptr;
 
   virtual QString GetDescription() const = 0;
-  // mrOk or mrCancel.
-  virtual int ShowModal() = 0;
+  // Ok or Cancel.
+  virtual ModalResult ShowModal() = 0;
   // False when there is nowhere to write to; nothing is written then.
   virtual bool Start() = 0;
   virtual void ExportObject(report::Component& object) = 0;

@@ -63,13 +63,13 @@ struct PDFExport::Run {
 PDFExport::PDFExport() : ObjectPainter(PaintViewOnBitmap) {}
 PDFExport::~PDFExport() = default;
 
-int PDFExport::ShowModal() {
+ModalResult PDFExport::ShowModal() {
   if (Title.isEmpty() && Report)
     Title = Report->ReportOptions.Name;
   if (Stream)
-    return mrOk;
+    return ModalResult::Ok;
   Outline = Report ? Report->PreviewOptions.OutlineVisible : true;
-  return OnShowDialog ? OnShowDialog(*this) : mrOk;
+  return OnShowDialog ? OnShowDialog(*this) : ModalResult::Ok;
 }
 
 QString PDFExport::OutputFileName() const {
@@ -145,7 +145,7 @@ void PDFExport::ExportObject(report::Component& object) {
 void PDFExport::WriteObject(report::View& view) {
   PDFPageContent& content = m_run->content;
   if (auto* memo = dynamic_cast<CustomMemoView*>(&view)) {
-    const bool vectorBrush = memo->BrushStyle == bsSolid || memo->BrushStyle == bsClear;
+    const bool vectorBrush = memo->BrushStyle == BrushStyle::Solid || memo->BrushStyle == BrushStyle::Clear;
     if (vectorBrush && !HasTagsToRender(*memo, HTMLTags)) {
       WritePDFMemoText(content, *memo, m_run->fonts);
       return;

@@ -58,9 +58,9 @@ public:
   bool PrintScaling = false;
 
   // The settings dialog and the save dialog; they write the choices back into
-  // the settings and return mrOk or mrCancel. Unset: the settings are taken as
+  // the settings and return Ok or Cancel. Unset: the settings are taken as
   // they are.
-  std::function<int(PDFExport&)> OnShowDialog;
+  std::function<ModalResult(PDFExport&)> OnShowDialog;
   // Draws views that have no vector form (pictures, tagged memos, hatched
   // brushes, other classes) for their image: by default the views' own
   // drawing, which needs a QGuiApplication as soon as it draws text.
@@ -72,7 +72,7 @@ public:
   static QString FileFilter() { return QStringLiteral("Adobe PDF file (*.pdf)|*.pdf"); }
   static QString DefaultExt() { return QStringLiteral(".pdf"); }
 
-  int ShowModal() override;
+  ModalResult ShowModal() override;
   bool Start() override;
   void StartPage(report::ReportPage& page, int index) override;
   void ExportObject(report::Component& object) override;

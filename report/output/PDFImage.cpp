@@ -42,7 +42,7 @@ void WritePDFImage(PDFPageContent& content, View& view, const PDFImageOptions& o
   int scale = 2;
   int shift = 2;
   if (options.PrintOptimized) {
-    scale = view.BrushStyle == bsSolid || view.BrushStyle == bsClear ? 3 : 1;
+    scale = view.BrushStyle == BrushStyle::Solid || view.BrushStyle == BrushStyle::Clear ? 3 : 1;
     shift = 0;
   } else if (IsBarcode(view)) {
     scale = 1;

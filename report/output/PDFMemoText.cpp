@@ -118,7 +118,7 @@ struct LinePlacement {
 
   QPointF At(const PDFPageGeometry& g, int i, double lineWidth) const {
     const double pg = i == 0 ? double(memo.ParagraphGap) : 0;
-    const double xs = memo.HAlign == haRight ? pt(double(memo.CharSpacing)) : 0;
+    const double xs = memo.HAlign == HAlign::Right ? pt(double(memo.CharSpacing)) : 0;
     const double gapX = double(memo.GapX), gapY = double(memo.GapY);
     if (angle > 0)
       return Rotated(i, lineWidth, xs);
@@ -131,16 +131,16 @@ struct LinePlacement {
     const double left = box.L + frameLeft + gapX + pg;
     const double avail = box.bw - frameLeft - frameRight - 2 * gapX - pg;
     double x = left;
-    if (memo.HAlign == haRight)
+    if (memo.HAlign == HAlign::Right)
       x = left + avail - lineWidth;
-    else if (memo.HAlign == haCenter)
+    else if (memo.HAlign == HAlign::Center)
       x = left + (avail - lineWidth) / 2;
     const double top = box.T + gapY - 0.1 * size;
     const double ah = box.bh - 2 * gapY;
     double y = top + (i + 1) * lineHeight;
-    if (memo.VAlign == vaBottom)
+    if (memo.VAlign == VAlign::Bottom)
       y = top + ah - (count - i - 1) * lineHeight;
-    else if (memo.VAlign == vaCenter)
+    else if (memo.VAlign == VAlign::Center)
       y = top + (ah - count * lineHeight) / 2 + (i + 1) * lineHeight;
     return {g.X(x) + xs, g.Y(y)};
   }
@@ -150,14 +150,14 @@ struct LinePlacement {
     const double along = Sideways(angle) ? box.bh : box.bw;
     const double across = Sideways(angle) ? box.bw : box.bh;
     double x = 0.75 * (-along / 2);
-    if (memo.HAlign == haRight)
+    if (memo.HAlign == HAlign::Right)
       x = 0.75 * (along / 2 - lineWidth);
-    else if (memo.HAlign == haCenter)
+    else if (memo.HAlign == HAlign::Center)
       x = 0.75 * (-lineWidth / 2);
     double r = (i + 1) * lineHeight - count * lineHeight / 2;
-    if (memo.VAlign == vaBottom)
+    if (memo.VAlign == VAlign::Bottom)
       r = across / 2 - (count - i - 1) * lineHeight;
-    else if (memo.VAlign == vaTop)
+    else if (memo.VAlign == VAlign::Top)
       r = (i + 1) * lineHeight - across / 2;
     return {x + xs, -0.75 * r + 0.4 * size};
   }

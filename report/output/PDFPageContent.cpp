@@ -55,14 +55,14 @@ PDFPageContent& PDFPageContent::Point(double x, double y, QByteArrayView op) {
 void PDFPageContent::DashLine(FrameStyle style, double w) {
   Data += '[';
   switch (style) {
-    case fsDash: Numbers({6 * w}); break;
-    case fsDot: Numbers({2 * w, 6 * w}); break;
-    case fsDashDot: Numbers({6 * w, 6 * w, 2 * w, 6 * w}); break;
-    case fsDashDotDot: Numbers({6 * w, 6 * w, 2 * w, 6 * w, 2 * w, 6 * w}); break;
-    case fsSolid:
-    case fsDouble:
-    case fsAltDot:
-    case fsSquare: break;
+    case FrameStyle::Dash: Numbers({6 * w}); break;
+    case FrameStyle::Dot: Numbers({2 * w, 6 * w}); break;
+    case FrameStyle::DashDot: Numbers({6 * w, 6 * w, 2 * w, 6 * w}); break;
+    case FrameStyle::DashDotDot: Numbers({6 * w, 6 * w, 2 * w, 6 * w, 2 * w, 6 * w}); break;
+    case FrameStyle::Solid:
+    case FrameStyle::Double:
+    case FrameStyle::AltDot:
+    case FrameStyle::Square: break;
   }
   Data += "] 0 d\r\n";
 }
@@ -131,25 +131,25 @@ void PDFPageContent::WriteShape(const ShapeView& shape) {
   Color(shape.Frame.Color(), "RG");
   Numbers({pt(double(shape.Frame.Width()))}).Text("w\r\n");
   switch (shape.Shape) {
-    case skDiagonal1: Numbers({xl, yb}).Text("m\r\n").Numbers({xr, yt}).Text("l\r\nS\r\n"); return;
-    case skDiagonal2: Numbers({xl, yt}).Text("m\r\n").Numbers({xr, yb}).Text("l\r\nS\r\n"); return;
+    case ShapeKind::Diagonal1: Numbers({xl, yb}).Text("m\r\n").Numbers({xr, yt}).Text("l\r\nS\r\n"); return;
+    case ShapeKind::Diagonal2: Numbers({xl, yt}).Text("m\r\n").Numbers({xr, yb}).Text("l\r\nS\r\n"); return;
     default: break;
   }
   Color(shape.Color, "rg");
   switch (shape.Shape) {
-    case skRectangle: Numbers({xl, yb}).Text(CRLF).Numbers({pt(w), pt(h)}).Text("re\r\n"); break;
-    case skRoundRectangle: WriteRoundRectangle(l, t, w, h, shape.Curve); break;
-    case skEllipse: WriteEllipse(l, t, w, h); break;
-    case skTriangle:
+    case ShapeKind::Rectangle: Numbers({xl, yb}).Text(CRLF).Numbers({pt(w), pt(h)}).Text("re\r\n"); break;
+    case ShapeKind::RoundRectangle: WriteRoundRectangle(l, t, w, h, shape.Curve); break;
+    case ShapeKind::Ellipse: WriteEllipse(l, t, w, h); break;
+    case ShapeKind::Triangle:
       Numbers({xc, yt}).Text("m ").Numbers({xr, yb}).Text("l ").Numbers({xl, yb}).Text("l ").Numbers({xc, yt});
       Text("l\r\n");
       break;
-    case skDiamond:
+    case ShapeKind::Diamond:
       Numbers({xc, yt}).Text("m ").Numbers({xr, yc}).Text("l ").Numbers({xc, yb}).Text("l ").Numbers({xl, yc});
       Text("l ").Numbers({xc, yt}).Text("l\r\n");
       break;
-    case skDiagonal1:
-    case skDiagonal2: break;
+    case ShapeKind::Diagonal1:
+    case ShapeKind::Diagonal2: break;
   }
   Text(shape.Color == clNone ? "S\r\n" : "B\r\n");
 }

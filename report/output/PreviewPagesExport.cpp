@@ -48,9 +48,9 @@ void SettleAutoWidth(CustomMemoView& memo) {
     width += frameWidth / 2;
   if (frame.DropShadow)
     width += frame.ShadowWidth;
-  if (memo.HAlign == haRight)
+  if (memo.HAlign == HAlign::Right)
     memo.SetLeft(memo.Left() + memo.Width() - width);
-  else if (memo.HAlign == haCenter)
+  else if (memo.HAlign == HAlign::Center)
     memo.SetLeft(memo.Left() + (memo.Width() - width) / 2);
   memo.SetWidth(width);
 }
@@ -223,7 +223,7 @@ bool ExportPreviewPages(PageSource& pages, CustomExportFilter* filter,
     return false;
   filter->CreationTime = QDateTime::currentDateTime();
   filter->Report = context.Report;
-  if (filter->ShowDialog && filter->ShowModal() != mrOk)
+  if (filter->ShowDialog && filter->ShowModal() != ModalResult::Ok)
     return false;
   if (filter->CurPage)
     filter->PageNumbers = QString::number(context.CurPreviewPage > 0 ? context.CurPreviewPage : 1);

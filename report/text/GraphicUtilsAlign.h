@@ -3,7 +3,7 @@
 namespace quitanza::report {
 
 // Alignment of a memo's text inside its box.
-enum HAlign : int { haLeft, haRight, haCenter, haBlock };
-enum VAlign : int { vaTop, vaBottom, vaCenter };
+enum class HAlign : int { Left, Right, Center, Block };
+enum class VAlign : int { Top, Bottom, Center };
 
 }  // namespace quitanza::report

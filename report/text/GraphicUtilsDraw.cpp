@@ -104,10 +104,10 @@ void TextEngine::DrawText(Canvas& canvas, report::HAlign hAlign, report::VAlign 
   for (int i = 0; i < n; ++i) {
     const int flags = m_text[i].Flags;
     const int indent =
-        (flags & lfParagraphStart) && (hAlign == haLeft || hAlign == haBlock) ? report::Round(m_paragraphGap * m_scaleX) : 0;
+        (flags & lfParagraphStart) && (hAlign == HAlign::Left || hAlign == HAlign::Block) ? report::Round(m_paragraphGap * m_scaleX) : 0;
     report::HAlign align = hAlign;
-    if (hAlign == haBlock && (flags & lfParagraphEnd))
-      align = m_rtlReading ? haRight : haLeft;
+    if (hAlign == HAlign::Block && (flags & lfParagraphEnd))
+      align = m_rtlReading ? HAlign::Right : HAlign::Left;
     PaintTextLine(canvas, i, align, block.lineLength - indent, block.y, block.x + indent);
     block.y += report::Round(advances[i] * c);
     block.x += report::Round(advances[i] * s);
@@ -154,7 +154,7 @@ TextEngine::BlockStart TextEngine::PlaceTextBlock(report::VAlign vAlign, int blo
     freeSpace = (B - T) - report::Round(as * slantedLength + ac * blockHeight);
   }
 
-  const int move = vAlign == vaBottom ? freeSpace : vAlign == vaCenter ? report::Round(freeSpace / 2.0) : 0;
+  const int move = vAlign == VAlign::Bottom ? freeSpace : vAlign == VAlign::Center ? report::Round(freeSpace / 2.0) : 0;
   if (a % 90 == 0) {
     start.y += report::Round(c * move);
     start.x += report::Round(s * move);
@@ -200,18 +200,18 @@ void TextEngine::PaintTextLine(Canvas& canvas, int lineIndex, report::HAlign ali
 
   const double c = std::cos(radians(m_rotation)), s = std::sin(radians(m_rotation));
   switch (align) {
-    case haRight: {
+    case HAlign::Right: {
       const double v = freeSpace + 1;
       const bool slanted = m_rotation == 0 && (st0 & (fsBold | fsItalic)) != 0;
       y -= report::Round(v * s);
       x = x + report::Round(v * c) - (slanted ? 2 : 1);
       break;
     }
-    case haCenter:
+    case HAlign::Center:
       y -= report::Round(freeSpace / 2.0 * s);
       x += report::Round(freeSpace / 2.0 * c);
       break;
-    case haBlock: {
+    case HAlign::Block: {
       const auto spaces = std::count_if(text.begin(), text.end(), isSpace);
       if (spaces == 0)
         break;
@@ -222,7 +222,7 @@ void TextEngine::PaintTextLine(Canvas& canvas, int lineIndex, report::HAlign ali
       }
       break;
     }
-    case haLeft:
+    case HAlign::Left:
       break;
   }
 

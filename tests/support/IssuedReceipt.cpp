@@ -57,7 +57,7 @@ QString ReceiptText(const QString& variable)
 void FillReceipt(quitanza::report::Report& report)
 {
   BuildReceiptLayout(report, ReceiptKind::Recebimento);
-  report.EngineOptions.NewSilentMode = simSilent;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::Silent;
   for (auto text = ReceiptTexts().cbegin(); text != ReceiptTexts().cend(); ++text)
     report.Variables.SetValue(text.key(), QuotedStr(text.value()));
 }
@@ -65,7 +65,7 @@ void FillReceipt(quitanza::report::Report& report)
 IssuedReceipt::IssuedReceipt(const IssuedReceiptOptions& options)
 {
   FillReceipt(m_report);
-  m_report.EngineOptions.NewSilentMode = simReThrow;
+  m_report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::ReThrow;
   auto* page = static_cast<quitanza::report::ReportPage*>(m_report.FindObject(QStringLiteral("Page1")));
   page->SetPageCount(options.Pages);
   if (!options.Pictures) {

@@ -74,7 +74,7 @@ public:
     DataModule dm(invocation.dataDirectory);
     // What a window would show in a box stops the issue here: no receipt is
     // stored without the PDF it was asked for.
-    dm.frxReport.EngineOptions.NewSilentMode = simReThrow;
+    dm.frxReport.EngineOptions.NewSilentMode = SilentMode::ReThrow;
     CommandLineUserInterface ui(invocation.out, invocation.err, false);
     SetUpPdfPreview(ui, dm, invocation.parser);
 

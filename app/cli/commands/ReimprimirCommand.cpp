@@ -37,7 +37,7 @@ public:
     if (!PdfPreviewRequested(invocation.parser))
       throw UsageError(QStringLiteral("Informe o PDF a gravar: --pdf ARQ."));
     DataModule dm(invocation.dataDirectory, {}, DataAccess::Reading);
-    dm.frxReport.EngineOptions.NewSilentMode = simReThrow;
+    dm.frxReport.EngineOptions.NewSilentMode = SilentMode::ReThrow;
     SelectReceipt(dm, invocation.arguments.at(0));
     CommandLineUserInterface ui(invocation.out, invocation.err, false);
     SetUpPdfPreview(ui, dm, invocation.parser);

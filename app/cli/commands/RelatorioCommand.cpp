@@ -95,7 +95,7 @@ public:
 
     auto report = std::make_unique<quitanza::report::Report>();
     // Errors reach the command line as one message and exit status 3.
-    report->EngineOptions.NewSilentMode = simReThrow;
+    report->EngineOptions.NewSilentMode = SilentMode::ReThrow;
     if (prepared) {
       report->PreviewPages().LoadFromFile(parser.value(PreparedOption), true);
     } else {

@@ -46,7 +46,7 @@ void BuildLargeReport(quitanza::report::Report& report)
     case 0: {
       auto* memo = new quitanza::report::MemoView(page);
       memo->SetText(QStringLiteral("Linha %1 de texto: [Valor] & R$ 1.234,56").arg(i));
-      memo->HAlign = haCenter;
+      memo->HAlign = quitanza::report::HAlign::Center;
       Font font;
       font.Style = fsBold;
       memo->SetFont(font);
@@ -108,7 +108,7 @@ void BM_TemplateLoad(benchmark::State& state)
   for (auto _ : state) {
     state.PauseTiming();
     auto report = std::make_unique<quitanza::report::Report>();
-    report->EngineOptions.NewSilentMode = simReThrow;
+    report->EngineOptions.NewSilentMode = quitanza::report::SilentMode::ReThrow;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -128,7 +128,7 @@ void BM_TemplateReload(benchmark::State& state)
 {
   const QByteArray& bytes = LargeTemplate();
   quitanza::report::Report report;
-  report.EngineOptions.NewSilentMode = simReThrow;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::ReThrow;
   for (auto _ : state) {
     QBuffer buffer;
     buffer.setData(bytes);

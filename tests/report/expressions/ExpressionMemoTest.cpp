@@ -65,7 +65,7 @@ TEST_F(MemoExpansionTest, AnUnquotedVariableFailsAsAnUndeclaredIdentifier) {
 
 TEST_F(MemoExpansionTest, DateFormatLeavesTextThatIsNotADate) {
   SetVariable(QStringLiteral("CidadeData"), QStringLiteral("'São Paulo - SP'"));
-  Memo.DisplayFormat = {{}, {}, QStringLiteral("dddd, dd \"de\" mmmm \"de\" yyyy"), fkDateTime};
+  Memo.DisplayFormat = {{}, {}, QStringLiteral("dddd, dd \"de\" mmmm \"de\" yyyy"), FormatKind::DateTime};
   EXPECT_EQ(Expand(QStringLiteral("[CidadeData] , [Date]")),
             QStringLiteral("São Paulo - SP , sexta-feira, 27 de dezembro de 2024"));
 }

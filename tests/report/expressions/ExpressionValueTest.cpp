@@ -33,13 +33,13 @@ TEST_P(FormatSplitTest, SeparatesExpressionAndFormat) {
 INSTANTIATE_TEST_SUITE_P(
     Specifications, FormatSplitTest,
     testing::Values(
-        SplitCase{u"Total #n%2,2f", u"Total", Format(fkNumeric, QStringLiteral("%2.2f"), QStringLiteral(","))},
-        SplitCase{u"Total #N#.##0,00", u"Total", Format(fkNumeric, QStringLiteral("#.##0.00"), QStringLiteral(","))},
-        SplitCase{u"Total #n%-8.2f", u"Total", Format(fkNumeric, QStringLiteral("%.8.2f"), QStringLiteral("."))},
-        SplitCase{u"Dia #ddd/mm/yyyy", u"Dia", Format(fkDateTime, QStringLiteral("dd/mm/yyyy"))},
-        SplitCase{u"Hora #Thh:nn", u"Hora", Format(fkDateTime, QStringLiteral("hh:nn"))},
-        SplitCase{u"Pago #bSim,Não", u"Pago", Format(fkBoolean, QStringLiteral("Sim,Não"))},
-        SplitCase{u"Nome #x", u"Nome", Format(fkText, {})}, SplitCase{u"Nome #", u"Nome", Format(fkText, {})},
+        SplitCase{u"Total #n%2,2f", u"Total", Format(FormatKind::Numeric, QStringLiteral("%2.2f"), QStringLiteral(","))},
+        SplitCase{u"Total #N#.##0,00", u"Total", Format(FormatKind::Numeric, QStringLiteral("#.##0.00"), QStringLiteral(","))},
+        SplitCase{u"Total #n%-8.2f", u"Total", Format(FormatKind::Numeric, QStringLiteral("%.8.2f"), QStringLiteral("."))},
+        SplitCase{u"Dia #ddd/mm/yyyy", u"Dia", Format(FormatKind::DateTime, QStringLiteral("dd/mm/yyyy"))},
+        SplitCase{u"Hora #Thh:nn", u"Hora", Format(FormatKind::DateTime, QStringLiteral("hh:nn"))},
+        SplitCase{u"Pago #bSim,Não", u"Pago", Format(FormatKind::Boolean, QStringLiteral("Sim,Não"))},
+        SplitCase{u"Nome #x", u"Nome", Format(FormatKind::Text, {})}, SplitCase{u"Nome #", u"Nome", Format(FormatKind::Text, {})},
         SplitCase{u"Nome#n", u"Nome#n", std::nullopt},
         SplitCase{u"IIF(A, 'x #1', 'y')", u"IIF(A, 'x #1', 'y')", std::nullopt}));
 
@@ -68,7 +68,7 @@ TEST_F(ExpressionValueTest, LeavesPagePlaceholdersForDrawingTime) {
 
 TEST_F(ExpressionValueTest, FormatsWithTheBracketFormatBeforeTheMemoFormat) {
   Result = 3.14159;
-  Settings.DisplayFormat = Format(fkNumeric, QStringLiteral("#,##0.0000"));
+  Settings.DisplayFormat = Format(FormatKind::Numeric, QStringLiteral("#,##0.0000"));
   EXPECT_EQ(Evaluate(QStringLiteral("Total #n%2,2f")).Text, QStringLiteral("3,14"));
   EXPECT_EQ(Evaluate(QStringLiteral("Total #n%2.2f")).Text, QStringLiteral("3.14"));
   EXPECT_EQ(Evaluate(QStringLiteral("Total")).Text, QStringLiteral("3,1416"));

@@ -221,7 +221,7 @@ TEST(ReportPage, LandscapeSwapsPaperAndTurnsMargins)
   page.RightMargin = 2;
   page.TopMargin = 3;
   page.BottomMargin = 4;
-  page.SetOrientation(poLandscape);
+  page.SetOrientation(quitanza::report::PrinterOrientation::Landscape);
   EXPECT_EQ(page.PaperWidth(), 297);
   EXPECT_EQ(page.PaperHeight(), 210);
   EXPECT_EQ(page.Width(), 1123);
@@ -229,7 +229,7 @@ TEST(ReportPage, LandscapeSwapsPaperAndTurnsMargins)
   EXPECT_EQ(page.RightMargin, 4);
   EXPECT_EQ(page.TopMargin, 2);
   EXPECT_EQ(page.BottomMargin, 1);
-  page.SetOrientation(poPortrait);
+  page.SetOrientation(quitanza::report::PrinterOrientation::Portrait);
   EXPECT_EQ(page.PaperWidth(), 210);
   EXPECT_EQ(page.LeftMargin, 1);
   EXPECT_EQ(page.TopMargin, 3);
@@ -250,7 +250,7 @@ TEST(ReportPage, PaperSizeCodes)
   EXPECT_EQ(page.PaperWidth(), 148);
   page.SetPaperSize(300);
   EXPECT_EQ(page.PaperHeight(), 210);
-  page.SetOrientation(poLandscape);
+  page.SetOrientation(quitanza::report::PrinterOrientation::Landscape);
   page.SetPaperSize(9);
   EXPECT_EQ(page.PaperWidth(), 297);
 }

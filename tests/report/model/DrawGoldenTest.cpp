@@ -38,7 +38,7 @@ void BuildStylePage(TestPage& test)
   page.SetPaperHeight(130);
   page.LeftMargin = page.RightMargin = page.TopMargin = page.BottomMargin = 5;
 
-  for (int style = fsSolid; style <= fsSquare; ++style) {
+  for (int style = int(FrameStyle::Solid); style <= int(FrameStyle::Square); ++style) {
     const long double x = 8 + style * 66;
     for (int row = 0; row < 3; ++row) {
       auto& memo = test.Add<MemoView>(x, 8 + row * 50, 54, 38);
@@ -54,19 +54,19 @@ void BuildStylePage(TestPage& test)
     }
   }
 
-  for (int kind = skRectangle; kind <= skDiagonal2; ++kind) {
+  for (int kind = int(ShapeKind::Rectangle); kind <= int(ShapeKind::Diagonal2); ++kind) {
     for (int variant = 0; variant < 2; ++variant) {
       auto& shape = test.Add<ShapeView>(8 + kind * 75, 170 + variant * 70, 62, 56);
       shape.Shape = static_cast<ShapeKind>(kind);
       if (variant == 1) {
-        shape.Frame.SetStyle(fsDouble);
+        shape.Frame.SetStyle(FrameStyle::Double);
         shape.Frame.SetWidth(2);
         shape.Color = clSilver;
       }
     }
   }
 
-  for (int brush = bsClear; brush <= bsDiagCross; ++brush) {
+  for (int brush = int(BrushStyle::Clear); brush <= int(BrushStyle::DiagCross); ++brush) {
     auto& shape = test.Add<ShapeView>(8 + (brush - 1) * 75, 310, 62, 40);
     shape.BrushStyle = static_cast<BrushStyle>(brush);
     shape.Color = brush % 2 ? clNone : RGBColor(0xCC, 0xE5, 0xFF);

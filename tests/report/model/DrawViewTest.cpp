@@ -250,14 +250,14 @@ TEST(ShapeDraw, DoubleFrameDrawsTheFigureAgainInside)
 {
   TestPage page;
   auto& shape = page.Add<ShapeView>(10, 10, 40, 40);
-  shape.Frame.SetStyle(fsDouble);
+  shape.Frame.SetStyle(FrameStyle::Double);
   const QImage image = Painted({60, 60}, [&](Canvas& canvas) { shape.Draw(canvas, 1, 1, 0, 0); });
   int edges = 0;
   for (int x = 0; x < 60; ++x)
     edges += IsInk(image, x, 30);
   EXPECT_EQ(edges, 4);
   EXPECT_TRUE(IsInk(image, 12, 30));
-  EXPECT_EQ(shape.Frame.Style(), fsDouble);
+  EXPECT_EQ(shape.Frame.Style(), FrameStyle::Double);
   EXPECT_EQ(shape.Left(), 10);
   EXPECT_EQ(shape.Width(), 40);
 }
@@ -267,7 +267,7 @@ TEST(ShapeDraw, HatchGoesOverTheFillInTheFrameColour)
   TestPage page;
   auto& shape = page.Add<ShapeView>(0, 0, 40, 40);
   shape.Color = clSilver;
-  shape.BrushStyle = bsCross;
+  shape.BrushStyle = BrushStyle::Cross;
   shape.Frame.SetColor(clRed);
   const QImage image = Painted({41, 41}, [&](Canvas& canvas) { shape.Draw(canvas, 1, 1, 0, 0); });
   int silver = 0, red = 0;
@@ -285,7 +285,7 @@ TEST(ViewBackground, HatchedBackgroundKeepsTheColourBetweenItsLines)
   TestPage page;
   auto& memo = page.Add<MemoView>(0, 0, 30, 30);
   memo.Color = clSilver;
-  memo.BrushStyle = bsHorizontal;
+  memo.BrushStyle = BrushStyle::Horizontal;
   const QImage image = Painted({40, 40}, [&](Canvas& canvas) { memo.Draw(canvas, 1, 1, 0, 0); });
   EXPECT_EQ(InkBounds(image), QRect(0, 0, 30, 30));
   int black = 0;
@@ -301,7 +301,7 @@ TEST(MemoDraw, AutoWidthKeepsTheRightEdgeOfARightAlignedMemo)
   auto& memo = page.Add<MemoView>(100, 10, 300, 20);
   memo.SetText(QStringLiteral("1° Via"));
   memo.AutoWidth = true;
-  memo.HAlign = haRight;
+  memo.HAlign = HAlign::Right;
   RecordingCanvas canvas;
   memo.Draw(canvas, 1, 1, 0, 0);
   EXPECT_LT(memo.Width(), 60);

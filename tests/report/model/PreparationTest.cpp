@@ -92,7 +92,7 @@ TEST_F(PreparedReceiptTest, AnUnquotedVariableFailsAsUndeclaredIdentifierAndLeav
 
 TEST_F(PreparedReceiptTest, ErrorsAreRaisedAsOneMessageWhenAsked)
 {
-  report.EngineOptions.NewSilentMode = simReThrow;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::ReThrow;
   report.Variables.SetValue(QStringLiteral("Cliente"), QStringLiteral("ANA"));
   try {
     report.PrepareReport();

@@ -73,7 +73,7 @@ TEST_F(PreviewPagesTest, ASavedFileLoadsBackIntoTheSamePages)
 
   for (bool partial : {false, true}) {
     quitanza::report::Report loaded;
-    loaded.EngineOptions.NewSilentMode = simSilent;
+    loaded.EngineOptions.NewSilentMode = quitanza::report::SilentMode::Silent;
     QBuffer buffer;
     buffer.setData(file);
     buffer.open(QIODevice::ReadOnly);
@@ -200,7 +200,7 @@ class DamagedPreparedReport : public PreviewPagesTest, public testing::WithParam
 TEST_P(DamagedPreparedReport, IsRefusedWithAnInvalidFormatError)
 {
   quitanza::report::Report loaded;
-  loaded.EngineOptions.NewSilentMode = simSilent;
+  loaded.EngineOptions.NewSilentMode = quitanza::report::SilentMode::Silent;
   QBuffer buffer;
   buffer.setData(GetParam().content);
   buffer.open(QIODevice::ReadOnly);
@@ -250,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DamagedPictureIndex, GivesAnEmptyPicture)
 {
   quitanza::report::Report report;
-  report.EngineOptions.NewSilentMode = simSilent;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::Silent;
   QBuffer buffer;
   buffer.setData(Header() +
                  "<preparedreport><sourcepages><TfrxReportPage Name=\"Page1\"><TfrxPictureView Name=\"Picture1\"/>"

@@ -110,7 +110,7 @@ TEST_F(ReceiptTemplate, SecondCopyIsTheFirstMovedDown)
   EXPECT_NEAR(top("Memo23") - top("Memo8"), 605.95, 0.005);
   EXPECT_NEAR(static_cast<double>(report.FindObject(QStringLiteral("Memo24"))->Left()), 550.49, 0.005);
   const auto* date = static_cast<quitanza::report::MemoView*>(report.FindObject(QStringLiteral("Memo22")));
-  EXPECT_EQ(date->DisplayFormat.Kind, fkDateTime);
+  EXPECT_EQ(date->DisplayFormat.Kind, quitanza::report::FormatKind::DateTime);
   EXPECT_EQ(date->DisplayFormat.FormatStr, QStringLiteral("dddd, dd \"de\" mmmm \"de\" yyyy"));
   EXPECT_EQ(static_cast<quitanza::report::ShapeView*>(report.FindObject(QStringLiteral("Shape4")))->Color, clSilver);
   EXPECT_EQ(static_cast<quitanza::report::MemoView*>(report.FindObject(QStringLiteral("Memo18")))->Text(),

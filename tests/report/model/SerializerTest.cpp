@@ -45,8 +45,8 @@ TEST_F(Loading, EnumerationsReadOrdinalsAndNamesIgnoringCase)
   auto memo = [this](const char* name) {
     return static_cast<quitanza::report::MemoView*>(report.FindObject(QString::fromLatin1(name)));
   };
-  EXPECT_EQ(memo("A")->HAlign, haCenter);
-  EXPECT_EQ(memo("B")->HAlign, haCenter);
+  EXPECT_EQ(memo("A")->HAlign, quitanza::report::HAlign::Center);
+  EXPECT_EQ(memo("B")->HAlign, quitanza::report::HAlign::Center);
   EXPECT_EQ(static_cast<int>(memo("C")->HAlign), -1);
   EXPECT_FALSE(memo("C")->WordWrap);
   EXPECT_TRUE(reporter->messages.isEmpty());
@@ -141,8 +141,8 @@ TEST_F(Loading, EachElementReadsItsOwnAttributesWhateverTheOrder)
     quitanza::report::HAlign align;
     long double top;
   };
-  for (const Expected& e : {Expected{"A", "Courier New", haRight, 1}, Expected{"B", "Tahoma", haCenter, 2},
-                            Expected{"C", "Verdana", haBlock, 0}, Expected{"D", "Arial", haLeft, 0}}) {
+  for (const Expected& e : {Expected{"A", "Courier New", quitanza::report::HAlign::Right, 1}, Expected{"B", "Tahoma", quitanza::report::HAlign::Center, 2},
+                            Expected{"C", "Verdana", quitanza::report::HAlign::Block, 0}, Expected{"D", "Arial", quitanza::report::HAlign::Left, 0}}) {
     SCOPED_TRACE(e.name);
     const auto* memo = dynamic_cast<const quitanza::report::MemoView*>(report.FindObject(QString::fromLatin1(e.name)));
     ASSERT_NE(memo, nullptr);
@@ -214,11 +214,11 @@ TEST_F(Loading, NotATemplateLeavesTheReportEmpty)
 
 TEST_F(Loading, SilentModesDecideHowErrorsAreReported)
 {
-  report.EngineOptions.NewSilentMode = simSilent;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::Silent;
   Load(QByteArray("garbage"));
   EXPECT_TRUE(reporter->messages.isEmpty());
   EXPECT_EQ(report.Errors.Count(), 1);
-  report.EngineOptions.NewSilentMode = simReThrow;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::ReThrow;
   EXPECT_THROW(Load(QByteArray("garbage")), quitanza::report::ReportError);
 }
 
@@ -313,7 +313,7 @@ TEST_F(Loading, OrdinalsNoNameStandsForAreKeptAsReadThroughASaveAndALoad)
     }
     Load(SaveToBytes(report));
   }
-  EXPECT_EQ(report.EngineOptions.NewSilentMode, simMessageBoxes);  // never taken from a file
+  EXPECT_EQ(report.EngineOptions.NewSilentMode, quitanza::report::SilentMode::MessageBoxes);  // never taken from a file
   EXPECT_TRUE(reporter->messages.isEmpty());
 }
 
@@ -350,7 +350,7 @@ void BuildRichReport(quitanza::report::Report& report)
   new quitanza::report::DataPage(&report);
   auto* page = new quitanza::report::ReportPage(&report);
   page->SetName(QStringLiteral("Page1"));
-  page->SetOrientation(poLandscape);
+  page->SetOrientation(quitanza::report::PrinterOrientation::Landscape);
   page->BackPicture().Color = clSilver;
   page->HGuides = {QStringLiteral("10"), QStringLiteral("20")};
   auto* first = new quitanza::report::MemoView(page);
@@ -362,8 +362,8 @@ void BuildRichReport(quitanza::report::Report& report)
   memo->Frame.Typ = ftLeft | ftBottom;
   memo->Frame.SetColor(clRed);
   memo->Frame.BottomLine.Width = 2;
-  memo->Frame.SetStyle(fsDash);
-  memo->DisplayFormat.Kind = fkNumeric;
+  memo->Frame.SetStyle(quitanza::report::FrameStyle::Dash);
+  memo->DisplayFormat.Kind = quitanza::report::FormatKind::Numeric;
   memo->DisplayFormat.FormatStr = QStringLiteral("%2.2f");
   memo->Highlight.Condition = QStringLiteral("Value > 0");
   memo->Highlight.Font.Style = fsItalic;
@@ -377,7 +377,7 @@ void BuildRichReport(quitanza::report::Report& report)
   memo->SetFont(font);
   auto* shape = new quitanza::report::ShapeView(page);
   shape->SetName(QStringLiteral("Shape1"));
-  shape->Shape = skRoundRectangle;
+  shape->Shape = quitanza::report::ShapeKind::RoundRectangle;
   shape->Curve = 4;
   auto* line = new quitanza::report::LineView(page);
   line->SetName(QStringLiteral("Line1"));
@@ -428,7 +428,7 @@ TEST(RoundTrip, SaveLoadSaveGivesTheSameBytesAndObjects)
   EXPECT_EQ(copy.ReportOptions.Password, QStringLiteral("segredo"));
   EXPECT_EQ(copy.Styles.Items.size(), 1U);
   auto* page = static_cast<quitanza::report::ReportPage*>(copy.FindObject(QStringLiteral("Page1")));
-  EXPECT_EQ(page->Orientation(), poLandscape);
+  EXPECT_EQ(page->Orientation(), quitanza::report::PrinterOrientation::Landscape);
   EXPECT_EQ(page->PaperWidth(), 297);
   EXPECT_EQ(page->BackPicture().Color, clSilver);
 }

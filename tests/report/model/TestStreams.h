@@ -27,7 +27,7 @@ inline void LoadFromBytes(quitanza::report::Component& component, const QByteArr
 // A report that keeps its error messages instead of printing them.
 inline void Silence(quitanza::report::Report& report)
 {
-  report.EngineOptions.NewSilentMode = quitanza::report::simSilent;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::Silent;
 }
 
 inline QByteArray Template(const char* body)

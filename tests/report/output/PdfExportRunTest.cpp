@@ -294,9 +294,9 @@ TEST_F(PdfExportRun, CallersStreamIsWrittenAndLeftOpen) {
   buffer.write("prefix");
   quitanza::report::PDFExport filter;
   filter.Stream = &buffer;
-  filter.OnShowDialog = [](quitanza::report::PDFExport&) -> int {
+  filter.OnShowDialog = [](quitanza::report::PDFExport&) {
     ADD_FAILURE() << "no dialog for a stream";
-    return mrCancel;
+    return quitanza::report::ModalResult::Cancel;
   };
   EXPECT_TRUE(ExportPreviewPages(m_pages, &filter, {}));
   EXPECT_TRUE(buffer.isOpen());
@@ -316,7 +316,7 @@ TEST_F(PdfExportRun, CancelledDialogWritesNothing) {
   filter.FileName = Path(QStringLiteral("cancelado.pdf"));
   filter.OnShowDialog = [](quitanza::report::PDFExport& export_) {
     EXPECT_EQ(export_.Title, QStringLiteral("Recibo")) << "an empty title takes the report's name";
-    return int(mrCancel);
+    return quitanza::report::ModalResult::Cancel;
   };
   EXPECT_FALSE(ExportPreviewPages(m_pages, &filter, WithReport(report)));
   EXPECT_FALSE(QFile::exists(filter.FileName));
@@ -338,7 +338,7 @@ TEST_F(PdfExportRun, UnwritableFileGoesToTheReportsErrorsOrToTheCaller) {
   AddNumberedPage(m_pages, 1);
   const QString path = Path(QStringLiteral("falta/recibo.pdf"));
   quitanza::report::Report report;
-  report.EngineOptions.NewSilentMode = simSilent;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::Silent;
   quitanza::report::PDFExport filter;
   filter.ShowDialog = false;
   filter.FileName = path;

@@ -71,13 +71,13 @@ TEST_P(PdfDashLines, FrameStyleGivesTheDashPatternOfALine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, PdfDashLines,
-                         testing::Values(DashCase{fsSolid, "[] 0 d"}, DashCase{fsDouble, "[] 0 d"},
-                                         DashCase{fsAltDot, "[] 0 d"}, DashCase{fsSquare, "[] 0 d"},
-                                         DashCase{fsDash, "[6.00 ] 0 d"}, DashCase{fsDot, "[2.00 6.00 ] 0 d"},
-                                         DashCase{fsDashDot, "[6.00 6.00 2.00 6.00 ] 0 d"},
-                                         DashCase{fsDashDotDot, "[6.00 6.00 2.00 6.00 2.00 6.00 ] 0 d"}),
+                         testing::Values(DashCase{quitanza::report::FrameStyle::Solid, "[] 0 d"}, DashCase{quitanza::report::FrameStyle::Double, "[] 0 d"},
+                                         DashCase{quitanza::report::FrameStyle::AltDot, "[] 0 d"}, DashCase{quitanza::report::FrameStyle::Square, "[] 0 d"},
+                                         DashCase{quitanza::report::FrameStyle::Dash, "[6.00 ] 0 d"}, DashCase{quitanza::report::FrameStyle::Dot, "[2.00 6.00 ] 0 d"},
+                                         DashCase{quitanza::report::FrameStyle::DashDot, "[6.00 6.00 2.00 6.00 ] 0 d"},
+                                         DashCase{quitanza::report::FrameStyle::DashDotDot, "[6.00 6.00 2.00 6.00 2.00 6.00 ] 0 d"}),
                          [](const testing::TestParamInfo<DashCase>& info) {
-                           return FrameStyleNames[info.param.style].toString().toStdString();
+                           return FrameStyleNames[static_cast<int>(info.param.style)].toString().toStdString();
                          });
 
 TEST_F(PdfPageContent, ColoursAreBlackWhiteOrComponentsOverTwoFiftyFive) {
@@ -98,7 +98,7 @@ TEST_F(PdfPageContent, ShapeWithoutFillIsStrokedOnlyAndFilledShapeBoth) {
 }
 
 TEST_F(PdfPageContent, EveryShapeIsAClosedOrOpenPath) {
-  for (quitanza::report::ShapeKind kind : {skRoundRectangle, skEllipse, skTriangle, skDiamond, skDiagonal1, skDiagonal2})
+  for (quitanza::report::ShapeKind kind : {quitanza::report::ShapeKind::RoundRectangle, quitanza::report::ShapeKind::Ellipse, quitanza::report::ShapeKind::Triangle, quitanza::report::ShapeKind::Diamond, quitanza::report::ShapeKind::Diagonal1, quitanza::report::ShapeKind::Diagonal2})
     Add<quitanza::report::ShapeView>(0, 0, 100, 40).Shape = kind;
   const QByteArray content = Content();
   EXPECT_EQ(content.count(" c\r\n"), 4 + 4);
@@ -145,7 +145,7 @@ QList<double> LineStarts(const QByteArray& content) {
 
 TEST_F(PdfPageContent, JustifiedLinesAllStartAtTheLeftEdge) {
   quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 120, 100);
-  memo.HAlign = haBlock;
+  memo.HAlign = quitanza::report::HAlign::Block;
   memo.SetText(QStringLiteral("uma frase longa que quebra em algumas linhas de texto"));
   const QList<double> starts = LineStarts(Content());
   ASSERT_GT(starts.size(), 2);
@@ -164,7 +164,7 @@ TEST_F(PdfPageContent, ParagraphIndentOnlyOnTheMemosFirstLine) {
 }
 
 TEST_F(PdfPageContent, RightAndCentredLinesEndAtTheRightAndSitInTheMiddle) {
-  for (quitanza::report::HAlign align : {haLeft, haRight, haCenter}) {
+  for (quitanza::report::HAlign align : {quitanza::report::HAlign::Left, quitanza::report::HAlign::Right, quitanza::report::HAlign::Center}) {
     quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 300, 20);
     memo.HAlign = align;
     memo.SetText(QStringLiteral("Assinatura"));
@@ -260,20 +260,20 @@ TEST_F(PdfPageContent, ByDefaultTheMemosOwnDrawingMakesTheImageOfItsTaggedText) 
 
 TEST_F(PdfPageContent, AHatchedMemoIsAnImageWithItsHatching) {
   quitanza::report::MemoView& hatched = Add<quitanza::report::MemoView>(10, 10, 100, 20);
-  hatched.BrushStyle = bsHorizontal;
+  hatched.BrushStyle = quitanza::report::BrushStyle::Horizontal;
   const QImage image = FirstImage(Content());
   ASSERT_EQ(image.size(), QSize(202, 42));
   EXPECT_GT(DarkPixels(image, 0, 42), 300) << "horizontal hatch lines in the frame colour";
 }
 
 TEST_F(PdfPageContent, WithoutAWayToDrawImagesTheExportFailsClearly) {
-  Add<quitanza::report::MemoView>(10, 10, 100, 20).BrushStyle = bsCross;
+  Add<quitanza::report::MemoView>(10, 10, 100, 20).BrushStyle = quitanza::report::BrushStyle::Cross;
   m_filter.ObjectPainter = nullptr;
   m_buffer.open(QIODevice::WriteOnly);
   quitanza::report::Report report;
   quitanza::report::ExportContext context;
   context.Report = &report;
-  report.EngineOptions.NewSilentMode = simSilent;
+  report.EngineOptions.NewSilentMode = quitanza::report::SilentMode::Silent;
   EXPECT_FALSE(ExportPreviewPages(m_pages, &m_filter, context));
   EXPECT_TRUE(report.Errors.Text().contains(QStringLiteral("has no way to draw"))) << report.Errors.Text().toStdString();
 }

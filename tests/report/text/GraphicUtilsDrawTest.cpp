@@ -18,8 +18,8 @@ namespace {
 struct Memo {
   QStringList text;
   quitanza::platform::Rect box;  // report pixels
-  quitanza::report::HAlign hAlign = haLeft;
-  quitanza::report::VAlign vAlign = vaTop;
+  quitanza::report::HAlign hAlign = HAlign::Left;
+  quitanza::report::VAlign vAlign = VAlign::Top;
   int rotation = 0;
   FontStyles style = 0;
   bool tags = false;
@@ -75,19 +75,19 @@ TEST_F(TextDrawingTest, CenteredBlockMovesByHalfTheFreeSpaceRoundedToEven)
   // One line blocks 15 pixels (83 + 2 x 6.25 design pixels at 6.25 per pixel).
   const struct { int height; int drop; } cases[] = {{20, 2}, {22, 4}, {15, 0}};
   for (const auto& c : cases) {
-    const auto runs = record({{QStringLiteral("x")}, {0, 10, 100, 10 + c.height}, haLeft, vaCenter});
+    const auto runs = record({{QStringLiteral("x")}, {0, 10, 100, 10 + c.height}, HAlign::Left, VAlign::Center});
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].Y, 10 + c.drop) << "free space " << c.height - 15;
   }
-  const auto bottom = record({{QStringLiteral("x")}, {0, 10, 100, 30}, haLeft, vaBottom});
+  const auto bottom = record({{QStringLiteral("x")}, {0, 10, 100, 30}, HAlign::Left, VAlign::Bottom});
   EXPECT_EQ(bottom[0].Y, 15);
 }
 
 TEST_F(TextDrawingTest, JustifiedLinesGiveTheirExtraWidthToSpacesOnly)
 {
-  const Memo left{paragraph, {0, 0, 180, 400}, haLeft};
+  const Memo left{paragraph, {0, 0, 180, 400}, HAlign::Left};
   Memo block = left;
-  block.hAlign = haBlock;
+  block.hAlign = HAlign::Block;
   const auto plain = record(left);
   const auto justified = record(block);
   ASSERT_EQ(plain.size(), justified.size());
@@ -115,24 +115,24 @@ TEST_F(TextDrawingTest, JustifiedLinesGiveTheirExtraWidthToSpacesOnly)
 
 TEST_F(TextDrawingTest, JustifiedLineWithoutSpacesIsLeftAligned)
 {
-  const auto runs = record({{QStringLiteral("abcdefghijklmnop")}, {0, 0, 30, 400}, haBlock});
+  const auto runs = record({{QStringLiteral("abcdefghijklmnop")}, {0, 0, 30, 400}, HAlign::Block});
   ASSERT_GE(runs.size(), 2u);
-  const auto left = record({{QStringLiteral("abcdefghijklmnop")}, {0, 0, 30, 400}, haLeft});
+  const auto left = record({{QStringLiteral("abcdefghijklmnop")}, {0, 0, 30, 400}, HAlign::Left});
   EXPECT_EQ(runs[0].Advances, left[0].Advances);
 }
 
 TEST_F(TextDrawingTest, RightAlignedBoldEndsOnePixelFurtherLeft)
 {
-  const auto regular = record({{QStringLiteral("Total")}, {0, 0, 100, 20}, haRight});
-  const auto bold = record({{QStringLiteral("Total")}, {0, 0, 100, 20}, haRight, vaTop, 0, fsBold});
+  const auto regular = record({{QStringLiteral("Total")}, {0, 0, 100, 20}, HAlign::Right});
+  const auto bold = record({{QStringLiteral("Total")}, {0, 0, 100, 20}, HAlign::Right, VAlign::Top, 0, fsBold});
   EXPECT_NEAR(regular[0].X + sum(regular[0].Advances), 100, 0.5);
   EXPECT_NEAR(bold[0].X + sum(bold[0].Advances), 99, 0.5);
 }
 
 TEST_F(TextDrawingTest, RotationMinusNinetyIsDrawnAsTwoSeventy)
 {
-  const auto turned = record({{QStringLiteral("abc")}, {10, 20, 40, 120}, haLeft, vaTop, -90});
-  const auto reference = record({{QStringLiteral("abc")}, {10, 20, 40, 120}, haLeft, vaTop, 270});
+  const auto turned = record({{QStringLiteral("abc")}, {10, 20, 40, 120}, HAlign::Left, VAlign::Top, -90});
+  const auto reference = record({{QStringLiteral("abc")}, {10, 20, 40, 120}, HAlign::Left, VAlign::Top, 270});
   ASSERT_EQ(turned.size(), 1u);
   EXPECT_EQ(turned[0].Font.Orientation, 2700);
   EXPECT_EQ(turned[0].X, 40);  // starts at the right top corner, reading down
@@ -142,7 +142,7 @@ TEST_F(TextDrawingTest, RotationMinusNinetyIsDrawnAsTwoSeventy)
 
 TEST_F(TextDrawingTest, FormattingRunsAreDrawnSeparately)
 {
-  const auto runs = record({{QStringLiteral("<b>Recibo</b> n<sub>2</sub>")}, {0, 0, 300, 40}, haLeft, vaTop, 0, 0, true});
+  const auto runs = record({{QStringLiteral("<b>Recibo</b> n<sub>2</sub>")}, {0, 0, 300, 40}, HAlign::Left, VAlign::Top, 0, 0, true});
   ASSERT_EQ(runs.size(), 3u);
   EXPECT_EQ(runs[0].Text, QStringLiteral("Recibo"));
   EXPECT_EQ(runs[0].Font.Style, fsBold);
@@ -156,7 +156,7 @@ TEST_F(TextDrawingTest, FormattingRunsAreDrawnSeparately)
 
 TEST_F(TextDrawingTest, SameLinesAndDesignWidthsAtEveryZoomAndOnAPrinter)
 {
-  const Memo memo{paragraph, {20, 30, 200, 400}, haLeft};
+  const Memo memo{paragraph, {20, 30, 200, 400}, HAlign::Left};
   struct Surface { double scale; int ppi; bool printer; };
   const Surface surfaces[] = {{1, 96, false}, {2.5, 96, false}, {600 / 96.0, 600, true}};
   std::vector<QString> reference;
@@ -189,7 +189,7 @@ TEST_F(TextDrawingTest, SameLinesAndDesignWidthsAtEveryZoomAndOnAPrinter)
 TEST_F(TextDrawingTest, GlyphsOnAnImageStayWithinTheirDesignedLines)
 {
   const double zoom = 2.5;
-  const Memo memo{paragraph, {4, 4, 184, 200}, haLeft};
+  const Memo memo{paragraph, {4, 4, 184, 200}, HAlign::Left};
   QImage image(500, 520, QImage::Format_RGB32);
   image.fill(Qt::white);
   RecordingCanvas record;
@@ -216,7 +216,7 @@ TEST_F(TextDrawingTest, GlyphsOnAnImageStayWithinTheirDesignedLines)
 
 TEST_F(TextDrawingTest, WrappedParagraphMatchesItsGoldenImage)
 {
-  const Memo memo{paragraph, {4, 4, 184, 150}, haBlock};
+  const Memo memo{paragraph, {4, 4, 184, 150}, HAlign::Block};
   QImage image(470, 380, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
