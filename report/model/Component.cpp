@@ -154,25 +154,25 @@ Component* Component::FindObject(const QString& name) const { return FindDescend
 
 void Component::SetLeft(long double value)
 {
-  if (!(m_isDesigning && (Restrictions & rfDontMove)))
+  if (!(m_isDesigning && (Restrictions & Restriction::DontMove)))
     m_left = value;
 }
 
 void Component::SetTop(long double value)
 {
-  if (!(m_isDesigning && (Restrictions & rfDontMove)))
+  if (!(m_isDesigning && (Restrictions & Restriction::DontMove)))
     FTop = value;
 }
 
 void Component::SetWidth(long double value)
 {
-  if (!(m_isDesigning && (Restrictions & rfDontSize)))
+  if (!(m_isDesigning && (Restrictions & Restriction::DontSize)))
     m_width = value;
 }
 
 void Component::SetHeight(long double value)
 {
-  if (!(m_isDesigning && (Restrictions & rfDontSize)))
+  if (!(m_isDesigning && (Restrictions & Restriction::DontSize)))
     FHeight = value;
 }
 

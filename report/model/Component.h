@@ -89,9 +89,9 @@ public:
   QString Description;
   report::Align Align = Align::None;
   int GroupIndex = 0;
-  report::Restrictions Restrictions = 0;
+  report::Restrictions Restrictions;
   QString AliasName;
-  ComponentStyles frComponentStyle = csPreviewVisible;
+  ComponentStyles frComponentStyle = ComponentStyle::PreviewVisible;
   bool Ancestor = false;
   // Twin of this object in the prepared pages' source copy.
   report::Component* OriginalComponent = nullptr;

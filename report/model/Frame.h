@@ -39,7 +39,7 @@ public:
   long double ShadowWidth = 4;
   platform::Color ShadowColor = platform::clBlack;
   bool DropShadow = false;
-  FrameTypes Typ = 0;
+  FrameTypes Typ;
   FrameLine LeftLine{*this};
   FrameLine TopLine{*this};
   FrameLine RightLine{*this};

@@ -16,10 +16,10 @@ void CustomLineView::Draw(Canvas& canvas, double scaleX, double scaleY, double o
   if (!Diagonal) {
     if (Width() <= Height()) {
       SetWidth(0);
-      Frame.Typ = ftLeft;
+      Frame.Typ = FrameType::Left;
     } else {
       SetHeight(0);
-      Frame.Typ = ftTop;
+      Frame.Typ = FrameType::Top;
     }
   }
   ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);

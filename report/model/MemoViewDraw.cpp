@@ -60,10 +60,10 @@ Rect CustomMemoView::TextArea(const platform::Rect& box, double scaleX, double s
   const double w = static_cast<double>(Frame.Width());
   const double gapX = static_cast<double>(GapX);
   const double gapY = static_cast<double>(GapY);
-  return {box.Left + (Frame.Typ & ftLeft ? report::Round((scaleX * w - 1) / 2) : 0) + report::Round(scaleX * gapX),
-          box.Top + (Frame.Typ & ftTop ? report::Round((scaleY * w - 1) / 2) : 0) + report::Round(scaleY * gapY),
-          box.Right - (Frame.Typ & ftRight ? report::Round(scaleX * w / 2) : 0) - report::Round(scaleX * gapX) + 1,
-          box.Bottom - (Frame.Typ & ftBottom ? report::Round(scaleY * w / 2) : 0) - report::Round(scaleY * gapY) + 1};
+  return {box.Left + (Frame.Typ & FrameType::Left ? report::Round((scaleX * w - 1) / 2) : 0) + report::Round(scaleX * gapX),
+          box.Top + (Frame.Typ & FrameType::Top ? report::Round((scaleY * w - 1) / 2) : 0) + report::Round(scaleY * gapY),
+          box.Right - (Frame.Typ & FrameType::Right ? report::Round(scaleX * w / 2) : 0) - report::Round(scaleX * gapX) + 1,
+          box.Bottom - (Frame.Typ & FrameType::Bottom ? report::Round(scaleY * w / 2) : 0) - report::Round(scaleY * gapY) + 1};
 }
 
 void CustomMemoView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
@@ -113,9 +113,9 @@ void CustomMemoView::ApplyAutoWidth(TextEngine& engine)
   engine.SetText(Lines());
   const long double w = Frame.Width();
   long double width = static_cast<long double>(engine.CalcWidth()) + 2 * GapX;
-  if (Frame.Typ & ftLeft)
+  if (Frame.Typ & FrameType::Left)
     width += (w - 1) / 2;
-  if (Frame.Typ & ftRight)
+  if (Frame.Typ & FrameType::Right)
     width += w / 2;
   if (Frame.DropShadow)
     width += Frame.ShadowWidth;

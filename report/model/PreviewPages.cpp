@@ -130,7 +130,7 @@ void PreviewPages::AddSourcePage(quitanza::report::ReportPage& Page)
 void PreviewPages::CopySourceObjects(const quitanza::report::Component& from, quitanza::report::Component& to, int sourceIndex)
 {
   for (quitanza::report::Component* object : from.Objects()) {
-    if (!(object->frComponentStyle & csPreviewVisible))
+    if (!(object->frComponentStyle & ComponentStyle::PreviewVisible))
       continue;
     ComponentFactory factory = FindClass(object->ClassName());
     if (!factory)
@@ -225,7 +225,7 @@ void PreviewPages::AddObject(quitanza::report::Component& Obj, const std::vector
 void PreviewPages::StoreObject(quitanza::report::XMLItem& parent, quitanza::report::Component& object,
                                const std::vector<quitanza::report::Component*>& children)
 {
-  if (!object.Visible() || !(object.frComponentStyle & csPreviewVisible))
+  if (!object.Visible() || !(object.frComponentStyle & ComponentStyle::PreviewVisible))
     return;
   if (auto* picture = dynamic_cast<quitanza::report::PictureView*>(&object); picture && picture->PictureChanged) {
     picture->ImageIndex = picture->Picture().IsEmpty() ? 0 : AddPicture(*picture);

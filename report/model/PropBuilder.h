@@ -141,14 +141,24 @@ private:
       return access;
   }
 
+  // Flag sets (QFlags) are made from their bits explicitly; everything else
+  // converts.
+  template <class T, class V> static T Converted(V&& value)
+  {
+    if constexpr (requires { T::fromInt(typename T::Int()); })
+      return T::fromInt(static_cast<typename T::Int>(value));
+    else
+      return static_cast<T>(std::forward<V>(value));
+  }
+
   template <class S, class V> static void Assign(C& object, S set, V&& value)
   {
     if constexpr (std::is_member_object_pointer_v<S>) {
       using T = std::remove_cvref_t<decltype(object.*set)>;
-      object.*set = static_cast<T>(std::forward<V>(value));
+      object.*set = Converted<T>(std::forward<V>(value));
     } else if constexpr (std::is_member_function_pointer_v<S>) {
       using T = typename SetterArg<S>::type;
-      (object.*set)(static_cast<T>(std::forward<V>(value)));
+      (object.*set)(Converted<T>(std::forward<V>(value)));
     } else {
       set(object, std::forward<V>(value));
     }
@@ -166,9 +176,17 @@ private:
     info.Default = def;
     info.EnumNames = names;
     auto a = ToAccess(access);
-    info.GetOrd = [a](const void* o) { return static_cast<qint64>(std::invoke(a.get, Self(o))); };
+    info.GetOrd = [a](const void* o) { return OrdinalOf(std::invoke(a.get, Self(o))); };
     info.SetOrd = [a](void* o, qint64 v) { Assign(Self(o), a.set, v); };
     return FTable.Add(std::move(info));
+  }
+
+  template <class V> static qint64 OrdinalOf(V value)
+  {
+    if constexpr (requires { value.toInt(); })
+      return static_cast<qint64>(value.toInt());
+    else
+      return static_cast<qint64>(value);
   }
 
   static PropInfo Start(QString name, PropKind kind)

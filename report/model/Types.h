@@ -2,6 +2,7 @@
 
 #include "report/text/GraphicUtilsAlign.h"
 
+#include <QFlags>
 #include <QStringView>
 
 #include <cstdint>
@@ -25,11 +26,13 @@ enum class StretchMode : int { DontStretch, ActualHeight, MaxHeight };
 inline constexpr QStringView StretchModeNames[] = {u"smDontStretch", u"smActualHeight", u"smMaxHeight"};
 
 // Set bits: element i has value 2^i.
-enum Restriction : std::uint8_t { rfDontModify = 1, rfDontSize = 2, rfDontMove = 4, rfDontDelete = 8, rfDontEdit = 16 };
-using Restrictions = std::uint8_t;
+enum class Restriction : std::uint8_t { DontModify = 1, DontSize = 2, DontMove = 4, DontDelete = 8, DontEdit = 16 };
+Q_DECLARE_FLAGS(Restrictions, Restriction)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Restrictions)
 
-enum ComponentStyle : std::uint8_t { csContainer = 1, csPreviewVisible = 2, csDefaultDiff = 4 };
-using ComponentStyles = std::uint8_t;
+enum class ComponentStyle : std::uint8_t { Container = 1, PreviewVisible = 2, DefaultDiff = 4 };
+Q_DECLARE_FLAGS(ComponentStyles, ComponentStyle)
+Q_DECLARE_OPERATORS_FOR_FLAGS(ComponentStyles)
 
 enum class BrushStyle : int { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
 inline constexpr QStringView BrushStyleNames[] = {u"bsSolid", u"bsClear", u"bsHorizontal", u"bsVertical",
@@ -39,8 +42,9 @@ enum class FrameStyle : int { Solid, Dash, Dot, DashDot, DashDotDot, Double, Alt
 inline constexpr QStringView FrameStyleNames[] = {u"fsSolid", u"fsDash", u"fsDot", u"fsDashDot",
                                                      u"fsDashDotDot", u"fsDouble", u"fsAltDot", u"fsSquare"};
 
-enum FrameType : std::uint8_t { ftLeft = 1, ftRight = 2, ftTop = 4, ftBottom = 8 };
-using FrameTypes = std::uint8_t;
+enum class FrameType : std::uint8_t { Left = 1, Right = 2, Top = 4, Bottom = 8 };
+Q_DECLARE_FLAGS(FrameTypes, FrameType)
+Q_DECLARE_OPERATORS_FOR_FLAGS(FrameTypes)
 
 inline constexpr QStringView HAlignNames[] = {u"haLeft", u"haRight", u"haCenter", u"haBlock"};
 
@@ -68,14 +72,15 @@ inline constexpr QStringView PrintModeNames[] = {u"pmDefault", u"pmSplit", u"pmJ
 enum class PrintPages : int { All, Odd, Even };
 inline constexpr QStringView PrintPagesNames[] = {u"ppAll", u"ppOdd", u"ppEven"};
 
-enum PreviewButton : std::uint16_t {
-  pbPrint = 1 << 0, pbLoad = 1 << 1, pbSave = 1 << 2, pbExport = 1 << 3, pbZoom = 1 << 4, pbFind = 1 << 5,
-  pbOutline = 1 << 6, pbPageSetup = 1 << 7, pbTools = 1 << 8, pbEdit = 1 << 9, pbNavigator = 1 << 10,
-  pbExportQuick = 1 << 11, pbNoClose = 1 << 12, pbNoFullScreen = 1 << 13, pbNoEmail = 1 << 14
+enum class PreviewButton : std::uint16_t {
+  Print = 1 << 0, Load = 1 << 1, Save = 1 << 2, Export = 1 << 3, Zoom = 1 << 4, Find = 1 << 5,
+  Outline = 1 << 6, PageSetup = 1 << 7, Tools = 1 << 8, Edit = 1 << 9, Navigator = 1 << 10,
+  ExportQuick = 1 << 11, NoClose = 1 << 12, NoFullScreen = 1 << 13, NoEmail = 1 << 14
 };
-using PreviewButtons = std::uint16_t;
-// The twelve ordinary buttons, from pbPrint to pbExportQuick.
-inline constexpr PreviewButtons AllPreviewButtons = 4095;
+Q_DECLARE_FLAGS(PreviewButtons, PreviewButton)
+Q_DECLARE_OPERATORS_FOR_FLAGS(PreviewButtons)
+// The twelve ordinary buttons, from Print to ExportQuick.
+inline constexpr PreviewButtons AllPreviewButtons = PreviewButtons::fromInt(4095);
 
 // Date-times are days since 1899-12-30 plus the fraction of the day.
 using DateTime = double;

@@ -148,8 +148,8 @@ void View::PaintFrame()
   // Gaps of dashes and dots show what lies beneath: the object's colour inside.
   canvas.TransparentBackground = true;
 
-  const bool left = Frame.Typ & ftLeft, right = Frame.Typ & ftRight;
-  const bool top = Frame.Typ & ftTop, bottom = Frame.Typ & ftBottom;
+  const bool left = Frame.Typ & FrameType::Left, right = Frame.Typ & FrameType::Right;
+  const bool top = Frame.Typ & FrameType::Top, bottom = Frame.Typ & FrameType::Bottom;
   const bool framePatterned = Frame.Style() != FrameStyle::Solid;
   // The pen width a side is drawn with decides how far the left side reaches
   // up and the bottom side reaches right, where patterned frames meet.

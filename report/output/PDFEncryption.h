@@ -2,15 +2,17 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFlags>
 #include <QString>
 
 namespace quitanza::report {
 
 // Allowed actions of a protected PDF document (the export's ProtectionFlags).
-enum PDFEncBit { ePrint = 1, eModify = 2, eCopy = 4, eAnnot = 8 };
-using PDFEncBits = int;
+enum class PDFEncBit { Print = 1, Modify = 2, Copy = 4, Annot = 8 };
+Q_DECLARE_FLAGS(PDFEncBits, PDFEncBit)
+Q_DECLARE_OPERATORS_FOR_FLAGS(PDFEncBits)
 
-inline constexpr PDFEncBits AllPDFEncBits = ePrint | eModify | eCopy | eAnnot;
+inline constexpr PDFEncBits AllPDFEncBits = PDFEncBit::Print | PDFEncBit::Modify | PDFEncBit::Copy | PDFEncBit::Annot;
 
 // The P value: -64 + 4 x the bits, so every action allowed gives -4 and none -64.
 qint32 PdfPermissionValue(PDFEncBits bits);

@@ -53,13 +53,13 @@ Rect TextRect(const CustomMemoView& memo, const MemoBox& box) {
   const double gapX = double(memo.GapX), gapY = double(memo.GapY);
   Rect rect{Round(box.L) + Round(gapX), Round(box.T) + Round(gapY),
              Round(box.L + box.W) - Round(gapX) + 1, Round(box.T + box.H) - Round(gapY) + 1};
-  if (frame.Typ & ftLeft)
+  if (frame.Typ & FrameType::Left)
     rect.Left += Round((fw - 1) / 2);
-  if (frame.Typ & ftTop)
+  if (frame.Typ & FrameType::Top)
     rect.Top += Round((fw - 1) / 2);
-  if (frame.Typ & ftRight)
+  if (frame.Typ & FrameType::Right)
     rect.Right -= Round(fw / 2);
-  if (frame.Typ & ftBottom)
+  if (frame.Typ & FrameType::Bottom)
     rect.Bottom -= Round(fw / 2);
   return rect;
 }
@@ -126,8 +126,8 @@ struct LinePlacement {
     // frame and the gaps, whose width the line was wrapped to.
     const report::Frame& frame = memo.Frame;
     const double fw = double(frame.Width());
-    const double frameLeft = frame.Typ & ftLeft ? (fw - 1) / 2 : 0;
-    const double frameRight = frame.Typ & ftRight ? fw / 2 : 0;
+    const double frameLeft = frame.Typ & FrameType::Left ? (fw - 1) / 2 : 0;
+    const double frameRight = frame.Typ & FrameType::Right ? fw / 2 : 0;
     const double left = box.L + frameLeft + gapX + pg;
     const double avail = box.bw - frameLeft - frameRight - 2 * gapX - pg;
     double x = left;

@@ -195,10 +195,10 @@ void PDFPageContent::WriteFrame(const report::Frame& frame, double left, double 
     const FrameLine& line;
     double xa, ya, xb, yb;
   };
-  const Side sides[] = {{ftTop, frame.TopLine, left, top, right, top},
-                        {ftRight, frame.RightLine, right, top, right, bottom},
-                        {ftBottom, frame.BottomLine, left, bottom, right, bottom},
-                        {ftLeft, frame.LeftLine, left, top, left, bottom}};
+  const Side sides[] = {{FrameType::Top, frame.TopLine, left, top, right, top},
+                        {FrameType::Right, frame.RightLine, right, top, right, bottom},
+                        {FrameType::Bottom, frame.BottomLine, left, bottom, right, bottom},
+                        {FrameType::Left, frame.LeftLine, left, top, left, bottom}};
   for (const Side& side : sides) {
     if (!(frame.Typ & side.type))
       continue;

@@ -42,9 +42,9 @@ void SettleAutoWidth(CustomMemoView& memo) {
   const Frame& frame = memo.Frame;
   const long double frameWidth = frame.Width();
   long double width = engine.CalcWidth() + 2 * memo.GapX;
-  if (frame.Typ & ftLeft)
+  if (frame.Typ & FrameType::Left)
     width += (frameWidth - 1) / 2;
-  if (frame.Typ & ftRight)
+  if (frame.Typ & FrameType::Right)
     width += frameWidth / 2;
   if (frame.DropShadow)
     width += frame.ShadowWidth;

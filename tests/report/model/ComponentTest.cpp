@@ -107,7 +107,7 @@ TEST_F(ReportTree, AbsolutePositionAddsTheParents)
 
 TEST_F(ReportTree, RestrictionsHoldOnlyWhileDesigning)
 {
-  memo->Restrictions = rfDontMove | rfDontSize;
+  memo->Restrictions = quitanza::report::Restriction::DontMove | quitanza::report::Restriction::DontSize;
   memo->SetBounds(1, 2, 3, 4);
   EXPECT_EQ(memo->Left(), 1);
   memo->SetDesigning(true);

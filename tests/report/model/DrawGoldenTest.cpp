@@ -42,14 +42,14 @@ void BuildStylePage(TestPage& test)
     const long double x = 8 + style * 66;
     for (int row = 0; row < 3; ++row) {
       auto& memo = test.Add<MemoView>(x, 8 + row * 50, 54, 38);
-      memo.Frame.Typ = ftLeft | ftRight | ftTop | ftBottom;
+      memo.Frame.Typ = FrameType::Left | FrameType::Right | FrameType::Top | FrameType::Bottom;
       memo.Frame.SetStyle(static_cast<FrameStyle>(style));
       memo.Frame.SetWidth(row == 0 ? 1 : 3);
       if (row == 2) {
         memo.Color = RGBColor(0xFF, 0xF2, 0xCC);
         memo.Frame.SetColor(clBlue);
         memo.Frame.DropShadow = true;
-        memo.Frame.Typ = ftLeft | ftTop | ftBottom;
+        memo.Frame.Typ = FrameType::Left | FrameType::Top | FrameType::Bottom;
       }
     }
   }

@@ -43,14 +43,14 @@ TEST_P(MemoTextAreaTest, LiesInsideGapsAndFrame)
   EXPECT_EQ(canvas.TextRuns()[0].Y, text.Top);
 }
 
-constexpr FrameTypes kAllSides = ftLeft | ftRight | ftTop | ftBottom;
+constexpr FrameTypes kAllSides = FrameType::Left | FrameType::Right | FrameType::Top | FrameType::Bottom;
 
 INSTANTIATE_TEST_SUITE_P(Gaps, MemoTextAreaTest,
-                         testing::Values(TextAreaCase{1, 0, {2, 1, -1, 0}},
+                         testing::Values(TextAreaCase{1, {}, {2, 1, -1, 0}},
                                          // A 1-pixel side adds Round(0) at left and top,
                                          // Round(0.5) = 0 at right and bottom...
                                          TextAreaCase{1, kAllSides, {2, 1, -1, 0}},
-                                         TextAreaCase{2, 0, {4, 2, -3, -1}},
+                                         TextAreaCase{2, {}, {4, 2, -3, -1}},
                                          // ...and Round(1) = 1 there at scale 2.
                                          TextAreaCase{2, kAllSides, {4, 2, -4, -2}}));
 
@@ -198,15 +198,15 @@ TEST_P(AxisLineTest, BecomesOneFrameSide)
   auto& line = page.Add<LineView>(10, 10, c.width, c.height);
   const QImage image = Painted({800, 200}, [&](Canvas& canvas) { line.Draw(canvas, 1, 1, 0, 0); });
   EXPECT_EQ(line.Frame.Typ, c.side);
-  EXPECT_EQ(c.side == ftTop ? line.Height() : line.Width(), 0);
+  EXPECT_EQ(c.side == FrameType::Top ? line.Height() : line.Width(), 0);
   EXPECT_EQ(InkBounds(image), c.ink);
 }
 
 INSTANTIATE_TEST_SUITE_P(Receipt, AxisLineTest,
-                         testing::Values(AxisLineCase{702.99L, 0, ftTop, QRect(10, 10, 704, 1)},
-                                         AxisLineCase{0, 94.49L, ftLeft, QRect(10, 10, 1, 95)},
+                         testing::Values(AxisLineCase{702.99L, 0, FrameType::Top, QRect(10, 10, 704, 1)},
+                                         AxisLineCase{0, 94.49L, FrameType::Left, QRect(10, 10, 1, 95)},
                                          // Not quite flat: the longer extent wins.
-                                         AxisLineCase{50, 3, ftTop, QRect(10, 10, 51, 1)}));
+                                         AxisLineCase{50, 3, FrameType::Top, QRect(10, 10, 51, 1)}));
 
 TEST(LineDraw, DiagonalLineRunsCornerToCornerWithoutItsEndPoint)
 {

@@ -359,7 +359,7 @@ void BuildRichReport(quitanza::report::Report& report)
   memo->SetName(QStringLiteral("Memo1"));
   memo->SetBounds(1.5L, 2.25L, 100, 18.89765L);
   memo->SetText(QStringLiteral("Autenticação: [MD5]\r\n\"quoted\" & more text beyond thirty-two characters"));
-  memo->Frame.Typ = ftLeft | ftBottom;
+  memo->Frame.Typ = quitanza::report::FrameType::Left | quitanza::report::FrameType::Bottom;
   memo->Frame.SetColor(clRed);
   memo->Frame.BottomLine.Width = 2;
   memo->Frame.SetStyle(quitanza::report::FrameStyle::Dash);
@@ -369,7 +369,7 @@ void BuildRichReport(quitanza::report::Report& report)
   memo->Highlight.Font.Style = fsItalic;
   memo->GapX = 3;
   memo->FlowTo = first;
-  memo->Restrictions = rfDontDelete;
+  memo->Restrictions = quitanza::report::Restriction::DontDelete;
   memo->SetVisible(false);
   Font font;
   font.Name = QStringLiteral("Courier New");

@@ -173,7 +173,7 @@ TEST_F(EncryptedPdf, DecryptsStreamsAndStrings) {
 }
 
 TEST_F(EncryptedPdf, OwnerPasswordRecoversTheUserPasswordAndFlags) {
-  const QString path = WritePdf(QStringLiteral("none.pdf"), "user", "owner", PdfPermissionValue(0));
+  const QString path = WritePdf(QStringLiteral("none.pdf"), "user", "owner", PdfPermissionValue({}));
   const ToolResult show =
       RunTool(QStringLiteral("qpdf"), {Password("owner"), QStringLiteral("--show-encryption"), path});
   EXPECT_EQ(show.exitCode, 0) << show.output.toStdString();

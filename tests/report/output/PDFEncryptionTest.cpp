@@ -35,11 +35,11 @@ TEST(PDFEncryption, UserPasswordAloneTakesTheOwnerRole) {
 
 TEST(PDFEncryption, PermissionValueFollowsTheFlags) {
   EXPECT_EQ(PdfPermissionValue(AllPDFEncBits), -4);
-  EXPECT_EQ(PdfPermissionValue(0), -64);
-  EXPECT_EQ(PdfPermissionValue(ePrint), -60);
-  EXPECT_EQ(PdfPermissionValue(eModify), -56);
-  EXPECT_EQ(PdfPermissionValue(eCopy), -48);
-  EXPECT_EQ(PdfPermissionValue(eAnnot), -32);
+  EXPECT_EQ(PdfPermissionValue({}), -64);
+  EXPECT_EQ(PdfPermissionValue(PDFEncBit::Print), -60);
+  EXPECT_EQ(PdfPermissionValue(PDFEncBit::Modify), -56);
+  EXPECT_EQ(PdfPermissionValue(PDFEncBit::Copy), -48);
+  EXPECT_EQ(PdfPermissionValue(PDFEncBit::Annot), -32);
 }
 
 TEST(PDFEncryption, PermissionsChangeTheDocumentKey) {

@@ -180,8 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
     Passwords, ProtectedPdfExport,
     testing::Values(ProtectionCase{"UserOnly", "recibo", "", AllPDFEncBits, "-4"},
                     ProtectionCase{"UserAndOwner", "recibo", "dono", AllPDFEncBits, "-4"},
-                    ProtectionCase{"NoPermissions", "recibo", "dono", 0, "-64"},
-                    ProtectionCase{"PrintOnly", "recibo", "dono", ePrint, "-60"}),
+                    ProtectionCase{"NoPermissions", "recibo", "dono", {}, "-64"},
+                    ProtectionCase{"PrintOnly", "recibo", "dono", quitanza::report::PDFEncBit::Print, "-60"}),
     [](const testing::TestParamInfo<ProtectionCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PdfExportRun, OwnerPasswordAloneLetsEveryoneOpenButOwnsTheRights) {

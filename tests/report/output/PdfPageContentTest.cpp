@@ -108,7 +108,7 @@ TEST_F(PdfPageContent, EveryShapeIsAClosedOrOpenPath) {
 TEST_F(PdfPageContent, MemoWithoutTextStillWritesClipFillAndFrame) {
   quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 100, 20);
   memo.Color = clWhite;
-  memo.Frame.Typ = ftTop;
+  memo.Frame.Typ = quitanza::report::FrameType::Top;
   EXPECT_EQ(Content(), "q\r\n28.10 797.65 76.50 16.50 re\r\nW\r\nn\r\n1 1 1 rg\r\n28.85 798.40 75.00 15.00 re\r\nf\r\n"
                        "0 0 0 RG\r\n[] 0 d\r\n0.75 w\r\n28.85 813.40 m\r\n103.85 813.40 l\r\nS\r\nQ\r\n");
 }
