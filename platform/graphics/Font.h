@@ -14,8 +14,8 @@ namespace quitanza::platform {
 enum FontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using FontStyles = std::uint8_t;  // bit mask of FontStyle
 
-enum FontPitch : int { fpDefault, fpVariable, fpFixed };
-enum FontQuality : int { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
+enum class FontPitch : int { Default, Variable, Fixed };
+enum class FontQuality : int { Default, Draft, Proof, NonAntialiased, Antialiased, ClearType, ClearTypeNatural };
 
 inline constexpr std::uint8_t DEFAULT_CHARSET = 1;
 
@@ -26,9 +26,9 @@ public:
   platform::Color Color = clBlack;
   FontStyles Style = 0;
   std::uint8_t Charset = DEFAULT_CHARSET;
-  FontPitch Pitch = fpDefault;
+  FontPitch Pitch = FontPitch::Default;
   int Orientation = 0;  // tenths of a degree
-  FontQuality Quality = fqDefault;
+  FontQuality Quality = FontQuality::Default;
 
   static int HeightForSize(int points) { return -static_cast<int>(std::lround(points * 96.0 / 72.0)); }
   static int SizeForHeight(int height) { return static_cast<int>(std::lround(-height * 72.0 / 96.0)); }

@@ -25,9 +25,9 @@ const PropTable& FontProps()
     b.Int(QStringLiteral("Height"), &Font::Height, std::nullopt);
     b.Str(QStringLiteral("Name"), &Font::Name);
     b.Int(QStringLiteral("Orientation"), &Font::Orientation, 0);
-    b.Enum(QStringLiteral("Pitch"), &Font::Pitch, kPitchNames, fpDefault);
+    b.Enum(QStringLiteral("Pitch"), &Font::Pitch, kPitchNames, FontPitch::Default);
     b.Set(QStringLiteral("Style"), &Font::Style, 0);
-    b.Enum(QStringLiteral("Quality"), &Font::Quality, kQualityNames, fqDefault);
+    b.Enum(QStringLiteral("Quality"), &Font::Quality, kQualityNames, FontQuality::Default);
     b.Int(QStringLiteral("Size"), Access(&Font::Size, &Font::SetSize), std::nullopt);
     b.When([](const Font&) { return false; });
     return t;
