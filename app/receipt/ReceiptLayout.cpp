@@ -117,7 +117,7 @@ Component* CreateObject(const ObjectSpec& spec, ReportPage& page)
     if (spec.fontPixels != 0) {
       Font font;
       font.Height = -spec.fontPixels;
-      font.Style = spec.bold ? fsBold : 0;
+      font.Style = spec.bold ? FontStyles(FontStyle::Bold) : FontStyles();
       memo->SetFont(font);
     }
     view = memo;

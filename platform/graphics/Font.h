@@ -2,6 +2,7 @@
 
 #include "platform/graphics/Color.h"
 
+#include <QFlags>
 #include <QString>
 
 #include <cmath>
@@ -11,8 +12,9 @@ namespace quitanza::platform {
 
 // The font every report object carries. Size and height convert at a fixed
 // 96 pixels per inch, whatever the screen: Height = -round(Size * 96 / 72).
-enum FontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-using FontStyles = std::uint8_t;  // bit mask of FontStyle
+enum class FontStyle : std::uint8_t { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
+Q_DECLARE_FLAGS(FontStyles, FontStyle)
+Q_DECLARE_OPERATORS_FOR_FLAGS(FontStyles)
 
 enum class FontPitch : int { Default, Variable, Fixed };
 enum class FontQuality : int { Default, Draft, Proof, NonAntialiased, Antialiased, ClearType, ClearTypeNatural };
@@ -24,7 +26,7 @@ public:
   QString Name = QStringLiteral("Arial");
   int Height = -13;  // negative: character height in pixels at 96 per inch
   platform::Color Color = clBlack;
-  FontStyles Style = 0;
+  FontStyles Style;
   std::uint8_t Charset = DEFAULT_CHARSET;
   FontPitch Pitch = FontPitch::Default;
   int Orientation = 0;  // tenths of a degree
@@ -35,7 +37,7 @@ public:
 
   int Size() const { return SizeForHeight(Height); }
   void SetSize(int points) { Height = HeightForSize(points); }
-  bool Has(FontStyle s) const { return (Style & s) != 0; }
+  bool Has(FontStyle s) const { return Style.testFlag(s); }
 
   bool operator==(const platform::Font&) const = default;
 };

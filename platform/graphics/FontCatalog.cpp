@@ -18,8 +18,8 @@ FontFileLocation matchWithFontconfig(const QString& family, FontStyles style)
   FcPattern* pattern = FcPatternCreate();
   const QByteArray familyUtf8 = family.toUtf8();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(familyUtf8.constData()));
-  FcPatternAddInteger(pattern, FC_WEIGHT, (style & fsBold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, (style & fsItalic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPatternAddInteger(pattern, FC_WEIGHT, (style & FontStyle::Bold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, (style & FontStyle::Italic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
@@ -42,7 +42,7 @@ FontFileLocation matchWithFontconfig(const QString& family, FontStyles style)
 
 QString requestKey(const QString& family, FontStyles style)
 {
-  return family + QLatin1Char('\n') + QString::number(style & (fsBold | fsItalic));
+  return family + QLatin1Char('\n') + QString::number(style & (FontStyle::Bold | FontStyle::Italic));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ MeasuringSurface::MeasuringSurface(int pixelsPerInchX, int pixelsPerInchY)
 
 void MeasuringSurface::SetFont(const platform::Font& font)
 {
-  const bool faceChanges = font.Name != m_font.Name || ((font.Style ^ m_font.Style) & (fsBold | fsItalic)) != 0;
+  const bool faceChanges = font.Name != m_font.Name || ((font.Style ^ m_font.Style) & (FontStyle::Bold | FontStyle::Italic)) != 0;
   m_font = font;
   if (faceChanges)
     m_face = &FontCatalog::Instance().Face(m_font.Name, m_font.Style);

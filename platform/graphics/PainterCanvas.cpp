@@ -290,9 +290,9 @@ void PainterCanvas::TextOut(int x, int y, int options, const platform::Rect& cli
     const double height = std::max(1.0, std::round(thickness * scale));
     m_painter.fillRect(QRectF(0, std::round(ascent - position * scale), totalWidth, height), color);
   };
-  if (Font().Has(fsUnderline))
+  if (Font().Has(FontStyle::Underline))
     strokeAt(m.UnderlinePosition, m.UnderlineThickness);
-  if (Font().Has(fsStrikeOut))
+  if (Font().Has(FontStyle::StrikeOut))
     strokeAt(m.StrikeoutPosition, m.StrikeoutThickness);
   m_painter.restore();
 }

@@ -7,7 +7,7 @@
 
 namespace quitanza::report {
 
-// One expression as a script function (see frxExpressionFunctionText.h).
+// One expression as a script function (see ExpressionFunctionText.h).
 struct ExpressionFunction {
   QString Name;        // "fr3f0", "fr3f1", ...
   QString Text;        // the function's source in the script language

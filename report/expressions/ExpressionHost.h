@@ -16,7 +16,7 @@ public:
 
   // A data set field named by the expression ("DataSet."Field""), with ConvertNulls applied.
   virtual std::optional<QVariant> FindDataFieldValue(const QString& expression) = 0;
-  // "Date", "Time", "Page", "Page#", ... (see frxExpressionSystemVariables.h).
+  // "Date", "Time", "Page", "Page#", ... (see ExpressionSystemVariables.h).
   virtual std::optional<QVariant> FindSystemVariable(const QString& name) = 0;
   // The application's OnGetValue / OnNewGetValue answer; Null when they give none.
   virtual QVariant ValueFromCallbacks(const QString& name) = 0;

@@ -11,11 +11,11 @@ namespace quitanza::report {
 //   Null                      empty text
 //   Text                    the value's default text form (see FormatText::DefaultText)
 //   Numeric                 FormatStr containing '#' or starting with '0': numeric pattern
-//                             (frxFormatDataFloatPattern.h); else containing 'd' or 'u': printf-style
+//                             (FormatDataFloatPattern.h); else containing 'd' or 'u': printf-style
 //                             with the value as an integer; else printf-style with it as a float.
 //                             One-character DecimalSeparator / ThousandSeparator then replace
 //                             the Brazilian ones.
-//   DateTime                date-time pattern (frxFormatDataDateTime.h)
+//   DateTime                date-time pattern (FormatDataDateTime.h)
 //   Boolean                 FormatStr "yes text,no text"
 // A value that does not convert to what the format needs shows its default text form,
 // so a text that is not a date stays unchanged under a date format.

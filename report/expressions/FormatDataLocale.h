@@ -13,7 +13,7 @@ inline constexpr QChar ThousandSeparator = u'.';
 inline constexpr QChar DateSeparator = u'/';
 inline constexpr QChar TimeSeparator = u':';
 
-// Patterns in the date-time pattern language of frxFormatDataDateTime.h.
+// Patterns in the date-time pattern language of FormatDataDateTime.h.
 inline QString ShortDateFormat() { return QStringLiteral("dd/mm/yyyy"); }
 inline QString LongDateFormat() { return QStringLiteral("dddd, d \"de\" mmmm \"de\" yyyy"); }
 inline QString ShortTimeFormat() { return QStringLiteral("hh:nn"); }

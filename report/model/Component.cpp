@@ -161,7 +161,7 @@ void Component::SetLeft(long double value)
 void Component::SetTop(long double value)
 {
   if (!(m_isDesigning && (Restrictions & Restriction::DontMove)))
-    FTop = value;
+    m_top = value;
 }
 
 void Component::SetWidth(long double value)
@@ -173,7 +173,7 @@ void Component::SetWidth(long double value)
 void Component::SetHeight(long double value)
 {
   if (!(m_isDesigning && (Restrictions & Restriction::DontSize)))
-    FHeight = value;
+    m_height = value;
 }
 
 void Component::SetBounds(long double left, long double top, long double width, long double height)
@@ -186,7 +186,7 @@ void Component::SetBounds(long double left, long double top, long double width, 
 
 long double Component::AbsLeft() const { return m_parent ? m_left + m_parent->AbsLeft() : m_left; }
 
-long double Component::AbsTop() const { return m_parent ? FTop + m_parent->AbsTop() : FTop; }
+long double Component::AbsTop() const { return m_parent ? m_top + m_parent->AbsTop() : m_top; }
 
 void Component::SetFont(const platform::Font& font)
 {
@@ -319,7 +319,7 @@ const PropTable& Component::ComponentCatalog()
   static const PropTable table = [] {
     using C = quitanza::report::Component;
     PropTable t;
-    TfrxPropBuilder<C> b(t);
+    PropBuilder<C> b(t);
     b.Int(QStringLiteral("Tag"), &C::Tag, 0);
     b.Str(QStringLiteral("Description"), &C::Description);
     b.Enum(QStringLiteral("Align"), &C::Align, AlignNames, Align::None);

@@ -63,9 +63,9 @@ public:
 
   // --- geometry
   const long double& Left() const { return m_left; }
-  const long double& Top() const { return FTop; }
+  const long double& Top() const { return m_top; }
   const long double& Width() const { return m_width; }
-  const long double& Height() const { return FHeight; }
+  const long double& Height() const { return m_height; }
   virtual void SetLeft(long double value);
   virtual void SetTop(long double value);
   virtual void SetWidth(long double value);
@@ -100,12 +100,12 @@ public:
   virtual void SetVisible(bool value) { m_visible = value; }
   bool IsDesigning() const { return m_isDesigning; }
   void SetDesigning(bool value) { m_isDesigning = value; }
-  bool IsLoading() const { return FIsLoading; }
-  void SetLoading(bool value) { FIsLoading = value; }
-  bool IsPrinting() const { return FIsPrinting; }
-  void SetPrinting(bool value) { FIsPrinting = value; }
-  bool IsWriting() const { return FIsWriting; }
-  void SetWriting(bool value) { FIsWriting = value; }
+  bool IsLoading() const { return m_isLoading; }
+  void SetLoading(bool value) { m_isLoading = value; }
+  bool IsPrinting() const { return m_isPrinting; }
+  void SetPrinting(bool value) { m_isPrinting = value; }
+  bool IsWriting() const { return m_isWriting; }
+  void SetWriting(bool value) { m_isWriting = value; }
 
   // --- copying and storage (template file format)
   // Copies the published properties of `source`, an object of the same
@@ -150,9 +150,9 @@ private:
   platform::Font m_font;
   std::vector<report::Component*> m_objects;
   report::Component* m_parent = nullptr;
-  long double m_left = 0, FTop = 0, m_width = 0, FHeight = 0;
+  long double m_left = 0, m_top = 0, m_width = 0, m_height = 0;
   bool m_parentFont = true;
-  bool m_isDesigning = false, FIsLoading = false, FIsPrinting = false, FIsWriting = false;
+  bool m_isDesigning = false, m_isLoading = false, m_isPrinting = false, m_isWriting = false;
   bool m_visible = true;
   QString m_name;
   QString m_baseName;

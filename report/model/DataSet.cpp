@@ -11,7 +11,7 @@ const PropTable& DataSet::Props() const
   static const PropTable table = [] {
     PropTable t;
     t.Append(PropTable::Select(ComponentCatalog(), {u"Tag"}));
-    TfrxPropBuilder<report::DataSet, report::Component> b(t);
+    PropBuilder<report::DataSet, report::Component> b(t);
     b.Str(QStringLiteral("UserName"), &report::DataSet::UserName);
     return t;
   }();

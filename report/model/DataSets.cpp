@@ -11,7 +11,7 @@ const PropTable& DataSetItem::Props()
 {
   static const PropTable table = [] {
     PropTable t;
-    TfrxPropBuilder<DataSetItem> b(t);
+    PropBuilder<DataSetItem> b(t);
     b.Ref<report::DataSet>(QStringLiteral("DataSet"), &DataSetItem::DataSet);
     b.Str(QStringLiteral("DataSetName"), &DataSetItem::DataSetName);
     return t;

@@ -16,7 +16,7 @@ const PropTable& EngineOptions::Props()
   static const PropTable table = [] {
     using O = report::EngineOptions;
     PropTable t;
-    TfrxPropBuilder<O> b(t);
+    PropBuilder<O> b(t);
     b.Bool(QStringLiteral("ConvertNulls"), &O::ConvertNulls, true);
     b.Bool(QStringLiteral("DoublePass"), &O::DoublePass, false);
     b.Int(QStringLiteral("MaxMemSize"), &O::MaxMemSize, 10);

@@ -19,7 +19,7 @@ const PropTable& FontProps()
 {
   static const PropTable table = [] {
     PropTable t;
-    TfrxPropBuilder<Font> b(t);
+    PropBuilder<Font> b(t);
     b.Int(QStringLiteral("Charset"), &Font::Charset, std::nullopt);
     b.Int(QStringLiteral("Color"), &Font::Color, std::nullopt);
     b.Int(QStringLiteral("Height"), &Font::Height, std::nullopt);
@@ -39,7 +39,7 @@ const PropTable& FormatProps()
 {
   static const PropTable table = [] {
     PropTable t;
-    TfrxPropBuilder<Format> b(t);
+    PropBuilder<Format> b(t);
     b.Str(QStringLiteral("DecimalSeparator"), &Format::DecimalSeparator);
     b.Str(QStringLiteral("ThousandSeparator"), &Format::ThousandSeparator);
     b.Str(QStringLiteral("FormatStr"), &Format::FormatStr);

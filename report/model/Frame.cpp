@@ -50,7 +50,7 @@ const PropTable& FrameLine::Props()
 {
   static const PropTable table = [] {
     PropTable t;
-    TfrxPropBuilder<FrameLine> b(t);
+    PropBuilder<FrameLine> b(t);
     b.Int(QStringLiteral("Color"), &FrameLine::Color, std::nullopt);
     b.When([](const FrameLine& l) { return l.Color != l.Frame().Color(); });
     b.Enum(QStringLiteral("Style"), &FrameLine::Style, FrameStyleNames, std::nullopt);
@@ -66,7 +66,7 @@ const PropTable& Frame::Props()
 {
   static const PropTable table = [] {
     PropTable t;
-    TfrxPropBuilder<report::Frame> b(t);
+    PropBuilder<report::Frame> b(t);
     b.Int(QStringLiteral("Color"), Access(&report::Frame::Color, &report::Frame::SetColor), clBlack);
     b.Bool(QStringLiteral("DropShadow"), &report::Frame::DropShadow, false);
     b.Int(QStringLiteral("ShadowColor"), &report::Frame::ShadowColor, clBlack);

@@ -11,7 +11,7 @@ const PropTable& Highlight::Props()
 {
   static const PropTable table = [] {
     PropTable t;
-    TfrxPropBuilder<report::Highlight> b(t);
+    PropBuilder<report::Highlight> b(t);
     b.Bool(QStringLiteral("Active"), &report::Highlight::Active, false);
     b.Sub(QStringLiteral("Font"), &report::Highlight::Font, FontProps());
     b.Int(QStringLiteral("Color"), &report::Highlight::Color, clNone);

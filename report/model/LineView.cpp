@@ -12,7 +12,7 @@ const PropTable& CustomLineView::LineProps()
     using C = CustomLineView;
     PropTable catalog;
     catalog.Append(ViewCatalog());
-    TfrxPropBuilder<C, report::Component> b(catalog);
+    PropBuilder<C, report::Component> b(catalog);
     b.Bool(QStringLiteral("ArrowEnd"), &C::ArrowEnd, false);
     b.Int(QStringLiteral("ArrowLength"), &C::ArrowLength, 20);
     b.Bool(QStringLiteral("ArrowSolid"), &C::ArrowSolid, false);

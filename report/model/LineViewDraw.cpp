@@ -28,12 +28,12 @@ void CustomLineView::Draw(Canvas& canvas, double scaleX, double scaleY, double o
   } else if (Frame.Color() != clNone && Frame.Width() != 0) {
     canvas.Brush = SolidBrush(Color);
     canvas.Pen = ThinPen(Frame.Color(), Frame.Style());
-    PaintStrokeBand(m_x, FY, FX1, FY1, m_frameWidth);
+    PaintStrokeBand(m_x, m_y, m_x1, m_y1, m_frameWidth);
   }
   if (ArrowStart)
-    PaintArrow(m_x, FY, FX1, FY1);
+    PaintArrow(m_x, m_y, m_x1, m_y1);
   if (ArrowEnd)
-    PaintArrow(FX1, FY1, m_x, FY);
+    PaintArrow(m_x1, m_y1, m_x, m_y);
 }
 
 void CustomLineView::PaintArrow(int x, int y, int otherX, int otherY)

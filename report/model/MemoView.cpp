@@ -61,7 +61,7 @@ const PropTable& CustomMemoView::MemoProps()
     using C = CustomMemoView;
     PropTable catalog;
     catalog.Append(ViewCatalog());
-    TfrxPropBuilder<C, quitanza::report::Component> b(catalog);
+    PropBuilder<C, quitanza::report::Component> b(catalog);
     b.Bool(QStringLiteral("FirstParaBreak"), &C::FirstParaBreak, false);
     b.Bool(QStringLiteral("LastParaBreak"), &C::LastParaBreak, false);
     b.Bool(QStringLiteral("AutoWidth"), &C::AutoWidth, false);

@@ -180,9 +180,9 @@ void CustomMemoView::PaintUnderlines(const TextEngine& engine)
   CanvasPen pen = ThinPen(Frame.Color(), FrameStyle::Solid);
   pen.Width = m_frameWidth;
   m_canvas->Pen = pen;
-  for (double y = FY + step + (static_cast<double>(GapY - LineSpacing) + 1) * m_scaleY; y < FY1; y += step) {
+  for (double y = m_y + step + (static_cast<double>(GapY - LineSpacing) + 1) * m_scaleY; y < m_y1; y += step) {
     m_canvas->MoveTo(m_x, report::Round(y));
-    m_canvas->LineTo(FX1, report::Round(y));
+    m_canvas->LineTo(m_x1, report::Round(y));
   }
 }
 

@@ -67,7 +67,7 @@ const PropTable& PictureView::Props() const
     using C = report::PictureView;
     PropTable catalog;
     catalog.Append(ViewCatalog());
-    TfrxPropBuilder<C, report::Component> b(catalog);
+    PropBuilder<C, report::Component> b(catalog);
     b.Bool(QStringLiteral("AutoSize"), Access(&C::AutoSize, &C::SetAutoSize), false);
     b.Bool(QStringLiteral("Center"), &C::Center, false);
     b.Str(QStringLiteral("FileLink"), &C::FileLink);

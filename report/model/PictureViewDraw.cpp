@@ -33,7 +33,7 @@ void PictureView::Draw(Canvas& canvas, double scaleX, double scaleY, double offs
       PaintGraphic(GraphicTarget());
     } else {
       canvas.SaveClip();
-      canvas.IntersectClipRect({m_x, FY, FX1, FY1});
+      canvas.IntersectClipRect({m_x, m_y, m_x1, m_y1});
       PaintGraphic(GraphicTarget());
       canvas.RestoreClip();
     }
@@ -45,21 +45,21 @@ Rect PictureView::GraphicTarget() const
 {
   const double pictureWidth = m_picture.Width();
   const double pictureHeight = m_picture.Height();
-  platform::Rect target{m_x, FY, FX1, FY1};
+  platform::Rect target{m_x, m_y, m_x1, m_y1};
   if (!Stretched) {
     target.Right = m_x + report::Round(m_scaleX * pictureWidth);
-    target.Bottom = FY + report::Round(m_scaleY * pictureHeight);
+    target.Bottom = m_y + report::Round(m_scaleY * pictureHeight);
   } else if (KeepAspectRatio) {
     const double kx = m_dx / pictureWidth;
-    const double ky = FDY / pictureHeight;
+    const double ky = m_dy / pictureHeight;
     if (ky > kx)
-      target.Bottom = FY + report::Round(pictureHeight * kx);
+      target.Bottom = m_y + report::Round(pictureHeight * kx);
     else
       target.Right = m_x + report::Round(pictureWidth * ky);
   }
   if (Center) {
     const int dx = (m_dx - target.Width()) / 2;
-    const int dy = (FDY - target.Height()) / 2;
+    const int dy = (m_dy - target.Height()) / 2;
     target = {target.Left + dx, target.Top + dy, target.Right + dx, target.Bottom + dy};
   }
   return target;

@@ -18,7 +18,7 @@ const PropTable& PreviewOptions::Props()
   static const PropTable table = [] {
     using O = report::PreviewOptions;
     PropTable t;
-    TfrxPropBuilder<O> b(t);
+    PropBuilder<O> b(t);
     b.Bool(QStringLiteral("AllowEdit"), &O::AllowEdit, true);
     b.Set(QStringLiteral("Buttons"), &O::Buttons, std::nullopt);
     b.Bool(QStringLiteral("DoubleBuffered"), &O::DoubleBuffered, true);

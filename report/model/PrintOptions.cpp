@@ -9,7 +9,7 @@ const PropTable& PrintOptions::Props()
   static const PropTable table = [] {
     using O = report::PrintOptions;
     PropTable t;
-    TfrxPropBuilder<O> b(t);
+    PropBuilder<O> b(t);
     b.Int(QStringLiteral("Copies"), &O::Copies, 1);
     b.Bool(QStringLiteral("Collate"), &O::Collate, true);
     b.Str(QStringLiteral("PageNumbers"), &O::PageNumbers);

@@ -28,9 +28,9 @@ Accessor<Get, Set> Access(Get get, Set set) { return {get, set}; }
 // pointer to Root (the type the table's users hold: Component for the
 // component tree, the sub-object's own type otherwise).
 template <class C, class Root = C>
-class TfrxPropBuilder {
+class PropBuilder {
 public:
-  explicit TfrxPropBuilder(PropTable& table) : FTable(table) {}
+  explicit PropBuilder(PropTable& table) : m_table(table) {}
 
   static C& Self(void* object) { return *static_cast<C*>(static_cast<Root*>(object)); }
   static const C& Self(const void* object) { return *static_cast<const C*>(static_cast<const Root*>(object)); }
@@ -69,7 +69,7 @@ public:
     auto a = ToAccess(access);
     info.GetFloat = [a](const void* o) { return static_cast<long double>(std::invoke(a.get, Self(o))); };
     info.SetFloat = [a](void* o, long double v) { Assign(Self(o), a.set, v); };
-    return FTable.Add(std::move(info));
+    return m_table.Add(std::move(info));
   }
 
   template <class A> const PropInfo& Str(QString name, A access, PropKind kind = PropKind::String)
@@ -78,7 +78,7 @@ public:
     auto a = ToAccess(access);
     info.GetStr = [a](const void* o) { return QString(std::invoke(a.get, Self(o))); };
     info.SetStr = [a](void* o, const QString& v) { Assign(Self(o), a.set, v); };
-    return FTable.Add(std::move(info));
+    return m_table.Add(std::move(info));
   }
 
   template <class A> const PropInfo& Variant(QString name, A access)
@@ -87,7 +87,7 @@ public:
     auto a = ToAccess(access);
     info.GetVariant = [a](const void* o) { return QVariant(std::invoke(a.get, Self(o))); };
     info.SetVariant = [a](void* o, const QVariant& v) { Assign(Self(o), a.set, v); };
-    return FTable.Add(std::move(info));
+    return m_table.Add(std::move(info));
   }
 
   // Lines kept as a QStringList, read and written as one text.
@@ -97,7 +97,7 @@ public:
     auto a = ToAccess(access);
     info.GetStr = [a](const void* o) { return JoinLines(std::invoke(a.get, Self(o))); };
     info.SetStr = [a](void* o, const QString& v) { Assign(Self(o), a.set, SplitLines(v)); };
-    return FTable.Add(std::move(info));
+    return m_table.Add(std::move(info));
   }
 
   // A reference to a component of class Target, held as a plain pointer.
@@ -107,7 +107,7 @@ public:
     auto a = ToAccess(access);
     info.GetRef = [a](const void* o) -> const report::Component* { return std::invoke(a.get, Self(o)); };
     info.SetRef = [a](void* o, report::Component* v) { Assign(Self(o), a.set, dynamic_cast<Target*>(v)); };
-    return FTable.Add(std::move(info));
+    return m_table.Add(std::move(info));
   }
 
   // A sub-object reached through `get` (returning a reference), described by
@@ -120,7 +120,7 @@ public:
     info.SubTable = &table;
     if (changed)
       info.SubChanged = [changed](void* o) { changed(Self(o)); };
-    return FTable.Add(std::move(info));
+    return m_table.Add(std::move(info));
   }
 
   // Restricts the property added last: it is written only when the rule, a
@@ -129,7 +129,7 @@ public:
   template <class Rule> void When(Rule)
   {
     static_assert(std::is_empty_v<Rule>, "a stored rule captures nothing");
-    FTable.SetLastStored([](const void* o) -> bool { return Rule{}(Self(o)); });
+    m_table.SetLastStored([](const void* o) -> bool { return Rule{}(Self(o)); });
   }
 
 private:
@@ -178,7 +178,7 @@ private:
     auto a = ToAccess(access);
     info.GetOrd = [a](const void* o) { return OrdinalOf(std::invoke(a.get, Self(o))); };
     info.SetOrd = [a](void* o, qint64 v) { Assign(Self(o), a.set, v); };
-    return FTable.Add(std::move(info));
+    return m_table.Add(std::move(info));
   }
 
   template <class V> static qint64 OrdinalOf(V value)
@@ -197,7 +197,7 @@ private:
     return info;
   }
 
-  PropTable& FTable;
+  PropTable& m_table;
 };
 
 }  // namespace quitanza::report

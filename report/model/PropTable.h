@@ -44,7 +44,7 @@ constexpr bool IsOrdinalKind(PropKind kind)
 using EnumNames = std::span<const QStringView>;
 
 // One published property. Accessors take the object as the type-erased
-// pointer of the table's root type (see TfrxPropBuilder).
+// pointer of the table's root type (see PropBuilder).
 struct PropInfo {
   QString Name;
   PropKind Kind = PropKind::Integer;

@@ -319,7 +319,7 @@ const PropTable& Report::Props() const
     using C = quitanza::report::Report;
     PropTable t;
     t.Append(PropTable::Select(ComponentCatalog(), {u"Tag"}));
-    TfrxPropBuilder<C, quitanza::report::Component> b(t);
+    PropBuilder<C, quitanza::report::Component> b(t);
     b.Str(QStringLiteral("Version"), &C::Version);
     b.Str(QStringLiteral("ParentReport"), &C::ParentReport);
     b.Ref<quitanza::report::DataSet>(QStringLiteral("DataSet"), &C::DataSet);
@@ -340,13 +340,13 @@ const PropTable& Report::Props() const
     b.Str(QStringLiteral("OnStopReport"), &C::OnStopReport);
     b.Str(QStringLiteral("OnReportPrint"), &C::OnReportPrint);
     t.Defined.Write = [](const void* object, BinaryWriter& writer, const XMLSerializer& serializer) {
-      WriteDefined(TfrxPropBuilder<C, quitanza::report::Component>::Self(object), writer, serializer);
+      WriteDefined(PropBuilder<C, quitanza::report::Component>::Self(object), writer, serializer);
     };
     t.Defined.Read = [](void* object, QByteArrayView name, BinaryReader& reader, XMLSerializer& serializer) {
-      return ReadDefined(TfrxPropBuilder<C, quitanza::report::Component>::Self(object), name, reader, serializer);
+      return ReadDefined(PropBuilder<C, quitanza::report::Component>::Self(object), name, reader, serializer);
     };
     t.Defined.Copy = [](void* to, const void* from, PropCopy& copy) {
-      return CopyDefined(TfrxPropBuilder<C, quitanza::report::Component>::Self(to), TfrxPropBuilder<C, quitanza::report::Component>::Self(from),
+      return CopyDefined(PropBuilder<C, quitanza::report::Component>::Self(to), PropBuilder<C, quitanza::report::Component>::Self(from),
                          copy);
     };
     return t;

@@ -22,7 +22,7 @@ const PropTable& ReportComponent::ReportComponentCatalog()
     using C = ReportComponent;
     PropTable t;
     t.Append(ComponentCatalog());
-    TfrxPropBuilder<C, report::Component> b(t);
+    PropBuilder<C, report::Component> b(t);
     b.Bool(QStringLiteral("Printable"), &C::Printable, true);
     b.Enum(QStringLiteral("ShiftMode"), &C::ShiftMode, ShiftModeNames, ShiftMode::Always);
     b.Str(QStringLiteral("OnAfterData"), &C::OnAfterData);

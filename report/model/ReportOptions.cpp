@@ -53,7 +53,7 @@ const PropTable& ReportOptions::Props()
   static const PropTable table = [] {
     using O = report::ReportOptions;
     PropTable t;
-    TfrxPropBuilder<O> b(t);
+    PropBuilder<O> b(t);
     b.Str(QStringLiteral("Author"), &O::Author);
     b.Bool(QStringLiteral("Compressed"), &O::Compressed, false);
     b.Str(QStringLiteral("ConnectionName"), &O::ConnectionName);

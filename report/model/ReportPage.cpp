@@ -123,7 +123,7 @@ const PropTable& ReportPage::Props() const
     using C = report::ReportPage;
     PropTable t;
     t.Append(PropTable::Select(ComponentCatalog(), {u"Tag", u"Font", u"Visible"}));
-    TfrxPropBuilder<C, report::Component> b(t);
+    PropBuilder<C, report::Component> b(t);
     b.Enum(QStringLiteral("Orientation"), Access(&C::Orientation, &C::SetOrientation), OrientationNames,
            PrinterOrientation::Portrait);
     b.Float(QStringLiteral("PaperWidth"), Access(&C::PaperWidth, &C::SetPaperWidth));

@@ -12,7 +12,7 @@ const PropTable& ShapeView::Props() const
     using C = ShapeView;
     PropTable catalog;
     catalog.Append(ViewCatalog());
-    TfrxPropBuilder<C, report::Component> b(catalog);
+    PropBuilder<C, report::Component> b(catalog);
     b.Int(QStringLiteral("Curve"), &C::Curve, 0);
     b.Enum(QStringLiteral("Shape"), &C::Shape, ShapeKindNames, ShapeKind::Rectangle);
 

@@ -61,29 +61,29 @@ void ShapeView::PaintShape()
     pen.Style = PenStyle::Clear;
   canvas.TransparentBackground = true;
 
-  const platform::Rect box{m_x, FY, FX1 + 1, FY1 + 1};
+  const platform::Rect box{m_x, m_y, m_x1 + 1, m_y1 + 1};
   const auto paintFigure = [&] {
     canvas.Pen = pen;
     switch (Shape) {
       case ShapeKind::Rectangle: canvas.Rectangle(box); break;
       case ShapeKind::RoundRectangle: {
-        const int corner = Curve != 0 ? report::Round(Curve * m_scaleX * 10) : std::min(m_dx, FDY) / 4;
+        const int corner = Curve != 0 ? report::Round(Curve * m_scaleX * 10) : std::min(m_dx, m_dy) / 4;
         canvas.RoundRect(box, corner, corner);
         break;
       }
       case ShapeKind::Ellipse: canvas.Ellipse(box); break;
-      case ShapeKind::Triangle: canvas.Polygon({{FX1, FY1}, {m_x, FY1}, {m_x + m_dx / 2, FY}, {FX1, FY1}}); break;
+      case ShapeKind::Triangle: canvas.Polygon({{m_x1, m_y1}, {m_x, m_y1}, {m_x + m_dx / 2, m_y}, {m_x1, m_y1}}); break;
       case ShapeKind::Diamond:
-        canvas.Polygon({{m_x + m_dx / 2, FY}, {FX1, FY + FDY / 2}, {m_x + m_dx / 2, FY1}, {m_x, FY + FDY / 2}});
+        canvas.Polygon({{m_x + m_dx / 2, m_y}, {m_x1, m_y + m_dy / 2}, {m_x + m_dx / 2, m_y1}, {m_x, m_y + m_dy / 2}});
         break;
       // The diagonals are bands of one-pixel lines as thick as the frame.
       case ShapeKind::Diagonal1:
         canvas.Pen.Width = 1;
-        PaintStrokeBand(m_x, FY1, FX1, FY, m_frameWidth);
+        PaintStrokeBand(m_x, m_y1, m_x1, m_y, m_frameWidth);
         break;
       case ShapeKind::Diagonal2:
         canvas.Pen.Width = 1;
-        PaintStrokeBand(m_x, FY, FX1, FY1, m_frameWidth);
+        PaintStrokeBand(m_x, m_y, m_x1, m_y1, m_frameWidth);
         break;
     }
   };

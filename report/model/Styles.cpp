@@ -11,7 +11,7 @@ const PropTable& StyleItem::Props()
 {
   static const PropTable table = [] {
     PropTable t;
-    TfrxPropBuilder<StyleItem> b(t);
+    PropBuilder<StyleItem> b(t);
     b.Str(QStringLiteral("Name"), &StyleItem::Name);
     b.Int(QStringLiteral("Color"), &StyleItem::Color, clNone);
     b.Sub(QStringLiteral("Font"), &StyleItem::Font, FontProps());

@@ -16,7 +16,7 @@ const PropTable& Variable::Props()
 {
   static const PropTable table = [] {
     PropTable t;
-    TfrxPropBuilder<Variable> b(t);
+    PropBuilder<Variable> b(t);
     b.Str(QStringLiteral("Name"), &Variable::Name);
     b.Variant(QStringLiteral("Value"), &Variable::Value);
     return t;

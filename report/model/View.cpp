@@ -48,7 +48,7 @@ const PropTable& View::ViewCatalog()
     t.Append(ReportComponentCatalog());
     {
       using C = quitanza::report::View;
-      TfrxPropBuilder<C, quitanza::report::Component> b(t);
+      PropBuilder<C, quitanza::report::Component> b(t);
       b.Enum(QStringLiteral("BrushStyle"), &C::BrushStyle, BrushStyleNames, BrushStyle::Solid);
       b.Int(QStringLiteral("Color"), &C::Color, clNone);
       b.Int(QStringLiteral("Cursor"), &C::Cursor, 0);
@@ -60,7 +60,7 @@ const PropTable& View::ViewCatalog()
       b.Str(QStringLiteral("URL"), &C::URL);
     }
     using S = Stretcheable;
-    TfrxPropBuilder<S, quitanza::report::Component> b(t);
+    PropBuilder<S, quitanza::report::Component> b(t);
     b.Enum(QStringLiteral("StretchMode"), &S::StretchMode, StretchModeNames, StretchMode::DontStretch);
     return t;
   }();

@@ -37,7 +37,7 @@ public:
   void Draw(platform::Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
   // Where the last Draw put the object: right and bottom are the device
   // positions of the right and bottom edges (shadow excluded).
-  platform::Rect DeviceRect() const { return {m_x, FY, FX1, FY1}; }
+  platform::Rect DeviceRect() const { return {m_x, m_y, m_x1, m_y1}; }
   // Where a Draw at that scale and offset puts it.
   platform::Rect DeviceRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const;
 
@@ -55,10 +55,10 @@ protected:
   // A line w device pixels thick, as w one-pixel lines with the current pen.
   void PaintStrokeBand(int x, int y, int x1, int y1, int w);
 
-  int m_x = 0, FY = 0, FX1 = 0, FY1 = 0;
-  int m_dx = 0, FDY = 0;
+  int m_x = 0, m_y = 0, m_x1 = 0, m_y1 = 0;
+  int m_dx = 0, m_dy = 0;
   int m_frameWidth = 0;
-  double m_scaleX = 1, m_scaleY = 1, FOffsetX = 0, FOffsetY = 0;
+  double m_scaleX = 1, m_scaleY = 1, m_offsetX = 0, m_offsetY = 0;
   platform::Canvas* m_canvas = nullptr;
 
 private:

@@ -1,5 +1,5 @@
 // The drawing steps every view shares: device rectangle and background. The
-// frame is in frxViewFrame.cpp.
+// frame is in ViewFrame.cpp.
 #include "report/model/View.h"
 
 #include "report/model/ViewPainting.h"
@@ -35,15 +35,15 @@ void View::ComputeDeviceRect(Canvas& canvas, double scaleX, double scaleY, doubl
   m_canvas = &canvas;
   m_scaleX = scaleX;
   m_scaleY = scaleY;
-  FOffsetX = offsetX;
-  FOffsetY = offsetY;
+  m_offsetX = offsetX;
+  m_offsetY = offsetY;
   const platform::Rect rect = DeviceRectAt(scaleX, scaleY, offsetX, offsetY);
   m_x = rect.Left;
-  FY = rect.Top;
-  FX1 = rect.Right;
-  FY1 = rect.Bottom;
-  m_dx = FX1 - m_x;
-  FDY = FY1 - FY;
+  m_y = rect.Top;
+  m_x1 = rect.Right;
+  m_y1 = rect.Bottom;
+  m_dx = m_x1 - m_x;
+  m_dy = m_y1 - m_y;
   m_frameWidth = report::Round(scaleX * static_cast<double>(Frame.Width()));
 }
 
@@ -52,7 +52,7 @@ void View::PaintBackground()
   Canvas& canvas = *m_canvas;
   if (Color != clNone) {
     canvas.Brush = SolidBrush(Color);
-    canvas.FillRect({m_x, FY, FX1, FY1});
+    canvas.FillRect({m_x, m_y, m_x1, m_y1});
   }
   if (BrushStyle != BrushStyle::Solid) {
     const CanvasBrush previous = canvas.Brush;
@@ -60,7 +60,7 @@ void View::PaintBackground()
     canvas.Pen.Style = PenStyle::Clear;
     // The fill colour shows between the hatch lines.
     canvas.TransparentBackground = true;
-    canvas.Rectangle({m_x, FY, FX1 + 1, FY1 + 1});
+    canvas.Rectangle({m_x, m_y, m_x1 + 1, m_y1 + 1});
     canvas.Brush = previous;
   }
 }

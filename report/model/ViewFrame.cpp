@@ -139,9 +139,9 @@ void View::PaintFrame()
   if (Frame.DropShadow) {
     canvas.Pen = ThinPen(Frame.ShadowColor, FrameStyle::Solid);
     int s = report::Round(static_cast<double>(Frame.ShadowWidth) * m_scaleX);
-    PaintStrokeBand(FX1 + s / 2, FY + s, FX1 + s / 2, FY1, s);
+    PaintStrokeBand(m_x1 + s / 2, m_y + s, m_x1 + s / 2, m_y1, s);
     s = report::Round(static_cast<double>(Frame.ShadowWidth) * m_scaleY);
-    PaintStrokeBand(m_x + s, FY1 + s / 2, FX1 + s, FY1 + s / 2, s);
+    PaintStrokeBand(m_x + s, m_y1 + s / 2, m_x1 + s, m_y1 + s / 2, s);
   }
   if (Frame.Typ == 0 || Frame.Color() == clNone || Frame.Width() == 0)
     return;
@@ -159,15 +159,15 @@ void View::PaintFrame()
   const FrameSidePainter painter(canvas, m_scaleX, Color);
   if (left) {
     const int k = penWidth(Frame.LeftLine) == 2 && framePatterned ? 1 : 0;
-    painter.Paint({Frame.LeftLine, {m_x, FY - k}, {m_x, FY1}, top, bottom, true, -1});
+    painter.Paint({Frame.LeftLine, {m_x, m_y - k}, {m_x, m_y1}, top, bottom, true, -1});
   }
   if (right)
-    painter.Paint({Frame.RightLine, {FX1, FY}, {FX1, FY1}, top, bottom, true, 1});
+    painter.Paint({Frame.RightLine, {m_x1, m_y}, {m_x1, m_y1}, top, bottom, true, 1});
   if (top)
-    painter.Paint({Frame.TopLine, {m_x, FY}, {FX1, FY}, left, right, false, -1});
+    painter.Paint({Frame.TopLine, {m_x, m_y}, {m_x1, m_y}, left, right, false, -1});
   if (bottom) {
     const int k = penWidth(Frame.BottomLine) == 1 && framePatterned ? 1 : 0;
-    painter.Paint({Frame.BottomLine, {m_x, FY1}, {FX1 + k, FY1}, left, right, false, 1});
+    painter.Paint({Frame.BottomLine, {m_x, m_y1}, {m_x1 + k, m_y1}, left, right, false, 1});
   }
 }
 

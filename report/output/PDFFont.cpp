@@ -14,7 +14,7 @@ using namespace platform;
 
 namespace {
 
-constexpr FontStyles DrawnStyles = fsBold | fsItalic;
+constexpr FontStyles DrawnStyles = FontStyle::Bold | FontStyle::Italic;
 // One em of the entry's font in pixels at 96 per inch: a size of 750 points.
 constexpr int EntrySizePoints = 750;
 constexpr double EntryPixelsPerEm = 1000.0;
@@ -51,7 +51,7 @@ PDFFont::PDFFont(const platform::Font& font, int index)
   m_sourceFont.SetSize(EntrySizePoints);
   // A simulated-style font is drawn bold or italic by the page content; its
   // regular face is the one to show, or the style would be applied twice.
-  const FontStyles faceStyle = m_simulated ? FontStyles(0) : FontStyles(font.Style & DrawnStyles);
+  const FontStyles faceStyle = m_simulated ? FontStyles() : FontStyles(font.Style & DrawnStyles);
   m_face = &FontCatalog::Instance().Face(font.Name, faceStyle);
   FillOutlineTextMetrix();
 }
@@ -70,11 +70,11 @@ FontStyles PDFFont::SimulatedStyles(FontStyles requested) const {
   const FontStyles wanted = requested & DrawnStyles;
   if (m_simulated)
     return wanted;
-  FontStyles missing = 0;
-  if ((wanted & fsBold) && !m_face->IsBold())
-    missing |= fsBold;
-  if ((wanted & fsItalic) && !m_face->IsItalic())
-    missing |= fsItalic;
+  FontStyles missing = {};
+  if ((wanted & FontStyle::Bold) && !m_face->IsBold())
+    missing |= FontStyle::Bold;
+  if ((wanted & FontStyle::Italic) && !m_face->IsItalic())
+    missing |= FontStyle::Italic;
   return missing;
 }
 

@@ -31,9 +31,9 @@ QByteArray FamilyBytes(const QString& family) {
 
 QByteArray StyleSuffix(FontStyles style) {
   QByteArray suffix;
-  if (style & fsBold)
+  if (style & FontStyle::Bold)
     suffix += "Bold";
-  if (style & fsItalic)
+  if (style & FontStyle::Italic)
     suffix += "Italic";
   return suffix;
 }

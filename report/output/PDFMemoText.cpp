@@ -234,16 +234,16 @@ void WriteLines(PDFPageContent& content, const CustomMemoView& memo, const MemoB
         96.0 / 600;
     const QPointF start = placement.At(content.Geometry, i, lineWidth);
     content.Text("BT\r\n").Numbers({start.x(), start.y()}).Text("Td\r\n");
-    if (simulated & fsItalic)
+    if (simulated & FontStyle::Italic)
       content.Text("1 0 0.3333 1 ").Numbers({start.x(), start.y()}).Text("Tm\r\n");
-    if (simulated & fsBold)
+    if (simulated & FontStyle::Bold)
       content.Text("2 Tr ").Numbers({size / 35.0}).Text("w ").Color(textColor, "RG");
     ShowLine(content, pdfFont, lines[std::size_t(i)].Text, memo.RTLReading, advances, size);
     content.Text("ET\r\n");
-    if (simulated & fsBold)
+    if (simulated & FontStyle::Bold)
       content.Text("0 Tr\r\n");
     const double xe = start.x() + 0.75 * lineWidth;
-    for (const auto& [style, shift] : {std::pair{fsUnderline, -0.12}, std::pair{fsStrikeOut, 0.28}}) {
+    for (const auto& [style, shift] : {std::pair{FontStyle::Underline, -0.12}, std::pair{FontStyle::StrikeOut, 0.28}}) {
       if (!(font.Style & style))
         continue;
       const double y = start.y() + shift * size;

@@ -336,11 +336,11 @@ QString TextEngine::GetOutBoundsText(bool& paraBreak)
   if (!m_htmlTags.m_allowTags)
     return rest;
   QString prefix = QStringLiteral("<font color=\"%1\">").arg(htmlColor(first.Color));
-  if (first.Style & fsUnderline)
+  if (first.Style & FontStyle::Underline)
     prefix += QStringLiteral("<u>");
-  if (first.Style & fsItalic)
+  if (first.Style & FontStyle::Italic)
     prefix += QStringLiteral("<i>");
-  if (first.Style & fsBold)
+  if (first.Style & FontStyle::Bold)
     prefix += QStringLiteral("<b>");
   return prefix + rest;
 }

@@ -202,7 +202,7 @@ void TextEngine::PaintTextLine(Canvas& canvas, int lineIndex, report::HAlign ali
   switch (align) {
     case HAlign::Right: {
       const double v = freeSpace + 1;
-      const bool slanted = m_rotation == 0 && (st0 & (fsBold | fsItalic)) != 0;
+      const bool slanted = m_rotation == 0 && (st0 & (FontStyle::Bold | FontStyle::Italic)) != 0;
       y -= report::Round(v * s);
       x = x + report::Round(v * c) - (slanted ? 2 : 1);
       break;

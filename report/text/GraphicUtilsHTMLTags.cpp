@@ -149,14 +149,14 @@ int HTMLTagsList::ParseTag(const QString& text, int at)
   };
   const int length = close - at + 1;
   const int smallSize = report::Round(m_defSize / 1.5);
-  if (is(u"b")) m_style |= fsBold;
-  else if (is(u"i")) m_style |= fsItalic;
-  else if (is(u"u")) m_style |= fsUnderline;
-  else if (is(u"/b")) m_style &= ~fsBold;
-  else if (is(u"/i")) m_style &= ~fsItalic;
-  else if (is(u"/u")) m_style &= ~fsUnderline;
-  else if (is(u"strike")) m_style |= fsStrikeOut;
-  else if (is(u"/strike")) m_style &= ~fsStrikeOut;
+  if (is(u"b")) m_style |= FontStyle::Bold;
+  else if (is(u"i")) m_style |= FontStyle::Italic;
+  else if (is(u"u")) m_style |= FontStyle::Underline;
+  else if (is(u"/b")) m_style.setFlag(FontStyle::Bold, false);
+  else if (is(u"/i")) m_style.setFlag(FontStyle::Italic, false);
+  else if (is(u"/u")) m_style.setFlag(FontStyle::Underline, false);
+  else if (is(u"strike")) m_style |= FontStyle::StrikeOut;
+  else if (is(u"/strike")) m_style.setFlag(FontStyle::StrikeOut, false);
   else if (is(u"sub")) { m_size = smallSize; m_addY = 1; }
   else if (is(u"sup")) { m_size = smallSize; m_addY = 0; }
   else if (is(u"/sub") || is(u"/sup")) { m_size = m_defSize; m_addY = 0; }

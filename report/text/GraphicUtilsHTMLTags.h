@@ -14,7 +14,7 @@ struct HTMLTag {
   int Position = 0;  // 1-based index into the engine's plain text
   int Size = 0;      // points
   int AddY = 0;      // 1: subscript, drawn lower
-  platform::FontStyles Style = 0;
+  platform::FontStyles Style = {};
   platform::Color Color = platform::clBlack;
   bool Default = false;  // formatted like the character before: no font change here
   bool Small = false;    // size differs from the memo's size
@@ -35,7 +35,7 @@ public:
   bool m_allowTags = true;
   platform::Color m_defColor = platform::clBlack;
   int m_defSize = 10;
-  platform::FontStyles m_defStyle = 0;
+  platform::FontStyles m_defStyle = {};
 
   std::vector<report::HTMLTags> Lines;
 
@@ -54,7 +54,7 @@ private:
   platform::Color m_color = platform::clBlack;
   int m_position = 1;
   int m_size = 10;
-  platform::FontStyles m_style = 0;
+  platform::FontStyles m_style = {};
   bool m_dontWRAP = false;
   bool m_hasPrevious = false;
   HTMLTag m_previous;

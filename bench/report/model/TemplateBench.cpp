@@ -48,7 +48,7 @@ void BuildLargeReport(quitanza::report::Report& report)
       memo->SetText(QStringLiteral("Linha %1 de texto: [Valor] & R$ 1.234,56").arg(i));
       memo->HAlign = quitanza::report::HAlign::Center;
       Font font;
-      font.Style = fsBold;
+      font.Style = FontStyle::Bold;
       memo->SetFont(font);
       view = memo;
       break;

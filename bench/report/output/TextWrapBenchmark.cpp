@@ -74,7 +74,7 @@ void WrapWithTextEngine(benchmark::State& state)
 
 void ShapeWithHarfBuzzAlone(benchmark::State& state)
 {
-  const FontFace& face = FontCatalog::Instance().Face(QStringLiteral("Arial"), 0);
+  const FontFace& face = FontCatalog::Instance().Face(QStringLiteral("Arial"), {});
   hb_buffer_t* buffer = hb_buffer_create();
   unsigned glyphs = 0;
   for (auto _ : state) {

@@ -8,7 +8,7 @@ using namespace quitanza::platform;
 
 namespace {
 
-const FontFace& face(const char* family, FontStyles style = 0)
+const FontFace& face(const char* family, FontStyles style = {})
 {
   return FontCatalog::Instance().Face(QString::fromUtf8(family), style);
 }
@@ -18,12 +18,12 @@ const FontFace& face(const char* family, FontStyles style = 0)
 TEST(FontCatalog, ReportFontNamesLandOnMetricCompatibleFaces)
 {
   const struct { const char* requested; FontStyles style; const char* family; bool bold; bool italic; } cases[] = {
-      {"Arial", 0, "Liberation Sans", false, false},
-      {"Arial", fsBold, "Liberation Sans", true, false},
-      {"Arial", fsBold | fsItalic | fsUnderline, "Liberation Sans", true, true},
-      {"Times New Roman", fsItalic, "Liberation Serif", false, true},
-      {"Courier New", 0, "Liberation Mono", false, false},
-      {"DejaVu Sans", 0, "DejaVu Sans", false, false},
+      {"Arial", {}, "Liberation Sans", false, false},
+      {"Arial", FontStyle::Bold, "Liberation Sans", true, false},
+      {"Arial", FontStyle::Bold | FontStyle::Italic | FontStyle::Underline, "Liberation Sans", true, true},
+      {"Times New Roman", FontStyle::Italic, "Liberation Serif", false, true},
+      {"Courier New", {}, "Liberation Mono", false, false},
+      {"DejaVu Sans", {}, "DejaVu Sans", false, false},
   };
   for (const auto& c : cases) {
     const FontFace& f = face(c.requested, c.style);
@@ -42,8 +42,8 @@ TEST(FontCatalog, UnknownNameFallsBackToAnOutlineSansFace)
 
 TEST(FontCatalog, EveryRequestForOneFontGetsTheSameFace)
 {
-  EXPECT_EQ(&face("Arial", fsBold), &face("Arial", fsBold | fsUnderline));
-  EXPECT_NE(&face("Arial"), &face("Arial", fsBold));
+  EXPECT_EQ(&face("Arial", FontStyle::Bold), &face("Arial", FontStyle::Bold | FontStyle::Underline));
+  EXPECT_NE(&face("Arial"), &face("Arial", FontStyle::Bold));
 }
 
 TEST(FontCatalog, FileBytesAreTheWholeTrueTypeFile)
@@ -67,8 +67,8 @@ TEST(OutlineTextMetrics, ThousandthsOfAnEmForAPdfDescriptor)
   EXPECT_GT(regular.MaximumWidth, regular.AverageWidth);
   EXPECT_GT(regular.AverageWidth, 300);
 
-  EXPECT_EQ(OutlineTextMetrics::Of(face("Arial", fsBold), 1000).Weight, 700);
-  EXPECT_EQ(OutlineTextMetrics::Of(face("Arial", fsItalic), 1000).ItalicAngle, -120);
+  EXPECT_EQ(OutlineTextMetrics::Of(face("Arial", FontStyle::Bold), 1000).Weight, 700);
+  EXPECT_EQ(OutlineTextMetrics::Of(face("Arial", FontStyle::Italic), 1000).ItalicAngle, -120);
 }
 
 TEST(TextShaper, AdvancesInThousandthsOfAnEm)

@@ -86,7 +86,7 @@ TEST_F(MeasuringSurfaceTest, StyleChangesTheFace)
   surface.SetFont(font);
   std::vector<int> regular, bold;
   surface.PartialExtents(u"mmm", regular);
-  surface.SetFontStyle(fsBold);
+  surface.SetFontStyle(FontStyle::Bold);
   surface.PartialExtents(u"mmm", bold);
   EXPECT_GT(bold.back(), regular.back());
   EXPECT_TRUE(surface.Face().IsBold());

@@ -36,7 +36,7 @@ TEST_F(ReportTree, ChangingAFontPassesItToInheritingChildrenOnly)
 {
   auto* own = new quitanza::report::MemoView(page);
   Font bold;
-  bold.Style = fsBold;
+  bold.Style = FontStyle::Bold;
   own->SetFont(bold);
   EXPECT_FALSE(own->ParentFont());
 

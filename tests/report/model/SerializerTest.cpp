@@ -366,7 +366,7 @@ void BuildRichReport(quitanza::report::Report& report)
   memo->DisplayFormat.Kind = quitanza::report::FormatKind::Numeric;
   memo->DisplayFormat.FormatStr = QStringLiteral("%2.2f");
   memo->Highlight.Condition = QStringLiteral("Value > 0");
-  memo->Highlight.Font.Style = fsItalic;
+  memo->Highlight.Font.Style = FontStyle::Italic;
   memo->GapX = 3;
   memo->FlowTo = first;
   memo->Restrictions = quitanza::report::Restriction::DontDelete;
@@ -418,7 +418,7 @@ TEST(RoundTrip, SaveLoadSaveGivesTheSameBytesAndObjects)
   EXPECT_EQ(memo->Frame.LeftLine.Color, clRed);
   EXPECT_EQ(memo->Font().Name, QStringLiteral("Courier New"));
   EXPECT_FALSE(memo->ParentFont());
-  EXPECT_EQ(memo->Highlight.Font.Style, fsItalic);
+  EXPECT_EQ(memo->Highlight.Font.Style, FontStyle::Italic);
   auto* picture = static_cast<quitanza::report::PictureView*>(copy.FindObject(QStringLiteral("Picture1")));
   const auto* originalPicture = static_cast<quitanza::report::PictureView*>(original.FindObject(QStringLiteral("Picture1")));
   EXPECT_EQ(picture->Picture().GraphicClass(), quitanza::report::GraphicClass::Bitmap);

@@ -23,19 +23,19 @@ TEST_P(PdfFontName, EscapesTheFamilyAndAddsTheStyle) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PdfFontName,
     testing::Values(
-        FontNameCase{u"Arial", 0, "Arial"},
-        FontNameCase{u"Arial", fsBold, "Arial,Bold"},
-        FontNameCase{u"Arial", fsItalic, "Arial,Italic"},
-        FontNameCase{u"Arial", fsBold | fsItalic, "Arial,BoldItalic"},
+        FontNameCase{u"Arial", {}, "Arial"},
+        FontNameCase{u"Arial", FontStyle::Bold, "Arial,Bold"},
+        FontNameCase{u"Arial", FontStyle::Italic, "Arial,Italic"},
+        FontNameCase{u"Arial", FontStyle::Bold | FontStyle::Italic, "Arial,BoldItalic"},
         // Underline and strike-out are drawn by the page, not by the font.
-        FontNameCase{u"Arial", fsUnderline | fsStrikeOut, "Arial"},
-        FontNameCase{u"Times New Roman", fsBold, "Times#20New#20Roman,Bold"},
-        FontNameCase{u"A (b) [c] {d} <e> 5% f/g", 0, "A#20#28b#29#20#5Bc#5D#20#7Bd#7D#20#3Ce#3E#205#25#20f#2Fg"},
+        FontNameCase{u"Arial", FontStyle::Underline | FontStyle::StrikeOut, "Arial"},
+        FontNameCase{u"Times New Roman", FontStyle::Bold, "Times#20New#20Roman,Bold"},
+        FontNameCase{u"A (b) [c] {d} <e> 5% f/g", {}, "A#20#28b#29#20#5Bc#5D#20#7Bd#7D#20#3Ce#3E#205#25#20f#2Fg"},
         // A "#" of the family must not read as the start of an escape.
-        FontNameCase{u"No#1", 0, "No#231"},
-        FontNameCase{u"Açaí Sans", fsItalic, "A#E7a#ED#20Sans,Italic"},
-        FontNameCase{u"MS UI Gothic", fsBold | fsItalic, "MS#20UI#20Gothic"},
-        FontNameCase{u"ＭＳ ゴシック", fsBold,
+        FontNameCase{u"No#1", {}, "No#231"},
+        FontNameCase{u"Açaí Sans", FontStyle::Italic, "A#E7a#ED#20Sans,Italic"},
+        FontNameCase{u"MS UI Gothic", FontStyle::Bold | FontStyle::Italic, "MS#20UI#20Gothic"},
+        FontNameCase{u"ＭＳ ゴシック", FontStyle::Bold,
                      "#EF#BC#AD#EF#BC#B3#20#E3#82#B4#E3#82#B7#E3#83#83#E3#82#AF"}));
 
 TEST(SimulatedStyleFonts, AreTheFixedListOnly) {

@@ -146,7 +146,7 @@ TEST_F(PdfFontObjects, ASubstituteFaceIsEmbeddedAsASubsetKeepingItsGlyphIndices)
 
 TEST_F(PdfFontObjects, TheSubsetTagFollowsTheGlyphsShown) {
   const std::vector<PDFGlyph> a = {{36, 667, QStringLiteral("A")}}, b = {{37, 667, QStringLiteral("B")}};
-  const FontFace& face = FontCatalog::Instance().Face(LiberationSans, 0);
+  const FontFace& face = FontCatalog::Instance().Face(LiberationSans, {});
   EXPECT_EQ(SubsetFontName(face, a), SubsetFontName(face, a));
   EXPECT_NE(SubsetFontName(face, a), SubsetFontName(face, b));
   EXPECT_TRUE(SubsetFontName(face, a).endsWith("+LiberationSans"));

@@ -11,7 +11,7 @@ using namespace quitanza::report;
 
 namespace {
 
-Font MakeFont(const QString& name, FontStyles style = 0, int size = 10) {
+Font MakeFont(const QString& name, FontStyles style = {}, int size = 10) {
   Font font;
   font.Name = name;
   font.Style = style;
@@ -19,7 +19,7 @@ Font MakeFont(const QString& name, FontStyles style = 0, int size = 10) {
   return font;
 }
 
-Font Arial(FontStyles style = 0) { return MakeFont(QStringLiteral("Arial"), style); }
+Font Arial(FontStyles style = {}) { return MakeFont(QStringLiteral("Arial"), style); }
 
 QString UnicodeOf(const PDFFont& font, char16_t glyph) {
   for (const PDFGlyph& used : font.UsedAlphabet()) {
@@ -40,17 +40,17 @@ QString MappedBack(const PDFFont& font, const std::u16string& codes) {
 TEST(PdfFontRegistry, GivesEachFamilyAndStyleItsOwnEntry) {
   PDFFonts fonts;
   EXPECT_EQ(fonts.FindOrAdd(Arial()), 0);
-  EXPECT_EQ(fonts.FindOrAdd(Arial(fsBold)), 1);
-  EXPECT_EQ(fonts.FindOrAdd(MakeFont(QStringLiteral("Arial"), 0, 24)), 0);
+  EXPECT_EQ(fonts.FindOrAdd(Arial(FontStyle::Bold)), 1);
+  EXPECT_EQ(fonts.FindOrAdd(MakeFont(QStringLiteral("Arial"), {}, 24)), 0);
   EXPECT_EQ(fonts.FindOrAdd(MakeFont(QStringLiteral("Times New Roman"))), 2);
-  EXPECT_EQ(fonts.FindOrAdd(Arial(fsBold)), 1);
+  EXPECT_EQ(fonts.FindOrAdd(Arial(FontStyle::Bold)), 1);
   ASSERT_EQ(fonts.Count(), 3);
   EXPECT_EQ(fonts[0].Name(), "/F0");
   EXPECT_EQ(fonts[1].Name(), "/F1");
   EXPECT_EQ(fonts[0].GetFontName(), "Arial");
   EXPECT_EQ(fonts[1].GetFontName(), "Arial,Bold");
   EXPECT_TRUE(fonts[1].Face().IsBold());
-  EXPECT_EQ(fonts[1].SimulatedStyles(fsBold), 0);
+  EXPECT_EQ(fonts[1].SimulatedStyles(FontStyle::Bold), 0);
   EXPECT_EQ(fonts[0].SourceFont().Size(), 750);
   EXPECT_EQ(fonts[0].SourceFont().Height, -1000);
 }
@@ -58,13 +58,13 @@ TEST(PdfFontRegistry, GivesEachFamilyAndStyleItsOwnEntry) {
 TEST(PdfFontRegistry, OneSimulatedStyleEntryServesEveryStyleWithItsRegularFace) {
   PDFFonts fonts;
   const QString gothic = QStringLiteral("MS UI Gothic");
-  EXPECT_EQ(fonts.FindOrAdd(MakeFont(gothic, fsBold)), 0);
+  EXPECT_EQ(fonts.FindOrAdd(MakeFont(gothic, FontStyle::Bold)), 0);
   EXPECT_EQ(fonts.FindOrAdd(MakeFont(gothic)), 0);
-  EXPECT_EQ(fonts.FindOrAdd(MakeFont(gothic, fsItalic | fsUnderline)), 0);
+  EXPECT_EQ(fonts.FindOrAdd(MakeFont(gothic, FontStyle::Italic | FontStyle::Underline)), 0);
   EXPECT_EQ(fonts.Count(), 1);
   EXPECT_FALSE(fonts[0].Face().IsBold());
-  EXPECT_EQ(fonts[0].SimulatedStyles(fsBold | fsUnderline), fsBold);
-  EXPECT_EQ(fonts[0].SimulatedStyles(fsItalic), fsItalic);
+  EXPECT_EQ(fonts[0].SimulatedStyles(FontStyle::Bold | FontStyle::Underline), FontStyle::Bold);
+  EXPECT_EQ(fonts[0].SimulatedStyles(FontStyle::Italic), FontStyle::Italic);
   EXPECT_EQ(fonts[0].GetFontName(), "MS#20UI#20Gothic");
 }
 
@@ -76,12 +76,12 @@ TEST(PdfFontRegistry, ReservesEachFontOnceAndListsAllForEveryPage) {
   fonts.FindOrAdd(Arial());
   writer.NewObject();
   fonts.Reserve(writer);
-  fonts.FindOrAdd(Arial(fsBold));
+  fonts.FindOrAdd(Arial(FontStyle::Bold));
   fonts.Reserve(writer);
   fonts.Reserve(writer);
   EXPECT_EQ(writer.ObjectCount(), 3);
   EXPECT_EQ(fonts.ResourceEntries(), "/F0 2 0 R /F1 3 0 R ");
-  fonts.FindOrAdd(Arial(fsItalic));
+  fonts.FindOrAdd(Arial(FontStyle::Italic));
   EXPECT_THROW(fonts.ResourceEntries(), std::logic_error);
 }
 

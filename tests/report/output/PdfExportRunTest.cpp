@@ -253,10 +253,10 @@ public:
     m_messages.append(message);
     return value == m_cancelDuring + 1;
   }
-  void Stop() override { ++FStopped; }
+  void Stop() override { ++m_stopped; }
 
   int m_cancelDuring;
-  int m_started = 0, FStopped = 0;
+  int m_started = 0, m_stopped = 0;
   QStringList m_messages;
 };
 
@@ -274,7 +274,7 @@ TEST_F(PdfExportRun, CancelDuringPageThreeOfFiveGivesAValidFileOfFourPages) {
   EXPECT_TRUE(report.Errors.IsEmpty());
   EXPECT_EQ(progress.m_messages, (QStringList{QStringLiteral("Exporting page 1"), QStringLiteral("Exporting page 2"),
                                              QStringLiteral("Exporting page 3"), QStringLiteral("Exporting page 4")}));
-  EXPECT_EQ(progress.FStopped, 1);
+  EXPECT_EQ(progress.m_stopped, 1);
   ExpectValidPdf(filter.FileName);
   EXPECT_TRUE(ReadFile(filter.FileName).contains("/Count 4\r\n"));
   const QString third = PdfText(filter.FileName, {QStringLiteral("-f"), QStringLiteral("3"), QStringLiteral("-l"),

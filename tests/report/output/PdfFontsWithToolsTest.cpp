@@ -59,7 +59,7 @@ public:
     writer.WriteLine("%PDF-1.5");
     const int pages = writer.ReserveObject();
 
-    const QByteArray content = ShowLine(RegularLine, 0, 780) + ShowLine(BoldLine, fsBold, 760);
+    const QByteArray content = ShowLine(RegularLine, {}, 780) + ShowLine(BoldLine, FontStyle::Bold, 760);
     const int contentObject = writer.NewObject();
     const QByteArray data = m_encoder.Encode(content, m_settings.compressed, protection, contentObject);
     writer.WriteLine(PdfInt(contentObject) + " 0 obj");

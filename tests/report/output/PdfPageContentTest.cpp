@@ -190,7 +190,7 @@ TEST_F(PdfPageContent, DropShadowShrinksTheBoxOfFillAndFrame) {
 TEST_F(PdfPageContent, UnderlinedAndStruckOutFontsDrawTheirLines) {
   quitanza::report::MemoView& memo = Add<quitanza::report::MemoView>(0, 0, 300, 20);
   Font font;
-  font.Style = fsUnderline | fsStrikeOut;
+  font.Style = FontStyle::Underline | FontStyle::StrikeOut;
   memo.SetFont(font);
   memo.SetText(QStringLiteral("Total"));
   const QByteArray content = Content();

@@ -21,7 +21,7 @@ struct Memo {
   quitanza::report::HAlign hAlign = HAlign::Left;
   quitanza::report::VAlign vAlign = VAlign::Top;
   int rotation = 0;
-  FontStyles style = 0;
+  FontStyles style = {};
   bool tags = false;
 };
 
@@ -124,7 +124,7 @@ TEST_F(TextDrawingTest, JustifiedLineWithoutSpacesIsLeftAligned)
 TEST_F(TextDrawingTest, RightAlignedBoldEndsOnePixelFurtherLeft)
 {
   const auto regular = record({{QStringLiteral("Total")}, {0, 0, 100, 20}, HAlign::Right});
-  const auto bold = record({{QStringLiteral("Total")}, {0, 0, 100, 20}, HAlign::Right, VAlign::Top, 0, fsBold});
+  const auto bold = record({{QStringLiteral("Total")}, {0, 0, 100, 20}, HAlign::Right, VAlign::Top, 0, FontStyle::Bold});
   EXPECT_NEAR(regular[0].X + sum(regular[0].Advances), 100, 0.5);
   EXPECT_NEAR(bold[0].X + sum(bold[0].Advances), 99, 0.5);
 }
@@ -142,10 +142,10 @@ TEST_F(TextDrawingTest, RotationMinusNinetyIsDrawnAsTwoSeventy)
 
 TEST_F(TextDrawingTest, FormattingRunsAreDrawnSeparately)
 {
-  const auto runs = record({{QStringLiteral("<b>Recibo</b> n<sub>2</sub>")}, {0, 0, 300, 40}, HAlign::Left, VAlign::Top, 0, 0, true});
+  const auto runs = record({{QStringLiteral("<b>Recibo</b> n<sub>2</sub>")}, {0, 0, 300, 40}, HAlign::Left, VAlign::Top, 0, {}, true});
   ASSERT_EQ(runs.size(), 3u);
   EXPECT_EQ(runs[0].Text, QStringLiteral("Recibo"));
-  EXPECT_EQ(runs[0].Font.Style, fsBold);
+  EXPECT_EQ(runs[0].Font.Style, FontStyle::Bold);
   EXPECT_EQ(runs[1].Text, QStringLiteral(" n"));
   EXPECT_EQ(runs[1].Font.Style, 0);
   EXPECT_NEAR(runs[1].X, runs[0].X + sum(runs[0].Advances), 0.5);

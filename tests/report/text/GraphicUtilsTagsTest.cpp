@@ -17,7 +17,7 @@ Parsed parse(const QString& source, bool allowTags = true)
 {
   HTMLTagsList parser;
   parser.m_allowTags = allowTags;
-  parser.SetDefaults(clBlack, 12, 0);
+  parser.SetDefaults(clBlack, 12, {});
   Parsed result{source, {}};
   parser.ExpandHTMLTags(result.text, result.tags);
   return result;
@@ -56,7 +56,7 @@ TEST(HTMLTags, EveryCharacterGetsItsFormatting)
   EXPECT_EQ(p.tags[0].Position, 1);
   EXPECT_EQ(p.tags[1].Position, 5);
   EXPECT_EQ(p.tags[0].Style, 0);
-  EXPECT_EQ(p.tags[1].Style, fsBold);
+  EXPECT_EQ(p.tags[1].Style, FontStyle::Bold);
   EXPECT_EQ(p.tags[2].Color, clRed);
   EXPECT_EQ(p.tags[3].Color, clBlack);
   EXPECT_EQ(p.tags[3].Size, 8);
