@@ -41,7 +41,7 @@ void ConsultaWorkflow::Reprint()
   SetReceiptVariable(report, u"Cliente", m_dm.cdsRegCliente.AsString());
   SetReceiptVariable(report, u"CPF_CNPJ", FormatarCpfCnpj(m_dm.cdsRegCNPJ.AsString()));
   SetReceiptVariable(report, u"Referente", m_dm.cdsRegReferente.AsString().toUpper());
-  SetReceiptVariable(report, u"Valor", valor.toBrazilianText(2));
+  SetReceiptVariable(report, u"Valor", valor.ToBrazilianText(2));
   SetReceiptVariable(report, u"CNPJ_Empresa", FormatarCpfCnpj(settings.ReadString(IssuerSection, u"CFP_CNPJ")));
   SetReceiptVariable(report, u"Informacao", ValorPorExtenso(valor).toUpper());
   SetReceiptVariable(report, u"MD5", m_dm.cdsRegAutenticacao.AsString());

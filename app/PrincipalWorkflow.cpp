@@ -22,7 +22,7 @@ const QString IssueErrorPrefix = QStringLiteral("Erro ao gerar recibo: ");
 
 Amount AmountOf(const QString& valor)
 {
-  return Amount::fromDouble(StringToFloat(valor));
+  return Amount::FromDouble(StringToFloat(valor));
 }
 
 std::int32_t NextCodigo(std::int32_t codigo)

@@ -17,7 +17,7 @@ namespace {
 std::unique_ptr<QCoreApplication> createApplication(const Command* command, const QStringList& arguments, int& argc,
                                                     char* argv[])
 {
-  if (!command || !command->needsGui(arguments))
+  if (!command || !command->NeedsGui(arguments))
     return std::make_unique<QCoreApplication>(argc, argv);
   const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   if (noDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -26,7 +26,7 @@ std::unique_ptr<QCoreApplication> createApplication(const Command* command, cons
 }
 
 // Qt's own messages (an unknown option, say) in Portuguese, as ours are.
-void installQtTranslation(QCoreApplication& application)
+void InstallQtTranslation(QCoreApplication& application)
 {
   auto* translator = new QTranslator(&application);
   if (translator->load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -37,7 +37,7 @@ void installQtTranslation(QCoreApplication& application)
 // XDG_RUNTIME_DIR is unset and uses a folder of its own, which is all a
 // command needs: the warning would only hide the command's own output.
 QtMessageHandler qtHandler = nullptr;
-void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void WithoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
   if (type == QtWarningMsg && message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))
     return;
@@ -52,9 +52,9 @@ int main(int argc, char* argv[])
   for (int i = 0; i < argc; ++i)
     arguments << QString::fromLocal8Bit(argv[i]);
 
-  qtHandler = qInstallMessageHandler(withoutRuntimeDirWarning);
+  qtHandler = qInstallMessageHandler(WithoutRuntimeDirWarning);
   const std::unique_ptr<QCoreApplication> application = createApplication(CommandNamedIn(arguments), arguments, argc, argv);
-  installQtTranslation(*application);
+  InstallQtTranslation(*application);
   QTextStream out(stdout);
   QTextStream err(stderr);
   // Without arguments the desktop program will start here; until it exists,

@@ -56,7 +56,7 @@ std::optional<std::int64_t> ticksOfDecimal(QStringView integerDigits, QStringVie
 
 }  // namespace
 
-Amount Amount::fromDouble(double value)
+Amount Amount::FromDouble(double value)
 {
   const double scaled = std::nearbyint(value * TicksPerUnit);  // default rounding: ties to even
   // 2^63 is exactly representable; anything at or beyond it does not fit.
@@ -66,7 +66,7 @@ Amount Amount::fromDouble(double value)
   return Amount(static_cast<std::int64_t>(scaled));
 }
 
-Amount Amount::fromBrazilianText(const QString& text)
+Amount Amount::FromBrazilianText(const QString& text)
 {
   const QString kept = AmountCharacters(text);
   if (!IsAmountNumber(kept))
@@ -86,7 +86,7 @@ Amount Amount::fromBrazilianText(const QString& text)
   return Amount(negative ? -*magnitude : *magnitude);
 }
 
-std::int64_t Amount::roundedToDecimals(int decimals) const
+std::int64_t Amount::RoundedToDecimals(int decimals) const
 {
   if (decimals < 0 || decimals > 4)
     throw std::invalid_argument("Amount::roundedToDecimals: decimals must be 0 to 4");
@@ -99,12 +99,12 @@ std::int64_t Amount::roundedToDecimals(int decimals) const
   return quotient;
 }
 
-QString Amount::toBrazilianText(int decimals) const
+QString Amount::ToBrazilianText(int decimals) const
 {
   if (decimals < 2 || decimals > 6)
-    throw std::invalid_argument("Amount::toBrazilianText: decimals must be 2 to 6");
+    throw std::invalid_argument("Amount::ToBrazilianText: decimals must be 2 to 6");
   const int meaningfulDecimals = std::min(decimals, 4);
-  const std::int64_t rounded = roundedToDecimals(meaningfulDecimals);
+  const std::int64_t rounded = RoundedToDecimals(meaningfulDecimals);
   // Unsigned magnitude: the most negative count has no positive counterpart.
   const std::uint64_t magnitude = rounded < 0 ? 0 - static_cast<std::uint64_t>(rounded) : static_cast<std::uint64_t>(rounded);
   const std::uint64_t scale = static_cast<std::uint64_t>(powerOfTen(meaningfulDecimals));

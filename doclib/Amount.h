@@ -15,29 +15,29 @@ public:
   static constexpr std::int64_t TicksPerUnit = 10000;
 
   constexpr Amount() = default;
-  static constexpr Amount fromTicks(std::int64_t ticks) { return Amount(ticks); }
+  static constexpr Amount FromTicks(std::int64_t ticks) { return Amount(ticks); }
 
   // Nearest count of ten-thousandths, ties to the even count.
   // Throws InvalidInputError when the number is not finite or out of range.
-  static Amount fromDouble(double value);
+  static Amount FromDouble(double value);
 
   // Reads a Brazilian amount text the way an amount field does (thousands
   // points, a currency prefix and earlier commas ignored; see AmountCharacters)
   // and rounds its exact decimal value to ten-thousandths, ties to even.
   // Throws InvalidInputError when nothing numeric is left or it is out of range.
-  static Amount fromBrazilianText(const QString& text);
+  static Amount FromBrazilianText(const QString& text);
 
-  constexpr std::int64_t ticks() const { return m_ticks; }
-  double toDouble() const { return static_cast<double>(m_ticks) / TicksPerUnit; }
+  constexpr std::int64_t Ticks() const { return m_ticks; }
+  double ToDouble() const { return static_cast<double>(m_ticks) / TicksPerUnit; }
 
   // The count rounded to the given number of decimals (0 to 4), half away
   // from zero, expressed in units of that many decimals: 1,005 -> 101 at 2.
-  std::int64_t roundedToDecimals(int decimals) const;
+  std::int64_t RoundedToDecimals(int decimals) const;
 
   // Brazilian form with thousands points and exactly `decimals` decimals
   // (2 to 6), rounded half away from zero: 1.234,50; -0,50; 0,000000.
   // Only four decimals carry information: a fifth and sixth are always 0.
-  QString toBrazilianText(int decimals) const;
+  QString ToBrazilianText(int decimals) const;
 
   constexpr auto operator<=>(const Amount&) const = default;
 

@@ -72,7 +72,7 @@ QString phraseOf(Check check, const QString& text, const QString& uf)
 bool isMissing(const QString& text, const EditSettings& settings)
 {
   const QString trimmed = TrimBlanks(text);
-  return trimmed.isEmpty() || (settings.Caracter == Caracters::Real && Amount::fromBrazilianText(text).ticks() == 0) ||
+  return trimmed.isEmpty() || (settings.Caracter == Caracters::Real && Amount::FromBrazilianText(text).Ticks() == 0) ||
          (settings.Check == Check::Telefone && trimmed.size() == 2);
 }
 
@@ -86,8 +86,8 @@ QString ApplyCharCase(Check check, const QString& text)
 QString FormatValue(const QString& text, int casasDecimais)
 {
   const int decimals = std::clamp(casasDecimais, 2, 6);
-  const Amount amount = OnlyDigits(text).isEmpty() ? Amount() : Amount::fromBrazilianText(text);
-  return amount.toBrazilianText(decimals);
+  const Amount amount = OnlyDigits(text).isEmpty() ? Amount() : Amount::FromBrazilianText(text);
+  return amount.ToBrazilianText(decimals);
 }
 
 QString RefusalMessage(Check check, const QString& text, const QString& uf)

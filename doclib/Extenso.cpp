@@ -56,7 +56,7 @@ QString groupWords(std::int64_t groupValue, QStringView singularSuffix, QStringV
 QString wordsOfMagnitude(std::int64_t ticks, const QString& currencySingular, const QString& currencyPlural,
                          const QString& centSingular, const QString& centPlural)
 {
-  const std::int64_t centavos = Amount::fromTicks(ticks).roundedToDecimals(2);
+  const std::int64_t centavos = Amount::FromTicks(ticks).RoundedToDecimals(2);
   const std::int64_t wholeUnits = centavos / 100;
   const std::int64_t cents = centavos % 100;
 
@@ -119,14 +119,14 @@ QString Extenso(Amount amount, const QString& currencySingular, const QString& c
   const QString tooLarge = QStringLiteral("Valor Muito Extenso");
   // Checked before any arithmetic, so the most negative count cannot overflow.
   constexpr std::int64_t tenToTheSixteen = 10'000'000'000'000'000;
-  if (amount.ticks() >= tenToTheSixteen || amount.ticks() <= -tenToTheSixteen)
+  if (amount.Ticks() >= tenToTheSixteen || amount.Ticks() <= -tenToTheSixteen)
     return tooLarge;
 
-  const std::int64_t magnitude = toFifteenSignificantDigits(std::abs(amount.ticks()));
+  const std::int64_t magnitude = toFifteenSignificantDigits(std::abs(amount.Ticks()));
   if (magnitude > largestWrittenTicks)
     return tooLarge;
   const QString words = wordsOfMagnitude(magnitude, currencySingular, currencyPlural, centSingular, centPlural);
-  return amount.ticks() < 0 && !words.isEmpty() ? QStringLiteral("Menos ") + words : words;
+  return amount.Ticks() < 0 && !words.isEmpty() ? QStringLiteral("Menos ") + words : words;
 }
 
 }  // namespace quitanza::doclib

@@ -16,7 +16,7 @@ public:
   {
   }
 
-  QString message() const { return m_message; }
+  QString Message() const { return m_message; }
 
 private:
   QString m_message;

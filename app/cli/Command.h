@@ -31,21 +31,21 @@ class Command {
 public:
   virtual ~Command() = default;
 
-  virtual QString name() const = 0;
-  virtual QString summary() const = 0;
-  virtual QList<PositionalArgument> positionalArguments() const = 0;
-  virtual QList<QCommandLineOption> options() const { return {}; }
+  virtual QString Name() const = 0;
+  virtual QString Summary() const = 0;
+  virtual QList<PositionalArgument> PositionalArguments() const = 0;
+  virtual QList<QCommandLineOption> Options() const { return {}; }
 
   // Commands that draw (reports, previews) need a QGuiApplication; the others
   // start with a QCoreApplication and need no display. `arguments` is the
   // whole command line, for commands that draw only with some options.
-  virtual bool needsGui(const QStringList& arguments) const
+  virtual bool NeedsGui(const QStringList& arguments) const
   {
     Q_UNUSED(arguments);
     return false;
   }
 
-  virtual void run(const CommandInvocation& invocation) const = 0;
+  virtual void Run(const CommandInvocation& invocation) const = 0;
 };
 
 }  // namespace quitanza::app

@@ -15,7 +15,7 @@ using namespace doclib;
 
 namespace {
 
-QCommandLineOption dataDirectoryOption()
+QCommandLineOption DataDirectoryOption()
 {
   return QCommandLineOption(
     QStringLiteral("dados"),
@@ -23,29 +23,29 @@ QCommandLineOption dataDirectoryOption()
     QStringLiteral("PASTA"));
 }
 
-QCommandLineOption helpOption()
+QCommandLineOption HelpOption()
 {
   return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Mostra esta ajuda."));
 }
 
-QList<QCommandLineOption> globalOptions()
+QList<QCommandLineOption> GlobalOptions()
 {
-  return {dataDirectoryOption(), helpOption()};
+  return {DataDirectoryOption(), HelpOption()};
 }
 
 // "-5,00" is an amount, not a cluster of short options.
-bool isNegativeNumber(const QString& token)
+bool IsNegativeNumber(const QString& token)
 {
   return token.size() > 1 && token.startsWith(u'-') && (token.at(1).isDigit() || token.at(1) == u',');
 }
 
-bool isOption(const QString& token)
+bool IsOption(const QString& token)
 {
-  return token.size() > 1 && token.startsWith(u'-') && !isNegativeNumber(token);
+  return token.size() > 1 && token.startsWith(u'-') && !IsNegativeNumber(token);
 }
 
 // Whether `token` (--name or -n, without "=value") names an option that takes a value.
-bool takesSeparateValue(const QString& token, const QList<QCommandLineOption>& options)
+bool TakesSeparateValue(const QString& token, const QList<QCommandLineOption>& options)
 {
   if (token.contains(u'='))
     return false;
@@ -65,7 +65,7 @@ struct SplitArguments {
 
 // Tells options from positional arguments, knowing which options take a
 // value, so that negative amounts can be given as they are written.
-SplitArguments split(const QStringList& arguments, const QList<QCommandLineOption>& options)
+SplitArguments SplitCommandLine(const QStringList& arguments, const QList<QCommandLineOption>& options)
 {
   SplitArguments result;
   bool onlyPositionals = false;
@@ -73,9 +73,9 @@ SplitArguments split(const QStringList& arguments, const QList<QCommandLineOptio
     const QString& token = arguments.at(i);
     if (!onlyPositionals && token == u"--") {
       onlyPositionals = true;
-    } else if (!onlyPositionals && isOption(token)) {
+    } else if (!onlyPositionals && IsOption(token)) {
       result.options << token;
-      if (takesSeparateValue(token, options) && i + 1 < arguments.size())
+      if (TakesSeparateValue(token, options) && i + 1 < arguments.size())
         result.options << arguments.at(++i);
     } else if (result.commandName.isEmpty()) {
       result.commandName = token;
@@ -86,9 +86,9 @@ SplitArguments split(const QStringList& arguments, const QList<QCommandLineOptio
   return result;
 }
 
-void checkArgumentCount(const Command& command, const QStringList& given)
+void CheckArgumentCount(const Command& command, const QStringList& given)
 {
-  const QList<PositionalArgument> expected = command.positionalArguments();
+  const QList<PositionalArgument> expected = command.PositionalArguments();
   const auto required = std::count_if(expected.cbegin(), expected.cend(),
                                       [](const PositionalArgument& argument) { return argument.required; });
   if (given.size() < required)
@@ -97,26 +97,26 @@ void checkArgumentCount(const Command& command, const QStringList& given)
     throw UsageError(QStringLiteral("Argumento a mais: %1").arg(given.at(expected.size())));
 }
 
-QString dataDirectoryFrom(const QCommandLineParser& parser)
+QString DataDirectoryFrom(const QCommandLineParser& parser)
 {
   return parser.isSet(QStringLiteral("dados")) ? parser.value(QStringLiteral("dados"))
                                                : QCoreApplication::applicationDirPath();
 }
 
-ExitCode runCommand(const Command& command, const SplitArguments& split, QTextStream& out, QTextStream& err)
+ExitCode RunCommand(const Command& command, const SplitArguments& split, QTextStream& out, QTextStream& err)
 {
-  const QList<QCommandLineOption> options = command.options() + globalOptions();
+  const QList<QCommandLineOption> options = command.Options() + GlobalOptions();
   QCommandLineParser parser;
   parser.addOptions(options);
   if (!parser.parse(QStringList{QStringLiteral("quitanza")} + split.options + QStringList{QStringLiteral("--")} +
                     split.positionals))
     throw UsageError(parser.errorText());
   if (parser.isSet(QStringLiteral("help"))) {
-    out << CommandHelp(command, globalOptions());
+    out << CommandHelp(command, GlobalOptions());
     return ExitCode::Done;
   }
-  checkArgumentCount(command, split.positionals);
-  command.run(CommandInvocation{parser, split.positionals, dataDirectoryFrom(parser), out, err});
+  CheckArgumentCount(command, split.positionals);
+  command.Run(CommandInvocation{parser, split.positionals, DataDirectoryFrom(parser), out, err});
   return ExitCode::Done;
 }
 
@@ -124,33 +124,33 @@ ExitCode runCommand(const Command& command, const SplitArguments& split, QTextSt
 
 const Command* CommandNamedIn(const QStringList& arguments)
 {
-  return FindCommand(split(arguments, globalOptions()).commandName);
+  return FindCommand(SplitCommandLine(arguments, GlobalOptions()).commandName);
 }
 
 ExitCode RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-  const SplitArguments globalSplit = split(arguments, globalOptions());
+  const SplitArguments globalSplit = SplitCommandLine(arguments, GlobalOptions());
   const Command* command = FindCommand(globalSplit.commandName);
   if (!command) {
     const bool helpAsked = globalSplit.options.contains(u"--help") || globalSplit.options.contains(u"-h");
     if (globalSplit.commandName.isEmpty() && helpAsked) {
-      out << GlobalHelp(globalOptions());
+      out << GlobalHelp(GlobalOptions());
       return ExitCode::Done;
     }
     if (!globalSplit.commandName.isEmpty())
       err << QStringLiteral("Comando desconhecido: %1\n\n").arg(globalSplit.commandName);
-    err << GlobalHelp(globalOptions());
+    err << GlobalHelp(GlobalOptions());
     return ExitCode::Usage;
   }
 
   try {
-    return runCommand(*command, split(arguments, command->options() + globalOptions()), out, err);
+    return RunCommand(*command, SplitCommandLine(arguments, command->Options() + GlobalOptions()), out, err);
   } catch (const UsageError& error) {
-    err << error.message() << u'\n'
-        << QStringLiteral("\"quitanza %1 --help\" mostra como usar o comando.\n").arg(command->name());
+    err << error.Message() << u'\n'
+        << QStringLiteral("\"quitanza %1 --help\" mostra como usar o comando.\n").arg(command->Name());
     return ExitCode::Usage;
   } catch (const InvalidInputError& error) {
-    err << error.message() << u'\n';
+    err << error.Message() << u'\n';
     return ExitCode::Refused;
   } catch (const std::exception& error) {
     err << QString::fromUtf8(error.what()) << u'\n';

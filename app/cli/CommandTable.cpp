@@ -30,7 +30,7 @@ const std::vector<std::unique_ptr<Command>>& Commands()
 const Command* FindCommand(const QString& name)
 {
   for (const auto& command : Commands())
-    if (command->name() == name)
+    if (command->Name() == name)
       return command.get();
   return nullptr;
 }

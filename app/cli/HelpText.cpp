@@ -13,7 +13,7 @@ namespace {
 
 using Row = std::pair<QString, QString>;
 
-QString twoColumns(const QList<Row>& rows)
+QString TwoColumns(const QList<Row>& rows)
 {
   qsizetype width = 0;
   for (const Row& row : rows)
@@ -24,7 +24,7 @@ QString twoColumns(const QList<Row>& rows)
   return text;
 }
 
-QString optionSyntax(const QCommandLineOption& option)
+QString OptionSyntax(const QCommandLineOption& option)
 {
   QStringList names;
   for (const QString& name : option.names())
@@ -35,12 +35,12 @@ QString optionSyntax(const QCommandLineOption& option)
   return syntax;
 }
 
-QString optionsSection(const QList<QCommandLineOption>& options)
+QString OptionsSection(const QList<QCommandLineOption>& options)
 {
   QList<Row> rows;
   for (const QCommandLineOption& option : options)
-    rows.append({optionSyntax(option), option.description()});
-  return QStringLiteral("Opções:\n") + twoColumns(rows);
+    rows.append({OptionSyntax(option), option.description()});
+  return QStringLiteral("Opções:\n") + TwoColumns(rows);
 }
 
 }  // namespace
@@ -49,24 +49,24 @@ QString GlobalHelp(const QList<QCommandLineOption>& globalOptions)
 {
   QList<Row> commandRows;
   for (const auto& command : Commands())
-    commandRows.append({command->name(), command->summary()});
+    commandRows.append({command->Name(), command->Summary()});
   return QStringLiteral("Uso: quitanza [--dados PASTA] COMANDO [argumentos] [opções]\n\nComandos:\n") +
-         twoColumns(commandRows) + u'\n' + optionsSection(globalOptions) +
+         TwoColumns(commandRows) + u'\n' + OptionsSection(globalOptions) +
          QStringLiteral("\n\"quitanza COMANDO --help\" mostra os argumentos de cada comando.\n");
 }
 
 QString CommandHelp(const Command& command, const QList<QCommandLineOption>& globalOptions)
 {
-  QString usage = QStringLiteral("Uso: quitanza ") + command.name() + QStringLiteral(" [opções]");
+  QString usage = QStringLiteral("Uso: quitanza ") + command.Name() + QStringLiteral(" [opções]");
   QList<Row> argumentRows;
-  for (const PositionalArgument& argument : command.positionalArguments()) {
+  for (const PositionalArgument& argument : command.PositionalArguments()) {
     usage += u' ' + (argument.required ? argument.name : u'[' + argument.name + u']');
     argumentRows.append({argument.name, argument.description});
   }
-  QString text = usage + u'\n' + command.summary() + u'\n';
+  QString text = usage + u'\n' + command.Summary() + u'\n';
   if (!argumentRows.isEmpty())
-    text += QStringLiteral("\nArgumentos:\n") + twoColumns(argumentRows);
-  return text + u'\n' + optionsSection(command.options() + globalOptions);
+    text += QStringLiteral("\nArgumentos:\n") + TwoColumns(argumentRows);
+  return text + u'\n' + OptionsSection(command.Options() + globalOptions);
 }
 
 }  // namespace quitanza::app

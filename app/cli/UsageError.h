@@ -12,7 +12,7 @@ class UsageError : public std::runtime_error {
 public:
   explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
 
-  QString message() const { return m_message; }
+  QString Message() const { return m_message; }
 
 private:
   QString m_message;

@@ -12,7 +12,7 @@ using namespace report;
 
 namespace {
 
-constexpr long double mm(long double millimetres) { return millimetres * fr1mm; }
+constexpr long double Millimetres(long double millimetres) { return millimetres * fr1mm; }
 
 enum class ObjectKind { Shape, Line, Picture, Memo };
 
@@ -32,38 +32,38 @@ using K = ObjectKind;
 
 // clang-format off
 constexpr std::array<ObjectSpec, 31> kFirstCopy = {{
-    {K::Shape,   u"Shape1",     mm(2),    mm(2),    mm(186),   mm(113),  0,  false, HAlign::Left,   u""},
-    {K::Line,    u"Line1",      mm(2),    mm(27),   mm(186),   0,        0,  false, HAlign::Left,   u""},
-    {K::Line,    u"Line2",      548.71L,  mm(2),    0,         mm(25),   0,  false, HAlign::Left,   u""},
-    {K::Picture, u"Picture1",   mm(4),    13.12L,   mm(33),    mm(22),   0,  false, HAlign::Left,   u""},
-    {K::Memo,    u"Empresa",    148.30L,  8.12L,    mm(105),   mm(5),    16, true,  HAlign::Center, u"[Empresa]"},
-    {K::Memo,    u"CPF_CNPJ",   148.30L,  29.24L,   mm(105),   mm(5),    11, true,  HAlign::Center, u"[CNPJ_Empresa]"},
-    {K::Memo,    u"Endereco",   148.30L,  44.47L,   mm(105),   mm(5),    11, false, HAlign::Center, u"[Endereco]"},
-    {K::Memo,    u"Cidade",     148.30L,  58.69L,   mm(105),   mm(5),    11, false, HAlign::Center, u"[Cidade]"},
-    {K::Memo,    u"Email_Site", 148.30L,  83.83L,   mm(105),   mm(4),    11, false, HAlign::Center, u"[Email_Site]"},
-    {K::Memo,    u"Memo1",      548.9295L, 11.11812L, mm(43),  mm(5),    16, true,  HAlign::Center, u"RECIBO"},
-    {K::Memo,    u"Codigo",     552.49L,  mm(9),    mm(41),    mm(5),    12, false, HAlign::Center, u"[Codigo]"},
-    {K::Shape,   u"Shape2",     582.72L,  60.35L,   mm(32),    mm(7),    0,  false, HAlign::Left,   u""},
-    {K::Memo,    u"Memo2",      556.27L,  64.13L,   mm(7),     mm(5),    13, true,  HAlign::Left,   u"R$:"},
-    {K::Memo,    u"Valor",      584.72L,  64.03L,   mm(31),    mm(5),    13, true,  HAlign::Center, u"[Valor]"},
-    {K::Memo,    u"Memo3",      mm(4),    mm(31),   109.17L,   mm(5),    0,  false, HAlign::Left,   u"Recebi(emos) de:"},
-    {K::Memo,    u"Cliente",    130.71L,  113.02L,  mm(151),   mm(5),    0,  false, HAlign::Left,   u"[CPF_CNPJ] - [Cliente]"},
-    {K::Line,    u"Line3",      mm(35),   134.28L,  mm(151),   0,        0,  false, HAlign::Left,   u""},
+    {K::Shape,   u"Shape1",     Millimetres(2),    Millimetres(2),    Millimetres(186),   Millimetres(113),  0,  false, HAlign::Left,   u""},
+    {K::Line,    u"Line1",      Millimetres(2),    Millimetres(27),   Millimetres(186),   0,        0,  false, HAlign::Left,   u""},
+    {K::Line,    u"Line2",      548.71L,  Millimetres(2),    0,         Millimetres(25),   0,  false, HAlign::Left,   u""},
+    {K::Picture, u"Picture1",   Millimetres(4),    13.12L,   Millimetres(33),    Millimetres(22),   0,  false, HAlign::Left,   u""},
+    {K::Memo,    u"Empresa",    148.30L,  8.12L,    Millimetres(105),   Millimetres(5),    16, true,  HAlign::Center, u"[Empresa]"},
+    {K::Memo,    u"CPF_CNPJ",   148.30L,  29.24L,   Millimetres(105),   Millimetres(5),    11, true,  HAlign::Center, u"[CNPJ_Empresa]"},
+    {K::Memo,    u"Endereco",   148.30L,  44.47L,   Millimetres(105),   Millimetres(5),    11, false, HAlign::Center, u"[Endereco]"},
+    {K::Memo,    u"Cidade",     148.30L,  58.69L,   Millimetres(105),   Millimetres(5),    11, false, HAlign::Center, u"[Cidade]"},
+    {K::Memo,    u"Email_Site", 148.30L,  83.83L,   Millimetres(105),   Millimetres(4),    11, false, HAlign::Center, u"[Email_Site]"},
+    {K::Memo,    u"Memo1",      548.9295L, 11.11812L, Millimetres(43),  Millimetres(5),    16, true,  HAlign::Center, u"RECIBO"},
+    {K::Memo,    u"Codigo",     552.49L,  Millimetres(9),    Millimetres(41),    Millimetres(5),    12, false, HAlign::Center, u"[Codigo]"},
+    {K::Shape,   u"Shape2",     582.72L,  60.35L,   Millimetres(32),    Millimetres(7),    0,  false, HAlign::Left,   u""},
+    {K::Memo,    u"Memo2",      556.27L,  64.13L,   Millimetres(7),     Millimetres(5),    13, true,  HAlign::Left,   u"R$:"},
+    {K::Memo,    u"Valor",      584.72L,  64.03L,   Millimetres(31),    Millimetres(5),    13, true,  HAlign::Center, u"[Valor]"},
+    {K::Memo,    u"Memo3",      Millimetres(4),    Millimetres(31),   109.17L,   Millimetres(5),    0,  false, HAlign::Left,   u"Recebi(emos) de:"},
+    {K::Memo,    u"Cliente",    130.71L,  113.02L,  Millimetres(151),   Millimetres(5),    0,  false, HAlign::Left,   u"[CPF_CNPJ] - [Cliente]"},
+    {K::Line,    u"Line3",      Millimetres(35),   134.28L,  Millimetres(151),   0,        0,  false, HAlign::Left,   u""},
     {K::Memo,    u"Memo9",      16,       145,      108,       16,       0,  false, HAlign::Left,   u"A importância de:"},
-    {K::Memo,    u"Informacao", mm(35),   141.06L,  mm(151),   mm(5),    0,  false, HAlign::Left,   u"[Informacao]"},
-    {K::Line,    u"Line4",      mm(35),   161.96L,  mm(151),   0,        0,  false, HAlign::Left,   u""},
-    {K::Memo,    u"Memo4",      mm(4),    169.39L,  mm(29),    mm(5),    0,  false, HAlign::Left,   u"Referente a........:"},
-    {K::Memo,    u"Referente",  mm(35),   168.61L,  mm(151),   mm(22),   0,  false, HAlign::Left,   u"[Referente]"},
-    {K::Memo,    u"Date",       mm(4),    277.02L,  mm(183),   mm(5),    13, false, HAlign::Left,   u"[CidadeData] , [Date]"},
-    {K::Line,    u"Line5",      328.94L,  367.82L,  mm(99),    0,        0,  false, HAlign::Left,   u""},
-    {K::Memo,    u"Memo7",      328.94L,  371.16L,  mm(99),    mm(5),    13, false, HAlign::Center, u"Assinatura"},
-    {K::Memo,    u"Memo6",      13.98L,   381.17L,  mm(25),    mm(3),    8,  false, HAlign::Left,   u"Desenvolvido por:"},
-    {K::Line,    u"Line7",      13.98L,   394.29L,  mm(47),    0,        0,  false, HAlign::Left,   u""},
-    {K::Picture, u"Picture2",   14.12L,   399.85L,  mm(11),    mm(8),    0,  false, HAlign::Left,   u""},
-    {K::Memo,    u"Memo5",      58.25L,   399.85L,  mm(50),    mm(8),    8,  false, HAlign::Left,
+    {K::Memo,    u"Informacao", Millimetres(35),   141.06L,  Millimetres(151),   Millimetres(5),    0,  false, HAlign::Left,   u"[Informacao]"},
+    {K::Line,    u"Line4",      Millimetres(35),   161.96L,  Millimetres(151),   0,        0,  false, HAlign::Left,   u""},
+    {K::Memo,    u"Memo4",      Millimetres(4),    169.39L,  Millimetres(29),    Millimetres(5),    0,  false, HAlign::Left,   u"Referente a........:"},
+    {K::Memo,    u"Referente",  Millimetres(35),   168.61L,  Millimetres(151),   Millimetres(22),   0,  false, HAlign::Left,   u"[Referente]"},
+    {K::Memo,    u"Date",       Millimetres(4),    277.02L,  Millimetres(183),   Millimetres(5),    13, false, HAlign::Left,   u"[CidadeData] , [Date]"},
+    {K::Line,    u"Line5",      328.94L,  367.82L,  Millimetres(99),    0,        0,  false, HAlign::Left,   u""},
+    {K::Memo,    u"Memo7",      328.94L,  371.16L,  Millimetres(99),    Millimetres(5),    13, false, HAlign::Center, u"Assinatura"},
+    {K::Memo,    u"Memo6",      13.98L,   381.17L,  Millimetres(25),    Millimetres(3),    8,  false, HAlign::Left,   u"Desenvolvido por:"},
+    {K::Line,    u"Line7",      13.98L,   394.29L,  Millimetres(47),    0,        0,  false, HAlign::Left,   u""},
+    {K::Picture, u"Picture2",   14.12L,   399.85L,  Millimetres(11),    Millimetres(8),    0,  false, HAlign::Left,   u""},
+    {K::Memo,    u"Memo5",      58.25L,   399.85L,  Millimetres(50),    Millimetres(8),    8,  false, HAlign::Left,
      u"Quitanza - emissão de recibos\r\nwww.quitanza.com.br\r\ncontato@quitanza.com.br"},
-    {K::Memo,    u"Memo8",      591.28L,  417.53L,  mm(30),    mm(5),    11, false, HAlign::Right,  u"1° Via"},
-    {K::Memo,    u"MD5",        328.94L,  419.91L,  mm(94),    mm(5),    9,  false, HAlign::Left,   u"Autenticação: [MD5]"},
+    {K::Memo,    u"Memo8",      591.28L,  417.53L,  Millimetres(30),    Millimetres(5),    11, false, HAlign::Right,  u"1° Via"},
+    {K::Memo,    u"MD5",        328.94L,  419.91L,  Millimetres(94),    Millimetres(5),    9,  false, HAlign::Left,   u"Autenticação: [MD5]"},
 }};
 // clang-format on
 
@@ -79,7 +79,7 @@ constexpr std::array<std::pair<QStringView, QStringView>, 31> kTwins = {{
     {u"Memo29", u"Memo5"},      {u"Memo23", u"Memo8"},      {u"Memo28", u"MD5"},
 }};
 
-constexpr long double kCopyPitch = mm(160);
+constexpr long double kCopyPitch = Millimetres(160);
 
 // What the receipt certifies is shown whole: a text too long for its box at
 // the template's size is set smaller, down to these sizes in points (the
@@ -159,7 +159,7 @@ void BuildCutLine(ReportPage& page)
 {
   auto* cut = new LineView(&page);
   cut->SetName(QStringLiteral("Line6"));
-  cut->SetBounds(0, 525.13L, mm(190), 0);
+  cut->SetBounds(0, 525.13L, Millimetres(190), 0);
   cut->Diagonal = true;
   cut->Frame.SetStyle(FrameStyle::Dot);
 }
@@ -177,10 +177,10 @@ void BuildSecondCopy(Report& report, ReportPage& page)
   via->SetText(QStringLiteral("2° Via"));
   via->SetTop(417.53L + 605.95L);
   report.FindObject(QStringLiteral("Memo24"))->SetLeft(550.49L);
-  report.FindObject(QStringLiteral("Memo24"))->SetWidth(mm(42));
+  report.FindObject(QStringLiteral("Memo24"))->SetWidth(Millimetres(42));
   report.FindObject(QStringLiteral("Memo27"))->SetLeft(130.77L);
-  report.FindObject(QStringLiteral("Memo22"))->SetWidth(mm(182));
-  report.FindObject(QStringLiteral("Memo28"))->SetWidth(mm(95));
+  report.FindObject(QStringLiteral("Memo22"))->SetWidth(Millimetres(182));
+  report.FindObject(QStringLiteral("Memo28"))->SetWidth(Millimetres(95));
 }
 
 // The payment receipt says who was paid instead of who paid.

@@ -82,7 +82,7 @@ bool RoundsUp(QStringView droppedDigits, bool lastKeptIsOdd)
 
 QString CurrencyToText(Amount amount)
 {
-  const std::int64_t tenThousandths = amount.ticks();
+  const std::int64_t tenThousandths = amount.Ticks();
   const bool negative = tenThousandths < 0;
   // Through unsigned arithmetic: the most negative value has no positive twin.
   const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(tenThousandths) : static_cast<std::uint64_t>(tenThousandths);
@@ -118,7 +118,7 @@ Amount CurrencyFromText(QStringView text)
 
   const std::uint64_t limit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + (decimal.Negative ? 1 : 0);
   if (magnitude > limit) throw AmountOutOfRange(text);
-  return Amount::fromTicks(decimal.Negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude));
+  return Amount::FromTicks(decimal.Negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude));
 }
 
 }  // namespace quitanza::platform

@@ -14,7 +14,7 @@ constexpr std::int64_t NullData = std::numeric_limits<std::int64_t>::min();
 }  // namespace
 
 PackedRecord::PackedRecord(const ReceiptRecord& record)
-  : m_valor(record.Valor.ticks()),
+  : m_valor(record.Valor.Ticks()),
     m_tipo(record.Tipo),
     m_codigo(record.Codigo),
     m_data(record.Data.isValid() ? record.Data.toMSecsSinceEpoch() : NullData)
@@ -34,7 +34,7 @@ ReceiptRecord PackedRecord::Unpack() const
   ReceiptRecord record;
   record.Cliente = text(0, m_ends[0]);
   record.CNPJ = text(m_ends[0], m_ends[1]);
-  record.Valor = Amount::fromTicks(m_valor);
+  record.Valor = Amount::FromTicks(m_valor);
   record.Referente = text(m_ends[1], m_ends[2]);
   record.Tipo = m_tipo;
   record.Codigo = m_codigo;

@@ -45,7 +45,7 @@ TEST(CommandLine, WritesAmountsInWordsLikeTheLibrary)
     const QString text = QString::fromUtf16(amount);
     const Outcome outcome = runQuitanza({QStringLiteral("extenso"), text});
     EXPECT_EQ(outcome.exitCode, ExitCode::Done) << text.toStdString();
-    EXPECT_EQ(outcome.out, line(ValorPorExtenso(Amount::fromBrazilianText(text))));
+    EXPECT_EQ(outcome.out, line(ValorPorExtenso(Amount::FromBrazilianText(text))));
   }
   EXPECT_EQ(runQuitanza({QStringLiteral("extenso"), QStringLiteral("1.234,56")}).out,
             QStringLiteral("Um Mil, Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos\n"));
@@ -191,7 +191,7 @@ TEST(CommandLine, NamesTheCommandBeforeAnyApplicationExists)
   EXPECT_EQ(CommandNamedIn({QStringLiteral("quitanza")}), nullptr);
   EXPECT_EQ(CommandNamedIn({QStringLiteral("quitanza"), QStringLiteral("desconhecido")}), nullptr);
   const QStringList validar = {QStringLiteral("quitanza"), QStringLiteral("validar")};
-  EXPECT_FALSE(CommandNamedIn(validar)->needsGui(validar));
+  EXPECT_FALSE(CommandNamedIn(validar)->NeedsGui(validar));
 }
 
 TEST(CommandLine, ReportsStartTheWindowSystemOnlyForOutputsThatDraw)
@@ -199,9 +199,9 @@ TEST(CommandLine, ReportsStartTheWindowSystemOnlyForOutputsThatDraw)
   const QStringList relatorio = {QStringLiteral("quitanza"), QStringLiteral("relatorio"), QStringLiteral("R.fr3")};
   const Command* command = CommandNamedIn(relatorio);
   ASSERT_NE(command, nullptr);
-  EXPECT_FALSE(command->needsGui(relatorio + QStringList{QStringLiteral("--fp3"), QStringLiteral("r.fp3")}));
+  EXPECT_FALSE(command->NeedsGui(relatorio + QStringList{QStringLiteral("--fp3"), QStringLiteral("r.fp3")}));
   for (const QStringList& output : {QStringList{QStringLiteral("--pdf"), QStringLiteral("r.pdf")},
                                     QStringList{QStringLiteral("--pdf=r.pdf")},
                                     QStringList{QStringLiteral("--png"), QStringLiteral("r")}})
-    EXPECT_TRUE(command->needsGui(relatorio + output)) << output.join(u' ').toStdString();
+    EXPECT_TRUE(command->NeedsGui(relatorio + output)) << output.join(u' ').toStdString();
 }

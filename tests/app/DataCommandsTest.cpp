@@ -145,7 +145,7 @@ TEST_F(DataCommandsTest, ListarShowsTheRegisterInItsOrder)
   ReceiptRecord pagamento = Receipt(2);
   pagamento.Tipo = 1;
   pagamento.Cliente = QStringLiteral(u"D'ÁVILA");
-  pagamento.Valor = Amount::fromBrazilianText(QStringLiteral("1.234,5"));
+  pagamento.Valor = Amount::FromBrazilianText(QStringLiteral("1.234,5"));
   pagamento.Data = QDateTime(QDate(2026, 12, 11), QTime(9, 5, 30));
   WriteRegister({Receipt(9), pagamento});
 

@@ -50,11 +50,11 @@ TEST_F(DataModuleTest, FieldObjectsFillTheInsertedRowAndReadTheCurrentOne)
 {
   Dm->cdsReg.Insert();
   Dm->cdsRegCliente.SetAsString(QString(250, u'Ç'));
-  Dm->cdsRegValor.SetAsCurrency(Amount::fromBrazilianText(QStringLiteral("1.500,00")));
+  Dm->cdsRegValor.SetAsCurrency(Amount::FromBrazilianText(QStringLiteral("1.500,00")));
   Dm->cdsRegTipo.SetAsInteger(1);
   Dm->cdsReg.Post();
   EXPECT_EQ(Dm->cdsRegCliente.AsString(), QString(200, u'Ç'));
-  EXPECT_EQ(Dm->cdsRegValor.AsCurrency(), Amount::fromTicks(15000000));
+  EXPECT_EQ(Dm->cdsRegValor.AsCurrency(), Amount::FromTicks(15000000));
   EXPECT_EQ(Dm->cdsRegValor.AsString(), QStringLiteral("1500"));
   EXPECT_EQ(Dm->cdsRegTipo.AsInteger(), 1);
 }

@@ -103,7 +103,7 @@ TEST_F(EmitirWorkflowTest, TheNumberFollowsTheCounterAndTheReceiptIsStoredAsType
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(stored[0].Cliente, QStringLiteral(u"D'ÁVILA"));
   EXPECT_EQ(stored[0].CNPJ, QStringLiteral("123.456.789-09"));
-  EXPECT_EQ(stored[0].Valor, Amount::fromTicks(15000000));
+  EXPECT_EQ(stored[0].Valor, Amount::FromTicks(15000000));
   EXPECT_EQ(stored[0].Referente, entry.Referente);
   EXPECT_EQ(stored[0].Tipo, 0);
   EXPECT_EQ(stored[0].Codigo, 42);
@@ -121,7 +121,7 @@ TEST_F(EmitirWorkflowTest, ReceiptsAreInsertedAtTheCurrentRow)
   ASSERT_TRUE(Principal.btnEmitirClick(Entry(QStringLiteral("A"), QStringLiteral("1,00"))));
   ASSERT_TRUE(Principal.btnEmitirClick(Entry(QStringLiteral("B"), QStringLiteral("-5,00"))));
   EXPECT_THAT(Codigos(RegisterInFile()), ElementsAre(3, 5, 4, 2, 1));
-  EXPECT_EQ(RegisterInFile().at(1).Valor, Amount::fromTicks(-50000));
+  EXPECT_EQ(RegisterInFile().at(1).Valor, Amount::FromTicks(-50000));
 }
 
 TEST_F(EmitirWorkflowTest, AReceiptPrintsTheLogoInBothCopiesAndAPaymentNone)

@@ -76,7 +76,7 @@ TEST_F(ReceiptTextsCommandTest, EveryCertifiedTextIsShownWhole)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty()) << amount.toStdString() << ": " << run.err.toStdString();
     const QString text = PdfText(PathOf(QStringLiteral("recibo.pdf")));
-    const QString words = ValorPorExtenso(Amount::fromBrazilianText(amount)).toUpper();
+    const QString words = ValorPorExtenso(Amount::FromBrazilianText(amount)).toUpper();
     for (const QString& expected :
          {words, QStringLiteral("111.444.777-35 - ") + client, Empresa.toUpper(), Endereco + QStringLiteral(",Boa Vista"),
           Email + QStringLiteral(" / ") + Site}) {

@@ -42,7 +42,7 @@ TEST_F(ReimprimirWorkflowTest, TheStoredReceiptIsPrintedWithItsDocumentAndAmount
 {
   ReceiptRecord record = Receipt(42);
   record.Cliente = QStringLiteral(u"D'ÁVILA");
-  record.Valor = Amount::fromTicks(15000000);
+  record.Valor = Amount::FromTicks(15000000);
   record.Referente = QStringLiteral(u"Aluguel de março");
   const QByteArray settings = "[EMITENTE]\nCODIGO=99\nEMPRESA=Padaria Sao Joao\nCFP_CNPJ=11144477735\n";
   StartWith({Receipt(1), record}, settings);

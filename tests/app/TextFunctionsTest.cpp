@@ -43,7 +43,7 @@ TEST(StringToFloat, FailsOnAnEmptyTextWithAnEmptyPlaceholder)
     StringToFloat(QString());
     ADD_FAILURE() << "accepted the empty text";
   } catch (const InvalidInputError& error) {
-    EXPECT_EQ(error.message(), QStringLiteral("'' is not a valid floating point value"));
+    EXPECT_EQ(error.Message(), QStringLiteral("'' is not a valid floating point value"));
   }
 }
 

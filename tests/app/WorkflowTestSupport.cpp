@@ -71,7 +71,7 @@ ReceiptRecord Receipt(std::int32_t codigo)
   ReceiptRecord record;
   record.Cliente = QStringLiteral("CLIENTE %1").arg(codigo);
   record.CNPJ = QStringLiteral("12345678000195");
-  record.Valor = Amount::fromTicks(codigo * 10000LL);
+  record.Valor = Amount::FromTicks(codigo * 10000LL);
   record.Referente = QStringLiteral("Parcela %1\nà vista").arg(codigo);
   record.Codigo = codigo;
   record.Autenticacao = QStringLiteral("70350F6027BCE3713F6B76473084309B");

@@ -33,7 +33,7 @@ TEST(Amount, ReadsBrazilianTextsExactlyAndRoundsTiesToEven)
     {u"922.337.203.685.477,5807", std::numeric_limits<std::int64_t>::max()},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(Amount::fromBrazilianText(QString::fromUtf16(c.text)).ticks(), c.ticks) << QString::fromUtf16(c.text).toStdString();
+    EXPECT_EQ(Amount::FromBrazilianText(QString::fromUtf16(c.text)).Ticks(), c.ticks) << QString::fromUtf16(c.text).toStdString();
 }
 
 TEST(Amount, RefusesTextsWithoutNumberNamingTheKeptCharacters)
@@ -50,29 +50,29 @@ TEST(Amount, RefusesTextsWithoutNumberNamingTheKeptCharacters)
   };
   for (const auto& c : cases) {
     try {
-      Amount::fromBrazilianText(QString::fromUtf16(c.text));
+      Amount::FromBrazilianText(QString::fromUtf16(c.text));
       ADD_FAILURE() << "accepted " << QString::fromUtf16(c.text).toStdString();
     } catch (const InvalidInputError& error) {
-      EXPECT_EQ(error.message(), QString::fromUtf16(c.message));
+      EXPECT_EQ(error.Message(), QString::fromUtf16(c.message));
     }
   }
 }
 
 TEST(Amount, RefusesAmountsBeyondItsRange)
 {
-  EXPECT_THROW(Amount::fromBrazilianText(QStringLiteral("922.337.203.685.477,5808")), InvalidInputError);
-  EXPECT_THROW(Amount::fromBrazilianText(QStringLiteral("99999999999999999999999")), InvalidInputError);
-  EXPECT_THROW(Amount::fromDouble(1e300), InvalidInputError);
-  EXPECT_THROW(Amount::fromDouble(std::numeric_limits<double>::quiet_NaN()), InvalidInputError);
+  EXPECT_THROW(Amount::FromBrazilianText(QStringLiteral("922.337.203.685.477,5808")), InvalidInputError);
+  EXPECT_THROW(Amount::FromBrazilianText(QStringLiteral("99999999999999999999999")), InvalidInputError);
+  EXPECT_THROW(Amount::FromDouble(1e300), InvalidInputError);
+  EXPECT_THROW(Amount::FromDouble(std::numeric_limits<double>::quiet_NaN()), InvalidInputError);
 }
 
 TEST(Amount, ConvertsFromDoubleToTheNearestTenThousandthTiesToEven)
 {
-  EXPECT_EQ(Amount::fromDouble(1234.56).ticks(), 12'345'600);
-  EXPECT_EQ(Amount::fromDouble(-5.0).ticks(), -50'000);
-  EXPECT_EQ(Amount::fromDouble(0.00005).ticks(), 0);    // 0.5 ten-thousandths: to even
-  EXPECT_EQ(Amount::fromDouble(0.00025).ticks(), 2);    // 2.5 ten-thousandths: to even
-  EXPECT_DOUBLE_EQ(Amount::fromTicks(12'345'600).toDouble(), 1234.56);
+  EXPECT_EQ(Amount::FromDouble(1234.56).Ticks(), 12'345'600);
+  EXPECT_EQ(Amount::FromDouble(-5.0).Ticks(), -50'000);
+  EXPECT_EQ(Amount::FromDouble(0.00005).Ticks(), 0);    // 0.5 ten-thousandths: to even
+  EXPECT_EQ(Amount::FromDouble(0.00025).Ticks(), 2);    // 2.5 ten-thousandths: to even
+  EXPECT_DOUBLE_EQ(Amount::FromTicks(12'345'600).ToDouble(), 1234.56);
 }
 
 TEST(Amount, WritesBrazilianTextWithThousandsPointsRoundingHalfAwayFromZero)
@@ -98,11 +98,11 @@ TEST(Amount, WritesBrazilianTextWithThousandsPointsRoundingHalfAwayFromZero)
     {std::numeric_limits<std::int64_t>::min(), 4, u"-922.337.203.685.477,5808"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(Amount::fromTicks(c.ticks).toBrazilianText(c.decimals), QString::fromUtf16(c.text)) << c.ticks;
+    EXPECT_EQ(Amount::FromTicks(c.ticks).ToBrazilianText(c.decimals), QString::fromUtf16(c.text)) << c.ticks;
 }
 
 TEST(Amount, ComparesByValue)
 {
-  EXPECT_LT(Amount::fromTicks(-1), Amount());
-  EXPECT_EQ(Amount::fromBrazilianText(QStringLiteral("1,5")), Amount::fromTicks(15'000));
+  EXPECT_LT(Amount::FromTicks(-1), Amount());
+  EXPECT_EQ(Amount::FromBrazilianText(QStringLiteral("1,5")), Amount::FromTicks(15'000));
 }

@@ -24,7 +24,7 @@ QString refusalOnLeaving(const QString& text, const EditSettings& settings)
     const QString shown = TextOnFocusLost(text, settings);
     return QStringLiteral("accepted as ") + shown;
   } catch (const InvalidInputError& error) {
-    return error.message();
+    return error.Message();
   }
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 QString inWords(const char16_t* amountText)
 {
-  return Extenso(Amount::fromBrazilianText(QString::fromUtf16(amountText)), QStringLiteral("Real"),
+  return Extenso(Amount::FromBrazilianText(QString::fromUtf16(amountText)), QStringLiteral("Real"),
                  QStringLiteral("Reais"), QStringLiteral("Centavo"), QStringLiteral("Centavos"));
 }
 
@@ -88,7 +88,7 @@ TEST(Extenso, RefusesToWriteAmountsBeyondTheLimit)
     {u"1.000.000.000.000,00", u"Valor Muito Extenso"},
     {u"-1.000.000.000.000,00", u"Valor Muito Extenso"},
   });
-  const QString words = Extenso(Amount::fromTicks(std::numeric_limits<std::int64_t>::min()), QStringLiteral("Real"),
+  const QString words = Extenso(Amount::FromTicks(std::numeric_limits<std::int64_t>::min()), QStringLiteral("Real"),
                                 QStringLiteral("Reais"), QStringLiteral("Centavo"), QStringLiteral("Centavos"));
   EXPECT_EQ(words, QStringLiteral("Valor Muito Extenso"));
 }
@@ -106,7 +106,7 @@ TEST(Extenso, WritesNegativeAmountsAsMenosAndTheirAbsoluteValue)
 
 TEST(Extenso, InsertsTheCurrencyNamesAsGiven)
 {
-  EXPECT_EQ(Extenso(Amount::fromTicks(21'010'000), QStringLiteral("dólar"), QStringLiteral("dólares"),
+  EXPECT_EQ(Extenso(Amount::FromTicks(21'010'000), QStringLiteral("dólar"), QStringLiteral("dólares"),
                     QStringLiteral("cent"), QStringLiteral("cents")),
             QStringLiteral("Dois Mil e Cento e Um dólares"));  // the last comma becomes " e"
 }

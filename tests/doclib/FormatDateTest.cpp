@@ -51,7 +51,7 @@ TEST(FormatDate, RefusesImpossibleDatesNamingTheCompletedText)
       FormatDate(QString::fromUtf16(c.text), inDecember2013);
       ADD_FAILURE() << "accepted " << QString::fromUtf16(c.text).toStdString();
     } catch (const InvalidInputError& error) {
-      EXPECT_EQ(error.message(), QString::fromUtf16(c.message));
+      EXPECT_EQ(error.Message(), QString::fromUtf16(c.message));
     }
   }
 }

@@ -62,7 +62,7 @@ TEST(ParseValue, FailsWithTheConversionErrorWhenNothingNumericIsLeft)
       ParseValue(QString::fromUtf16(text));
       ADD_FAILURE() << "accepted " << QString::fromUtf16(text).toStdString();
     } catch (const InvalidInputError& error) {
-      EXPECT_TRUE(error.message().endsWith(QStringLiteral("' is not a valid floating point value")));
+      EXPECT_TRUE(error.Message().endsWith(QStringLiteral("' is not a valid floating point value")));
     }
   }
 }

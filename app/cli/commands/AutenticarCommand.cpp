@@ -33,14 +33,14 @@ QString CheckedReceiptNumber(const QString& typed)
 // authentication check window's Autenticar.
 class AutenticarCommand final : public Command {
 public:
-  QString name() const override { return QStringLiteral("autenticar"); }
-  QString summary() const override
+  QString Name() const override { return QStringLiteral("autenticar"); }
+  QString Summary() const override
   {
     return QStringLiteral("Calcula a autenticação de um recibo a partir do número, do cliente e do valor impressos.");
   }
-  QList<PositionalArgument> positionalArguments() const override { return {}; }
+  QList<PositionalArgument> PositionalArguments() const override { return {}; }
 
-  QList<QCommandLineOption> options() const override
+  QList<QCommandLineOption> Options() const override
   {
     return {
       QCommandLineOption(NumberOption, QStringLiteral("Número do recibo (42 ou 0000000042)."),
@@ -50,7 +50,7 @@ public:
     };
   }
 
-  void run(const CommandInvocation& invocation) const override
+  void Run(const CommandInvocation& invocation) const override
   {
     const AuthenticationEntry entry{
       CheckedReceiptNumber(invocation.parser.value(NumberOption)),

@@ -52,7 +52,7 @@ struct SettingOption {
   TypedToStored textAsLeft;  // what the configuration window's field makes of the typed text
 };
 
-const QList<SettingOption>& settingOptions()
+const QList<SettingOption>& SettingOptions()
 {
   static const QList<SettingOption> table{
     {QStringLiteral("empresa"), u"EMPRESA", QStringLiteral("TEXTO"), QStringLiteral("Nome do emitente."), Unchanged},
@@ -72,7 +72,7 @@ const QList<SettingOption>& settingOptions()
   return table;
 }
 
-QString& memberFor(IssuerSettings& values, QStringView key)
+QString& MemberFor(IssuerSettings& values, QStringView key)
 {
   for (const IssuerKey& issuerKey : IssuerKeys) {
     if (issuerKey.Name == key)
@@ -81,7 +81,7 @@ QString& memberFor(IssuerSettings& values, QStringView key)
   throw std::logic_error("no issuer key " + key.toString().toStdString());
 }
 
-void printSettings(const IssuerSettings& values, QTextStream& out)
+void PrintSettings(const IssuerSettings& values, QTextStream& out)
 {
   for (const IssuerKey& key : IssuerKeys)
     out << key.Name << u'=' << values.*key.Member << u'\n';
@@ -91,29 +91,29 @@ void printSettings(const IssuerSettings& values, QTextStream& out)
 // configuration window writes, for the options given only.
 class ConfigurarCommand final : public Command {
 public:
-  QString name() const override { return QStringLiteral("configurar"); }
-  QString summary() const override
+  QString Name() const override { return QStringLiteral("configurar"); }
+  QString Summary() const override
   {
     return QStringLiteral("Grava os dados do emitente passados nas opções, verificados como na janela de configuração; "
                           "sem opções, mostra os dados gravados.");
   }
-  QList<PositionalArgument> positionalArguments() const override { return {}; }
+  QList<PositionalArgument> PositionalArguments() const override { return {}; }
 
-  QList<QCommandLineOption> options() const override
+  QList<QCommandLineOption> Options() const override
   {
     QList<QCommandLineOption> options;
-    for (const SettingOption& setting : settingOptions())
+    for (const SettingOption& setting : SettingOptions())
       options << QCommandLineOption(setting.option, setting.description, setting.valueName);
     return options;
   }
 
-  void run(const CommandInvocation& invocation) const override
+  void Run(const CommandInvocation& invocation) const override
   {
     IssuerSettings values;
     QStringList keys;
-    for (const SettingOption& setting : settingOptions()) {
+    for (const SettingOption& setting : SettingOptions()) {
       if (invocation.parser.isSet(setting.option)) {
-        memberFor(values, setting.key) = setting.textAsLeft(invocation.parser.value(setting.option));
+        MemberFor(values, setting.key) = setting.textAsLeft(invocation.parser.value(setting.option));
         keys << setting.key.toString();
       }
     }
@@ -124,7 +124,7 @@ public:
     if (keys.isEmpty()) {
       const IssuerSettings stored = configuracao.FormShow();
       ui.ThrowIfStopped();
-      printSettings(stored, invocation.out);
+      PrintSettings(stored, invocation.out);
       return;
     }
     configuracao.BitBtn2Click(values, keys);

@@ -49,14 +49,14 @@ ReceiptEntry EntryFrom(const QCommandLineParser& parser)
 // the PDF export in the preview's place.
 class EmitirCommand final : public Command {
 public:
-  QString name() const override { return QStringLiteral("emitir"); }
-  QString summary() const override
+  QString Name() const override { return QStringLiteral("emitir"); }
+  QString Summary() const override
   {
     return QStringLiteral("Emite o próximo recibo, guarda-o no registro e, com --pdf, exporta-o.");
   }
-  QList<PositionalArgument> positionalArguments() const override { return {}; }
+  QList<PositionalArgument> PositionalArguments() const override { return {}; }
 
-  QList<QCommandLineOption> options() const override
+  QList<QCommandLineOption> Options() const override
   {
     return QList<QCommandLineOption>{
              QCommandLineOption(ClientOption, QStringLiteral("Cliente."), QStringLiteral("NOME")),
@@ -68,7 +68,7 @@ public:
            PdfPreviewOptions();
   }
 
-  void run(const CommandInvocation& invocation) const override
+  void Run(const CommandInvocation& invocation) const override
   {
     const ReceiptEntry entry = EntryFrom(invocation.parser);
     DataModule dm(invocation.dataDirectory);

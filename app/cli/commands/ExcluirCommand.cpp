@@ -21,22 +21,22 @@ const QString ConfirmOption = QStringLiteral("sim");
 // window, Excluir, then closing the program, which saves the register.
 class ExcluirCommand final : public Command {
 public:
-  QString name() const override { return QStringLiteral("excluir"); }
-  QString summary() const override
+  QString Name() const override { return QStringLiteral("excluir"); }
+  QString Summary() const override
   {
     return QStringLiteral("Exclui do registro o primeiro recibo com esse número.");
   }
-  QList<PositionalArgument> positionalArguments() const override
+  QList<PositionalArgument> PositionalArguments() const override
   {
     return {{QStringLiteral("NUMERO"), QStringLiteral("número do recibo (42)")}};
   }
 
-  QList<QCommandLineOption> options() const override
+  QList<QCommandLineOption> Options() const override
   {
     return {QCommandLineOption(ConfirmOption, QStringLiteral("Responde Sim a \"Deseja realmente excluir?\"."))};
   }
 
-  void run(const CommandInvocation& invocation) const override
+  void Run(const CommandInvocation& invocation) const override
   {
     DataModule dm(invocation.dataDirectory);
     SelectReceipt(dm, invocation.arguments.at(0));

@@ -13,17 +13,17 @@ namespace {
 // quitanza extenso VALOR
 class ExtensoCommand final : public Command {
 public:
-  QString name() const override { return QStringLiteral("extenso"); }
-  QString summary() const override { return QStringLiteral("Escreve um valor por extenso, em reais, como no recibo."); }
+  QString Name() const override { return QStringLiteral("extenso"); }
+  QString Summary() const override { return QStringLiteral("Escreve um valor por extenso, em reais, como no recibo."); }
 
-  QList<PositionalArgument> positionalArguments() const override
+  QList<PositionalArgument> PositionalArguments() const override
   {
     return {{QStringLiteral("VALOR"), QStringLiteral("valor com vírgula decimal, por exemplo 1.234,56 ou -5,00")}};
   }
 
-  void run(const CommandInvocation& invocation) const override
+  void Run(const CommandInvocation& invocation) const override
   {
-    invocation.out << ValorPorExtenso(Amount::fromBrazilianText(invocation.arguments.at(0))) << u'\n';
+    invocation.out << ValorPorExtenso(Amount::FromBrazilianText(invocation.arguments.at(0))) << u'\n';
   }
 };
 

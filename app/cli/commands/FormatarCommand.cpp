@@ -13,7 +13,7 @@ namespace {
 
 using Mask = std::function<QString(const QString& text, const QString& uf)>;
 
-const std::map<QString, Mask>& masks()
+const std::map<QString, Mask>& Masks()
 {
   static const std::map<QString, Mask> table{
     {QStringLiteral("cpfcnpj"), [](const QString& text, const QString&) { return FormatCpfCnpj(text); }},
@@ -30,24 +30,24 @@ const std::map<QString, Mask>& masks()
 // quitanza formatar TIPO VALOR [--uf UF]
 class FormatarCommand final : public Command {
 public:
-  QString name() const override { return QStringLiteral("formatar"); }
-  QString summary() const override
+  QString Name() const override { return QStringLiteral("formatar"); }
+  QString Summary() const override
   {
     return QStringLiteral("Escreve um documento com a sua pontuação, sem verificá-lo.");
   }
 
-  QList<PositionalArgument> positionalArguments() const override
+  QList<PositionalArgument> PositionalArguments() const override
   {
     return {{QStringLiteral("TIPO"), QStringLiteral("cpfcnpj, cep, pis, telefone, titulo, data ou ie")},
             {QStringLiteral("VALOR"), QStringLiteral("o texto a formatar")}};
   }
 
-  QList<QCommandLineOption> options() const override { return {StateOption()}; }
+  QList<QCommandLineOption> Options() const override { return {StateOption()}; }
 
-  void run(const CommandInvocation& invocation) const override
+  void Run(const CommandInvocation& invocation) const override
   {
     const QString& kind = invocation.arguments.at(0);
-    const Mask& mask = LookUpKind(kind, masks());
+    const Mask& mask = LookUpKind(kind, Masks());
     invocation.out << mask(invocation.arguments.at(1), StateFor(kind, invocation)) << u'\n';
   }
 };

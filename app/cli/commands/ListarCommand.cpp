@@ -34,7 +34,7 @@ QString TypeName(std::int32_t tipo)
 QJsonValue FieldAsJson(const ReceiptRecord& record, const FieldDef& field)
 {
   if (const auto* amount = std::get_if<CurrencyMember>(&field.Member))
-    return (record.**amount).toDouble();
+    return (record.**amount).ToDouble();
   if (const auto* integer = std::get_if<IntegerMember>(&field.Member))
     return record.**integer;
   if (const auto* moment = std::get_if<DateTimeMember>(&field.Member))
@@ -71,7 +71,7 @@ void WriteRowsAsJson(const platform::ReceiptRegister& reg, QTextStream& out)
 // dates were kept).
 QString RowAsText(const ReceiptRecord& record)
 {
-  return QStringList{QString::number(record.Codigo), TypeName(record.Tipo), record.Valor.toBrazilianText(2),
+  return QStringList{QString::number(record.Codigo), TypeName(record.Tipo), record.Valor.ToBrazilianText(2),
                      record.CNPJ, record.Cliente, record.Autenticacao,
                      record.Data.isValid() ? record.Data.toString(QStringLiteral("dd/MM/yyyy HH:mm")) : QString()}
     .join(u'\t');
@@ -80,16 +80,16 @@ QString RowAsText(const ReceiptRecord& record)
 // quitanza listar [--json]: the register in its order.
 class ListarCommand final : public Command {
 public:
-  QString name() const override { return QStringLiteral("listar"); }
-  QString summary() const override { return QStringLiteral("Lista os recibos do registro, na ordem do registro."); }
-  QList<PositionalArgument> positionalArguments() const override { return {}; }
+  QString Name() const override { return QStringLiteral("listar"); }
+  QString Summary() const override { return QStringLiteral("Lista os recibos do registro, na ordem do registro."); }
+  QList<PositionalArgument> PositionalArguments() const override { return {}; }
 
-  QList<QCommandLineOption> options() const override
+  QList<QCommandLineOption> Options() const override
   {
     return {QCommandLineOption(JsonOption, QStringLiteral("Lista em JSON, com todos os campos de cada recibo."))};
   }
 
-  void run(const CommandInvocation& invocation) const override
+  void Run(const CommandInvocation& invocation) const override
   {
     DataModule dm(invocation.dataDirectory, {}, DataAccess::Reading);
     dm.LoadRegisterIfPresent();

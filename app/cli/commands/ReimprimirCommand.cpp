@@ -21,18 +21,18 @@ namespace {
 // window and Imprimir, the PDF export in the preview's place.
 class ReimprimirCommand final : public Command {
 public:
-  QString name() const override { return QStringLiteral("reimprimir"); }
-  QString summary() const override
+  QString Name() const override { return QStringLiteral("reimprimir"); }
+  QString Summary() const override
   {
     return QStringLiteral("Exporta de novo para PDF o primeiro recibo do registro com esse número.");
   }
-  QList<PositionalArgument> positionalArguments() const override
+  QList<PositionalArgument> PositionalArguments() const override
   {
     return {{QStringLiteral("NUMERO"), QStringLiteral("número do recibo (42)")}};
   }
-  QList<QCommandLineOption> options() const override { return PdfPreviewOptions(); }
+  QList<QCommandLineOption> Options() const override { return PdfPreviewOptions(); }
 
-  void run(const CommandInvocation& invocation) const override
+  void Run(const CommandInvocation& invocation) const override
   {
     if (!PdfPreviewRequested(invocation.parser))
       throw UsageError(QStringLiteral("Informe o PDF a gravar: --pdf ARQ."));

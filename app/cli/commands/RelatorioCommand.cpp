@@ -37,12 +37,12 @@ void SetVariables(Report& report, const QStringList& assignments)
 // (or loads prepared pages) and writes every output asked for.
 class RelatorioCommand final : public Command {
 public:
-  QString name() const override { return QStringLiteral("relatorio"); }
-  QString summary() const override
+  QString Name() const override { return QStringLiteral("relatorio"); }
+  QString Summary() const override
   {
     return QStringLiteral("Prepara um modelo de relatório (.fr3) ou abre um relatório preparado (.fp3) e o grava.");
   }
-  QList<PositionalArgument> positionalArguments() const override
+  QList<PositionalArgument> PositionalArguments() const override
   {
     return {{QStringLiteral("MODELO"), QStringLiteral("modelo de relatório (Recibo.fr3); dispensado com --preparado"),
              false}};
@@ -52,7 +52,7 @@ public:
   // need it, and so may a PDF (pictures, tagged memos and hatched objects
   // become images the objects draw of themselves), which only preparation
   // shows. Writing .fp3 files alone needs none.
-  bool needsGui(const QStringList& arguments) const override
+  bool NeedsGui(const QStringList& arguments) const override
   {
     return std::any_of(arguments.begin(), arguments.end(), [](const QString& a) {
       return std::any_of(DrawingOutputs.begin(), DrawingOutputs.end(), [&a](const QString& option) {
@@ -61,7 +61,7 @@ public:
     });
   }
 
-  QList<QCommandLineOption> options() const override
+  QList<QCommandLineOption> Options() const override
   {
     QList<QCommandLineOption> options = {
         QCommandLineOption(VariableOption, QStringLiteral("Dá à variável NOME o texto TEXTO (repetível)."),
@@ -73,7 +73,7 @@ public:
     return options;
   }
 
-  void run(const CommandInvocation& invocation) const override
+  void Run(const CommandInvocation& invocation) const override
   {
     const QCommandLineParser& parser = invocation.parser;
     const bool prepared = parser.isSet(PreparedOption);

@@ -10,7 +10,7 @@ using namespace doclib;
 
 namespace {
 
-const std::map<QString, EditSettings>& fields()
+const std::map<QString, EditSettings>& Fields()
 {
   static const std::map<QString, EditSettings> table{
     {QStringLiteral("cpfcnpj"), EditField(Check::CpfCnpj, Caracters::Numeric)},
@@ -32,25 +32,25 @@ const std::map<QString, EditSettings>& fields()
 // when the operator leaves it holding VALOR (empty where the field may be).
 class ValidarCommand final : public Command {
 public:
-  QString name() const override { return QStringLiteral("validar"); }
-  QString summary() const override
+  QString Name() const override { return QStringLiteral("validar"); }
+  QString Summary() const override
   {
     return QStringLiteral("Verifica um documento ou valor como o campo da janela e escreve como o campo o mostra.");
   }
 
-  QList<PositionalArgument> positionalArguments() const override
+  QList<PositionalArgument> PositionalArguments() const override
   {
     return {{QStringLiteral("TIPO"),
              QStringLiteral("cpfcnpj, cep, pis, telefone, titulo, data, uf, email, url, ie ou valor")},
             {QStringLiteral("VALOR"), QStringLiteral("o texto digitado no campo")}};
   }
 
-  QList<QCommandLineOption> options() const override { return {StateOption()}; }
+  QList<QCommandLineOption> Options() const override { return {StateOption()}; }
 
-  void run(const CommandInvocation& invocation) const override
+  void Run(const CommandInvocation& invocation) const override
   {
     const QString& kind = invocation.arguments.at(0);
-    EditSettings settings = LookUpKind(kind, fields());
+    EditSettings settings = LookUpKind(kind, Fields());
     settings.UF = StateFor(kind, invocation);
     invocation.out << TextAsLeft(settings, invocation.arguments.at(1)) << u'\n';
   }

@@ -27,8 +27,8 @@ TEST(CurrencyText, WritesTheShortestExactForm)
   };
   for (const auto& c : cases) {
     const QString text = QString::fromUtf16(c.text);
-    EXPECT_EQ(CurrencyToText(Amount::fromTicks(c.value)), text);
-    EXPECT_EQ(CurrencyFromText(text).ticks(), c.value) << text.toStdString();
+    EXPECT_EQ(CurrencyToText(Amount::FromTicks(c.value)), text);
+    EXPECT_EQ(CurrencyFromText(text).Ticks(), c.value) << text.toStdString();
   }
 }
 
@@ -57,7 +57,7 @@ TEST(CurrencyText, ReadsOtherWritersNumbersRoundingHalfToEven)
     {u"-0", 0},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(CurrencyFromText(QString::fromUtf16(c.text)).ticks(), c.value) << QString::fromUtf16(c.text).toStdString();
+    EXPECT_EQ(CurrencyFromText(QString::fromUtf16(c.text)).Ticks(), c.value) << QString::fromUtf16(c.text).toStdString();
   }
 }
 

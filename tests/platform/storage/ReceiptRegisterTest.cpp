@@ -106,7 +106,7 @@ TEST(ReceiptRegister, FieldsAreReadAndSetAsTextIntegerAndCurrency)
   reg.Insert();
   reg.SetFieldAsString(u"Cliente", QString(250, u'Ç'));
   reg.SetFieldAsString(u"CNPJ", QStringLiteral("123.456.789-09 and much more"));
-  reg.SetFieldAsCurrency(u"Valor", Amount::fromTicks(15000000));
+  reg.SetFieldAsCurrency(u"Valor", Amount::FromTicks(15000000));
   reg.SetFieldAsString(u"Referente", QString(5000, u'x') + u'\n');
   reg.SetFieldAsInteger(u"Tipo", 1);
   reg.SetFieldAsString(u"CODIGO", QStringLiteral("42"));
@@ -115,7 +115,7 @@ TEST(ReceiptRegister, FieldsAreReadAndSetAsTextIntegerAndCurrency)
 
   EXPECT_EQ(reg.FieldAsString(u"Cliente"), QString(200, u'Ç'));  // cut to the field's size
   EXPECT_EQ(reg.FieldAsString(u"CNPJ"), QStringLiteral("123.456.789-09 and m"));
-  EXPECT_EQ(reg.FieldAsCurrency(u"Valor").ticks(), 15000000);
+  EXPECT_EQ(reg.FieldAsCurrency(u"Valor").Ticks(), 15000000);
   EXPECT_EQ(reg.FieldAsString(u"Valor"), QStringLiteral("1500"));
   EXPECT_EQ(reg.FieldAsString(u"Referente").size(), 5001);  // a memo has no size
   EXPECT_EQ(reg.FieldAsInteger(u"Tipo"), 1);
@@ -127,7 +127,7 @@ TEST(ReceiptRegister, FieldMisuseIsAnErrorNamingTheRegister)
 {
   ReceiptRegister reg;
   EXPECT_EQ(reg.FieldAsString(u"Cliente"), QString());  // an empty register reads as empty
-  EXPECT_EQ(reg.FieldAsCurrency(u"Valor").ticks(), 0);
+  EXPECT_EQ(reg.FieldAsCurrency(u"Valor").Ticks(), 0);
   EXPECT_EQ(MessageOf([&] { reg.SetFieldAsString(u"Cliente", QStringLiteral("A")); }), "cdsReg: Dataset not in insert mode");
   EXPECT_EQ(MessageOf([&] { reg.Post(); }), "cdsReg: Dataset not in insert mode");
   reg.Insert();

@@ -22,7 +22,7 @@ TEST_F(RegisterFileTest, WritesTheDataPacketForm)
   ReceiptRecord record;
   record.Cliente = QStringLiteral(u"D'ÁVILA & <FILHOS>");
   record.CNPJ = QStringLiteral("12.345.678/0001-95");
-  record.Valor = Amount::fromTicks(12345000);
+  record.Valor = Amount::FromTicks(12345000);
   record.Referente = QStringLiteral(u"Aluguel \"março\"\r\nSala 2");
   record.Tipo = 1;
   record.Codigo = 42;
@@ -90,7 +90,7 @@ TEST_F(RegisterFileTest, ReadsBackWhatItWrote)
   ReceiptRecord unusual;
   unusual.Cliente = QStringLiteral(u"ŁÓDŹ 中文 😀 ÇÃ");  // mostly beyond Windows-1252
   unusual.Referente = QStringLiteral(u"line\nbreaks\r\nof both kinds\tand a tab\n");
-  unusual.Valor = Amount::fromTicks(std::numeric_limits<std::int64_t>::min());
+  unusual.Valor = Amount::FromTicks(std::numeric_limits<std::int64_t>::min());
   unusual.Tipo = -7;
   unusual.Codigo = std::numeric_limits<std::int32_t>::max();
   unusual.Data = QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59, 999));
@@ -107,12 +107,12 @@ TEST_F(RegisterFileTest, ReadsWindows1252FilesOfOtherWritersSkippingWhatItDoesNo
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[0].Cliente, QStringLiteral(u"JOSÉ DA CONCEIÇÃO"));
   EXPECT_EQ(records[0].CNPJ, QStringLiteral("123.456.789-09"));
-  EXPECT_EQ(records[0].Valor.ticks(), 15000000);
+  EXPECT_EQ(records[0].Valor.Ticks(), 15000000);
   EXPECT_EQ(records[0].Referente, QStringLiteral(u"Aluguel de março\r\nSala 2 – € 50"));
   EXPECT_EQ(records[0].Codigo, 1);
   EXPECT_EQ(records[0].Autenticacao, QStringLiteral("70350F6027BCE3713F6B76473084309B"));
   EXPECT_EQ(records[1].Cliente, QStringLiteral(u"MÃE & FILHOS"));
-  EXPECT_EQ(records[1].Valor.ticks(), -52500);
+  EXPECT_EQ(records[1].Valor.Ticks(), -52500);
   EXPECT_EQ(records[1].Tipo, 1);
   EXPECT_EQ(records[1].Codigo, 2);
   EXPECT_EQ(records[1].CNPJ, QString());  // no attribute: a null value

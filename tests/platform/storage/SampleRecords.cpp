@@ -10,7 +10,7 @@ ReceiptRecord SampleRecord(int number)
   ReceiptRecord record;
   record.Cliente = QStringLiteral("PADARIA E CONFEITARIA SÃO JOÃO %1 LTDA").arg(number);
   record.CNPJ = QStringLiteral("12.345.678/%1-95").arg(number % 10000, 4, 10, QLatin1Char('0'));
-  record.Valor = Amount::fromTicks((static_cast<std::int64_t>(number) * 1234567) % 100000000 - 1000000);
+  record.Valor = Amount::FromTicks((static_cast<std::int64_t>(number) * 1234567) % 100000000 - 1000000);
   record.Referente = QStringLiteral("Serviços de manutenção, parcela %1\nPagamento à vista").arg(number);
   record.Tipo = number % 2;
   record.Codigo = number;
