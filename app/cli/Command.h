@@ -10,18 +10,18 @@ namespace quitanza::app {
 
 // One positional argument of a command, as shown in its help.
 struct PositionalArgument {
-  QString name;         // VALOR
-  QString description;  // shown in the help
-  bool required = true;
+  QString Name;         // VALOR
+  QString Description;  // shown in the help
+  bool Required = true;
 };
 
 // What a command receives when it runs.
 struct CommandInvocation {
-  const QCommandLineParser& parser;
-  QStringList arguments;  // the positional arguments, in order
-  QString dataDirectory;  // --dados, by default the executable's folder
-  QTextStream& out;
-  QTextStream& err;
+  const QCommandLineParser& Parser;
+  QStringList Arguments;  // the positional arguments, in order
+  QString DataDirectory;  // --dados, by default the executable's folder
+  QTextStream& Out;
+  QTextStream& Err;
 };
 
 // A subcommand of the quitanza executable. Failures are thrown: an

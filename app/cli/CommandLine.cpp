@@ -90,9 +90,9 @@ void CheckArgumentCount(const Command& command, const QStringList& given)
 {
   const QList<PositionalArgument> expected = command.PositionalArguments();
   const auto required = std::count_if(expected.cbegin(), expected.cend(),
-                                      [](const PositionalArgument& argument) { return argument.required; });
+                                      [](const PositionalArgument& argument) { return argument.Required; });
   if (given.size() < required)
-    throw UsageError(QStringLiteral("Falta o argumento %1.").arg(expected.at(given.size()).name));
+    throw UsageError(QStringLiteral("Falta o argumento %1.").arg(expected.at(given.size()).Name));
   if (given.size() > expected.size())
     throw UsageError(QStringLiteral("Argumento a mais: %1").arg(given.at(expected.size())));
 }

@@ -60,8 +60,8 @@ QString CommandHelp(const Command& command, const QList<QCommandLineOption>& glo
   QString usage = QStringLiteral("Uso: quitanza ") + command.Name() + QStringLiteral(" [opções]");
   QList<Row> argumentRows;
   for (const PositionalArgument& argument : command.PositionalArguments()) {
-    usage += u' ' + (argument.required ? argument.name : u'[' + argument.name + u']');
-    argumentRows.append({argument.name, argument.description});
+    usage += u' ' + (argument.Required ? argument.Name : u'[' + argument.Name + u']');
+    argumentRows.append({argument.Name, argument.Description});
   }
   QString text = usage + u'\n' + command.Summary() + u'\n';
   if (!argumentRows.isEmpty())

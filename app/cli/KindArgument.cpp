@@ -14,8 +14,8 @@ QCommandLineOption StateOption()
 
 QString StateFor(const QString& kind, const CommandInvocation& invocation)
 {
-  const bool given = invocation.parser.isSet(QStringLiteral("uf"));
-  const QString uf = invocation.parser.value(QStringLiteral("uf")).toUpper();
+  const bool given = invocation.Parser.isSet(QStringLiteral("uf"));
+  const QString uf = invocation.Parser.value(QStringLiteral("uf")).toUpper();
   if (kind == u"ie" && !given)
     throw UsageError(QStringLiteral("O TIPO ie precisa de --uf."));
   if (kind != u"ie" && given)

@@ -53,15 +53,15 @@ public:
   void Run(const CommandInvocation& invocation) const override
   {
     const AuthenticationEntry entry{
-      CheckedReceiptNumber(invocation.parser.value(NumberOption)),
-      TextAsLeft(NameField(), invocation.parser.value(ClientOption)),
-      AmountAsLeft(invocation.parser, AmountOption),
+      CheckedReceiptNumber(invocation.Parser.value(NumberOption)),
+      TextAsLeft(NameField(), invocation.Parser.value(ClientOption)),
+      AmountAsLeft(invocation.Parser, AmountOption),
     };
-    DataModule dm(invocation.dataDirectory, {}, DataAccess::Reading);
-    CommandLineUserInterface ui(invocation.out, invocation.err, false);
+    DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading);
+    CommandLineUserInterface ui(invocation.Out, invocation.Err, false);
     const std::optional<QString> code = AutenticarWorkflow(dm, ui).BitBtn1Click(entry);
     ui.ThrowIfStopped();
-    invocation.out << *code << u'\n';
+    invocation.Out << *code << u'\n';
   }
 };
 

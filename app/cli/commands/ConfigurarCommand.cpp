@@ -112,19 +112,19 @@ public:
     IssuerSettings values;
     QStringList keys;
     for (const SettingOption& setting : SettingOptions()) {
-      if (invocation.parser.isSet(setting.option)) {
-        MemberFor(values, setting.key) = setting.textAsLeft(invocation.parser.value(setting.option));
+      if (invocation.Parser.isSet(setting.option)) {
+        MemberFor(values, setting.key) = setting.textAsLeft(invocation.Parser.value(setting.option));
         keys << setting.key.toString();
       }
     }
 
-    DataModule dm(invocation.dataDirectory, {}, keys.isEmpty() ? DataAccess::Reading : DataAccess::Writing);
-    CommandLineUserInterface ui(invocation.out, invocation.err, false);
+    DataModule dm(invocation.DataDirectory, {}, keys.isEmpty() ? DataAccess::Reading : DataAccess::Writing);
+    CommandLineUserInterface ui(invocation.Out, invocation.Err, false);
     ConfiguracaoWorkflow configuracao(dm, ui);
     if (keys.isEmpty()) {
       const IssuerSettings stored = configuracao.FormShow();
       ui.ThrowIfStopped();
-      PrintSettings(stored, invocation.out);
+      PrintSettings(stored, invocation.Out);
       return;
     }
     configuracao.BitBtn2Click(values, keys);

@@ -70,13 +70,13 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    const ReceiptEntry entry = EntryFrom(invocation.parser);
-    DataModule dm(invocation.dataDirectory);
+    const ReceiptEntry entry = EntryFrom(invocation.Parser);
+    DataModule dm(invocation.DataDirectory);
     // What a window would show in a box stops the issue here: no receipt is
     // stored without the PDF it was asked for.
     dm.frxReport.EngineOptions.NewSilentMode = SilentMode::ReThrow;
-    CommandLineUserInterface ui(invocation.out, invocation.err, false);
-    SetUpPdfPreview(ui, dm, invocation.parser);
+    CommandLineUserInterface ui(invocation.Out, invocation.Err, false);
+    SetUpPdfPreview(ui, dm, invocation.Parser);
 
     // Unlike the window's first showing, a missing register is not written
     // yet: a refused issue leaves the folder as it was.
@@ -84,7 +84,7 @@ public:
     const std::optional<app::IssuedReceipt> issued = PrincipalWorkflow(dm, ui).btnEmitirClick(entry);
     ui.ThrowIfStopped();
     ui.CommitPreview();
-    invocation.out << QStringLiteral("Recibo ") << ReceiptNumberText(issued->Codigo) << u'\n'
+    invocation.Out << QStringLiteral("Recibo ") << ReceiptNumberText(issued->Codigo) << u'\n'
                    << QStringLiteral(u"Autenticação: ") << issued->Autenticacao << u'\n';
   }
 };

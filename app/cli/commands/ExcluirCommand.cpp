@@ -38,15 +38,15 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    DataModule dm(invocation.dataDirectory);
-    SelectReceipt(dm, invocation.arguments.at(0));
+    DataModule dm(invocation.DataDirectory);
+    SelectReceipt(dm, invocation.Arguments.at(0));
     const std::int32_t codigo = dm.cdsRegCodigo.AsInteger();
 
-    CommandLineUserInterface ui(invocation.out, invocation.err, invocation.parser.isSet(ConfirmOption));
+    CommandLineUserInterface ui(invocation.Out, invocation.Err, invocation.Parser.isSet(ConfirmOption));
     if (ConsultaWorkflow(dm, ui).BitBtn2Click())
       PrincipalWorkflow(dm, ui).FormClose();
     ui.ThrowIfStopped();
-    invocation.out << QStringLiteral("Recibo %1 excluído.\n").arg(codigo);
+    invocation.Out << QStringLiteral("Recibo %1 excluído.\n").arg(codigo);
   }
 };
 

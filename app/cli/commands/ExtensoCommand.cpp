@@ -23,7 +23,7 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    invocation.out << ValorPorExtenso(Amount::FromBrazilianText(invocation.arguments.at(0))) << u'\n';
+    invocation.Out << ValorPorExtenso(Amount::FromBrazilianText(invocation.Arguments.at(0))) << u'\n';
   }
 };
 

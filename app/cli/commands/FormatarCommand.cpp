@@ -46,9 +46,9 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    const QString& kind = invocation.arguments.at(0);
+    const QString& kind = invocation.Arguments.at(0);
     const Mask& mask = LookUpKind(kind, Masks());
-    invocation.out << mask(invocation.arguments.at(1), StateFor(kind, invocation)) << u'\n';
+    invocation.Out << mask(invocation.Arguments.at(1), StateFor(kind, invocation)) << u'\n';
   }
 };
 

@@ -91,15 +91,15 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    DataModule dm(invocation.dataDirectory, {}, DataAccess::Reading);
+    DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading);
     dm.LoadRegisterIfPresent();
     const platform::ReceiptRegister& reg = dm.cdsReg;
-    if (invocation.parser.isSet(JsonOption)) {
-      WriteRowsAsJson(reg, invocation.out);
+    if (invocation.Parser.isSet(JsonOption)) {
+      WriteRowsAsJson(reg, invocation.Out);
       return;
     }
     for (qsizetype i = 0; i < reg.RecordCount(); ++i)
-      invocation.out << RowAsText(reg.Record(i)) << u'\n';
+      invocation.Out << RowAsText(reg.Record(i)) << u'\n';
   }
 };
 

@@ -34,17 +34,17 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    if (!PdfPreviewRequested(invocation.parser))
+    if (!PdfPreviewRequested(invocation.Parser))
       throw UsageError(QStringLiteral("Informe o PDF a gravar: --pdf ARQ."));
-    DataModule dm(invocation.dataDirectory, {}, DataAccess::Reading);
+    DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading);
     dm.frxReport.EngineOptions.NewSilentMode = SilentMode::ReThrow;
-    SelectReceipt(dm, invocation.arguments.at(0));
-    CommandLineUserInterface ui(invocation.out, invocation.err, false);
-    SetUpPdfPreview(ui, dm, invocation.parser);
+    SelectReceipt(dm, invocation.Arguments.at(0));
+    CommandLineUserInterface ui(invocation.Out, invocation.Err, false);
+    SetUpPdfPreview(ui, dm, invocation.Parser);
     ConsultaWorkflow(dm, ui).btnImprimirClick();
     ui.ThrowIfStopped();
     ui.CommitPreview();
-    invocation.out << QStringLiteral("Recibo ") << ReceiptNumberText(dm.cdsRegCodigo.AsInteger()) << u'\n';
+    invocation.Out << QStringLiteral("Recibo ") << ReceiptNumberText(dm.cdsRegCodigo.AsInteger()) << u'\n';
   }
 };
 

@@ -75,9 +75,9 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    const QCommandLineParser& parser = invocation.parser;
+    const QCommandLineParser& parser = invocation.Parser;
     const bool prepared = parser.isSet(PreparedOption);
-    if (prepared == !invocation.arguments.isEmpty())
+    if (prepared == !invocation.Arguments.isEmpty())
       throw UsageError(QStringLiteral("Informe o MODELO ou --preparado, um dos dois."));
     QList<const ReportOutput*> requested;
     for (const ReportOutput& output : ReportOutputs()) {
@@ -88,8 +88,8 @@ public:
       throw UsageError(QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ, --png PREFIXO)."));
 
     // Nor may an output replace the file it was made from.
-    ProtectedFiles protectedFiles(invocation.dataDirectory);
-    protectedFiles.Add(prepared ? parser.value(PreparedOption) : invocation.arguments.constFirst());
+    ProtectedFiles protectedFiles(invocation.DataDirectory);
+    protectedFiles.Add(prepared ? parser.value(PreparedOption) : invocation.Arguments.constFirst());
     for (const ReportOutput* output : requested)
       protectedFiles.RefuseAsOutput(parser.value(output->option.names().constFirst()));
 
@@ -99,13 +99,13 @@ public:
     if (prepared) {
       report->PreviewPages().LoadFromFile(parser.value(PreparedOption), true);
     } else {
-      report->LoadFromFile(invocation.arguments.constFirst(), true);
+      report->LoadFromFile(invocation.Arguments.constFirst(), true);
       SetVariables(*report, parser.values(VariableOption));
       report->PrepareReport(true);
     }
     for (const ReportOutput* output : requested)
       output->write(*report, parser.value(output->option.names().constFirst()), parser, protectedFiles);
-    invocation.out << QStringLiteral("%1 página(s).\n").arg(report->PreviewPages().Count());
+    invocation.Out << QStringLiteral("%1 página(s).\n").arg(report->PreviewPages().Count());
   }
 };
 

@@ -49,10 +49,10 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    const QString& kind = invocation.arguments.at(0);
+    const QString& kind = invocation.Arguments.at(0);
     EditSettings settings = LookUpKind(kind, Fields());
     settings.UF = StateFor(kind, invocation);
-    invocation.out << TextAsLeft(settings, invocation.arguments.at(1)) << u'\n';
+    invocation.Out << TextAsLeft(settings, invocation.Arguments.at(1)) << u'\n';
   }
 };
 
