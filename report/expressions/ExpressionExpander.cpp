@@ -58,4 +58,11 @@ QString ExpandExpressions(const QString& text, const ExpressionDelimiters& delim
   return result;
 }
 
+QString ExtractMacros(const QString& text, int totalPages, const QString& copyName) {
+  QString result = text;
+  result.replace(QStringLiteral("[TotalPages#]"), QString::number(totalPages), Qt::CaseInsensitive);
+  result.replace(QStringLiteral("[CopyName#]"), copyName, Qt::CaseInsensitive);
+  return result;
+}
+
 }  // namespace quitanza::report

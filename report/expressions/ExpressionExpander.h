@@ -29,4 +29,9 @@ using ExpressionTextFunc = std::function<QString(const QString& expression)>;
 QString ExpandExpressions(const QString& text, const ExpressionDelimiters& delimiters,
                           const ExpressionTextFunc& textOf);
 
+// Fills in, at drawing time, the placeholders that expansion leaves for values known
+// only then: "[TotalPages#]" becomes the total page count and "[CopyName#]" the copy's
+// name (letter case ignored in both).
+QString ExtractMacros(const QString& text, int totalPages, const QString& copyName);
+
 }  // namespace quitanza::report

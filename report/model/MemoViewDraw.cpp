@@ -2,10 +2,10 @@
 // scale, background and frame, underlines, then the text.
 #include "report/model/MemoView.h"
 
-#include "report/expressions/ExpressionMacros.h"
-#include "report/model/GlobalVariables.h"
+#include "report/expressions/ExpressionExpander.h"
+#include "report/model/Variables.h"
 #include "report/model/ViewPainting.h"
-#include "report/text/GraphicUtils.h"
+#include "report/text/TextEngine.h"
 
 namespace quitanza::report {
 

@@ -2,9 +2,9 @@
 
 #include "report/expressions/ExpressionSystemVariables.h"
 #include "report/model/Engine.h"
-#include "report/model/GlobalVariables.h"
 #include "report/model/PreviewPages.h"
 #include "report/model/Report.h"
+#include "report/model/Variables.h"
 #include "report/model/View.h"
 
 namespace quitanza::report {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/text/GraphicUtilsAlign.h"
+#include "report/text/Placement.h"
 
 #include <QFlags>
 #include <QStringView>

@@ -112,4 +112,10 @@ QStringList Variables::GetVariablesList(const QString& category) const
   return names;
 }
 
+Variables& GlobalVariables()
+{
+  static Variables variables;
+  return variables;
+}
+
 }  // namespace quitanza::report

@@ -4,7 +4,7 @@
 // drawing steps.
 #include "platform/graphics/Canvas.h"
 #include "report/model/Types.h"
-#include "report/text/GraphicUtilsRound.h"
+#include "report/text/Placement.h"
 
 namespace quitanza::report {
 

@@ -12,7 +12,7 @@
 #include "report/output/PDFPageContent.h"
 #include "report/output/PDFViewPainter.h"
 #include "report/output/PDFWriter.h"
-#include "report/text/GraphicUtilsRound.h"
+#include "report/text/Placement.h"
 
 #include <QDesktopServices>
 #include <QDir>

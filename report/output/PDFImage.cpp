@@ -4,7 +4,7 @@
 #include "report/model/View.h"
 #include "report/output/PDFNumbers.h"
 #include "report/output/PDFPageContent.h"
-#include "report/text/GraphicUtilsRound.h"
+#include "report/text/Placement.h"
 
 #include <QBuffer>
 #include <QImageWriter>

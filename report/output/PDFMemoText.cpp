@@ -5,8 +5,8 @@
 #include "report/output/PDFNumbers.h"
 #include "report/output/PDFPageContent.h"
 #include "report/output/PDFStrings.h"
-#include "report/text/GraphicUtils.h"
-#include "report/text/GraphicUtilsRound.h"
+#include "report/text/Placement.h"
+#include "report/text/TextEngine.h"
 
 #include <QPointF>
 

@@ -7,7 +7,7 @@
 #include "report/model/PageSource.h"
 #include "report/model/ReportPage.h"
 #include "report/model/Units.h"
-#include "report/text/GraphicUtilsRound.h"
+#include "report/text/Placement.h"
 
 #include <QImageWriter>
 #include <QPainter>

@@ -1,11 +1,11 @@
 #include "report/output/PreviewPagesExport.h"
 
-#include "report/expressions/ExpressionMacros.h"
+#include "report/expressions/ExpressionExpander.h"
 #include "report/model/Class.h"
 #include "report/model/PageSource.h"
-#include "report/output/ParsePageNumbers.h"
 #include "report/output/ExportFilter.h"
-#include "report/text/GraphicUtils.h"
+#include "report/output/ParsePageNumbers.h"
+#include "report/text/TextEngine.h"
 
 #include <exception>
 #include <vector>

@@ -1,7 +1,7 @@
 // Wrapping 1 MB of Portuguese prose into 70 mm lines at 10 pt, against the
 // floor of shaping the same paragraphs with HarfBuzz alone.
 #include "platform/graphics/FontCatalog.h"
-#include "report/text/GraphicUtils.h"
+#include "report/text/TextEngine.h"
 
 #include <QStringList>
 

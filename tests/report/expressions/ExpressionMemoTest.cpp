@@ -6,7 +6,6 @@
 #include "report/expressions/ExpressionEvaluator.h"
 #include "report/expressions/ExpressionExpander.h"
 #include "report/expressions/ExpressionLiteralCompiler.h"
-#include "report/expressions/ExpressionMacros.h"
 #include "report/expressions/ExpressionSystemVariables.h"
 #include "report/expressions/ExpressionValue.h"
 

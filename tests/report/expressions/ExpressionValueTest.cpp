@@ -1,6 +1,6 @@
 #include "ExpressionTestPrinting.h"
 
-#include "report/expressions/ExpressionMacros.h"
+#include "report/expressions/ExpressionExpander.h"
 #include "report/expressions/ExpressionValue.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "platform/graphics/RecordingCanvas.h"
 #include "report/model/Class.h"
 #include "report/model/DrawPage.h"
-#include "report/model/GlobalVariables.h"
+#include "report/model/Variables.h"
 
 #include <gtest/gtest.h>
 

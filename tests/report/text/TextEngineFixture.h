@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/text/GraphicUtils.h"
+#include "report/text/TextEngine.h"
 
 #include <QStringList>
 

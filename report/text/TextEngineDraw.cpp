@@ -1,9 +1,9 @@
 // Drawing the wrapped lines: the WYSIWYG corrections that make a device's
 // lines and blocks cover exactly what the 600 per inch layout predicts.
-#include "report/text/GraphicUtils.h"
+#include "report/text/TextEngine.h"
 
 #include "platform/graphics/Canvas.h"
-#include "report/text/GraphicUtilsRound.h"
+#include "report/text/Placement.h"
 
 #include <cmath>
 #include <numbers>

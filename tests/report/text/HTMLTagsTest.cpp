@@ -1,5 +1,5 @@
-#include "report/text/GraphicUtils.h"
-#include "report/text/GraphicUtilsHTMLTags.h"
+#include "report/text/HTMLTags.h"
+#include "report/text/TextEngine.h"
 
 #include <gtest/gtest.h>
 

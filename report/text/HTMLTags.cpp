@@ -1,6 +1,6 @@
-#include "report/text/GraphicUtilsHTMLTags.h"
+#include "report/text/HTMLTags.h"
 
-#include "report/text/GraphicUtilsRound.h"
+#include "report/text/Placement.h"
 
 #include <array>
 #include <optional>

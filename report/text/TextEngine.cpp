@@ -1,7 +1,7 @@
-#include "report/text/GraphicUtils.h"
+#include "report/text/TextEngine.h"
 
-#include "report/text/GraphicUtilsHyphen.h"
-#include "report/text/GraphicUtilsRound.h"
+#include "report/text/Hyphenation.h"
+#include "report/text/Placement.h"
 
 #include <QStringList>
 

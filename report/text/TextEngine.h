@@ -3,8 +3,8 @@
 #include "platform/graphics/Font.h"
 #include "platform/graphics/MeasuringSurface.h"
 #include "platform/graphics/Rect.h"
-#include "report/text/GraphicUtilsAlign.h"
-#include "report/text/GraphicUtilsHTMLTags.h"
+#include "report/text/HTMLTags.h"
+#include "report/text/Placement.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "report/text/GraphicUtilsHyphen.h"
+#include "report/text/Hyphenation.h"
 
 namespace quitanza::report {
 
