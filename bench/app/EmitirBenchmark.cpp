@@ -25,9 +25,9 @@ using namespace quitanza::app;
 namespace {
 
 // A data folder with a configured issuer and logo and a register of `receipts` rows.
-class TIssueFolder {
+class IssueFolder {
 public:
-  explicit TIssueFolder(int receipts)
+  explicit IssueFolder(int receipts)
   {
     const QString settings = QStringLiteral(
       "[EMITENTE]\nEMPRESA=Padaria São João\nENDERECO=Rua Grande, 100\nBAIRRO=Centro\nCIDADE=São Luís\n"
@@ -46,7 +46,7 @@ private:
 
 void IssueReceipt(benchmark::State& state)
 {
-  const TIssueFolder folder(static_cast<int>(state.range(0)));
+  const IssueFolder folder(static_cast<int>(state.range(0)));
   DataModule dm(folder.Path(), QStringLiteral(QUITANZA_BINARY_DIR "/app"));
   dm.LoadRegisterIfPresent();
   QString discarded;

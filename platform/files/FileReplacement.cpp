@@ -56,9 +56,9 @@ int WriteAll(int descriptor, const char* data, qint64 size)
 }  // namespace
 
 // A write-only view of the open descriptor for code that writes to a QIODevice.
-class FileReplacement::TDescriptorDevice final : public QIODevice {
+class FileReplacement::DescriptorDevice final : public QIODevice {
 public:
-  explicit TDescriptorDevice(int descriptor) : m_descriptor(descriptor)
+  explicit DescriptorDevice(int descriptor) : m_descriptor(descriptor)
   {
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   }
@@ -111,7 +111,7 @@ FileReplacement::FileReplacement(const QString& path) : m_path(QFileInfo(path).a
     if (exists && ::fchmod(m_descriptor, existing.st_mode & 07777) != 0)
       Fail(SystemErrorText(errno));
   }
-  m_device = std::make_unique<TDescriptorDevice>(m_descriptor);
+  m_device = std::make_unique<DescriptorDevice>(m_descriptor);
 }
 
 FileReplacement::~FileReplacement()

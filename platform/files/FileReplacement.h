@@ -42,7 +42,7 @@ public:
   void Commit();
 
 private:
-  class TDescriptorDevice;
+  class DescriptorDevice;
 
   [[noreturn]] void Fail(const QString& reason);
   void Discard();
@@ -51,7 +51,7 @@ private:
   QString m_target;     // the path links lead to
   QString m_temporary;  // empty when writing the target directly
   int m_descriptor = -1;
-  std::unique_ptr<TDescriptorDevice> m_device;
+  std::unique_ptr<DescriptorDevice> m_device;
 };
 
 }  // namespace quitanza::platform

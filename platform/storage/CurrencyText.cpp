@@ -25,7 +25,7 @@ std::out_of_range AmountOutOfRange(QStringView text)
 }
 
 // The parts of "[+-]digits[.digits][(e|E)[+-]digits]".
-struct TDecimalText {
+struct DecimalText {
   bool Negative = false;
   QString Digits;    // integer and fraction digits, no point
   int Exponent = 0;  // value = Digits * 10^Exponent
@@ -38,9 +38,9 @@ QString DigitsAt(QStringView text, qsizetype& i)
   return digits;
 }
 
-TDecimalText SplitDecimal(QStringView text)
+DecimalText SplitDecimal(QStringView text)
 {
-  TDecimalText result;
+  DecimalText result;
   qsizetype i = 0;
   const auto next = [&] { return i < text.size() ? text[i] : QChar(); };
   const auto takeSign = [&] {
@@ -97,7 +97,7 @@ QString CurrencyToText(Amount amount)
 
 Amount CurrencyFromText(QStringView text)
 {
-  const TDecimalText decimal = SplitDecimal(text);
+  const DecimalText decimal = SplitDecimal(text);
   const int shift = decimal.Exponent + CurrencyDecimals;  // value in ten-thousandths = Digits * 10^shift
 
   // Digits past the units of ten-thousandths are dropped and decide the rounding;

@@ -11,13 +11,13 @@ using namespace doclib;
 namespace {
 
 template <class... Handlers>
-struct TOverloaded : Handlers... {
+struct Overloaded : Handlers... {
   using Handlers::operator()...;
 };
 // Spelled out for clang 14 (the fuzz build), which does not deduce the
 // arguments of an aggregate template.
 template <class... Handlers>
-TOverloaded(Handlers...) -> TOverloaded<Handlers...>;
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // The data packet's own form of a date and time.
 const QString DateTimeForm = QStringLiteral("yyyyMMddTHH:mm:sszzz");
@@ -51,7 +51,7 @@ const FieldDef* FindField(QStringView name)
 
 QString FieldText(const ReceiptRecord& record, const FieldDef& field)
 {
-  return std::visit(TOverloaded{
+  return std::visit(Overloaded{
                       [&](TextMember member) { return record.*member; },
                       [&](CurrencyMember member) { return CurrencyToText(record.*member); },
                       [&](IntegerMember member) { return QString::number(record.*member); },
@@ -64,7 +64,7 @@ QString FieldText(const ReceiptRecord& record, const FieldDef& field)
 
 void SetFieldText(ReceiptRecord& record, const FieldDef& field, const QString& text)
 {
-  std::visit(TOverloaded{
+  std::visit(Overloaded{
                [&](TextMember member) { record.*member = text; },
                [&](CurrencyMember member) { record.*member = CurrencyFromText(text); },
                [&](IntegerMember member) { record.*member = IntegerFromText(text); },

@@ -19,16 +19,16 @@ std::optional<QStringView> SectionName(QStringView line)
   return trimmed.sliced(1, (close < 0 ? trimmed.size() : close) - 1).trimmed();
 }
 
-struct TKeyLine {
+struct KeyAndValue {
   QStringView Key;
   QStringView Value;
 };
 
-std::optional<TKeyLine> KeyLine(QStringView line)
+std::optional<KeyAndValue> KeyLine(QStringView line)
 {
   const qsizetype equals = line.indexOf(u'=');
   if (equals < 0 || IsComment(line.trimmed())) return std::nullopt;
-  return TKeyLine{line.first(equals).trimmed(), line.sliced(equals + 1).trimmed()};
+  return KeyAndValue{line.first(equals).trimmed(), line.sliced(equals + 1).trimmed()};
 }
 
 bool SameName(QStringView a, QStringView b)

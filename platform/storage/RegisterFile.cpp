@@ -21,12 +21,12 @@ using namespace doclib;
 
 namespace {
 
-struct TXmlFieldType {
+struct XmlTypeAttributes {
   const char* FieldType;
   const char* SubType;  // nullptr: none
 };
 
-TXmlFieldType XmlFieldType(FieldType type)
+XmlTypeAttributes XmlFieldType(FieldType type)
 {
   switch (type) {
     case FieldType::String: return {"string", nullptr};
@@ -38,9 +38,9 @@ TXmlFieldType XmlFieldType(FieldType type)
   throw std::logic_error("Unknown field type");
 }
 
-class TSinkWriter : public pugi::xml_writer {
+class SinkWriter : public pugi::xml_writer {
 public:
-  explicit TSinkWriter(const ByteSink& sink) : m_sink(sink) {}
+  explicit SinkWriter(const ByteSink& sink) : m_sink(sink) {}
   void write(const void* data, size_t size) override { m_sink(QByteArrayView(static_cast<const char*>(data), static_cast<qsizetype>(size))); }
 
 private:
@@ -131,7 +131,7 @@ void AppendFieldDefinitions(pugi::xml_node fields)
   for (const FieldDef& def : ReceiptFields) {
     pugi::xml_node field = fields.append_child("FIELD");
     field.append_attribute("attrname").set_value(def.Name.toUtf8().constData());
-    const TXmlFieldType type = XmlFieldType(def.DataType);
+    const XmlTypeAttributes type = XmlFieldType(def.DataType);
     field.append_attribute("fieldtype").set_value(type.FieldType);
     if (type.SubType != nullptr) field.append_attribute("SUBTYPE").set_value(type.SubType);
     if (def.DataType == FieldType::String) field.append_attribute("WIDTH").set_value(def.Size);
@@ -218,7 +218,7 @@ void WriteRegisterFile(const QString& path, const std::vector<PackedRecord>& rec
   const std::string& head = packet.first;
   const std::string& tail = packet.second;
   WriteFileAtomically(path, [&](const ByteSink& sink) {
-    TSinkWriter writer(sink);
+    SinkWriter writer(sink);
     sink(QByteArrayView(head.data(), static_cast<qsizetype>(head.size())));
     WriteRows(writer, records);
     sink(QByteArrayView(tail.data(), static_cast<qsizetype>(tail.size())));

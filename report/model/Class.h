@@ -15,7 +15,3 @@
 #include "report/model/ShapeView.h"
 #include "report/model/Units.h"
 #include "report/model/View.h"
-
-namespace quitanza::report {
-
-}  // namespace quitanza::report

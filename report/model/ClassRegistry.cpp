@@ -19,14 +19,14 @@ namespace {
 
 template <class T> Component* Create(Component* parent) { return new T(parent); }
 
-struct TRegisteredClass {
+struct RegisteredClass {
   QString Name;
   ComponentFactory Factory;
 };
 
-std::vector<TRegisteredClass>& Registry()
+std::vector<RegisteredClass>& Registry()
 {
-  static std::vector<TRegisteredClass> registry = {
+  static std::vector<RegisteredClass> registry = {
       {QStringLiteral("TfrxMemoView"), &Create<MemoView>},
       {QStringLiteral("TfrxLineView"), &Create<LineView>},
       {QStringLiteral("TfrxShapeView"), &Create<ShapeView>},
@@ -44,7 +44,7 @@ std::vector<TRegisteredClass>& Registry()
 
 ComponentFactory FindClass(QAnyStringView className)
 {
-  for (const TRegisteredClass& registered : Registry()) {
+  for (const RegisteredClass& registered : Registry()) {
     if (QAnyStringView::compare(className, registered.Name, Qt::CaseInsensitive) == 0)
       return registered.Factory;
   }
@@ -53,7 +53,7 @@ ComponentFactory FindClass(QAnyStringView className)
 
 void RegisterClass(const QString& className, ComponentFactory factory)
 {
-  for (TRegisteredClass& registered : Registry()) {
+  for (RegisteredClass& registered : Registry()) {
     if (className.compare(registered.Name, Qt::CaseInsensitive) == 0) {
       registered.Factory = factory;
       return;

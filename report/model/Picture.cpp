@@ -16,22 +16,22 @@ using namespace platform;
 
 namespace {
 
-struct TGraphicInfo {
+struct GraphicInfo {
   report::GraphicClass graphicClass;
   QLatin1String name;
   const char* format;
 };
 
-constexpr std::array<TGraphicInfo, 4> kGraphics = {{
+constexpr std::array<GraphicInfo, 4> kGraphics = {{
     {GraphicClass::Png, QLatin1String("TPngImage"), "png"},
     {GraphicClass::Bitmap, QLatin1String("TBitmap"), "bmp"},
     {GraphicClass::Jpeg, QLatin1String("TJPEGImage"), "jpeg"},
     {GraphicClass::Icon, QLatin1String("TIcon"), "ico"},
 }};
 
-const TGraphicInfo* InfoOf(GraphicClass graphicClass)
+const GraphicInfo* InfoOf(GraphicClass graphicClass)
 {
-  for (const TGraphicInfo& info : kGraphics) {
+  for (const GraphicInfo& info : kGraphics) {
     if (info.graphicClass == graphicClass)
       return &info;
   }
@@ -57,7 +57,7 @@ ReportError UnreadablePicture() { return ReportError(QStringLiteral(u"formato de
 
 QString Picture::GraphicClassName() const
 {
-  const TGraphicInfo* info = InfoOf(m_class);
+  const GraphicInfo* info = InfoOf(m_class);
   return info ? QString(info->name) : QString();
 }
 
@@ -141,7 +141,7 @@ void Picture::SetImage(const QImage& image)
 
 QByteArray Picture::StreamData() const
 {
-  const TGraphicInfo* info = InfoOf(m_class);
+  const GraphicInfo* info = InfoOf(m_class);
   if (!info)
     return {};
   QByteArray payload;
@@ -168,7 +168,7 @@ void Picture::SetStreamData(QByteArrayView payload)
     throw UnreadablePicture();
   const QByteArrayView name = payload.sliced(1, nameLength);
   QByteArrayView data = payload.sliced(1 + nameLength);
-  for (const TGraphicInfo& info : kGraphics) {
+  for (const GraphicInfo& info : kGraphics) {
     if (name != QByteArrayView(info.name.data(), info.name.size()))
       continue;
     if (info.graphicClass != report::GraphicClass::Png) {

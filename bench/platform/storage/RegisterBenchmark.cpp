@@ -39,9 +39,9 @@ void ResetPeakMemory()
   std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-class TRegisterFiles {
+class RegisterFiles {
 public:
-  TRegisterFiles()
+  RegisterFiles()
   {
     WriteRegisterFile(Original(), Packed(SampleRecords(RegisterSize)));
   }
@@ -52,9 +52,9 @@ private:
   QTemporaryDir m_folder;
 };
 
-const TRegisterFiles& Files()
+const RegisterFiles& Files()
 {
-  static const TRegisterFiles files;
+  static const RegisterFiles files;
   return files;
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 const QString SizeCap = QStringLiteral("65536");
 
-struct TSaveCase {
+struct SaveCase {
   const char* name;
   QString fileName;
   QStringList helperArguments;  // after the path: what to write, then the size cap
@@ -35,7 +35,7 @@ QByteArray OldSettings(const QString& path)
   return ReadBytes(path);
 }
 
-const TSaveCase SaveCases[] = {
+const SaveCase SaveCases[] = {
   {"register", QStringLiteral("recibo.xml"), {QStringLiteral("save-register"), QStringLiteral("20000")}, OldRegister, "Não foi possível gravar %1: "},
   {"settings", QStringLiteral("config.ini"), {QStringLiteral("write-ini"), QStringLiteral("200000")}, OldSettings, "Unable to write to %1"},
 };
@@ -46,7 +46,7 @@ class SaveCrashTest : public FolderTest {};
 
 TEST_F(SaveCrashTest, AProcessKilledWhileSavingLeavesTheOldFileWhole)
 {
-  for (const TSaveCase& c : SaveCases) {
+  for (const SaveCase& c : SaveCases) {
     const QString path = PathOf(c.fileName);
     const QByteArray old = c.writeOldFile(path);
     const HelperRun run = RunHelper(QStringList{c.helperArguments[0], path, c.helperArguments[1], SizeCap});
@@ -58,7 +58,7 @@ TEST_F(SaveCrashTest, AProcessKilledWhileSavingLeavesTheOldFileWhole)
 
 TEST_F(SaveCrashTest, AFailedWriteRaisesTheErrorAndLeavesTheOldFileWhole)
 {
-  for (const TSaveCase& c : SaveCases) {
+  for (const SaveCase& c : SaveCases) {
     const QString path = PathOf(c.fileName);
     const QByteArray old = c.writeOldFile(path);
     const HelperRun run = RunHelper(QStringList{c.helperArguments[0], path, c.helperArguments[1], SizeCap, QStringLiteral("--fail-writes")});
