@@ -46,6 +46,8 @@ struct PDFExport::Run {
   report::PDFWriter writer;
   PDFFonts fonts;
   std::optional<report::PDFEncryption> encryption;
+  // Made once the encryption is known.
+  std::optional<PDFImageObjects> images;
   bool embeddedFonts;
   QByteArray fileId;
   QList<int> pageObjects;
@@ -105,6 +107,7 @@ bool PDFExport::Start() {
     run->encryption.emplace(UserPassword, OwnerPassword, PdfPermissionValue(ProtectionFlags), run->fileId);
     run->embeddedFonts = EmbedFontsIfProtected;
   }
+  run->images.emplace(run->writer, m_encoder, run->Protection());
   run->writer.WriteLine("%PDF-1.5");
   run->writer.ReserveObject();
   m_run = std::move(run);
@@ -161,7 +164,7 @@ void PDFExport::WriteObject(report::View& view) {
     return;
   if (!ObjectPainter)
     throw ReportError(QStringLiteral("The PDF export has no way to draw \"%1\" as an image").arg(view.Name()));
-  WritePDFImage(content, view, {PrintOptimized, Quality, ObjectPainter});
+  WritePDFImage(content, view, {PrintOptimized, Quality, ObjectPainter}, *m_run->images);
 }
 
 void PDFExport::AddLink(const report::View& view) {
@@ -216,9 +219,9 @@ void PDFExport::FinishPage(report::ReportPage&, int index) {
     text += "/Annots [\r\n" + run.pageLinks + "]\r\n";
     run.pageLinks.clear();
   }
-  text += "/Resources <<\r\n/Font << " + run.fonts.ResourceEntries() +
-          ">>\r\n/XObject <<\r\n>>\r\n/ProcSet [/PDF /Text /ImageC ]\r\n>>\r\n/Contents " + PdfInt(contentObject) +
-          " 0 R\r\n>>\r\nendobj\r\n";
+  text += "/Resources <<\r\n/Font << " + run.fonts.ResourceEntries() + ">>\r\n/XObject <<\r\n" +
+          run.images->TakePageResources() + ">>\r\n/ProcSet [/PDF /Text /ImageC ]\r\n>>\r\n/Contents " +
+          PdfInt(contentObject) + " 0 R\r\n>>\r\nendobj\r\n";
   writer.Write(text);
 }
 

@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 #include <functional>
+#include <unordered_map>
+#include <vector>
 
 namespace quitanza::report {
 
+class PDFEncryption;
 class PDFPageContent;
+class PDFStreamEncoder;
+class PDFWriter;
 class View;
 
 // Draws a view onto a bitmap the way its own drawing does on any canvas, at
@@ -21,9 +27,40 @@ struct PDFImageOptions {
   ViewPainter Painter;
 };
 
-// Writes a view as an inline baseline JPEG image over its rectangle, drawn
-// at two (or, optimized for printing, three) bitmap pixels per report pixel,
-// then its frame as vector lines. Nothing for an empty rectangle.
-void WritePDFImage(PDFPageContent& content, View& view, const PDFImageOptions& options);
+// The image objects of one document. A bitmap is encoded and written once, as
+// a baseline JPEG image XObject; every later page that shows the same pixels
+// at the same quality refers to that object, so a logo repeated on a thousand
+// pages costs one image.
+class PDFImageObjects {
+public:
+  PDFImageObjects(PDFWriter& writer, PDFStreamEncoder& encoder, const PDFEncryption* encryption)
+      : m_writer(writer), m_encoder(encoder), m_encryption(encryption) {}
+
+  // The resource name ("/Im0") of the image holding these pixels, writing it
+  // on first use.
+  QByteArray NameOf(const QImage& bitmap, int quality);
+  // The page's /XObject entries for the images named since the last call.
+  QByteArray TakePageResources();
+
+private:
+  struct Written {
+    QByteArray Name;
+    int Object = 0;
+    bool OnThisPage = false;
+  };
+
+  PDFWriter& m_writer;
+  PDFStreamEncoder& m_encoder;
+  const PDFEncryption* m_encryption;
+  // Keyed by a digest of the size, quality and pixels: the bitmaps themselves
+  // are not kept, so a document of distinct photographs does not pile them up.
+  std::unordered_map<QByteArray, Written> m_written;
+  std::vector<Written*> m_onThisPage;
+};
+
+// Writes a view as an image over its rectangle, drawn at two (or, optimized
+// for printing, three) bitmap pixels per report pixel, then its frame as
+// vector lines. Nothing for an empty rectangle.
+void WritePDFImage(PDFPageContent& content, View& view, const PDFImageOptions& options, PDFImageObjects& images);
 
 }  // namespace quitanza::report

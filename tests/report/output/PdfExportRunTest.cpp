@@ -97,9 +97,11 @@ TEST_F(PdfExportRun, ReceiptPageIsValidWithItsAccentedTextsAndTheReceiptsForms) 
   EXPECT_TRUE(file.contains("/Title <FEFF>\r\n/Author <FEFF00500065006C006C007700690063006B>\r\n"));
   EXPECT_TRUE(file.contains("/Keywords <FEFF>\r\n"));
   EXPECT_TRUE(file.contains("/PageMode /UseNone\r\n/ViewerPreferences <<\r\n/PrintScaling /None\r\n>>\r\n"));
-  // The content object, the two fonts' reserved numbers, the page object.
-  EXPECT_TRUE(file.contains("\r\n2 0 obj\r\n<< /Filter /FlateDecode /Length "));
-  EXPECT_TRUE(file.contains("/Kids [5 0 R ]\r\n/Count 1\r\n"));
+  // The two distinct pictures (the logo's two copies share one), the content
+  // object, the two fonts' reserved numbers, the page object.
+  EXPECT_TRUE(file.contains("/XObject <<\r\n/Im0 2 0 R\r\n/Im1 3 0 R\r\n>>"));
+  EXPECT_TRUE(file.contains("\r\n4 0 obj\r\n<< /Filter /FlateDecode /Length "));
+  EXPECT_TRUE(file.contains("/Kids [7 0 R ]\r\n/Count 1\r\n"));
   // Shape1 comes first: nothing of the page background goes before it.
   const QList<QByteArray> contents = PdfPageContents(file);
   ASSERT_EQ(contents.size(), 1);

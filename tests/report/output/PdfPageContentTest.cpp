@@ -217,23 +217,27 @@ TEST_F(PdfPageContent, TaggedMemoBecomesAnImageDrawnAtScaleTwoShiftedTwoPixels) 
     EXPECT_EQ(view.Frame.Width(), 0) << "the frame is written as vector lines";
     EXPECT_EQ(bitmap.size(), QSize(202, 42));
     EXPECT_EQ(scale, 2);
-    EXPECT_EQ(offsetX, 2 - 96);  // Round(47.7953 x 2)
-    EXPECT_EQ(offsetY, -96);
+    // The view's own left and top edges fall on the bitmap's pixels 2 and 0.
+    EXPECT_NEAR(offsetX, 2 - 47.7953 * 2, 1e-3);
+    EXPECT_NEAR(offsetY, -47.7953 * 2, 1e-3);
     bitmap.fill(Qt::black);
   };
   const QByteArray content = Content();
   EXPECT_EQ(painted, 1);
-  EXPECT_TRUE(content.contains("q\r\n75.00 0 0 15.00 36.35 790.90 cm\r\nBI\r\n/W 202\r\n/H 42\r\n/CS /RGB\r\n"
-                               "/BPC 8\r\n/I true\r\n/F [/DCT]\r\nID\r\n\xFF\xD8"))
+  EXPECT_TRUE(content.contains("q\r\n75.00 0 0 15.00 36.35 790.90 cm\r\n/Im0 Do\r\nQ\r\n"))
       << content.left(200).toStdString();
+  EXPECT_TRUE(m_buffer.data().contains("/Subtype /Image /Width 202 /Height 42 /ColorSpace /DeviceRGB "
+                                       "/BitsPerComponent 8 /Filter /DCTDecode /Length "));
   EXPECT_EQ(content.count("BT\r\n"), 1) << "the memo without tag permission is text";
 }
 
-// The JPEG of the first inline image of a page's content.
-QImage FirstImage(const QByteArray& content) {
-  const qsizetype data = content.indexOf("ID\r\n") + 4;
-  EXPECT_GT(data, 4) << "no image";
-  return QImage::fromData(content.mid(data, content.indexOf("\r\nEI\r\nQ\r\n") - data), "JPEG");
+// The JPEG of the first image object of a document.
+QImage FirstImage(const QByteArray& pdf) {
+  static const QByteArray lengthKey = "/Filter /DCTDecode /Length ";
+  const qsizetype length = pdf.indexOf(lengthKey) + lengthKey.size();
+  EXPECT_GT(length, lengthKey.size()) << "no image";
+  const qsizetype data = pdf.indexOf("stream\r\n", length) + 8;
+  return QImage::fromData(pdf.mid(data, pdf.mid(length, data - length).split(' ').first().toLongLong()), "JPEG");
 }
 
 // Dark pixels of an image in one of its rows of pixels and below, to `rows`.
@@ -251,7 +255,7 @@ TEST_F(PdfPageContent, ByDefaultTheMemosOwnDrawingMakesTheImageOfItsTaggedText) 
   tagged.SetText(QStringLiteral("<b>negrito</b> e <i>itálico</i>"));
   const QByteArray content = Content();
   EXPECT_FALSE(content.contains("BT\r\n")) << "no text operators for a tagged memo";
-  const QImage image = FirstImage(content);
+  const QImage image = FirstImage(m_buffer.data());
   ASSERT_EQ(image.size(), QSize(202, 42));
   // The text sits in the memo's first line, drawn at twice the report's size.
   EXPECT_GT(DarkPixels(image, 0, 30), 200);
@@ -261,7 +265,7 @@ TEST_F(PdfPageContent, ByDefaultTheMemosOwnDrawingMakesTheImageOfItsTaggedText) 
 TEST_F(PdfPageContent, AHatchedMemoIsAnImageWithItsHatching) {
   quitanza::report::MemoView& hatched = Add<quitanza::report::MemoView>(10, 10, 100, 20);
   hatched.BrushStyle = quitanza::report::BrushStyle::Horizontal;
-  const QImage image = FirstImage(Content());
+  const QImage image = FirstImage(Export());
   ASSERT_EQ(image.size(), QSize(202, 42));
   EXPECT_GT(DarkPixels(image, 0, 42), 300) << "horizontal hatch lines in the frame colour";
 }
@@ -285,11 +289,34 @@ TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
   picture.SetImage(logo);
   Add<quitanza::report::PictureView>(0, 0, 80, 40).SetPicture(picture);
   m_filter.Quality = 50;
-  const QImage decoded = FirstImage(Content());
+  const QImage decoded = FirstImage(Export());
   ASSERT_EQ(decoded.size(), QSize(162, 82));
   const QColor middle = decoded.pixelColor(80, 40);
   EXPECT_GT(middle.red(), 200);
   EXPECT_LT(middle.green(), 60);
+}
+
+TEST_F(PdfPageContent, APictureRepeatedOnEveryPageIsWrittenOnce) {
+  QImage logo(40, 20, QImage::Format_RGB32);
+  logo.fill(Qt::darkGreen);
+  quitanza::report::Picture picture;
+  picture.SetImage(logo);
+  QImage other = logo;
+  other.fill(Qt::yellow);
+  quitanza::report::Picture otherPicture;
+  otherPicture.SetImage(other);
+  for (int page = 0; page < 50; ++page) {
+    if (page > 0)
+      m_page = &m_pages.AddPage();
+    Add<quitanza::report::PictureView>(0, 0, 80, 40).SetPicture(picture);
+    Add<quitanza::report::PictureView>(0, 300, 80, 40).SetPicture(picture);
+  }
+  Add<quitanza::report::PictureView>(0, 600, 80, 40).SetPicture(otherPicture);
+  const QByteArray pdf = Export();
+  EXPECT_EQ(pdf.count("/Subtype /Image"), 2);
+  EXPECT_EQ(pdf.count("/XObject <<\r\n/Im0 "), 50);
+  EXPECT_EQ(pdf.count(" 0 R\r\n/Im1 "), 1) << "the last page names both, once each";
+  EXPECT_EQ(pdf.count("/Im0 Do\r\n"), 100);
 }
 
 TEST_F(PdfPageContent, PageColourFillsThePrintableArea) {
