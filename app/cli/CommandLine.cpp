@@ -127,6 +127,15 @@ const Command* CommandNamedIn(const QStringList& arguments)
   return FindCommand(split(arguments, globalOptions()).commandName);
 }
 
+std::optional<DesktopStart> DesktopStartIn(const QStringList& arguments)
+{
+  QCommandLineParser parser;
+  parser.addOptions(globalOptions());
+  if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty() || parser.isSet(QStringLiteral("help")))
+    return std::nullopt;
+  return DesktopStart{parser.isSet(QStringLiteral("dados")) ? parser.value(QStringLiteral("dados")) : QString()};
+}
+
 ExitCode RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
   const SplitArguments globalSplit = split(arguments, globalOptions());
