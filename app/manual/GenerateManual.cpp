@@ -72,9 +72,11 @@ int main(int argc, char* argv[])
     std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
     return 2;
   }
-  // Drawn without a display, at twice the pixels for a sharp print.
+  // Drawn without a display, at twice the pixels for a sharp print unless
+  // the environment asks for another scale.
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QT_SCALE_FACTOR", "2");
+  if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+    qputenv("QT_SCALE_FACTOR", "2");
   QApplication application(argc, argv);
   ApplyLook(application);
   try {

@@ -45,8 +45,9 @@ void ConsultaWindow::BuildControls()
   DBGrid1->setTabKeyNavigation(true);
   DBGrid1->verticalHeader()->hide();
   DBGrid1->horizontalHeader()->setHighlightSections(false);
-  DBGrid1->horizontalHeader()->setStretchLastSection(true);
-  DBGrid1->setColumnWidth(RegisterModel::Cliente, 440);
+  // The client takes the width the others leave, 440 pixels at the window's
+  // own size.
+  DBGrid1->horizontalHeader()->setSectionResizeMode(RegisterModel::Cliente, QHeaderView::Stretch);
   DBGrid1->setColumnWidth(RegisterModel::CNPJ, 130);
   DBGrid1->setColumnWidth(RegisterModel::Valor, 92);
   // The selected row stays visible when the buttons have the focus.

@@ -127,7 +127,7 @@ void PrincipalWindow::BuildControls()
   mmReferente = new QPlainTextEdit(GroupBox2);
   mmReferente->setObjectName(QStringLiteral("mmReferente"));
   mmReferente->setTabChangesFocus(true);
-  mmReferente->setMinimumHeight(60);
+  mmReferente->setFixedHeight(60);
 
   auto* fields = new QGridLayout(GroupBox2);
   fields->addWidget(RadioGroup1, 0, 0, 1, 2);
