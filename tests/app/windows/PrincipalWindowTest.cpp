@@ -83,6 +83,30 @@ TEST_F(PrincipalWindowTest, EmitirWithAMouseClickRefusesAMissingClientOrAmount)
   EXPECT_EQ(Field(QStringLiteral("edtCliente"))->text(), QStringLiteral("ANA"));
 }
 
+TEST_F(PrincipalWindowTest, AnIssueThatCannotBeStoredIsReportedAndTheWindowGoesOn)
+{
+  // The register file turns into a folder while the receipt is shown.
+  WhilePreviewing = [this] {
+    ASSERT_TRUE(QFile::remove(RegisterPath()));
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("recibo.xml")));
+  };
+  ShowActive(Window);
+  TypeAndTab(QStringLiteral("ANA"));
+  Key(Qt::Key_Tab);
+  Type(QStringLiteral("10"));
+  QTest::mouseClick(Button(QStringLiteral("btnEmitir")), Qt::LeftButton);
+
+  ASSERT_EQ(Shown.size(), 1u);
+  ASSERT_EQ(Answers.Boxes.size(), 1);
+  EXPECT_TRUE(Answers.Boxes.front().startsWith(QStringLiteral("Quitanza: Erro ao gerar recibo: ")))
+    << Answers.Boxes.front().toStdString();
+  EXPECT_TRUE(Window.isVisible());
+  EXPECT_TRUE(Button(QStringLiteral("btnEmitir"))->isEnabled());
+  EXPECT_TRUE(Field(QStringLiteral("edtCliente"))->text().isEmpty());
+  EXPECT_FALSE(QFile::exists(SettingsPath()));
+  ASSERT_TRUE(QDir(m_folder.path()).rmdir(QStringLiteral("recibo.xml")));
+}
+
 TEST_F(PrincipalWindowTest, EnterMovesThroughTheTabOrderAndStillReachesTheControl)
 {
   ShowActive(Window);
