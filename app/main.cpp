@@ -1,5 +1,7 @@
 #include "app/cli/CommandLine.h"
+#include "app/windows/Desktop.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -12,15 +14,19 @@ using namespace quitanza::app;
 
 namespace {
 
+bool HasDisplay()
+{
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 // Commands that draw get a QGuiApplication, on the offscreen platform when
 // there is no display; the others start lean, with no display at all.
-std::unique_ptr<QCoreApplication> createApplication(const Command* command, const QStringList& arguments, int& argc,
+std::unique_ptr<QCoreApplication> CreateApplication(const Command* command, const QStringList& arguments, int& argc,
                                                     char* argv[])
 {
   if (!command || !command->NeedsGui(arguments))
     return std::make_unique<QCoreApplication>(argc, argv);
-  const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-  if (noDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+  if (!HasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   return std::make_unique<QGuiApplication>(argc, argv);
 }
@@ -44,6 +50,22 @@ void WithoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context,
   qtHandler(type, context, message);
 }
 
+int RunDesktopProgram(const DesktopStart& start, int& argc, char* argv[])
+{
+  if (!HasDisplay()) {
+    QTextStream(stderr) << QStringLiteral(u"O Quitanza precisa de uma sessão gráfica para abrir a janela; "
+                                          u"\"quitanza --help\" mostra os comandos de linha de comando.\n");
+    return static_cast<int>(ExitCode::Usage);
+  }
+  QApplication application(argc, argv);
+  InstallQtTranslation(application);
+  // The report preview window comes with the report engine's preview; until
+  // it is joined here, a receipt is prepared, numbered and stored unseen.
+  const PreviewFunction preview = [](quitanza::report::Report&, QWidget*) {};
+  return RunDesktop(application,
+                    start.DataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : start.DataFolder, preview);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -53,11 +75,11 @@ int main(int argc, char* argv[])
     arguments << QString::fromLocal8Bit(argv[i]);
 
   qtHandler = qInstallMessageHandler(WithoutRuntimeDirWarning);
-  const std::unique_ptr<QCoreApplication> application = createApplication(CommandNamedIn(arguments), arguments, argc, argv);
+  if (const std::optional<DesktopStart> desktop = DesktopStartIn(arguments))
+    return RunDesktopProgram(*desktop, argc, argv);
+  const std::unique_ptr<QCoreApplication> application = CreateApplication(CommandNamedIn(arguments), arguments, argc, argv);
   InstallQtTranslation(*application);
   QTextStream out(stdout);
   QTextStream err(stderr);
-  // Without arguments the desktop program will start here; until it exists,
-  // the usage is shown.
   return static_cast<int>(RunCommandLine(application->arguments(), out, err));
 }

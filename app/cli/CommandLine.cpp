@@ -127,6 +127,15 @@ const Command* CommandNamedIn(const QStringList& arguments)
   return FindCommand(SplitCommandLine(arguments, GlobalOptions()).commandName);
 }
 
+std::optional<DesktopStart> DesktopStartIn(const QStringList& arguments)
+{
+  QCommandLineParser parser;
+  parser.addOptions(GlobalOptions());
+  if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty() || parser.isSet(QStringLiteral("help")))
+    return std::nullopt;
+  return DesktopStart{parser.isSet(QStringLiteral("dados")) ? parser.value(QStringLiteral("dados")) : QString()};
+}
+
 ExitCode RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
   const SplitArguments globalSplit = SplitCommandLine(arguments, GlobalOptions());

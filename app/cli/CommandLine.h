@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <optional>
+
 namespace quitanza::app {
 
 // The exit codes of every command.
@@ -14,6 +16,14 @@ enum class ExitCode { Done = 0, Refused = 1, Usage = 2, FileOrEngine = 3 };
 // they name none or an unknown one. Needs no application object, so that the
 // kind of application can be chosen from it.
 const Command* CommandNamedIn(const QStringList& arguments);
+
+// What starts the desktop program: no command and no help asked for, at
+// most --dados. Its data folder is the one --dados names, or empty for the
+// executable's folder. Null for arguments that the command line answers.
+struct DesktopStart {
+  QString DataFolder;
+};
+std::optional<DesktopStart> DesktopStartIn(const QStringList& arguments);
 
 // Parses the arguments (the program's name first), runs the command they name
 // and returns its exit code. Messages for the operator go to `err`.

@@ -1,6 +1,8 @@
 #include "tests/app/RunQuitanza.h"
 #include "tests/doclib/PrintQString.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 TEST(QuitanzaExecutable, WritesAmountsInWords)
@@ -27,15 +29,22 @@ TEST(QuitanzaExecutable, ShowsAmountsAsTheAmountFieldDoes)
   EXPECT_EQ(run.out, QStringLiteral("1.234,50\n"));
 }
 
-TEST(QuitanzaExecutable, ListsTheCommandsOnHelpAndShowsTheUsageWithoutArguments)
+// Without a command the window opens; without a display it cannot, and one
+// line says where the command line's help is.
+TEST(QuitanzaExecutable, ListsTheCommandsOnHelpAndNeedsADisplayWithoutACommand)
 {
   const ProcessResult help = RunQuitanza({QStringLiteral("--help")});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_TRUE(help.out.contains(QStringLiteral("validar")));
 
-  const ProcessResult bare = RunQuitanza({});
-  EXPECT_EQ(bare.exitCode, 2);
-  EXPECT_TRUE(bare.err.contains(QStringLiteral("extenso")));
+  for (const QStringList& arguments : {QStringList(), QStringList{QStringLiteral("--dados"), QDir::tempPath()}}) {
+    const ProcessResult bare = RunQuitanza(arguments);
+    EXPECT_EQ(bare.exitCode, 2);
+    EXPECT_EQ(bare.err.count(u'\n'), 1) << bare.err.toStdString();
+    EXPECT_TRUE(bare.err.contains(QStringLiteral(u"sessão gráfica"))) << bare.err.toStdString();
+    EXPECT_TRUE(bare.err.contains(QStringLiteral("quitanza --help"))) << bare.err.toStdString();
+    EXPECT_TRUE(bare.out.isEmpty());
+  }
 }
 
 // Qt's messages come in Portuguese too.
