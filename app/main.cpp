@@ -1,7 +1,8 @@
 #include "app/cli/CommandLine.h"
+#include "report/preview/Translations.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <QTranslator>
@@ -12,8 +13,9 @@ using namespace quitanza::app;
 
 namespace {
 
-// Commands that draw get a QGuiApplication, on the offscreen platform when
-// there is no display; the others start lean, with no display at all.
+// Commands that draw get a QApplication (the preview is a window), on the
+// offscreen platform when there is no display; the others start lean, with
+// no display at all.
 std::unique_ptr<QCoreApplication> createApplication(const Command* command, const QStringList& arguments, int& argc,
                                                     char* argv[])
 {
@@ -22,7 +24,7 @@ std::unique_ptr<QCoreApplication> createApplication(const Command* command, cons
   const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   if (noDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
-  return std::make_unique<QGuiApplication>(argc, argv);
+  return std::make_unique<QApplication>(argc, argv);
 }
 
 // Qt's own messages (an unknown option, say) in Portuguese, as ours are.
@@ -55,6 +57,7 @@ int main(int argc, char* argv[])
   qtHandler = qInstallMessageHandler(withoutRuntimeDirWarning);
   const std::unique_ptr<QCoreApplication> application = createApplication(CommandNamedIn(arguments), arguments, argc, argv);
   installQtTranslation(*application);
+  quitanza::report::InstallTranslations(*application);
   QTextStream out(stdout);
   QTextStream err(stderr);
   // Without arguments the desktop program will start here; until it exists,
