@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,8 +169,9 @@ void PreviewForm::BuildToolBar()
   m_zoomList->setMinimumContentsLength(10);
   connect(m_zoomList, &QComboBox::activated, this,
           [this](int index) { RunShowingErrors([this, index] { ApplyZoomText(m_zoomList->itemText(index)); }); });
-  connect(m_zoomList->lineEdit(), &QLineEdit::returnPressed, this,
-          [this] { RunShowingErrors([this] { ApplyZoomText(m_zoomList->currentText()); }); });
+  // Enter is taken before the list sees it, which would apply the text a
+  // second time as a chosen item (eventFilter).
+  m_zoomList->lineEdit()->installEventFilter(this);
   QAction* zoomList = m_toolBar->addWidget(m_zoomList);
   zoomList->setObjectName(QStringLiteral("ZoomCB"));
   zoomList->setVisible(zoom);
@@ -315,8 +317,24 @@ void PreviewForm::ShowZoom(double zoom)
   m_zoomList->setEditText(ZoomText(zoom));
 }
 
+bool PreviewForm::eventFilter(QObject* watched, QEvent* event)
+{
+  if (watched == m_zoomList->lineEdit() && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      RunShowingErrors([this] { ApplyZoomText(m_zoomList->currentText()); });
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
 void PreviewForm::ApplyZoomText(const QString& text)
 {
+  // The list also reports its own text when it loses the focus: the zoom it
+  // already shows is not applied again, so the view stays where it is.
+  if (m_preview->ZoomMode() == ZoomMode::Default && text == ZoomText(m_preview->Zoom()))
+    return;
   if (text == tr("Page width")) {
     m_preview->SetZoomMode(ZoomMode::PageWidth);
   } else if (text == tr("Whole page")) {

@@ -21,6 +21,7 @@ void TextSearch::Clear()
   m_foundPage = -1;
   m_foundRun = -1;
   m_foundRect = {};
+  m_foundText.clear();
   m_recordedSource = nullptr;
   m_recordedPage = -1;
   m_recordedRuns.clear();
@@ -34,6 +35,7 @@ void TextSearch::Start(const QString& text, bool caseSensitive)
   m_foundPage = -1;
   m_foundRun = -1;
   m_foundRect = {};
+  m_foundText.clear();
 }
 
 const std::vector<TextSearch::Run>& TextSearch::RunsOf(PageSource& pages, int page)
@@ -67,6 +69,7 @@ bool TextSearch::SearchPages(PageSource& pages, int startPage)
         m_foundPage = page;
         m_foundRun = i;
         m_foundRect = runs[static_cast<std::size_t>(i)].Bounds;
+        m_foundText = runs[static_cast<std::size_t>(i)].Text;
         return true;
       }
     }

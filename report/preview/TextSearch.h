@@ -29,6 +29,8 @@ public:
   int FoundPage() const { return m_foundPage; }
   // The matching run's bounds in report pixels of its page.
   QRect FoundRect() const { return m_foundRect; }
+  // The whole text run the match is in.
+  const QString& FoundText() const { return m_foundText; }
   const QString& Text() const { return m_text; }
   bool CaseSensitive() const { return m_caseSensitive; }
 
@@ -47,6 +49,7 @@ private:
   int m_foundPage = -1;
   int m_foundRun = -1;
   QRect m_foundRect;
+  QString m_foundText;
   const PageSource* m_recordedSource = nullptr;
   int m_recordedPage = -1;
   std::vector<Run> m_recordedRuns;

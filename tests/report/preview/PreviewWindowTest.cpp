@@ -155,31 +155,44 @@ TEST_F(PreviewWindow, KeysAndWheelScrollTheView)
 
 TEST_F(PreviewWindow, FindsTheTitleWhateverItsCaseUnlessCaseSensitive)
 {
+  // With case, "recibo" is only in the maker's line at the foot.
   const struct {
     bool caseSensitive;
-    bool found;
-  } cases[] = {{false, true}, {true, false}};
+    const char16_t* foundIn;
+  } cases[] = {{false, u"RECIBO"}, {true, u"Quitanza - emissão de recibos"}};
   for (const auto& c : cases) {
     WhenShown<FindDialog>([&c](FindDialog& dialog) {
       QLineEdit* text = dialog.findChild<QLineEdit*>();
       text->selectAll();
       QTest::keyClicks(text, QStringLiteral("recibo"));
+      QTest::keyClick(dialog.findChildren<QCheckBox*>().at(0), Qt::Key_Space);  // from the beginning
       if (c.caseSensitive)
-        dialog.findChildren<QCheckBox*>().at(1)->setChecked(true);
+        QTest::keyClick(dialog.findChildren<QCheckBox*>().at(1), Qt::Key_Space);
       QTest::keyClick(text, Qt::Key_Return);
     });
-    if (!c.found)
-      WhenShown<QMessageBox>([](QMessageBox& box) {
-        EXPECT_EQ(box.text(), QStringLiteral("Texto não encontrado"));
-        box.accept();
-      });
+    // A closed dialog may leave no window active, and shortcuts need one.
+    m_form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
     QTest::keyClick(m_form.get(), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(TextSearch::Global().Found(), c.found);
-    if (c.found) {
-      EXPECT_EQ(TextSearch::Global().FoundPage(), 0);
-      EXPECT_TRUE(TextSearch::Global().FoundRect().isValid());
-    }
+    ASSERT_TRUE(TextSearch::Global().Found());
+    EXPECT_EQ(TextSearch::Global().FoundPage(), 0);
+    EXPECT_EQ(TextSearch::Global().FoundText(), QString::fromUtf16(c.foundIn));
   }
+  // F3 goes on from the match: the second copy's foot; past it, nothing more.
+  const QRect first = TextSearch::Global().FoundRect();
+  m_form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+  QTest::keyClick(m_form.get(), Qt::Key_F3);
+  ASSERT_TRUE(TextSearch::Global().Found());
+  EXPECT_GT(TextSearch::Global().FoundRect().top(), first.bottom());
+  WhenShown<QMessageBox>([](QMessageBox& box) {
+    EXPECT_EQ(box.text(), QStringLiteral("Texto não encontrado"));
+    box.accept();
+  });
+  m_form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+  QTest::keyClick(m_form.get(), Qt::Key_F3);
+  EXPECT_FALSE(TextSearch::Global().Found());
 }
 
 // Answers the save or open dialog with `path`.
@@ -237,6 +250,8 @@ TEST_F(PreviewWindow, SavedPreparedReportOpensWithTheSamePages)
   const QString saved = folder.filePath(QStringLiteral("copia.fp3"));
   ASSERT_TRUE(QFile::exists(saved));
 
+  m_form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
   ChooseFile(saved);
   QTest::keyClick(m_form.get(), Qt::Key_O, Qt::ControlModifier);
   ASSERT_EQ(View().PageCount(), 3);
