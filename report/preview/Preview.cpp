@@ -5,6 +5,9 @@
 #include "report/model/Engine.h"
 #include "report/model/PreviewPages.h"
 #include "report/model/Report.h"
+#include "report/model/ReportPage.h"
+#include "report/model/Units.h"
+#include "report/model/View.h"
 #include "report/output/ExportPDF.h"
 #include "report/output/PreviewPagesExport.h"
 #include "report/preview/PdfExportDialog.h"
@@ -14,10 +17,13 @@
 #include "report/preview/ZoomText.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
@@ -95,6 +101,8 @@ Preview::Preview(QWidget* parent)
   connect(m_workspace, &PreviewWorkspace::PageClicked, this, &Preview::MakeCurrent);
   connect(m_workspace, &PreviewWorkspace::ZoomWheel, this, &Preview::ZoomWheel);
   connect(m_workspace, &PreviewWorkspace::NavigationKey, this, &Preview::NavigationKey);
+  connect(m_workspace, &PreviewWorkspace::Hovered, this, &Preview::Hover);
+  connect(m_workspace, &PreviewWorkspace::Clicked, this, &Preview::FollowLink);
   connect(m_thumbnail, &PreviewWorkspace::PageClicked, this, [this](int index) { SetPageNo(index + 1); });
   connect(m_outline, &QTreeWidget::itemClicked, this, &Preview::OutlineClicked);
   setFocusProxy(m_workspace);
@@ -484,6 +492,55 @@ void Preview::OutlineClicked(QTreeWidgetItem* item)
   const int page = item->data(0, PageRole).toInt();
   SetPageNo(page + 1);
   m_workspace->ScrollToPage(page, static_cast<int>(item->data(0, TopRole).toInt() * Zoom()));
+}
+
+// ---------------------------------------------------------------- links
+
+QString Preview::LinkAt(QPoint workspacePoint) const
+{
+  const int index = m_workspace->PageAt(workspacePoint);
+  ReportPage* page = index >= 0 ? Pages().GetPage(index) : nullptr;
+  if (!page)
+    return {};
+  // In report pixels from the printable area's corner, where objects are placed.
+  const QPoint corner = m_workspace->PageBounds(index).topLeft();
+  const long double x = (workspacePoint.x() - corner.x()) / Zoom() - page->LeftMargin * fr1mm;
+  const long double y = (workspacePoint.y() - corner.y()) / Zoom() - page->TopMargin * fr1mm;
+  const std::vector<Component*> objects = page->AllObjects();
+  for (auto object = objects.rbegin(); object != objects.rend(); ++object) {
+    const auto* view = dynamic_cast<const View*>(*object);
+    if (view && !view->URL.isEmpty() && x >= view->AbsLeft() && x < view->AbsLeft() + view->Width() &&
+        y >= view->AbsTop() && y < view->AbsTop() + view->Height())
+      return view->URL;
+  }
+  return {};
+}
+
+void Preview::Hover(QPoint workspacePoint)
+{
+  const QString link = LinkAt(workspacePoint);
+  if (link == m_hoveredLink)
+    return;
+  m_hoveredLink = link;
+  if (link.isEmpty())
+    m_workspace->viewport()->unsetCursor();
+  else
+    m_workspace->viewport()->setCursor(Qt::PointingHandCursor);
+  Q_EMIT LinkHovered(link);
+}
+
+void Preview::FollowLink(QPoint workspacePoint)
+{
+  const QString link = LinkAt(workspacePoint);
+  if (link.isEmpty())
+    return;
+  if (link.startsWith(QLatin1Char('@'))) {
+    SetPageNo(link.mid(1).toInt());
+  } else if (link.startsWith(QLatin1Char('#'))) {
+    // Anchors are not kept by the page store of this program: nothing to go to.
+  } else if (!QDesktopServices::openUrl(QUrl::fromUserInput(link))) {
+    QMessageBox::warning(window(), window()->windowTitle(), tr("Cannot open %1").arg(link));
+  }
 }
 
 // ---------------------------------------------------------------- preparation

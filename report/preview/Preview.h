@@ -103,6 +103,8 @@ Q_SIGNALS:
   void StateChanged();
   // Preparation failed: the window closes.
   void CloseRequested();
+  // The pointer is over an object with this link; empty when over none.
+  void LinkHovered(const QString& url);
 
 private:
   void DetachReport();
@@ -114,6 +116,10 @@ private:
   void ZoomWheel(int notches);
   void NavigationKey(int key, bool control);
   void ShowSidePanel();
+  // The link of the topmost object with one under a workspace point.
+  QString LinkAt(QPoint workspacePoint) const;
+  void Hover(QPoint workspacePoint);
+  void FollowLink(QPoint workspacePoint);
 
   quitanza::report::Report* m_report = nullptr;
   PreviewWorkspace* m_workspace;
@@ -130,6 +136,7 @@ private:
   int m_lockCount = 0;
   int m_refreshPeriod = 50;
   QElapsedTimer m_firstPageTime;
+  QString m_hoveredLink;
 };
 
 }  // namespace quitanza::report

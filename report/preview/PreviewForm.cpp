@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -96,6 +97,10 @@ PreviewForm::PreviewForm(Report& report, QWidget* parent)
   connect(m_preview, &Preview::StateChanged, this, &PreviewForm::RefreshControls);
   connect(m_preview, &Preview::StateChanged, this, &PreviewForm::UpdateCaption);
   connect(m_preview, &Preview::CloseRequested, this, &QDialog::reject);
+  connect(m_preview, &Preview::LinkHovered, this, [this](const QString& link) {
+    m_panels[1]->setText(link);
+    m_panels[2]->clear();
+  });
   connect(&m_preview->Workspace(), &PreviewWorkspace::DoubleClicked, this, [this] {
     if (m_fullScreen)
       ToggleFullScreen();
@@ -442,6 +447,32 @@ void PreviewForm::resizeEvent(QResizeEvent* event)
   QDialog::resizeEvent(event);
   if (m_preview->ZoomMode() == ZoomMode::PageWidth || m_preview->ZoomMode() == ZoomMode::WholePage)
     m_preview->LayoutPages();
+}
+
+void PreviewForm::contextMenuEvent(QContextMenuEvent* event)
+{
+  // The toolbar's first two groups, each button under its hint.
+  QMenu menu(this);
+  int separators = 0;
+  for (QAction* action : m_toolBar->actions()) {
+    if (action->isSeparator()) {
+      if (++separators == 2)
+        break;
+      if (action->isVisible())
+        menu.addSeparator();
+      continue;
+    }
+    if (!action->isVisible() || action->isCheckable() || action->toolTip().isEmpty() ||
+        m_toolBar->widgetForAction(action)->inherits("QComboBox"))
+      continue;
+    QAction* item = menu.addAction(action->icon(), action->toolTip());
+    item->setEnabled(action->isEnabled());
+    if (action->menu())
+      item->setMenu(action->menu());
+    else
+      connect(item, &QAction::triggered, action, &QAction::trigger);
+  }
+  menu.exec(event->globalPos());
 }
 
 void PreviewForm::RunShowingErrors(const std::function<void()>& handler)

@@ -44,6 +44,7 @@ PreviewWorkspace::PreviewWorkspace(bool thumbnail, QWidget* parent)
   horizontalScrollBar()->setSingleStep(kSmallStep);
   verticalScrollBar()->setPageStep(kLargeStep);
   horizontalScrollBar()->setPageStep(kLargeStep);
+  viewport()->setMouseTracking(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
@@ -285,8 +286,10 @@ void PreviewWorkspace::mousePressEvent(QMouseEvent* event)
 
 void PreviewWorkspace::mouseMoveEvent(QMouseEvent* event)
 {
-  if (!(event->buttons() & Qt::LeftButton))
+  if (!(event->buttons() & Qt::LeftButton)) {
+    Q_EMIT Hovered(event->position().toPoint() + Offset());
     return;
+  }
   const QPoint moved = event->position().toPoint() - m_dragStart;
   if (!m_dragging && moved.manhattanLength() < 3)
     return;
@@ -301,11 +304,14 @@ void PreviewWorkspace::mouseReleaseEvent(QMouseEvent* event)
 {
   if (event->button() != Qt::LeftButton)
     return;
-  viewport()->unsetCursor();
+  if (m_dragging)
+    viewport()->unsetCursor();
   if (!m_dragging) {
-    const int index = PageAt(event->position().toPoint() + Offset());
+    const QPoint point = event->position().toPoint() + Offset();
+    const int index = PageAt(point);
     if (index >= 0)
       Q_EMIT PageClicked(index);
+    Q_EMIT Clicked(point);
   }
   m_dragging = false;
 }

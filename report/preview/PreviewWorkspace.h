@@ -54,11 +54,17 @@ public:
   void SetLocked(bool locked);
   bool Locked() const { return m_locked; }
   void SetShowFound(bool show);
+  // The page under a workspace point; -1 between pages.
+  int PageAt(QPoint workspacePoint) const;
 
 Q_SIGNALS:
   // The operator scrolled: the page at the top of the view changed.
   void TopPageChanged(int index);
   void PageClicked(int index);
+  // A left click that was no drag, and the pointer moving without buttons,
+  // in workspace pixels.
+  void Clicked(QPoint workspacePoint);
+  void Hovered(QPoint workspacePoint);
   // Ctrl+wheel: notches (positive away from the operator).
   void ZoomWheel(int notches);
   void NavigationKey(int key, bool control);
@@ -78,7 +84,6 @@ protected:
 private:
   void PaintPage(QPainter& painter, int index, const QRect& exposed);
   void PaintFoundText(QPainter& painter, const QRect& page);
-  int PageAt(QPoint workspacePoint) const;
 
   PageSource* m_pages = nullptr;
   PageList m_list;

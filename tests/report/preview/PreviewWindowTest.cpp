@@ -3,6 +3,9 @@
 #include "tests/support/IssuedReceipt.h"
 #include "tests/report/preview/ModalDriver.h"
 #include "report/model/PreviewPages.h"
+#include "report/model/ReportPage.h"
+#include "report/model/Units.h"
+#include "report/model/View.h"
 #include "report/output/ExportPDF.h"
 #include "report/preview/FindDialog.h"
 #include "report/preview/Preview.h"
@@ -193,6 +196,35 @@ TEST_F(PreviewWindow, FindsTheTitleWhateverItsCaseUnlessCaseSensitive)
   ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
   QTest::keyClick(m_form.get(), Qt::Key_F3);
   EXPECT_FALSE(TextSearch::Global().Found());
+}
+
+TEST(PreviewLinks, ShowTheHandAndTheLinkAndGoToTheirPage)
+{
+  IssuedReceiptOptions options;
+  options.Pages = 2;
+  IssuedReceipt receipt(options);
+  Report& report = receipt.Report();
+  auto* title = dynamic_cast<View*>(report.FindObject(QStringLiteral("Memo1")));
+  ASSERT_NE(title, nullptr);
+  title->URL = QStringLiteral("@2");
+  ASSERT_TRUE(report.PrepareReport());
+  report.PreviewOptions.Maximized = false;
+  PreviewForm form(report);
+  form.resize(1000, 800);
+  form.Init();
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  PreviewWorkspace& workspace = form.PreviewControl().Workspace();
+  ReportPage* page = report.PreviewPages().GetPage(0);
+  const QPoint centre(static_cast<int>((page->LeftMargin * fr1mm + title->AbsLeft() + title->Width() / 2)),
+                      static_cast<int>((page->TopMargin * fr1mm + title->AbsTop() + title->Height() / 2)));
+  const QPoint inView = workspace.PageBounds(0).topLeft() + centre - workspace.Offset();
+  QTest::mouseMove(workspace.viewport(), inView);
+  EXPECT_EQ(workspace.viewport()->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(form.StatusPanel(1).text(), QStringLiteral("@2"));
+  QTest::mouseClick(workspace.viewport(), Qt::LeftButton, {}, inView);
+  EXPECT_EQ(form.PreviewControl().PageNo(), 2);
+  EXPECT_EQ(form.StatusPanel(0).text(), QStringLiteral("Página 2 de 2"));
 }
 
 // Answers the save or open dialog with `path`.
