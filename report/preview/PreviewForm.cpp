@@ -171,7 +171,8 @@ void PreviewForm::BuildToolBar()
   m_zoomList->addItems({QStringLiteral("25%"), QStringLiteral("50%"), QStringLiteral("75%"), QStringLiteral("100%"),
                         QStringLiteral("150%"), QStringLiteral("200%"), tr("Page width"), tr("Whole page")});
   m_zoomList->setToolTip(tr("Zoom"));
-  m_zoomList->setMinimumContentsLength(10);
+  m_zoomList->setMinimumContentsLength(8);
+  m_zoomList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   connect(m_zoomList, &QComboBox::activated, this,
           [this](int index) { RunShowingErrors([this, index] { ApplyZoomText(m_zoomList->itemText(index)); }); });
   // Enter is taken before the list sees it, which would apply the text a

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -53,6 +54,8 @@ void BM_OpenPreviewOf1000Pages(benchmark::State& state)
     form.resize(1024, 768);
     form.Init();
     form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+      state.SkipWithError("the window was not shown");
     form.PreviewControl().Workspace().viewport()->repaint();
   }
   state.counters["pages"] = report->PreviewPages().Count();
@@ -68,6 +71,8 @@ void BM_ScrollFrameAt100Percent(benchmark::State& state)
   form.resize(1024, 768);
   form.Init();
   form.show();
+  if (!QTest::qWaitForWindowExposed(&form))
+    state.SkipWithError("the window was not shown");
   PreviewWorkspace& workspace = form.PreviewControl().Workspace();
   QScrollBar* bar = workspace.verticalScrollBar();
   int mostCached = 0;
@@ -77,7 +82,8 @@ void BM_ScrollFrameAt100Percent(benchmark::State& state)
     mostCached = std::max(mostCached, report->PreviewPages().PageCacheCount());
   }
   state.counters["most_pages_cached"] = mostCached;
-  state.counters["pages_passed"] = form.PreviewControl().PageNo();
+  state.counters["last_page"] = form.PreviewControl().PageNo();
+  state.counters["pages_in_store"] = report->PreviewPages().Count();
 }
 BENCHMARK(BM_ScrollFrameAt100Percent)->Unit(benchmark::kMillisecond)->Iterations(4000);
 
