@@ -10,6 +10,7 @@
 #include "report/model/View.h"
 #include "report/output/ExportPDF.h"
 #include "report/output/PreviewPagesExport.h"
+#include "report/preview/ExportProgressWindow.h"
 #include "report/preview/PdfExportDialog.h"
 #include "report/preview/PreviewPrintHandler.h"
 #include "report/preview/PreviewWorkspace.h"
@@ -352,9 +353,11 @@ bool Preview::Export(CustomExportFilter& filter)
       preview.Unlock();
     }
   } restore{*this, ownDialog ? pdf : nullptr};
+  ExportProgressWindow progress(window());
   ExportContext context;
   context.Report = m_report;
   context.CurPreviewPage = m_pageNo;
+  context.Progress = &progress;
   context.ProcessMessages = [] { QCoreApplication::processEvents(); };
   return ExportPreviewPages(Pages(), &filter, context);
 }

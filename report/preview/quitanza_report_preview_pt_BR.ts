@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>quitanza::report::ExportProgressWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Exporting page %d</source>
+        <translation>Exportando a página %d</translation>
+    </message>
+</context>
+<context>
     <name>quitanza::report::FindDialog</name>
     <message>
         <source>Search from beginning</source>
@@ -299,6 +310,10 @@
     <message>
         <source>Printing is not available in this program</source>
         <translation>A impressão não está disponível neste programa</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Não foi possível abrir %1</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,8 @@ PT = {
     "Page %d of %d": "Página %d de %d",
     "Text not found": "Texto não encontrado",
     "PDF file": "Arquivo PDF",
+    "Cannot open %1": "Não foi possível abrir %1",
+    "Exporting page %d": "Exportando a página %d",
 }
 
 path = sys.argv[1]

@@ -10,6 +10,7 @@
 #include "report/preview/FindDialog.h"
 #include "report/preview/Preview.h"
 #include "report/preview/PreviewForm.h"
+#include "report/preview/PageSettingsDialog.h"
 #include "report/preview/PdfExportDialog.h"
 #include "report/preview/PreviewWorkspace.h"
 #include "report/preview/ShowReport.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QComboBox>
@@ -77,6 +79,22 @@ protected:
   IssuedReceipt m_receipt;
   std::unique_ptr<PreviewForm> m_form;
 };
+
+// Answers the save or open dialog with `path`.
+void ChooseFile(const QString& path)
+{
+  WhenShown<QFileDialog>([path](QFileDialog& dialog) {
+    dialog.selectFile(path);
+    static_cast<QDialog&>(dialog).accept();
+  });
+}
+
+void Click(PreviewForm& form, const char* control)
+{
+  QWidget* button = form.ToolBar().widgetForAction(form.Control(QString::fromLatin1(control)));
+  ASSERT_NE(button, nullptr) << control;
+  QTest::mouseClick(button, Qt::LeftButton);
+}
 
 TEST_F(PreviewWindow, ShowsTheReceiptsToolbarInPortuguese)
 {
@@ -198,6 +216,35 @@ TEST_F(PreviewWindow, FindsTheTitleWhateverItsCaseUnlessCaseSensitive)
   EXPECT_FALSE(TextSearch::Global().Found());
 }
 
+TEST_F(PreviewWindow, PageSettingsForAllPagesPrepareTheReportAgain)
+{
+  const QSize portrait = m_receipt.Pages().GetPageSize(0);
+  WhenShown<PageSettingsDialog>([](PageSettingsDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Configurar página"));
+    for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
+      if (radio->text() == QStringLiteral("Paisagem") || radio->text() == QStringLiteral("Aplicar a todas as páginas"))
+        QTest::mouseClick(radio, Qt::LeftButton);
+    }
+    dialog.accept();
+  });
+  Click(*m_form, "PageSettingsB");
+  EXPECT_EQ(m_receipt.Pages().GetPageSize(0), portrait.transposed());
+  EXPECT_EQ(View().PageCount(), 1);
+  EXPECT_EQ(Workspace().PageBounds(0).size(), portrait.transposed());
+}
+
+TEST_F(PreviewWindow, F11SwitchesFullScreenOnAndOff)
+{
+  QTest::keyClick(m_form.get(), Qt::Key_F11);
+  EXPECT_TRUE(m_form->windowState() & Qt::WindowFullScreen);
+  EXPECT_FALSE(m_form->ToolBar().isVisible());
+  m_form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+  QTest::keyClick(m_form.get(), Qt::Key_F11);
+  EXPECT_FALSE(m_form->windowState() & Qt::WindowFullScreen);
+  EXPECT_TRUE(m_form->ToolBar().isVisible());
+}
+
 TEST(PreviewLinks, ShowTheHandAndTheLinkAndGoToTheirPage)
 {
   IssuedReceiptOptions options;
@@ -214,33 +261,32 @@ TEST(PreviewLinks, ShowTheHandAndTheLinkAndGoToTheirPage)
   form.Init();
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   PreviewWorkspace& workspace = form.PreviewControl().Workspace();
+  // Preparing reloads the template, so the prepared copy tells where the title is.
   ReportPage* page = report.PreviewPages().GetPage(0);
-  const QPoint centre(static_cast<int>((page->LeftMargin * fr1mm + title->AbsLeft() + title->Width() / 2)),
-                      static_cast<int>((page->TopMargin * fr1mm + title->AbsTop() + title->Height() / 2)));
+  const View* linked = nullptr;
+  for (Component* object : page->AllObjects()) {
+    if (auto* view = dynamic_cast<const View*>(object); view && view->URL == QStringLiteral("@2"))
+      linked = view;
+  }
+  ASSERT_NE(linked, nullptr);
+  const QPoint centre(static_cast<int>((page->LeftMargin * fr1mm + linked->AbsLeft() + linked->Width() / 2)),
+                      static_cast<int>((page->TopMargin * fr1mm + linked->AbsTop() + linked->Height() / 2)));
   const QPoint inView = workspace.PageBounds(0).topLeft() + centre - workspace.Offset();
-  QTest::mouseMove(workspace.viewport(), inView);
+  // Sent to the viewport itself: where the platform puts the pointer is not the point.
+  const auto send = [&workspace, inView](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, inView, workspace.viewport()->mapToGlobal(inView), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(workspace.viewport(), &event);
+  };
+  send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(workspace.viewport()->cursor().shape(), Qt::PointingHandCursor);
   EXPECT_EQ(form.StatusPanel(1).text(), QStringLiteral("@2"));
-  QTest::mouseClick(workspace.viewport(), Qt::LeftButton, {}, inView);
+  send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(form.PreviewControl().PageNo(), 2);
   EXPECT_EQ(form.StatusPanel(0).text(), QStringLiteral("Página 2 de 2"));
-}
-
-// Answers the save or open dialog with `path`.
-void ChooseFile(const QString& path)
-{
-  WhenShown<QFileDialog>([path](QFileDialog& dialog) {
-    dialog.selectFile(path);
-    static_cast<QDialog&>(dialog).accept();
-  });
-}
-
-void Click(PreviewForm& form, const char* control)
-{
-  QWidget* button = form.ToolBar().widgetForAction(form.Control(QString::fromLatin1(control)));
-  ASSERT_NE(button, nullptr) << control;
-  QTest::mouseClick(button, Qt::LeftButton);
 }
 
 TEST_F(PreviewWindow, ExportsThroughTheSettingsAndSaveDialogs)
