@@ -32,6 +32,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace quitanza::report {
 
@@ -58,6 +59,18 @@ int RefreshPeriod(qint64 firstPageMs)
 }
 
 enum OutlineRole { PageRole = Qt::UserRole, TopRole };
+
+// Painting stays suspended while the page store changes, however the change ends.
+class LockScope {
+public:
+  explicit LockScope(Preview& preview) : m_preview(preview) { m_preview.Lock(); }
+  ~LockScope() { m_preview.Unlock(); }
+  LockScope(const LockScope&) = delete;
+  LockScope& operator=(const LockScope&) = delete;
+
+private:
+  Preview& m_preview;
+};
 
 }  // namespace
 
@@ -299,12 +312,8 @@ void Preview::SaveToFile(const QString& fileName)
 {
   if (!m_report || m_running)
     return;
-  Lock();
+  const LockScope lock(*this);
   ShowMessage(tr("Saving file..."));
-  struct Unlocker {
-    Preview& preview;
-    ~Unlocker() { preview.Unlock(); }
-  } unlocker{*this};
   Pages().SaveToFile(fileName);
 }
 
@@ -312,14 +321,10 @@ bool Preview::LoadFromFile(const QString& fileName)
 {
   if (!m_report || m_running)
     return false;
-  Lock();
-  ShowMessage(tr("Loading file..."));
   bool loaded = false;
   {
-    struct Unlocker {
-      Preview& preview;
-      ~Unlocker() { preview.Unlock(); }
-    } unlocker{*this};
+    const LockScope lock(*this);
+    ShowMessage(tr("Loading file..."));
     loaded = Pages().LoadFromFile(fileName);
   }
   TextSearch::Global().Clear();
@@ -342,17 +347,10 @@ bool Preview::Export(CustomExportFilter& filter)
   const bool ownDialog = pdf && !pdf->OnShowDialog;
   if (ownDialog)
     pdf->OnShowDialog = [this](PDFExport& export_) { return RunPdfExportDialogs(export_, window()); };
-  Lock();
-  struct Restore {
-    Preview& preview;
-    PDFExport* pdf;
-    ~Restore()
-    {
-      if (pdf)
-        pdf->OnShowDialog = nullptr;
-      preview.Unlock();
-    }
-  } restore{*this, ownDialog ? pdf : nullptr};
+  // Takes the dialogs off the filter again when the run ends, however it ends.
+  const std::unique_ptr<PDFExport, void (*)(PDFExport*)> dialogs(ownDialog ? pdf : nullptr,
+                                                                 [](PDFExport* filter) { filter->OnShowDialog = nullptr; });
+  const LockScope lock(*this);
   ExportProgressWindow progress(window());
   ExportContext context;
   context.Report = m_report;
