@@ -17,6 +17,7 @@
 #include "report/preview/TextSearch.h"
 #include "report/preview/ZoomText.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
@@ -84,6 +85,12 @@ Preview::Preview(QWidget* parent)
       m_messageLabel(new QLabel)
 {
   m_outline->setHeaderHidden(true);
+  m_outline->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* collapse = new QAction(tr("Collapse all"), m_outline);
+  auto* expand = new QAction(tr("Expand all"), m_outline);
+  connect(collapse, &QAction::triggered, m_outline, &QTreeWidget::collapseAll);
+  connect(expand, &QAction::triggered, m_outline, &QTreeWidget::expandAll);
+  m_outline->addActions({collapse, expand});
   m_outline->hide();
   m_thumbnail->hide();
   auto* side = new QWidget;

@@ -300,6 +300,14 @@
 <context>
     <name>quitanza::report::Preview</name>
     <message>
+        <source>Collapse all</source>
+        <translation>Recolher tudo</translation>
+    </message>
+    <message>
+        <source>Expand all</source>
+        <translation>Expandir tudo</translation>
+    </message>
+    <message>
         <source>Saving file...</source>
         <translation>Salvando arquivo...</translation>
     </message>

@@ -1,6 +1,10 @@
 #!/usr/bin/env python3
-# Fills the Brazilian Portuguese translation of the preview's texts: run
-# lupdate on the folder first, then this script over its .ts file.
+# Fills the Brazilian Portuguese translation of the preview's texts. After
+# changing a text, from this folder:
+#   rm quitanza_report_preview_pt_BR.ts
+#   /usr/lib/qt6/bin/lupdate -no-obsolete -locations none -target-language pt_BR \
+#       *.h *.cpp -ts quitanza_report_preview_pt_BR.ts
+#   python3 translate_pt_BR.py quitanza_report_preview_pt_BR.ts
 # lupdate's parser does not follow "namespace a::b {", so the contexts are
 # given their namespace here, as tr() looks them up at run time.
 import re
@@ -109,6 +113,8 @@ PT = {
     "PDF file": "Arquivo PDF",
     "Cannot open %1": "Não foi possível abrir %1",
     "Exporting page %d": "Exportando a página %d",
+    "Collapse all": "Recolher tudo",
+    "Expand all": "Expandir tudo",
 }
 
 path = sys.argv[1]
