@@ -1,9 +1,10 @@
 #include "app/cli/CommandLine.h"
 #include "app/windows/Desktop.h"
+#include "report/preview/ShowReport.h"
+#include "report/preview/Translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <QTranslator>
@@ -19,8 +20,9 @@ bool HasDisplay()
   return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-// Commands that draw get a QGuiApplication, on the offscreen platform when
-// there is no display; the others start lean, with no display at all.
+// Commands that draw get a QApplication (the preview is a window), on the
+// offscreen platform when there is no display; the others start lean, with
+// no display at all.
 std::unique_ptr<QCoreApplication> CreateApplication(const Command* command, const QStringList& arguments, int& argc,
                                                     char* argv[])
 {
@@ -28,15 +30,17 @@ std::unique_ptr<QCoreApplication> CreateApplication(const Command* command, cons
     return std::make_unique<QCoreApplication>(argc, argv);
   if (!HasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
-  return std::make_unique<QGuiApplication>(argc, argv);
+  return std::make_unique<QApplication>(argc, argv);
 }
 
-// Qt's own messages (an unknown option, say) in Portuguese, as ours are.
-void InstallQtTranslation(QCoreApplication& application)
+// Qt's own messages (an unknown option, say) and the report windows' texts in
+// Portuguese, as ours are.
+void InstallTranslations(QCoreApplication& application)
 {
   auto* translator = new QTranslator(&application);
   if (translator->load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(translator);
+  quitanza::report::InstallTranslations(application);
 }
 
 // Without a session (a script, a service, ssh) Qt warns on every run that
@@ -58,12 +62,12 @@ int RunDesktopProgram(const DesktopStart& start, int& argc, char* argv[])
     return static_cast<int>(ExitCode::Usage);
   }
   QApplication application(argc, argv);
-  InstallQtTranslation(application);
-  // The report preview window comes with the report engine's preview; until
-  // it is joined here, a receipt is prepared, numbered and stored unseen.
-  const PreviewFunction preview = [](quitanza::report::Report&, QWidget*) {};
+  InstallTranslations(application);
   return RunDesktop(application,
-                    start.DataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : start.DataFolder, preview);
+                    start.DataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : start.DataFolder,
+                    [](quitanza::report::Report& report, QWidget* parent) {
+                      quitanza::report::ShowPreparedReport(report, parent);
+                    });
 }
 
 }  // namespace
@@ -78,7 +82,7 @@ int main(int argc, char* argv[])
   if (const std::optional<DesktopStart> desktop = DesktopStartIn(arguments))
     return RunDesktopProgram(*desktop, argc, argv);
   const std::unique_ptr<QCoreApplication> application = CreateApplication(CommandNamedIn(arguments), arguments, argc, argv);
-  InstallQtTranslation(*application);
+  InstallTranslations(*application);
   QTextStream out(stdout);
   QTextStream err(stderr);
   return static_cast<int>(RunCommandLine(application->arguments(), out, err));

@@ -96,6 +96,14 @@ TEST(RelatorioCommand, NeedsATemplateOrAPreparedReportAndAnOutput)
             2);
 }
 
+// The preview waits for an operator; without a screen none could answer it.
+TEST(RelatorioCommand, RefusesThePreviewWithoutAScreen)
+{
+  const auto result = RunQuitanza({QStringLiteral("relatorio"), Template(), QStringLiteral("--visualizar")});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_THAT(result.err.toStdString(), testing::HasSubstr("--visualizar precisa de uma tela"));
+}
+
 // Tagged text has no vector form: the PDF shows it as an image the memo draws
 // of itself, through the window system's font engine, display or not.
 TEST(RelatorioCommand, APdfDrawsATaggedMemoIntoAnImageWithoutADisplay)

@@ -5,6 +5,10 @@
 #include "app/cli/UsageError.h"
 #include "report/model/PreviewPages.h"
 #include "report/model/Report.h"
+#include "report/output/ExportPDF.h"
+#include "report/preview/ShowReport.h"
+
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <array>
@@ -19,6 +23,7 @@ namespace {
 
 const QString VariableOption = QStringLiteral("var");
 const QString PreparedOption = QStringLiteral("preparado");
+const QString PreviewOption = QStringLiteral("visualizar");
 const std::array<QString, 2> DrawingOutputs = {QStringLiteral("--png"), QStringLiteral("--pdf")};
 
 // Sets each --var NOME=TEXTO as the application does: the text as a quoted literal.
@@ -34,7 +39,8 @@ void SetVariables(Report& report, const QStringList& assignments)
 
 // quitanza relatorio MODELO.fr3 [--var NOME=TEXTO]... --fp3 ARQ, or
 // quitanza relatorio --preparado ARQ.fp3 with an output: prepares a template
-// (or loads prepared pages) and writes every output asked for.
+// (or loads prepared pages) and writes every output asked for; with
+// --visualizar it then shows the pages in the preview window.
 class RelatorioCommand final : public Command {
 public:
   QString Name() const override { return QStringLiteral("relatorio"); }
@@ -54,6 +60,8 @@ public:
   // shows. Writing .fp3 files alone needs none.
   bool NeedsGui(const QStringList& arguments) const override
   {
+    if (arguments.contains(QStringLiteral("--") + PreviewOption))
+      return true;
     return std::any_of(arguments.begin(), arguments.end(), [](const QString& a) {
       return std::any_of(DrawingOutputs.begin(), DrawingOutputs.end(), [&a](const QString& option) {
         return a == option || a.startsWith(option + QLatin1Char('='));
@@ -67,7 +75,8 @@ public:
         QCommandLineOption(VariableOption, QStringLiteral("Dá à variável NOME o texto TEXTO (repetível)."),
                            QStringLiteral("NOME=TEXTO")),
         QCommandLineOption(PreparedOption, QStringLiteral("Abre esse relatório preparado em vez de preparar um modelo."),
-                           QStringLiteral("ARQ.fp3"))};
+                           QStringLiteral("ARQ.fp3")),
+        QCommandLineOption(PreviewOption, QStringLiteral("Mostra o relatório na janela de visualização."))};
     for (const ReportOutput& output : ReportOutputs())
       options << output.option << output.settings;
     return options;
@@ -84,8 +93,13 @@ public:
       if (parser.isSet(output.option.names().constFirst()))
         requested << &output;
     }
-    if (requested.isEmpty())
-      throw UsageError(QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ, --png PREFIXO)."));
+    const bool preview = parser.isSet(PreviewOption);
+    if (requested.isEmpty() && !preview)
+      throw UsageError(
+          QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ, --png PREFIXO) ou --visualizar."));
+    // Without a screen the window would wait for an operator who cannot see it.
+    if (preview && QGuiApplication::platformName() == QLatin1String("offscreen"))
+      throw UsageError(QStringLiteral("--visualizar precisa de uma tela: nenhuma foi encontrada (DISPLAY)."));
 
     // Nor may an output replace the file it was made from.
     ProtectedFiles protectedFiles(invocation.DataDirectory);
@@ -106,6 +120,24 @@ public:
     for (const ReportOutput* output : requested)
       output->write(*report, parser.value(output->option.names().constFirst()), parser, protectedFiles);
     invocation.Out << QStringLiteral("%1 página(s).\n").arg(report->PreviewPages().Count());
+    if (preview)
+      Show(*report, prepared);
+  }
+
+private:
+  // The preview with an export filter, so that its Export menu and PDF
+  // button save the pages. A template is prepared again while the window
+  // shows it, as the author sees it in the program; its errors were already
+  // reported by the first preparation, so they now go to standard error.
+  static void Show(quitanza::report::Report& report, bool prepared)
+  {
+    PDFExport pdf;
+    if (prepared) {
+      ShowPreparedReport(report);
+      return;
+    }
+    report.EngineOptions.NewSilentMode = SilentMode::MessageBoxes;
+    ShowReport(report);
   }
 };
 
