@@ -4,6 +4,7 @@
 #include "app/cli/Command.h"
 #include "app/cli/CommandLineUserInterface.h"
 #include "app/cli/PdfPreview.h"
+#include "app/cli/PrintPreview.h"
 #include "app/cli/ReceiptSelection.h"
 #include "app/cli/UsageError.h"
 
@@ -18,29 +19,33 @@ using namespace report;
 namespace {
 
 // quitanza reimprimir NUMERO --pdf ARQ: selecting the receipt in the lookup
-// window and Imprimir, the PDF export in the preview's place.
+// window and Imprimir, the PDF export or the print in the preview's place.
 class ReimprimirCommand final : public Command {
 public:
   QString name() const override { return QStringLiteral("reimprimir"); }
   QString summary() const override
   {
-    return QStringLiteral("Exporta de novo para PDF o primeiro recibo do registro com esse número.");
+    return QStringLiteral("Exporta de novo para PDF ou imprime o primeiro recibo do registro com esse número.");
   }
   QList<PositionalArgument> positionalArguments() const override
   {
     return {{QStringLiteral("NUMERO"), QStringLiteral("número do recibo (42)")}};
   }
-  QList<QCommandLineOption> options() const override { return PdfPreviewOptions(); }
+  QList<QCommandLineOption> options() const override { return PdfPreviewOptions() + PrintCommandOptions(); }
+  bool needsGui(const QStringList& arguments) const override { return PrintRequested(arguments); }
 
   void run(const CommandInvocation& invocation) const override
   {
-    if (!PdfPreviewRequested(invocation.parser))
-      throw UsageError(QStringLiteral("Informe o PDF a gravar: --pdf ARQ."));
+    const std::optional<PrintRequest> print = PrintRequestFrom(invocation.parser);
+    if (!PdfPreviewRequested(invocation.parser) && !print)
+      throw UsageError(QStringLiteral("Informe o PDF a gravar (--pdf ARQ) ou --imprimir."));
     DataModule dm(invocation.dataDirectory, {}, DataAccess::Reading);
     dm.frxReport.EngineOptions.NewSilentMode = SilentMode::ReThrow;
     SelectReceipt(dm, invocation.arguments.at(0));
     CommandLineUserInterface ui(invocation.out, invocation.err, false);
     SetUpPdfPreview(ui, dm, invocation.parser);
+    if (print)
+      ui.PrintPreviewOn(*print);
     ConsultaWorkflow(dm, ui).btnImprimirClick();
     ui.ThrowIfStopped();
     ui.CommitPreview();

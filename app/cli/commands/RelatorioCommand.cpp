@@ -1,5 +1,6 @@
 #include "app/TextFunctions.h"
 #include "app/cli/Command.h"
+#include "app/cli/PrintPreview.h"
 #include "app/cli/ProtectedFiles.h"
 #include "app/cli/ReportOutputs.h"
 #include "app/cli/UsageError.h"
@@ -58,7 +59,7 @@ public:
       return std::any_of(DrawingOutputs.begin(), DrawingOutputs.end(), [&a](const QString& option) {
         return a == option || a.startsWith(option + QLatin1Char('='));
       });
-    });
+    }) || PrintRequested(arguments);
   }
 
   QList<QCommandLineOption> options() const override
@@ -70,7 +71,8 @@ public:
                            QStringLiteral("ARQ.fp3"))};
     for (const ReportOutput& output : ReportOutputs())
       options << output.option << output.settings;
-    return options;
+    // --paginas is the PDF export's too: one selection for both.
+    return options << PrintOptionsWithoutPages();
   }
 
   void run(const CommandInvocation& invocation) const override
@@ -84,8 +86,9 @@ public:
       if (parser.isSet(output.option.names().constFirst()))
         requested << &output;
     }
-    if (requested.isEmpty())
-      throw UsageError(QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ, --png PREFIXO)."));
+    const std::optional<PrintRequest> print = PrintRequestFrom(parser);
+    if (requested.isEmpty() && !print)
+      throw UsageError(QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ, --png PREFIXO, --imprimir)."));
 
     // Nor may an output replace the file it was made from.
     ProtectedFiles protectedFiles(invocation.dataDirectory);
@@ -105,6 +108,8 @@ public:
     }
     for (const ReportOutput* output : requested)
       output->write(*report, parser.value(output->option.names().constFirst()), parser, protectedFiles);
+    if (print)
+      Print(*report, *print);
     invocation.out << QStringLiteral("%1 página(s).\n").arg(report->PreviewPages().Count());
   }
 };

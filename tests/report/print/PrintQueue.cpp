@@ -1,0 +1,41 @@
+#include "tests/report/print/PrintQueue.h"
+
+#include "tests/report/output/PdfTools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+QString PrintQueue()
+{
+  return qEnvironmentVariable("QUITANZA_PRINT_QUEUE");
+}
+
+QString PrintOutputFolder()
+{
+  return qEnvironmentVariable("QUITANZA_PRINT_OUTPUT");
+}
+
+void ClearPrintedPdfs()
+{
+  const QDir folder(PrintOutputFolder());
+  for (const QString& name : folder.entryList(QDir::Files))
+    QFile::remove(folder.filePath(name));
+}
+
+QString WaitForPrintedPdf()
+{
+  const QDir folder(PrintOutputFolder());
+  for (int wait = 0; wait < 1200; ++wait) {
+    const QStringList pdfs = folder.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    // The backend has written the file when the queue holds no job.
+    const ToolResult jobs = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), PrintQueue()});
+    if (!pdfs.isEmpty() && jobs.exitCode == 0 && jobs.output.trimmed().isEmpty())
+      return folder.filePath(pdfs.constFirst());
+    QThread::msleep(100);
+  }
+  ADD_FAILURE() << "The PDF printer wrote nothing into " << folder.path().toStdString();
+  return {};
+}
