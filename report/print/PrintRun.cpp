@@ -134,6 +134,7 @@ void PrintRun::EndSheet(int pageNumber)
     m_progress(pageNumber);
   m_printer.EndPage();
   ++m_sheets;
+  m_pages.FreeCache();
   // The progress window's Cancel is heard here.
   QCoreApplication::processEvents();
 }

@@ -4,9 +4,23 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+Ink InkIn(const QImage& page, const QRect& area)
+{
+  Ink ink;
+  const QRect inside = area.intersected(page.rect());
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x)
+      if (qGray(page.pixel(x, y)) < 160) {
+        ++ink.Dots;
+        ink.Box |= QRect(x, y, 1, 1);
+      }
+  return ink;
+}
 
 QString PrintQueue()
 {
