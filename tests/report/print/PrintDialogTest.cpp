@@ -115,6 +115,16 @@ TEST(PrintDialogTest, CurrentPageAndAModeOnASheet)
   EXPECT_EQ(chosen.Duplex, DuplexMode::Vertical);
 }
 
+TEST(PrintDialogTest, SpeaksPortugueseOnceTheTranslationsAreInstalled)
+{
+  InstallPrintTranslations(*QCoreApplication::instance());
+  Printers printers({}, {});
+  PrintDialog dialog(printers, {}, 1);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Imprimir"));
+  EXPECT_EQ(Find<QRadioButton>(dialog, "rbCurrent")->text(), QStringLiteral(u"Página atual"));
+  EXPECT_EQ(Find<QComboBox>(dialog, "cbOrder")->itemText(1), QStringLiteral("Inversa (9-1)"));
+}
+
 TEST(PrintDialogTest, WithoutPrintersNoDialogShows)
 {
   IssuedReceipt receipt;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QThread>
 
@@ -42,13 +43,21 @@ void ClearPrintedPdfs()
 QString WaitForPrintedPdf()
 {
   const QDir folder(PrintOutputFolder());
+  qint64 lastSize = -1;
   for (int wait = 0; wait < 1200; ++wait) {
-    const QStringList pdfs = folder.entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    // The backend has written the file when the queue holds no job.
-    const ToolResult jobs = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), PrintQueue()});
-    if (!pdfs.isEmpty() && jobs.exitCode == 0 && jobs.output.trimmed().isEmpty())
-      return folder.filePath(pdfs.constFirst());
     QThread::msleep(100);
+    const QStringList pdfs = folder.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    if (pdfs.isEmpty())
+      continue;
+    // Written when the queue holds no job any more and the file has stopped
+    // growing (the backend's writer runs on its own).
+    const QString path = folder.filePath(pdfs.constFirst());
+    const qint64 size = QFileInfo(path).size();
+    const ToolResult jobs = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), PrintQueue()});
+    const bool idle = jobs.exitCode == 0 && jobs.output.trimmed().isEmpty();
+    if (idle && size == lastSize && RunTool(QStringLiteral("pdfinfo"), {path}).exitCode == 0)
+      return path;
+    lastSize = size;
   }
   ADD_FAILURE() << "The PDF printer wrote nothing into " << folder.path().toStdString();
   return {};
