@@ -1,7 +1,9 @@
 #include "app/cli/CommandLine.h"
 #include "app/windows/Desktop.h"
+#include "report/preview/PreviewPrintHandler.h"
 #include "report/preview/ShowReport.h"
 #include "report/preview/Translations.h"
+#include "report/print/PrintWithDialog.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -41,6 +43,7 @@ void InstallTranslations(QCoreApplication& application)
   if (translator->load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(translator);
   quitanza::report::InstallTranslations(application);
+  quitanza::report::InstallPrintTranslations(application);
 }
 
 // Without a session (a script, a service, ssh) Qt warns on every run that
@@ -79,6 +82,10 @@ int main(int argc, char* argv[])
     arguments << QString::fromLocal8Bit(argv[i]);
 
   qtHandler = qInstallMessageHandler(WithoutRuntimeDirWarning);
+  // The preview's Print button and Ctrl+P end in the print dialog.
+  quitanza::report::PreviewPrintHandler = [](quitanza::report::Report& report, QWidget* parent) {
+    quitanza::report::PrintWithDialog(report, parent);
+  };
   if (const std::optional<DesktopStart> desktop = DesktopStartIn(arguments))
     return RunDesktopProgram(*desktop, argc, argv);
   const std::unique_ptr<QCoreApplication> application = CreateApplication(CommandNamedIn(arguments), arguments, argc, argv);

@@ -17,20 +17,25 @@ function(quitanza_use_test_headers name)
   endif()
 endfunction()
 
-# quitanza_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
+# quitanza_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [RESOURCE_LOCK lock])
 # One GoogleTest executable; its cases are registered with CTest one by one.
 # Qt runs on the offscreen platform so GUI-dependent tests need no display.
+# Cases of executables that share a RESOURCE_LOCK never run at the same time.
 function(quitanza_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "RESOURCE_LOCK" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     QUITANZA_TEST_DATA="${QUITANZA_TEST_DATA}"
     QUITANZA_BINARY_DIR="${CMAKE_BINARY_DIR}")
   quitanza_use_test_headers(${name})
+  set(lock)
+  if(ARG_RESOURCE_LOCK)
+    set(lock RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" ${lock}
     DISCOVERY_TIMEOUT 60)
 endfunction()
 

@@ -51,11 +51,13 @@ void CommandLineUserInterface::ExportPreviewTo(PDFExport& filter, const QString&
 
 void CommandLineUserInterface::Preview(quitanza::report::Report& report)
 {
-  if (!m_pdfFilter)
-    return;
-  auto file = std::make_unique<FileReplacement>(m_pdfFileName);
-  ExportPDFStream(*m_pdfFilter, report.PreviewPages(), file->Device(), m_pdfSettings);
-  m_pendingPdf = std::move(file);
+  if (m_pdfFilter) {
+    auto file = std::make_unique<FileReplacement>(m_pdfFileName);
+    ExportPDFStream(*m_pdfFilter, report.PreviewPages(), file->Device(), m_pdfSettings);
+    m_pendingPdf = std::move(file);
+  }
+  if (m_print)
+    Print(report, *m_print);
 }
 
 void CommandLineUserInterface::CommitPreview()

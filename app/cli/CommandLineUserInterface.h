@@ -3,11 +3,13 @@
 #include "app/UserInterface.h"
 #include "platform/files/FileReplacement.h"
 #include "report/output/ExportPDFFile.h"
+#include "report/print/Print.h"
 
 #include <QString>
 #include <QTextStream>
 
 #include <memory>
+#include <optional>
 
 namespace quitanza::app {
 
@@ -17,7 +19,8 @@ namespace quitanza::app {
 // or an unconfirmed question refuses the input (exit 1), and so does the
 // error box showing a refused input; any other error shown ends the command
 // as a file or engine error (exit 3). A command has no fields or progress
-// bar; its preview is the PDF export when it was given a file, else nothing.
+// bar; its preview is the PDF export when it was given a file and the print
+// when it was asked for one, else nothing.
 // The PDF takes its place only when the command says its work is done, so a
 // receipt that was not stored leaves no valid-looking PDF behind.
 class CommandLineUserInterface final : public UserInterface {
@@ -45,6 +48,8 @@ public:
   // From now on the preview exports the prepared pages into `fileName`
   // through `filter`, with these settings.
   void ExportPreviewTo(quitanza::report::PDFExport& filter, const QString& fileName, const quitanza::report::PDFFileSettings& settings);
+  // From now on the preview also prints the prepared pages so.
+  void PrintPreviewOn(const quitanza::report::PrintRequest& request) { m_print = request; }
   // Puts the PDF the preview wrote in place; without this call it is removed.
   void CommitPreview();
 
@@ -65,6 +70,7 @@ private:
   QString m_pdfFileName;
   quitanza::report::PDFFileSettings m_pdfSettings;
   std::unique_ptr<platform::FileReplacement> m_pendingPdf;
+  std::optional<quitanza::report::PrintRequest> m_print;
 };
 
 }  // namespace quitanza::app

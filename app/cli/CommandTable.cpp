@@ -9,6 +9,7 @@ std::unique_ptr<Command> CreateEmitirCommand();
 std::unique_ptr<Command> CreateExcluirCommand();
 std::unique_ptr<Command> CreateExtensoCommand();
 std::unique_ptr<Command> CreateFormatarCommand();
+std::unique_ptr<Command> CreateImpressorasCommand();
 std::unique_ptr<Command> CreateListarCommand();
 std::unique_ptr<Command> CreateReimprimirCommand();
 std::unique_ptr<Command> CreateRelatorioCommand();
@@ -20,7 +21,7 @@ const std::vector<std::unique_ptr<Command>>& Commands()
     std::vector<std::unique_ptr<Command>> table;
     for (auto create : {CreateExtensoCommand, CreateFormatarCommand, CreateValidarCommand, CreateConfigurarCommand,
                         CreateEmitirCommand, CreateAutenticarCommand, CreateListarCommand, CreateExcluirCommand,
-                        CreateReimprimirCommand, CreateRelatorioCommand})
+                        CreateReimprimirCommand, CreateRelatorioCommand, CreateImpressorasCommand})
       table.push_back(create());
     return table;
   }();

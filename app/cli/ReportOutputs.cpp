@@ -27,7 +27,7 @@ ReportOutput PreparedReportFile()
 }
 
 const QCommandLineOption PageSelection(QStringLiteral("paginas"),
-                                       QStringLiteral("Páginas a exportar (\"1,3,5-12\"; todas por padrão)."),
+                                       QStringLiteral("Páginas a exportar ou imprimir (\"1,3,5-12\"; todas por padrão)."),
                                        QStringLiteral("SEL"));
 const QCommandLineOption UserPassword(QStringLiteral("senha-usuario"),
                                       QStringLiteral("Protege o PDF: senha para abri-lo."), QStringLiteral("S"));

@@ -24,6 +24,10 @@ public:
   virtual int CopyNo() const { return 0; }
   // Font scale of the scaled print modes; 1 otherwise.
   virtual double PrintScale() const { return 1; }
+  // Forgets the rebuilt pages kept for reuse. Printing does so after every
+  // page: memory stays bounded, and the next copy's pages are rebuilt with
+  // their page macros (the copy name) not yet expanded.
+  virtual void FreeCache() {}
 };
 
 }  // namespace quitanza::report

@@ -36,6 +36,7 @@ public:
   // report file that was tampered with).
   quitanza::report::ReportPage* GetPage(int Index) override;
   QSize GetPageSize(int Index) override;
+  void FreeCache() override { ClearPageCache(); }
 
   // --- filling
   void Clear() override;

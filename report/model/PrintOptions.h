@@ -19,6 +19,12 @@ public:
   bool Reverse = false;
   bool ShowDialog = true;
   bool SwapPageSize = false;  // never stored
+  // Chosen when printing, never stored: overlap in millimetres between the
+  // sheets of a split page, the duplex asked for, and a file that takes the
+  // job instead of the printer.
+  int SplicingLine = 3;
+  report::DuplexMode Duplex = DuplexMode::None;
+  QString PrnOutFileName;
 
   void Clear() { *this = report::PrintOptions(); }
 

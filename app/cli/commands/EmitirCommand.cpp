@@ -7,6 +7,7 @@
 #include "app/cli/CommandLineUserInterface.h"
 #include "app/cli/KindArgument.h"
 #include "app/cli/PdfPreview.h"
+#include "app/cli/PrintPreview.h"
 
 #include <map>
 #include <memory>
@@ -46,13 +47,13 @@ ReceiptEntry EntryFrom(const QCommandLineParser& parser)
 }
 
 // quitanza emitir --cliente NOME --valor VALOR ...: the main window's Emitir,
-// the PDF export in the preview's place.
+// the PDF export or the print in the preview's place.
 class EmitirCommand final : public Command {
 public:
   QString Name() const override { return QStringLiteral("emitir"); }
   QString Summary() const override
   {
-    return QStringLiteral("Emite o próximo recibo, guarda-o no registro e, com --pdf, exporta-o.");
+    return QStringLiteral("Emite o próximo recibo, guarda-o no registro e, com --pdf ou --imprimir, exporta-o ou imprime-o.");
   }
   QList<PositionalArgument> PositionalArguments() const override { return {}; }
 
@@ -65,18 +66,23 @@ public:
              QCommandLineOption(ReferenteOption, QStringLiteral("A que o pagamento se refere."), QStringLiteral("TEXTO")),
              QCommandLineOption(TypeOption, QStringLiteral("recebimento (padrão) ou pagamento."), QStringLiteral("TIPO")),
            } +
-           PdfPreviewOptions();
+           PdfPreviewOptions() + PrintCommandOptions();
   }
+
+  bool NeedsGui(const QStringList& arguments) const override { return PrintRequested(arguments); }
 
   void Run(const CommandInvocation& invocation) const override
   {
     const ReceiptEntry entry = EntryFrom(invocation.Parser);
+    const std::optional<PrintRequest> print = PrintRequestFrom(invocation.Parser);
     DataModule dm(invocation.DataDirectory);
     // What a window would show in a box stops the issue here: no receipt is
     // stored without the PDF it was asked for.
     dm.frxReport.EngineOptions.NewSilentMode = SilentMode::ReThrow;
     CommandLineUserInterface ui(invocation.Out, invocation.Err, false);
     SetUpPdfPreview(ui, dm, invocation.Parser);
+    if (print)
+      ui.PrintPreviewOn(*print);
 
     // Unlike the window's first showing, a missing register is not written
     // yet: a refused issue leaves the folder as it was.

@@ -1,5 +1,6 @@
 #include "app/TextFunctions.h"
 #include "app/cli/Command.h"
+#include "app/cli/PrintPreview.h"
 #include "app/cli/ProtectedFiles.h"
 #include "app/cli/ReportOutputs.h"
 #include "app/cli/UsageError.h"
@@ -66,7 +67,7 @@ public:
       return std::any_of(DrawingOutputs.begin(), DrawingOutputs.end(), [&a](const QString& option) {
         return a == option || a.startsWith(option + QLatin1Char('='));
       });
-    });
+    }) || PrintRequested(arguments);
   }
 
   QList<QCommandLineOption> Options() const override
@@ -79,7 +80,8 @@ public:
         QCommandLineOption(PreviewOption, QStringLiteral("Mostra o relatório na janela de visualização."))};
     for (const ReportOutput& output : ReportOutputs())
       options << output.option << output.settings;
-    return options;
+    // --paginas is the PDF export's too: one selection for both.
+    return options << PrintOptionsWithoutPages();
   }
 
   void Run(const CommandInvocation& invocation) const override
@@ -93,10 +95,11 @@ public:
       if (parser.isSet(output.option.names().constFirst()))
         requested << &output;
     }
+    const std::optional<PrintRequest> print = PrintRequestFrom(parser);
     const bool preview = parser.isSet(PreviewOption);
-    if (requested.isEmpty() && !preview)
-      throw UsageError(
-          QStringLiteral("Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ, --png PREFIXO) ou --visualizar."));
+    if (requested.isEmpty() && !print && !preview)
+      throw UsageError(QStringLiteral(
+          "Informe ao menos uma saída (--fp3 ARQ, --pdf ARQ, --png PREFIXO, --imprimir) ou --visualizar."));
     // Without a screen the window would wait for an operator who cannot see it.
     if (preview && QGuiApplication::platformName() == QLatin1String("offscreen"))
       throw UsageError(QStringLiteral("--visualizar precisa de uma tela: nenhuma foi encontrada (DISPLAY)."));
@@ -119,6 +122,8 @@ public:
     }
     for (const ReportOutput* output : requested)
       output->write(*report, parser.value(output->option.names().constFirst()), parser, protectedFiles);
+    if (print)
+      Print(*report, *print);
     invocation.Out << QStringLiteral("%1 página(s).\n").arg(report->PreviewPages().Count());
     if (preview)
       Show(*report, prepared);
