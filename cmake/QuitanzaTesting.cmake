@@ -35,7 +35,7 @@ function(quitanza_add_test name)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" ${lock}
+    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen ${lock}
     DISCOVERY_TIMEOUT 60)
 endfunction()
 
