@@ -20,7 +20,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,7 +28,9 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
+#include <QToolTip>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -504,12 +505,12 @@ void Preview::OutlineClicked(QTreeWidgetItem* item)
 
 // ---------------------------------------------------------------- links
 
-QString Preview::LinkAt(QPoint workspacePoint) const
+const View* Preview::ObjectAt(QPoint workspacePoint) const
 {
   const int index = m_workspace->PageAt(workspacePoint);
   ReportPage* page = index >= 0 ? Pages().GetPage(index) : nullptr;
   if (!page)
-    return {};
+    return nullptr;
   // In report pixels from the printable area's corner, where objects are placed.
   const QPoint corner = m_workspace->PageBounds(index).topLeft();
   const long double x = (workspacePoint.x() - corner.x()) / Zoom() - page->LeftMargin * fr1mm;
@@ -517,29 +518,43 @@ QString Preview::LinkAt(QPoint workspacePoint) const
   const std::vector<Component*> objects = page->AllObjects();
   for (auto object = objects.rbegin(); object != objects.rend(); ++object) {
     const auto* view = dynamic_cast<const View*>(*object);
-    if (view && !view->URL.isEmpty() && x >= view->AbsLeft() && x < view->AbsLeft() + view->Width() &&
-        y >= view->AbsTop() && y < view->AbsTop() + view->Height())
-      return view->URL;
+    if (view && x >= view->AbsLeft() && x < view->AbsLeft() + view->Width() && y >= view->AbsTop() &&
+        y < view->AbsTop() + view->Height())
+      return view;
   }
-  return {};
+  return nullptr;
 }
 
+// A hint is "short|long": the short part is the tooltip, the long part goes
+// to the status bar; without a bar both are the whole text.
 void Preview::Hover(QPoint workspacePoint)
 {
-  const QString link = LinkAt(workspacePoint);
-  if (link == m_hoveredLink)
+  const View* object = ObjectAt(workspacePoint);
+  const QString link = object ? object->URL : QString();
+  const QString hint = object && object->ShowHint ? object->Hint : QString();
+  if (link == m_hoveredLink && hint == m_hoveredHint)
     return;
   m_hoveredLink = link;
+  m_hoveredHint = hint;
   if (link.isEmpty())
     m_workspace->viewport()->unsetCursor();
   else
     m_workspace->viewport()->setCursor(Qt::PointingHandCursor);
-  Q_EMIT LinkHovered(link);
+  const qsizetype bar = hint.indexOf(u'|');
+  const QString shortHint = bar < 0 ? hint : hint.first(bar);
+  const QString longHint = bar < 0 ? hint : hint.sliced(bar + 1);
+  if (shortHint.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(m_workspace->viewport()->mapToGlobal(workspacePoint - m_workspace->Offset()), shortHint,
+                       m_workspace->viewport());
+  Q_EMIT ObjectHovered(link, longHint);
 }
 
 void Preview::FollowLink(QPoint workspacePoint)
 {
-  const QString link = LinkAt(workspacePoint);
+  const View* object = ObjectAt(workspacePoint);
+  const QString link = object ? object->URL : QString();
   if (link.isEmpty())
     return;
   if (link.startsWith(QLatin1Char('@'))) {

@@ -18,6 +18,7 @@ class CustomExportFilter;
 class PreviewPages;
 class PreviewWorkspace;
 class Report;
+class View;
 class XMLItem;
 
 // The preview control: the prepared pages of a report in a scrollable
@@ -104,7 +105,9 @@ Q_SIGNALS:
   // Preparation failed: the window closes.
   void CloseRequested();
   // The pointer is over an object with this link; empty when over none.
-  void LinkHovered(const QString& url);
+  // The object under the pointer changed: its link (empty for none) and the
+  // long part of its hint (empty unless it shows one).
+  void ObjectHovered(const QString& url, const QString& longHint);
 
 private:
   void DetachReport();
@@ -117,7 +120,8 @@ private:
   void NavigationKey(int key, bool control);
   void ShowSidePanel();
   // The link of the topmost object with one under a workspace point.
-  QString LinkAt(QPoint workspacePoint) const;
+  // The topmost object under the point, or nullptr.
+  const View* ObjectAt(QPoint workspacePoint) const;
   void Hover(QPoint workspacePoint);
   void FollowLink(QPoint workspacePoint);
 
@@ -137,6 +141,7 @@ private:
   int m_refreshPeriod = 50;
   QElapsedTimer m_firstPageTime;
   QString m_hoveredLink;
+  QString m_hoveredHint;
 };
 
 }  // namespace quitanza::report

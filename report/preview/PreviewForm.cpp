@@ -97,9 +97,9 @@ PreviewForm::PreviewForm(Report& report, QWidget* parent)
   connect(m_preview, &Preview::StateChanged, this, &PreviewForm::RefreshControls);
   connect(m_preview, &Preview::StateChanged, this, &PreviewForm::UpdateCaption);
   connect(m_preview, &Preview::CloseRequested, this, &QDialog::reject);
-  connect(m_preview, &Preview::LinkHovered, this, [this](const QString& link) {
+  connect(m_preview, &Preview::ObjectHovered, this, [this](const QString& link, const QString& longHint) {
     m_panels[1]->setText(link);
-    m_panels[2]->clear();
+    m_panels[2]->setText(longHint);
   });
   connect(&m_preview->Workspace(), &PreviewWorkspace::DoubleClicked, this, [this] {
     if (m_fullScreen)

@@ -1,37 +1,38 @@
 // The preview window as the operator uses it: real events through QTest on
 // the offscreen platform, real prepared receipts.
-#include "tests/support/IssuedReceipt.h"
-#include "tests/report/preview/ModalDriver.h"
 #include "report/model/PreviewPages.h"
 #include "report/model/ReportPage.h"
 #include "report/model/Units.h"
 #include "report/model/View.h"
 #include "report/output/ExportPDF.h"
+#include "report/output/PngExport.h"
 #include "report/preview/FindDialog.h"
-#include "report/preview/Preview.h"
-#include "report/preview/PreviewForm.h"
 #include "report/preview/PageSettingsDialog.h"
 #include "report/preview/PdfExportDialog.h"
+#include "report/preview/Preview.h"
+#include "report/preview/PreviewForm.h"
 #include "report/preview/PreviewWorkspace.h"
 #include "report/preview/ShowReport.h"
 #include "report/preview/TextSearch.h"
-#include "report/output/PngExport.h"
 #include "tests/report/output/PdfTools.h"
+#include "tests/report/preview/ModalDriver.h"
+#include "tests/support/IssuedReceipt.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QToolButton>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -245,7 +246,7 @@ TEST_F(PreviewWindow, F11SwitchesFullScreenOnAndOff)
   EXPECT_TRUE(m_form->ToolBar().isVisible());
 }
 
-TEST(PreviewLinks, ShowTheHandAndTheLinkAndGoToTheirPage)
+TEST(PreviewLinks, ShowTheHandTheLinkAndTheHintAndGoToTheirPage)
 {
   IssuedReceiptOptions options;
   options.Pages = 2;
@@ -254,6 +255,8 @@ TEST(PreviewLinks, ShowTheHandAndTheLinkAndGoToTheirPage)
   auto* title = dynamic_cast<View*>(report.FindObject(QStringLiteral("Memo1")));
   ASSERT_NE(title, nullptr);
   title->URL = QStringLiteral("@2");
+  title->Hint = QStringLiteral(u"Título|Vai para a segunda página");
+  title->ShowHint = true;
   ASSERT_TRUE(report.PrepareReport());
   report.PreviewOptions.Maximized = false;
   PreviewForm form(report);
@@ -283,6 +286,8 @@ TEST(PreviewLinks, ShowTheHandAndTheLinkAndGoToTheirPage)
   send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(workspace.viewport()->cursor().shape(), Qt::PointingHandCursor);
   EXPECT_EQ(form.StatusPanel(1).text(), QStringLiteral("@2"));
+  EXPECT_EQ(form.StatusPanel(2).text(), QStringLiteral(u"Vai para a segunda página"));
+  EXPECT_EQ(QToolTip::text(), QStringLiteral(u"Título"));
   send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
   send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(form.PreviewControl().PageNo(), 2);
