@@ -107,7 +107,13 @@ PreviewForm::PreviewForm(Report& report, QWidget* parent)
   });
 }
 
-PreviewForm::~PreviewForm() = default;
+// Hiding moves the focus out of the zoom list, whose handlers call into this
+// form: that must happen while the form is still whole, not later in the
+// dialog's own destructor.
+PreviewForm::~PreviewForm()
+{
+  hide();
+}
 
 QAction* PreviewForm::AddAction(const char* name, const QString& caption, const QString& hint, const QIcon& icon,
                                 const std::function<void()>& handler, bool visible)
