@@ -63,7 +63,7 @@ KindSetup SetupOf(Check check)
   case Check::CpfCnpj: return {14, Caracters::Numeric, std::nullopt, false};
   case Check::Cep: return {8, Caracters::Numeric, true, false};
   case Check::IE: return {14, Caracters::IE, false, false};
-  case Check::Telefone: return {10, Caracters::Numeric, true, false};
+  case Check::Telefone: return {11, Caracters::Numeric, true, false};
   case Check::Email: return {0, Caracters::Alfanumeric, true, true};
   case Check::URL: return {0, Caracters::Alfanumeric, true, true};
   case Check::Date: return {8, Caracters::Numeric, true, false};

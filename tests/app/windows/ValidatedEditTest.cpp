@@ -67,6 +67,8 @@ TEST(ValidatedEdit, TypedKeysPassTheFilterOfTheFieldsKind)
     {{Check::None, Caracters::IE}, QStringLiteral("isento9x"), QStringLiteral("ISENTO9")},
     // Outside the filtered characters: the space and ç always pass.
     {{Check::Telefone, Caracters::Numeric}, QStringLiteral(u"(1a1) 3ç"), QStringLiteral(u"11 3Ç")},
+    // A mobile number has eleven digits: the field takes them all.
+    {{Check::Telefone, Caracters::Numeric}, QStringLiteral("119876543210"), QStringLiteral("11987654321")},
     // The alphanumeric CNPJ: letters in either case, shown in capitals.
     {{Check::CpfCnpj, Caracters::Numeric}, QStringLiteral("12abc.345/01de-35"), QStringLiteral("12ABC34501DE35")},
     {{Check::Email, Caracters::Alfanumeric}, QStringLiteral("Ana@Exemplo.COM"), QStringLiteral("ana@exemplo.com")},
@@ -108,6 +110,7 @@ TEST(ValidatedEdit, LeavingFormatsOrRefusesAndARefusedFieldKeepsTheFocus)
     {{Check::CpfCnpj, Caracters::Numeric}, QStringLiteral("12abc34501de35"), QStringLiteral("12.ABC.345/01DE-35"), {}},
     {{Check::CpfCnpj, Caracters::Numeric}, QString(), QString(), {}},
     {{Check::Telefone, Caracters::Numeric}, QStringLiteral("1132104567"), QStringLiteral("(11)3210-4567"), {}},
+    {{Check::Telefone, Caracters::Numeric}, QStringLiteral("11987654321"), QStringLiteral("(11)98765-4321"), {}},
     {{Check::Telefone, Caracters::Numeric}, QStringLiteral("32104567"), {},
      QStringLiteral(u" \" 32104567 \" não é um número de telefone válido")},
     {{Check::Telefone, Caracters::Numeric, false}, QStringLiteral("11"), {}, QStringLiteral(u"Informação necessária")},
