@@ -1,5 +1,7 @@
 #include "report/preview/FindDialog.h"
 
+#include "report/preview/DialogButtons.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -34,11 +36,7 @@ FindDialog::FindDialog(QWidget* parent)
   auto* optionsLayout = new QVBoxLayout(options);
   optionsLayout->addWidget(m_fromBeginning);
   optionsLayout->addWidget(m_caseSensitive);
-  auto* buttons = new QDialogButtonBox;
-  buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(*this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(m_text);

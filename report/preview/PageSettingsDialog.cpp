@@ -4,6 +4,7 @@
 #include "report/model/PreviewPages.h"
 #include "report/model/Report.h"
 #include "report/model/ReportPage.h"
+#include "report/preview/DialogButtons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -81,11 +82,7 @@ PageSettingsDialog::PageSettingsDialog(QWidget* parent)
   scopeLayout->addWidget(m_currentPage);
   scopeLayout->addWidget(m_allPages);
   m_currentPage->setChecked(true);
-  auto* buttons = new QDialogButtonBox;
-  buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(*this);
   auto* layout = new QVBoxLayout(this);
   for (QWidget* group : {static_cast<QWidget*>(paper), static_cast<QWidget*>(orientation),
                          static_cast<QWidget*>(margins), static_cast<QWidget*>(scope)})

@@ -3,6 +3,7 @@
 #include "report/format/Errors.h"
 #include "report/model/Report.h"
 #include "report/output/ExportPDF.h"
+#include "report/preview/DialogButtons.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -29,11 +30,7 @@ PdfExportDialog::PdfExportDialog(QWidget* parent) : QDialog(parent)
   tabs->addTab(MakeInformationTab(), tr("Information"));
   tabs->addTab(MakeSecurityTab(), tr("Security"));
   tabs->addTab(MakeViewerTab(), tr("Viewer"));
-  auto* buttons = new QDialogButtonBox;
-  buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(*this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs);
   layout->addWidget(buttons);

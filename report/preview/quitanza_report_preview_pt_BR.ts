@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>quitanza::report::DialogButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>quitanza::report::FindDialog</name>
     <message>
         <source>Search from beginning</source>
@@ -33,14 +44,6 @@
     <message>
         <source>Search options</source>
         <translation>Opções de busca</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -109,14 +112,6 @@
         <source>Other</source>
         <translation>Aplicação</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
 </context>
 <context>
     <name>quitanza::report::PdfExportDialog</name>
@@ -139,14 +134,6 @@
     <message>
         <source>Viewer</source>
         <translation>Visualizador</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source> Page range  </source>
