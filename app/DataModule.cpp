@@ -107,6 +107,19 @@ void DataModule::LoadRegisterIfPresent()
     LoadRegister();
 }
 
+void DataModule::OpenRegisterForIssuing()
+{
+  const QString path = FilePath(RegisterFileName);
+  if (!QFileInfo::exists(path))
+    return;
+  m_registerActive = false;  // closed until the file is known to be readable
+  m_storedRows = StreamedRegisterFile::Open(path);
+  if (m_storedRows)
+    m_registerActive = true;
+  else
+    LoadRegister();
+}
+
 void DataModule::LoadRegister()
 {
   m_registerActive = false;  // closed while its content is replaced
@@ -116,7 +129,7 @@ void DataModule::LoadRegister()
 
 std::int32_t DataModule::HighestCodigo() const
 {
-  std::int32_t highest = 0;
+  std::int32_t highest = m_storedRows ? m_storedRows->HighestCodigo() : 0;
   for (qsizetype row = 0; row < cdsReg.RecordCount(); ++row)
     highest = std::max(highest, cdsReg.CodigoAt(row));
   return highest;
@@ -137,8 +150,21 @@ void DataModule::SaveRegister()
 {
   if (m_access == DataAccess::Reading)
     throw std::logic_error("A data module that only reads saved the register");
-  if (m_registerActive)
+  if (!m_registerActive)
+    return;
+  if (!m_storedRows) {
     cdsReg.SaveToFile(FilePath(RegisterFileName));
+    return;
+  }
+  std::vector<StreamedRegisterFile::Insertion> issued;
+  for (qsizetype row = 0; row < cdsReg.RecordCount(); ++row)
+    issued.emplace_back(row, cdsReg.Record(row));
+  m_storedRows->WriteWithInsertions(FilePath(RegisterFileName), issued);
+  // What was issued is stored now: the next save must not write it again.
+  cdsReg = platform::ReceiptRegister(cdsReg.Name());
+  m_storedRows = StreamedRegisterFile::Open(FilePath(RegisterFileName));
+  if (!m_storedRows)
+    throw std::logic_error("The register just written is not in this program's form");
 }
 
 }  // namespace quitanza::app

@@ -5,6 +5,7 @@
 #include "platform/storage/DataFolderLock.h"
 #include "platform/storage/IniFile.h"
 #include "platform/storage/ReceiptRegister.h"
+#include "platform/storage/StreamedRegisterFile.h"
 #include "report/model/Report.h"
 #include "report/output/ExportPDF.h"
 
@@ -13,6 +14,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace quitanza::report { class ReportComponent; }
@@ -36,6 +38,7 @@ class DataModule {
   QString m_programFolder;
   bool m_registerActive = true;
   LogoPicture m_logo;
+  std::unique_ptr<platform::StreamedRegisterFile> m_storedRows;  // while issuing without loading them
 
 public:
   static constexpr QStringView RegisterFileName = u"recibo.xml";
@@ -87,11 +90,17 @@ public:
   void LoadOrCreateRegister();
   // Loads recibo.xml when it exists; without it the register stays empty.
   void LoadRegisterIfPresent();
+  // For issuing without a window: the stored receipts stay in recibo.xml and
+  // the register holds only those issued since, which a save puts in front of
+  // the stored ones, where a loaded register would have them. So issuing costs
+  // neither time nor memory for every stored row. A file in another form than
+  // this program writes is loaded whole instead.
+  void OpenRegisterForIssuing();
   // Writes the register to recibo.xml; writes nothing while it is closed.
   // A reader's data module refuses (std::logic_error): it holds no lock.
   void SaveRegister();
 
-  // The greatest receipt number in the register; 0 when it is empty.
+  // The greatest receipt number in the register, stored rows included; 0 when it is empty.
   std::int32_t HighestCodigo() const;
 
   // Makes the first row with that number the current one; false, the

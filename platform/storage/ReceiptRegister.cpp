@@ -3,6 +3,7 @@
 #include "platform/files/FileError.h"
 #include "platform/storage/FieldValue.h"
 #include "platform/storage/RegisterFile.h"
+#include "platform/storage/StreamedRegisterFile.h"
 
 #include <QFileInfo>
 
@@ -68,6 +69,9 @@ void ReceiptRegister::Post()
   if (!m_inserting) throw Error(QStringLiteral("Dataset not in insert mode"));
   const qsizetype at = std::max<qsizetype>(m_current, 0);
   m_records.insert(m_records.begin() + at, PackedRecord(m_inserted));
+  const auto later = std::lower_bound(m_unsaved.begin(), m_unsaved.end(), at);
+  std::for_each(later, m_unsaved.end(), [](qsizetype& index) { ++index; });
+  m_unsaved.insert(later, at);
   m_current = at;
   m_inserting = false;
 }
@@ -85,6 +89,12 @@ void ReceiptRegister::Delete()
   }
   if (IsEmpty()) throw Error(QStringLiteral("Cannot perform this operation on an empty dataset"));
   m_records.erase(m_records.begin() + m_current);
+  const auto unsaved = std::lower_bound(m_unsaved.begin(), m_unsaved.end(), m_current);
+  if (unsaved == m_unsaved.end() || *unsaved != m_current) {
+    m_syncedFile.clear();  // a stored row is gone: the next save writes every row
+  } else {
+    std::for_each(m_unsaved.erase(unsaved), m_unsaved.end(), [](qsizetype& index) { --index; });
+  }
   m_current = std::min(m_current, RecordCount() - 1);
 }
 
@@ -171,9 +181,11 @@ void ReceiptRegister::LoadFromFile(const QString& path)
     m_records = ReadRegisterFile(path);
   } catch (const FileError&) {
     if (QFileInfo::exists(path)) m_unreadableFile = FullPath(path);
+    m_syncedFile.clear();
     throw;
   }
   m_unreadableFile.clear();
+  MarkSaved(path);
   m_current = IsEmpty() ? -1 : 0;
 }
 
@@ -183,7 +195,25 @@ void ReceiptRegister::SaveToFile(const QString& path)
   if (FullPath(path) == m_unreadableFile) {
     throw Error(QStringLiteral("%1 could not be read and is not written over").arg(m_unreadableFile));
   }
-  WriteRegisterFile(path, m_records);
+  if (!SaveOnlyUnsaved(path)) WriteRegisterFile(path, m_records);
+  MarkSaved(path);
+}
+
+bool ReceiptRegister::SaveOnlyUnsaved(const QString& path) const
+{
+  if (FullPath(path) != m_syncedFile) return false;
+  const std::unique_ptr<StreamedRegisterFile> stored = StreamedRegisterFile::Open(path);
+  if (!stored || stored->RowCount() != RecordCount() - static_cast<qsizetype>(m_unsaved.size())) return false;
+  std::vector<StreamedRegisterFile::Insertion> insertions;
+  for (qsizetype index : m_unsaved) insertions.emplace_back(index, Record(index));
+  stored->WriteWithInsertions(path, insertions);
+  return true;
+}
+
+void ReceiptRegister::MarkSaved(const QString& path)
+{
+  m_syncedFile = FullPath(path);
+  m_unsaved.clear();
 }
 
 void ReceiptRegister::LoadOrCreate(const QString& path)

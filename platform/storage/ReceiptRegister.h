@@ -66,6 +66,9 @@ public:
   // on to save over that file, so a damaged register is never replaced by an
   // empty one.
   void LoadFromFile(const QString& path);
+  // Saving to the file last loaded or saved writes only the rows posted since
+  // into it, copying the stored ones as they are, when only posts happened
+  // and the file is in the form this program writes; else it writes every row.
   void SaveToFile(const QString& path);
   // The start-up step: loads the file when it exists, else creates it from the
   // register (empty at start-up). Never writes over an existing file.
@@ -77,6 +80,8 @@ private:
   const FieldDef& FieldOfType(QStringView name, platform::FieldType type, const char* typeName) const;
   ReceiptRecord& Editable();
   void CheckBrowseMode();
+  bool SaveOnlyUnsaved(const QString& path) const;
+  void MarkSaved(const QString& path);
 
   QString m_name;
   std::vector<PackedRecord> m_records;
@@ -84,6 +89,9 @@ private:
   bool m_inserting = false;
   ReceiptRecord m_inserted;
   QString m_unreadableFile;  // full path of a register file that failed to load
+  // The file whose rows are m_records but those at m_unsaved (ascending); empty when unknown.
+  QString m_syncedFile;
+  std::vector<qsizetype> m_unsaved;
 };
 
 }  // namespace quitanza::platform

@@ -178,3 +178,37 @@ TEST_F(EmitirCommandTest, ReimprimirNeedsAPdfAndAReceiptOfTheRegister)
   EXPECT_EQ(run.err, QStringLiteral(u"O recibo 1 não está no registro.\n"));
   EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("r.pdf"))));
 }
+
+// Issuing reads only what it needs of a register in its own form, and takes
+// a register of the old program whole, writing it back in its own form.
+TEST_F(EmitirCommandTest, IssuingKeepsEveryStoredRowWhateverWroteTheRegister)
+{
+  const auto issue = [&] {
+    return Quitanza({QStringLiteral("emitir"), QStringLiteral("--cliente"), QStringLiteral("Ana"), QStringLiteral("--valor"), QStringLiteral("10")});
+  };
+  std::vector<ReceiptRecord> stored(3);
+  for (int i = 0; i < 3; ++i) {
+    stored[i].Cliente = QStringLiteral(u"CLIENTE Nº %1").arg(i);
+    stored[i].Codigo = i == 1 ? 41 : 7 - i;  // the highest number is not the first row's
+    stored[i].Valor = Amount::FromTicks(10000 * (i + 1));
+  }
+  WriteRegister(stored);
+  ProcessResult run = issue();
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.out.startsWith(QStringLiteral(u"Recibo N°: 0000000042\n"))) << run.out.toStdString();
+  std::vector<ReceiptRecord> rows = Unpacked(ReadRegisterFile(PathOf(QStringLiteral("recibo.xml"))));
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0].Cliente, QStringLiteral("ANA"));
+  EXPECT_EQ(std::vector<ReceiptRecord>(rows.begin() + 1, rows.end()), stored);
+
+  const QString oldProgramFile = QStringLiteral(QUITANZA_TEST_DATA "/platform/recibo-windows1252.xml");
+  const std::vector<ReceiptRecord> old = Unpacked(ReadRegisterFile(oldProgramFile));
+  ASSERT_TRUE(QFile::remove(PathOf(QStringLiteral("recibo.xml"))));
+  ASSERT_TRUE(QFile::copy(oldProgramFile, PathOf(QStringLiteral("recibo.xml"))));
+  run = issue();
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  rows = Unpacked(ReadRegisterFile(PathOf(QStringLiteral("recibo.xml"))));
+  ASSERT_EQ(rows.size(), old.size() + 1);
+  EXPECT_EQ(std::vector<ReceiptRecord>(rows.begin() + 1, rows.end()), old);
+  EXPECT_TRUE(Register().startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\""));
+}

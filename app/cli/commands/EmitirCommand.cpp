@@ -86,7 +86,7 @@ public:
 
     // Unlike the window's first showing, a missing register is not written
     // yet: a refused issue leaves the folder as it was.
-    dm.LoadRegisterIfPresent();
+    dm.OpenRegisterForIssuing();
     const std::optional<app::IssuedReceipt> issued = PrincipalWorkflow(dm, ui).btnEmitirClick(entry);
     ui.ThrowIfStopped();
     ui.CommitPreview();

@@ -37,6 +37,7 @@ QByteArray OldSettings(const QString& path)
 
 const SaveCase SaveCases[] = {
   {"register", QStringLiteral("recibo.xml"), {QStringLiteral("save-register"), QStringLiteral("20000")}, OldRegister, "Não foi possível gravar %1: "},
+  {"register, new rows in front of the stored ones", QStringLiteral("recibo.xml"), {QStringLiteral("insert-register"), QStringLiteral("20000")}, OldRegister, "Não foi possível gravar %1: "},
   {"settings", QStringLiteral("config.ini"), {QStringLiteral("write-ini"), QStringLiteral("200000")}, OldSettings, "Unable to write to %1"},
 };
 

@@ -2,6 +2,7 @@
 //   hold-lock DIR                 locks DIR, prints "locked", holds it until stdin closes
 //   try-lock DIR                  locks DIR and exits at once, printing the error when it fails
 //   save-register PATH ROWS LIMIT saves ROWS sample receipts to PATH
+//   insert-register PATH ROWS LIMIT puts ROWS sample receipts in front of PATH's rows
 //   write-ini PATH LENGTH LIMIT   writes a LENGTH-character value to PATH
 // LIMIT caps the size of files this process may write (RLIMIT_FSIZE). With
 // "--fail-writes" after it, writes past the cap fail as on a full disk; without,
@@ -9,6 +10,7 @@
 #include "platform/storage/DataFolderLock.h"
 #include "platform/storage/IniFile.h"
 #include "platform/storage/RegisterFile.h"
+#include "platform/storage/StreamedRegisterFile.h"
 #include "tests/platform/storage/SampleRecords.h"
 
 #include <csignal>
@@ -56,6 +58,14 @@ int Run(int argc, char** argv)
   LimitFileSize(argv[4], argc > 5 && std::strcmp(argv[5], "--fail-writes") == 0);
   if (command == "save-register") {
     WriteRegisterFile(Arg(argv[2]), Packed(SampleRecords(std::stoi(argv[3]))));
+    return 0;
+  }
+  if (command == "insert-register") {
+    std::vector<StreamedRegisterFile::Insertion> insertions;
+    for (int row = 0; row < std::stoi(argv[3]); ++row) insertions.emplace_back(row, SampleRecord(1000 + row));
+    const auto stored = StreamedRegisterFile::Open(Arg(argv[2]));
+    if (!stored) return 3;
+    stored->WriteWithInsertions(Arg(argv[2]), insertions);
     return 0;
   }
   if (command == "write-ini") {
