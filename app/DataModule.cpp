@@ -2,6 +2,7 @@
 
 #include "app/IssuerSettings.h"
 #include "app/receipt/ReceiptTemplates.h"
+#include "platform/storage/RegisterFile.h"
 #include "report/model/PictureView.h"
 
 #include <QCoreApplication>
@@ -118,6 +119,19 @@ void DataModule::OpenRegisterForIssuing()
     m_registerActive = true;
   else
     LoadRegister();
+}
+
+void DataModule::ForEachStoredReceipt(const std::function<void(const ReceiptRecord&)>& take) const
+{
+  const QString path = FilePath(RegisterFileName);
+  if (!QFileInfo::exists(path))
+    return;
+  if (const std::unique_ptr<StreamedRegisterFile> stored = StreamedRegisterFile::Open(path)) {
+    stored->ForEachRecord(take);
+    return;
+  }
+  for (const PackedRecord& record : ReadRegisterFile(path))
+    take(record.Unpack());
 }
 
 void DataModule::LoadRegister()

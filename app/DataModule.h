@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -99,6 +100,11 @@ public:
   // Writes the register to recibo.xml; writes nothing while it is closed.
   // A reader's data module refuses (std::logic_error): it holds no lock.
   void SaveRegister();
+
+  // Every receipt of recibo.xml in register order, read a row at a time when
+  // the file is in this program's form (else loaded whole); nothing when
+  // there is no file. The register itself is left as it is.
+  void ForEachStoredReceipt(const std::function<void(const platform::ReceiptRecord&)>& take) const;
 
   // The greatest receipt number in the register, stored rows included; 0 when it is empty.
   std::int32_t HighestCodigo() const;

@@ -81,6 +81,10 @@ int main(int argc, char* argv[])
   for (int i = 0; i < argc; ++i)
     arguments << QString::fromLocal8Bit(argv[i]);
 
+  // Without TZ, the C library looks at /etc/localtime again on every local
+  // time conversion; a listing converts two dates for every receipt stored.
+  if (!qEnvironmentVariableIsSet("TZ"))
+    qputenv("TZ", ":/etc/localtime");
   qtHandler = qInstallMessageHandler(WithoutRuntimeDirWarning);
   // The preview's Print button and Ctrl+P end in the print dialog.
   quitanza::report::PreviewPrintHandler = [](quitanza::report::Report& report, QWidget* parent) {

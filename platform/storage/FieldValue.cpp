@@ -2,6 +2,7 @@
 
 #include "platform/storage/CurrencyText.h"
 
+#include <optional>
 #include <stdexcept>
 
 namespace quitanza::platform {
@@ -22,11 +23,31 @@ Overloaded(Handlers...) -> Overloaded<Handlers...>;
 // The data packet's own form of a date and time.
 const QString DateTimeForm = QStringLiteral("yyyyMMddTHH:mm:sszzz");
 
+// The form as this program writes it, read without the general parser: a
+// listing reads it for every row of the register.
+std::optional<QDateTime> DateTimeFromOwnForm(QStringView text)
+{
+  constexpr QStringView shape = u"ddddddddTdd:dd:ddddd";  // d: a digit
+  if (text.size() != shape.size()) return std::nullopt;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const bool matches = shape[i] == u'd' ? text[i] >= u'0' && text[i] <= u'9' : text[i] == shape[i];
+    if (!matches) return std::nullopt;
+  }
+  const auto number = [&](qsizetype from, qsizetype length) {
+    int value = 0;
+    for (qsizetype i = from; i < from + length; ++i) value = value * 10 + (text[i].unicode() - u'0');
+    return value;
+  };
+  return QDateTime(QDate(number(0, 4), number(4, 2), number(6, 2)),
+                   QTime(number(9, 2), number(12, 2), number(15, 2), number(17, 3)));
+}
+
 QDateTime DateTimeFromText(const QString& text)
 {
   if (text.isEmpty())
     return {};
-  const QDateTime value = QDateTime::fromString(text, DateTimeForm);
+  std::optional<QDateTime> own = DateTimeFromOwnForm(text);
+  const QDateTime value = own ? *own : QDateTime::fromString(text, DateTimeForm);
   if (!value.isValid()) throw std::invalid_argument("'" + text.toStdString() + "' não é uma data e hora válida");
   return value;
 }

@@ -201,7 +201,7 @@ void ReceiptRegister::SaveToFile(const QString& path)
 
 bool ReceiptRegister::SaveOnlyUnsaved(const QString& path) const
 {
-  if (FullPath(path) != m_syncedFile) return false;
+  if (FullPath(path) != m_syncedFile || !QFileInfo(path).isFile()) return false;
   const std::unique_ptr<StreamedRegisterFile> stored = StreamedRegisterFile::Open(path);
   if (!stored || stored->RowCount() != RecordCount() - static_cast<qsizetype>(m_unsaved.size())) return false;
   std::vector<StreamedRegisterFile::Insertion> insertions;

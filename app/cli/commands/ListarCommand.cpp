@@ -51,19 +51,21 @@ QJsonObject RowAsJson(const ReceiptRecord& record)
   return row;
 }
 
-// The rows as a JSON array, written one row at a time: each row is formatted
-// as QJsonDocument indents it inside an array, so the text is the same as the
-// whole array's without the whole register ever being one document.
-void WriteRowsAsJson(const platform::ReceiptRegister& reg, QTextStream& out)
+// The rows as a JSON array, written one row at a time as they are read:
+// each row is formatted as QJsonDocument indents it inside an array, so the
+// text is the same as the whole array's without the whole register ever being
+// one document.
+void WriteRowsAsJson(const DataModule& dm, QTextStream& out)
 {
-  out << QStringLiteral("[\n");
-  for (qsizetype i = 0; i < reg.RecordCount(); ++i) {
-    const QByteArray array = QJsonDocument(QJsonArray{RowAsJson(reg.Record(i))}).toJson(QJsonDocument::Indented);
+  out << QStringLiteral("[");
+  bool first = true;
+  dm.ForEachStoredReceipt([&](const ReceiptRecord& record) {
+    const QByteArray array = QJsonDocument(QJsonArray{RowAsJson(record)}).toJson(QJsonDocument::Indented);
     // "[\n", the row, "\n]\n"
-    out << QString::fromUtf8(array.sliced(2, array.size() - 5))
-        << (i + 1 < reg.RecordCount() ? QStringLiteral(",\n") : QStringLiteral("\n"));
-  }
-  out << QStringLiteral("]\n");
+    out << (first ? QStringLiteral("\n") : QStringLiteral(",\n")) << QString::fromUtf8(array.sliced(2, array.size() - 5));
+    first = false;
+  });
+  out << QStringLiteral("\n]\n");
 }
 
 // A line per row, tab-separated: number, type, amount, document, client,
@@ -91,15 +93,12 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading);
-    dm.LoadRegisterIfPresent();
-    const platform::ReceiptRegister& reg = dm.cdsReg;
+    const DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading);
     if (invocation.Parser.isSet(JsonOption)) {
-      WriteRowsAsJson(reg, invocation.Out);
+      WriteRowsAsJson(dm, invocation.Out);
       return;
     }
-    for (qsizetype i = 0; i < reg.RecordCount(); ++i)
-      invocation.Out << RowAsText(reg.Record(i)) << u'\n';
+    dm.ForEachStoredReceipt([&](const ReceiptRecord& record) { invocation.Out << RowAsText(record) << u'\n'; });
   }
 };
 
