@@ -29,7 +29,7 @@ void RequireExistingFolder(const QString& folder)
 
 }  // namespace
 
-DataModule::DataModule(const QString& dataFolder, const QString& programFolder, DataAccess access)
+DataModule::DataModule(const QString& dataFolder, const QString& programFolder, DataAccess access, ReportStart report)
   : m_access(access),
     m_dataFolder(QDir(dataFolder).absolutePath()),
     m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder),
@@ -46,7 +46,9 @@ DataModule::DataModule(const QString& dataFolder, const QString& programFolder, 
   RequireExistingFolder(dataFolder);
   if (access == DataAccess::Writing)
     m_lock.emplace(dataFolder, LockPatience);
-  BuildReceiptLayout(frxReport, ReceiptKind::Recebimento);
+  if (report == ReportStart::ReceiptLayout)
+    BuildReceiptLayout(frxReport, ReceiptKind::Recebimento);
+  frxReport.OnBeginDoc = [this](Report*) { m_preparedLogo.reset(); };
   frxReport.OnBeforePrint = [this](ReportComponent* sender) { frxReportBeforePrint(sender); };
 }
 
@@ -82,7 +84,11 @@ void DataModule::LoadReceiptTemplate(std::int32_t tipo)
 
 void DataModule::frxReportBeforePrint(ReportComponent*)
 {
-  if (fImagem.isEmpty() || !QFileInfo::exists(fImagem))
+  if (!m_preparedLogo || m_preparedLogoFile != fImagem) {
+    m_preparedLogoFile = fImagem;
+    m_preparedLogo = fImagem.isEmpty() || !QFileInfo::exists(fImagem) ? nullptr : &m_logo.Load(fImagem);
+  }
+  if (*m_preparedLogo == nullptr)
     return;
   for (const QString& name : {QStringLiteral("Picture1"), QStringLiteral("Picture3")}) {
     auto* picture = dynamic_cast<report::PictureView*>(frxReport.FindObject(name));
@@ -90,7 +96,7 @@ void DataModule::frxReportBeforePrint(ReportComponent*)
       continue;
     picture->SetHeight(83.15L);
     picture->SetWidth(143.62L);
-    picture->SetPicture(m_logo.Load(fImagem));
+    picture->SetPicture(**m_preparedLogo);
   }
 }
 

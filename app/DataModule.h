@@ -27,6 +27,11 @@ namespace quitanza::app {
 // place, so it sees either the old file or the new one.
 enum class DataAccess { Reading, Writing };
 
+// What the receipt report holds when the data module is made: the built-in
+// receipt layout, or nothing for a command that loads a template before it
+// prepares anything (a template load replaces the layout anyway).
+enum class ReportStart { ReceiptLayout, Empty };
+
 // The data module: the receipt register, the receipt report and the files of
 // one data folder (config.ini, recibo.xml, the receipt templates), for the
 // whole run of the desktop program or the length of a command's work. It
@@ -39,6 +44,9 @@ class DataModule {
   QString m_programFolder;
   bool m_registerActive = true;
   LogoPicture m_logo;
+  // The logo of the preparation under way (nullptr: none), for the file named then.
+  std::optional<const report::Picture*> m_preparedLogo;
+  QString m_preparedLogoFile;
   std::unique_ptr<platform::StreamedRegisterFile> m_storedRows;  // while issuing without loading them
 
 public:
@@ -52,11 +60,11 @@ public:
   // Throws std::runtime_error when the folder does not exist or, for a
   // writer, another process holds it past LockPatience ("Os dados em DIR
   // estão em uso por outro processo do Quitanza."). The register starts
-  // open, with no rows; the report holds the receipt layout. `programFolder`
+  // open, with no rows; the report starts as `report` says. `programFolder`
   // holds the templates that the data folder lacks: the executable's folder
   // unless given.
   explicit DataModule(const QString& dataFolder, const QString& programFolder = {},
-                      DataAccess access = DataAccess::Writing);
+                      DataAccess access = DataAccess::Writing, ReportStart report = ReportStart::ReceiptLayout);
   DataModule(const DataModule&) = delete;
   DataModule& operator=(const DataModule&) = delete;
 
@@ -120,7 +128,8 @@ public:
   QString fImagem;
   // Before every band and object is printed: the logo fImagem names, when
   // that file exists, into Picture1 and Picture3, each made 143.62 x 83.15
-  // where it stands. The sender is not looked at.
+  // where it stands. The sender is not looked at. The file is looked at once
+  // per preparation, not once per object.
   void frxReportBeforePrint(report::ReportComponent* sender);
   // The receipts' PDF export, with their stored settings.
   report::PDFExport frxPDFExport;

@@ -148,8 +148,12 @@ TEST_F(DataModuleTest, BeforePrintPutsAnExistingLogoIntoBothCopiesOnly)
   }
   EXPECT_EQ(logoWidth(QStringLiteral("Picture2")), 44);  // the maker's own
 
-  // A logo replaced while the program runs is printed from the new file.
+  // A logo replaced while the program runs is printed from the new file by
+  // the next preparation.
   ASSERT_TRUE(QImage(60, 20, QImage::Format_RGB32).save(Dm->fImagem));
+  Dm->frxReportBeforePrint(nullptr);
+  EXPECT_EQ(logoWidth(QStringLiteral("Picture3")), 40);
+  Dm->frxReport.OnBeginDoc(&Dm->frxReport);  // as a preparation starts
   Dm->frxReportBeforePrint(nullptr);
   EXPECT_EQ(logoWidth(QStringLiteral("Picture3")), 60);
 }

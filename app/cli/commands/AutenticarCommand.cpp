@@ -57,7 +57,7 @@ public:
       TextAsLeft(NameField(), invocation.Parser.value(ClientOption)),
       AmountAsLeft(invocation.Parser, AmountOption),
     };
-    DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading);
+    DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading, ReportStart::Empty);
     CommandLineUserInterface ui(invocation.Out, invocation.Err, false);
     const std::optional<QString> code = AutenticarWorkflow(dm, ui).BitBtn1Click(entry);
     ui.ThrowIfStopped();

@@ -118,7 +118,7 @@ public:
       }
     }
 
-    DataModule dm(invocation.DataDirectory, {}, keys.isEmpty() ? DataAccess::Reading : DataAccess::Writing);
+    DataModule dm(invocation.DataDirectory, {}, keys.isEmpty() ? DataAccess::Reading : DataAccess::Writing, ReportStart::Empty);
     CommandLineUserInterface ui(invocation.Out, invocation.Err, false);
     ConfiguracaoWorkflow configuracao(dm, ui);
     if (keys.isEmpty()) {

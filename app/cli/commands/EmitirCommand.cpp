@@ -75,7 +75,7 @@ public:
   {
     const ReceiptEntry entry = EntryFrom(invocation.Parser);
     const std::optional<PrintRequest> print = PrintRequestFrom(invocation.Parser);
-    DataModule dm(invocation.DataDirectory);
+    DataModule dm(invocation.DataDirectory, {}, DataAccess::Writing, ReportStart::Empty);
     // What a window would show in a box stops the issue here: no receipt is
     // stored without the PDF it was asked for.
     dm.frxReport.EngineOptions.NewSilentMode = SilentMode::ReThrow;

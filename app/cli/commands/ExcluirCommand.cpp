@@ -38,7 +38,7 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    DataModule dm(invocation.DataDirectory);
+    DataModule dm(invocation.DataDirectory, {}, DataAccess::Writing, ReportStart::Empty);
     SelectReceipt(dm, invocation.Arguments.at(0));
     const std::int32_t codigo = dm.cdsRegCodigo.AsInteger();
 

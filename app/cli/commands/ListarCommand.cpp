@@ -93,7 +93,7 @@ public:
 
   void Run(const CommandInvocation& invocation) const override
   {
-    const DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading);
+    const DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading, ReportStart::Empty);
     if (invocation.Parser.isSet(JsonOption)) {
       WriteRowsAsJson(dm, invocation.Out);
       return;

@@ -39,7 +39,7 @@ public:
     const std::optional<PrintRequest> print = PrintRequestFrom(invocation.Parser);
     if (!PdfPreviewRequested(invocation.Parser) && !print)
       throw UsageError(QStringLiteral("Informe o PDF a gravar (--pdf ARQ) ou --imprimir."));
-    DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading);
+    DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading, ReportStart::Empty);
     dm.frxReport.EngineOptions.NewSilentMode = SilentMode::ReThrow;
     SelectReceipt(dm, invocation.Arguments.at(0));
     CommandLineUserInterface ui(invocation.Out, invocation.Err, false);
