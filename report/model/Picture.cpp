@@ -5,9 +5,12 @@
 #include "report/format/Errors.h"
 
 #include <QBuffer>
+#include <QCache>
 #include <QImageReader>
+#include <QMutex>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 
 namespace quitanza::report {
@@ -53,6 +56,24 @@ GraphicClass DetectClass(const QByteArray& data)
 
 ReportError UnreadablePicture() { return ReportError(QStringLiteral(u"formato de imagem não suportado")); }
 
+// The image of a graphic's bytes. Every prepared page holds its own copy of
+// a picture's bytes, so a logo printed on a thousand pages would be decoded a
+// thousand times; the last images decoded are kept, and pages showing the same
+// bytes share one image.
+QImage DecodedGraphic(const QByteArray& data, const char* format)
+{
+  static QMutex mutex;
+  static QCache<QByteArray, QImage> decoded(64 << 20);  // cost: bytes of pixels
+  const QMutexLocker lock(&mutex);
+  if (const QImage* known = decoded.object(data))
+    return *known;
+  QImage image;
+  if (!image.loadFromData(data, format))
+    return image;
+  decoded.insert(data, new QImage(image), std::max<qsizetype>(1, image.sizeInBytes()));
+  return image;
+}
+
 }  // namespace
 
 QString Picture::GraphicClassName() const
@@ -72,15 +93,15 @@ void Picture::Clear()
 const QImage& Picture::Image() const
 {
   if (!m_decoded && m_class != report::GraphicClass::None)
-    m_image.loadFromData(m_data, InfoOf(m_class)->format);
+    m_image = DecodedGraphic(m_data, InfoOf(m_class)->format);
   m_decoded = true;
   return m_image;
 }
 
 void Picture::Hold(report::GraphicClass graphicClass, const QByteArray& data, bool check)
 {
-  QImage image;
-  if (check && !image.loadFromData(data, InfoOf(graphicClass)->format))
+  const QImage image = check ? DecodedGraphic(data, InfoOf(graphicClass)->format) : QImage();
+  if (check && image.isNull())
     throw UnreadablePicture();
   m_class = graphicClass;
   m_data = data;
