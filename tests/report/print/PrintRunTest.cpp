@@ -102,8 +102,9 @@ struct RunCase {
   const char* selection;
   PrintPages printPages;
   bool reverse;
-  const char* sheets;  // their texts, "|" between sheets
+  const char* sheets;  // their texts, "|" between sheets ("P0 C1": an empty sheet)
   int driverCopies;
+  DuplexMode duplex = DuplexMode::None;
 };
 
 class PrintRunTest : public testing::TestWithParam<RunCase> {
@@ -124,6 +125,7 @@ TEST_P(PrintRunTest, PrintsTheChosenPagesInOrder)
   options.Collate = c.collate;
   options.PrintPages = c.printPages;
   options.Reverse = c.reverse;
+  options.Duplex = c.duplex;
   PrintRun run(report, numbered, *printer, options, {});
   run.Execute(ParsePageNumbers(QString::fromLatin1(c.selection), c.pages));
   EXPECT_EQ(SheetTexts(printer->FileName).join(u'|'), QString::fromLatin1(c.sheets));
@@ -141,7 +143,11 @@ INSTANTIATE_TEST_SUITE_P(
     RunCase{"no such page", 8, 1, true, "9", PrintPages::All, false, "", 1},
     RunCase{"order and repeats as written", 4, 1, true, "3,1,1", PrintPages::All, false, "P3 C1|P1 C1|P1 C1", 1},
     RunCase{"even pages reversed", 5, 1, true, "", PrintPages::Even, true, "P4 C1|P2 C1", 1},
-    RunCase{"odd pages", 5, 1, true, "", PrintPages::Odd, false, "P1 C1|P3 C1|P5 C1", 1}),
+    RunCase{"odd pages", 5, 1, true, "", PrintPages::Odd, false, "P1 C1|P3 C1|P5 C1", 1},
+    RunCase{"duplex copies of an odd count start on a sheet of their own", 3, 2, true, "", PrintPages::All, false,
+            "P1 C1|P2 C1|P3 C1|P0 C1|P1 C2|P2 C2|P3 C2", 1, DuplexMode::Vertical},
+    RunCase{"duplex copies of an even count follow at once", 2, 2, true, "", PrintPages::All, false,
+            "P1 C1|P2 C1|P1 C2|P2 C2", 1, DuplexMode::Horizontal}),
   [](const testing::TestParamInfo<RunCase>& info) { return std::to_string(info.index); });
 
 TEST(PrintRunCancelTest, CancelledRunLeavesTheSheetsPrintedSoFar)
