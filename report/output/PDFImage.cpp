@@ -1,6 +1,8 @@
 #include "report/output/PDFImage.h"
 
 #include "report/format/Errors.h"
+#include "report/model/PictureView.h"
+#include "report/model/PropTable.h"
 #include "report/model/View.h"
 #include "report/output/PDFNumbers.h"
 #include "report/output/PDFPageContent.h"
@@ -13,6 +15,8 @@
 #include <QImageWriter>
 
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <utility>
 
 namespace quitanza::report {
@@ -48,9 +52,57 @@ QByteArray DigestOf(const QImage& bitmap, int quality) {
   return hash.result();
 }
 
+
+// Every property a table publishes, sub-objects included, as name=value
+// pairs; `skipped` names properties of the object itself that are left out.
+void AppendProperties(QByteArray& key, const PropTable& table, const void* object,
+                      std::initializer_list<QStringView> skipped = {}) {
+  for (const PropInfo& prop : table.Props()) {
+    if (std::find(skipped.begin(), skipped.end(), prop.Name) != skipped.end())
+      continue;
+    key += prop.Name.toUtf8() + '=';
+    if (prop.Sub && prop.SubTable) {
+      key += '{';
+      AppendProperties(key, *prop.SubTable, prop.Sub(const_cast<void*>(object)));
+      key += '}';
+    } else if (prop.GetOrd) {
+      key += PdfInt(prop.GetOrd(object));
+    } else if (prop.GetFloat) {
+      key += QByteArray::number(static_cast<double>(prop.GetFloat(object)), 'g', 17);
+    } else if (prop.GetStr) {
+      key += prop.GetStr(object).toUtf8();
+    } else if (prop.GetVariant) {
+      key += prop.GetVariant(object).toString().toUtf8();
+    } else if (prop.GetRef) {
+      const Component* target = prop.GetRef(object);
+      key += target ? target->Name().toUtf8() : QByteArray();
+    }
+    key += '\n';
+  }
+}
+
+// What a picture view's bitmap depends on besides where it stands on the
+// page: its properties, its picture, its bitmap's scale and quality and where
+// it falls within a bitmap pixel. The logo every receipt shows is then drawn
+// and encoded once per document instead of once per page. Other views are
+// drawn every time (empty key): their looks may depend on more than their
+// published properties.
+QByteArray DrawingKey(const View& view, int scale, double offsetX, double offsetY, int quality) {
+  const auto* picture = dynamic_cast<const PictureView*>(&view);
+  if (!picture)
+    return {};
+  QByteArray key = view.ClassName().toUtf8() + '\n';
+  // The picture's place in the prepared pages' image list is not what it shows.
+  AppendProperties(key, view.Props(), static_cast<const Component*>(&view),
+                   {u"Left", u"Top", u"Name", u"ImageIndex"});
+  key += QByteArray::number(picture->Picture().Image().cacheKey()) + ' ' + PdfInt(scale) + ' ' + PdfInt(quality) + ' ' +
+         QByteArray::number(offsetX - std::floor(offsetX), 'g', 17) + ' ' +
+         QByteArray::number(offsetY - std::floor(offsetY), 'g', 17);
+  return key;
+}
 }  // namespace
 
-QByteArray PDFImageObjects::NameOf(const QImage& bitmap, int quality) {
+QByteArray PDFImageObjects::NameOf(const QImage& bitmap, int quality, const QByteArray& drawingKey) {
   auto [at, isNew] = m_written.try_emplace(DigestOf(bitmap, quality));
   Written& image = at->second;
   if (isNew) {
@@ -64,6 +116,19 @@ QByteArray PDFImageObjects::NameOf(const QImage& bitmap, int quality) {
     m_writer.Write(jpeg);
     m_writer.Write("\r\nendstream\r\nendobj\r\n");
   }
+  if (!drawingKey.isEmpty())
+    m_drawn.insert_or_assign(drawingKey, &image);
+  return Use(image);
+}
+
+std::optional<QByteArray> PDFImageObjects::NameOfDrawing(const QByteArray& drawingKey) {
+  const auto drawn = m_drawn.find(drawingKey);
+  if (drawn == m_drawn.end())
+    return std::nullopt;
+  return Use(*drawn->second);
+}
+
+QByteArray PDFImageObjects::Use(Written& image) {
   if (!image.OnThisPage) {
     image.OnThisPage = true;
     m_onThisPage.push_back(&image);
@@ -94,12 +159,24 @@ void WritePDFImage(PDFPageContent& content, View& view, const PDFImageOptions& o
     scale = 1;
     shift = 0;
   }
-  QImage bitmap(Round(scale * w) + scale, Round(scale * h) + scale, QImage::Format_RGB888);
-  bitmap.fill(Qt::white);
   // The view lands on the bitmap's own pixel grid wherever it stands on the
   // page, so the same object drawn at two places (a receipt's two copies)
   // gives the same pixels and one image.
   const double offsetX = shift - l * scale, offsetY = -t * scale;
+  const int quality = IsBarcode(view) ? options.Quality + 5 : options.Quality;
+  const QByteArray drawingKey = DrawingKey(view, scale, offsetX, offsetY, quality);
+  const PDFPageGeometry& g = content.Geometry;
+  const auto place = [&](const QByteArray& name) {
+    content.Text("q\r\n").Numbers({pt(w)}).Text("0 0 ").Numbers({pt(h), g.X(l), g.Y(t + h)}).Text("cm\r\n");
+    content.Text(name).Text(" Do\r\nQ\r\n");
+    content.WriteFrame(view.Frame, l, t, l + w, t + h);
+  };
+  if (const std::optional<QByteArray> drawn = drawingKey.isEmpty() ? std::nullopt : images.NameOfDrawing(drawingKey)) {
+    place(*drawn);
+    return;
+  }
+  QImage bitmap(Round(scale * w) + scale, Round(scale * h) + scale, QImage::Format_RGB888);
+  bitmap.fill(Qt::white);
   {
     // The frame is written as vector lines afterwards, not drawn twice.
     struct RestoreFrame {
@@ -110,11 +187,7 @@ void WritePDFImage(PDFPageContent& content, View& view, const PDFImageOptions& o
     view.Frame.SetWidth(0);
     options.Painter(view, bitmap, scale, offsetX, offsetY);
   }
-  const int quality = IsBarcode(view) ? options.Quality + 5 : options.Quality;
-  const PDFPageGeometry& g = content.Geometry;
-  content.Text("q\r\n").Numbers({pt(w)}).Text("0 0 ").Numbers({pt(h), g.X(l), g.Y(t + h)}).Text("cm\r\n");
-  content.Text(images.NameOf(bitmap, quality)).Text(" Do\r\nQ\r\n");
-  content.WriteFrame(view.Frame, l, t, l + w, t + h);
+  place(images.NameOf(bitmap, quality, drawingKey));
 }
 
 }  // namespace quitanza::report

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -37,8 +38,11 @@ public:
       : m_writer(writer), m_encoder(encoder), m_encryption(encryption) {}
 
   // The resource name ("/Im0") of the image holding these pixels, writing it
-  // on first use.
-  QByteArray NameOf(const QImage& bitmap, int quality);
+  // on first use. A drawing key remembers what was drawn to give them.
+  QByteArray NameOf(const QImage& bitmap, int quality, const QByteArray& drawingKey = {});
+  // The name of the image an earlier drawing with this key gave, marked as
+  // shown on this page; none when nothing was drawn with it yet.
+  std::optional<QByteArray> NameOfDrawing(const QByteArray& drawingKey);
   // The page's /XObject entries for the images named since the last call.
   QByteArray TakePageResources();
 
@@ -54,7 +58,10 @@ private:
   const PDFEncryption* m_encryption;
   // Keyed by a digest of the size, quality and pixels: the bitmaps themselves
   // are not kept, so a document of distinct photographs does not pile them up.
+  QByteArray Use(Written& image);
+
   std::unordered_map<QByteArray, Written> m_written;
+  std::unordered_map<QByteArray, Written*> m_drawn;  // by drawing key
   std::vector<Written*> m_onThisPage;
 };
 

@@ -319,6 +319,24 @@ TEST_F(PdfPageContent, APictureRepeatedOnEveryPageIsWrittenOnce) {
   EXPECT_EQ(pdf.count("/Im0 Do\r\n"), 100);
 }
 
+// Pictures are drawn once per document for what they show and how: the same
+// picture not stretched, or at another size, is another image.
+TEST_F(PdfPageContent, TheSamePictureDrawnAnotherWayIsAnotherImage) {
+  QImage logo(40, 20, QImage::Format_RGB32);
+  logo.fill(Qt::darkGreen);
+  quitanza::report::Picture picture;
+  picture.SetImage(logo);
+  Add<quitanza::report::PictureView>(0, 0, 80, 40).SetPicture(picture);
+  Add<quitanza::report::PictureView>(100, 0, 80, 40).SetPicture(picture);
+  quitanza::report::PictureView& unstretched = Add<quitanza::report::PictureView>(0, 100, 80, 40);
+  unstretched.SetPicture(picture);
+  unstretched.Stretched = false;
+  Add<quitanza::report::PictureView>(0, 200, 60, 40).SetPicture(picture);
+  const QByteArray pdf = Export();
+  EXPECT_EQ(pdf.count("/Subtype /Image"), 3);
+  EXPECT_EQ(pdf.count("/Im0 Do\r\n"), 2);
+}
+
 TEST_F(PdfPageContent, PageColourFillsThePrintableArea) {
   m_page->Page().BackPicture().Color = clSilver;
   EXPECT_EQ(Content(), "0.00 w\r\n0.75 0.75 0.75 RG\r\n0.75 0.75 0.75 rg\r\n28.35 28.35 m\r\n567.15 28.35 l\r\n"
