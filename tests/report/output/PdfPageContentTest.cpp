@@ -282,11 +282,17 @@ TEST_F(PdfPageContent, WithoutAWayToDrawImagesTheExportFailsClearly) {
   EXPECT_TRUE(report.Errors.Text().contains(QStringLiteral("has no way to draw"))) << report.Errors.Text().toStdString();
 }
 
-TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
-  QImage logo(40, 20, QImage::Format_RGB32);
-  logo.fill(Qt::red);
+// A 40 x 20 picture of one colour.
+quitanza::report::Picture PlainPicture(Qt::GlobalColor colour) {
+  QImage image(40, 20, QImage::Format_RGB32);
+  image.fill(colour);
   quitanza::report::Picture picture;
-  picture.SetImage(logo);
+  picture.SetImage(image);
+  return picture;
+}
+
+TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
+  const quitanza::report::Picture picture = PlainPicture(Qt::red);
   Add<quitanza::report::PictureView>(0, 0, 80, 40).SetPicture(picture);
   m_filter.Quality = 50;
   const QImage decoded = FirstImage(Export());
@@ -297,14 +303,8 @@ TEST_F(PdfPageContent, PictureIsAJpegOfItsGraphic) {
 }
 
 TEST_F(PdfPageContent, APictureRepeatedOnEveryPageIsWrittenOnce) {
-  QImage logo(40, 20, QImage::Format_RGB32);
-  logo.fill(Qt::darkGreen);
-  quitanza::report::Picture picture;
-  picture.SetImage(logo);
-  QImage other = logo;
-  other.fill(Qt::yellow);
-  quitanza::report::Picture otherPicture;
-  otherPicture.SetImage(other);
+  const quitanza::report::Picture picture = PlainPicture(Qt::darkGreen);
+  const quitanza::report::Picture otherPicture = PlainPicture(Qt::yellow);
   for (int page = 0; page < 50; ++page) {
     if (page > 0)
       m_page = &m_pages.AddPage();
@@ -322,10 +322,7 @@ TEST_F(PdfPageContent, APictureRepeatedOnEveryPageIsWrittenOnce) {
 // Pictures are drawn once per document for what they show and how: the same
 // picture not stretched, or at another size, is another image.
 TEST_F(PdfPageContent, TheSamePictureDrawnAnotherWayIsAnotherImage) {
-  QImage logo(40, 20, QImage::Format_RGB32);
-  logo.fill(Qt::darkGreen);
-  quitanza::report::Picture picture;
-  picture.SetImage(logo);
+  const quitanza::report::Picture picture = PlainPicture(Qt::darkGreen);
   Add<quitanza::report::PictureView>(0, 0, 80, 40).SetPicture(picture);
   Add<quitanza::report::PictureView>(100, 0, 80, 40).SetPicture(picture);
   quitanza::report::PictureView& unstretched = Add<quitanza::report::PictureView>(0, 100, 80, 40);
