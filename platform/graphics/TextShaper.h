@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
+#include <cstddef>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 struct hb_buffer_t;
@@ -22,7 +25,8 @@ struct ShapedGlyph {
 };
 
 // Shapes UTF-16 text with HarfBuzz into glyphs in display order. Keeps its
-// buffers between calls, so one shaper per surface costs no allocation per line.
+// buffers between calls, so one shaper per surface costs no allocation per line,
+// and the lines it shaped last: a report's labels are the same on every page.
 class TextShaper {
 public:
   TextShaper();
@@ -34,10 +38,21 @@ public:
   const std::vector<ShapedGlyph>& Shape(const FontFace& face, QStringView text, bool rightToLeftBase);
 
 private:
-  void ShapeRun(const FontFace& face, QStringView text, int start, int length, bool rightToLeft);
+  void ShapeRun(const FontFace& face, QStringView text, int start, int length, bool rightToLeft,
+                std::vector<ShapedGlyph>& glyphs);
+
+  struct LineKey {
+    const FontFace* Face;
+    bool RightToLeftBase;
+    QString Text;
+    bool operator==(const LineKey&) const = default;
+  };
+  struct LineKeyHash {
+    std::size_t operator()(const LineKey& key) const noexcept;
+  };
 
   hb_buffer_t* m_buffer;
-  std::vector<ShapedGlyph> m_glyphs;
+  std::unordered_map<LineKey, std::vector<ShapedGlyph>, LineKeyHash> m_shaped;
 };
 
 }  // namespace quitanza::platform
