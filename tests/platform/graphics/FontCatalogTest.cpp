@@ -93,3 +93,24 @@ TEST(TextShaper, RightToLeftLineComesInDisplayOrder)
   EXPECT_EQ(word[0].Glyph, bet);
   EXPECT_EQ(word[1].Glyph, alef);
 }
+
+// The shaper keeps the lines it shaped; a line is the same line only in the
+// same face and direction.
+TEST(TextShaper, ALineShapedAgainGivesWhatItGaveInItsOwnFace)
+{
+  const FontFace& sans = face("Arial");
+  const FontFace& mono = face("Courier New");
+  const QString line = QStringLiteral(u"Recebi de JOSÉ a quantia de");
+  const auto advances = [](const std::vector<ShapedGlyph>& glyphs) {
+    std::vector<int> widths;
+    for (const ShapedGlyph& glyph : glyphs) widths.push_back(glyph.Advance);
+    return widths;
+  };
+  TextShaper fresh;
+  const std::vector<int> sansFirst = advances(fresh.Shape(sans, line, false));
+  const std::vector<int> monoFirst = advances(fresh.Shape(mono, line, false));
+  ASSERT_NE(sansFirst, monoFirst);
+  EXPECT_EQ(advances(fresh.Shape(sans, line, false)), sansFirst);
+  EXPECT_EQ(advances(fresh.Shape(mono, line, false)), monoFirst);
+  EXPECT_EQ(advances(fresh.Shape(sans, line.first(6), false)), std::vector<int>(sansFirst.begin(), sansFirst.begin() + 6));
+}
