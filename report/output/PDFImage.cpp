@@ -53,31 +53,32 @@ QByteArray DigestOf(const QImage& bitmap, int quality) {
 }
 
 
-// Every property a table publishes, sub-objects included, as name=value
-// pairs; `skipped` names properties of the object itself that are left out.
+// Every property a table publishes, sub-objects included, in the table's
+// order; `skipped` names properties of the object itself that are left out.
+// Values go in as raw bytes, each text after its length: this runs for every
+// picture of every page.
 void AppendProperties(QByteArray& key, const PropTable& table, const void* object,
                       std::initializer_list<QStringView> skipped = {}) {
+  const auto appendRaw = [&key](const auto& value) { key.append(reinterpret_cast<const char*>(&value), sizeof value); };
+  const auto appendText = [&](const QString& text) {
+    appendRaw(text.size());
+    key.append(reinterpret_cast<const char*>(text.utf16()), text.size() * qsizetype(sizeof(char16_t)));
+  };
   for (const PropInfo& prop : table.Props()) {
     if (std::find(skipped.begin(), skipped.end(), prop.Name) != skipped.end())
       continue;
-    key += prop.Name.toUtf8() + '=';
-    if (prop.Sub && prop.SubTable) {
-      key += '{';
+    if (prop.Sub && prop.SubTable)
       AppendProperties(key, *prop.SubTable, prop.Sub(const_cast<void*>(object)));
-      key += '}';
-    } else if (prop.GetOrd) {
-      key += PdfInt(prop.GetOrd(object));
-    } else if (prop.GetFloat) {
-      key += QByteArray::number(static_cast<double>(prop.GetFloat(object)), 'g', 17);
-    } else if (prop.GetStr) {
-      key += prop.GetStr(object).toUtf8();
-    } else if (prop.GetVariant) {
-      key += prop.GetVariant(object).toString().toUtf8();
-    } else if (prop.GetRef) {
-      const Component* target = prop.GetRef(object);
-      key += target ? target->Name().toUtf8() : QByteArray();
-    }
-    key += '\n';
+    else if (prop.GetOrd)
+      appendRaw(prop.GetOrd(object));
+    else if (prop.GetFloat)
+      appendRaw(static_cast<double>(prop.GetFloat(object)));
+    else if (prop.GetStr)
+      appendText(prop.GetStr(object));
+    else if (prop.GetVariant)
+      appendText(prop.GetVariant(object).toString());
+    else if (prop.GetRef)
+      appendText(prop.GetRef(object) ? prop.GetRef(object)->Name() : QString());
   }
 }
 
@@ -95,9 +96,16 @@ QByteArray DrawingKey(const View& view, int scale, double offsetX, double offset
   // The picture's place in the prepared pages' image list is not what it shows.
   AppendProperties(key, view.Props(), static_cast<const Component*>(&view),
                    {u"Left", u"Top", u"Name", u"ImageIndex"});
-  key += QByteArray::number(picture->Picture().Image().cacheKey()) + ' ' + PdfInt(scale) + ' ' + PdfInt(quality) + ' ' +
-         QByteArray::number(offsetX - std::floor(offsetX), 'g', 17) + ' ' +
-         QByteArray::number(offsetY - std::floor(offsetY), 'g', 17);
+  const struct {
+    qint64 Picture;
+    int Scale;
+    int Quality;
+    double PhaseX;
+    double PhaseY;
+  } drawing{picture->Picture().Image().cacheKey(), scale, quality, offsetX - std::floor(offsetX),
+            offsetY - std::floor(offsetY)};
+  static_assert(sizeof drawing == 32, "no padding: every byte of the key is a value");
+  key.append(reinterpret_cast<const char*>(&drawing), sizeof drawing);
   return key;
 }
 }  // namespace

@@ -204,7 +204,9 @@ void ShowLine(PDFPageContent& content, PDFFont& font, const QString& text, bool 
       continue;
     AppendPdfHexUnits(content.Data, codes);
     codes.clear();
-    content.Text(">").Text(PdfInt(shift)).Text("<");
+    content.Text(">");
+    AppendPdfInt(content.Data, shift);
+    content.Text("<");
   }
   AppendPdfHexUnits(content.Data, codes);
   content.Text(">] TJ\r\n");

@@ -101,4 +101,10 @@ QByteArray PdfFloat(double value) {
 
 QByteArray PdfInt(qint64 value) { return QByteArray::number(value); }
 
+void AppendPdfInt(QByteArray& out, qint64 value) {
+  char digits[24];
+  const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, written.ptr - digits);
+}
+
 }  // namespace quitanza::report

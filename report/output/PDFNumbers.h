@@ -13,5 +13,8 @@ QByteArray PdfFloat(double value);
 
 // Plain decimal: object numbers, counts, sizes, offsets.
 QByteArray PdfInt(qint64 value);
+// The same, added to `out` without a text of its own: a line of text has a
+// number between most of its glyphs.
+void AppendPdfInt(QByteArray& out, qint64 value);
 
 }  // namespace quitanza::report
