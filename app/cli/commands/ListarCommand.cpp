@@ -1,83 +1,46 @@
 #include "app/DataModule.h"
 #include "app/cli/Command.h"
-#include "platform/storage/ReceiptRecord.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "app/cli/UsageError.h"
+#include "app/listing/IssuePeriod.h"
+#include "app/listing/RegisterCsv.h"
+#include "app/listing/RegisterJson.h"
+#include "app/listing/RegisterText.h"
 
 #include <memory>
-#include <variant>
 
 namespace quitanza::app {
 
-using namespace doclib;
 using namespace platform;
-using namespace report;
 
 namespace {
 
 const QString JsonOption = QStringLiteral("json");
+const QString CsvOption = QStringLiteral("csv");
+const QString FromOption = QStringLiteral("de");
+const QString ToOption = QStringLiteral("ate");
 
-QString TypeName(std::int32_t tipo)
+std::unique_ptr<RowWriter> WriterFor(const QCommandLineParser& parser, QTextStream& out)
 {
-  switch (tipo) {
-  case 0: return QStringLiteral("Recebimento");
-  case 1: return QStringLiteral("Pagamento");
-  }
-  return QString::number(tipo);
+  if (parser.isSet(JsonOption) && parser.isSet(CsvOption))
+    throw UsageError(QStringLiteral("--json e --csv não vão juntos: escolha um formato."));
+  if (parser.isSet(JsonOption))
+    return std::make_unique<JsonRowWriter>(out);
+  if (parser.isSet(CsvOption))
+    return std::make_unique<CsvRowWriter>(out);
+  return std::make_unique<TextRowWriter>(out);
 }
 
-// A field as JSON: texts as strings, numbers as numbers, a date and time in
-// ISO 8601 or null. An amount is exact below a hundred billion reais,
-// fifteen digits being what a double holds.
-QJsonValue FieldAsJson(const ReceiptRecord& record, const FieldDef& field)
+IssuePeriod PeriodFrom(const QCommandLineParser& parser)
 {
-  if (const auto* amount = std::get_if<CurrencyMember>(&field.Member))
-    return (record.**amount).ToDouble();
-  if (const auto* integer = std::get_if<IntegerMember>(&field.Member))
-    return record.**integer;
-  if (const auto* moment = std::get_if<DateTimeMember>(&field.Member))
-    return (record.**moment).isValid() ? QJsonValue((record.**moment).toString(Qt::ISODate)) : QJsonValue();
-  return record.*std::get<TextMember>(field.Member);
+  IssuePeriod period;
+  if (parser.isSet(FromOption))
+    period.From = DayFromText(parser.value(FromOption));
+  if (parser.isSet(ToOption))
+    period.To = DayFromText(parser.value(ToOption));
+  return period;
 }
 
-// One object per row, the field names as keys.
-QJsonObject RowAsJson(const ReceiptRecord& record)
-{
-  QJsonObject row;
-  for (const FieldDef& field : ReceiptFields)
-    row.insert(field.Name, FieldAsJson(record, field));
-  return row;
-}
-
-// The rows as a JSON array, written one row at a time: each row is formatted
-// as QJsonDocument indents it inside an array, so the text is the same as the
-// whole array's without the whole register ever being one document.
-void WriteRowsAsJson(const platform::ReceiptRegister& reg, QTextStream& out)
-{
-  out << QStringLiteral("[\n");
-  for (qsizetype i = 0; i < reg.RecordCount(); ++i) {
-    const QByteArray array = QJsonDocument(QJsonArray{RowAsJson(reg.Record(i))}).toJson(QJsonDocument::Indented);
-    // "[\n", the row, "\n]\n"
-    out << QString::fromUtf8(array.sliced(2, array.size() - 5))
-        << (i + 1 < reg.RecordCount() ? QStringLiteral(",\n") : QStringLiteral("\n"));
-  }
-  out << QStringLiteral("]\n");
-}
-
-// A line per row, tab-separated: number, type, amount, document, client,
-// code and the day and time of issue (empty for receipts stored before
-// dates were kept).
-QString RowAsText(const ReceiptRecord& record)
-{
-  return QStringList{QString::number(record.Codigo), TypeName(record.Tipo), record.Valor.ToBrazilianText(2),
-                     record.CNPJ, record.Cliente, record.Autenticacao,
-                     record.Data.isValid() ? record.Data.toString(QStringLiteral("dd/MM/yyyy HH:mm")) : QString()}
-    .join(u'\t');
-}
-
-// quitanza listar [--json]: the register in its order.
+// quitanza listar [--json | --csv] [--de DATA] [--ate DATA]: the register in its order.
 class ListarCommand final : public Command {
 public:
   QString Name() const override { return QStringLiteral("listar"); }
@@ -86,20 +49,31 @@ public:
 
   QList<QCommandLineOption> Options() const override
   {
-    return {QCommandLineOption(JsonOption, QStringLiteral("Lista em JSON, com todos os campos de cada recibo."))};
+    return {
+      QCommandLineOption(JsonOption, QStringLiteral("Lista em JSON, com todos os campos de cada recibo.")),
+      QCommandLineOption(CsvOption, QStringLiteral("Lista em CSV para planilhas: separador ;, vírgula decimal, "
+                                                   "UTF-8 com BOM, datas dd/mm/aaaa.")),
+      QCommandLineOption(FromOption, QStringLiteral("Só os recibos emitidos a partir desse dia (dd/mm/aaaa)."),
+                         QStringLiteral("DATA")),
+      QCommandLineOption(ToOption, QStringLiteral("Só os recibos emitidos até esse dia (dd/mm/aaaa)."),
+                         QStringLiteral("DATA")),
+    };
   }
 
   void Run(const CommandInvocation& invocation) const override
   {
+    const IssuePeriod period = PeriodFrom(invocation.Parser);
     DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading);
     dm.LoadRegisterIfPresent();
+    // Made once the register is read: its header is the first thing written.
+    const std::unique_ptr<RowWriter> writer = WriterFor(invocation.Parser, invocation.Out);
     const platform::ReceiptRegister& reg = dm.cdsReg;
-    if (invocation.Parser.isSet(JsonOption)) {
-      WriteRowsAsJson(reg, invocation.Out);
-      return;
+    for (qsizetype i = 0; i < reg.RecordCount(); ++i) {
+      const ReceiptRecord record = reg.Record(i);
+      if (period.Contains(record))
+        writer->Write(record);
     }
-    for (qsizetype i = 0; i < reg.RecordCount(); ++i)
-      invocation.Out << RowAsText(reg.Record(i)) << u'\n';
+    writer->Finish();
   }
 };
 

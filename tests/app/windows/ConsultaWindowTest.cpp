@@ -1,7 +1,10 @@
 #include "app/windows/ConsultaWindow.h"
+#include "platform/files/AtomicFile.h"
+#include "tests/app/RunQuitanza.h"
 #include "tests/app/windows/WindowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QTableView>
 #include <QtTest/QTest>
@@ -110,4 +113,37 @@ TEST_F(ConsultaWindowTest, AnEmptyRegisterPrintsNothingAndEscCloses)
   EXPECT_TRUE(window.isVisible());
   Key(Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ConsultaWindowTest, ExportarWritesTheFileListarCsvWrites)
+{
+  ConsultaWindow window(*Dm, Services());
+  ShowActive(window);
+  const QString path = PathOf(QStringLiteral("registro.csv"));
+  Answers.ChosenFile = path;
+  Click(window, QStringLiteral("btnExportar"));
+  EXPECT_TRUE(Answers.Boxes.isEmpty()) << Answers.Boxes.join(u'\n').toStdString();
+  const ProcessResult listar = RunQuitanza({QStringLiteral("listar"), QStringLiteral("--csv"), QStringLiteral("--dados"), m_folder.path()});
+  ASSERT_EQ(listar.exitCode, 0) << listar.err.toStdString();
+  EXPECT_EQ(ReadWholeFile(path), listar.out.toUtf8());
+  EXPECT_EQ(listar.out.count(QStringLiteral("\r\n")), 4) << "the header and three rows";
+
+  // A file that may not be written: the error box, and the file as it was.
+  ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
+  Answers.Buttons = {QMessageBox::Yes};  // replace it
+  Click(window, QStringLiteral("btnExportar"));
+  ASSERT_EQ(Answers.Boxes.size(), 2) << Answers.Boxes.join(u'\n').toStdString();
+  EXPECT_TRUE(Answers.Boxes.back().contains(path)) << Answers.Boxes.back().toStdString();
+  EXPECT_EQ(ReadWholeFile(path), listar.out.toUtf8());
+  EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(ConsultaWindowTest, CancellingTheExportWritesNothing)
+{
+  ConsultaWindow window(*Dm, Services());
+  ShowActive(window);
+  Answers.ChosenFile.clear();
+  Click(window, QStringLiteral("btnExportar"));
+  EXPECT_TRUE(Answers.Boxes.isEmpty());
+  EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("recibos.csv"))));
 }
