@@ -9,6 +9,8 @@
 #include <QtEndian>
 
 #include <array>
+#include <deque>
+#include <mutex>
 
 namespace quitanza::report {
 
@@ -53,6 +55,33 @@ GraphicClass DetectClass(const QByteArray& data)
 
 ReportError UnreadablePicture() { return ReportError(QStringLiteral(u"formato de imagem não suportado")); }
 
+// The graphic decoded, or taken from the few decoded last when it holds the
+// same bytes: a run of receipts carries the same pictures (the issuer's logo,
+// the maker's) in fresh picture objects on every page, and decoding them
+// again for each page costs more than the page itself.
+QImage Decoded(const QByteArray& data, const char* format)
+{
+  struct Entry {
+    const char* Format;
+    QByteArray Data;
+    QImage Image;
+  };
+  constexpr std::size_t Kept = 4;
+  static std::mutex guard;
+  static std::deque<Entry> recent;
+  const std::lock_guard lock(guard);
+  for (const Entry& entry : recent) {
+    if (entry.Format == format && entry.Data == data)
+      return entry.Image;
+  }
+  QImage image;
+  image.loadFromData(data, format);
+  recent.push_front({format, data, image});
+  if (recent.size() > Kept)
+    recent.pop_back();
+  return image;
+}
+
 }  // namespace
 
 QString Picture::GraphicClassName() const
@@ -72,7 +101,7 @@ void Picture::Clear()
 const QImage& Picture::Image() const
 {
   if (!m_decoded && m_class != report::GraphicClass::None)
-    m_image.loadFromData(m_data, InfoOf(m_class)->format);
+    m_image = Decoded(m_data, InfoOf(m_class)->format);
   m_decoded = true;
   return m_image;
 }
