@@ -48,9 +48,9 @@ measure() {
   /usr/bin/time -v -o "$work/time.txt" "$@" >/dev/null 2>"$work/stderr.txt" ||
     { cat "$work/stderr.txt" >&2; exit 1; }
   awk -v label="$label" -F': ' '
-    /User time/ { user = $2 } /System time/ { system = $2 } /Maximum resident/ { peak = $2 }
+    /User time/ { user = $2 } /System time/ { sys = $2 } /Maximum resident/ { peak = $2 }
     /Elapsed \(wall clock\)/ { n = split($2, p, ":"); wall = 0; for (i = 1; i <= n; i++) wall = wall * 60 + p[i] }
-    END { printf "%s %.3f %.3f %d\n", label, user + system, wall, peak }' "$work/time.txt"
+    END { printf "%s %.3f %.3f %d\n", label, user + sys, wall, peak }' "$work/time.txt"
 }
 
 echo "== $receipts receipts, $runs runs each, alternating (CPU s, wall s, peak MB)"
@@ -80,6 +80,6 @@ awk '
   }' "$work/results.txt"
 
 pages=$(qpdf --show-npages "$work/lote.pdf")
-rows=$(grep -c '<ROW ' "$work/data/recibo.xml" || true)
+rows=$(grep -o '<ROW ' "$work/data/recibo.xml" | wc -l)
 echo "the last PDF has $pages pages and passes qpdf --check: $(qpdf --check "$work/lote.pdf" >/dev/null && echo yes)"
 echo "the last register holds $rows rows"

@@ -167,7 +167,8 @@ private:
       WritePdf(m_outputs.PdfFile, Pages(), settings);
     }
     PrintRequest request = *m_outputs.Print;
-    request.PageNumbers = allPages;
+    if (request.PageNumbers.isEmpty())
+      request.PageNumbers = allPages;
     report::Print(m_dm.frxReport, request);
   }
 

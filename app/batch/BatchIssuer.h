@@ -19,7 +19,8 @@ struct BatchOutputs {
   QString PdfFile;    // one PDF holding every receipt, a page each; empty for none
   QString PdfFolder;  // one PDF per receipt, 0000000042.pdf; empty for none
   report::PDFFileSettings PdfSettings;
-  std::optional<report::PrintRequest> Print;  // every receipt in one print run
+  // Every receipt in one print run; its page selection picks pages of the batch.
+  std::optional<report::PrintRequest> Print;
 };
 
 // What a batch left behind.

@@ -32,7 +32,6 @@ const QString PdfFolderOption = QStringLiteral("pasta-pdf");
 const QString PasswordOption = QStringLiteral("senha");
 const QString TypeOption = QStringLiteral("tipo");
 const QString SimulateOption = QStringLiteral("simular");
-const QString PagesOption = QStringLiteral("paginas");
 
 std::int32_t DefaultType(const QCommandLineParser& parser)
 {
@@ -69,8 +68,6 @@ BatchOutputs OutputsFrom(const QCommandLineParser& parser)
     throw UsageError(QStringLiteral("--pdf e --pasta-pdf não vão juntos: um PDF com todos ou um PDF por recibo."));
   if (parser.isSet(PasswordOption) && !parser.isSet(PdfOption) && !parser.isSet(PdfFolderOption))
     throw UsageError(QStringLiteral("--senha protege o PDF: informe também --pdf ARQ ou --pasta-pdf PASTA."));
-  if (parser.isSet(PagesOption))
-    throw UsageError(QStringLiteral("--paginas não vale para o lote: todos os recibos são impressos."));
   BatchOutputs outputs;
   outputs.PdfFile = parser.value(PdfOption);
   outputs.PdfFolder = parser.value(PdfFolderOption);

@@ -105,7 +105,7 @@ TEST(BatchRowsTest, ListsEveryRowTheWindowWouldRefuse)
   EXPECT_EQ(batch.Refused[0].Message, QStringLiteral("Informe o Cliente."));
   EXPECT_EQ(batch.Refused[1].Message, QStringLiteral("Informe o Valor."));
   EXPECT_FALSE(batch.Refused[2].Message.isEmpty());
-  EXPECT_TRUE(batch.Refused[3].Message.startsWith(QStringLiteral(u"\"10.5\" não é um valor"))) << batch.Refused[3].Message;
+  EXPECT_TRUE(batch.Refused[3].Message.startsWith(QStringLiteral(u"\"10.5\" não é um valor"))) << batch.Refused[3].Message.toStdString();
   EXPECT_EQ(batch.Refused[4].Message, QStringLiteral("a linha tem 6 campos e o cabeçalho, 5."));
   EXPECT_EQ(batch.Refused[5].Message, QStringLiteral("Tipo desconhecido: doacao (recebimento ou pagamento)."));
 }

@@ -2,6 +2,7 @@
 #include "tests/app/WorkflowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
 #include "tests/report/output/PdfTools.h"
+#include "tests/support/SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -176,6 +177,24 @@ TEST_F(LoteCommandTest, APdfThatCannotBeWrittenStoresNoReceipt)
   EXPECT_TRUE(run.out.isEmpty());
   EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("recibo.xml"))));
   EXPECT_EQ(Settings(), settings);
+}
+
+TEST_F(LoteCommandTest, ADiskThatFillsUpUnderThePdfStoresNoReceipt)
+{
+  const SmallDisk disk(64);
+  if (!disk.Mounted())
+    GTEST_SKIP() << "mounting a small disk needs root";
+  QString rows = Header;
+  for (int i = 1; i <= 100; ++i)
+    rows += QStringLiteral("Cliente %1;;%1;;\n").arg(i);
+  const QByteArray settings = Settings();
+  const ProcessResult run = Quitanza({QStringLiteral("lote"), WriteCsv(rows), QStringLiteral("--pdf"), disk.FilePath(QStringLiteral("lote.pdf"))});
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_THAT(run.err.toStdString(), ::testing::StartsWith("Erro ao gerar recibo: "));
+  EXPECT_THAT(run.err.toStdString(), ::testing::EndsWith("\nNenhum recibo do lote foi guardado.\n"));
+  EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("recibo.xml"))));
+  EXPECT_EQ(Settings(), settings);
+  EXPECT_TRUE(QDir(disk.Path()).entryList(QDir::Files).isEmpty()) << "no cut PDF is left behind";
 }
 
 TEST_F(LoteCommandTest, RefusedRowsAreAllListedAndNothingIsIssued)
