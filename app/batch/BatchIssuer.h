@@ -36,15 +36,18 @@ struct BatchOutcome {
 // the register's highest, each with its amount in words, its authentication
 // code, its template and its register row inserted at the current row.
 //
-// Order: every receipt is prepared first (a PDF per receipt written beside
-// its place as soon as it is prepared), then the one PDF is written and the
-// print run made, then the register is saved once for the whole batch, then
-// the PDFs are put in place, and last CODIGO is written. A receipt is stored
-// only with its PDF page: a failure while a receipt is prepared or its own
-// PDF written stores the receipts before it with their pages; a failure
-// writing the one PDF, printing or saving the register stores none. A failure
-// after the save (a PDF not put in place, CODIGO not written) leaves the
-// receipts stored, and the next number still follows the register's highest.
+// Order: each receipt is prepared and its pages written before the next is
+// prepared (into the one PDF as the export asks for its page, or into its own
+// PDF beside that PDF's place; when printing, every page is kept and the PDF
+// written and the print run made once all are prepared); then the register
+// is saved once for the whole batch, then the PDFs are put in place, and
+// last CODIGO is written with the last number. A receipt is stored only with
+// its pages: a failure while a receipt is prepared or its own PDF written
+// stores the receipts before it (the one PDF then ends with their pages); a
+// failure writing the one PDF, printing or saving the register stores none.
+// A failure after the save (a PDF not put in place, CODIGO not written)
+// leaves the receipts stored, and the next number still follows the
+// register's highest.
 class BatchIssuer {
 public:
   // Called after each receipt is prepared, with the receipts done and the total.
