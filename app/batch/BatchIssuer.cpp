@@ -57,9 +57,8 @@ public:
   {
     if (m_issued.empty())
       return;
-    ReceiptIssuer issuer(m_dm);
     for (const ReceiptRecord& record : m_issued)
-      issuer.Insert(record);
+      m_issuer.Insert(record);
     m_dm.SaveRegister();
     m_stored = true;
   }
