@@ -11,6 +11,7 @@
 #include "app/listing/RegisterRows.h"
 #include "doclib/InvalidInputError.h"
 #include "platform/files/AtomicFile.h"
+#include "platform/files/OpenFileLimit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -146,9 +147,13 @@ public:
     protectedFiles.Add(csvPath);
     if (!outputs.PdfFile.isEmpty())
       protectedFiles.RefuseAsOutput(outputs.PdfFile);
-    if (!outputs.PdfFolder.isEmpty() && !QDir().mkpath(outputs.PdfFolder))
-      throw std::runtime_error(
-        QStringLiteral("A pasta %1 não pôde ser criada.").arg(QDir::toNativeSeparators(outputs.PdfFolder)).toStdString());
+    if (!outputs.PdfFolder.isEmpty()) {
+      if (!QDir().mkpath(outputs.PdfFolder))
+        throw std::runtime_error(
+          QStringLiteral("A pasta %1 não pôde ser criada.").arg(QDir::toNativeSeparators(outputs.PdfFolder)).toStdString());
+      // Each receipt's PDF stays open beside its place until the register holds the receipt.
+      AllowOpenFiles(rows.size());
+    }
     dm.LoadRegisterIfPresent();
 
     BatchOutcome outcome;

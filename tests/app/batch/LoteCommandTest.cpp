@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -116,6 +117,25 @@ TEST_F(LoteCommandTest, APdfPerReceiptIsNamedByItsNumber)
     EXPECT_EQ(PageCount(QDir(folder).filePath(name)), 1) << name.toStdString();
   EXPECT_THAT(Codigos(Stored()), ElementsAre(44, 43, 42));
   EXPECT_EQ(Counter(), QByteArray("CODIGO=44"));
+}
+
+// Each receipt's PDF waits open beside its place until the register is
+// saved: more receipts than a desktop's usual limit of open files.
+TEST_F(LoteCommandTest, APdfPerReceiptForMoreReceiptsThanTheUsualLimitOfOpenFiles)
+{
+  QString rows = Header;
+  for (int i = 1; i <= 120; ++i)
+    rows += QStringLiteral("Cliente %1;;%1;;\n").arg(i);
+  const QString folder = Other.filePath(QStringLiteral("recibos"));
+  QProcess shell;
+  shell.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("ulimit -Sn 100 && exec \"$0\" \"$@\""),
+                                     QStringLiteral(QUITANZA_BINARY_DIR "/app/quitanza"), QStringLiteral("lote"),
+                                     WriteCsv(rows), QStringLiteral("--pasta-pdf"), folder, QStringLiteral("--dados"),
+                                     Folder.path()});
+  ASSERT_TRUE(shell.waitForFinished(60000));
+  EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 120);
+  EXPECT_EQ(Codigos(Stored()).size(), 120u);
 }
 
 // The third receipt fails: as a Pagamento whose template is damaged, or
