@@ -4,6 +4,7 @@
 #include "app/ReceiptVariables.h"
 #include "app/TextFunctions.h"
 #include "app/ValorPorExtenso.h"
+#include "app/listing/RegisterCsv.h"
 
 namespace quitanza::app {
 
@@ -29,6 +30,11 @@ void ConsultaWorkflow::btnImprimirClick()
     return;
   m_dm.fImagem.clear();
   RunShowingErrors(m_ui, [&] { Reprint(); });
+}
+
+bool ConsultaWorkflow::btnExportarClick(const QString& path)
+{
+  return RunShowingErrors(m_ui, [&] { ExportRegisterCsv(m_dm.cdsReg, path); });
 }
 
 void ConsultaWorkflow::Reprint()

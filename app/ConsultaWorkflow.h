@@ -28,6 +28,11 @@ public:
   // while this runs.
   void btnImprimirClick();
 
+  // Exportar...: the register, in its order, into `path` as the CSV file
+  // "quitanza listar --csv" writes; a file that cannot be written comes in
+  // the error box and is left as it was. False then.
+  bool btnExportarClick(const QString& path);
+
 private:
   void Reprint();
 

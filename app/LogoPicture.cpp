@@ -1,6 +1,8 @@
 #include "app/LogoPicture.h"
 
-#include <QFileInfo>
+#include <QFile>
+
+#include <sys/stat.h>
 
 namespace quitanza::app {
 
@@ -8,10 +10,11 @@ using namespace report;
 
 const Picture& LogoPicture::Load(const QString& path)
 {
-  const QFileInfo file(path);
-  const QDateTime modified = file.lastModified();
-  const qint64 size = file.size();
-  if (path == m_path && modified == m_modified && size == m_size)
+  struct stat file {};
+  const bool exists = ::stat(QFile::encodeName(path).constData(), &file) == 0;
+  const qint64 modified = exists ? qint64(file.st_mtim.tv_sec) * 1000000000 + file.st_mtim.tv_nsec : -1;
+  const qint64 size = exists ? qint64(file.st_size) : -1;
+  if (exists && path == m_path && modified == m_modified && size == m_size)
     return m_picture;
   m_path.clear();  // a file that fails to load is read again next time
   m_picture.LoadFromFile(path);

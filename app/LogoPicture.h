@@ -2,7 +2,6 @@
 
 #include "report/model/Picture.h"
 
-#include <QDateTime>
 #include <QString>
 
 namespace quitanza::app {
@@ -18,7 +17,9 @@ public:
 
 private:
   QString m_path;
-  QDateTime m_modified;
+  // The file's modification time in nanoseconds and its size: read without
+  // a time zone, as this is asked for every object of every receipt.
+  qint64 m_modified = -1;
   qint64 m_size = -1;
   report::Picture m_picture;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DataModule.h"
+#include "app/ReceiptIssuer.h"
 #include "app/UserInterface.h"
 
 #include <QString>
@@ -9,15 +10,6 @@
 #include <optional>
 
 namespace quitanza::app {
-
-// The main window's entry fields as they hold them when Emitir is pressed.
-struct ReceiptEntry {
-  QString Cliente;    // edtCliente
-  QString CNPJ;       // edtCNPJ: punctuated once left, bare digits while focused
-  QString Valor;      // edtValor, in the form it shows at that moment (1.500,00)
-  QString Referente;  // mmReferente, with its line breaks
-  std::int32_t Tipo = 0;  // RadioGroup1: 0 Recebimento, 1 Pagamento
-};
 
 // What an issue that ran to its end stored.
 struct IssuedReceipt {

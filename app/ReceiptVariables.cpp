@@ -62,7 +62,7 @@ QString TextLabel(const QString& objectName)
 
 }  // namespace
 
-void CautionAboutCutTexts(UserInterface& ui, const Report& report)
+QString CutTextsCaution(const Report& report)
 {
   QStringList labels;
   for (const QString& name : report.TextsCut) {
@@ -70,8 +70,16 @@ void CautionAboutCutTexts(UserInterface& ui, const Report& report)
     if (!labels.contains(label))
       labels << label;
   }
-  if (!labels.isEmpty())
-    ui.Caution(QStringLiteral(u"Não coube inteiro no recibo, nem em letra menor: %1.").arg(labels.join(QStringLiteral(", "))));
+  if (labels.isEmpty())
+    return {};
+  return QStringLiteral(u"Não coube inteiro no recibo, nem em letra menor: %1.").arg(labels.join(QStringLiteral(", ")));
+}
+
+void CautionAboutCutTexts(UserInterface& ui, const Report& report)
+{
+  const QString caution = CutTextsCaution(report);
+  if (!caution.isEmpty())
+    ui.Caution(caution);
 }
 
 }  // namespace quitanza::app

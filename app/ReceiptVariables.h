@@ -24,6 +24,11 @@ void SetIssuerVariables(quitanza::report::Report& report, const platform::IniFil
 // The receipt number as printed: "N°: 0000000042".
 QString ReceiptNumberText(std::int32_t codigo);
 
+// After preparing a receipt: the texts it could not show whole even in
+// smaller letters ("Não coube inteiro no recibo, nem em letra menor: o
+// cliente."); empty when all fit.
+QString CutTextsCaution(const quitanza::report::Report& report);
+
 // After preparing a receipt: tells the operator which texts it could not show
 // whole even in smaller letters ("Não coube inteiro no recibo, nem em letra
 // menor: o cliente."), before the receipt is shown or stored; nothing when

@@ -25,7 +25,11 @@ bool IsAmountText(const QString& typed)
 
 QString AmountAsLeft(const QCommandLineParser& parser, const QString& option)
 {
-  const QString typed = parser.isSet(option) ? parser.value(option) : QStringLiteral("0,00");
+  return AmountAsLeft(parser.isSet(option) ? parser.value(option) : QStringLiteral("0,00"));
+}
+
+QString AmountAsLeft(const QString& typed)
+{
   if (!IsAmountText(typed))
     throw InvalidInputError(
       QStringLiteral(u"\"%1\" não é um valor: escreva-o como 1.500,00 ou 1500,00 (vírgula antes dos centavos).")

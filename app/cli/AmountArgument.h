@@ -11,5 +11,7 @@ namespace quitanza::app {
 // (10.5, 1e3, 12a, 1,2,3, 1,234) and with the field's message when it
 // refuses the text.
 QString AmountAsLeft(const QCommandLineParser& parser, const QString& option);
+// The same for an amount typed as `typed`.
+QString AmountAsLeft(const QString& typed);
 
 }  // namespace quitanza::app

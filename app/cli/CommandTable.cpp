@@ -11,6 +11,7 @@ std::unique_ptr<Command> CreateExtensoCommand();
 std::unique_ptr<Command> CreateFormatarCommand();
 std::unique_ptr<Command> CreateImpressorasCommand();
 std::unique_ptr<Command> CreateListarCommand();
+std::unique_ptr<Command> CreateLoteCommand();
 std::unique_ptr<Command> CreateReimprimirCommand();
 std::unique_ptr<Command> CreateRelatorioCommand();
 std::unique_ptr<Command> CreateValidarCommand();
@@ -20,7 +21,7 @@ const std::vector<std::unique_ptr<Command>>& Commands()
   static const std::vector<std::unique_ptr<Command>> commands = [] {
     std::vector<std::unique_ptr<Command>> table;
     for (auto create : {CreateExtensoCommand, CreateFormatarCommand, CreateValidarCommand, CreateConfigurarCommand,
-                        CreateEmitirCommand, CreateAutenticarCommand, CreateListarCommand, CreateExcluirCommand,
+                        CreateEmitirCommand, CreateLoteCommand, CreateAutenticarCommand, CreateListarCommand, CreateExcluirCommand,
                         CreateReimprimirCommand, CreateRelatorioCommand, CreateImpressorasCommand})
       table.push_back(create());
     return table;

@@ -3,6 +3,7 @@
 #include "app/windows/Controls.h"
 #include "app/windows/RegisterModel.h"
 
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -56,11 +57,13 @@ void ConsultaWindow::BuildControls()
     colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
   DBGrid1->setPalette(colours);
 
+  btnExportar = NewButton(this, QStringLiteral("btnExportar"), QStringLiteral("Ex&portar..."), ButtonPicture::Salvar);
   btnImprimir = NewButton(this, QStringLiteral("btnImprimir"), QStringLiteral("&Imprimir"), ButtonPicture::Imprimir);
   BitBtn2 = NewButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Excluir"), ButtonPicture::Excluir);
   BitBtn1 = NewButton(this, QStringLiteral("BitBtn1"), QStringLiteral("&Fechar"), ButtonPicture::Fechar);
   auto* Panel1 = new QHBoxLayout;
   Panel1->addStretch();
+  Panel1->addWidget(btnExportar);
   Panel1->addWidget(btnImprimir);
   Panel1->addWidget(BitBtn2);
   Panel1->addWidget(BitBtn1);
@@ -71,6 +74,7 @@ void ConsultaWindow::BuildControls()
   setTabOrder(DBGrid1, BitBtn1);
   setTabOrder(BitBtn1, BitBtn2);
   setTabOrder(BitBtn2, btnImprimir);
+  setTabOrder(btnImprimir, btnExportar);
 
   connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
@@ -82,6 +86,7 @@ void ConsultaWindow::BuildControls()
       btnImprimir->click();
   });
   connect(btnImprimir, &QPushButton::clicked, this, [this] { btnImprimirClick(); });
+  connect(btnExportar, &QPushButton::clicked, this, [this] { btnExportarClick(); });
   connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
   connect(BitBtn1, &QPushButton::clicked, this, [this] { reject(); });
 }
@@ -114,6 +119,18 @@ void ConsultaWindow::btnImprimirClick()
   btnImprimir->setEnabled(false);
   m_workflow.btnImprimirClick();
   btnImprimir->setEnabled(true);
+}
+
+void ConsultaWindow::btnExportarClick()
+{
+  QFileDialog SaveDialog1(this, QStringLiteral("Exportar o registro"), QString(), QStringLiteral("Planilha CSV (*.csv)"));
+  SaveDialog1.setObjectName(QStringLiteral("SaveDialog1"));
+  SaveDialog1.setAcceptMode(QFileDialog::AcceptSave);
+  SaveDialog1.setDefaultSuffix(QStringLiteral("csv"));
+  SaveDialog1.selectFile(QStringLiteral("recibos.csv"));
+  if (SaveDialog1.exec() != QDialog::Accepted || SaveDialog1.selectedFiles().isEmpty())
+    return;
+  m_workflow.btnExportarClick(SaveDialog1.selectedFiles().constFirst());
 }
 
 }  // namespace quitanza::app

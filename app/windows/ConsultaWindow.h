@@ -29,6 +29,7 @@ private:
   void SelectCurrentRow();
   void BitBtn2Click();
   void btnImprimirClick();
+  void btnExportarClick();
 
   DataModule& m_dm;
   WindowUserInterface m_ui;
@@ -37,6 +38,7 @@ private:
   RegisterModel* m_model = nullptr;
 
   QTableView* DBGrid1 = nullptr;
+  QPushButton* btnExportar = nullptr;
   QPushButton* btnImprimir = nullptr;
   QPushButton* BitBtn2 = nullptr;
   QPushButton* BitBtn1 = nullptr;

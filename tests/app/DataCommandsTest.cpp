@@ -151,7 +151,8 @@ TEST_F(DataCommandsTest, ListarShowsTheRegisterInItsOrder)
 
   const ProcessResult text = Quitanza({QStringLiteral("listar")});
   EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
-  EXPECT_EQ(text.out, QStringLiteral(u"9\tRecebimento\t9,00\t12345678000195\tCLIENTE 9\t70350F6027BCE3713F6B76473084309B\t\n"
+  EXPECT_EQ(text.out, QStringLiteral(u"Número\tTipo\tValor\tCPF/CNPJ\tCliente\tAutenticação\tEmitido em\n"
+                                     u"9\tRecebimento\t9,00\t12345678000195\tCLIENTE 9\t70350F6027BCE3713F6B76473084309B\t\n"
                                      u"2\tPagamento\t1.234,50\t12345678000195\tD'ÁVILA\t70350F6027BCE3713F6B76473084309B"
                                      u"\t11/12/2026 09:05\n"));
 
@@ -181,7 +182,7 @@ TEST_F(DataCommandsTest, ListarWithoutRegisterListsNothingAndCreatesNothing)
   const ProcessResult json = Quitanza({QStringLiteral("listar"), QStringLiteral("--json")});
   EXPECT_EQ(json.exitCode, 0);
   EXPECT_EQ(json.out, QStringLiteral("[\n]\n"));
-  EXPECT_TRUE(Quitanza({QStringLiteral("listar")}).out.isEmpty());
+  EXPECT_EQ(Quitanza({QStringLiteral("listar")}).out.count(u'\n'), 1) << "the header line alone";
   EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("recibo.xml"))));
 }
 

@@ -1,85 +1,46 @@
 #include "app/DataModule.h"
 #include "app/cli/Command.h"
-#include "platform/storage/ReceiptRecord.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "app/cli/UsageError.h"
+#include "app/listing/IssuePeriod.h"
+#include "app/listing/RegisterCsv.h"
+#include "app/listing/RegisterJson.h"
+#include "app/listing/RegisterText.h"
 
 #include <memory>
-#include <variant>
 
 namespace quitanza::app {
 
-using namespace doclib;
 using namespace platform;
-using namespace report;
 
 namespace {
 
 const QString JsonOption = QStringLiteral("json");
+const QString CsvOption = QStringLiteral("csv");
+const QString FromOption = QStringLiteral("de");
+const QString ToOption = QStringLiteral("ate");
 
-QString TypeName(std::int32_t tipo)
+std::unique_ptr<RowWriter> WriterFor(const QCommandLineParser& parser, QTextStream& out)
 {
-  switch (tipo) {
-  case 0: return QStringLiteral("Recebimento");
-  case 1: return QStringLiteral("Pagamento");
-  }
-  return QString::number(tipo);
+  if (parser.isSet(JsonOption) && parser.isSet(CsvOption))
+    throw UsageError(QStringLiteral("--json e --csv não vão juntos: escolha um formato."));
+  if (parser.isSet(JsonOption))
+    return std::make_unique<JsonRowWriter>(out);
+  if (parser.isSet(CsvOption))
+    return std::make_unique<CsvRowWriter>(out);
+  return std::make_unique<TextRowWriter>(out);
 }
 
-// A field as JSON: texts as strings, numbers as numbers, a date and time in
-// ISO 8601 or null. An amount is exact below a hundred billion reais,
-// fifteen digits being what a double holds.
-QJsonValue FieldAsJson(const ReceiptRecord& record, const FieldDef& field)
+IssuePeriod PeriodFrom(const QCommandLineParser& parser)
 {
-  if (const auto* amount = std::get_if<CurrencyMember>(&field.Member))
-    return (record.**amount).ToDouble();
-  if (const auto* integer = std::get_if<IntegerMember>(&field.Member))
-    return record.**integer;
-  if (const auto* moment = std::get_if<DateTimeMember>(&field.Member))
-    return (record.**moment).isValid() ? QJsonValue((record.**moment).toString(Qt::ISODate)) : QJsonValue();
-  return record.*std::get<TextMember>(field.Member);
+  IssuePeriod period;
+  if (parser.isSet(FromOption))
+    period.From = DayFromText(parser.value(FromOption));
+  if (parser.isSet(ToOption))
+    period.To = DayFromText(parser.value(ToOption));
+  return period;
 }
 
-// One object per row, the field names as keys.
-QJsonObject RowAsJson(const ReceiptRecord& record)
-{
-  QJsonObject row;
-  for (const FieldDef& field : ReceiptFields)
-    row.insert(field.Name, FieldAsJson(record, field));
-  return row;
-}
-
-// The rows as a JSON array, written one row at a time as they are read:
-// each row is formatted as QJsonDocument indents it inside an array, so the
-// text is the same as the whole array's without the whole register ever being
-// one document.
-void WriteRowsAsJson(const DataModule& dm, QTextStream& out)
-{
-  out << QStringLiteral("[");
-  bool first = true;
-  dm.ForEachStoredReceipt([&](const ReceiptRecord& record) {
-    const QByteArray array = QJsonDocument(QJsonArray{RowAsJson(record)}).toJson(QJsonDocument::Indented);
-    // "[\n", the row, "\n]\n"
-    out << (first ? QStringLiteral("\n") : QStringLiteral(",\n")) << QString::fromUtf8(array.sliced(2, array.size() - 5));
-    first = false;
-  });
-  out << QStringLiteral("\n]\n");
-}
-
-// A line per row, tab-separated: number, type, amount, document, client,
-// code and the day and time of issue (empty for receipts stored before
-// dates were kept).
-QString RowAsText(const ReceiptRecord& record)
-{
-  return QStringList{QString::number(record.Codigo), TypeName(record.Tipo), record.Valor.ToBrazilianText(2),
-                     record.CNPJ, record.Cliente, record.Autenticacao,
-                     record.Data.isValid() ? record.Data.toString(QStringLiteral("dd/MM/yyyy HH:mm")) : QString()}
-    .join(u'\t');
-}
-
-// quitanza listar [--json]: the register in its order.
+// quitanza listar [--json | --csv] [--de DATA] [--ate DATA]: the register in its order.
 class ListarCommand final : public Command {
 public:
   QString Name() const override { return QStringLiteral("listar"); }
@@ -88,17 +49,28 @@ public:
 
   QList<QCommandLineOption> Options() const override
   {
-    return {QCommandLineOption(JsonOption, QStringLiteral("Lista em JSON, com todos os campos de cada recibo."))};
+    return {
+      QCommandLineOption(JsonOption, QStringLiteral("Lista em JSON, com todos os campos de cada recibo.")),
+      QCommandLineOption(CsvOption, QStringLiteral("Lista em CSV para planilhas: separador ;, vírgula decimal, "
+                                                   "UTF-8 com BOM, datas dd/mm/aaaa.")),
+      QCommandLineOption(FromOption, QStringLiteral("Só os recibos emitidos a partir desse dia (dd/mm/aaaa)."),
+                         QStringLiteral("DATA")),
+      QCommandLineOption(ToOption, QStringLiteral("Só os recibos emitidos até esse dia (dd/mm/aaaa)."),
+                         QStringLiteral("DATA")),
+    };
   }
 
   void Run(const CommandInvocation& invocation) const override
   {
+    const IssuePeriod period = PeriodFrom(invocation.Parser);
     const DataModule dm(invocation.DataDirectory, {}, DataAccess::Reading, ReportStart::Empty);
-    if (invocation.Parser.isSet(JsonOption)) {
-      WriteRowsAsJson(dm, invocation.Out);
-      return;
-    }
-    dm.ForEachStoredReceipt([&](const ReceiptRecord& record) { invocation.Out << RowAsText(record) << u'\n'; });
+    const std::unique_ptr<RowWriter> writer = WriterFor(invocation.Parser, invocation.Out);
+    // Rows go out as they are read: the register is never whole in memory.
+    dm.ForEachStoredReceipt([&](const ReceiptRecord& record) {
+      if (period.Contains(record))
+        writer->Write(record);
+    });
+    writer->Finish();
   }
 };
 

@@ -67,7 +67,7 @@ TEST_F(ConfiguracaoWindowTest, TheChosenLogoIsShownAndSaved)
   const QString logo = WriteLogo();
   ConfiguracaoWindow window(*Dm, Services());
   ShowActive(window);
-  Answers.PictureFile = logo;
+  Answers.ChosenFile = logo;
   auto* edtImagem = Find<QLineEdit>(window, QStringLiteral("edtImagem"));
   edtImagem->actions().constFirst()->trigger();
   EXPECT_EQ(edtImagem->text(), QDir::toNativeSeparators(logo));

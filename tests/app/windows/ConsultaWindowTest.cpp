@@ -1,7 +1,10 @@
 #include "app/windows/ConsultaWindow.h"
+#include "platform/files/AtomicFile.h"
+#include "tests/app/RunQuitanza.h"
 #include "tests/app/windows/WindowTestSupport.h"
 #include "tests/doclib/PrintQString.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QTableView>
 #include <QtTest/QTest>
@@ -110,4 +113,38 @@ TEST_F(ConsultaWindowTest, AnEmptyRegisterPrintsNothingAndEscCloses)
   EXPECT_TRUE(window.isVisible());
   Key(Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ConsultaWindowTest, ExportarWritesTheFileListarCsvWrites)
+{
+  ConsultaWindow window(*Dm, Services());
+  ShowActive(window);
+  const QString path = PathOf(QStringLiteral("registro.csv"));
+  Answers.ChosenFile = path;
+  Click(window, QStringLiteral("btnExportar"));
+  EXPECT_TRUE(Answers.Boxes.isEmpty()) << Answers.Boxes.join(u'\n').toStdString();
+  const ProcessResult listar = RunQuitanza({QStringLiteral("listar"), QStringLiteral("--csv"), QStringLiteral("--dados"), m_folder.path()});
+  ASSERT_EQ(listar.exitCode, 0) << listar.err.toStdString();
+  // The program's output read as text has lost its byte order mark.
+  EXPECT_EQ(ReadWholeFile(path), "\xEF\xBB\xBF" + listar.out.toUtf8());
+  EXPECT_EQ(listar.out.count(QStringLiteral("\r\n")), 4) << "the header and three rows";
+
+  // A file that cannot be written (its link leads nowhere): the error box, and the window goes on.
+  const QString broken = PathOf(QStringLiteral("quebrado.csv"));
+  ASSERT_TRUE(QFile::link(PathOf(QStringLiteral("nao-existe/registro.csv")), broken));
+  Answers.ChosenFile = broken;
+  Click(window, QStringLiteral("btnExportar"));
+  ASSERT_EQ(Answers.Boxes.size(), 1) << Answers.Boxes.join(u'\n').toStdString();
+  EXPECT_TRUE(Answers.Boxes.front().contains(broken)) << Answers.Boxes.front().toStdString();
+  EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(ConsultaWindowTest, CancellingTheExportWritesNothing)
+{
+  ConsultaWindow window(*Dm, Services());
+  ShowActive(window);
+  Answers.ChosenFile.clear();
+  Click(window, QStringLiteral("btnExportar"));
+  EXPECT_TRUE(Answers.Boxes.isEmpty());
+  EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("recibos.csv"))));
 }

@@ -43,7 +43,7 @@ bool ModalAnswers::eventFilter(QObject* watched, QEvent* event)
       pressed->click();
     });
   } else if (auto* dialog = qobject_cast<QFileDialog*>(watched)) {
-    const QString file = PictureFile;
+    const QString file = ChosenFile;
     QTimer::singleShot(0, dialog, [dialog, file] {
       if (file.isEmpty()) {
         dialog->reject();

@@ -13,7 +13,7 @@
 
 class QWidget;
 
-// Answers the modal boxes and the picture dialog as they appear, the way an
+// Answers the modal boxes and the file dialogs as they appear, the way an
 // operator would, and writes down each box as "caption: text".
 class ModalAnswers final : public QObject {
 public:
@@ -23,8 +23,8 @@ public:
   QStringList Boxes;
   // Buttons to press, in turn; a box beyond them gets its default button.
   std::deque<QMessageBox::StandardButton> Buttons;
-  // The file chosen in the picture dialog.
-  QString PictureFile;
+  // The file chosen in a file dialog (the logo's, the export's); empty cancels it.
+  QString ChosenFile;
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
