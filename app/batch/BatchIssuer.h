@@ -60,7 +60,8 @@ public:
   {
   }
 
-  // The data module holds the data folder's lock and its register opened (loaded, or opened for issuing).
+  // The data module holds the data folder's lock and its register, loaded or
+  // opened for issuing.
   // After a failure its register may hold rows its file does not: it is for
   // this batch only. Throws, having issued nothing, when the first number
   // cannot be found (config.ini unreadable, the last number reached).
