@@ -9,6 +9,7 @@
 #include "report/output/ExportPDF.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <chrono>
@@ -33,7 +34,7 @@ class DataModule {
   std::optional<platform::DataFolderLock> m_lock;  // a writer takes it before anything is read
   DataAccess m_access;
   QString m_dataFolder;
-  QString m_programFolder;
+  QStringList m_programFolders;
   bool m_registerActive = true;
   LogoPicture m_logo;
 
@@ -49,8 +50,8 @@ public:
   // writer, another process holds it past LockPatience ("Os dados em DIR
   // estão em uso por outro processo do Quitanza."). The register starts
   // open, with no rows; the report holds the receipt layout. `programFolder`
-  // holds the templates that the data folder lacks: the executable's folder
-  // unless given.
+  // holds the templates that the data folder lacks; unless given they are
+  // looked up in the installed share/quitanza/, then beside the executable.
   explicit DataModule(const QString& dataFolder, const QString& programFolder = {},
                       DataAccess access = DataAccess::Writing);
   DataModule(const DataModule&) = delete;
@@ -62,7 +63,8 @@ public:
   // config.ini, opened afresh by every read and write.
   platform::IniFile Settings() const;
   // A receipt template: the data folder's own when it has one, else the one
-  // beside the program, so a fresh data folder still prints real receipts.
+  // installed with the program, so a fresh data folder still prints real
+  // receipts.
   QString TemplatePath(QStringView fileName) const;
 
   platform::ReceiptRegister cdsReg;
