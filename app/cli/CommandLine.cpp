@@ -179,9 +179,9 @@ ExitCode RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStr
     if (globalSplit.commandName.isEmpty()) {
       if (const std::optional<ExitCode> answered = AnswerProgramOptions(globalSplit.options, out))
         return *answered;
-    }
-    if (!globalSplit.commandName.isEmpty())
+    } else {
       err << QStringLiteral("Comando desconhecido: %1\n\n").arg(globalSplit.commandName);
+    }
     err << GlobalHelp(GlobalOptions() + ProgramOptions());
     return ExitCode::Usage;
   }
