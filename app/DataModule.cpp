@@ -1,11 +1,11 @@
 #include "app/DataModule.h"
 
 #include "app/IssuerSettings.h"
+#include "app/ProgramFiles.h"
 #include "app/receipt/ReceiptTemplates.h"
 #include "platform/storage/RegisterFile.h"
 #include "report/model/PictureView.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,7 +32,7 @@ void RequireExistingFolder(const QString& folder)
 DataModule::DataModule(const QString& dataFolder, const QString& programFolder, DataAccess access, ReportStart report)
   : m_access(access),
     m_dataFolder(QDir(dataFolder).absolutePath()),
-    m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder),
+    m_programFolders(programFolder.isEmpty() ? ProgramFileFolders() : QStringList{programFolder}),
     cdsReg(QStringLiteral("cdsReg")),
     cdsRegCliente(cdsReg, u"Cliente"),
     cdsRegCNPJ(cdsReg, u"CNPJ"),
@@ -65,7 +65,7 @@ IniFile DataModule::Settings() const
 QString DataModule::TemplatePath(QStringView fileName) const
 {
   const QString own = FilePath(fileName);
-  return QFileInfo(own).isFile() ? own : QDir(m_programFolder).filePath(fileName.toString());
+  return QFileInfo(own).isFile() ? own : FindProgramFile(fileName, m_programFolders);
 }
 
 void DataModule::LoadReceiptTemplate(std::int32_t tipo)

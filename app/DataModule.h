@@ -10,6 +10,7 @@
 #include "report/output/ExportPDF.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <chrono>
@@ -41,7 +42,7 @@ class DataModule {
   std::optional<platform::DataFolderLock> m_lock;  // a writer takes it before anything is read
   DataAccess m_access;
   QString m_dataFolder;
-  QString m_programFolder;
+  QStringList m_programFolders;
   bool m_registerActive = true;
   LogoPicture m_logo;
   // The logo of the preparation under way (nullptr: none), for the file named then.
@@ -61,8 +62,8 @@ public:
   // writer, another process holds it past LockPatience ("Os dados em DIR
   // estão em uso por outro processo do Quitanza."). The register starts
   // open, with no rows; the report starts as `report` says. `programFolder`
-  // holds the templates that the data folder lacks: the executable's folder
-  // unless given.
+  // holds the templates that the data folder lacks; unless given they are
+  // looked up in the installed share/quitanza/, then beside the executable.
   explicit DataModule(const QString& dataFolder, const QString& programFolder = {},
                       DataAccess access = DataAccess::Writing, ReportStart report = ReportStart::ReceiptLayout);
   DataModule(const DataModule&) = delete;
@@ -74,7 +75,8 @@ public:
   // config.ini, opened afresh by every read and write.
   platform::IniFile Settings() const;
   // A receipt template: the data folder's own when it has one, else the one
-  // beside the program, so a fresh data folder still prints real receipts.
+  // installed with the program, so a fresh data folder still prints real
+  // receipts.
   QString TemplatePath(QStringView fileName) const;
 
   platform::ReceiptRegister cdsReg;

@@ -66,11 +66,11 @@ int RunDesktopProgram(const DesktopStart& start, int& argc, char* argv[])
   }
   QApplication application(argc, argv);
   InstallTranslations(application);
-  return RunDesktop(application,
-                    start.DataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : start.DataFolder,
-                    [](quitanza::report::Report& report, QWidget* parent) {
-                      quitanza::report::ShowPreparedReport(report, parent);
-                    });
+  // The menu entry's name, for the window system to find its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("br.com.quitanza.Quitanza"));
+  return RunDesktop(application, start.DataFolder, [](quitanza::report::Report& report, QWidget* parent) {
+    quitanza::report::ShowPreparedReport(report, parent);
+  });
 }
 
 }  // namespace

@@ -15,11 +15,16 @@ struct PositionalArgument {
   bool Required = true;
 };
 
+// What a command does with the data folder. A folder that does not exist is
+// created for a command that writes; one that reads is refused a folder the
+// user named wrongly, but the default folder is created on its first use.
+enum class DataFolderUse { None, Reads, Writes };
+
 // What a command receives when it runs.
 struct CommandInvocation {
   const QCommandLineParser& Parser;
   QStringList Arguments;  // the positional arguments, in order
-  QString DataDirectory;  // --dados, by default the executable's folder
+  QString DataDirectory;  // --dados, else the folder DataFolderFor chooses
   QTextStream& Out;
   QTextStream& Err;
 };
@@ -43,6 +48,13 @@ public:
   {
     Q_UNUSED(arguments);
     return false;
+  }
+
+  // Most commands read the data folder; `parser` holds the options given.
+  virtual DataFolderUse DataUse(const QCommandLineParser& parser) const
+  {
+    Q_UNUSED(parser);
+    return DataFolderUse::Reads;
   }
 
   virtual void Run(const CommandInvocation& invocation) const = 0;

@@ -1,11 +1,13 @@
 #include "app/cli/CommandLine.h"
 
+#include "app/DataFolder.h"
+#include "app/ProgramVersion.h"
 #include "app/cli/CommandTable.h"
 #include "app/cli/HelpText.h"
 #include "app/cli/UsageError.h"
 #include "doclib/InvalidInputError.h"
 
-#include <QCoreApplication>
+#include <QDir>
 
 #include <algorithm>
 
@@ -19,7 +21,7 @@ QCommandLineOption DataDirectoryOption()
 {
   return QCommandLineOption(
     QStringLiteral("dados"),
-    QStringLiteral("Pasta de config.ini, recibo.xml e dos modelos (por padrão, a pasta do executável)."),
+    QStringLiteral("Pasta de config.ini, recibo.xml e dos modelos (--dados-padrao mostra a usada sem esta opção)."),
     QStringLiteral("PASTA"));
 }
 
@@ -31,6 +33,17 @@ QCommandLineOption HelpOption()
 QList<QCommandLineOption> GlobalOptions()
 {
   return {DataDirectoryOption(), HelpOption()};
+}
+
+const QString VersionOptionName = QStringLiteral("version");
+const QString DefaultFolderOptionName = QStringLiteral("dados-padrao");
+
+// Questions about the program itself, asked without a command.
+QList<QCommandLineOption> ProgramOptions()
+{
+  return {QCommandLineOption(VersionOptionName, QStringLiteral(u"Mostra a versão do Quitanza.")),
+          QCommandLineOption(DefaultFolderOptionName,
+                             QStringLiteral(u"Mostra a pasta de dados que os comandos usam sem --dados."))};
 }
 
 // "-5,00" is an amount, not a cluster of short options.
@@ -97,10 +110,11 @@ void CheckArgumentCount(const Command& command, const QStringList& given)
     throw UsageError(QStringLiteral("Argumento a mais: %1").arg(given.at(expected.size())));
 }
 
-QString DataDirectoryFrom(const QCommandLineParser& parser)
+// A folder the user named is created only by a command that writes: one that
+// reads says the folder does not exist, which shows a mistyped name.
+bool CreatesMissingFolder(DataFolderUse use, const QCommandLineParser& parser)
 {
-  return parser.isSet(QStringLiteral("dados")) ? parser.value(QStringLiteral("dados"))
-                                               : QCoreApplication::applicationDirPath();
+  return use == DataFolderUse::Writes || (use == DataFolderUse::Reads && !parser.isSet(QStringLiteral("dados")));
 }
 
 ExitCode RunCommand(const Command& command, const SplitArguments& split, QTextStream& out, QTextStream& err)
@@ -116,7 +130,28 @@ ExitCode RunCommand(const Command& command, const SplitArguments& split, QTextSt
     return ExitCode::Done;
   }
   CheckArgumentCount(command, split.positionals);
-  command.Run(CommandInvocation{parser, split.positionals, DataDirectoryFrom(parser), out, err});
+  const QString dataFolder = DataFolderFor(parser.value(QStringLiteral("dados")));
+  if (CreatesMissingFolder(command.DataUse(parser), parser))
+    CreateDataFolderIfMissing(dataFolder, err);
+  command.Run(CommandInvocation{parser, split.positionals, dataFolder, out, err});
+  return ExitCode::Done;
+}
+
+// quitanza --help, --version or --dados-padrao; nothing for other options.
+std::optional<ExitCode> AnswerProgramOptions(const QStringList& options, QTextStream& out)
+{
+  QCommandLineParser parser;
+  parser.addOptions(GlobalOptions() + ProgramOptions());
+  if (!parser.parse(QStringList{QStringLiteral("quitanza")} + options))
+    return std::nullopt;
+  if (parser.isSet(QStringLiteral("help")))
+    out << GlobalHelp(GlobalOptions() + ProgramOptions());
+  else if (parser.isSet(VersionOptionName))
+    out << QStringLiteral("quitanza ") << ProgramVersion() << u'\n';
+  else if (parser.isSet(DefaultFolderOptionName))
+    out << QDir::toNativeSeparators(QDir(DataFolderFor(parser.value(QStringLiteral("dados")))).absolutePath()) << u'\n';
+  else
+    return std::nullopt;
   return ExitCode::Done;
 }
 
@@ -141,14 +176,13 @@ ExitCode RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStr
   const SplitArguments globalSplit = SplitCommandLine(arguments, GlobalOptions());
   const Command* command = FindCommand(globalSplit.commandName);
   if (!command) {
-    const bool helpAsked = globalSplit.options.contains(u"--help") || globalSplit.options.contains(u"-h");
-    if (globalSplit.commandName.isEmpty() && helpAsked) {
-      out << GlobalHelp(GlobalOptions());
-      return ExitCode::Done;
-    }
-    if (!globalSplit.commandName.isEmpty())
+    if (globalSplit.commandName.isEmpty()) {
+      if (const std::optional<ExitCode> answered = AnswerProgramOptions(globalSplit.options, out))
+        return *answered;
+    } else {
       err << QStringLiteral("Comando desconhecido: %1\n\n").arg(globalSplit.commandName);
-    err << GlobalHelp(GlobalOptions());
+    }
+    err << GlobalHelp(GlobalOptions() + ProgramOptions());
     return ExitCode::Usage;
   }
 

@@ -19,7 +19,7 @@ const Command* CommandNamedIn(const QStringList& arguments);
 
 // What starts the desktop program: no command and no help asked for, at
 // most --dados. Its data folder is the one --dados names, or empty for the
-// executable's folder. Null for arguments that the command line answers.
+// one DataFolderFor chooses. Null for arguments that the command line answers.
 struct DesktopStart {
   QString DataFolder;
 };

@@ -2,12 +2,12 @@
 
 #include "app/DataModule.h"
 #include "app/IssuerSettings.h"
+#include "app/ProgramFiles.h"
 #include "app/receipt/ReceiptTemplates.h"
 #include "doclib/InvalidInputError.h"
 #include "platform/storage/DataFolderLock.h"
 #include "platform/storage/IniFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -36,9 +36,10 @@ bool SameFile(const QString& a, const QString& b)
 ProtectedFiles::ProtectedFiles(const QString& dataFolder)
 {
   const QDir data(dataFolder);
-  const QDir program(QCoreApplication::applicationDirPath());
   for (const ReceiptKind kind : {ReceiptKind::Recebimento, ReceiptKind::Pagamento}) {
-    m_paths << data.filePath(ReceiptTemplateFileName(kind)) << program.filePath(ReceiptTemplateFileName(kind));
+    m_paths << data.filePath(ReceiptTemplateFileName(kind));
+    for (const QString& folder : ProgramFileFolders())
+      m_paths << QDir(folder).filePath(ReceiptTemplateFileName(kind));
   }
   m_paths << data.filePath(DataModule::RegisterFileName.toString()) << data.filePath(DataModule::SettingsFileName.toString())
          << data.filePath(QString::fromUtf16(DataFolderLock::LockFileName));

@@ -7,8 +7,8 @@ namespace quitanza::app {
 
 // The files an output option must never replace: a PDF written over
 // recibo.xml would destroy the register. They are the data folder's own
-// files (register, settings, templates, lock), the templates beside the
-// program, the issuer's logo and whatever a command adds (its input).
+// files (register, settings, templates, lock), the templates installed
+// with the program, the issuer's logo and whatever a command adds (its input).
 class ProtectedFiles {
 public:
   explicit ProtectedFiles(const QString& dataFolder);

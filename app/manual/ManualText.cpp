@@ -83,10 +83,11 @@ std::vector<ManualBlock> ManualText()
     Picture(u"frmAutenticar"),
 
     Heading(u"5. Onde ficam os dados"),
-    Paragraph(u"O Quitanza guarda tudo em arquivos na pasta do programa (ou na pasta dada com a opção --dados): "
-              u"config.ini tem os dados do emitente e o número do último recibo; recibo.xml tem o registro dos "
-              u"recibos; Recibo.fr3 e Pagar.fr3 são os modelos dos recibos. A figura da logomarca fica onde foi "
-              u"escolhida."),
+    Paragraph(u"O Quitanza guarda os dados em arquivos na pasta de dados do usuário, ~/.local/share/Quitanza "
+              u"(\u201cquitanza --dados-padrao\u201d mostra qual é), ou na pasta dada com a opção --dados: config.ini "
+              u"tem os dados do emitente e o número do último recibo; recibo.xml tem o registro dos recibos. Os "
+              u"modelos dos recibos, Recibo.fr3 e Pagar.fr3, vêm com o programa; um modelo posto na pasta de dados "
+              u"toma o lugar do que vem com o programa. A figura da logomarca fica onde foi escolhida."),
     Paragraph(u"O registro é gravado a cada recibo emitido e quando a janela principal é fechada. Se o arquivo "
               u"recibo.xml não puder ser lido, o programa avisa e não grava por cima dele: guarde uma cópia e "
               u"procure ajuda antes de continuar."),

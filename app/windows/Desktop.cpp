@@ -1,5 +1,6 @@
 #include "app/windows/Desktop.h"
 
+#include "app/DataFolder.h"
 #include "app/DataModule.h"
 #include "app/cli/CommandLine.h"
 #include "app/widgets/MessageBoxes.h"
@@ -7,6 +8,7 @@
 #include "app/windows/WindowLook.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 #include <memory>
 
@@ -17,7 +19,10 @@ int RunDesktop(QApplication& application, const QString& dataFolder, PreviewFunc
   ApplyLook(application);
   std::unique_ptr<DataModule> dm;
   try {
-    dm = std::make_unique<DataModule>(dataFolder);
+    const QString folder = DataFolderFor(dataFolder);
+    QTextStream err(stderr);
+    CreateDataFolderIfMissing(folder, err);
+    dm = std::make_unique<DataModule>(folder);
   } catch (const std::exception& error) {
     ShowErrorBox(nullptr, QString::fromUtf8(error.what()));
     return static_cast<int>(ExitCode::FileOrEngine);

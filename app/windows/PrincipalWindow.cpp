@@ -1,5 +1,6 @@
 #include "app/windows/PrincipalWindow.h"
 
+#include "app/ProgramFiles.h"
 #include "app/widgets/ValidatedEdit.h"
 #include "app/windows/AutenticarWindow.h"
 #include "app/windows/ConfiguracaoWindow.h"
@@ -81,7 +82,7 @@ PrincipalWindow::~PrincipalWindow() = default;
 
 QUrl PrincipalWindow::ManualAddress()
 {
-  return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/manual.pdf"));
+  return QUrl::fromLocalFile(ProgramFilePath(u"manual.pdf"));
 }
 
 QUrl PrincipalWindow::MakerWebAddress()

@@ -33,7 +33,7 @@ public:
   // Each of the 101 steps of the progress bar while a receipt is issued.
   void SetProgressStep(std::chrono::milliseconds step) { m_progressStep = step; }
 
-  // The manual beside the executable, and the maker's page the banner opens.
+  // The manual installed with the program, and the maker's page the banner opens.
   static QUrl ManualAddress();
   static QUrl MakerWebAddress();
 

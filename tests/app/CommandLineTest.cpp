@@ -183,6 +183,21 @@ TEST(CommandLine, HelpListsTheCommandsAndEachCommandsArguments)
   EXPECT_TRUE(validarHelp.out.contains(QStringLiteral("--uf UF")));
 }
 
+TEST(CommandLine, HelpSaysWhichOptionsAreRequired)
+{
+  const struct {
+    const char* command;
+    const char16_t* says;
+  } cases[] = {
+    {"emitir", u"--cliente e --valor são obrigatórios"},
+    {"reimprimir", u"--pdf) ou imprime (--imprimir) o primeiro recibo do registro com esse número; uma das duas opções é obrigatória"},
+  };
+  for (const auto& c : cases) {
+    const Outcome help = runQuitanza({QString::fromLatin1(c.command), QStringLiteral("--help")});
+    EXPECT_TRUE(help.out.contains(QString::fromUtf16(c.says))) << help.out.toStdString();
+  }
+}
+
 TEST(CommandLine, NamesTheCommandBeforeAnyApplicationExists)
 {
   EXPECT_NE(CommandNamedIn({QStringLiteral("quitanza"), QStringLiteral("--dados"), QStringLiteral("x"),

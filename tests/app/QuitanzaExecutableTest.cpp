@@ -2,6 +2,7 @@
 #include "tests/doclib/PrintQString.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -53,4 +54,14 @@ TEST(QuitanzaExecutable, ReportsQtsOwnUsageErrorsInPortuguese)
   const ProcessResult unknown = RunQuitanza({QStringLiteral("listar"), QStringLiteral("--bogus")});
   EXPECT_EQ(unknown.exitCode, 2);
   EXPECT_TRUE(unknown.err.startsWith(QStringLiteral(u"Opção desconhecida 'bogus'.\n"))) << unknown.err.toStdString();
+}
+
+TEST(QuitanzaExecutable, VersionNamesTheProjectsVersion)
+{
+  const ProcessResult run = RunQuitanza({QStringLiteral("--version")});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^quitanza \\d+\\.\\d+\\.\\d+( \\(commit [0-9a-f]+\\))?\\n$"))
+                  .match(run.out)
+                  .hasMatch())
+      << run.out.toStdString();
 }

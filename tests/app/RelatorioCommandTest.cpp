@@ -61,14 +61,37 @@ TEST(RelatorioCommand, PreparesATemplateIntoAPreparedReportThatLoadsBack)
   EXPECT_EQ(copied.readAll(), file.readAll());
 }
 
-TEST(RelatorioCommand, AnExpressionErrorIsListedOnStandardErrorWithExitStatusThree)
+// Every variable the template lists needs a value: the first one missing is
+// named, and nothing is written.
+TEST(RelatorioCommand, NamesAVariableTheTemplateNeedsAndWasNotGiven)
 {
   QTemporaryDir dir;
   const QString prepared = dir.filePath(QStringLiteral("recibo.fp3"));
   const ProcessResult run =
       RunQuitanza({QStringLiteral("relatorio"), Template(), QStringLiteral("--fp3"), prepared});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_THAT(run.err.toStdString(), testing::HasSubstr("a variável Empresa não foi informada"));
+  EXPECT_FALSE(QFile::exists(prepared));
+}
+
+TEST(RelatorioCommand, AnExpressionErrorIsListedOnStandardErrorWithExitStatusThree)
+{
+  QTemporaryDir dir;
+  const QString model = dir.filePath(QStringLiteral("errado.fr3"));
+  {
+    quitanza::report::Report report;
+    auto* page = new quitanza::report::ReportPage(&report);
+    page->SetName(QStringLiteral("Page1"));
+    auto* memo = new quitanza::report::MemoView(page);
+    memo->SetName(QStringLiteral("Memo1"));
+    memo->SetBounds(20, 20, 300, 20);
+    memo->SetText(QStringLiteral("[1 +]"));
+    report.SaveToFile(model);
+  }
+  const QString prepared = dir.filePath(QStringLiteral("errado.fp3"));
+  const ProcessResult run = RunQuitanza({QStringLiteral("relatorio"), model, QStringLiteral("--fp3"), prepared});
   EXPECT_EQ(run.exitCode, 3);
-  EXPECT_TRUE(run.err.startsWith(QStringLiteral("The following error(s) have occured:\r\n")));
+  EXPECT_TRUE(run.err.startsWith(QStringLiteral("The following error(s) have occured:\r\n"))) << run.err.toStdString();
   EXPECT_FALSE(QFile::exists(prepared));
 }
 

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -94,8 +95,8 @@ public:
   QString Name() const override { return QStringLiteral("configurar"); }
   QString Summary() const override
   {
-    return QStringLiteral("Grava os dados do emitente passados nas opções, verificados como na janela de configuração; "
-                          "sem opções, mostra os dados gravados.");
+    return QStringLiteral("Grava os dados do emitente passados nas opções, cada um verificado e pontuado como o "
+                          "programa o guarda; sem opções, mostra os dados gravados.");
   }
   QList<PositionalArgument> PositionalArguments() const override { return {}; }
 
@@ -105,6 +106,16 @@ public:
     for (const SettingOption& setting : SettingOptions())
       options << QCommandLineOption(setting.option, setting.description, setting.valueName);
     return options;
+  }
+
+  // Without options it only shows the stored settings.
+  DataFolderUse DataUse(const QCommandLineParser& parser) const override
+  {
+    const auto& settings = SettingOptions();
+    return std::any_of(settings.begin(), settings.end(),
+                       [&parser](const SettingOption& setting) { return parser.isSet(setting.option); })
+               ? DataFolderUse::Writes
+               : DataFolderUse::Reads;
   }
 
   void Run(const CommandInvocation& invocation) const override

@@ -53,15 +53,16 @@ public:
   QString Name() const override { return QStringLiteral("emitir"); }
   QString Summary() const override
   {
-    return QStringLiteral("Emite o próximo recibo, guarda-o no registro e, com --pdf ou --imprimir, exporta-o ou imprime-o.");
+    return QStringLiteral("Emite o próximo recibo (--cliente e --valor são obrigatórios), guarda-o no registro e, com "
+                          "--pdf ou --imprimir, exporta-o ou imprime-o.");
   }
   QList<PositionalArgument> PositionalArguments() const override { return {}; }
 
   QList<QCommandLineOption> Options() const override
   {
     return QList<QCommandLineOption>{
-             QCommandLineOption(ClientOption, QStringLiteral("Cliente."), QStringLiteral("NOME")),
-             QCommandLineOption(AmountOption, QStringLiteral("Valor (1500 ou 1.500,00)."), QStringLiteral("VALOR")),
+             QCommandLineOption(ClientOption, QStringLiteral("Cliente (obrigatório)."), QStringLiteral("NOME")),
+             QCommandLineOption(AmountOption, QStringLiteral("Valor, 1500 ou 1.500,00 (obrigatório)."), QStringLiteral("VALOR")),
              QCommandLineOption(DocumentOption, QStringLiteral("CPF ou CNPJ do cliente."), QStringLiteral("DOC")),
              QCommandLineOption(ReferenteOption, QStringLiteral("A que o pagamento se refere."), QStringLiteral("TEXTO")),
              QCommandLineOption(TypeOption, QStringLiteral("recebimento (padrão) ou pagamento."), QStringLiteral("TIPO")),
@@ -70,6 +71,8 @@ public:
   }
 
   bool NeedsGui(const QStringList& arguments) const override { return PrintRequested(arguments); }
+
+  DataFolderUse DataUse(const QCommandLineParser&) const override { return DataFolderUse::Writes; }
 
   void Run(const CommandInvocation& invocation) const override
   {

@@ -36,6 +36,8 @@ public:
     return {QCommandLineOption(ConfirmOption, QStringLiteral("Responde Sim a \"Deseja realmente excluir?\"."))};
   }
 
+  DataFolderUse DataUse(const QCommandLineParser&) const override { return DataFolderUse::Writes; }
+
   void Run(const CommandInvocation& invocation) const override
   {
     DataModule dm(invocation.DataDirectory, {}, DataAccess::Writing, ReportStart::Empty);

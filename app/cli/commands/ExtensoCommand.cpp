@@ -21,6 +21,8 @@ public:
     return {{QStringLiteral("VALOR"), QStringLiteral("valor com vírgula decimal, por exemplo 1.234,56 ou -5,00")}};
   }
 
+  DataFolderUse DataUse(const QCommandLineParser&) const override { return DataFolderUse::None; }
+
   void Run(const CommandInvocation& invocation) const override
   {
     invocation.Out << ValorPorExtenso(Amount::FromBrazilianText(invocation.Arguments.at(0))) << u'\n';

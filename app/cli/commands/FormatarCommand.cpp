@@ -44,6 +44,8 @@ public:
 
   QList<QCommandLineOption> Options() const override { return {StateOption()}; }
 
+  DataFolderUse DataUse(const QCommandLineParser&) const override { return DataFolderUse::None; }
+
   void Run(const CommandInvocation& invocation) const override
   {
     const QString& kind = invocation.Arguments.at(0);

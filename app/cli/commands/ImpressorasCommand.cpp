@@ -21,6 +21,8 @@ public:
   // The system's print support is part of the window system's.
   bool NeedsGui(const QStringList&) const override { return true; }
 
+  DataFolderUse DataUse(const QCommandLineParser&) const override { return DataFolderUse::None; }
+
   void Run(const CommandInvocation& invocation) const override
   {
     Printers& printers = Printers::System();

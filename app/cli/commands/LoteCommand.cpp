@@ -126,6 +126,10 @@ public:
            PrintCommandOptions();
   }
 
+  DataFolderUse DataUse(const QCommandLineParser& parser) const override
+  {
+    return parser.isSet(SimulateOption) ? DataFolderUse::Reads : DataFolderUse::Writes;
+  }
   bool NeedsGui(const QStringList& arguments) const override { return PrintRequested(arguments); }
 
   void Run(const CommandInvocation& invocation) const override

@@ -25,7 +25,8 @@ public:
   QString Name() const override { return QStringLiteral("reimprimir"); }
   QString Summary() const override
   {
-    return QStringLiteral("Exporta de novo para PDF ou imprime o primeiro recibo do registro com esse número.");
+    return QStringLiteral("Exporta de novo para PDF (--pdf) ou imprime (--imprimir) o primeiro recibo do registro com esse "
+                          "número; uma das duas opções é obrigatória.");
   }
   QList<PositionalArgument> PositionalArguments() const override
   {

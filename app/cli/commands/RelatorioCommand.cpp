@@ -1,5 +1,6 @@
 #include "app/TextFunctions.h"
 #include "app/cli/Command.h"
+#include "app/cli/MissingVariable.h"
 #include "app/cli/PrintPreview.h"
 #include "app/cli/ProtectedFiles.h"
 #include "app/cli/ReportOutputs.h"
@@ -36,6 +37,16 @@ void SetVariables(Report& report, const QStringList& assignments)
       throw UsageError(QStringLiteral("--var espera NOME=TEXTO: %1").arg(assignment));
     report.Variables.SetValue(assignment.left(equals), QuotedStr(assignment.mid(equals + 1)));
   }
+}
+
+// Preparation would stop at the first expression naming it, with a message
+// that does not say which variable.
+void RequireEveryVariable(const Report& report)
+{
+  const QString missing = MissingVariable(report);
+  if (!missing.isEmpty())
+    throw UsageError(QStringLiteral(u"O modelo não pode ser preparado: a variável %1 não foi informada (--var %1=TEXTO).")
+                         .arg(missing));
 }
 
 // quitanza relatorio MODELO.fr3 [--var NOME=TEXTO]... --fp3 ARQ, or
@@ -84,6 +95,9 @@ public:
     return options << PrintOptionsWithoutPages();
   }
 
+  // The data folder only names the files an output must not replace.
+  DataFolderUse DataUse(const QCommandLineParser&) const override { return DataFolderUse::None; }
+
   void Run(const CommandInvocation& invocation) const override
   {
     const QCommandLineParser& parser = invocation.Parser;
@@ -118,6 +132,7 @@ public:
     } else {
       report->LoadFromFile(invocation.Arguments.constFirst(), true);
       SetVariables(*report, parser.values(VariableOption));
+      RequireEveryVariable(*report);
       report->PrepareReport(true);
     }
     for (const ReportOutput* output : requested)

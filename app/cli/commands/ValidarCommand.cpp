@@ -35,17 +35,20 @@ public:
   QString Name() const override { return QStringLiteral("validar"); }
   QString Summary() const override
   {
-    return QStringLiteral("Verifica um documento ou valor como o campo da janela e escreve como o campo o mostra.");
+    return QStringLiteral("Verifica um documento ou valor como o programa o verifica ao digitá-lo e escreve-o como o "
+                          "programa o mostra.");
   }
 
   QList<PositionalArgument> PositionalArguments() const override
   {
     return {{QStringLiteral("TIPO"),
              QStringLiteral("cpfcnpj, cep, pis, telefone, titulo, data, uf, email, url, ie ou valor")},
-            {QStringLiteral("VALOR"), QStringLiteral("o texto digitado no campo")}};
+            {QStringLiteral("VALOR"), QStringLiteral("o texto a verificar")}};
   }
 
   QList<QCommandLineOption> Options() const override { return {StateOption()}; }
+
+  DataFolderUse DataUse(const QCommandLineParser&) const override { return DataFolderUse::None; }
 
   void Run(const CommandInvocation& invocation) const override
   {
