@@ -15,11 +15,15 @@
 #include "report/model/ReportExpressionHost.h"
 #include "report/model/XMLSerializer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
+#include <deque>
+#include <memory>
+#include <mutex>
 #include <unordered_set>
 
 namespace quitanza::report {
@@ -27,6 +31,37 @@ namespace quitanza::report {
 using namespace platform;
 
 namespace {
+
+// The document of a template file's bytes. A batch of receipts loads its
+// template once for every receipt, and parsing is a third of a load: the
+// documents of the last files read are kept with the bytes they came from.
+std::shared_ptr<const XMLDocument> ParsedDocument(const QByteArray& bytes)
+{
+  struct Parsed {
+    QByteArray Bytes;
+    std::shared_ptr<const XMLDocument> Document;
+  };
+  constexpr std::size_t Kept = 2;  // a receipt's and a payment's template
+  static std::mutex guard;
+  static std::deque<Parsed> recent;
+  {
+    const std::lock_guard lock(guard);
+    for (const Parsed& parsed : recent) {
+      if (parsed.Bytes == bytes)
+        return parsed.Document;
+    }
+  }
+  auto document = std::make_shared<XMLDocument>();
+  QByteArray source = bytes;
+  QBuffer buffer(&source);
+  buffer.open(QIODevice::ReadOnly);
+  document->LoadFromStream(buffer);
+  const std::lock_guard lock(guard);
+  recent.push_front({bytes, document});
+  if (recent.size() > Kept)
+    recent.pop_back();
+  return document;
+}
 
 const QString kLoadedVersion = QStringLiteral("4.13.2");
 
@@ -219,12 +254,24 @@ bool Report::LoadFromFile(const QString& fileName, bool exceptionIfNotFound)
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly))
     throw ReportError(QStringLiteral(u"Não foi possível abrir o arquivo \"%1\": %2").arg(fileName, UnreadableFileReason(fileName)));
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError)
+    throw ReportError(QStringLiteral(u"Não foi possível ler o arquivo \"%1\": %2").arg(fileName, file.errorString()));
   FileName = fileName;
-  LoadFromStream(file);
+  LoadFromDocument([&] { return ParsedDocument(bytes); });
   return exists;
 }
 
 void Report::LoadFromStream(QIODevice& stream)
+{
+  LoadFromDocument([&] {
+    auto document = std::make_shared<XMLDocument>();
+    document->LoadFromStream(stream);
+    return std::shared_ptr<const XMLDocument>(std::move(document));
+  });
+}
+
+void Report::LoadFromDocument(const std::function<std::shared_ptr<const XMLDocument>()>& parse)
 {
   Errors.Clear();
   const quitanza::report::EngineOptions engineOptions = EngineOptions;
@@ -240,11 +287,10 @@ void Report::LoadFromStream(QIODevice& stream)
   try {
     // The whole document is read before any object is made, so a damaged
     // file leaves the report empty.
-    quitanza::report::XMLDocument document;
-    document.LoadFromStream(stream);
+    const std::shared_ptr<const XMLDocument> document = parse();
     XMLSerializer serializer(this);
-    serializer.SetOldFormat(document.OldVersion());
-    serializer.ReadRootComponent(*this, document.Root());
+    serializer.SetOldFormat(document->OldVersion());
+    serializer.ReadRootComponent(*this, document->Root());
   } catch (const ReportError& error) {
     Errors.Add(error.Message());
   }

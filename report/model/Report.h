@@ -30,6 +30,7 @@ class ExpressionEvaluator;
 class Page;
 class PreviewControl;
 class PreviewPages;
+class XMLDocument;
 class ReportComponent;
 class ReportExpressionHost;
 class View;
@@ -161,6 +162,9 @@ public:
   void InternalOnProgressStop(int kind);
 
 private:
+  // Loads the document `parse` gives; a document it cannot give leaves the
+  // report empty, with the error in Errors.
+  void LoadFromDocument(const std::function<std::shared_ptr<const XMLDocument>()>& parse);
   void EnsureDataPage();
   void CheckDataSets();
   // The engine run with its callbacks; errors raised go to Errors.

@@ -3,10 +3,12 @@
 #include "report/format/Errors.h"
 #include "report/format/Float.h"
 #include "report/model/Class.h"
+#include "report/model/MemoView.h"
 #include "report/model/XMLSerializer.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -258,6 +260,31 @@ TEST_F(Loading, MissingFileLeavesAnEmptyReport)
   EXPECT_EQ(report.PagesCount(), 0);
   EXPECT_TRUE(report.FileName.isEmpty());
   EXPECT_THROW(report.LoadFromFile(missing, true), quitanza::report::ReportError);
+}
+
+// A template file is parsed once for as long as its bytes stay the same; a
+// file rewritten between two loads is read as it is now, and what a load
+// did to its objects does not reach the next load.
+TEST_F(Loading, ATemplateFileLoadsAsItIsEveryTime)
+{
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("recibo.fr3"));
+  const auto write = [&](const char* memoText) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?><TfrxReport><TfrxReportPage Name=\"Page1\">"
+                          "<TfrxMemoView Name=\"Memo1\" Text=\"") + memoText + "\"/></TfrxReportPage></TfrxReport>");
+  };
+  const auto memoText = [&] { return static_cast<MemoView*>(report.FindObject(QStringLiteral("Memo1")))->Text().trimmed(); };
+  write("Recebi");
+  ASSERT_TRUE(report.LoadFromFile(path));
+  EXPECT_EQ(memoText(), QStringLiteral("Recebi"));
+  static_cast<MemoView*>(report.FindObject(QStringLiteral("Memo1")))->SetText(QStringLiteral("mudado"));
+  ASSERT_TRUE(report.LoadFromFile(path));
+  EXPECT_EQ(memoText(), QStringLiteral("Recebi"));
+  write("Paguei");
+  ASSERT_TRUE(report.LoadFromFile(path));
+  EXPECT_EQ(memoText(), QStringLiteral("Paguei"));
 }
 
 TEST_F(Loading, CommaAndPointFilesReadAlike)
