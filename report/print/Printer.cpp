@@ -190,7 +190,9 @@ void Printer::SetViewParams(int paper, double width, double height, PrinterOrien
 void Printer::SetPrintParams(int paper, double width, double height, PrinterOrientation orientation, int bin,
                              DuplexMode duplex, int copies)
 {
-  Q_UNUSED(bin);  // Qt's print support chooses no paper source on CUPS.
+  // Qt's print support lists and chooses paper sources on Windows only: on
+  // CUPS the queue takes the paper from its own default source.
+  Q_UNUSED(bin);
   m_device->setPageSize(PageSizeFor(paper, width, height, orientation));
   m_device->setPageOrientation(LayoutOrientation(orientation));
   m_copies = std::max(1, copies);

@@ -14,8 +14,8 @@ namespace quitanza::platform { class PainterCanvas; class Canvas; }
 
 namespace quitanza::report {
 
-// A paper size or paper source as the printer names it, with the platform's
-// number for it (9 = A4; 256 = custom size).
+// A paper size as the printer names it, with the platform's number for it
+// (9 = A4; 256 = custom size).
 struct PrinterItem {
   int Number;
   QString Name;
@@ -23,7 +23,6 @@ struct PrinterItem {
 
 inline constexpr int kCustomPaper = 256;
 inline constexpr int kA4Paper = 9;
-inline constexpr int kDefaultBin = 7;
 
 // One printer of the system (a CUPS queue) or the virtual printer that
 // stands in when there is none: its paper, resolution and unprintable
@@ -63,7 +62,6 @@ public:
   int DefaultPaper() const { return m_defaultPaper; }
   DuplexMode DefaultDuplex() const { return m_defaultDuplex; }
   const QList<PrinterItem>& Papers() const { return m_papers; }
-  const QList<PrinterItem>& Bins() const { return m_bins; }
   // Copies the spooler is asked for per page, as last set.
   int Copies() const { return m_copies; }
   // What the properties of the queue chose; DuplexMode::None when nothing.
@@ -120,7 +118,6 @@ private:
   DuplexMode m_defaultDuplex = DuplexMode::None;
   int m_copies = 1;
   QList<PrinterItem> m_papers;
-  QList<PrinterItem> m_bins;
 };
 
 }  // namespace quitanza::report
