@@ -55,7 +55,8 @@ std::optional<IssuedReceipt> PrincipalWorkflow::btnEmitirClick(const ReceiptEntr
 
 IssuedReceipt PrincipalWorkflow::Issue(const ReceiptEntry& entry)
 {
-  const platform::IniFile settings = m_dm.Settings();
+  // Read once for the whole issue: the data module holds the folder.
+  const platform::IniFile settings = m_dm.Settings().Snapshot();
   m_ui.ShowProgress();
   ReceiptIssuer issuer(m_dm);
   const ReceiptRecord record = issuer.Prepare(entry, settings, issuer.FirstFreeCodigo(settings), true);

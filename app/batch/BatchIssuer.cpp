@@ -25,7 +25,7 @@ class BatchRun {
 public:
   BatchRun(DataModule& dm, const BatchOutputs& outputs, const BatchIssuer::Progress& progress,
            const BatchIssuer::Caution& caution)
-    : m_dm(dm), m_outputs(outputs), m_progress(progress), m_caution(caution), m_settings(dm.Settings()), m_issuer(dm)
+    : m_dm(dm), m_outputs(outputs), m_progress(progress), m_caution(caution), m_settings(dm.Settings().Snapshot()), m_issuer(dm)
   {
     m_lastBefore = m_issuer.FirstFreeCodigo(m_settings) - 1;
     // Every receipt loads its template afresh, so the copy of the report the

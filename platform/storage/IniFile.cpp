@@ -28,7 +28,19 @@ QString CutToMaxLength(QString value)
 
 IniFile::IniFile(QString fileName) : m_fileName(QFileInfo(fileName).absoluteFilePath()) {}
 
+IniFile IniFile::Snapshot() const
+{
+  IniFile snapshot(m_fileName);
+  snapshot.m_snapshot = std::make_shared<QString>(ReadText());
+  return snapshot;
+}
+
 QString IniFile::ReadText() const
+{
+  return m_snapshot ? *m_snapshot : FileText();
+}
+
+QString IniFile::FileText() const
 {
   if (!QFileInfo::exists(m_fileName)) return {};
   const QByteArray bytes = ReadWholeFile(m_fileName);
@@ -52,9 +64,11 @@ int IniFile::ReadInteger(QStringView section, QStringView key, int defaultValue)
 void IniFile::WriteString(QStringView section, QStringView key, QStringView value) const
 {
   try {
-    platform::IniDocument document(ReadText());
+    platform::IniDocument document(FileText());
     document.SetValue(section, key, value);
-    WriteFileAtomically(m_fileName, document.ToText().toUtf8());
+    const QString text = document.ToText();
+    WriteFileAtomically(m_fileName, text.toUtf8());
+    if (m_snapshot) *m_snapshot = text;
   } catch (const FileError& error) {
     throw FileError(QStringLiteral("Unable to write to %1").arg(m_fileName), m_fileName, error.Reason());
   }

@@ -3,11 +3,13 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
+
 namespace quitanza::platform {
 
 // A settings file in INI form, opened afresh by every call and released at its
-// end: nothing is cached, so a value written by one part of the program is what
-// the next read anywhere sees.
+// end: nothing is cached (but in a Snapshot()), so a value written by one part
+// of the program is what the next read anywhere sees.
 //
 // A missing file, section or key reads as the default (empty text, 0). Values
 // are cut to 2047 characters. A write creates the file and the section when
@@ -31,10 +33,18 @@ public:
   void WriteString(QStringView section, QStringView key, QStringView value) const;
   void WriteInteger(QStringView section, QStringView key, int value) const;
 
+  // The settings as they are now, read once: its reads come from that copy,
+  // not the file. For work that holds the data folder, so nobody else
+  // writes, and reads a dozen values per receipt. Writes still go to the
+  // file, and the copy (shared by copies of the snapshot) takes them too.
+  IniFile Snapshot() const;
+
 private:
+  QString FileText() const;
   QString ReadText() const;
 
   QString m_fileName;
+  std::shared_ptr<QString> m_snapshot;  // none: every read reads the file
 };
 
 }  // namespace quitanza::platform

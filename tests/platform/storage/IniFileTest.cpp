@@ -106,3 +106,16 @@ TEST_F(IniFileTest, AFileThatExistsButCannotBeReadIsAnErrorNotEmpty)
   ASSERT_TRUE(QDir(FolderPath()).mkdir(QStringLiteral("config.ini")));
   EXPECT_THROW(Ini().ReadInteger(u"EMITENTE", u"CODIGO"), FileError);
 }
+
+TEST_F(IniFileTest, ASnapshotReadsTheFileOnceAndWritesThrough)
+{
+  const IniFile file = Ini();
+  file.WriteInteger(u"EMITENTE", u"CODIGO", 41);
+  const IniFile snapshot = file.Snapshot();
+  file.WriteString(u"EMITENTE", u"EMPRESA", u"Padaria");  // behind the snapshot's back
+  EXPECT_EQ(snapshot.ReadString(u"EMITENTE", u"EMPRESA"), QString());
+  snapshot.WriteInteger(u"EMITENTE", u"CODIGO", 42);
+  EXPECT_EQ(snapshot.ReadInteger(u"EMITENTE", u"CODIGO"), 42);
+  EXPECT_EQ(snapshot.ReadString(u"EMITENTE", u"EMPRESA"), QStringLiteral("Padaria"));  // the write took the file's text
+  EXPECT_EQ(file.ReadInteger(u"EMITENTE", u"CODIGO"), 42);
+}
