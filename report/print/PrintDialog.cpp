@@ -36,17 +36,6 @@ Widget* Named(Widget* widget, const char* name)
   return widget;
 }
 
-DuplexMode DuplexOf(QPrinter::DuplexMode duplex)
-{
-  switch (duplex) {
-  case QPrinter::DuplexLongSide: return DuplexMode::Vertical;
-  case QPrinter::DuplexShortSide: return DuplexMode::Horizontal;
-  case QPrinter::DuplexNone: return DuplexMode::Simplex;
-  case QPrinter::DuplexAuto: break;
-  }
-  return DuplexMode::None;
-}
-
 }  // namespace
 
 PrintDialog::PrintDialog(Printers& printers, const PrintOptions& options, int currentPage, QWidget* parent)
@@ -87,7 +76,7 @@ QWidget* PrintDialog::PrinterGroup()
     Printer& printer = m_printers.Current();
     QPageSetupDialog setup(&printer.Device(), this);
     if (setup.exec() == QDialog::Accepted) {
-      printer.ChosenDuplex = DuplexOf(printer.Device().duplex());
+      printer.ChosenDuplex = printer.CurrentDuplex();
       if (printer.ChosenDuplex != DuplexMode::None)
         m_duplex->setCurrentIndex(static_cast<int>(printer.ChosenDuplex));
     }

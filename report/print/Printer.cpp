@@ -202,6 +202,11 @@ void Printer::SetPrintParams(int paper, double width, double height, PrinterOrie
   ReadCapabilities();
 }
 
+DuplexMode Printer::CurrentDuplex() const
+{
+  return ReportDuplex(m_device->duplex());
+}
+
 void Printer::BeginDoc()
 {
   if (m_virtual && FileName.isEmpty())

@@ -66,6 +66,8 @@ public:
   int Copies() const { return m_copies; }
   // What the properties of the queue chose; DuplexMode::None when nothing.
   DuplexMode ChosenDuplex = DuplexMode::None;
+  // The duplex the device is set to now (after the properties dialog, say).
+  DuplexMode CurrentDuplex() const;
 
   // The paper to lay pages out on (width and height in millimetres serve a
   // custom paper and an unknown number).

@@ -26,6 +26,21 @@ QStringList ReceiptVariables(const QString& cliente)
   return arguments;
 }
 
+// A template of one A4 page holding one memo with `text`, written to `path`.
+void WriteOneMemoTemplate(const QString& path, const QString& text, bool allowTags = false)
+{
+  quitanza::report::Report report;
+  auto* page = new quitanza::report::ReportPage(&report);
+  page->SetName(QStringLiteral("Page1"));
+  page->SetPaperSize(9);
+  auto* memo = new quitanza::report::MemoView(page);
+  memo->SetName(QStringLiteral("Memo1"));
+  memo->SetBounds(20, 20, 300, 20);
+  memo->AllowHTMLTags = allowTags;
+  memo->SetText(text);
+  report.SaveToFile(path);
+}
+
 // Drawing starts the window system, whose warning about a missing session
 // folder must not bury the command's own output.
 TEST(RelatorioCommand, DrawsWithNothingOnStandardError)
@@ -78,16 +93,7 @@ TEST(RelatorioCommand, AnExpressionErrorIsListedOnStandardErrorWithExitStatusThr
 {
   QTemporaryDir dir;
   const QString model = dir.filePath(QStringLiteral("errado.fr3"));
-  {
-    quitanza::report::Report report;
-    auto* page = new quitanza::report::ReportPage(&report);
-    page->SetName(QStringLiteral("Page1"));
-    auto* memo = new quitanza::report::MemoView(page);
-    memo->SetName(QStringLiteral("Memo1"));
-    memo->SetBounds(20, 20, 300, 20);
-    memo->SetText(QStringLiteral("[1 +]"));
-    report.SaveToFile(model);
-  }
+  WriteOneMemoTemplate(model, QStringLiteral("[1 +]"));
   const QString prepared = dir.filePath(QStringLiteral("errado.fp3"));
   const ProcessResult run = RunQuitanza({QStringLiteral("relatorio"), model, QStringLiteral("--fp3"), prepared});
   EXPECT_EQ(run.exitCode, 3);
@@ -133,18 +139,7 @@ TEST(RelatorioCommand, APdfDrawsATaggedMemoIntoAnImageWithoutADisplay)
 {
   QTemporaryDir dir;
   const QString model = dir.filePath(QStringLiteral("negrito.fr3"));
-  {
-    quitanza::report::Report report;
-    auto* page = new quitanza::report::ReportPage(&report);
-    page->SetName(QStringLiteral("Page1"));
-    page->SetPaperSize(9);
-    auto* memo = new quitanza::report::MemoView(page);
-    memo->SetName(QStringLiteral("Memo1"));
-    memo->SetBounds(20, 20, 300, 20);
-    memo->AllowHTMLTags = true;
-    memo->SetText(QStringLiteral(u"<b>Atenção</b> ao prazo"));
-    report.SaveToFile(model);
-  }
+  WriteOneMemoTemplate(model, QStringLiteral(u"<b>Atenção</b> ao prazo"), true);
   const QString pdf = dir.filePath(QStringLiteral("negrito.pdf"));
   const ProcessResult run = RunQuitanza(
       {QStringLiteral("relatorio"), model, QStringLiteral("--pdf"), pdf, QStringLiteral("--sem-compressao")});
