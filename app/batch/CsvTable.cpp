@@ -10,13 +10,6 @@ using namespace platform;
 
 namespace {
 
-QString DecodeSpreadsheetText(QByteArrayView bytes)
-{
-  if (bytes.startsWith("\xEF\xBB\xBF"))
-    bytes = bytes.sliced(3);
-  return DecodeText(bytes, DetectTextEncoding(bytes));
-}
-
 QChar SeparatorOf(QStringView text)
 {
   qsizetype semicolons = 0;
@@ -118,7 +111,7 @@ private:
 
 std::vector<CsvRecord> ReadCsv(QByteArrayView bytes)
 {
-  const QString text = DecodeSpreadsheetText(bytes);
+  const QString text = DecodeTextFile(bytes);
   return CsvScanner(text, SeparatorOf(text)).Records();
 }
 

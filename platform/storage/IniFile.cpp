@@ -11,11 +11,6 @@ namespace quitanza::platform {
 
 namespace {
 
-QByteArrayView WithoutByteOrderMark(QByteArrayView bytes)
-{
-  return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
-}
-
 QString CutToMaxLength(QString value)
 {
   if (value.size() <= IniFile::MaxValueLength) return value;
@@ -43,9 +38,7 @@ QString IniFile::ReadText() const
 QString IniFile::FileText() const
 {
   if (!QFileInfo::exists(m_fileName)) return {};
-  const QByteArray bytes = ReadWholeFile(m_fileName);
-  const QByteArrayView text = WithoutByteOrderMark(bytes);
-  return DecodeText(text, DetectTextEncoding(text));
+  return DecodeTextFile(ReadWholeFile(m_fileName));
 }
 
 QString IniFile::ReadString(QStringView section, QStringView key, const QString& defaultValue) const

@@ -61,4 +61,10 @@ QString DecodeText(QByteArrayView bytes, TextEncoding encoding)
   return encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
 }
 
+QString DecodeTextFile(QByteArrayView bytes)
+{
+  if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
+  return DecodeText(bytes, DetectTextEncoding(bytes));
+}
+
 }  // namespace quitanza::platform

@@ -17,4 +17,8 @@ enum class TextEncoding { Utf8, Windows1252 };
 TextEncoding DetectTextEncoding(QByteArrayView bytes);
 QString DecodeText(QByteArrayView bytes, TextEncoding encoding);
 
+// A whole text file (settings, a spreadsheet's CSV) as text: a UTF-8 byte
+// order mark skipped, then one encoding decided for all of it.
+QString DecodeTextFile(QByteArrayView bytes);
+
 }  // namespace quitanza::platform
