@@ -84,10 +84,11 @@ void DataModule::LoadReceiptTemplate(std::int32_t tipo)
 
 void DataModule::frxReportBeforePrint(ReportComponent*)
 {
-  if (!m_preparedLogo || m_preparedLogoFile != fImagem) {
-    m_preparedLogoFile = fImagem;
-    m_preparedLogo = fImagem.isEmpty() || !QFileInfo::exists(fImagem) ? nullptr : &m_logo.Load(fImagem);
-  }
+  // The pictures keep what they were given until the next preparation.
+  if (m_preparedLogo && m_preparedLogoFile == fImagem)
+    return;
+  m_preparedLogoFile = fImagem;
+  m_preparedLogo = fImagem.isEmpty() || !QFileInfo::exists(fImagem) ? nullptr : &m_logo.Load(fImagem);
   if (*m_preparedLogo == nullptr)
     return;
   for (const QString& name : {QStringLiteral("Picture1"), QStringLiteral("Picture3")}) {

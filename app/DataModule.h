@@ -130,8 +130,8 @@ public:
   QString fImagem;
   // Before every band and object is printed: the logo fImagem names, when
   // that file exists, into Picture1 and Picture3, each made 143.62 x 83.15
-  // where it stands. The sender is not looked at. The file is looked at once
-  // per preparation, not once per object.
+  // where it stands. The sender is not looked at. The file is looked at, and
+  // the pictures given it, once per preparation, not once per object.
   void frxReportBeforePrint(report::ReportComponent* sender);
   // The receipts' PDF export, with their stored settings.
   report::PDFExport frxPDFExport;

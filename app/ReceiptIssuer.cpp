@@ -48,13 +48,18 @@ std::int32_t ReceiptIssuer::FirstFreeCodigo(const platform::IniFile& settings) c
 ReceiptRecord ReceiptIssuer::Prepare(const ReceiptEntry& entry, const platform::IniFile& settings, std::int32_t codigo,
                                      bool clearLastReport)
 {
-  m_dm.fImagem.clear();
   const Amount valor = Amount::FromDouble(StringToFloat(entry.Valor));
   const QString informacao = ValorPorExtenso(valor).toUpper();
   const QString autenticacao =
     CodigoAutenticacao(entry.Valor, settings.ReadString(IssuerSection, u"CFP_CNPJ"), codigo, entry.Cliente);
 
-  m_dm.LoadReceiptTemplate(entry.Tipo);
+  // Preparing gives every object back the state it was printed from, so
+  // the template loaded for the last receipt of this type serves again.
+  if (m_loadedTipo != entry.Tipo) {
+    m_dm.fImagem.clear();
+    m_dm.LoadReceiptTemplate(entry.Tipo);
+    m_loadedTipo = entry.Tipo;
+  }
   quitanza::report::Report& report = m_dm.frxReport;
   // The moment the receipt shows is the one the register keeps, for reprints.
   const QDateTime issuedAt = QDateTime::currentDateTime();

@@ -3,8 +3,10 @@
 #include "report/format/Errors.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace quitanza::report {
 
@@ -80,8 +82,50 @@ long double StrToFloat(QByteArrayView text)
   return value;
 }
 
+namespace {
+
+// 10^0 .. 10^20, each exact in a long double.
+constexpr std::array<long double, 21> kPowersOfTen = [] {
+  std::array<long double, 21> powers{};
+  long double power = 1;
+  for (long double& entry : powers) {
+    entry = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+// FileFloat without the text, for magnitudes in the fixed range: `magnitude`
+// scaled to 15 integer digits and rounded, then scaled back. The digits and
+// the power of ten are exact, so the division rounds once, as reading the
+// digits would. Empty where the binary rounding could disagree with the
+// decimal one: near a tie, or when the decade guessed from the logarithm is
+// off.
+std::optional<long double> ScaledFileMagnitude(long double magnitude)
+{
+  const int shift = 14 - static_cast<int>(std::floor(std::log10(magnitude)));
+  if (shift < 0 || shift >= static_cast<int>(kPowersOfTen.size()))
+    return std::nullopt;
+  const long double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(shift)];
+  // The product is off the exact one by far less than this.
+  if (std::fabs(scaled - std::floor(scaled) - 0.5L) < 1e-3L)
+    return std::nullopt;
+  const long double digits = std::round(scaled);
+  if (digits < 1e14L || digits > 1e15L)
+    return std::nullopt;
+  return digits / kPowersOfTen[static_cast<std::size_t>(shift)];
+}
+
+}  // namespace
+
 long double FileFloat(long double value)
 {
+  // Source pages copy hundreds of floats per preparation this way.
+  const long double magnitude = std::fabs(value);
+  if (std::isfinite(value) && magnitude >= 1e-4L && magnitude < 1e15L) {
+    if (const std::optional<long double> scaled = ScaledFileMagnitude(magnitude))
+      return value < 0 ? -*scaled : *scaled;
+  }
   std::string text;
   AppendFloat(text, value, QLatin1Char('.'));
   return StrToFloat(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));

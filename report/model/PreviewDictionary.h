@@ -3,6 +3,7 @@
 #include "report/model/ClassRegistry.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 #include <unordered_map>
@@ -31,7 +32,7 @@ public:
 
   // The first free alias for a prefix: p1, p2, ... when aliases are added in
   // sequence. Starting at 10000 and halving, the first taken number is where
-  // counting upwards starts.
+  // counting upwards starts. The prefix (a letter) does not end in a digit.
   QString UniqueAlias(const QString& prefix) const;
   // Adds an entry.
   const SourceObject& Add(const QString& alias, const QString& sourceName, report::Component& object);
@@ -44,6 +45,7 @@ private:
   std::vector<SourceObject> m_entries;
   QHash<QString, int> m_byAlias;
   std::unordered_map<const report::Component*, int> m_byObject;
+  QHash<QString, QSet<int>> m_numbersByPrefix;  // of the aliases in m_byAlias
 };
 
 }  // namespace quitanza::report

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 
 #include <gmock/gmock.h>
@@ -80,29 +81,62 @@ protected:
 
 }  // namespace
 
+// The text of one page as laid out on it.
+QString PageText(const QString& pdf, int page)
+{
+  const QString number = QString::number(page);
+  const ToolResult text = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), number,
+                                                                QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
+  EXPECT_EQ(text.exitCode, 0) << text.output.toStdString();
+  return text.output;
+}
+
 TEST_F(LoteCommandTest, ABatchIssuesEachRowAsEmitirIssuesIt)
 {
+  // A fourth receipt of the type before it: receipts of one type follow
+  // each other in a batch as well as alternate. Both issuers print a logo.
+  const QString logo = Other.filePath(QStringLiteral("logo.png"));
+  QImage red(40, 20, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  ASSERT_TRUE(red.save(logo));
+  for (const QTemporaryDir* folder : {&Folder, &Other}) {
+    const ProcessResult run =
+      RunQuitanza({QStringLiteral("configurar"), QStringLiteral("--dados"), folder->path(), QStringLiteral("--logo"), logo});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  }
   QStringList codes;
-  for (const QStringList& arguments : ThreeEmitir) {
-    const ProcessResult run = RunQuitanza(QStringList{QStringLiteral("emitir"), QStringLiteral("--dados"), Other.path()} + arguments);
+  QStringList pages;
+  std::vector<QImage> looks;
+  const QStringList fourth = {QStringLiteral("--cliente"), QStringLiteral("Ana"), QStringLiteral("--valor"),
+                              QStringLiteral("10"), QStringLiteral("--referente"), QStringLiteral("Taxa")};
+  for (const QStringList& arguments : {ThreeEmitir[0], ThreeEmitir[1], ThreeEmitir[2], fourth}) {
+    const QString own = Other.filePath(QStringLiteral("emitir.pdf"));
+    const ProcessResult run = RunQuitanza(QStringList{QStringLiteral("emitir"), QStringLiteral("--dados"), Other.path(),
+                                                      QStringLiteral("--pdf"), own} + arguments);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     codes << run.out.section(u'\n', 1, 1).section(u' ', 1);
+    pages << PageText(own, 1);
+    looks.push_back(RenderPdfPage(own, 1, 40));
   }
 
   const QString pdf = PathOf(QStringLiteral("lote.pdf"));
-  const ProcessResult run = Quitanza({QStringLiteral("lote"), WriteCsv(ThreeRows), QStringLiteral("--pdf"), pdf});
+  const ProcessResult run =
+    Quitanza({QStringLiteral("lote"), WriteCsv(ThreeRows + QStringLiteral("Ana;;10;Taxa;\n")), QStringLiteral("--pdf"), pdf});
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-  EXPECT_EQ(run.out, QStringLiteral(u"N°: 0000000001\t%1\tD'ÁVILA\nN°: 0000000002\t%2\tMARIA\nN°: 0000000003\t%3\tJOSÉ\n")
-                       .arg(codes[0], codes[1], codes[2]));
+  EXPECT_EQ(run.out, QStringLiteral(u"N°: 0000000001\t%1\tD'ÁVILA\nN°: 0000000002\t%2\tMARIA\nN°: 0000000003\t%3\tJOSÉ\n"
+                                    u"N°: 0000000004\t%4\tANA\n")
+                       .arg(codes[0], codes[1], codes[2], codes[3]));
   EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
 
   const std::vector<ReceiptRecord> oneByOne = Unpacked(ReadRegisterFile(Other.filePath(QStringLiteral("recibo.xml"))));
   EXPECT_EQ(Undated(Stored()), Undated(oneByOne));
-  EXPECT_EQ(Counter(), QByteArray("CODIGO=3"));
-  EXPECT_EQ(PageCount(pdf), 3);
-  const ToolResult text = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("3"), pdf, QStringLiteral("-")});
-  EXPECT_TRUE(text.output.contains(QStringLiteral(u"N°: 0000000003"))) << text.output.toStdString();
-  EXPECT_TRUE(text.output.contains(QStringLiteral("12.ABC.345/01DE-35"))) << text.output.toStdString();
+  EXPECT_EQ(Counter(), QByteArray("CODIGO=4"));
+  ASSERT_EQ(PageCount(pdf), 4);
+  for (int page = 1; page <= 4; ++page) {
+    EXPECT_EQ(PageText(pdf, page), pages[page - 1]) << "page " << page;
+    EXPECT_EQ(RenderPdfPage(pdf, page, 40), looks[static_cast<std::size_t>(page - 1)]) << "page " << page;
+  }
+  EXPECT_TRUE(pages[2].contains(QStringLiteral("12.ABC.345/01DE-35"))) << pages[2].toStdString();
 }
 
 TEST_F(LoteCommandTest, APdfPerReceiptIsNamedByItsNumber)

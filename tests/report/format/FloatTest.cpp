@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <vector>
 
 using namespace quitanza::report;
 
@@ -94,6 +95,32 @@ TEST(FloatFormat, AgreesWithTheLibraryGeneralFormat)
     for (long double value : candidates)
       ASSERT_EQ(FloatToStr(value, QLatin1Char('.')), Reference(value)) << static_cast<double>(value);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// What a file gives back of a value: its text read again.
+long double ThroughText(long double value) { return StrToFloat(FloatToStr(value, QLatin1Char('.'))); }
+
+TEST(FileFloat, GivesWhatTheTextReadsBackAs)
+{
+  QRandomGenerator random(2718);
+  // Values from files, values computed from them, the edges of the fixed
+  // range and values whose 15th digit is a tie.
+  std::vector<long double> values = {1e-4L, 9.99999999999999e-5L, 1e15L, 999999999999999.5L, 0.5L, -0.125L,
+                                     123456789012345.5L, 1.000000000000005L, 2.675L, 1e-300L, 1e300L};
+  for (int i = 0; i < 20000; ++i) {
+    const int millimetres = random.bounded(-3000, 3000);
+    values.push_back(millimetres * 3.77953L / (1 << random.bounded(0, 6)));
+    values.push_back(millimetres / 7.0L);
+    values.push_back(random.generateDouble() * 1e-3);
+    values.push_back(random.generateDouble() * 1e15);
+    values.push_back(static_cast<long double>(random.bounded(1, 1000000)) / 1000000.0L + millimetres);
+  }
+  for (long double value : values)
+    ASSERT_EQ(FileFloat(value), ThroughText(value)) << static_cast<double>(value);
 }
 
 }  // namespace

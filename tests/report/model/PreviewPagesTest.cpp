@@ -187,6 +187,13 @@ TEST(PreviewDictionary, AliasesCountUpPerPrefix)
     dictionary.Add(dictionary.UniqueAlias(QStringLiteral("m")), QString(), memo);
   EXPECT_EQ(dictionary.UniqueAlias(QStringLiteral("m")), u"m31");
   EXPECT_EQ(dictionary.UniqueAlias(QStringLiteral("s")), u"s1");
+  // Aliases read from a file: counting starts at the first taken number on
+  // the way down from 10000; a number spelt with leading zeros is another alias.
+  dictionary.Add(QStringLiteral("m10000"), QString(), memo);
+  dictionary.Add(QStringLiteral("s007"), QString(), memo);
+  dictionary.Add(QStringLiteral("s"), QString(), memo);
+  EXPECT_EQ(dictionary.UniqueAlias(QStringLiteral("m")), u"m10001");
+  EXPECT_EQ(dictionary.UniqueAlias(QStringLiteral("s")), u"s1");
 }
 
 // Damaged and hostile prepared report files: a clear error, never a crash.
