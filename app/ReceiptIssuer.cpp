@@ -5,6 +5,7 @@
 #include "app/ReceiptVariables.h"
 #include "app/TextFunctions.h"
 #include "app/ValorPorExtenso.h"
+#include "report/model/PreviewPages.h"
 
 #include <QDateTime>
 
@@ -45,6 +46,13 @@ std::int32_t ReceiptIssuer::FirstFreeCodigo(const platform::IniFile& settings) c
   return NextCodigo(std::max(settings.ReadInteger(IssuerSection, CounterKey), m_dm.HighestCodigo()));
 }
 
+ReceiptIssuer::~ReceiptIssuer()
+{
+  // Whoever prepares the report next may load or change its template.
+  if (m_loadedTipo)
+    m_dm.frxReport.PreviewPages().ReuseSourcePages(false);
+}
+
 ReceiptRecord ReceiptIssuer::Prepare(const ReceiptEntry& entry, const platform::IniFile& settings, std::int32_t codigo,
                                      bool clearLastReport)
 {
@@ -54,10 +62,12 @@ ReceiptRecord ReceiptIssuer::Prepare(const ReceiptEntry& entry, const platform::
     CodigoAutenticacao(entry.Valor, settings.ReadString(IssuerSection, u"CFP_CNPJ"), codigo, entry.Cliente);
 
   // Preparing gives every object back the state it was printed from, so
-  // the template loaded for the last receipt of this type serves again.
+  // the template loaded for the last receipt of this type serves again, and
+  // so do the prepared pages' copies of it.
   if (m_loadedTipo != entry.Tipo) {
     m_dm.fImagem.clear();
     m_dm.LoadReceiptTemplate(entry.Tipo);
+    m_dm.frxReport.PreviewPages().ReuseSourcePages(true);
     m_loadedTipo = entry.Tipo;
   }
   quitanza::report::Report& report = m_dm.frxReport;

@@ -49,6 +49,9 @@ std::int32_t NextCodigo(std::int32_t codigo);
 class ReceiptIssuer {
 public:
   explicit ReceiptIssuer(DataModule& dm) : m_dm(dm) {}
+  ~ReceiptIssuer();
+  ReceiptIssuer(const ReceiptIssuer&) = delete;
+  ReceiptIssuer& operator=(const ReceiptIssuer&) = delete;
 
   // The number the next receipt takes: one past both CODIGO and the highest
   // number in the register. The register is saved before the counter, so a

@@ -16,6 +16,8 @@
 
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 namespace quitanza::report {
 
 using namespace platform;
@@ -85,15 +87,28 @@ int PreviewPages::Count() const
   return pages ? pages->Count() : 0;
 }
 
+void PreviewPages::ReuseSourcePages(bool reuse)
+{
+  m_reuseSourcePages = reuse;
+  for (SourceCopy& source : m_sourcePages)
+    source.ReusableFor = nullptr;
+}
+
 void PreviewPages::Clear()
 {
   ClearPageCache();
-  m_sourcePages.clear();
+  // Source copies the next preparation may take survive, with their
+  // aliases, when no other copy is left to keep apart from them.
+  const bool keepSources =
+    !m_sourcePages.empty() && std::all_of(m_sourcePages.begin(), m_sourcePages.end(), [](const SourceCopy& source) { return source.ReusableFor; });
+  if (!keepSources) {
+    m_sourcePages.clear();
+    m_dictionary.Clear();
+  }
   m_xmlDoc.Clear();
   m_xmlDoc.Root().Name = kPreparedReport;
   m_pagesItem = nullptr;
   m_logicalItem = nullptr;
-  m_dictionary.Clear();
   m_pictureCache.Clear();
   m_swapFile.reset();
   m_swapped.clear();
@@ -117,14 +132,43 @@ void PreviewPages::Initialize()
 
 void PreviewPages::AddSourcePage(quitanza::report::ReportPage& Page)
 {
+  if (m_reuseSourcePages) {
+    for (SourceCopy& source : m_sourcePages) {
+      if (source.ReusableFor == &Page && RelinkSourceObjects(Page, *source.Page))
+        return;
+    }
+  }
   const int sourceIndex = SourcePageCount();
   auto copy = std::make_unique<quitanza::report::ReportPage>();
   copy->Assign(Page, AsInFiles());
   copy->SetName(Page.Name());
-  copy->OriginalComponent = &Page;
-  Page.OriginalComponent = copy.get();
+  Link(Page, *copy);
   CopySourceObjects(Page, *copy, sourceIndex);
-  m_sourcePages.push_back({std::move(copy)});
+  m_sourcePages.push_back({std::move(copy), m_reuseSourcePages ? &Page : nullptr});
+}
+
+void PreviewPages::Link(quitanza::report::Component& object, quitanza::report::Component& copy)
+{
+  copy.OriginalComponent = &object;
+  object.OriginalComponent = &copy;
+}
+
+bool PreviewPages::RelinkSourceObjects(quitanza::report::Component& from, quitanza::report::Component& to)
+{
+  if (from.Name() != to.Name())
+    return false;
+  Link(from, to);
+  from.AliasName = to.AliasName;
+  // The objects CopySourceObjects copied, in its order.
+  const std::vector<quitanza::report::Component*>& copies = to.Objects();
+  std::size_t next = 0;
+  for (quitanza::report::Component* object : from.Objects()) {
+    if (!(object->frComponentStyle & ComponentStyle::PreviewVisible))
+      continue;
+    if (next == copies.size() || !RelinkSourceObjects(*object, *copies[next++]))
+      return false;
+  }
+  return next == copies.size();
 }
 
 void PreviewPages::CopySourceObjects(const quitanza::report::Component& from, quitanza::report::Component& to, int sourceIndex)
@@ -145,11 +189,10 @@ void PreviewPages::CopySourceObjects(const quitanza::report::Component& from, qu
       memo->DataSet = nullptr;
       memo->DataField.clear();
     }
-    copy->OriginalComponent = object;
-    object->OriginalComponent = copy;
     const QString alias = m_dictionary.UniqueAlias(AliasPrefix(*copy));
     object->AliasName = alias;
     copy->AliasName = alias;
+    Link(*object, *copy);
     m_dictionary.Add(alias, QStringLiteral("Page%1.%2").arg(sourceIndex).arg(object->Name()), *copy);
     CopySourceObjects(*object, *copy, sourceIndex);
   }

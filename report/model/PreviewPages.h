@@ -39,6 +39,12 @@ public:
   void FreeCache() override { ClearPageCache(); }
 
   // --- filling
+  // Whether the next preparations may take the source copies made by earlier
+  // ones instead of copying every object again. True promises that the
+  // template objects stay the ones copied and nothing changes them between
+  // preparations; every call forgets which copies were made from what, so a
+  // caller that loads a new template calls it again.
+  void ReuseSourcePages(bool reuse);
   void Clear() override;
   void Initialize() override;
   void AddSourcePage(quitanza::report::ReportPage& Page) override;
@@ -84,6 +90,9 @@ public:
 private:
   struct SourceCopy {
     std::unique_ptr<quitanza::report::ReportPage> Page;
+    // The template page it was copied from while copies could be reused;
+    // null for the others.
+    const quitanza::report::ReportPage* ReusableFor = nullptr;
   };
   using CachedPage = std::pair<int, std::unique_ptr<quitanza::report::ReportPage>>;
 
@@ -105,6 +114,10 @@ private:
     return copy;
   }
   void CopySourceObjects(const quitanza::report::Component& from, quitanza::report::Component& to, int sourceIndex);
+  // Links the template page and its objects to a copy made from them by an
+  // earlier preparation; false when the objects do not match it.
+  static bool RelinkSourceObjects(quitanza::report::Component& from, quitanza::report::Component& to);
+  static void Link(quitanza::report::Component& object, quitanza::report::Component& copy);
   int SourceIndexOf(const quitanza::report::ReportPage& page) const;
   void StoreObject(quitanza::report::XMLItem& parent, quitanza::report::Component& object, const std::vector<quitanza::report::Component*>& children);
   void StoreWhole(quitanza::report::XMLItem& parent, const quitanza::report::Component& object);
@@ -155,6 +168,7 @@ private:
   std::unordered_set<const quitanza::report::XMLItem*> m_swapped;
   std::unique_ptr<QIODevice> m_partialSource;
   std::string m_diff;  // reused for every stored object
+  bool m_reuseSourcePages = false;
 };
 
 }  // namespace quitanza::report

@@ -58,6 +58,48 @@ TEST_F(PreviewPagesTest, AtMostPagesInCacheRebuiltPagesAreKept)
   EXPECT_EQ(pages.GetPage(59), pages.GetPage(59));
 }
 
+TEST_F(PreviewPagesTest, ReusedSourcePagesGiveThePagesFreshCopiesGive)
+{
+  Prepare(1);
+  const QByteArray fresh = Saved();
+  quitanza::report::PreviewPages& pages = report.PreviewPages();
+  // A mark no copy of the template carries: it stays while a copy is reused.
+  const auto mark = [&] { const_cast<quitanza::report::ReportPage&>(pages.SourcePage(0)).Tag = 7; };
+  const auto reused = [&] { return pages.SourcePage(0).Tag == 7; };
+  mark();
+
+  pages.ReuseSourcePages(true);
+  ASSERT_TRUE(report.PrepareReport());
+  EXPECT_FALSE(reused());  // made before reuse was asked for
+  mark();
+  for (int preparation = 0; preparation < 2; ++preparation)
+    ASSERT_TRUE(report.PrepareReport());
+  EXPECT_TRUE(reused());
+  EXPECT_EQ(pages.SourcePageCount(), 1);
+  const_cast<quitanza::report::ReportPage&>(pages.SourcePage(0)).Tag = 0;
+  EXPECT_EQ(Saved(), fresh);
+  // Appending reuses too.
+  mark();
+  ASSERT_TRUE(report.PrepareReport(false));
+  EXPECT_TRUE(reused());
+  EXPECT_EQ(pages.SourcePageCount(), 1);
+  EXPECT_EQ(pages.Count(), 2);
+
+  // A new template: its page is copied again.
+  FillReceipt(report);
+  pages.ReuseSourcePages(true);
+  ASSERT_TRUE(report.PrepareReport());
+  EXPECT_FALSE(reused());
+  EXPECT_EQ(Saved(), fresh);
+
+  // Without reuse every preparation copies anew.
+  mark();
+  pages.ReuseSourcePages(false);
+  ASSERT_TRUE(report.PrepareReport());
+  EXPECT_FALSE(reused());
+  EXPECT_EQ(Saved(), fresh);
+}
+
 TEST_F(PreviewPagesTest, ASavedFileLoadsBackIntoTheSamePages)
 {
   Prepare(3);
