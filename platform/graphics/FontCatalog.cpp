@@ -1,5 +1,7 @@
 #include "platform/graphics/FontCatalog.h"
 
+#include <QStandardPaths>
+
 #include <fontconfig/fontconfig.h>
 
 #include <stdexcept>
@@ -7,11 +9,6 @@
 namespace quitanza::platform {
 
 namespace {
-
-struct FontFileLocation {
-  QString path;
-  int index = 0;
-};
 
 FontFileLocation matchWithFontconfig(const QString& family, FontStyles style)
 {
@@ -31,11 +28,11 @@ FontFileLocation matchWithFontconfig(const QString& family, FontStyles style)
   if (match) {
     FcChar8* file = nullptr;
     if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch)
-      location.path = QString::fromUtf8(reinterpret_cast<const char*>(file));
-    FcPatternGetInteger(match, FC_INDEX, 0, &location.index);
+      location.Path = QString::fromUtf8(reinterpret_cast<const char*>(file));
+    FcPatternGetInteger(match, FC_INDEX, 0, &location.Index);
     FcPatternDestroy(match);
   }
-  if (location.path.isEmpty())
+  if (location.Path.isEmpty())
     throw std::runtime_error("No font file found for \"" + family.toStdString() + "\"");
   return location;
 }
@@ -46,6 +43,13 @@ QString requestKey(const QString& family, FontStyles style)
 }
 
 }  // namespace
+
+FontCatalog::FontCatalog()
+  : m_kept(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation).isEmpty()
+             ? QString()
+             : QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/quitanza/fontes"))
+{
+}
 
 FontCatalog& FontCatalog::Instance()
 {
@@ -73,8 +77,19 @@ const FontFace& FontCatalog::Face(const QString& family, FontStyles style)
 
 const FontFace& FontCatalog::OpenMatch(const QString& family, FontStyles style)
 {
+  const QString request = requestKey(family, style);
+  if (const std::optional<FontFileLocation> kept = m_kept.Find(request)) {
+    try {
+      return OpenFile(kept->Path, kept->Index);
+    } catch (const std::runtime_error&) {
+      // The file went away while its folder kept its stamp: fontconfig
+      // decides again, for every request.
+      m_kept.Forget();
+    }
+  }
   const FontFileLocation location = matchWithFontconfig(family, style);
-  return OpenFile(location.path, location.index);
+  m_kept.Store(request, location, FontconfigWatchedPaths());
+  return OpenFile(location.Path, location.Index);
 }
 
 const FontFace& FontCatalog::OpenFile(const QString& path, int index)

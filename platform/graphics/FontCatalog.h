@@ -2,6 +2,7 @@
 
 #include "platform/graphics/Font.h"
 #include "platform/graphics/FontFace.h"
+#include "platform/graphics/FontMatchCache.h"
 
 #include <QHash>
 #include <QString>
@@ -16,7 +17,8 @@ namespace quitanza::platform {
 // fontconfig and keeps every face it opened for the life of the process, so
 // that measuring, drawing and PDF embedding all use the very same face.
 // Names fontconfig knows by alias ("Arial") land on their metric-compatible
-// replacement; unknown names land on the configured sans-serif face.
+// replacement; unknown names land on the configured sans-serif face. Matches
+// are kept between runs in the user's cache folder (FontMatchCache).
 class FontCatalog {
 public:
   static FontCatalog& Instance();
@@ -26,11 +28,12 @@ public:
   const FontFace& Face(const QString& family, FontStyles style);
 
 private:
-  FontCatalog() = default;
+  FontCatalog();
   const FontFace& OpenMatch(const QString& family, FontStyles style);
   const FontFace& OpenFile(const QString& path, int index);
 
   std::mutex m_mutex;
+  FontMatchCache m_kept;
   QHash<QString, const FontFace*> m_byRequest;
   QHash<QString, const FontFace*> m_byFile;
   std::vector<std::unique_ptr<FontFace>> m_faces;
