@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -130,6 +131,46 @@ void FileReplacement::Write(QByteArrayView bytes)
     Fail(QStringLiteral(u"o arquivo já foi fechado"));
   if (const int error = WriteAll(m_descriptor, bytes.data(), bytes.size()))
     Fail(SystemErrorText(error));
+}
+
+qint64 FileReplacement::CopyFrom(int source, qint64 offset, qint64 length)
+{
+  if (m_descriptor < 0)
+    Fail(QStringLiteral(u"o arquivo já foi fechado"));
+  qint64 copied = 0;
+  // The kernel copies between page caches: no byte is mapped or read here.
+  while (copied < length) {
+    loff_t from = offset + copied;
+    const ssize_t done = ::copy_file_range(source, &from, m_descriptor, nullptr, static_cast<size_t>(length - copied), 0);
+    if (done > 0) {
+      copied += done;
+      continue;
+    }
+    if (done == 0)
+      return copied;
+    if (errno == EINTR)
+      continue;
+    // Systems and file systems that cannot copy this way: through a buffer.
+    if (errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL)
+      Fail(SystemErrorText(errno));
+    break;
+  }
+  QByteArray buffer(1 << 20, Qt::Uninitialized);
+  while (copied < length) {
+    const ssize_t got = ::pread(source, buffer.data(), static_cast<size_t>(std::min<qint64>(buffer.size(), length - copied)),
+                                offset + copied);
+    if (got == 0)
+      break;
+    if (got < 0) {
+      if (errno == EINTR)
+        continue;
+      Fail(SystemErrorText(errno));
+    }
+    if (const int error = WriteAll(m_descriptor, buffer.constData(), got))
+      Fail(SystemErrorText(error));
+    copied += got;
+  }
+  return copied;
 }
 
 void FileReplacement::Commit()

@@ -36,6 +36,10 @@ public:
   QIODevice& Device();
   // Throws when the system takes fewer bytes than given.
   void Write(QByteArrayView bytes);
+  // Appends `length` bytes of the open file `source` from `offset` on,
+  // copied inside the system where it can. Returns how many it copied:
+  // fewer when the source ends first. Throws when copying fails.
+  qint64 CopyFrom(int source, qint64 offset, qint64 length);
 
   // Flushes the content to disk, then puts the file in place. Throws, with
   // the old file untouched, when any of it fails.

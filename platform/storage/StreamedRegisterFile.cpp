@@ -2,6 +2,7 @@
 
 #include "platform/files/AtomicFile.h"
 #include "platform/files/FileError.h"
+#include "platform/files/FileReplacement.h"
 #include "platform/storage/FieldValue.h"
 #include "platform/storage/RegisterFormat.h"
 
@@ -194,35 +195,31 @@ void StreamedRegisterFile::ForEachRecord(const std::function<void(const ReceiptR
 void StreamedRegisterFile::WriteWithInsertions(const QString& path, const std::vector<Insertion>& insertions)
 {
   const RegisterPacketText& packet = OwnRegisterPacketText();
-  WriteFileAtomically(path, [&](const ByteSink& sink) {
-    // The stored rows from `from` up to `to`, as they are in the file.
-    const auto copyRows = [&](qsizetype from, qsizetype to) {
-      FileWindow reader(m_file, m_path, m_rowStarts[from]);
-      for (qint64 left = m_rowStarts[to] - m_rowStarts[from]; left > 0;) {
-        const qsizetype piece = static_cast<qsizetype>(std::min(left, WindowSize));
-        if (!reader.Ensure(piece)) throw FileError::UnableToRead(m_path, QStringLiteral("o arquivo ficou mais curto"));
-        sink(reader.Available().first(piece));
-        reader.Skip(piece);
-        left -= piece;
-      }
-    };
-    SinkXmlWriter writer(sink);
-    RegisterRowWriter rowWriter;
-    sink(packet.Head);
-    qsizetype copied = 0;   // stored rows written so far
-    qsizetype written = 0;  // rows of the new register written so far
-    for (const auto& [index, record] : insertions) {
-      const qsizetype storedBefore = index - written;
-      if (storedBefore < 0 || copied + storedBefore > RowCount())
-        throw std::logic_error("Insertions out of order or beyond the register's end");
-      copyRows(copied, copied + storedBefore);
-      copied += storedBefore;
-      rowWriter.Write(record, writer);
-      written = index + 1;
-    }
-    copyRows(copied, RowCount());
-    sink(packet.Tail);
-  });
+  FileReplacement file(path);
+  // The stored rows from `from` up to `to`, as they are in the file.
+  const auto copyRows = [&](qsizetype from, qsizetype to) {
+    const qint64 length = m_rowStarts[to] - m_rowStarts[from];
+    if (file.CopyFrom(m_file.handle(), m_rowStarts[from], length) != length)
+      throw FileError::UnableToRead(m_path, QStringLiteral("o arquivo ficou mais curto"));
+  };
+  const ByteSink sink = [&](QByteArrayView bytes) { file.Write(bytes); };
+  SinkXmlWriter writer(sink);
+  RegisterRowWriter rowWriter;
+  sink(packet.Head);
+  qsizetype copied = 0;   // stored rows written so far
+  qsizetype written = 0;  // rows of the new register written so far
+  for (const auto& [index, record] : insertions) {
+    const qsizetype storedBefore = index - written;
+    if (storedBefore < 0 || copied + storedBefore > RowCount())
+      throw std::logic_error("Insertions out of order or beyond the register's end");
+    copyRows(copied, copied + storedBefore);
+    copied += storedBefore;
+    rowWriter.Write(record, writer);
+    written = index + 1;
+  }
+  copyRows(copied, RowCount());
+  sink(packet.Tail);
+  file.Commit();
 }
 
 }  // namespace quitanza::platform

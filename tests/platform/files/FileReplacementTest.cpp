@@ -92,6 +92,26 @@ TEST_F(FileReplacementTest, WritesDevicesDirectlyAndLeavesThemDevices)
   EXPECT_EQ(after.st_ino, before.st_ino);
 }
 
+TEST_F(FileReplacementTest, CopiesPartsOfAnotherFileInsideTheSystemOrThroughABuffer)
+{
+  const QString sourcePath = PathOf(QStringLiteral("source.txt"));
+  WriteBytes(sourcePath, "0123456789");
+  QFile source(sourcePath);
+  ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+  const QString path = PathOf(QStringLiteral("copy.txt"));
+  {
+    FileReplacement file(path);
+    EXPECT_EQ(file.CopyFrom(source.handle(), 2, 3), 3);
+    file.Write("|");
+    EXPECT_EQ(file.CopyFrom(source.handle(), 8, 5), 2);  // the source ends first
+    file.Commit();
+  }
+  EXPECT_EQ(ReadBytes(path), QByteArray("234|89"));
+  // A device takes no copy inside the system: the buffer does it.
+  FileReplacement device(QStringLiteral("/dev/null"));
+  EXPECT_EQ(device.CopyFrom(source.handle(), 0, 10), 10);
+}
+
 TEST_F(FileReplacementTest, RefusesFoldersAndFilesItMayNotWrite)
 {
   ASSERT_TRUE(QDir(FolderPath()).mkdir(QStringLiteral("pasta")));
