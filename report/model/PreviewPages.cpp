@@ -90,6 +90,11 @@ int PreviewPages::Count() const
 void PreviewPages::ReuseSourcePages(bool reuse)
 {
   m_reuseSourcePages = reuse;
+  TemplateReplaced();
+}
+
+void PreviewPages::TemplateReplaced()
+{
   for (SourceCopy& source : m_sourcePages)
     source.ReusableFor = nullptr;
 }

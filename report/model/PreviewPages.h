@@ -40,11 +40,13 @@ public:
 
   // --- filling
   // Whether the next preparations may take the source copies made by earlier
-  // ones instead of copying every object again. True promises that the
-  // template objects stay the ones copied and nothing changes them between
-  // preparations; every call forgets which copies were made from what, so a
-  // caller that loads a new template calls it again.
+  // ones instead of copying every object again. True promises that nothing
+  // changes the template objects between preparations. Every call forgets
+  // which copies were made from what, as TemplateReplaced() does.
   void ReuseSourcePages(bool reuse);
+  // The report's objects were replaced (a template loaded, the report
+  // restored after preparing): no copy made so far is taken again.
+  void TemplateReplaced();
   void Clear() override;
   void Initialize() override;
   void AddSourcePage(quitanza::report::ReportPage& Page) override;

@@ -222,6 +222,7 @@ void Report::Clear()
 {
   // Everything that could refer to the pages' objects goes with them.
   ReleaseChildrenOf(*this);
+  m_previewPages->TemplateReplaced();
   DataSets.Clear();
   Variables.Clear();
   Styles.Clear();

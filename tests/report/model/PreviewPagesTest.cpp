@@ -71,6 +71,12 @@ TEST_F(PreviewPagesTest, ReusedSourcePagesGiveThePagesFreshCopiesGive)
   pages.ReuseSourcePages(true);
   ASSERT_TRUE(report.PrepareReport());
   EXPECT_FALSE(reused());  // made before reuse was asked for
+  // Restoring the report after preparing replaces the objects copied.
+  mark();
+  ASSERT_TRUE(report.PrepareReport());
+  EXPECT_FALSE(reused());
+  report.EngineOptions.RestoreReportAfterPreparing = false;
+  ASSERT_TRUE(report.PrepareReport());
   mark();
   for (int preparation = 0; preparation < 2; ++preparation)
     ASSERT_TRUE(report.PrepareReport());
@@ -87,7 +93,6 @@ TEST_F(PreviewPagesTest, ReusedSourcePagesGiveThePagesFreshCopiesGive)
 
   // A new template: its page is copied again.
   FillReceipt(report);
-  pages.ReuseSourcePages(true);
   ASSERT_TRUE(report.PrepareReport());
   EXPECT_FALSE(reused());
   EXPECT_EQ(Saved(), fresh);
