@@ -60,9 +60,8 @@ public:
   std::int32_t FirstFreeCodigo(const platform::IniFile& settings) const;
 
   // The amount in words, the authentication code, the template of the
-  // entry's type with its variables (loaded when the last receipt this
-  // issuer prepared was of another type, or none), and the report
-  // prepared: into pages
+  // entry's type with its variables (loaded unless this issuer's last
+  // receipt was of the same type), and the report prepared: into pages
   // emptied first when `clearLastReport`, else after the pages already
   // there. Returns the row the register will keep for it.
   platform::ReceiptRecord Prepare(const ReceiptEntry& entry, const platform::IniFile& settings, std::int32_t codigo,

@@ -42,14 +42,16 @@ QString requestKey(const QString& family, FontStyles style)
   return family + QLatin1Char('\n') + QString::number(style & (FontStyle::Bold | FontStyle::Italic));
 }
 
+// In the user's cache folder; none without a home to hold it.
+QString KeptMatchesFile()
+{
+  const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  return cache.isEmpty() ? QString() : cache + QStringLiteral("/quitanza/fontes");
+}
+
 }  // namespace
 
-FontCatalog::FontCatalog()
-  : m_kept(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation).isEmpty()
-             ? QString()
-             : QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/quitanza/fontes"))
-{
-}
+FontCatalog::FontCatalog() : m_kept(KeptMatchesFile()) {}
 
 FontCatalog& FontCatalog::Instance()
 {

@@ -79,7 +79,6 @@ FontMatchCache::FontMatchCache(QString file) : m_file(std::move(file))
   for (const auto& [path, stamp] : watched) {
     if (Stamp(path) != stamp)
       return;
-    m_watched << path;
   }
   for (const auto& [request, location] : matches)
     m_matches.insert(request, {location.first, location.second});
@@ -96,11 +95,10 @@ std::optional<FontFileLocation> FontMatchCache::Find(const QString& request) con
 void FontMatchCache::Store(const QString& request, const FontFileLocation& location, const QStringList& watchedPaths)
 {
   m_matches.insert(request, location);
-  m_watched = watchedPaths;
   if (m_file.isEmpty() || !QDir().mkpath(QFileInfo(m_file).path()))
     return;
   QList<std::pair<QString, QByteArray>> watched;
-  for (const QString& path : m_watched)
+  for (const QString& path : watchedPaths)
     watched.append({path, Stamp(path)});
   QList<std::pair<QString, std::pair<QString, qint32>>> matches;
   for (auto match = m_matches.cbegin(); match != m_matches.cend(); ++match)
@@ -113,11 +111,7 @@ void FontMatchCache::Store(const QString& request, const FontFileLocation& locat
   output.commit();
 }
 
-void FontMatchCache::Forget()
-{
-  m_matches.clear();
-  m_watched.clear();
-}
+void FontMatchCache::Forget() { m_matches.clear(); }
 
 QStringList FontconfigWatchedPaths()
 {

@@ -37,7 +37,6 @@ public:
 
 private:
   QString m_file;
-  QStringList m_watched;  // with their stamps as read or stored
   QHash<QString, FontFileLocation> m_matches;
 };
 
