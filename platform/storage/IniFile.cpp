@@ -26,13 +26,8 @@ IniFile::IniFile(QString fileName) : m_fileName(QFileInfo(fileName).absoluteFile
 IniFile IniFile::Snapshot() const
 {
   IniFile snapshot(m_fileName);
-  snapshot.m_snapshot = std::make_shared<QString>(ReadText());
+  snapshot.m_snapshot = std::make_shared<IniDocument>(m_snapshot ? *m_snapshot : IniDocument(FileText()));
   return snapshot;
-}
-
-QString IniFile::ReadText() const
-{
-  return m_snapshot ? *m_snapshot : FileText();
 }
 
 QString IniFile::FileText() const
@@ -43,7 +38,7 @@ QString IniFile::FileText() const
 
 QString IniFile::ReadString(QStringView section, QStringView key, const QString& defaultValue) const
 {
-  const auto value = platform::IniDocument(ReadText()).Value(section, key);
+  const auto value = m_snapshot ? m_snapshot->Value(section, key) : IniDocument(FileText()).Value(section, key);
   return value ? CutToMaxLength(*value) : defaultValue;
 }
 
@@ -59,9 +54,8 @@ void IniFile::WriteString(QStringView section, QStringView key, QStringView valu
   try {
     platform::IniDocument document(FileText());
     document.SetValue(section, key, value);
-    const QString text = document.ToText();
-    WriteFileAtomically(m_fileName, text.toUtf8());
-    if (m_snapshot) *m_snapshot = text;
+    WriteFileAtomically(m_fileName, document.ToText().toUtf8());
+    if (m_snapshot) *m_snapshot = document;
   } catch (const FileError& error) {
     throw FileError(QStringLiteral("Unable to write to %1").arg(m_fileName), m_fileName, error.Reason());
   }

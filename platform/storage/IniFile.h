@@ -7,6 +7,8 @@
 
 namespace quitanza::platform {
 
+class IniDocument;
+
 // A settings file in INI form, opened afresh by every call and released at its
 // end: nothing is cached (but in a Snapshot()), so a value written by one part
 // of the program is what the next read anywhere sees.
@@ -41,10 +43,9 @@ public:
 
 private:
   QString FileText() const;
-  QString ReadText() const;
 
   QString m_fileName;
-  std::shared_ptr<QString> m_snapshot;  // none: every read reads the file
+  std::shared_ptr<IniDocument> m_snapshot;  // none: every read reads the file
 };
 
 }  // namespace quitanza::platform

@@ -1,6 +1,7 @@
 #include "report/expressions/ExpressionEvaluator.h"
 
 #include "report/expressions/ExpressionError.h"
+#include "report/expressions/ExpressionLiteralCompiler.h"
 
 #include <QScopeGuard>
 
@@ -23,6 +24,10 @@ ExpressionEvaluator::ExpressionEvaluator(ExpressionHost& host,
     : m_host(host), m_cache(std::move(compiler)) {}
 
 QVariant ExpressionEvaluator::Calc(const QString& expression) {
+  // Report variables hold quoted texts, a new one for every receipt issued:
+  // a text is no name, and compiling and caching each would cost more than
+  // reading it.
+  if (std::optional<QString> text = QuotedTextLiteral(expression)) return *text;
   if (std::optional<QVariant> named = ResolveName(expression)) return *named;
   return RunCompiled(expression);
 }

@@ -29,26 +29,46 @@ QString LeadingIdentifier(const QString& expression) {
   return expression.left(end);
 }
 
+// The quoted literal `expression` starts with: its text, and where it ends
+// (after its closing quote; -1 when it has none).
+struct ScannedLiteral {
+  QString Text;
+  qsizetype End = -1;
+};
+
+ScannedLiteral ScanLiteral(QStringView expression) {
+  ScannedLiteral literal;
+  for (qsizetype at = 1;;) {
+    const qsizetype quote = expression.indexOf(u'\'', at);
+    if (quote < 0) return literal;
+    literal.Text += expression.sliced(at, quote - at);
+    if (quote + 1 < expression.size() && expression.at(quote + 1) == u'\'') {
+      literal.Text += u'\'';
+      at = quote + 2;
+      continue;
+    }
+    literal.End = quote + 1;
+    return literal;
+  }
+}
+
 // The text of the quoted literal that makes up all of `expression`.
 QString LiteralText(const QString& expression) {
-  QString text;
-  qsizetype at = 1;
-  for (;; ++at) {
-    if (at >= expression.size()) Refuse(QStringLiteral("Unterminated string"));
-    if (expression.at(at) != u'\'') {
-      text += expression.at(at);
-    } else if (at + 1 < expression.size() && expression.at(at + 1) == u'\'') {
-      text += u'\'';
-      ++at;
-    } else {
-      break;
-    }
-  }
-  if (at + 1 < expression.size()) RefuseWithoutEngine();
-  return text;
+  ScannedLiteral literal = ScanLiteral(expression);
+  if (literal.End < 0) Refuse(QStringLiteral("Unterminated string"));
+  if (literal.End < expression.size()) RefuseWithoutEngine();
+  return std::move(literal.Text);
 }
 
 }  // namespace
+
+std::optional<QString> QuotedTextLiteral(QStringView expression) {
+  expression = expression.trimmed();
+  if (expression.isEmpty() || expression.front() != u'\'') return std::nullopt;
+  ScannedLiteral literal = ScanLiteral(expression);
+  if (literal.End != expression.size()) return std::nullopt;
+  return std::move(literal.Text);
+}
 
 std::unique_ptr<CompiledExpression> LiteralCompiler::Compile(const report::ExpressionFunction& function) {
   const QString expression = function.Expression.trimmed();

@@ -61,10 +61,19 @@ TEST_F(ExpressionCacheTest, CompilesEachExpressionOnce) {
 }
 
 TEST_F(ExpressionCacheTest, NeverSharesFunctionsBetweenDifferentQuotedTexts) {
-  EXPECT_EQ(Calc(QStringLiteral("'ana'")), QStringLiteral("fr3f0"));
-  EXPECT_EQ(Calc(QStringLiteral("'ANA'")), QStringLiteral("fr3f1"));
+  EXPECT_EQ(Calc(QStringLiteral("'ana' + X")), QStringLiteral("fr3f0"));
+  EXPECT_EQ(Calc(QStringLiteral("'ANA' + X")), QStringLiteral("fr3f1"));
   EXPECT_EQ(Calc(QStringLiteral("\"ANA\"")), QStringLiteral("fr3f2"));
   EXPECT_EQ(Calc(QStringLiteral("\"ana\"")), QStringLiteral("fr3f3"));
+}
+
+TEST_F(ExpressionCacheTest, AQuotedTextIsItsValueWithoutCompiling) {
+  EXPECT_EQ(Calc(QStringLiteral(" 'd''ávila' ")), QString::fromUtf8("d'ávila"));
+  EXPECT_EQ(Calc(QStringLiteral("''")), QString());
+  EXPECT_TRUE(Compiled.isEmpty());
+  // Not one literal alone: the engine decides.
+  EXPECT_EQ(Calc(QStringLiteral("'a' + 'b'")), QStringLiteral("fr3f0"));
+  EXPECT_EQ(Calc(QStringLiteral("'unterminated")), QStringLiteral("fr3f1"));
 }
 
 TEST_F(ExpressionCacheTest, MatchesCaseSensitivelyWhenTheReportAsks) {
