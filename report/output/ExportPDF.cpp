@@ -194,7 +194,7 @@ void PDFExport::AddLink(const report::View& view) {
 void PDFExport::FinishPage(report::ReportPage&, int index) {
   Run& run = *m_run;
   report::PDFWriter& writer = run.writer;
-  const QByteArray& data = run.content.Data;
+  const QByteArrayView data(run.content.Data.data(), qsizetype(run.content.Data.size()));
   const int contentObject = writer.NewObject();
   const QByteArray encoded = m_encoder.Encode(data, Compressed, run.Protection(), contentObject);
   QByteArray text = PdfInt(contentObject) + " 0 obj\r\n<< ";

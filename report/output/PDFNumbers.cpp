@@ -7,6 +7,7 @@
 #include <iterator>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace quitanza::report {
@@ -27,7 +28,7 @@ char* IncrementDigits(char* digits, std::size_t length) {
   return digits;
 }
 
-QByteArray FixedTwoDecimals(bool negative, std::uint64_t hundredths) {
+void AppendFixedTwoDecimals(std::string& out, bool negative, std::uint64_t hundredths) {
   char buffer[24];
   char* start = std::end(buffer);
   for (int place = 0; place < 3 || hundredths != 0; ++place) {
@@ -38,34 +39,41 @@ QByteArray FixedTwoDecimals(bool negative, std::uint64_t hundredths) {
   }
   if (negative)
     *--start = '-';
-  return QByteArray(start, std::end(buffer) - start);
+  out.append(start, std::size_t(std::end(buffer) - start));
 }
 
 // The common case without text conversion: the value in hundredths is far
 // enough from a half that the nearest binary value and its shortest decimal
-// text round the same way. Empty when that cannot be told.
-std::optional<QByteArray> QuickPdfFloat(double value) {
+// text round the same way. False, nothing written, when that cannot be told.
+bool AppendQuickPdfFloat(std::string& out, double value) {
   const double hundredths = std::fabs(value) * 100;
   if (hundredths >= 1e15)
-    return std::nullopt;
+    return false;
   const double whole = std::floor(hundredths);
   const double fraction = hundredths - whole;
   if (std::fabs(fraction - 0.5) <= 1e-9 + hundredths * 1e-13)
-    return std::nullopt;
+    return false;
   const auto rounded = std::uint64_t(whole) + (fraction > 0.5 ? 1 : 0);
-  return FixedTwoDecimals(value < 0 && rounded != 0, rounded);
+  AppendFixedTwoDecimals(out, value < 0 && rounded != 0, rounded);
+  return true;
 }
 
 }  // namespace
 
+QByteArray PdfFloat(double value) {
+  std::string text;
+  AppendPdfFloat(text, value);
+  return QByteArray(text.data(), qsizetype(text.size()));
+}
+
 // Rounds the shortest decimal text that reads back as the value, so 1.005
 // gives "1.01" as a person expects, not "1.00" from the nearest binary
 // fraction 1.00499999...
-QByteArray PdfFloat(double value) {
+void AppendPdfFloat(std::string& out, double value) {
   if (!std::isfinite(value))
     throw std::invalid_argument("a PDF number must be finite");
-  if (auto quick = QuickPdfFloat(value))
-    return *quick;
+  if (AppendQuickPdfFloat(out, value))
+    return;
   char shortest[400];
   const auto [end, error] = std::to_chars(shortest, shortest + sizeof shortest, std::fabs(value),
                                           std::chars_format::fixed);
@@ -89,22 +97,19 @@ QByteArray PdfFloat(double value) {
   }
 
   const bool negative = value < 0 && std::any_of(digits, digits + length, [](char c) { return c != '0'; });
-  QByteArray result;
-  result.reserve(qsizetype(length) + 2);
   if (negative)
-    result += '-';
-  result.append(digits, qsizetype(length - 2));
-  result += '.';
-  result.append(digits + length - 2, 2);
-  return result;
+    out += '-';
+  out.append(digits, length - 2);
+  out += '.';
+  out.append(digits + length - 2, 2);
 }
 
 QByteArray PdfInt(qint64 value) { return QByteArray::number(value); }
 
-void AppendPdfInt(QByteArray& out, qint64 value) {
+void AppendPdfInt(std::string& out, qint64 value) {
   char digits[24];
   const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, value);
-  out.append(digits, written.ptr - digits);
+  out.append(digits, std::size_t(written.ptr - digits));
 }
 
 }  // namespace quitanza::report

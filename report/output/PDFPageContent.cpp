@@ -31,25 +31,21 @@ Color ResolveColor(Color color) {
 
 PDFPageContent& PDFPageContent::Numbers(std::initializer_list<double> values) {
   for (double value : values) {
-    Data += PdfFloat(value);
+    AppendPdfFloat(Data, value);
     Data += ' ';
   }
   return *this;
 }
 
 PDFPageContent& PDFPageContent::Color(platform::Color color, QByteArrayView op) {
-  Data += PdfColorText(ResolveColor(color));
+  Text(PdfColorText(ResolveColor(color)));
   Data += ' ';
-  Data += op;
-  Data += CRLF;
-  return *this;
+  return Text(op).Text(CRLF);
 }
 
 PDFPageContent& PDFPageContent::Point(double x, double y, QByteArrayView op) {
   Numbers({Geometry.X(x), Geometry.Y(y)});
-  Data += op;
-  Data += CRLF;
-  return *this;
+  return Text(op).Text(CRLF);
 }
 
 void PDFPageContent::DashLine(FrameStyle style, double w) {

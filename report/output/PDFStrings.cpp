@@ -52,15 +52,24 @@ QByteArray PdfTextBytes(const QString& text) {
   return QByteArrayLiteral("\xFE\xFF") + QByteArray(toUtf16BE(text));
 }
 
-void AppendPdfHexUnits(QByteArray& out, std::u16string_view units) {
-  const qsizetype start = out.size();
-  out.resize(start + 4 * qsizetype(units.size()));
+namespace {
+
+template <class Bytes>
+void AppendHexUnits(Bytes& out, std::u16string_view units) {
+  const auto start = out.size();
+  out.resize(start + 4 * units.size());
   char* digit = out.data() + start;
   for (char16_t unit : units) {
     for (int shift = 12; shift >= 0; shift -= 4)
       *digit++ = HexDigits[(unit >> shift) & 0x0F];
   }
 }
+
+}  // namespace
+
+void AppendPdfHexUnits(QByteArray& out, std::u16string_view units) { AppendHexUnits(out, units); }
+
+void AppendPdfHexUnits(std::string& out, std::u16string_view units) { AppendHexUnits(out, units); }
 
 QByteArray PdfTextHexString(const QString& text) {
   QByteArray out = QByteArrayLiteral("<FEFF");

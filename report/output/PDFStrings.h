@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace quitanza::report {
@@ -22,6 +23,7 @@ QByteArray PdfTextBytes(const QString& text);
 // Four uppercase hexadecimal digits per 16-bit unit appended to out: glyph
 // codes of a text-showing string, entries of a character map.
 void AppendPdfHexUnits(QByteArray& out, std::u16string_view units);
+void AppendPdfHexUnits(std::string& out, std::u16string_view units);
 
 // "<FEFF", four uppercase hexadecimal digits per UTF-16 unit, ">"; an empty
 // text gives "<FEFF>". Information fields and outline titles of unprotected files.
