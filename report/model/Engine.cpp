@@ -126,16 +126,22 @@ void Engine::ShowBand(NullBand& band, const std::vector<report::Component*>& obj
   if (m_report.OnBeforePrint)
     m_report.OnBeforePrint(&band);
 
+  // The printable ones among the objects, null for the others, found once
+  // for the three passes below.
+  std::vector<ReportComponent*> components;
+  components.reserve(objects.size());
+  for (report::Component* object : objects)
+    components.push_back(dynamic_cast<ReportComponent*>(object));
+
   // Whatever happens, the objects that saved their state get it back.
   std::size_t started = 0;
   auto restore = qScopeGuard([&] {
     for (std::size_t i = 0; i < started; ++i) {
-      if (auto* component = dynamic_cast<ReportComponent*>(objects[i]))
-        component->AfterPrint();
+      if (components[i])
+        components[i]->AfterPrint();
     }
   });
-  for (report::Component* object : objects) {
-    auto* component = dynamic_cast<ReportComponent*>(object);
+  for (ReportComponent* component : components) {
     ++started;
     if (!component)
       continue;
@@ -152,14 +158,14 @@ void Engine::ShowBand(NullBand& band, const std::vector<report::Component*>& obj
   if (bandVisible) {
     m_report.PreviewPages().AddObject(band, objects);
     CurY += band.Height();
-    for (report::Component* object : objects) {
-      if (m_report.OnAfterPrint && dynamic_cast<ReportComponent*>(object))
-        m_report.OnAfterPrint(static_cast<ReportComponent*>(object));
+    for (ReportComponent* component : components) {
+      if (m_report.OnAfterPrint && component)
+        m_report.OnAfterPrint(component);
     }
   }
   restore.dismiss();
-  for (report::Component* object : objects) {
-    if (auto* component = dynamic_cast<ReportComponent*>(object))
+  for (ReportComponent* component : components) {
+    if (component)
       component->AfterPrint();
   }
   m_report.CurObject = band.Name();

@@ -13,6 +13,8 @@
 #include <span>
 #include <mutex>
 #include <string_view>
+#include <typeindex>
+#include <typeinfo>
 #include <unordered_map>
 #include <vector>
 
@@ -31,9 +33,13 @@ struct DiffField {
   bool FontPart = false;  // recorded only for objects with their own font
 };
 
+// What is recorded of the objects of one class.
 struct ClassDiff {
   std::vector<DiffField> BeforeText;  // a memo's text goes between the two
   std::vector<DiffField> AfterText;
+  bool IsBand = false;     // its top is always recorded
+  bool IsMemo = false;     // its text is
+  bool IsPicture = false;  // its picture's index and transparency are
 };
 
 constexpr std::string_view kCommon[] = {
@@ -86,11 +92,14 @@ ClassDiff MakeClassDiff(const Component& object)
 {
   const PropTable& table = object.Props();
   ClassDiff diff;
+  diff.IsBand = dynamic_cast<const Band*>(&object) != nullptr;
+  diff.IsMemo = dynamic_cast<const CustomMemoView*>(&object) != nullptr;
+  diff.IsPicture = dynamic_cast<const PictureView*>(&object) != nullptr;
   AddFields(diff.BeforeText, table, kCommon);
   if (!dynamic_cast<const View*>(&object))
     return diff;
   AddFields(diff.BeforeText, table, kView);
-  if (dynamic_cast<const CustomMemoView*>(&object)) {
+  if (diff.IsMemo) {
     AddFields(diff.BeforeText, table, kMemoBeforeText);
     AddFields(diff.AfterText, table, kMemoAfterText);
   } else if (dynamic_cast<const ShapeView*>(&object)) {
@@ -99,15 +108,16 @@ ClassDiff MakeClassDiff(const Component& object)
   return diff;
 }
 
+// Every stored object asks; what its class records is worked out once.
 const ClassDiff& ClassDiffOf(const Component& object)
 {
   static std::mutex mutex;
-  static std::unordered_map<const PropTable*, ClassDiff> diffs;
+  static std::unordered_map<std::type_index, ClassDiff> diffs;
   const std::lock_guard lock(mutex);
-  const PropTable* table = &object.Props();
-  auto found = diffs.find(table);
+  const std::type_index type(typeid(object));
+  auto found = diffs.find(type);
   if (found == diffs.end())
-    found = diffs.emplace(table, MakeClassDiff(object)).first;
+    found = diffs.emplace(type, MakeClassDiff(object)).first;
   return found->second;
 }
 
@@ -200,19 +210,18 @@ void AppendPictureFields(std::string& out, const PictureView& picture)
 void WriteDifferences(std::string& out, const Component& object, const Component& source)
 {
   out.clear();
-  const bool band = dynamic_cast<const Band*>(&object) != nullptr;
+  const ClassDiff& diff = ClassDiffOf(object);
   AppendFloatIfChanged(out, " l=\"", object.Left(), source.Left());
-  AppendFloatIfChanged(out, " t=\"", object.Top(), source.Top(), band);
+  AppendFloatIfChanged(out, " t=\"", object.Top(), source.Top(), diff.IsBand);
   AppendFloatIfChanged(out, " w=\"", object.Width(), source.Width());
   AppendFloatIfChanged(out, " h=\"", object.Height(), source.Height());
-  const ClassDiff& diff = ClassDiffOf(object);
   AppendFields(out, diff.BeforeText, object, source);
-  if (const auto* memo = dynamic_cast<const CustomMemoView*>(&object)) {
+  if (diff.IsMemo) {
     out.append(" u=\"");
-    AppendXMLUtf8(out, JoinLines(memo->Lines()));
+    AppendXMLUtf8(out, JoinLines(static_cast<const CustomMemoView&>(object).Lines()));
     out.push_back('"');
-  } else if (const auto* picture = dynamic_cast<const PictureView*>(&object)) {
-    AppendPictureFields(out, *picture);
+  } else if (diff.IsPicture) {
+    AppendPictureFields(out, static_cast<const PictureView&>(object));
   }
   AppendFields(out, diff.AfterText, object, source);
   // The text starts with a space only between attributes.

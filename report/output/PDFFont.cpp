@@ -111,10 +111,16 @@ std::vector<PDFShownGlyph> PDFFont::ShowString(QStringView text, bool rightToLef
   return shown;
 }
 
-int PDFFont::NominalAdvance(std::uint16_t glyph) const {
+int PDFFont::NominalAdvance(std::uint16_t glyph) {
   // The width table holds one width per glyph: its own advance, without the
-  // kerning that shaping applied next to one particular neighbour.
-  return m_face->ToThousandths(hb_font_get_glyph_h_advance(m_face->HarfBuzzFont(), glyph));
+  // kerning that shaping applied next to one particular neighbour. Every
+  // glyph shown asks; the face answers once per glyph.
+  if (m_nominalAdvances.empty())
+    m_nominalAdvances.assign(std::size_t(1) << 16, -1);
+  int& advance = m_nominalAdvances[glyph];
+  if (advance < 0)
+    advance = m_face->ToThousandths(hb_font_get_glyph_h_advance(m_face->HarfBuzzFont(), glyph));
+  return advance;
 }
 
 QByteArray PDFFont::GetFontName() const {

@@ -84,7 +84,7 @@ public:
 
 private:
   void FillOutlineTextMetrix();
-  int NominalAdvance(std::uint16_t glyph) const;
+  int NominalAdvance(std::uint16_t glyph);
 
   QByteArray m_name;
   platform::Font m_sourceFont;
@@ -93,6 +93,7 @@ private:
   platform::OutlineTextMetrics m_textMetric;
   std::vector<PDFGlyph> m_usedAlphabet;
   std::bitset<65536> m_used;
+  std::vector<int> m_nominalAdvances;  // by glyph, -1 until asked; made on first use
   int m_reference = 0;
   std::mutex m_measuring;
   platform::TextShaper m_shaper;
