@@ -28,9 +28,10 @@ public:
     : m_dm(dm), m_outputs(outputs), m_progress(progress), m_caution(caution), m_settings(dm.Settings().Snapshot()), m_issuer(dm)
   {
     m_lastBefore = m_issuer.FirstFreeCodigo(m_settings) - 1;
-    // Receipts of one type share their loaded template, which nothing
-    // changes between them, so the copy of the report the engine keeps to
-    // restore it after preparing would only be thrown away.
+    // Receipts of one type share their loaded template, and every
+    // preparation leaves it as the one before did, so the copy of the report
+    // the engine keeps to restore it after preparing would only be thrown
+    // away.
     m_dm.frxReport.EngineOptions.RestoreReportAfterPreparing = false;
   }
 

@@ -39,6 +39,32 @@ QString AliasPrefix(const Component& object)
   return object.BaseName().left(1).toLower();
 }
 
+void Link(quitanza::report::Component& object, quitanza::report::Component& copy)
+{
+  copy.OriginalComponent = &object;
+  object.OriginalComponent = &copy;
+}
+
+// Links the template page and its objects to a copy made from them by an
+// earlier preparation; false when the objects do not match it.
+bool RelinkSourceObjects(quitanza::report::Component& from, quitanza::report::Component& to)
+{
+  if (from.Name() != to.Name())
+    return false;
+  Link(from, to);
+  from.AliasName = to.AliasName;
+  // The objects CopySourceObjects copied, in its order.
+  const std::vector<quitanza::report::Component*>& copies = to.Objects();
+  std::size_t next = 0;
+  for (quitanza::report::Component* object : from.Objects()) {
+    if (!(object->frComponentStyle & ComponentStyle::PreviewVisible))
+      continue;
+    if (next == copies.size() || !RelinkSourceObjects(*object, *copies[next++]))
+      return false;
+  }
+  return next == copies.size();
+}
+
 }  // namespace
 
 PreviewPages::PreviewPages(quitanza::report::Report& report) : m_report(report) { Clear(); }
@@ -150,30 +176,6 @@ void PreviewPages::AddSourcePage(quitanza::report::ReportPage& Page)
   Link(Page, *copy);
   CopySourceObjects(Page, *copy, sourceIndex);
   m_sourcePages.push_back({std::move(copy), m_reuseSourcePages ? &Page : nullptr});
-}
-
-void PreviewPages::Link(quitanza::report::Component& object, quitanza::report::Component& copy)
-{
-  copy.OriginalComponent = &object;
-  object.OriginalComponent = &copy;
-}
-
-bool PreviewPages::RelinkSourceObjects(quitanza::report::Component& from, quitanza::report::Component& to)
-{
-  if (from.Name() != to.Name())
-    return false;
-  Link(from, to);
-  from.AliasName = to.AliasName;
-  // The objects CopySourceObjects copied, in its order.
-  const std::vector<quitanza::report::Component*>& copies = to.Objects();
-  std::size_t next = 0;
-  for (quitanza::report::Component* object : from.Objects()) {
-    if (!(object->frComponentStyle & ComponentStyle::PreviewVisible))
-      continue;
-    if (next == copies.size() || !RelinkSourceObjects(*object, *copies[next++]))
-      return false;
-  }
-  return next == copies.size();
 }
 
 void PreviewPages::CopySourceObjects(const quitanza::report::Component& from, quitanza::report::Component& to, int sourceIndex)

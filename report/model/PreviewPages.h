@@ -116,10 +116,6 @@ private:
     return copy;
   }
   void CopySourceObjects(const quitanza::report::Component& from, quitanza::report::Component& to, int sourceIndex);
-  // Links the template page and its objects to a copy made from them by an
-  // earlier preparation; false when the objects do not match it.
-  static bool RelinkSourceObjects(quitanza::report::Component& from, quitanza::report::Component& to);
-  static void Link(quitanza::report::Component& object, quitanza::report::Component& copy);
   int SourceIndexOf(const quitanza::report::ReportPage& page) const;
   void StoreObject(quitanza::report::XMLItem& parent, quitanza::report::Component& object, const std::vector<quitanza::report::Component*>& children);
   void StoreWhole(quitanza::report::XMLItem& parent, const quitanza::report::Component& object);

@@ -32,9 +32,10 @@ using namespace platform;
 
 namespace {
 
-// The document of a template file's bytes. A batch of receipts loads its
-// template once for every receipt, and parsing is a third of a load: the
-// documents of the last files read are kept with the bytes they came from.
+// The document of a template file's bytes. A batch that mixes receipts and
+// payments loads a template at every change of type, and parsing is a third
+// of a load: the documents of the last files read are kept with the bytes
+// they came from.
 std::shared_ptr<const XMLDocument> ParsedDocument(const QByteArray& bytes)
 {
   struct Parsed {
